@@ -1,0 +1,28 @@
+#pragma once
+
+// User-visible texts that several windows and the device link share. They
+// are defined once here so that a message and the test that looks for it can
+// never drift apart.
+
+inline constexpr const char textProgramFinished[] = "Program finished! Saved to %1.txt";
+inline constexpr const char textProgramCancelled[] = "Program cancelled! Saved to %1.txt";
+inline constexpr const char textConnectionLostCancelled[] = "Connection lost! Program cancelled! Saved to %1.txt";
+inline constexpr const char textSuccessfullyCompleted[] = "Successfully completed";
+inline constexpr const char textCancelledByUser[] = "Program cancelled by user";
+inline constexpr const char textConnectionLost[] = "Connection lost";
+inline constexpr const char textSuccess[] = "Success";
+inline constexpr const char textSaving[] = "Saving...";
+inline constexpr const char textCancelled[] = "Cancelled";
+inline constexpr const char textConnectionLostTitle[] = "Connecton Lost";
+inline constexpr const char textHome[] = "Home";
+inline constexpr const char textPrograms[] = "Programs";
+inline constexpr const char textProgramModified[] = "The program has been modified.";
+inline constexpr const char textSaveChanges[] = "Do you want to save your changes?";
+inline constexpr const char textApplicationTitle[] = "Vaporin Regulon";
+inline constexpr const char textSomethingWrong[] = "Something went wrong! Please try again!";
+inline constexpr const char textTimeout[] = "Timeout! Please try again!";
+inline constexpr const char textNoStep[] = "No step!";
+inline constexpr const char textAtLeastOneStep[] = "Must be at least 1 step.";
+inline constexpr const char textInvalidProgram[] = "Invalid Program!";
+// UTF-8 source text: convert with QString::fromUtf8.
+inline constexpr const char textLastStepTemperature[] = "The temperature of the last step must be less than 80.0\u00b0C.";

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMutex>
+#include <QQueue>
+#include <QString>
+#include <QThread>
+#include <QWaitCondition>
+
+// One exchange handed over to the worker: the command line to send, how long
+// to wait for the first byte of the answer, and two values that come back
+// unchanged with the outcome so that the receiver can route it.
+struct SlaveRequest {
+    QString command;
+    int waitMs = 0;
+    int requestId = 0;
+    QString requestInfo;
+};
+
+// The only code that touches the controller's serial port. It owns the port
+// (created inside run()), performs blocking exchanges on its own thread and
+// reports every outcome as a signal; it never interprets an answer.
+class SlaveThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    // Every wait and pause of the loop. The defaults are the controller's
+    // real timings; tests may shorten them before the thread first starts.
+    struct Timing {
+        int writeWaitMs = 1000;      // handed-over command: wait for bytes written
+        int answerGapMs = 1000;      // silence that ends a handed-over answer
+        int pollWriteWaitMs = 100;   // polled query: wait for bytes written
+        int pollAnswerWaitMs = 2000; // polled query: wait for the first byte
+        int pollGapMs = 100;         // silence that ends a polled answer
+        int statusWaitMs = 1000;     // first-byte wait of the run-status query
+        int pauseMs = 1000;          // pause after an answer or a missed answer
+        int reopenRetryMs = 5000;    // between attempts to reopen a lost port
+    };
+
+    explicit SlaveThread(QObject *parent = nullptr);
+    ~SlaveThread() override;
+
+    void switchPort(const QString &portName);
+    void sendCommand(const QString &command, int waitMs, int requestId, const QString &requestInfo);
+    void setPolling(bool on);
+
+    void setTiming(const Timing &timing);
+    Timing timing() const;
+
+signals:
+    void request(const QString &s, int requestId, const QString &requestInfo);
+    void error(const QString &s, int requestId, const QString &requestInfo);
+    void timeout(const QString &s, int requestId, const QString &requestInfo);
+
+protected:
+    void run() override;
+
+private:
+    // Called with the mutex held: (re)starts the thread unless it runs and
+    // has not yet decided to end.
+    void ensureRunningLocked(QMutexLocker &locker);
+
+    mutable QMutex mutex;
+    QWaitCondition wakeUp;          // interrupts pauses when quit is set
+    QString portName;
+    bool quit = false;
+    bool polling = false;
+    bool active = false;            // run() is going on and has not decided to end
+    QQueue<SlaveRequest> requests;
+    Timing timings;
+};
