@@ -30,16 +30,21 @@ struct DecodeResult {
     QList<CommunicationManager::Program> programs; // six when Ok, else empty
 };
 
-// Decodes a whole image as the controller sends it. yield, when given, is
-// called before each line and before each program's steps are decoded.
+// Decodes a whole image as the controller sends it (65 lines joined by CR LF;
+// white space around each line is ignored). Any input is safe to pass.
+// yield, when given, is called before each line and before each program's
+// steps are decoded.
 DecodeResult decode(const QString &image, const std::function<void()> &yield = {});
 
-// Empty when the program can be written; otherwise the reason it cannot
-// (a value that does not fit its 16-bit field, or too many steps).
+// Empty when the program can be written; otherwise a user-readable reason it
+// cannot: a record header that is not 8 hex digits (not read from the
+// controller), a name longer than 20 Latin-1 bytes, more than 15 steps, or
+// minutes or temperature x 10 outside 0 to 65535.
 QString encodeRefusal(const CommunicationManager::Program &program);
 
-// The lines written for a program, each ending in a line feed. Only valid for
-// a program whose encodeRefusal() is empty.
+// The lines written for a program, each ending in a line feed. Call them only
+// for a program whose encodeRefusal() is empty (asserted in debug builds):
+// otherwise a record could exceed its 32 data bytes.
 QString nameRecordLine(const CommunicationManager::Program &program);
 QString stepRecordLine(const CommunicationManager::Program &program, int record); // record 1 to 3
 QString endOfFileLine();
