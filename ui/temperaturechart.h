@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPointer>
+#include <QtCharts/QChartGlobal>
+
+QT_CHARTS_BEGIN_NAMESPACE
+class QChart;
+class QChartView;
+class QDateTimeAxis;
+class QLineSeries;
+QT_CHARTS_END_NAMESPACE
+
+// Elapsed time 0 of every chart: 2018-06-07 00:00:00 UTC. Elapsed seconds are
+// laid onto this midnight so that a date-time axis labels them as mm:ss.
+inline constexpr qint64 chartEpochSeconds = 1528329600;
+
+// The left end of every chart's time range.
+QDateTime chartOrigin();
+
+// Temperature over elapsed time: one line series on a date-time X axis and a
+// fixed 0-150 °C Y axis. The X range always runs from 0 to the newest point.
+class TemperatureChart
+{
+public:
+    TemperatureChart();
+    ~TemperatureChart();
+
+    TemperatureChart(const TemperatureChart &) = delete;
+    TemperatureChart &operator=(const TemperatureChart &) = delete;
+
+    void addPoint(float temperature, qint64 seconds);
+    void reset();
+
+    // The widget to place; the view owns the chart, which owns series and
+    // axes. Whoever adopts the view (a layout's widget) may delete it, so it
+    // is tracked and everything below is reached through it.
+    QPointer<QtCharts::QChartView> chartView;
+    QtCharts::QLineSeries *series = nullptr;
+    QtCharts::QChart *chart = nullptr;
+    QtCharts::QDateTimeAxis *axisX = nullptr;
+};
