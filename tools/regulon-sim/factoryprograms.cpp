@@ -1,9 +1,7 @@
 #include "tools/regulon-sim/factoryprograms.h"
 
-namespace {
-
-// (temperature, minutes) pairs, in execution order.
-CommunicationManager::Program program(const QString &name, std::initializer_list<std::pair<double, int>> steps)
+CommunicationManager::Program FactoryPrograms::program(const QString &name,
+                                                      std::initializer_list<std::pair<double, int>> steps)
 {
     CommunicationManager::Program p;
     p.name = name;
@@ -15,8 +13,6 @@ CommunicationManager::Program program(const QString &name, std::initializer_list
     }
     return p;
 }
-
-} // namespace
 
 QList<CommunicationManager::Program> FactoryPrograms::programs()
 {
