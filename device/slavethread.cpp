@@ -64,8 +64,8 @@ void SlaveThread::ensureRunningLocked(QMutexLocker &locker)
     // Marked before unlocking so that concurrent callers do not start twice.
     active = true;
     locker.unlock();
-    // A run() that has decided to end touches no shared state any more, so
-    // waiting for it without the mutex is safe and cannot deadlock.
+    // A run() that has decided to end neither emits nor touches shared state
+    // any more, so waiting for it without the mutex cannot deadlock.
     wait();
     qCDebug(lcSerial) << "worker thread started";
     start(QThread::InheritPriority);
@@ -177,20 +177,25 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
         }
         const int code = port.error();
         int requestId = -1;
-        const bool ending = !answeredOnce;
         {
             QMutexLocker locker(&mutex);
             if (!requests.isEmpty())
                 requestId = requests.head().requestId;
             requests.clear();
-            if (ending)
-                active = false;
         }
         qCDebug(lcSerial) << "cannot open" << *current << "error" << code;
         emit error(tr("Can't open %1, error code %2").arg(*current).arg(code), requestId, QString());
-        if (ending)
+        if (answeredOnce) {
+            pause(t.reopenRetryMs);
+            continue;
+        }
+        QMutexLocker locker(&mutex);
+        // A request handed over since the queue was dropped gets an attempt
+        // (and an outcome) of its own instead of being left behind.
+        if (requests.isEmpty()) {
+            active = false;
             return false;
-        pause(t.reopenRetryMs);
+        }
     }
 }
 

@@ -66,7 +66,7 @@ QString SimConsole::syntax()
         "  speed X                   run the simulated clock X times faster\n"
         "  status                    print temperature, run status, status words, device\n"
         "  quit                      remove the link and exit\n"
-        "KEYWORD is a command's first word, e.g. GET_TEMP.\n");
+        "KEYWORD is a command's first word, e.g. GET_TEMP.");
 }
 
 QByteArray SimConsole::unescape(const QString &text, bool *ok)
