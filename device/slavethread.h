@@ -28,7 +28,8 @@ class SlaveThread : public QThread
 
 public:
     // Every wait and pause of the loop. The defaults are the controller's
-    // real timings; tests may shorten them before the thread first starts.
+    // real timings; tests may shorten them. Each start of the thread takes
+    // the values set last.
     struct Timing {
         int writeWaitMs = 1000;      // handed-over command: wait for bytes written
         int answerGapMs = 1000;      // silence that ends a handed-over answer
