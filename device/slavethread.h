@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QMutex>
+#include <QMutexLocker>
 #include <QQueue>
 #include <QString>
 #include <QThread>
 #include <QWaitCondition>
+
+class QSerialPort;
 
 // One exchange handed over to the worker: the command line to send, how long
 // to wait for the first byte of the answer, and two values that come back
@@ -25,7 +28,8 @@ class SlaveThread : public QThread
 
 public:
     // Every wait and pause of the loop. The defaults are the controller's
-    // real timings; tests may shorten them before the thread first starts.
+    // real timings; tests may shorten them. Each start of the thread takes
+    // the values set last.
     struct Timing {
         int writeWaitMs = 1000;      // handed-over command: wait for bytes written
         int answerGapMs = 1000;      // silence that ends a handed-over answer
@@ -56,9 +60,20 @@ protected:
     void run() override;
 
 private:
+    enum class Next { Request, Poll, End };
+
     // Called with the mutex held: (re)starts the thread unless it runs and
     // has not yet decided to end.
     void ensureRunningLocked(QMutexLocker &locker);
+
+    // Steps of the loop; each touches shared state only under the mutex.
+    Next takeNext(SlaveRequest *request);
+    bool portSwitched(const QString &current);
+    bool reopenPort(QSerialPort &port, QString *current, bool answeredOnce, const Timing &t);
+    bool exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
+                  int gapMs, QString *answer);
+    void reportTimeout(int requestId, const QString &requestInfo);
+    bool pause(int ms); // false when quit interrupted it
 
     mutable QMutex mutex;
     QWaitCondition wakeUp;          // interrupts pauses when quit is set

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "device/communicationmanager.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QStringList>
+#include <QThread>
+
+#include <functional>
+
+class SimDevice;
+
+// A simulated Regulon controller behind a pseudo-terminal, answering on a
+// thread of its own. Every method may be called from any other thread and
+// has taken effect when it returns. Faults marked "next" apply once.
+class RegulonSim : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RegulonSim(QObject *parent = nullptr);
+    // Unplugs (closes the pseudo-terminal, removes the link) and stops.
+    ~RegulonSim() override;
+
+    // Opens a new pseudo-terminal and, when linkPath is given, points a
+    // symbolic link there at its device (replacing an older link). Plugging
+    // in while plugged in first unplugs. False with errorString() on failure.
+    bool plugIn(const QString &linkPath = QString());
+    // Plugs in again behind the link of the last plugIn().
+    bool plugInAgain();
+    void unplug();
+    bool isPluggedIn() const;
+    QString devicePath() const; // the pseudo-terminal's slave, e.g. /dev/pts/3
+    QString linkPath() const;
+    QString errorString() const;
+
+    void setSerialNumber(const QString &serial);
+    QString serialNumber() const;
+    void setCycleCounter(int cycle);
+    int cycleCounter() const;
+    void setFirmwareVersion(const QString &fiveCharacters);
+    // Simulated time runs this many times faster than real time.
+    void setSpeed(double factor);
+    // The stored programs; start command n runs entry n - 1.
+    void setPrograms(const QList<CommunicationManager::Program> &programs);
+    QList<CommunicationManager::Program> programs() const;
+
+    double chamberTemperature() const;
+    void setChamberTemperature(double celsius);
+    int runState() const;              // second field of the run-status answer
+    quint32 statusWord(int word) const; // word 1 to 3
+    void setStatusBit(int word, int bit, bool on); // bit 0 to 31; others are ignored
+    void setSensorFault(bool on);      // run status 0 while on
+
+    void setSilent(bool silent);
+    // With an empty keyword the fault applies to the next command (answer)
+    // of any kind, otherwise to the next one with that keyword ("GET_TEMP").
+    void answerNextWith(const QByteArray &raw, const QByteArray &keyword = QByteArray());
+    void delayNextAnswer(int ms, const QByteArray &keyword = QByteArray());
+    void splitNextAnswer(int delayMs, const QByteArray &keyword = QByteArray());
+    void trickleNextAnswer(int delayMs, const QByteArray &keyword = QByteArray());
+    void refuseNextStart(int code);
+    void refuseNextStop(int code);
+
+    // Every command line received, line feed included, oldest first.
+    QStringList receivedCommands() const;
+    void clearReceivedCommands();
+
+signals:
+    // Delivered on the thread this object lives in.
+    void commandReceived(const QString &command);
+
+private:
+    // Runs f on the simulator's thread and returns when it is done.
+    void onSimThread(const std::function<void()> &f) const;
+
+    QThread thread;
+    SimDevice *device;
+    QString link;
+    QString lastError;
+    mutable QMutex logMutex;
+    QStringList log;
+};
