@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/digitalstatus.h"
 #include "device/slavethread.h"
 
 #include <QList>
@@ -99,14 +100,16 @@ public:
     ~CommunicationManager() override;
 
     // Replaces what a restart does (by default: quit the event loop and start
-    // a new, detached instance of this executable). Tests install their own.
+    // a new, detached instance of this executable). Tests install their own;
+    // an empty handler brings the default back.
     void setRestartHandler(std::function<void()> handler);
 
     // The worker, for tests that need to shorten its timings.
     SlaveThread &worker();
 
-    // Ports the scan asks: the paths in REGULON_SERIAL_PORTS (":"-separated)
-    // when set and not empty, otherwise the serial library's list.
+    // Ports the scan asks: the paths in REGULON_SERIAL_PORTS (":"-separated,
+    // empty entries skipped) when set and not empty, otherwise the serial
+    // library's list.
     static QStringList availablePorts();
 
     void scanPorts();
@@ -143,8 +146,30 @@ private slots:
     void processTimeout(const QString &s, int requestId, const QString &requestInfo);
 
 private:
+    void countFailure(bool &lostFlag);
+    void reportUnanswered(ProgramStatus status);
+    void handleIdentity(const QString &answer);
+    void scanStep(int waitMs);
+    void decodeDigitalStatus(const QString &answer);
+
     SlaveThread slave;
     std::function<void()> restartHandler;
+    const QString cantConnectText;
+
+    // Consecutive failures of the periodic queries since the last answer;
+    // the connection is declared lost once per kind of failure.
+    int failCount = 0;
+    bool lostByTimeout = false;
+    bool lostByError = false;
+
+    QStringList scanPortList;
+    int scanIndex = 0;
+    QMap<QString, QString> foundRegulons;
+
+    DigitalStatus::Remembered digitalWords;
+    // Set while alarms of one answer are reported: a message box's nested
+    // event loop may deliver the next answer before the first is done.
+    bool decoding = false;
 };
 
 Q_DECLARE_METATYPE(CommunicationManager::TempData)

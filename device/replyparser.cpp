@@ -1,0 +1,142 @@
+#include "device/replyparser.h"
+
+#include <QMap>
+#include <QRegExp>
+#include <QStringList>
+
+namespace ReplyParser {
+
+namespace {
+
+const QString number = QStringLiteral("[+-]?([0-9]*[.])?[0-9]+");
+
+// The whole answer, final line feed included, must have the form; the
+// keyword may come in any case.
+bool matches(const QString &pattern, const QString &answer)
+{
+    QRegExp expression(pattern, Qt::CaseInsensitive, QRegExp::RegExp);
+    return expression.exactMatch(answer);
+}
+
+// Only the exact upper-case keyword is removed: a lower-case keyword stays in
+// the first field, which then does not read as a number.
+QStringList fields(QString answer, const QString &keyword, bool trim)
+{
+    answer.remove(keyword + QLatin1Char(' '), Qt::CaseSensitive);
+    if (trim)
+        answer = answer.trimmed();
+    return answer.split(QLatin1Char(','), Qt::KeepEmptyParts);
+}
+
+// C locale, surrounding white space ignored, anything else (overflow too)
+// reads as 0.
+float readFloat(const QString &text)
+{
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    return ok ? value : 0.0f;
+}
+
+int readInt(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+std::optional<int> acknowledgementCode(const QString &answer, const QString &keyword)
+{
+    if (!matches(keyword + QStringLiteral(" [+-]?[0-9]+\n"), answer))
+        return std::nullopt;
+    return readInt(fields(answer, keyword, true).constFirst());
+}
+
+QString refusalMessage(const QMap<int, QString> &known, const QString &fallback, int code)
+{
+    return known.value(code, fallback.arg(code));
+}
+
+} // namespace
+
+std::optional<CommunicationManager::TempData> parseTemperature(const QString &answer)
+{
+    const QString keyword = QStringLiteral("DAT_TEMP");
+    const QStringList numbers = QStringList{number, number, number, number};
+    if (!matches(keyword + QLatin1Char(' ') + numbers.join(QLatin1Char(',')) + QLatin1Char('\n'), answer))
+        return std::nullopt;
+    const QStringList parts = fields(answer, keyword, true);
+    if (parts.size() < 4)
+        return std::nullopt;
+    CommunicationManager::TempData data;
+    data.temperature = readFloat(parts.at(0));
+    data.fourthValue = readFloat(parts.at(3));
+    return data;
+}
+
+std::optional<CommunicationManager::Info> parseIdentity(const QString &answer)
+{
+    const QString keyword = QStringLiteral("CON_INFO");
+    if (!matches(keyword + QStringLiteral(" [^ ]+,[0-9]+\n"), answer))
+        return std::nullopt;
+    const QStringList parts = fields(answer, keyword, false);
+    CommunicationManager::Info info;
+    info.serialNumber = parts.at(0);
+    info.cycleNumber = readInt(parts.value(1));
+    return info;
+}
+
+std::optional<StatusReport> parseStartAcknowledgement(const QString &answer)
+{
+    static const QMap<int, QString> refusals{
+        {-1, QStringLiteral("Can't start the program. A program is running.")},
+        {-2, QStringLiteral("Can't start the program.")},
+        {-4, QStringLiteral("Can't find the selected program.")},
+        {-6, QStringLiteral("Can't find the selected program.")},
+    };
+    const std::optional<int> code = acknowledgementCode(answer, QStringLiteral("ACK_STAR"));
+    if (!code)
+        return std::nullopt;
+    if (*code == 0)
+        return StatusReport{CommunicationManager::Running, QString()};
+    return StatusReport{CommunicationManager::StartFailed,
+                        refusalMessage(refusals, QStringLiteral("Can't start the program. Controller code: %1"), *code)};
+}
+
+std::optional<StatusReport> parseStopAcknowledgement(const QString &answer)
+{
+    static const QMap<int, QString> refusals{
+        {-1, QStringLiteral("Can't stop the running program.")},
+    };
+    const std::optional<int> code = acknowledgementCode(answer, QStringLiteral("ACK_STOP"));
+    if (!code)
+        return std::nullopt;
+    if (*code == 1 || *code == 2)
+        return StatusReport{CommunicationManager::Stopped, QString()};
+    return StatusReport{CommunicationManager::StopFailed,
+                        refusalMessage(refusals, QStringLiteral("Can't stop the running program. Controller code: %1"), *code)};
+}
+
+std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString &answer)
+{
+    const QString keyword = QStringLiteral("DAT_STAT");
+    if (!matches(keyword + QStringLiteral(" .*,") + number + QLatin1Char('\n'), answer))
+        return std::nullopt;
+    const QStringList parts = fields(answer, keyword, true);
+    if (parts.size() < 2)
+        return std::nullopt;
+    switch (readInt(parts.at(1))) {
+    case 60:
+        return CommunicationManager::Finished;
+    case 0:
+        return CommunicationManager::SensorError;
+    default:
+        return std::nullopt;
+    }
+}
+
+QString parseVersion(const QString &answer)
+{
+    return answer.mid(19, 5);
+}
+
+} // namespace ReplyParser

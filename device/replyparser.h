@@ -1,0 +1,29 @@
+#pragma once
+
+#include "device/communicationmanager.h"
+
+#include <QString>
+
+#include <optional>
+
+// Parsers for the controller's one-line answers. Each takes the complete
+// answer as the worker delivered it (final line feed included) and returns
+// nothing when the answer does not have the expected form.
+namespace ReplyParser {
+
+// What a start or stop acknowledgement means for the run.
+struct StatusReport {
+    CommunicationManager::ProgramStatus status = CommunicationManager::Idle;
+    QString message;
+};
+
+std::optional<CommunicationManager::TempData> parseTemperature(const QString &answer);
+std::optional<CommunicationManager::Info> parseIdentity(const QString &answer);
+std::optional<StatusReport> parseStartAcknowledgement(const QString &answer);
+std::optional<StatusReport> parseStopAcknowledgement(const QString &answer);
+// Finished or SensorError; nothing for any other run state.
+std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString &answer);
+// The firmware version sits at a fixed place in the answer line.
+QString parseVersion(const QString &answer);
+
+} // namespace ReplyParser
