@@ -18,11 +18,12 @@ bool matches(const QString &pattern, const QString &answer)
     return expression.exactMatch(answer);
 }
 
-// Only the exact upper-case keyword is removed: a lower-case keyword stays in
-// the first field, which then does not read as a number.
+// The keyword is removed in any case, as it is matched: a keyword left in
+// the first field would read as 0 and turn a refusal into a success or
+// record a wrong temperature.
 QStringList fields(QString answer, const QString &keyword, bool trim)
 {
-    answer.remove(keyword + QLatin1Char(' '), Qt::CaseSensitive);
+    answer.remove(keyword + QLatin1Char(' '), Qt::CaseInsensitive);
     if (trim)
         answer = answer.trimmed();
     return answer.split(QLatin1Char(','), Qt::KeepEmptyParts);

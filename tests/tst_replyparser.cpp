@@ -76,7 +76,7 @@ private slots:
         QTest::addColumn<float>("fourthValue");
         QTest::newRow("four numbers") << "DAT_TEMP 121.5,0,0,1.25\n" << true << 121.5f << 1.25f;
         QTest::newRow("signs and bare fractions") << "DAT_TEMP -5,+1,.5,-0.75\n" << true << -5.0f << -0.75f;
-        QTest::newRow("lower-case keyword is not removed") << "dat_temp 20,1,2,3\n" << true << 0.0f << 3.0f;
+        QTest::newRow("lower-case keyword") << "dat_temp 20,1,2,3\n" << true << 20.0f << 3.0f;
         QTest::newRow("overflowing number reads as 0")
             << "DAT_TEMP 9" + QString(60, '9') + ",0,0,2\n" << true << 0.0f << 2.0f;
         QTest::newRow("three numbers") << "DAT_TEMP 121.5,0,0\n" << false << 0.0f << 0.0f;
@@ -104,7 +104,7 @@ private slots:
         QTest::addColumn<QString>("serialNumber");
         QTest::addColumn<int>("cycleNumber");
         QTest::newRow("serial and cycle") << "CON_INFO 12345678,42\n" << true << "12345678" << 42;
-        QTest::newRow("lower-case keyword stays in the serial") << "con_info AB-7,3\n" << true << "con_info AB-7" << 3;
+        QTest::newRow("lower-case keyword") << "con_info AB-7,3\n" << true << "AB-7" << 3;
         QTest::newRow("extra field") << "CON_INFO A,B,7\n" << true << "A" << 0;
         QTest::newRow("blank in serial") << "CON_INFO 1234 5678,42\n" << false << "" << 0;
         QTest::newRow("no cycle") << "CON_INFO 12345678\n" << false << "" << 0;
@@ -135,6 +135,8 @@ private slots:
         row("start code 0", "ACK_STAR 0\n", CM::Running, "");
         row("start code +0", "ACK_STAR +0\n", CM::Running, "");
         row("start refused: running", "ACK_STAR -1\n", CM::StartFailed, "Can't start the program. A program is running.");
+        row("start refused, lower-case keyword", "ack_star -1\n", CM::StartFailed, "Can't start the program. A program is running.");
+        row("stop refused, lower-case keyword", "ack_stop -1\n", CM::StopFailed, "Can't stop the running program.");
         row("start refused: -2", "ACK_STAR -2\n", CM::StartFailed, "Can't start the program.");
         row("start refused: -4", "ACK_STAR -4\n", CM::StartFailed, "Can't find the selected program.");
         row("start refused: -6", "ACK_STAR -6\n", CM::StartFailed, "Can't find the selected program.");
@@ -157,7 +159,7 @@ private slots:
     {
         QFETCH(QString, answer);
         QFETCH(bool, accepted);
-        const auto report = answer.startsWith("ACK_STAR") ? ReplyParser::parseStartAcknowledgement(answer)
+        const auto report = answer.startsWith("ACK_STAR", Qt::CaseInsensitive) ? ReplyParser::parseStartAcknowledgement(answer)
                                                           : ReplyParser::parseStopAcknowledgement(answer);
         QCOMPARE(report.has_value(), accepted);
         if (report) {
