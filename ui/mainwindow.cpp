@@ -21,6 +21,12 @@
 
 namespace {
 
+// Samples outside this range block the start button.
+bool temperatureInRange(float celsius)
+{
+    return celsius >= 0.0f && celsius <= 140.0f;
+}
+
 // Shows the pressed image while the button is held down.
 void usePressedIcon(QAbstractButton *button, const QString &pressedImage)
 {
@@ -134,11 +140,6 @@ QString MainWindow::logName(const QString &programText, const QDateTime &time)
     QString name = programText;
     name.replace(QLatin1Char(' '), QLatin1Char('_'));
     return name + QLatin1Char('_') + time.toString(QStringLiteral("yyyy_MM_dd__hh_mm_ss"));
-}
-
-bool MainWindow::temperatureInRange(float celsius)
-{
-    return celsius >= 0.0f && celsius <= 140.0f;
 }
 
 void MainWindow::makeLogName()

@@ -31,8 +31,6 @@ public:
     // The suggested log file name: the program's text with blanks made
     // underscores, then the time as _yyyy_MM_dd__hh_mm_ss (24-hour clock).
     static QString logName(const QString &programText, const QDateTime &time);
-    // Samples outside this range block the start button.
-    static bool temperatureInRange(float celsius);
 
     void makeLogName();
     void saveLogFolder();
