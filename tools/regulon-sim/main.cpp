@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
                                          QStringLiteral("X"), QStringLiteral("1"));
     const QCommandLineOption imageOption(
         QStringLiteral("image"),
-        QStringLiteral("Keep the program memory image in FILE: loaded at start when it exists,\n"
+        QStringLiteral("Keep the program memory image in FILE: loaded at start when it exists, "
                        "saved after every completed write."),
         QStringLiteral("FILE"));
     parser.addOptions({linkOption, serialOption, cycleOption, speedOption, imageOption});

@@ -61,7 +61,7 @@ QString SimConsole::syntax()
         "  refuse write STEP         answer write step STEP with ACK_EEPROM -1 and store\n"
         "                            nothing, the next time a write reaches it (step 0 is\n"
         "                            PUT_EEPROM, 1-4 the records, 5 the end record)\n"
-        "  ignore write STEP         stay silent on write step STEP instead, once\n"
+        "  ignore write STEP         stay silent on write step STEP and store nothing, once\n"
         "  corrupt LINE [N|always]   send image line LINE (0-64) with a wrong checksum on\n"
         "                            the next N reads (default 1) or on every read\n"
         "  corrupt off               send the image intact again\n"
