@@ -5,6 +5,7 @@
 #include "tools/regulon-sim/regulonsim.h"
 
 #include <QSerialPortInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -277,9 +278,16 @@ private slots:
         QTEST(CM::availablePorts(), "ports");
     }
 
+    void scanWithoutPortsReportsAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::newRow("separator only") << QByteArray(":");
+        QTest::newRow("empty entries only") << QByteArray(":::");
+    }
     void scanWithoutPortsReportsAtOnce()
     {
-        PortsVariable ports(":");
+        QFETCH(QByteArray, variable);
+        PortsVariable ports(variable);
         Fixture f;
         f.manager.scanPorts();
         QCOMPARE(f.regulons.count(), 1);
@@ -404,6 +412,100 @@ private slots:
         updates.replaceInStrings(ProgramMemory::encodeRefusal(tooLong), "refused");
         QTEST(progress, "progress");
         QTEST(updates, "updates");
+    }
+
+    // With the worker's real timings.
+    void scanOverSimulatedPortsSkipsTheSilentOne()
+    {
+        QTemporaryDir dir;
+        RegulonSim controllers[3];
+        QStringList paths;
+        for (int i = 0; i < 3; ++i) {
+            paths << dir.filePath(QString("ttyRegulon%1").arg(i));
+            QVERIFY2(controllers[i].plugIn(paths.last()), qPrintable(controllers[i].errorString()));
+            controllers[i].setSerialNumber(QString("RG-%1").arg(i + 1));
+        }
+        controllers[1].setSilent(true);
+        PortsVariable ports(paths.join(':').toLocal8Bit());
+        Fixture f;
+        f.manager.scanPorts();
+        QTRY_COMPARE_WITH_TIMEOUT(f.regulons.count(), 1, 15000);
+        using Map = QMap<QString, QString>;
+        QCOMPARE(f.regulons.first().first().value<Map>(), (Map{{paths.at(0), "RG-1"}, {paths.at(2), "RG-3"}}));
+        for (const RegulonSim &controller : controllers)
+            QCOMPARE(controller.receivedCommands(), QStringList{"GET_INFO\n"});
+    }
+
+    // Missed answers of the temperature query, in order: "m" a missed one,
+    // "a" an answered one; an answer follows at the end.
+    void missedTemperaturesOverTheLine_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<std::vector<int>>("reports");
+        const std::vector<int> lost{CM::ConnectionLost};
+        QTest::newRow("seven missed") << QString(7, 'm') << lost;
+        QTest::newRow("fourteen missed report once") << QString(14, 'm') << lost;
+        QTest::newRow("six missed") << QString(6, 'm') << std::vector<int>{};
+        QTest::newRow("six missed, an answer, six missed") << QString(6, 'm') + 'a' + QString(6, 'm')
+                                                           << std::vector<int>{};
+    }
+    void missedTemperaturesOverTheLine()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(std::vector<int>, reports);
+        QTemporaryDir dir;
+        RegulonSim controller;
+        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
+        for (const QChar c : pattern) {
+            if (c == 'm')
+                controller.answerNextWith(QByteArray(), "GET_TEMP"); // nothing at all
+            else
+                controller.delayNextAnswer(0, "GET_TEMP");
+        }
+        Fixture f;
+        SlaveThread::Timing t;
+        t.pollAnswerWaitMs = 150;
+        t.pollGapMs = 30;
+        t.answerGapMs = 50;
+        t.pauseMs = 20;
+        f.manager.worker().setTiming(t);
+        QSignalSpy temperatures(&f.manager, &CM::getTempData);
+        f.manager.changePort(controller.linkPath());
+        f.manager.startPolling();
+        QTRY_COMPARE_WITH_TIMEOUT(temperatures.count(), pattern.count('a') + 1, 15000);
+        QVERIFY(controller.receivedCommands().count("GET_TEMP\n") > pattern.size());
+
+        std::vector<int> statuses;
+        for (const QList<QVariant> &args : f.statuses)
+            statuses.push_back(args.at(0).value<CM::ProgramStatus>());
+        QCOMPARE(statuses, reports);
+        QCOMPARE(f.restartsAfterReports.size(), reports.size());
+    }
+
+    // With the worker's real timings.
+    void unansweredStartOrStopOverTheLine_data()
+    {
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<int>("status");
+        QTest::newRow("start") << true << int(CM::StartFailed);
+        QTest::newRow("stop") << false << int(CM::StopFailed);
+    }
+    void unansweredStartOrStopOverTheLine()
+    {
+        QFETCH(bool, start);
+        QTemporaryDir dir;
+        RegulonSim controller;
+        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
+        controller.setSilent(true);
+        Fixture f;
+        f.manager.changePort(controller.linkPath());
+        start ? f.manager.startProgram(1) : f.manager.stopProgram();
+        QTRY_VERIFY_WITH_TIMEOUT(f.manager.worker().isFinished(), 5000);
+        QTRY_COMPARE(f.statuses.count(), 1);
+        QTEST(int(f.statuses.first().at(0).value<CM::ProgramStatus>()), "status");
+        QCOMPARE(f.statuses.first().at(1).toString(), cantConnect);
+        QCOMPARE(f.restartsAfterReports, std::vector<int>{1});
+        QCOMPARE(controller.receivedCommands(), QStringList{start ? "CMD_STAR 1\n" : "CMD_STOP\n"});
     }
 
     void restartPassesArgumentsOnce_data()
