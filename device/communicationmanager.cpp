@@ -1,6 +1,8 @@
 #include "device/communicationmanager.h"
 
 #include "app/logging.h"
+#include "app/texts.h"
+#include "device/programmemory.h"
 #include "device/replyparser.h"
 #include "device/restartcommand.h"
 
@@ -11,6 +13,39 @@
 namespace {
 
 const QString infoCommand = QStringLiteral("GET_INFO\n");
+
+const QString readFailedText = QStringLiteral(
+    "Could not read from device. Please try with connecting another USB cable. "
+    "If the error persists try to do a restart of the controller.");
+
+// Silently repeated reads before a failed read is reported.
+constexpr int silentReadRetries = 3;
+
+// A write is PUT_EEPROM, the name record, the three step records and the
+// end-of-file record, each acknowledged before the next is sent.
+constexpr int lastWriteStep = 5;
+
+QString writeLine(const CommunicationManager::Program &program, int step)
+{
+    if (step == 0)
+        return QStringLiteral("PUT_EEPROM\n");
+    if (step == 1)
+        return ProgramMemory::nameRecordLine(program);
+    if (step < lastWriteStep)
+        return ProgramMemory::stepRecordLine(program, step - 1);
+    return ProgramMemory::endOfFileLine();
+}
+
+// The acknowledgement the answer must contain and the step that follows
+// it (-1 after the last).
+QString writeRequestInfo(int step)
+{
+    if (step == 0)
+        return QStringLiteral("ACK_EEPROM 1;1");
+    if (step < lastWriteStep)
+        return QStringLiteral("ACK_EEPROM 20;%1").arg(step + 1);
+    return QStringLiteral("ACK_EEPROM 0;-1");
+}
 
 // Ends this instance once control returns to its event loop and starts a
 // fresh one with the same arguments.
@@ -37,6 +72,7 @@ CommunicationManager::CommunicationManager(QObject *parent)
     : QObject(parent)
     , restartHandler(restartApplication)
     , cantConnectText(QStringLiteral("Can't connect to the regulon"))
+    , wentWrongText(QString::fromLatin1(textSomethingWrong))
 {
     qRegisterMetaType<CommunicationManager::TempData>();
     qRegisterMetaType<CommunicationManager::Info>();
@@ -119,6 +155,29 @@ void CommunicationManager::getVersion()
     slave.sendCommand(QStringLiteral("GET_VERSION\n"), 1000, ReqVersion, QStringLiteral("info"));
 }
 
+void CommunicationManager::requestPrograms()
+{
+    slave.sendCommand(QStringLiteral("GET_EEPR\n"), 500, ReqProgramRead, QString());
+}
+
+void CommunicationManager::writeProgram(CommunicationManager::Program program, int step)
+{
+    const QString refusal = step < 0 || step > lastWriteStep ? wentWrongText : ProgramMemory::encodeRefusal(program);
+    if (!refusal.isEmpty()) {
+        qCDebug(lcDevice) << "program write step" << step << "refused:" << refusal;
+        emit programUpdated(false, refusal);
+        return;
+    }
+    // Awaited before the progress is reported: a receiver's nested event
+    // loop may deliver outcomes, and they must find the chain where it is.
+    programBeingWritten = program;
+    awaitedWriteStep = step;
+    emit updateProgressBar(step);
+    if (awaitedWriteStep != step)
+        return; // ended (or restarted) while the progress was shown
+    slave.sendCommand(writeLine(program, step), 1000, ReqProgramWrite, writeRequestInfo(step));
+}
+
 void CommunicationManager::showRequest(const QString &s, int requestId, const QString &requestInfo)
 {
     qCDebug(lcDevice) << "answer" << requestId << requestInfo << s;
@@ -134,6 +193,9 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
     case ReqInfo:
         handleIdentity(s);
         break;
+    case ReqProgramRead:
+        parseProgramMemory(s);
+        break;
     case ReqStart:
         if (const auto report = ReplyParser::parseStartAcknowledgement(s))
             emit gotProgramStatus(report->status, report->message);
@@ -145,6 +207,9 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
     case ReqStatus:
         if (const auto status = ReplyParser::parseRunStatus(s))
             emit gotProgramStatus(*status, QString());
+        break;
+    case ReqProgramWrite:
+        continueProgramWrite(s, requestInfo);
         break;
     case ReqDigital:
         decodeDigitalStatus(s);
@@ -158,6 +223,10 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
 void CommunicationManager::processError(const QString &s, int requestId, const QString &requestInfo)
 {
     qCDebug(lcDevice) << "port failure" << requestId << requestInfo << s;
+    // The worker drops every queued request when the port cannot be opened,
+    // whichever request it reports: the write's step is gone with them.
+    if (awaitedWriteStep != noWrite)
+        endProgramWrite(false, wentWrongText);
     switch (requestId) {
     case ReqTemperature:
     case ReqStatus:
@@ -165,6 +234,9 @@ void CommunicationManager::processError(const QString &s, int requestId, const Q
         break;
     case ReqInfo:
         scanStep(500);
+        break;
+    case ReqProgramRead:
+        emit gotProgramStatus(ReadFailed, wentWrongText);
         break;
     default:
         break;
@@ -180,6 +252,13 @@ void CommunicationManager::processTimeout(const QString &s, int requestId, const
         break;
     case ReqInfo:
         scanStep(2000);
+        break;
+    case ReqProgramRead:
+        reportUnanswered(ReadFailed);
+        break;
+    case ReqProgramWrite:
+        if (isAwaitedWriteStep(requestInfo))
+            endProgramWrite(false, QString::fromLatin1(textTimeout));
         break;
     case ReqStart:
         reportUnanswered(StartFailed);
@@ -258,4 +337,59 @@ void CommunicationManager::decodeDigitalStatus(const QString &answer)
     digitalWords = DigitalStatus::Remembered{words->word1, words->word2, words->word3};
     decoding = false;
     emit digiUpdate(DigitalStatus::summaryAlarm(*words) ? DigiAlarm : DigiOk);
+}
+
+void CommunicationManager::parseProgramMemory(QString answer)
+{
+    // Yields so that the windows stay responsive during a long decode.
+    const ProgramMemory::DecodeResult result =
+        ProgramMemory::decode(answer, [] { QCoreApplication::processEvents(); });
+    if (result.outcome == ProgramMemory::DecodeResult::Ok) {
+        emit gotPrograms(result.programs);
+        getVersion();
+        return;
+    }
+    if (result.outcome == ProgramMemory::DecodeResult::WrongSize)
+        qCDebug(lcDevice) << "wrong size eeprm";
+    else
+        qCDebug(lcDevice) << "wrong checksum at: " << result.line;
+    if (readRetries++ < silentReadRetries) {
+        requestPrograms();
+        return;
+    }
+    emit programsReadFailed(readFailedText);
+    emit gotPrograms({});
+}
+
+void CommunicationManager::continueProgramWrite(const QString &answer, const QString &requestInfo)
+{
+    if (!isAwaitedWriteStep(requestInfo)) {
+        qCDebug(lcDevice) << "acknowledgement of an ended write dropped:" << requestInfo;
+        return;
+    }
+    if (!answer.contains(requestInfo.section(QLatin1Char(';'), 0, 0))) {
+        endProgramWrite(false, wentWrongText);
+        return;
+    }
+    const int next = requestInfo.section(QLatin1Char(';'), 1).toInt();
+    if (next == -1)
+        endProgramWrite(true, QString());
+    else
+        writeProgram(programBeingWritten, next);
+}
+
+// Whether an outcome with this request information belongs to the step
+// that the write in progress waits for.
+bool CommunicationManager::isAwaitedWriteStep(const QString &requestInfo) const
+{
+    bool isNumber = false;
+    const int next = requestInfo.section(QLatin1Char(';'), 1).toInt(&isNumber);
+    const int step = next == -1 ? lastWriteStep : next - 1;
+    return isNumber && awaitedWriteStep != noWrite && step == awaitedWriteStep;
+}
+
+void CommunicationManager::endProgramWrite(bool isSuccess, const QString &message)
+{
+    awaitedWriteStep = noWrite;
+    emit programUpdated(isSuccess, message);
 }

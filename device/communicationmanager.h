@@ -115,7 +115,14 @@ public:
     void scanPorts();
     void startPolling();
 
+    // Reads the program memory: gotPrograms with six programs (then the
+    // version is asked for), or after failed reads programsReadFailed and
+    // gotPrograms with an empty list.
     void requestPrograms();
+    // Write step 0 to 5 of one program. Callers start with step 0; each good
+    // acknowledgement performs the next step. A program the image cannot
+    // hold is refused with programUpdated(false, reason) before anything is
+    // sent. Starting at step 0 abandons a write still in progress.
     void writeProgram(CommunicationManager::Program program, int step);
 
 public slots:
@@ -151,10 +158,16 @@ private:
     void handleIdentity(const QString &answer);
     void scanStep(int waitMs);
     void decodeDigitalStatus(const QString &answer);
+    void parseProgramMemory(QString answer);
+    void continueProgramWrite(const QString &answer, const QString &requestInfo);
+    bool isAwaitedWriteStep(const QString &requestInfo) const;
+    void endProgramWrite(bool isSuccess, const QString &message);
 
     SlaveThread slave;
     std::function<void()> restartHandler;
     const QString cantConnectText;
+    const QString wentWrongText;
+    Program programBeingWritten;
 
     // Consecutive failures of the periodic queries since the last answer;
     // the connection is declared lost once per kind of failure.
@@ -165,6 +178,14 @@ private:
     QStringList scanPortList;
     int scanIndex = 0;
     QMap<QString, QString> foundRegulons;
+
+    // Failed program memory reads since start-up; the first three are
+    // repeated silently.
+    int readRetries = 0;
+    // The write step whose acknowledgement is awaited, noWrite when none:
+    // outcomes of any other step belong to a write that has already ended.
+    static constexpr int noWrite = -1;
+    int awaitedWriteStep = noWrite;
 
     DigitalStatus::Remembered digitalWords;
     // Set while alarms of one answer are reported: a message box's nested

@@ -1,7 +1,11 @@
+#include "app/texts.h"
 #include "device/communicationmanager.h"
+#include "device/programmemory.h"
 #include "device/restartcommand.h"
+#include "tools/regulon-sim/regulonsim.h"
 
 #include <QSerialPortInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -22,6 +26,8 @@ struct Fixture {
     QSignalSpy errors{&manager, &CM::programError};
     QSignalSpy digi{&manager, &CM::digiUpdate};
     QSignalSpy regulons{&manager, &CM::getRegulons};
+    QSignalSpy progress{&manager, &CM::updateProgressBar};
+    QSignalSpy updates{&manager, &CM::programUpdated};
     std::vector<int> restartsAfterReports;
 
     Fixture()
@@ -30,10 +36,10 @@ struct Fixture {
     }
 
     // The worker's three outcomes, delivered as the worker would.
-    void deliver(const char *slot, const QString &s, int requestId)
+    void deliver(const char *slot, const QString &s, int requestId, const QString &requestInfo = QString())
     {
         QVERIFY(QMetaObject::invokeMethod(&manager, slot, Qt::DirectConnection, Q_ARG(QString, s),
-                                          Q_ARG(int, requestId), Q_ARG(QString, QString())));
+                                          Q_ARG(int, requestId), Q_ARG(QString, requestInfo)));
     }
     void answer(int requestId, const QString &s) { deliver("showRequest", s, requestId); }
 
@@ -167,6 +173,11 @@ private slots:
         QTest::newRow("run status") << int(CM::ReqStatus) << "DAT_STAT 1,60\n" << QStringList{"gotProgramStatus"};
         QTest::newRow("digital status") << int(CM::ReqDigital) << digital("00000000,00000000,00000040")
                                         << QStringList{"digiUpdate"};
+        QTest::newRow("program memory") << int(CM::ReqProgramRead) << QString::fromLatin1(RegulonSim().programImage())
+                                        << QStringList{"gotPrograms"};
+        QTest::newRow("first corrupted program memory") << int(CM::ReqProgramRead) << "garbage\n" << QStringList{};
+        QTest::newRow("write acknowledgement without a write") << int(CM::ReqProgramWrite) << "ACK_EEPROM 1\n"
+                                                               << QStringList{};
         QTest::newRow("unknown request") << 8 << "ACK_STAR 0\n" << QStringList{};
     }
     void answersAreRoutedByRequest()
@@ -267,9 +278,16 @@ private slots:
         QTEST(CM::availablePorts(), "ports");
     }
 
+    void scanWithoutPortsReportsAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::newRow("separator only") << QByteArray(":");
+        QTest::newRow("empty entries only") << QByteArray(":::");
+    }
     void scanWithoutPortsReportsAtOnce()
     {
-        PortsVariable ports(":");
+        QFETCH(QByteArray, variable);
+        PortsVariable ports(variable);
         Fixture f;
         f.manager.scanPorts();
         QCOMPARE(f.regulons.count(), 1);
@@ -322,6 +340,172 @@ private slots:
             reports << entries.join(' ');
         }
         QTEST(reports, "reports");
+    }
+
+    // Events: "write" starts writing a valid program, "refused" one the image
+    // cannot hold; "ack INFO|ANSWER", "timeout INFO" and "error ID" are the
+    // worker's outcomes.
+    void writeChainFollowsOnlyItsAwaitedStep_data()
+    {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QList<int>>("progress");
+        QTest::addColumn<QStringList>("updates");
+        const QString put = "ack ACK_EEPROM 1;1|ACK_EEPROM 1\n";
+        const QString name = "ack ACK_EEPROM 20;2|ACK_EEPROM 20\n";
+        const QString wentWrong = textSomethingWrong;
+        QTest::newRow("acknowledged by substring to the end")
+            << QStringList{"write", "ack ACK_EEPROM 1;1|x ACK_EEPROM 123\r\n", name,
+                           "ack ACK_EEPROM 20;3|ACK_EEPROM 20\n", "ack ACK_EEPROM 20;4|ACK_EEPROM 20\n",
+                           "ack ACK_EEPROM 20;5|ACK_EEPROM 20\n", "ack ACK_EEPROM 0;-1|ACK_EEPROM 0\n"}
+            << QList<int>{0, 1, 2, 3, 4, 5} << QStringList{"true "};
+        QTest::newRow("wrong acknowledgement ends the write")
+            << QStringList{"write", "ack ACK_EEPROM 1;1|ACK_EEPROM 20\n", name, "error 7"} << QList<int>{0}
+            << QStringList{"false " + wentWrong};
+        QTest::newRow("acknowledgement after a time-out of its step")
+            << QStringList{"write", "timeout ACK_EEPROM 1;1", put, "timeout ACK_EEPROM 1;1"} << QList<int>{0}
+            << QStringList{"false " + QString(textTimeout)};
+        QTest::newRow("acknowledgement of another step") << QStringList{"write", name} << QList<int>{0}
+                                                         << QStringList{};
+        QTest::newRow("outcomes without a write")
+            << QStringList{put, "timeout ACK_EEPROM 1;1", "error 7"} << QList<int>{} << QStringList{};
+        QTest::newRow("port failure of the write step") << QStringList{"write", "error 7", put} << QList<int>{0}
+                                                        << QStringList{"false " + wentWrong};
+        // The worker drops the write's step with the rest of its queue.
+        QTest::newRow("port failure of another request")
+            << QStringList{"write", "error 3", put} << QList<int>{0} << QStringList{"false " + wentWrong};
+        QTest::newRow("new write abandons the one in progress")
+            << QStringList{"write", put, "write", name, put} << QList<int>{0, 1, 0, 1} << QStringList{};
+        QTest::newRow("refused write leaves the one in progress alone")
+            << QStringList{"write", put, "refused", name} << QList<int>{0, 1, 2} << QStringList{"false refused"};
+    }
+    void writeChainFollowsOnlyItsAwaitedStep()
+    {
+        QFETCH(QStringList, events);
+        Fixture f;
+        CM::Program program;
+        program.name = "Instruments 134";
+        program.steps = {{0, 4, 134.0}};
+        program.recordHeaders = {"20000000", "2000E000", "20010000", "20012000"};
+        CM::Program tooLong = program;
+        while (tooLong.steps.size() < 16)
+            tooLong.steps << tooLong.steps.first();
+        for (const QString &event : events) {
+            const QString argument = event.section(' ', 1);
+            if (event == "write")
+                f.manager.writeProgram(program, 0);
+            else if (event == "refused")
+                f.manager.writeProgram(tooLong, 0);
+            else if (event.startsWith("ack"))
+                f.deliver("showRequest", argument.section('|', 1), CM::ReqProgramWrite, argument.section('|', 0, 0));
+            else if (event.startsWith("timeout"))
+                f.deliver("processTimeout", "Wait read request timeout", CM::ReqProgramWrite, argument);
+            else
+                f.deliver("processError", "Can't open port, error code 1", argument.toInt());
+        }
+
+        QList<int> progress;
+        for (const QList<QVariant> &args : f.progress)
+            progress << args.at(0).toInt();
+        QStringList updates;
+        for (const QList<QVariant> &args : f.updates)
+            updates << (args.at(0).toBool() ? "true " : "false ") + args.at(1).toString();
+        updates.replaceInStrings(ProgramMemory::encodeRefusal(tooLong), "refused");
+        QTEST(progress, "progress");
+        QTEST(updates, "updates");
+    }
+
+    // With the worker's real timings.
+    void scanOverSimulatedPortsSkipsTheSilentOne()
+    {
+        QTemporaryDir dir;
+        RegulonSim controllers[3];
+        QStringList paths;
+        for (int i = 0; i < 3; ++i) {
+            paths << dir.filePath(QString("ttyRegulon%1").arg(i));
+            QVERIFY2(controllers[i].plugIn(paths.last()), qPrintable(controllers[i].errorString()));
+            controllers[i].setSerialNumber(QString("RG-%1").arg(i + 1));
+        }
+        controllers[1].setSilent(true);
+        PortsVariable ports(paths.join(':').toLocal8Bit());
+        Fixture f;
+        f.manager.scanPorts();
+        QTRY_COMPARE_WITH_TIMEOUT(f.regulons.count(), 1, 15000);
+        using Map = QMap<QString, QString>;
+        QCOMPARE(f.regulons.first().first().value<Map>(), (Map{{paths.at(0), "RG-1"}, {paths.at(2), "RG-3"}}));
+        for (const RegulonSim &controller : controllers)
+            QCOMPARE(controller.receivedCommands(), QStringList{"GET_INFO\n"});
+    }
+
+    // Missed answers of the temperature query, in order: "m" a missed one,
+    // "a" an answered one; an answer follows at the end.
+    void missedTemperaturesOverTheLine_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<std::vector<int>>("reports");
+        const std::vector<int> lost{CM::ConnectionLost};
+        QTest::newRow("seven missed") << QString(7, 'm') << lost;
+        QTest::newRow("fourteen missed report once") << QString(14, 'm') << lost;
+        QTest::newRow("six missed") << QString(6, 'm') << std::vector<int>{};
+        QTest::newRow("six missed, an answer, six missed") << QString(6, 'm') + 'a' + QString(6, 'm')
+                                                           << std::vector<int>{};
+    }
+    void missedTemperaturesOverTheLine()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(std::vector<int>, reports);
+        QTemporaryDir dir;
+        RegulonSim controller;
+        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
+        for (const QChar c : pattern) {
+            if (c == 'm')
+                controller.answerNextWith(QByteArray(), "GET_TEMP"); // nothing at all
+            else
+                controller.delayNextAnswer(0, "GET_TEMP");
+        }
+        Fixture f;
+        SlaveThread::Timing t;
+        t.pollAnswerWaitMs = 150;
+        t.pollGapMs = 30;
+        t.answerGapMs = 50;
+        t.pauseMs = 20;
+        f.manager.worker().setTiming(t);
+        QSignalSpy temperatures(&f.manager, &CM::getTempData);
+        f.manager.changePort(controller.linkPath());
+        f.manager.startPolling();
+        QTRY_COMPARE_WITH_TIMEOUT(temperatures.count(), pattern.count('a') + 1, 15000);
+        QVERIFY(controller.receivedCommands().count("GET_TEMP\n") > pattern.size());
+
+        std::vector<int> statuses;
+        for (const QList<QVariant> &args : f.statuses)
+            statuses.push_back(args.at(0).value<CM::ProgramStatus>());
+        QCOMPARE(statuses, reports);
+        QCOMPARE(f.restartsAfterReports.size(), reports.size());
+    }
+
+    // With the worker's real timings.
+    void unansweredStartOrStopOverTheLine_data()
+    {
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<int>("status");
+        QTest::newRow("start") << true << int(CM::StartFailed);
+        QTest::newRow("stop") << false << int(CM::StopFailed);
+    }
+    void unansweredStartOrStopOverTheLine()
+    {
+        QFETCH(bool, start);
+        QTemporaryDir dir;
+        RegulonSim controller;
+        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
+        controller.setSilent(true);
+        Fixture f;
+        f.manager.changePort(controller.linkPath());
+        start ? f.manager.startProgram(1) : f.manager.stopProgram();
+        QTRY_VERIFY_WITH_TIMEOUT(f.manager.worker().isFinished(), 5000);
+        QTRY_COMPARE(f.statuses.count(), 1);
+        QTEST(int(f.statuses.first().at(0).value<CM::ProgramStatus>()), "status");
+        QCOMPARE(f.statuses.first().at(1).toString(), cantConnect);
+        QCOMPARE(f.restartsAfterReports, std::vector<int>{1});
+        QCOMPARE(controller.receivedCommands(), QStringList{start ? "CMD_STAR 1\n" : "CMD_STOP\n"});
     }
 
     void restartPassesArgumentsOnce_data()

@@ -1,3 +1,4 @@
+#include "device/programmemory.h"
 #include "tools/regulon-sim/chambermodel.h"
 #include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/regulonsim.h"
@@ -31,6 +32,43 @@ QString ask(QSerialPort &port, const QString &command)
     return QString::fromLatin1(answer.constData(), answer.size());
 }
 
+const QString ackPut = QStringLiteral("ACK_EEPROM 1\n");
+const QString ackRecord = QStringLiteral("ACK_EEPROM 20\n");
+const QString ackEnd = QStringLiteral("ACK_EEPROM 0\n");
+const QString refused = QStringLiteral("ACK_EEPROM -1\n");
+
+// Eleven steps at the temperature, so that all three step records change.
+CommunicationManager::Program elevenSteps(const QString &name, double temperature)
+{
+    CommunicationManager::Program p = FactoryPrograms::program(name, {});
+    for (int i = 0; i < 11; ++i)
+        p.steps.append({0, 7, temperature});
+    return p;
+}
+
+// The six lines of a write of program slot 2 (image lines 1 and 10 to 12).
+QStringList writeOfSecondSlot(const RegulonSim &sim, const QString &name, double temperature)
+{
+    CommunicationManager::Program p = elevenSteps(name, temperature);
+    p.recordHeaders = sim.programs().at(1).recordHeaders;
+    return {QStringLiteral("PUT_EEPROM\n"), ProgramMemory::nameRecordLine(p), ProgramMemory::stepRecordLine(p, 1),
+            ProgramMemory::stepRecordLine(p, 2), ProgramMemory::stepRecordLine(p, 3), ProgramMemory::endOfFileLine()};
+}
+
+QStringList imageLines(const RegulonSim &sim)
+{
+    return QString::fromLatin1(sim.programImage()).split(QStringLiteral("\r\n"));
+}
+
+QList<int> changedLines(const QStringList &before, const QStringList &after)
+{
+    QList<int> changed;
+    for (int i = 0; i < before.size(); ++i)
+        if (before.at(i) != after.value(i))
+            changed.append(i);
+    return changed;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ChamberModel::Phase)
@@ -50,6 +88,13 @@ private slots:
     void consoleLinesChangeTheAnswers();
     void malformedConsoleLinesAreRefused_data();
     void malformedConsoleLinesAreRefused();
+    void factoryImageHoldsTheFactoryPrograms();
+    void readsCarryTheCorruptionAskedFor_data();
+    void readsCarryTheCorruptionAskedFor();
+    void writeReplacesTheRecordsItAcknowledges_data();
+    void writeReplacesTheRecordsItAcknowledges();
+    void recordsOutsideAWriteOrDamagedAreRefused();
+    void imageFileKeepsWritesAcrossRuns();
 
 private:
     QTemporaryDir dir;
@@ -110,7 +155,7 @@ void TestRegulonSim::chamberFollowsTheProgram()
 
 void TestRegulonSim::programRunsToItsEndOnAFastClock()
 {
-    sim->setPrograms({program({{30.0, 1}})});
+    QVERIFY(sim->setPrograms({program({{30.0, 1}})}));
     sim->setSpeed(600.0); // heating and holding take 0.2 s
     sim->setFirmwareVersion(QStringLiteral("9.8.7"));
     QCOMPARE(ask(*port, QStringLiteral("GET_VERSION\n")).mid(19, 5), QStringLiteral("9.8.7"));
@@ -124,7 +169,7 @@ void TestRegulonSim::programRunsToItsEndOnAFastClock()
     QCOMPARE(ask(*port, QStringLiteral("CMD_STOP\n")), QStringLiteral("ACK_STOP -1\n"));
 
     // A new start clears the finished bit; a stop marks the stop by the user.
-    sim->setPrograms({program({{121.0, 20}})});
+    QVERIFY(sim->setPrograms({program({{121.0, 20}})}));
     QCOMPARE(ask(*port, QStringLiteral("CMD_STAR 1\n")), QStringLiteral("ACK_STAR 0\n"));
     QCOMPARE(ask(*port, QStringLiteral("GET_DIGI\n")), QStringLiteral("DAT_DIGI 00000000,00000000,00000000\n"));
     QCOMPARE(ask(*port, QStringLiteral("CMD_STOP\n")), QStringLiteral("ACK_STOP 2\n"));
@@ -201,6 +246,10 @@ void TestRegulonSim::malformedConsoleLinesAreRefused_data()
     QTest::newRow("short hex escape") << QStringLiteral("answer GET_INFO \\x4");
     QTest::newRow("refuse what") << QStringLiteral("refuse pause 1");
     QTest::newRow("standing clock") << QStringLiteral("speed 0");
+    QTest::newRow("write step out of range") << QStringLiteral("refuse write 6");
+    QTest::newRow("ignore what") << QStringLiteral("ignore start 1");
+    QTest::newRow("image line out of range") << QStringLiteral("corrupt 65");
+    QTest::newRow("no reads") << QStringLiteral("corrupt 3 0");
     QTest::newRow("unknown command") << QStringLiteral("frobnicate");
 }
 
@@ -211,6 +260,130 @@ void TestRegulonSim::malformedConsoleLinesAreRefused()
     QVERIFY(console.execute(line).startsWith(QLatin1String("error: ")));
     QCOMPARE(sim->statusWord(3), 0u);
     QCOMPARE(ask(*port, QStringLiteral("GET_INFO\n")), QStringLiteral("CON_INFO RG100001,0\n"));
+}
+
+void TestRegulonSim::factoryImageHoldsTheFactoryPrograms()
+{
+    const QString image = ask(*port, QStringLiteral("GET_EEPR\n"));
+    QCOMPARE(image.toLatin1(), sim->programImage());
+    QCOMPARE(image.count(QStringLiteral("\r\n")), 64);
+    QVERIFY(image.endsWith(QStringLiteral("\r\n:00000001FF")));
+    const ProgramMemory::DecodeResult decoded = ProgramMemory::decode(image);
+    QCOMPARE(decoded.outcome, ProgramMemory::DecodeResult::Ok);
+    const QList<CommunicationManager::Program> factory = FactoryPrograms::programs();
+    QCOMPARE(decoded.programs.size(), factory.size());
+    for (int k = 0; k < factory.size(); ++k) {
+        QCOMPARE(decoded.programs.at(k).name, factory.at(k).name);
+        QCOMPARE(decoded.programs.at(k).steps, factory.at(k).steps);
+    }
+
+    // What it runs is what its image holds.
+    QCOMPARE(ask(*port, QStringLiteral("CMD_STAR 4\n")), QStringLiteral("ACK_STAR 0\n"));
+    QVERIFY(ask(*port, QStringLiteral("GET_TEMP\n")).startsWith(QStringLiteral("DAT_TEMP 20.0,121.0,1,")));
+}
+
+void TestRegulonSim::readsCarryTheCorruptionAskedFor_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<int>>("rejectedAt"); // per read; -1 for an intact image
+    QTest::newRow("next two reads") << QStringList{QStringLiteral("corrupt 10 2")} << QList<int>{10, 10, -1};
+    QTest::newRow("every read")
+        << QStringList{QStringLiteral("corrupt 64 always")} << QList<int>{64, 64, 64, 64, 64};
+    QTest::newRow("every read until off")
+        << QStringList{QStringLiteral("corrupt 64 always"), QStringLiteral("corrupt off")} << QList<int>{-1};
+}
+
+void TestRegulonSim::readsCarryTheCorruptionAskedFor()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QList<int>, rejectedAt);
+    SimConsole console(*sim);
+    for (const QString &line : lines)
+        QCOMPARE(console.execute(line), QStringLiteral("ok"));
+    for (int expected : rejectedAt) {
+        const ProgramMemory::DecodeResult result = ProgramMemory::decode(ask(*port, QStringLiteral("GET_EEPR\n")));
+        QCOMPARE(result.line, expected);
+    }
+}
+
+void TestRegulonSim::writeReplacesTheRecordsItAcknowledges_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QList<int>>("changed"); // image lines
+    QTest::newRow("intact write") << QStringList{} << QStringList{ackPut, ackRecord, ackRecord, ackRecord, ackRecord, ackEnd}
+                                  << QList<int>{1, 10, 11, 12};
+    QTest::newRow("step record 2 refused")
+        << QStringList{QStringLiteral("refuse write 3")}
+        << QStringList{ackPut, ackRecord, ackRecord, refused, ackRecord, ackEnd} << QList<int>{1, 10, 12};
+    QTest::newRow("name record unanswered")
+        << QStringList{QStringLiteral("ignore write 1")}
+        << QStringList{ackPut, QString(), ackRecord, ackRecord, ackRecord, ackEnd} << QList<int>{10, 11, 12};
+}
+
+void TestRegulonSim::writeReplacesTheRecordsItAcknowledges()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, answers);
+    SimConsole console(*sim);
+    for (const QString &line : lines)
+        QCOMPARE(console.execute(line), QStringLiteral("ok"));
+    const QStringList before = imageLines(*sim);
+    const QStringList write = writeOfSecondSlot(*sim, QStringLiteral("Glassware 99"), 99.0);
+
+    QStringList received;
+    for (const QString &line : write)
+        received << ask(*port, line);
+    QCOMPARE(received, answers);
+    QTEST(changedLines(before, imageLines(*sim)), "changed");
+
+    // A fault applies once: the same write again goes through.
+    received.clear();
+    for (const QString &line : write)
+        received << ask(*port, line);
+    QCOMPARE(received, (QStringList{ackPut, ackRecord, ackRecord, ackRecord, ackRecord, ackEnd}));
+    QCOMPARE(sim->programs().at(1).name, QStringLiteral("Glassware 99"));
+    QCOMPARE(sim->programs().at(1).steps, elevenSteps(QString(), 99.0).steps);
+    QCOMPARE(ask(*port, QStringLiteral("CMD_STAR 2\n")), QStringLiteral("ACK_STAR 0\n"));
+    QVERIFY(ask(*port, QStringLiteral("GET_TEMP\n")).startsWith(QStringLiteral("DAT_TEMP 20.0,99.0,1,")));
+}
+
+void TestRegulonSim::recordsOutsideAWriteOrDamagedAreRefused()
+{
+    const QByteArray before = sim->programImage();
+    const QStringList write = writeOfSecondSlot(*sim, QStringLiteral("Glassware 99"), 99.0);
+    QString damaged = write.at(1);
+    damaged[20] = damaged.at(20) == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+    const QStringList answers{ask(*port, write.at(1)), ask(*port, write.at(0)), ask(*port, damaged),
+                              ask(*port, write.at(5)), ask(*port, write.at(2))};
+    // Before PUT_EEPROM, with a wrong checksum, after the end record.
+    QCOMPARE(answers, (QStringList{refused, ackPut, refused, ackEnd, refused}));
+    QCOMPARE(sim->programImage(), before);
+}
+
+void TestRegulonSim::imageFileKeepsWritesAcrossRuns()
+{
+    const QString file = dir.filePath(QStringLiteral("memory.hex"));
+    QVERIFY2(sim->useImageFile(file), qPrintable(sim->errorString()));
+    QVERIFY(!QFile::exists(file));
+    for (const QString &line : writeOfSecondSlot(*sim, QStringLiteral("Glassware 99"), 99.0))
+        ask(*port, line);
+    QVERIFY(QFile::exists(file));
+
+    RegulonSim next;
+    QVERIFY2(next.useImageFile(file), qPrintable(next.errorString()));
+    QCOMPARE(next.programImage(), sim->programImage());
+    QCOMPARE(next.programs().at(1).name, QStringLiteral("Glassware 99"));
+
+    // A file that is not an image is refused and leaves the image alone.
+    QFile broken(dir.filePath(QStringLiteral("broken.hex")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(sim->programImage() + "\r\n");
+    broken.close();
+    RegulonSim third;
+    QVERIFY(!third.useImageFile(broken.fileName()));
+    QVERIFY(third.errorString().contains(broken.fileName()));
+    QCOMPARE(third.programs().at(1).name, FactoryPrograms::programs().at(1).name);
 }
 
 QTEST_GUILESS_MAIN(TestRegulonSim)

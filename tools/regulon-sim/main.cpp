@@ -62,7 +62,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption speedOption(QStringLiteral("speed"),
                                          QStringLiteral("Simulated time runs X times faster."),
                                          QStringLiteral("X"), QStringLiteral("1"));
-    parser.addOptions({linkOption, serialOption, cycleOption, speedOption});
+    const QCommandLineOption imageOption(
+        QStringLiteral("image"),
+        QStringLiteral("Keep the program memory image in FILE: loaded at start when it exists, "
+                       "saved after every completed write."),
+        QStringLiteral("FILE"));
+    parser.addOptions({linkOption, serialOption, cycleOption, speedOption, imageOption});
     parser.process(app);
 
     bool cycleOk = false;
@@ -83,6 +88,10 @@ int main(int argc, char *argv[])
     sim.setSerialNumber(serial);
     sim.setCycleCounter(cycle);
     sim.setSpeed(speed);
+    if (parser.isSet(imageOption) && !sim.useImageFile(parser.value(imageOption))) {
+        fail(sim.errorString());
+        return 1;
+    }
     if (!sim.plugIn(parser.value(linkOption))) {
         fail(sim.errorString());
         return 1;

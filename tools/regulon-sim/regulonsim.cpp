@@ -1,6 +1,5 @@
 #include "tools/regulon-sim/regulonsim.h"
 
-#include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/simdevice.h"
 
 #include <QMutexLocker>
@@ -25,7 +24,6 @@ RegulonSim::RegulonSim(QObject *parent)
     , device(new SimDevice)
 {
     device->serialNumber = QStringLiteral("RG100001");
-    device->programs = FactoryPrograms::programs();
     device->moveToThread(&thread);
     connect(&thread, &QThread::finished, device, &QObject::deleteLater);
     // Logged on the simulator's thread so that the log is complete the
@@ -132,16 +130,32 @@ void RegulonSim::setSpeed(double factor)
     onSimThread([&] { device->setSpeed(factor); });
 }
 
-void RegulonSim::setPrograms(const QList<CommunicationManager::Program> &programs)
+bool RegulonSim::setPrograms(const QList<CommunicationManager::Program> &programs)
 {
-    onSimThread([&] { device->programs = programs; });
+    bool ok = false;
+    onSimThread([&] { ok = device->memory.setPrograms(programs, &lastError); });
+    return ok;
 }
 
 QList<CommunicationManager::Program> RegulonSim::programs() const
 {
     QList<CommunicationManager::Program> result;
-    onSimThread([&] { result = device->programs; });
+    onSimThread([&] { result = device->memory.programs(); });
     return result;
+}
+
+QByteArray RegulonSim::programImage() const
+{
+    QByteArray image;
+    onSimThread([&] { image = device->memory.image(); });
+    return image;
+}
+
+bool RegulonSim::useImageFile(const QString &path)
+{
+    bool ok = false;
+    onSimThread([&] { ok = device->memory.useFile(path, &lastError); });
+    return ok;
 }
 
 double RegulonSim::chamberTemperature() const
@@ -223,6 +237,21 @@ void RegulonSim::refuseNextStart(int code)
 void RegulonSim::refuseNextStop(int code)
 {
     onSimThread([&] { device->stopRefusal = code; });
+}
+
+void RegulonSim::corruptChecksum(int line, int reads)
+{
+    onSimThread([&] { device->memory.corruptChecksum(line, reads); });
+}
+
+void RegulonSim::refuseWriteStep(int step)
+{
+    onSimThread([&] { device->memory.refuseWriteStep(step); });
+}
+
+void RegulonSim::ignoreWriteStep(int step)
+{
+    onSimThread([&] { device->memory.ignoreWriteStep(step); });
 }
 
 QStringList RegulonSim::receivedCommands() const

@@ -44,9 +44,18 @@ public:
     void setFirmwareVersion(const QString &fiveCharacters);
     // Simulated time runs this many times faster than real time.
     void setSpeed(double factor);
-    // The stored programs; start command n runs entry n - 1.
-    void setPrograms(const QList<CommunicationManager::Program> &programs);
+    // The six programs of the program memory image; start command n runs
+    // the n-th. setPrograms stores up to six in order and empties the slots
+    // beyond the list (an empty slot cannot be started); false with
+    // errorString() when a program cannot be stored, and nothing changes.
+    bool setPrograms(const QList<CommunicationManager::Program> &programs);
     QList<CommunicationManager::Program> programs() const;
+    // The image as the read command sends it (without corruption).
+    QByteArray programImage() const;
+    // Keeps the image in a file: loaded now when it exists, saved after
+    // every completed write. False with errorString() for an unreadable
+    // or invalid file.
+    bool useImageFile(const QString &path);
 
     double chamberTemperature() const;
     void setChamberTemperature(double celsius);
@@ -64,6 +73,14 @@ public:
     void trickleNextAnswer(int delayMs, const QByteArray &keyword = QByteArray());
     void refuseNextStart(int code);
     void refuseNextStop(int code);
+    // Sends line 0 to 64 of the image with a wrong checksum on the next
+    // `reads` reads, on every read when negative; 0 stops it.
+    void corruptChecksum(int line, int reads);
+    // Write step 0 is PUT_EEPROM, 1 to 4 the records, 5 the end record.
+    // The next time a write reaches the step, it is answered with a
+    // refusal (ACK_EEPROM -1) or not at all, and nothing is stored.
+    void refuseWriteStep(int step);
+    void ignoreWriteStep(int step);
 
     // Every command line received, line feed included, oldest first.
     QStringList receivedCommands() const;

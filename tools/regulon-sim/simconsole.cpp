@@ -1,6 +1,7 @@
 #include "tools/regulon-sim/simconsole.h"
 
 #include "tools/regulon-sim/regulonsim.h"
+#include "tools/regulon-sim/simprogrammemory.h"
 
 #include <QSocketNotifier>
 #include <QStringList>
@@ -57,6 +58,13 @@ QString SimConsole::syntax()
         "  split MS [KEYWORD]        send the next answer in two halves, MS apart\n"
         "  trickle MS [KEYWORD]      send the next answer byte by byte, MS apart\n"
         "  refuse start|stop CODE    answer the next start or stop with CODE\n"
+        "  refuse write STEP         answer write step STEP with ACK_EEPROM -1 and store\n"
+        "                            nothing, the next time a write reaches it (step 0 is\n"
+        "                            PUT_EEPROM, 1-4 the records, 5 the end record)\n"
+        "  ignore write STEP         stay silent on write step STEP and store nothing, once\n"
+        "  corrupt LINE [N|always]   send image line LINE (0-64) with a wrong checksum on\n"
+        "                            the next N reads (default 1) or on every read\n"
+        "  corrupt off               send the image intact again\n"
         "  unplug                    close the pseudo-terminal and remove the link\n"
         "  plug                      plug in again: a new pseudo-terminal behind the link\n"
         "  temp CELSIUS              set the chamber temperature\n"
@@ -142,14 +150,38 @@ QString SimConsole::execute(const QString &line)
             sim.splitNextAnswer(ms, keyword);
         else
             sim.trickleNextAnswer(ms, keyword);
-    } else if (name == QLatin1String("refuse")) {
+    } else if (name == QLatin1String("refuse") && args.value(0) != QLatin1String("write")) {
         const int code = args.value(1).toInt(&ok);
         if (args.size() != 2 || !ok || (args.at(0) != QLatin1String("start") && args.at(0) != QLatin1String("stop")))
-            return failure(QStringLiteral("usage: refuse start|stop CODE"));
+            return failure(QStringLiteral("usage: refuse start|stop CODE, or refuse write STEP"));
         if (args.at(0) == QLatin1String("start"))
             sim.refuseNextStart(code);
         else
             sim.refuseNextStop(code);
+    } else if (name == QLatin1String("refuse") || name == QLatin1String("ignore")) {
+        const int step = args.value(1).toInt(&ok);
+        if (args.size() != 2 || args.at(0) != QLatin1String("write") || !ok || step < 0
+            || step > SimProgramMemory::lastWriteStep)
+            return failure(QStringLiteral("usage: %1 write STEP(0-%2)").arg(name).arg(SimProgramMemory::lastWriteStep));
+        if (name == QLatin1String("refuse"))
+            sim.refuseWriteStep(step);
+        else
+            sim.ignoreWriteStep(step);
+    } else if (name == QLatin1String("corrupt") && args == QStringList{QStringLiteral("off")}) {
+        sim.corruptChecksum(0, 0);
+    } else if (name == QLatin1String("corrupt")) {
+        const int line = args.value(0).toInt(&ok);
+        bool readsOk = true;
+        int reads = 1;
+        if (args.value(1) == QLatin1String("always"))
+            reads = -1;
+        else if (args.size() == 2)
+            reads = args.at(1).toInt(&readsOk);
+        if (args.size() > 2 || !ok || line < 0 || line >= SimProgramMemory::lineCount || !readsOk || reads == 0
+            || reads < -1)
+            return failure(QStringLiteral("usage: corrupt LINE(0-%1) [N|always], or corrupt off")
+                               .arg(SimProgramMemory::lineCount - 1));
+        sim.corruptChecksum(line, reads);
     } else if (name == QLatin1String("unplug") && args.isEmpty()) {
         sim.unplug();
     } else if (name == QLatin1String("plug") && args.isEmpty()) {

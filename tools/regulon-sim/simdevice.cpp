@@ -13,6 +13,9 @@ constexpr int maxPendingInput = 4096;
 
 QByteArray keywordOf(const QByteArray &line)
 {
+    // A record line is data from its first character on.
+    if (line.startsWith(':'))
+        return QByteArray(":");
     int end = 0;
     while (end < line.size() && line.at(end) != ' ' && line.at(end) != '\n' && line.at(end) != '\r')
         ++end;
@@ -53,6 +56,9 @@ SimDevice::SimDevice(QObject *parent)
     });
     addCommand("CMD_STAR", [this](const QByteArray &argument) { return answerStart(argument); });
     addCommand("CMD_STOP", [this](const QByteArray &) { return answerStop(); });
+    addCommand("GET_EEPR", [this](const QByteArray &) { return memory.answerRead(); });
+    addCommand("PUT_EEPROM", [this](const QByteArray &) { return memory.answerPut(); });
+    addCommand(":", [this](const QByteArray &record) { return memory.answerRecord(record); });
 }
 
 SimDevice::~SimDevice()
@@ -216,14 +222,15 @@ QByteArray SimDevice::answerStart(const QByteArray &argument)
 {
     bool isNumber = false;
     const int number = argument.toInt(&isNumber);
+    const QList<CommunicationManager::Program> programs = memory.programs();
     int code = 0;
     if (startRefusal) {
         code = *startRefusal;
         startRefusal.reset();
     } else if (chamber().isRunning()) {
         code = -1;
-    } else if (!isNumber || number < 1 || number > programs.size()) {
-        code = -4;
+    } else if (!isNumber || number < 1 || number > programs.size() || programs.at(number - 1).steps.isEmpty()) {
+        code = -4; // an empty slot holds no program
     } else {
         runningProgram = number;
         ++cycleCounter;

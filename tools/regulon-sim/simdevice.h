@@ -3,6 +3,7 @@
 #include "device/communicationmanager.h"
 #include "tools/regulon-sim/chambermodel.h"
 #include "tools/regulon-sim/pseudoterminal.h"
+#include "tools/regulon-sim/simprogrammemory.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -32,7 +33,8 @@ public:
     static constexpr quint32 stoppedByUserBit = 1u << 25;
 
     // Answers one command line; receives the text after the keyword
-    // (trimmed) and returns the complete answer, empty for none.
+    // (trimmed) and returns the complete answer, empty for none. Record
+    // lines of a program write have the keyword ":".
     using Handler = std::function<QByteArray(const QByteArray &argument)>;
 
     // How the next answer (to a command with the given keyword, or to any
@@ -58,7 +60,8 @@ public:
     QString serialNumber;
     int cycleCounter = 0;
     QString firmwareVersion = QStringLiteral("2.4.1");
-    QList<CommunicationManager::Program> programs;
+    // The stored programs: start command n runs the n-th of its image.
+    SimProgramMemory memory;
     std::array<quint32, 3> statusWords {};
     bool silent = false;
     bool sensorFault = false;
