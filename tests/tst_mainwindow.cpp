@@ -254,22 +254,81 @@ private slots:
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Vaporin/Protokolle");
     }
 
-    void firstShowWiresTheLiveViewOnce()
+    void firstShowWiresTheDeviceLinkOnce()
     {
-        QVERIFY(link->plugIn("regulon", "12345678"));
+        RegulonSim *sim = link->plugIn("regulon", "12345678");
+        QVERIFY(sim);
         CountingManager counting;
         counting.setRestartHandler([] {});
         counting.worker().setTiming(manager->worker().timing());
         counting.changePort(link->port("regulon"));
         MainWindow w(&counting);
-        auto *label = child<QLabel>(w, "labelTemperature");
         w.show();
         w.hide();
         w.show();
         QCOMPARE(counting.temperatureReceivers(), 1);
-        counting.getInfo(); // a handed-over request starts the worker, which then polls
-        // Polling runs: samples from the controller reach the thermometer.
-        QTRY_VERIFY_WITH_TIMEOUT(label->text() == QString("20 °C"), 5000);
+        // The program read starts the worker, which polls from then on.
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(w, "labelTemperature")->text(), QString("20 °C"), 5000);
+        QCOMPARE(sim->receivedCommands().count("GET_EEPR\n"), 1);
+    }
+
+    void firstShowReadsTheProgramsIntoBothChoosers()
+    {
+        RegulonSim *sim = link->plugIn("regulon", "12345678");
+        QVERIFY(sim);
+        manager->changePort(link->port("regulon"));
+        MainWindow w(manager);
+        auto *home = child<QComboBox>(w, "comboBoxPrograms");
+        auto *editTab = child<QComboBox>(w, "comboBoxProgramsEditTab");
+        auto *homeRefresh = child<QWidget>(w, "buttonRefleshPrograms");
+        auto *editRefresh = child<QWidget>(w, "buttonRefleshProgramsEditTab");
+        w.show();
+        // While reading: empty, disabled, busy indicators uncovered.
+        QCOMPARE(home->count(), 0);
+        QVERIFY(!home->isEnabled() && !editTab->isEnabled());
+        QVERIFY(homeRefresh->isHidden() && editRefresh->isHidden());
+        QVERIFY(!child<QWidget>(w, "buttonStart")->isEnabled());
+
+        QTRY_COMPARE_WITH_TIMEOUT(home->count(), 6, 10000);
+        QStringList names;
+        for (const CommunicationManager::Program &p : sim->programs())
+            names << p.name;
+        for (QComboBox *chooser : {home, editTab}) {
+            QStringList shown;
+            for (int i = 0; i < chooser->count(); ++i)
+                shown << chooser->itemText(i);
+            QCOMPARE(shown, names);
+            QVERIFY(chooser->isEnabled());
+        }
+        QVERIFY(!homeRefresh->isHidden() && homeRefresh->isEnabled());
+        QVERIFY(!editRefresh->isHidden());
+        QVERIFY(child<QLineEdit>(w, "lineEditLogName")->text().startsWith(QString(names[0]).replace(' ', '_')));
+    }
+
+    void failedProgramReadIsReportedAndLeavesOnlyTheHomeRefresh()
+    {
+        RegulonSim *sim = link->plugIn("regulon", "12345678");
+        QVERIFY(sim);
+        sim->corruptChecksum(7, -1);
+        manager->changePort(link->port("regulon"));
+        MainWindow w(manager);
+        auto *home = child<QComboBox>(w, "comboBoxPrograms");
+        auto *homeRefresh = child<QWidget>(w, "buttonRefleshPrograms");
+        ModalAnswerer answerer;
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!homeRefresh->isHidden(), 15000);
+        QCOMPARE(answerer.titles(), QStringList{"Error"});
+        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Critical);
+        QVERIFY(!answerer.boxes[0].text.isEmpty());
+        QVERIFY(homeRefresh->isEnabled());
+        QVERIFY(child<QWidget>(w, "buttonRefleshProgramsEditTab")->isHidden());
+        QCOMPARE(home->count(), 0);
+        QVERIFY(!home->isEnabled());
+
+        sim->corruptChecksum(7, 0);
+        QTest::mouseClick(homeRefresh, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(home->count(), 6, 10000);
+        QCOMPARE(answerer.boxes.size(), 1);
     }
 };
 

@@ -164,6 +164,67 @@ void MainWindow::selectLogFolder()
     saveLogFolder();
 }
 
+void MainWindow::showError(QString message)
+{
+    QMessageBox::critical(this, tr("Error"), message, QMessageBox::Ok);
+}
+
+void MainWindow::refreshPrograms()
+{
+    clearProgramViews();
+    // Once per read: the slot disconnects itself.
+    connect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
+    connect(communicationManager, &CommunicationManager::gotVersion, this, &MainWindow::on_getVersionReceived,
+            Qt::UniqueConnection);
+    connect(communicationManager, &CommunicationManager::programsReadFailed, this, &MainWindow::showError,
+            Qt::UniqueConnection);
+    communicationManager->requestPrograms();
+}
+
+void MainWindow::clearProgramViews()
+{
+    ui->buttonRefleshPrograms->hide();
+    ui->buttonRefleshProgramsEditTab->hide();
+    for (QComboBox *chooser : {ui->comboBoxPrograms, ui->comboBoxProgramsEditTab}) {
+        chooser->clear();
+        chooser->setEnabled(false);
+    }
+    ui->buttonStart->setEnabled(false);
+    ui->buttonStop->setEnabled(false);
+    ui->buttonStop->hide();
+    for (QWidget *editor : std::initializer_list<QWidget *>{ui->pushButtonAddAStep, ui->lineEditProgramName,
+                                                            ui->pushButtonEdirProgramReset,
+                                                            ui->pushButtonEdirProgramSave})
+        editor->setEnabled(false);
+    ui->listWidgetProgramSteps->clear();
+    profileChart.reset();
+}
+
+void MainWindow::on_programsReceived(QList<CommunicationManager::Program> programs)
+{
+    disconnect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
+    ui->comboBoxPrograms->clear();
+    ui->buttonRefleshPrograms->show();
+    // A failed read (already reported) leaves only the Home refresh usable.
+    if (programs.isEmpty()) {
+        ui->buttonRefleshPrograms->setEnabled(true);
+        return;
+    }
+
+    ui->buttonRefleshPrograms->setEnabled(false);
+    for (const CommunicationManager::Program &program : programs) {
+        ui->comboBoxPrograms->addItem(program.name);
+        ui->comboBoxProgramsEditTab->addItem(program.name);
+        QCoreApplication::processEvents();
+    }
+    ui->buttonRefleshPrograms->setEnabled(true);
+    ui->buttonRefleshProgramsEditTab->show();
+    ui->buttonStart->setEnabled(false);
+    ui->comboBoxPrograms->setEnabled(true);
+    ui->comboBoxProgramsEditTab->setEnabled(true);
+    this->programs = programs;
+}
+
 void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
 {
     const float t = temp.temperature;
@@ -212,6 +273,7 @@ void MainWindow::showEvent(QShowEvent *event)
     connect(communicationManager, &CommunicationManager::getTempData, this, &MainWindow::on_tempDataUpdated);
     connect(communicationManager, &CommunicationManager::gotInfo, this, &MainWindow::on_InfoReceived);
     communicationManager->startPolling();
+    refreshPrograms();
 }
 
 void MainWindow::on_toolButtonSelectLogFile_clicked()
@@ -227,6 +289,16 @@ void MainWindow::on_toolButtonRefreshLogName_clicked()
 void MainWindow::on_comboBoxPrograms_currentIndexChanged(QString)
 {
     makeLogName();
+}
+
+void MainWindow::on_buttonRefleshPrograms_clicked()
+{
+    refreshPrograms();
+}
+
+void MainWindow::on_buttonRefleshProgramsEditTab_clicked()
+{
+    refreshPrograms();
 }
 
 void MainWindow::timerProg()

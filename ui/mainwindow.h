@@ -35,6 +35,13 @@ public:
     void makeLogName();
     void saveLogFolder();
     void selectLogFolder();
+    // A critical box titled "Error" with the message.
+    void showError(QString message);
+
+    // Reads the programs from the controller into both program choosers.
+    void refreshPrograms();
+    // Empties and disables the program widgets while a read is under way.
+    void clearProgramViews();
 
     // Reached from the device link's signals, connected at the first show.
     // They are plain functions so that the form's by-name connection does
@@ -42,6 +49,7 @@ public:
     void on_tempDataUpdated(CommunicationManager::TempData temp);
     void on_InfoReceived(CommunicationManager::Info info);
     void on_getVersionReceived(QString Version);
+    void on_programsReceived(QList<CommunicationManager::Program> programs);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,6 +59,8 @@ private slots:
     void on_toolButtonSelectLogFile_clicked();
     void on_toolButtonRefreshLogName_clicked();
     void on_comboBoxPrograms_currentIndexChanged(QString arg1);
+    void on_buttonRefleshPrograms_clicked();
+    void on_buttonRefleshProgramsEditTab_clicked();
     void timerProg();
 
 private:
@@ -61,6 +71,7 @@ private:
     TemperatureChart profileChart;
     QString logFolder;
     CommunicationManager *communicationManager;
+    QList<CommunicationManager::Program> programs; // of the last successful read
     bool tempOutOfRange = false;
     const QString softwareVersion = QStringLiteral("3.0.1");
     QString deviceVersion = QStringLiteral("Unknown");
