@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
@@ -69,7 +70,9 @@ std::vector<Shot> shots()
              s.find<QAbstractButton>(s.startWindow.get(), "buttonConnect")->click();
              s.mainWindow->show();
          },
-         [](Scene &s) { return s.temperatureSamples >= 2; },
+         [](Scene &s) {
+             return s.temperatureSamples >= 2 && s.find<QComboBox>(s.mainWindow.get(), "comboBoxPrograms")->isEnabled();
+         },
          [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
         {"mainwindow-about.png",
          [](Scene &s) { s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(2); },
