@@ -79,6 +79,15 @@ private slots:
         QCOMPARE(folder->text(), logs.path());
         QCOMPARE(folder->cursorPosition(), 0);
         QCOMPARE(child<QLabel>(w, "labelTemperature")->text(), QString("- °C"));
+        QVERIFY(child<QWidget>(w, "buttonStop")->isHidden());
+
+        // The start button shows its pressed image while held down.
+        auto *start = child<QPushButton>(w, "buttonStart");
+        const qint64 normal = start->icon().cacheKey();
+        QTest::mousePress(start, Qt::LeftButton);
+        QVERIFY(start->icon().cacheKey() != normal);
+        QTest::mouseRelease(start, Qt::LeftButton);
+        QCOMPARE(start->icon().cacheKey(), normal);
     }
 
     void temperatureOutsideTheRangeBlocksStart_data()

@@ -74,18 +74,6 @@ private slots:
         QVERIFY(QFileInfo::exists(resolved.path));
     }
 
-    void relativeStoredFolderCountsFromTheWorkingDirectory()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("logs"));
-        const QString saved = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        const LogFolder resolved = LogFolder::resolve("logs", dir.filePath("docs"), dir.path());
-        QDir::setCurrent(saved);
-        QCOMPARE(resolved.path, QString("logs"));
-        QVERIFY(!resolved.announce);
-    }
-
     void exitBeforeConnectingEndsCleanlyAndStoresTheLogFolder_data()
     {
         QTest::addColumn<QString>("stored"); // "exists", "vanished" or empty

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGraphicsLayout>
 #include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QStandardPaths>
@@ -17,7 +18,6 @@
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <QGraphicsLayout>
 
 namespace {
 
@@ -131,8 +131,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
 MainWindow::~MainWindow()
 {
     saveLogFolder();
-    // A run still in progress is saved here, while the form still holds the
-    // log folder and name.
+    // Whatever still reads the form (log folder and name) belongs here,
+    // before the form is destroyed with the members.
 }
 
 QString MainWindow::logName(const QString &programText, const QDateTime &time)
