@@ -1,0 +1,75 @@
+#include "app/startwindow.h"
+
+#include "app/logging.h"
+#include "device/communicationmanager.h"
+#include "ui_startwindow.h"
+#include "widgets/qprogressindicator.h"
+
+StartWindow::StartWindow(CommunicationManager *manager)
+    : QDialog(nullptr)
+    , ui(std::make_unique<Ui::StartWindow>())
+    , selected(QStringLiteral("00000000"))
+    , communicationManager(manager ? manager : CommunicationManager::instance())
+{
+    ui->setupUi(this);
+    setFixedSize(311, 200);
+
+    // Shows through while the refresh button is hidden, that is while a
+    // scan runs.
+    auto *indicator = new QProgressIndicator;
+    ui->verticalLayoutProgress->addWidget(indicator);
+    ui->verticalLayoutProgress->setAlignment(Qt::AlignCenter);
+    indicator->startAnimation();
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
+
+    // Must exist before the first scan: without any port the result arrives
+    // during scanPorts() itself.
+    connect(communicationManager, &CommunicationManager::getRegulons, this, &StartWindow::on_regulons_got);
+    on_buttonReflesh_clicked();
+}
+
+StartWindow::~StartWindow() = default;
+
+QString StartWindow::selectedSerial() const
+{
+    return selected;
+}
+
+void StartWindow::on_buttonExit_clicked()
+{
+    reject();
+}
+
+void StartWindow::on_buttonConnect_clicked()
+{
+    // The chosen row, not the first entry with the same text: two
+    // controllers may report the same serial number.
+    const int row = ui->comboBoxRegulons->currentIndex();
+    communicationManager->changePort(regulonMap.keys().value(row));
+    selected = ui->comboBoxRegulons->currentText();
+    accept();
+}
+
+void StartWindow::on_buttonReflesh_clicked()
+{
+    ui->buttonReflesh->hide();
+    ui->comboBoxRegulons->clear();
+    ui->comboBoxRegulons->setEnabled(false);
+    ui->buttonConnect->setEnabled(false);
+    communicationManager->scanPorts();
+}
+
+void StartWindow::on_regulons_got(QMap<QString, QString> regulons)
+{
+    regulonMap = regulons;
+    for (auto it = regulonMap.cbegin(); it != regulonMap.cend(); ++it)
+        qCDebug(lcUi).noquote() << it.key() + QStringLiteral(": ") + it.value();
+
+    ui->comboBoxRegulons->clear();
+    ui->comboBoxRegulons->addItems(regulonMap.values());
+    const bool found = !regulonMap.isEmpty();
+    ui->buttonConnect->setEnabled(found);
+    ui->comboBoxRegulons->setEnabled(found);
+    ui->buttonReflesh->show();
+}

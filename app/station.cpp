@@ -1,0 +1,18 @@
+#include "app/station.h"
+
+#include "app/startwindow.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+
+int Station::run(CommunicationManager *manager)
+{
+    MainWindow mainWindow(manager);
+    StartWindow startWindow(manager);
+    if (startWindow.exec() != QDialog::Accepted)
+        return 0;
+    // Shown for every accepted choice, also for a controller that reports
+    // the start window's initial serial number "00000000".
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QQueue>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the modal windows that the code under test opens. A modal window
+// runs its own event loop inside the call that opened it, so the test cannot
+// answer it afterwards; a repeating timer looks at the active modal window
+// instead. Message boxes get the queued answers in order (then their escape
+// button); any other modal window (a dialog) goes to the dialog handler.
+class ModalAnswerer
+{
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    // Returns true once it has dealt with the dialog, false to be asked
+    // again at the next tick (for example while the dialog is still busy).
+    using DialogHandler = std::function<bool(QWidget *dialog)>;
+
+    ModalAnswerer()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] { tick(); });
+        timer.start();
+    }
+
+    void answerBoxes(const QList<QMessageBox::StandardButton> &buttons)
+    {
+        for (QMessageBox::StandardButton b : buttons)
+            answers.enqueue(b);
+    }
+
+    void handleDialogs(DialogHandler handler) { dialogHandler = std::move(handler); }
+
+    // Called for every message box before it is answered, to look at the
+    // state of the program while the box is open.
+    void whenBoxShown(std::function<void(QMessageBox *)> look) { onBox = std::move(look); }
+
+    // Every message box seen, oldest first.
+    QList<Box> boxes;
+
+    QStringList titles() const
+    {
+        QStringList result;
+        for (const Box &b : boxes)
+            result << b.title;
+        return result;
+    }
+
+private:
+    void tick()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || busy)
+            return;
+        busy = true;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            answer(box);
+        else if (dialogHandler)
+            dialogHandler(modal);
+        busy = false;
+    }
+
+    void answer(QMessageBox *box)
+    {
+        if (box == lastBox)
+            return; // already answered, still closing
+        lastBox = box;
+        boxes.append({box->windowTitle(), box->text(), box->icon()});
+        if (onBox)
+            onBox(box);
+        QAbstractButton *button = nullptr;
+        if (!answers.isEmpty())
+            button = box->button(answers.dequeue());
+        if (!button)
+            button = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
+        if (button)
+            button->click();
+    }
+
+    QTimer timer;
+    QQueue<QMessageBox::StandardButton> answers;
+    DialogHandler dialogHandler;
+    std::function<void(QMessageBox *)> onBox;
+    QPointer<QMessageBox> lastBox;
+    bool busy = false;
+};

@@ -1,0 +1,324 @@
+#include "ui/mainwindow.h"
+
+#include "app/logfolder.h"
+#include "app/stationsettings.h"
+#include "app/texts.h"
+#include "records/runrecordformat.h"
+#include "ui_mainwindow.h"
+#include "widgets/qprogressindicator.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QMessageBox>
+#include <QPropertyAnimation>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtCharts/QAbstractAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+
+namespace {
+
+// Samples outside this range block the start button.
+bool temperatureInRange(float celsius)
+{
+    return celsius >= 0.0f && celsius <= 140.0f;
+}
+
+// Shows the pressed image while the button is held down.
+void usePressedIcon(QAbstractButton *button, const QString &pressedImage)
+{
+    const QIcon normal = button->icon();
+    const QIcon pressed(pressedImage);
+    QObject::connect(button, &QAbstractButton::pressed, button, [button, pressed] { button->setIcon(pressed); });
+    QObject::connect(button, &QAbstractButton::released, button, [button, normal] { button->setIcon(normal); });
+}
+
+// A spinning indicator that shows wherever the button stacked above it is
+// hidden.
+void placeBusyIndicator(QLayout *layout)
+{
+    auto *indicator = new QProgressIndicator;
+    layout->addWidget(indicator);
+    layout->setAlignment(Qt::AlignCenter);
+    indicator->startAnimation();
+}
+
+// The window's charts are small: smaller type keeps all twelve time labels
+// readable side by side.
+void fitChart(TemperatureChart &chart)
+{
+    QFont title = chart.chart->titleFont();
+    title.setPointSize(9);
+    chart.chart->setTitleFont(title);
+    chart.chart->setMargins(QMargins(4, 0, 8, 0));
+    chart.chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart.chart->setBackgroundRoundness(5);
+    chart.chartView->setStyleSheet(QStringLiteral("background: transparent;"));
+    for (QtCharts::QAbstractAxis *axis : chart.chart->axes()) {
+        QFont labels = axis->labelsFont();
+        labels.setPointSize(7);
+        axis->setLabelsFont(labels);
+        QFont axisTitle = axis->titleFont();
+        axisTitle.setPointSize(8);
+        axis->setTitleFont(axisTitle);
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(CommunicationManager *manager)
+    : QMainWindow(nullptr)
+    , ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+    setFixedSize(1000, 463);
+
+    ui->aboutUs_image->setPixmap(QPixmap(QStringLiteral(":/images/images/ic_vaporin.png"))
+                                     .scaled(325, 150, Qt::KeepAspectRatio, Qt::FastTransformation));
+
+    communicationManager = manager ? manager : CommunicationManager::instance();
+
+    for (TemperatureChart *chart : {&liveChart, &profileChart})
+        fitChart(*chart);
+    ui->verticalLayout->addWidget(liveChart.chartView);
+    ui->verticalLayoutEditProgramGraph->addWidget(profileChart.chartView);
+
+    placeBusyIndicator(ui->verticalLayoutProgress);
+    placeBusyIndicator(ui->verticalLayoutProgressEditTab);
+
+    StationSettings settings;
+    const LogFolder folder = LogFolder::resolve(settings.logFolder(),
+                                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                                QCoreApplication::applicationDirPath());
+    logFolder = folder.path;
+    if (folder.announce)
+        QMessageBox::information(this, QStringLiteral("Log Folder"), LogFolder::announcement(logFolder));
+    ui->lineEditLogFolder->setText(logFolder);
+    ui->lineEditLogFolder->setCursorPosition(0);
+
+    // Stand-ins until the controller's program names arrive.
+    for (int n = 1; n <= 5; ++n)
+        ui->comboBoxPrograms->addItem(tr("Program %1").arg(n));
+    makeLogName();
+
+    ui->progressBarTemperature->repaint();
+    ui->progressBarTemperature->show();
+    temperatureAnimation = new QPropertyAnimation(ui->progressBarTemperature, "value", this);
+    temperatureAnimation->setDuration(50);
+
+    ui->tabWidget->setTabText(0, tr(textHome));
+    ui->tabWidget->setTabText(1, tr(textPrograms));
+    ui->tabWidget->setCurrentIndex(0);
+
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MainWindow::timerProg);
+    timer->start(1000);
+
+    ui->label_18->setText(tr("Version ") + softwareVersion);
+
+    QFont temperatureFont(QStringLiteral("Arial"), 12, QFont::Bold, false);
+    ui->labelTemperature->setFont(temperatureFont);
+
+    usePressedIcon(ui->buttonStart, QStringLiteral(":/images/images/ic_start_pressed.png"));
+    usePressedIcon(ui->buttonStop, QStringLiteral(":/images/images/ic_stop_pressed.png"));
+
+    applyLanguage(settings.language());
+}
+
+MainWindow::~MainWindow()
+{
+    saveLogFolder();
+    // Whatever still reads the form (log folder and name) belongs here,
+    // before the form is destroyed with the members.
+}
+
+QString MainWindow::logName(const QString &programText, const QDateTime &time)
+{
+    QString name = programText;
+    name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return name + QLatin1Char('_') + time.toString(QStringLiteral("yyyy_MM_dd__hh_mm_ss"));
+}
+
+void MainWindow::makeLogName()
+{
+    ui->lineEditLogName->setText(logName(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
+    ui->lineEditLogName->setCursorPosition(0);
+}
+
+void MainWindow::saveLogFolder()
+{
+    StationSettings().setLogFolder(logFolder);
+}
+
+void MainWindow::selectLogFolder()
+{
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, tr("Select Log Directory"), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (chosen.isNull())
+        return;
+    logFolder = chosen;
+    ui->lineEditLogFolder->setText(logFolder);
+    saveLogFolder();
+}
+
+void MainWindow::showError(QString message)
+{
+    QMessageBox::critical(this, tr("Error"), message, QMessageBox::Ok);
+}
+
+void MainWindow::refreshPrograms()
+{
+    clearProgramViews();
+    // Once per read: the slot disconnects itself.
+    connect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
+    connect(communicationManager, &CommunicationManager::gotVersion, this, &MainWindow::on_getVersionReceived,
+            Qt::UniqueConnection);
+    connect(communicationManager, &CommunicationManager::programsReadFailed, this, &MainWindow::showError,
+            Qt::UniqueConnection);
+    communicationManager->requestPrograms();
+}
+
+void MainWindow::clearProgramViews()
+{
+    ui->buttonRefleshPrograms->hide();
+    ui->buttonRefleshProgramsEditTab->hide();
+    for (QComboBox *chooser : {ui->comboBoxPrograms, ui->comboBoxProgramsEditTab}) {
+        chooser->clear();
+        chooser->setEnabled(false);
+    }
+    ui->buttonStart->setEnabled(false);
+    ui->buttonStop->setEnabled(false);
+    ui->buttonStop->hide();
+    for (QWidget *editor : std::initializer_list<QWidget *>{ui->pushButtonAddAStep, ui->lineEditProgramName,
+                                                            ui->pushButtonEdirProgramReset,
+                                                            ui->pushButtonEdirProgramSave})
+        editor->setEnabled(false);
+    ui->listWidgetProgramSteps->clear();
+    profileChart.reset();
+}
+
+void MainWindow::on_programsReceived(QList<CommunicationManager::Program> programs)
+{
+    disconnect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
+    ui->comboBoxPrograms->clear();
+    ui->buttonRefleshPrograms->show();
+    // A failed read (already reported) leaves only the Home refresh usable.
+    if (programs.isEmpty()) {
+        ui->buttonRefleshPrograms->setEnabled(true);
+        return;
+    }
+
+    ui->buttonRefleshPrograms->setEnabled(false);
+    for (const CommunicationManager::Program &program : programs) {
+        ui->comboBoxPrograms->addItem(program.name);
+        ui->comboBoxProgramsEditTab->addItem(program.name);
+        QCoreApplication::processEvents();
+    }
+    ui->buttonRefleshPrograms->setEnabled(true);
+    ui->buttonRefleshProgramsEditTab->show();
+    ui->buttonStart->setEnabled(false);
+    ui->comboBoxPrograms->setEnabled(true);
+    ui->comboBoxProgramsEditTab->setEnabled(true);
+    this->programs = programs;
+}
+
+void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
+{
+    const float t = temp.temperature;
+    tempOutOfRange = !temperatureInRange(t);
+    if (tempOutOfRange)
+        ui->buttonStart->setEnabled(false);
+
+    // One animation for all samples, so that a long run does not pile up
+    // objects; a new sample takes over from wherever the bar is.
+    QProgressBar *bar = ui->progressBarTemperature;
+    temperatureAnimation->stop();
+    temperatureAnimation->setStartValue(bar->value());
+    temperatureAnimation->setEndValue(
+        qRound(qBound(float(bar->minimum()), t, float(bar->maximum()))));
+    temperatureAnimation->start();
+
+    ui->labelTemperature->setText(QString::asprintf("%.0f °C", double(t)));
+}
+
+void MainWindow::on_InfoReceived(CommunicationManager::Info info)
+{
+    runRecord.serialNumber = info.serialNumber;
+    runRecord.cycleNumber = QString::number(info.cycleNumber);
+}
+
+void MainWindow::on_getVersionReceived(QString Version)
+{
+    deviceVersion = Version;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    const auto answer = QMessageBox::question(this, QStringLiteral("Exit"), QStringLiteral("Do you want to exit?"),
+                                              QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::Yes)
+        event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (firstShow)
+        return;
+    firstShow = true;
+    connect(communicationManager, &CommunicationManager::getTempData, this, &MainWindow::on_tempDataUpdated);
+    connect(communicationManager, &CommunicationManager::gotInfo, this, &MainWindow::on_InfoReceived);
+    communicationManager->startPolling();
+    refreshPrograms();
+}
+
+void MainWindow::on_toolButtonSelectLogFile_clicked()
+{
+    selectLogFolder();
+}
+
+void MainWindow::on_toolButtonRefreshLogName_clicked()
+{
+    makeLogName();
+}
+
+void MainWindow::on_comboBoxPrograms_currentIndexChanged(QString)
+{
+    makeLogName();
+}
+
+void MainWindow::on_buttonRefleshPrograms_clicked()
+{
+    refreshPrograms();
+}
+
+void MainWindow::on_buttonRefleshProgramsEditTab_clicked()
+{
+    refreshPrograms();
+}
+
+void MainWindow::timerProg()
+{
+    if (currentStatus != CommunicationManager::Running)
+        return;
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch() - runStartMs;
+    ui->labelRunningTime->setText(RunRecordFormat::elapsedKey(ms / 1000));
+}
+
+void MainWindow::applyLanguage(const QString &language)
+{
+    // Longer words of those languages have to fit the editor's buttons.
+    QFont font = ui->pushButtonEdirProgramSave->font();
+    if (language == QLatin1String("German")) {
+        font.setPointSize(6);
+        ui->pushButtonEdirProgramSave->setFont(font);
+    } else if (language == QStringLiteral("Français")) {
+        font.setPointSize(5);
+        ui->pushButtonEdirProgramSave->setFont(font);
+        ui->pushButtonEdirProgramReset->setFont(font);
+    }
+}

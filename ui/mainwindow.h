@@ -1,0 +1,88 @@
+#pragma once
+
+#include "device/communicationmanager.h"
+#include "ui/temperaturechart.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QPropertyAnimation;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The station's main window: live temperature, run control and log settings
+// on the Home tab, the program editor on the Programs tab, the maker and
+// version on the About tab. Created hidden before the device selection and
+// wired to the device link when it is first shown.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The device link to use; the process-wide one when none is given.
+    explicit MainWindow(CommunicationManager *manager = nullptr);
+    ~MainWindow() override;
+
+    // The suggested log file name: the program's text with blanks made
+    // underscores, then the time as _yyyy_MM_dd__hh_mm_ss (24-hour clock).
+    static QString logName(const QString &programText, const QDateTime &time);
+
+    void makeLogName();
+    void saveLogFolder();
+    void selectLogFolder();
+    // A critical box titled "Error" with the message.
+    void showError(QString message);
+
+    // Reads the programs from the controller into both program choosers.
+    void refreshPrograms();
+    // Empties and disables the program widgets while a read is under way.
+    void clearProgramViews();
+
+    // Reached from the device link's signals, connected at the first show.
+    // They are plain functions so that the form's by-name connection does
+    // not take them for slots of its widgets.
+    void on_tempDataUpdated(CommunicationManager::TempData temp);
+    void on_InfoReceived(CommunicationManager::Info info);
+    void on_getVersionReceived(QString Version);
+    void on_programsReceived(QList<CommunicationManager::Program> programs);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void on_toolButtonSelectLogFile_clicked();
+    void on_toolButtonRefreshLogName_clicked();
+    void on_comboBoxPrograms_currentIndexChanged(QString arg1);
+    void on_buttonRefleshPrograms_clicked();
+    void on_buttonRefleshProgramsEditTab_clicked();
+    void timerProg();
+
+private:
+    void applyLanguage(const QString &language);
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    TemperatureChart liveChart;
+    TemperatureChart profileChart;
+    QString logFolder;
+    CommunicationManager *communicationManager;
+    QList<CommunicationManager::Program> programs; // of the last successful read
+    bool tempOutOfRange = false;
+    const QString softwareVersion = QStringLiteral("3.0.1");
+    QString deviceVersion = QStringLiteral("Unknown");
+
+    // The window's view of the run and the record of the current run; one
+    // window exists per process.
+    CommunicationManager::ProgramStatus currentStatus = CommunicationManager::Idle;
+    qint64 runStartMs = 0;
+    CommunicationManager::Program runRecord;
+    bool firstShow = false; // set once the first show has wired the signals
+
+    // Moves the thermometer to each new sample; one object for all samples.
+    QPropertyAnimation *temperatureAnimation = nullptr;
+};
