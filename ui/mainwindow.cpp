@@ -279,7 +279,7 @@ const char textSensorError[] = "Sensor Error! Please restart the controller!";
 const char textAlreadyRunning[] = "A program is already running.";
 const char textControllerError[] = "Vaporin - Error";
 
-void showButton(QAbstractButton *button, bool enabled, bool shown)
+void setButtonState(QAbstractButton *button, bool enabled, bool shown)
 {
     button->setEnabled(enabled);
     button->setVisible(shown);
@@ -472,8 +472,8 @@ void MainWindow::setRunControls(int status)
         editable = true;
         break;
     case CM::Running:
-        showButton(ui->buttonStart, true, false);
-        showButton(ui->buttonStop, true, true);
+        setButtonState(ui->buttonStart, true, false);
+        setButtonState(ui->buttonStop, true, true);
         ui->buttonRefleshPrograms->setEnabled(false);
         break;
     case CM::StartRequested:
@@ -485,7 +485,7 @@ void MainWindow::setRunControls(int status)
     case CM::ReadFailed:
         ui->buttonStart->setEnabled(false);
         ui->buttonStop->setEnabled(false);
-        showButton(ui->buttonRefleshPrograms, true, true);
+        setButtonState(ui->buttonRefleshPrograms, true, true);
         break;
     default:
         return;
@@ -499,8 +499,8 @@ void MainWindow::digiUpdate(CommunicationManager::DigiStatus status)
 {
     using CM = CommunicationManager;
     const auto readyToStart = [this] {
-        showButton(ui->buttonStart, true, true);
-        showButton(ui->buttonStop, true, false);
+        setButtonState(ui->buttonStart, true, true);
+        setButtonState(ui->buttonStop, true, false);
     };
     switch (status) {
     case CM::DigiOk:
