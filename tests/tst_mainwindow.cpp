@@ -1,4 +1,5 @@
 #include "app/stationsettings.h"
+#include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
@@ -29,15 +30,6 @@ CommunicationManager::TempData sample(float celsius)
 struct CountingManager : CommunicationManager {
     int temperatureReceivers() const { return receivers(SIGNAL(getTempData(CommunicationManager::TempData))); }
 };
-
-template<typename T>
-T *child(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no widget named %s", name);
-    return widget;
-}
 
 } // namespace
 
@@ -82,12 +74,14 @@ private slots:
         QVERIFY(child<QWidget>(w, "buttonStop")->isHidden());
 
         // The start button shows its pressed image while held down.
+        ModalAnswerer answerer; // the release is a click: the start question is cancelled
         auto *start = child<QPushButton>(w, "buttonStart");
         const qint64 normal = start->icon().cacheKey();
         QTest::mousePress(start, Qt::LeftButton);
         QVERIFY(start->icon().cacheKey() != normal);
         QTest::mouseRelease(start, Qt::LeftButton);
         QCOMPARE(start->icon().cacheKey(), normal);
+        QCOMPARE(answerer.titles(), QStringList{"START"});
     }
 
     void temperatureOutsideTheRangeBlocksStart_data()

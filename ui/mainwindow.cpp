@@ -3,13 +3,16 @@
 #include "app/logfolder.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
+#include "records/runlog.h"
 #include "records/runrecordformat.h"
 #include "ui_mainwindow.h"
 #include "widgets/qprogressindicator.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QMessageBox>
 #include <QPropertyAnimation>
@@ -133,6 +136,13 @@ MainWindow::~MainWindow()
     saveLogFolder();
     // Whatever still reads the form (log folder and name) belongs here,
     // before the form is destroyed with the members.
+    // The controller carries on with a running program; its log so far is
+    // kept. Boxes of the save must not let reports reach a dying window.
+    disconnect(communicationManager, nullptr, this, nullptr);
+    if (currentStatus == CommunicationManager::Running) {
+        currentStatus = CommunicationManager::Idle;
+        saveRunRecord(tr(textCancelledByUser));
+    }
 }
 
 QString MainWindow::logName(const QString &programText, const QDateTime &time)
@@ -219,6 +229,7 @@ void MainWindow::on_programsReceived(QList<CommunicationManager::Program> progra
     }
     ui->buttonRefleshPrograms->setEnabled(true);
     ui->buttonRefleshProgramsEditTab->show();
+    setRunControls(CommunicationManager::Idle);
     ui->buttonStart->setEnabled(false);
     ui->comboBoxPrograms->setEnabled(true);
     ui->comboBoxProgramsEditTab->setEnabled(true);
@@ -242,6 +253,9 @@ void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
     temperatureAnimation->start();
 
     ui->labelTemperature->setText(QString::asprintf("%.0f °C", double(t)));
+
+    if (currentStatus == CommunicationManager::Running)
+        recordSample(t);
 }
 
 void MainWindow::on_InfoReceived(CommunicationManager::Info info)
@@ -253,6 +267,290 @@ void MainWindow::on_InfoReceived(CommunicationManager::Info info)
 void MainWindow::on_getVersionReceived(QString Version)
 {
     deviceVersion = Version;
+}
+
+// Run control.
+
+namespace {
+
+const char textStoppedByError[] = "Program stopped by error.";
+const char textStoppedBySensorError[] = "Program stopped by sensor error.";
+const char textSensorError[] = "Sensor Error! Please restart the controller!";
+const char textAlreadyRunning[] = "A program is already running.";
+const char textControllerError[] = "Vaporin - Error";
+
+void setButtonState(QAbstractButton *button, bool enabled, bool shown)
+{
+    button->setEnabled(enabled);
+    button->setVisible(shown);
+}
+
+} // namespace
+
+void MainWindow::on_buttonStart_clicked()
+{
+    if (currentStatus == CommunicationManager::Running)
+        askStopProgram();
+    else
+        askStartProgram();
+}
+
+void MainWindow::on_buttonStop_clicked()
+{
+    on_buttonStart_clicked();
+}
+
+void MainWindow::askStartProgram()
+{
+    const auto answer = QMessageBox::question(
+        this, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
+        QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    // A run adopted while the question was open is not started again.
+    if (answer != QMessageBox::Yes || currentStatus == CommunicationManager::Running)
+        return;
+    setRunControls(CommunicationManager::StartRequested);
+    communicationManager->startProgram(ui->comboBoxPrograms->currentIndex() + 1);
+}
+
+void MainWindow::askStopProgram()
+{
+    const auto answer = QMessageBox::warning(this, tr("STOP"), tr("Do you want to stop the running program?"),
+                                             QMessageBox::Yes | QMessageBox::Cancel);
+    // A run that ended while the question was open has nothing to stop.
+    if (answer != QMessageBox::Yes || currentStatus != CommunicationManager::Running)
+        return;
+    setRunControls(CommunicationManager::StopRequested);
+    communicationManager->stopProgram();
+}
+
+void MainWindow::on_programStatusChanged(CommunicationManager::ProgramStatus status, QString message)
+{
+    using CM = CommunicationManager;
+    const bool running = currentStatus == CM::Running;
+    // After an error box: a run adopted while it was open goes on.
+    const auto unlessRunning = [this](CM::ProgramStatus next) {
+        if (currentStatus != CM::Running)
+            currentStatus = next;
+    };
+    switch (status) {
+    case CM::Running:
+        awaitingFirstRun = false;
+        if (!running) {
+            beginRun();
+            currentStatus = CM::Running;
+        }
+        break;
+    case CM::Stopped:
+        // A stop confirmed after the run has ended otherwise must not save
+        // the ended run a second time.
+        if (running)
+            endRun(tr(textCancelledByUser), QMessageBox::Critical, tr(textCancelled), tr(textProgramCancelled));
+        else
+            currentStatus = CM::Idle;
+        break;
+    case CM::Finished:
+        if (running)
+            endRun(tr(textSuccessfullyCompleted), QMessageBox::Information, tr(textSuccess),
+                   tr(textProgramFinished));
+        else
+            currentStatus = CM::Finished;
+        break;
+    case CM::ConnectionLost:
+        if (running) {
+            endRun(tr(textConnectionLost), QMessageBox::Critical, tr(textConnectionLostTitle),
+                   tr(textConnectionLostCancelled));
+        } else {
+            QMessageBox::critical(this, tr(textConnectionLostTitle), message, QMessageBox::Ok);
+            unlessRunning(CM::ReadFailed);
+        }
+        break;
+    case CM::StartFailed:
+        showError(message);
+        unlessRunning(CM::Idle);
+        break;
+    case CM::ReadFailed:
+        showError(message);
+        unlessRunning(CM::ReadFailed);
+        break;
+    case CM::StopFailed:
+        // The run goes on and is still recorded, unless it ended meanwhile.
+        showError(message);
+        break;
+    case CM::SensorError:
+        if (running)
+            endRun(tr(textStoppedBySensorError), QMessageBox::Critical, tr("Error"),
+                   tr(textSensorError) + tr("\nSaved to %1.txt"), tr(textSensorError));
+        else
+            currentStatus = CM::SensorError;
+        break;
+    default:
+        currentStatus = status;
+        break;
+    }
+    setRunControls(currentStatus);
+}
+
+void MainWindow::beginRun()
+{
+    ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
+    liveChart.reset();
+    runStartMs = QDateTime::currentMSecsSinceEpoch();
+    runRecord = CommunicationManager::Program();
+    runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::currentDateTime());
+    runRecord.name = ui->comboBoxPrograms->currentText();
+    communicationManager->getInfo();
+}
+
+void MainWindow::recordSample(float celsius)
+{
+    const qint64 seconds = (QDateTime::currentMSecsSinceEpoch() - runStartMs) / 1000;
+    liveChart.addPoint(celsius, seconds);
+    // A later sample of the same second replaces the earlier one.
+    runRecord.dataPoints.insert(RunRecordFormat::elapsedKey(seconds), RunRecordFormat::temperatureText(celsius));
+}
+
+void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QString &title,
+                        const QString &savedText, const QString &unsavedText)
+{
+    currentStatus = CommunicationManager::Idle;
+    const std::optional<QString> saved = saveRunRecord(result);
+    const QString text = saved ? savedText.arg(*saved) : unsavedText;
+    if (!text.isEmpty())
+        QMessageBox(icon, title, text, QMessageBox::Ok, this).exec();
+    makeLogName();
+}
+
+std::optional<QString> MainWindow::saveRunRecord(QString result)
+{
+    runRecord.status = result;
+    runRecord.firmwareVersion = deviceVersion;
+    runRecord.softwareVersion = softwareVersion;
+    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::currentDateTime());
+    // What is written stays as it is now, whatever the boxes below let in.
+    const CommunicationManager::Program record = runRecord;
+    const QString logName = ui->lineEditLogName->text();
+    RunLog::WriteResult attempt =
+        RunLog::saveRunLog(record, ui->lineEditLogFolder->text() + QLatin1Char('/') + logName);
+    if (attempt.written)
+        return logName;
+
+    QString proposal = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        + QFileInfo(attempt.fileName).fileName();
+    while (!attempt.written) {
+        const auto answer = QMessageBox::critical(
+            this, tr("Error"),
+            tr("The run log could not be written to\n%1\n%2\n\nDo you want to save it elsewhere?")
+                .arg(QDir::toNativeSeparators(attempt.fileName), attempt.errorString),
+            QMessageBox::Save | QMessageBox::Discard, QMessageBox::Save);
+        if (answer != QMessageBox::Save) {
+            QMessageBox::critical(this, tr("Error"),
+                                  tr("The run log was NOT saved.\nResult of the run: %1").arg(result));
+            return std::nullopt;
+        }
+        QString chosen = QFileDialog::getSaveFileName(this, tr("Save Run Log"), proposal, tr("Run logs (*.txt)"));
+        if (chosen.isEmpty())
+            continue; // back to the choice between another place and giving up
+        if (!chosen.endsWith(QLatin1String(".txt")))
+            chosen += QLatin1String(".txt");
+        proposal = chosen;
+        attempt = RunLog::writeRunLog(record, chosen);
+    }
+    return QDir::toNativeSeparators(proposal.chopped(4));
+}
+
+void MainWindow::setRunControls(int status)
+{
+    using CM = CommunicationManager;
+    bool editable = false; // program choice, log folder and name, Programs tab
+    switch (status) {
+    case CM::Idle:
+    case CM::Finished:
+        ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
+        ui->buttonStart->show();
+        ui->buttonStop->hide();
+        ui->buttonRefleshPrograms->setEnabled(true);
+        editable = true;
+        break;
+    case CM::Running:
+        setButtonState(ui->buttonStart, true, false);
+        setButtonState(ui->buttonStop, true, true);
+        ui->buttonRefleshPrograms->setEnabled(false);
+        break;
+    case CM::StartRequested:
+    case CM::StopRequested:
+        ui->buttonStart->setEnabled(false);
+        ui->buttonStop->setEnabled(false);
+        ui->buttonRefleshPrograms->setEnabled(false);
+        break;
+    case CM::ReadFailed:
+        ui->buttonStart->setEnabled(false);
+        ui->buttonStop->setEnabled(false);
+        setButtonState(ui->buttonRefleshPrograms, true, true);
+        break;
+    default:
+        return;
+    }
+    for (QWidget *widget : std::initializer_list<QWidget *>{ui->comboBoxPrograms, ui->groupBox_2, ui->groupBox_3})
+        widget->setEnabled(editable);
+    ui->tabWidget->setTabEnabled(1, editable);
+}
+
+void MainWindow::digiUpdate(CommunicationManager::DigiStatus status)
+{
+    using CM = CommunicationManager;
+    const auto readyToStart = [this] {
+        setButtonState(ui->buttonStart, true, true);
+        setButtonState(ui->buttonStop, true, false);
+    };
+    switch (status) {
+    case CM::DigiOk:
+        if (currentStatus != CM::Running && !tempOutOfRange && ui->comboBoxPrograms->isEnabled())
+            readyToStart();
+        break;
+    case CM::DigiAlarm:
+        if (currentStatus != CM::Running && currentStatus != CM::StartRequested) {
+            ui->buttonStart->setEnabled(false);
+            ui->buttonStop->setEnabled(false);
+        }
+        break;
+    case CM::DigiRunEnded:
+        if (currentStatus == CM::Running) {
+            readyToStart();
+            currentStatus = CM::Idle;
+            setRunControls(CM::Idle);
+        }
+        break;
+    }
+}
+
+void MainWindow::programError(QString title, QString message)
+{
+    if (message.left(29) == QLatin1String(textAlreadyRunning)) {
+        if (currentStatus == CommunicationManager::Running || !awaitingFirstRun)
+            return;
+        QMessageBox offer(QMessageBox::Question, tr(textControllerError),
+                          tr("A program is already running.\nDo you want to start recording temperature?\n"
+                             "Alert: The file that will be created afterwards won't contain the previous "
+                             "temperatures."),
+                          QMessageBox::Yes | QMessageBox::No);
+        offer.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+        // A run that began while the offer was open is not adopted on top.
+        if (offer.exec() == QMessageBox::Yes && awaitingFirstRun)
+            on_programStatusChanged(CommunicationManager::Running, QString());
+        return;
+    }
+    if (title != QLatin1String(textControllerError) || currentStatus != CommunicationManager::Running) {
+        QMessageBox::warning(this, title, message, QMessageBox::Ok);
+        return;
+    }
+    // The controller ended the run with an error.
+    digiUpdate(CommunicationManager::DigiRunEnded);
+    QMessageBox::warning(this, title, message, QMessageBox::Ok);
+    QMessageBox question(QMessageBox::Question, tr("Finished because of an error"),
+                         tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
+    question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    if (question.exec() == QMessageBox::Save)
+        endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -271,7 +569,11 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     firstShow = true;
     connect(communicationManager, &CommunicationManager::getTempData, this, &MainWindow::on_tempDataUpdated);
+    connect(communicationManager, &CommunicationManager::gotProgramStatus, this,
+            &MainWindow::on_programStatusChanged);
     connect(communicationManager, &CommunicationManager::gotInfo, this, &MainWindow::on_InfoReceived);
+    connect(communicationManager, &CommunicationManager::programError, this, &MainWindow::programError);
+    connect(communicationManager, &CommunicationManager::digiUpdate, this, &MainWindow::digiUpdate);
     communicationManager->startPolling();
     refreshPrograms();
 }

@@ -5,9 +5,11 @@
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPropertyAnimation;
 
@@ -85,4 +87,39 @@ private:
 
     // Moves the thermometer to each new sample; one object for all samples.
     QPropertyAnimation *temperatureAnimation = nullptr;
+
+    // Run control: starting and stopping a program, following its status
+    // reports and recording the run until its log is saved.
+public:
+    void askStartProgram();
+    void askStopProgram();
+    // The Home tab's controls (and the Programs tab) for a run status.
+    void setRunControls(int status);
+    // Completes the run record and writes its log into the log folder. When
+    // that fails the user is told why and may save it elsewhere, as often as
+    // needed. Returns the name to announce as "Saved to <name>.txt" (the log
+    // name, or the full path of a file saved elsewhere); nothing when the
+    // log was not saved, which the user has then been told.
+    std::optional<QString> saveRunRecord(QString result);
+
+    // Reached from the device link (connected at the first show); the window
+    // also calls them itself.
+    void on_programStatusChanged(CommunicationManager::ProgramStatus status, QString message);
+    void programError(QString title, QString message);
+    void digiUpdate(CommunicationManager::DigiStatus status);
+
+private slots:
+    void on_buttonStart_clicked();
+    void on_buttonStop_clicked();
+
+private:
+    // The steps of a run: its start, each sample, its end. The window is
+    // idle before the record is saved, so nothing arriving while a box is
+    // open is recorded or ends the run twice.
+    void beginRun();
+    void recordSample(float celsius);
+    void endRun(const QString &result, QMessageBox::Icon icon, const QString &title, const QString &savedText,
+                const QString &unsavedText = QString());
+
+    bool awaitingFirstRun = true; // no run start has been processed yet
 };

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -77,6 +78,17 @@ std::vector<Shot> shots()
         {"mainwindow-about.png",
          [](Scene &s) { s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(2); },
          [](Scene &) { return true; },
+         [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
+        // The first program a dozen seconds into its run: the chamber has
+        // held the air-removal step and climbs to the sterilising one. The
+        // start goes straight to the controller, as after a confirmed question.
+        {"mainwindow-run.png",
+         [](Scene &s) {
+             s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(0);
+             s.find<QComboBox>(s.mainWindow.get(), "comboBoxPrograms")->setCurrentIndex(0);
+             s.manager.startProgram(1);
+         },
+         [](Scene &s) { return s.find<QLabel>(s.mainWindow.get(), "labelRunningTime")->text() >= "00:00:12"; },
          [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
     };
 }
