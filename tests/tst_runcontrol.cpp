@@ -409,7 +409,9 @@ private slots:
             if (dialogsCancelled-- > 0) {
                 files->reject();
             } else {
-                files->selectFile(chosen);
+                // An absolute path in the name field does not depend on the
+                // dialog's directory, which it changes asynchronously.
+                files->findChild<QLineEdit *>("fileNameEdit")->setText(chosen);
                 static_cast<QDialog *>(files)->accept(); // the file dialog's own accept()
             }
             return true;
