@@ -5,7 +5,9 @@
 
 #include <QStringList>
 
+#include <cctype>
 #include <cmath>
+#include <optional>
 
 // Checks shared by the program memory harnesses, and the image the station
 // would read back after writing six programs.
