@@ -173,7 +173,8 @@ DecodeResult decode(const QString &image, const std::function<void()> &yield)
         const QString header = t.mid(1, headerDigits);
         if (i < programCount) {
             Program program;
-            program.name = decodeName(body.mid(headerDigits));
+            // A longer record's further bytes are not part of the name.
+            program.name = decodeName(body.mid(headerDigits, dataDigits));
             program.recordHeaders[0] = header;
             programs.append(program);
         } else if (i >= firstStepLine && i <= lastStepLine) {

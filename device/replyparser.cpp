@@ -45,16 +45,28 @@ int readInt(const QString &text)
     return ok ? value : 0;
 }
 
-std::optional<int> acknowledgementCode(const QString &answer, const QString &keyword)
+// An acknowledgement's code. One too large for an int has no value rather
+// than reading as 0, which would turn a refused start into a started run.
+struct Code {
+    std::optional<int> value;
+    QString text;
+};
+
+std::optional<Code> acknowledgementCode(const QString &answer, const QString &keyword)
 {
     if (!matches(keyword + QStringLiteral(" [+-]?[0-9]+\n"), answer))
         return std::nullopt;
-    return readInt(fields(answer, keyword, true).constFirst());
+    const QString text = fields(answer, keyword, true).constFirst();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return Code{ok ? std::optional<int>(value) : std::nullopt, text};
 }
 
-QString refusalMessage(const QMap<int, QString> &known, const QString &fallback, int code)
+QString refusalMessage(const QMap<int, QString> &known, const QString &fallback, const Code &code)
 {
-    return known.value(code, fallback.arg(code));
+    if (code.value && known.contains(*code.value))
+        return known.value(*code.value);
+    return fallback.arg(code.value ? QString::number(*code.value) : code.text);
 }
 
 } // namespace
@@ -94,10 +106,10 @@ std::optional<StatusReport> parseStartAcknowledgement(const QString &answer)
         {-4, QStringLiteral("Can't find the selected program.")},
         {-6, QStringLiteral("Can't find the selected program.")},
     };
-    const std::optional<int> code = acknowledgementCode(answer, QStringLiteral("ACK_STAR"));
+    const std::optional<Code> code = acknowledgementCode(answer, QStringLiteral("ACK_STAR"));
     if (!code)
         return std::nullopt;
-    if (*code == 0)
+    if (code->value == 0)
         return StatusReport{CommunicationManager::Running, QString()};
     return StatusReport{CommunicationManager::StartFailed,
                         refusalMessage(refusals, QStringLiteral("Can't start the program. Controller code: %1"), *code)};
@@ -108,10 +120,10 @@ std::optional<StatusReport> parseStopAcknowledgement(const QString &answer)
     static const QMap<int, QString> refusals{
         {-1, QStringLiteral("Can't stop the running program.")},
     };
-    const std::optional<int> code = acknowledgementCode(answer, QStringLiteral("ACK_STOP"));
+    const std::optional<Code> code = acknowledgementCode(answer, QStringLiteral("ACK_STOP"));
     if (!code)
         return std::nullopt;
-    if (*code == 1 || *code == 2)
+    if (code->value == 1 || code->value == 2)
         return StatusReport{CommunicationManager::Stopped, QString()};
     return StatusReport{CommunicationManager::StopFailed,
                         refusalMessage(refusals, QStringLiteral("Can't stop the running program. Controller code: %1"), *code)};

@@ -57,6 +57,11 @@ SlaveThread::Timing SlaveThread::timing() const
     return timings;
 }
 
+QString SlaveThread::answerText(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
+}
+
 void SlaveThread::ensureRunningLocked(QMutexLocker &locker)
 {
     if (active)
@@ -212,7 +217,7 @@ bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeW
         QByteArray data = port.readAll();
         while (port.waitForReadyRead(gapMs))
             data += port.readAll();
-        *answer = QString::fromUtf8(data.constData(), int(qstrnlen(data.constData(), uint(data.size()))));
+        *answer = answerText(data);
         return true;
     }
     // A port in error ends the library's wait at once; waiting out the rest

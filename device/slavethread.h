@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QQueue>
@@ -50,6 +51,10 @@ public:
 
     void setTiming(const Timing &timing);
     Timing timing() const;
+
+    // The bytes of an answer as the parsers receive it: UTF-8 up to the
+    // first zero byte.
+    static QString answerText(const QByteArray &bytes);
 
 signals:
     void request(const QString &s, int requestId, const QString &requestInfo);

@@ -230,6 +230,13 @@ private slots:
         QCOMPARE(result.programs[1].steps, samplePrograms()[1].steps);
     }
 
+    void nameIsTheNameRecordsFirst32BytesAtMost()
+    {
+        const Result result = PM::decode(edited([](QStringList &l) { l[2] = record(header(2), QString("41").repeated(40)); }));
+        QCOMPARE(result.outcome, Result::Ok);
+        QCOMPARE(result.programs[2].name, QString(32, 'A'));
+    }
+
     void rejectsDamagedImages_data()
     {
         QTest::addColumn<QString>("image");

@@ -144,12 +144,16 @@ private slots:
             "Can't start the program. Controller code: -3");
         row("start refused: positive code", "ACK_STAR 7\n", CM::StartFailed,
             "Can't start the program. Controller code: 7");
+        row("start code beyond int is no start", "ACK_STAR 4294967296\n", CM::StartFailed,
+            "Can't start the program. Controller code: 4294967296");
         row("stop code 1", "ACK_STOP 1\n", CM::Stopped, "");
         row("stop code 2", "ACK_STOP 2\n", CM::Stopped, "");
         row("stop refused: -1", "ACK_STOP -1\n", CM::StopFailed, "Can't stop the running program.");
         row("stop refused: code 0", "ACK_STOP 0\n", CM::StopFailed, "Can't stop the running program. Controller code: 0");
         row("stop refused: unknown code", "ACK_STOP -5\n", CM::StopFailed,
             "Can't stop the running program. Controller code: -5");
+        row("stop code beyond int keeps its digits", "ACK_STOP 4294967298\n", CM::StopFailed,
+            "Can't stop the running program. Controller code: 4294967298");
         QTest::newRow("start without code") << "ACK_STAR \n" << false << 0 << "";
         QTest::newRow("start CR LF") << "ACK_STAR 0\r\n" << false << 0 << "";
         QTest::newRow("stop fraction") << "ACK_STOP 1.0\n" << false << 0 << "";

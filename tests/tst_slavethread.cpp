@@ -115,6 +115,8 @@ private slots:
     void requestHandedOverWhileTheThreadEndsIsNeverLost_data();
     void requestHandedOverWhileTheThreadEndsIsNeverLost();
     void destructionInterruptsThePause();
+    void answerTextIsUtf8UpToTheFirstZeroByte_data();
+    void answerTextIsUtf8UpToTheFirstZeroByte();
 
 private:
     QString link(const char *name) const { return dir->filePath(QString::fromLatin1(name)); }
@@ -381,6 +383,23 @@ void TestSlaveThread::destructionInterruptsThePause()
     clock.start();
     worker.reset();
     QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestSlaveThread::answerTextIsUtf8UpToTheFirstZeroByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain answer") << QByteArray("DAT_TEMP 1,2,3,4\n") << QStringLiteral("DAT_TEMP 1,2,3,4\n");
+    QTest::newRow("zero byte ends it") << QByteArray("CON_INFO 12\0" "34,5\n", 17) << QStringLiteral("CON_INFO 12");
+    QTest::newRow("zero byte first") << QByteArray("\0DAT", 4) << QString();
+    QTest::newRow("UTF-8 degree sign") << QByteArray("21\xc2\xb0") << QStringLiteral("21\u00b0");
+    QTest::newRow("invalid UTF-8") << QByteArray("A\xff") << QStringLiteral("A\ufffd");
+}
+
+void TestSlaveThread::answerTextIsUtf8UpToTheFirstZeroByte()
+{
+    QFETCH(QByteArray, bytes);
+    QTEST(SlaveThread::answerText(bytes), "text");
 }
 
 QTEST_GUILESS_MAIN(TestSlaveThread)
