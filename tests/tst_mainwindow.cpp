@@ -1,4 +1,5 @@
 #include "app/stationsettings.h"
+#include "tests/findwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
@@ -12,6 +13,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrlQuery>
 #include <QtTest>
 
 namespace {
@@ -29,15 +31,6 @@ CommunicationManager::TempData sample(float celsius)
 struct CountingManager : CommunicationManager {
     int temperatureReceivers() const { return receivers(SIGNAL(getTempData(CommunicationManager::TempData))); }
 };
-
-template<typename T>
-T *child(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(name);
-    if (!widget)
-        qFatal("no widget named %s", name);
-    return widget;
-}
 
 } // namespace
 
@@ -88,6 +81,32 @@ private slots:
         QVERIFY(start->icon().cacheKey() != normal);
         QTest::mouseRelease(start, Qt::LeftButton);
         QCOMPARE(start->icon().cacheKey(), normal);
+    }
+
+    void aboutLinksGoToTheDesktop_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("e-mail") << "commandLinkButton"
+                                << "mailto:?to=support@vaporin.example&subject=Question about Vaporin Regulon Software"
+                                << "Question about Vaporin Regulon Software";
+        QTest::newRow("update") << "commandLinkButton_2" << "http://www.vaporin.example/de/support/downloads.htm"
+                                << "";
+        QTest::newRow("products") << "commandLinkButton_3" << "http://www.vaporin.example/de/autoklaven.htm" << "";
+    }
+    void aboutLinksGoToTheDesktop()
+    {
+        QFETCH(QString, button);
+        MainWindow w(manager);
+        QList<QUrl> opened;
+        w.setUrlOpener([&opened](const QUrl &url) { opened << url; });
+        child<QAbstractButton>(w, qPrintable(button))->click();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].isValid());
+        QTEST(opened[0].toString(), "link");
+        // What the mail program gets as the subject.
+        QTEST(QUrlQuery(opened[0]).queryItemValue("subject", QUrl::FullyDecoded), "subject");
     }
 
     void temperatureOutsideTheRangeBlocksStart_data()
