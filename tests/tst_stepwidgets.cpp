@@ -4,28 +4,13 @@
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 
-#include <QDoubleSpinBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 
 using Step = CommunicationManager::ProgramStep;
 using Steps = QList<Step>;
 using Points = QList<QPointF>;
-
-namespace {
-
-// The edit dialog's answer: accept with these values, or cancel.
-struct DialogInput {
-    bool accept = true;
-    int minutes = 0;
-    double temperature = 0.0;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(DialogInput)
 
 class TestStepWidgets : public QObject
 {
@@ -53,48 +38,34 @@ private slots:
     void itemReportsEditAndDelete_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<DialogInput>("input");
-        QTest::addColumn<Step>("shownInDialog");
+        QTest::addColumn<bool>("accept");
         QTest::addColumn<Steps>("edited");
         QTest::addColumn<Steps>("deleted");
-        const Step cold{4, 7, 15.0};
-        QTest::newRow("edit keeps the number") << "buttonEditStep" << DialogInput{true, 12, 80.5} << Step{0, 7, 20.0}
-                                               << Steps{{4, 12, 80.5}} << Steps{};
-        QTest::newRow("accepting a cold step stores the dialog's minimum")
-            << "buttonEditStep" << DialogInput{true, -1, -1} << Step{0, 7, 20.0} << Steps{{4, 7, 20.0}} << Steps{};
-        QTest::newRow("cancelled edit reports nothing")
-            << "buttonEditStep" << DialogInput{false, 12, 80.5} << Step{0, 7, 20.0} << Steps{} << Steps{};
-        QTest::newRow("delete without asking") << "buttonDeleteStep" << DialogInput{} << Step{} << Steps{}
-                                               << Steps{cold};
+        // The step below the dialog's range opens at its minimum.
+        QTest::newRow("edit keeps the number") << "buttonEditStep" << true << Steps{{4, 12, 20.0}} << Steps{};
+        QTest::newRow("cancelled edit reports nothing") << "buttonEditStep" << false << Steps{} << Steps{};
+        QTest::newRow("delete without asking") << "buttonDeleteStep" << false << Steps{} << Steps{{4, 7, 15.0}};
     }
     void itemReportsEditAndDelete()
     {
         QFETCH(QString, button);
-        QFETCH(DialogInput, input);
-        QFETCH(Step, shownInDialog);
+        QFETCH(bool, accept);
         ProgramStepItem item;
         item.setStep({4, 7, 15.0});
         Steps edited;
         Steps deleted;
         connect(&item, &ProgramStepItem::onEdit, [&](Step s) { edited << s; });
         connect(&item, &ProgramStepItem::onDelete, [&](Step s) { deleted << s; });
-        Step shown;
         ModalAnswerer answerer;
-        answerer.handleDialogs([&](QWidget *modal) {
+        answerer.handleDialogs([accept](QWidget *modal) {
             auto *dialog = qobject_cast<EditPorgramStepDialog *>(modal);
             if (!dialog)
                 return false;
-            shown = Step{0, dialog->minutes(), dialog->temperature()};
-            // -1: accept what the dialog shows.
-            if (input.minutes >= 0)
-                dialog->setMinutes(input.minutes);
-            if (input.temperature >= 0)
-                dialog->setTemperature(input.temperature);
-            input.accept ? dialog->accept() : dialog->reject();
+            dialog->setMinutes(12);
+            accept ? dialog->accept() : dialog->reject();
             return true;
         });
         item.findChild<QToolButton *>(button)->click();
-        QCOMPARE(shown, shownInDialog);
         QTEST(edited, "edited");
         QTEST(deleted, "deleted");
     }
@@ -118,16 +89,6 @@ private slots:
         dialog.setTemperature(temperatureIn);
         QTEST(dialog.minutes(), "minutes");
         QTEST(dialog.temperature(), "temperature");
-    }
-
-    void dialogOpensWithItsDefaults()
-    {
-        EditPorgramStepDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QString("Edit"));
-        QCOMPARE(dialog.size(), QSize(339, 172));
-        QCOMPARE(dialog.minutes(), 5);
-        QCOMPARE(dialog.temperature(), 100.0);
-        QCOMPARE(dialog.findChild<QDoubleSpinBox *>("doubleSpinBoxTemp")->decimals(), 2);
     }
 
     void profileRampsOneMinutePerTenDegreesThenHolds_data()

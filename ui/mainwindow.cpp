@@ -343,7 +343,6 @@ void MainWindow::applyLanguage(const QString &language)
 void MainWindow::showEditedProgram(bool modified)
 {
     ui->listWidgetProgramSteps->clear();
-    profileChart.reset();
     for (int n = 1; n <= editedSteps.size(); ++n) {
         auto *row = new QListWidgetItem(ui->listWidgetProgramSteps);
         row->setSizeHint(QSize(10, 45));
@@ -355,8 +354,7 @@ void MainWindow::showEditedProgram(bool modified)
         connect(item, &ProgramStepItem::onEdit, this, &MainWindow::onProgramStepEditted);
         connect(item, &ProgramStepItem::onDelete, this, &MainWindow::onProgramStepDeleted);
     }
-    for (const QPointF &point : ProgramProfile::points(editedSteps))
-        profileChart.addPoint(float(point.y()), qint64(point.x()));
+    profileChart.setPoints(ProgramProfile::points(editedSteps));
 
     ui->pushButtonAddAStep->setEnabled(editedSteps.size() < 14);
     ui->lineEditProgramName->setEnabled(true);
