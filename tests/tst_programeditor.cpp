@@ -378,7 +378,9 @@ private slots:
             closable = dialog->windowFlags() & Qt::WindowCloseButtonHint;
             cancellable = dialog->findChild<QPushButton *>() != nullptr;
             maximum = dialog->maximum();
-            QTest::keyClick(dialog, Qt::Key_Escape); // must not end it early
+            // Neither may end it early.
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            dialog->close();
             return true;
         });
         child<QPushButton>("pushButtonEdirProgramSave")->click();

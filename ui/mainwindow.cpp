@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGraphicsLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPropertyAnimation>
@@ -525,19 +526,36 @@ bool MainWindow::saveEditedProgram()
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setValue(0);
+    dialog.installEventFilter(this);
     saveProgress = &dialog;
     connect(communicationManager, &CommunicationManager::updateProgressBar, this,
             &MainWindow::on_updateProgressBarGot);
     connect(communicationManager, &CommunicationManager::programUpdated, this, &MainWindow::programUpdated);
     communicationManager->writeProgram(program, 0);
-    // Escape would end the dialog early; it is shown again until the write
-    // has ended (programUpdated clears saveProgress).
-    while (saveProgress)
+    // Ended by programUpdated, unless the write ended during writeProgram;
+    // also when the station quits meanwhile.
+    if (saveProgress)
         dialog.exec();
+    saveProgress = nullptr;
     disconnect(communicationManager, &CommunicationManager::updateProgressBar, this,
                &MainWindow::on_updateProgressBarGot);
     disconnect(communicationManager, &CommunicationManager::programUpdated, this, &MainWindow::programUpdated);
     return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the end of the write closes the save's progress dialog: Escape
+    // and the window system's close request are not passed on to it.
+    if (watched == saveProgress) {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::on_commandLinkButton_clicked()

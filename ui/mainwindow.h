@@ -102,6 +102,9 @@ public:
     // replaced (tests look at the links instead).
     void setUrlOpener(std::function<void(const QUrl &)> opener);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void on_comboBoxProgramsEditTab_currentIndexChanged(int index);
     void on_lineEditProgramName_textChanged(QString arg1);
