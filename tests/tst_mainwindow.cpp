@@ -13,6 +13,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrlQuery>
 #include <QtTest>
 
 namespace {
@@ -82,6 +83,32 @@ private slots:
         QTest::mouseRelease(start, Qt::LeftButton);
         QCOMPARE(start->icon().cacheKey(), normal);
         QCOMPARE(answerer.titles(), QStringList{"START"});
+    }
+
+    void aboutLinksGoToTheDesktop_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("e-mail") << "commandLinkButton"
+                                << "mailto:?to=support@vaporin.example&subject=Question about Vaporin Regulon Software"
+                                << "Question about Vaporin Regulon Software";
+        QTest::newRow("update") << "commandLinkButton_2" << "http://www.vaporin.example/de/support/downloads.htm"
+                                << "";
+        QTest::newRow("products") << "commandLinkButton_3" << "http://www.vaporin.example/de/autoklaven.htm" << "";
+    }
+    void aboutLinksGoToTheDesktop()
+    {
+        QFETCH(QString, button);
+        MainWindow w(manager);
+        QList<QUrl> opened;
+        w.setUrlOpener([&opened](const QUrl &url) { opened << url; });
+        child<QAbstractButton>(w, qPrintable(button))->click();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].isValid());
+        QTEST(opened[0].toString(), "link");
+        // What the mail program gets as the subject.
+        QTEST(QUrlQuery(opened[0]).queryItemValue("subject", QUrl::FullyDecoded), "subject");
     }
 
     void temperatureOutsideTheRangeBlocksStart_data()

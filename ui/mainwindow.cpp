@@ -4,7 +4,11 @@
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "records/runlog.h"
+#include "device/programmemory.h"
 #include "records/runrecordformat.h"
+#include "ui/editporgramstepdialog.h"
+#include "ui/programprofile.h"
+#include "ui/programstepitem.h"
 #include "ui_mainwindow.h"
 #include "widgets/qprogressindicator.h"
 
@@ -14,7 +18,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPropertyAnimation>
 #include <QStandardPaths>
 #include <QTimer>
@@ -181,6 +187,15 @@ void MainWindow::showError(QString message)
 
 void MainWindow::refreshPrograms()
 {
+    if (editedProgramModified()) {
+        const QMessageBox::StandardButton answer = askToSaveChanges();
+        // A save rereads the programs when its write ends; a refused one
+        // keeps the edits on the tab.
+        if (answer == QMessageBox::Save)
+            saveEditedProgram();
+        if (answer != QMessageBox::Discard)
+            return;
+    }
     clearProgramViews();
     // Once per read: the slot disconnects itself.
     connect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
@@ -234,6 +249,9 @@ void MainWindow::on_programsReceived(QList<CommunicationManager::Program> progra
     ui->comboBoxPrograms->setEnabled(true);
     ui->comboBoxProgramsEditTab->setEnabled(true);
     this->programs = programs;
+    editedSteps = programs.first().steps;
+    editedIndex = 1;
+    showEditedProgram(false);
 }
 
 void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
@@ -623,4 +641,237 @@ void MainWindow::applyLanguage(const QString &language)
         ui->pushButtonEdirProgramSave->setFont(font);
         ui->pushButtonEdirProgramReset->setFont(font);
     }
+}
+
+void MainWindow::showEditedProgram(bool modified)
+{
+    ui->listWidgetProgramSteps->clear();
+    for (int n = 1; n <= editedSteps.size(); ++n) {
+        auto *row = new QListWidgetItem(ui->listWidgetProgramSteps);
+        row->setSizeHint(QSize(10, 45));
+        auto *item = new ProgramStepItem;
+        CommunicationManager::ProgramStep step = editedSteps.at(n - 1);
+        step.number = n;
+        item->setStep(step);
+        ui->listWidgetProgramSteps->setItemWidget(row, item);
+        connect(item, &ProgramStepItem::onEdit, this, &MainWindow::onProgramStepEditted);
+        connect(item, &ProgramStepItem::onDelete, this, &MainWindow::onProgramStepDeleted);
+    }
+    profileChart.setPoints(ProgramProfile::points(editedSteps));
+
+    ui->pushButtonAddAStep->setEnabled(editedSteps.size() < 14);
+    ui->lineEditProgramName->setEnabled(true);
+    if (!modified)
+        ui->lineEditProgramName->setText(storedProgram().name);
+    updateEditedState();
+}
+
+void MainWindow::setUrlOpener(std::function<void(const QUrl &)> opener)
+{
+    urlOpener = std::move(opener);
+}
+
+void MainWindow::on_comboBoxProgramsEditTab_currentIndexChanged(int index)
+{
+    if (index < 0 || index >= programs.size())
+        return;
+    if (editedProgramModified()) {
+        // The chooser being set back after Cancel.
+        if (editedIndex < 0) {
+            editedIndex = -editedIndex;
+            return;
+        }
+        const QMessageBox::StandardButton answer = askToSaveChanges();
+        // A save's reread fills the tab again when its write ends.
+        if (answer == QMessageBox::Save && saveEditedProgram())
+            return;
+        // Cancel, or a refused save: back to the edited program, edits kept.
+        if (answer != QMessageBox::Discard) {
+            const int previous = editedIndex - 1;
+            editedIndex = -editedIndex;
+            ui->comboBoxProgramsEditTab->setCurrentIndex(previous);
+            return;
+        }
+    }
+    editedIndex = index + 1;
+    editedSteps = programs.at(index).steps;
+    showEditedProgram(false);
+}
+
+void MainWindow::on_lineEditProgramName_textChanged(QString)
+{
+    updateEditedState();
+}
+
+void MainWindow::on_pushButtonAddAStep_clicked()
+{
+    EditPorgramStepDialog dialog;
+    dialog.setMinutes(5);
+    dialog.setTemperature(120.0);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    CommunicationManager::ProgramStep step;
+    step.minutes = dialog.minutes();
+    step.temperature = dialog.temperature();
+    editedSteps.append(step);
+    showEditedProgram(true);
+}
+
+void MainWindow::onProgramStepEditted(CommunicationManager::ProgramStep step)
+{
+    if (step.number >= 1 && step.number <= editedSteps.size())
+        editedSteps[step.number - 1] = step;
+    showEditedProgram(true);
+}
+
+void MainWindow::onProgramStepDeleted(CommunicationManager::ProgramStep step)
+{
+    if (step.number >= 1 && step.number <= editedSteps.size())
+        editedSteps.removeAt(step.number - 1);
+    showEditedProgram(true);
+}
+
+void MainWindow::on_pushButtonEdirProgramReset_clicked()
+{
+    editedSteps = storedProgram().steps;
+    showEditedProgram(false);
+}
+
+void MainWindow::on_pushButtonEdirProgramSave_clicked()
+{
+    saveEditedProgram();
+}
+
+void MainWindow::on_updateProgressBarGot(int step)
+{
+    if (saveProgress)
+        saveProgress->setValue(step + 1);
+}
+
+void MainWindow::programUpdated(bool isSuccess, QString message)
+{
+    // Only the end of the write closes the dialog: with success after the
+    // end record's acknowledgement, otherwise with the failure's message.
+    if (saveProgress) {
+        saveProgress->accept();
+        saveProgress = nullptr;
+    }
+    if (!isSuccess)
+        showError(message);
+    refreshPrograms();
+}
+
+bool MainWindow::editedProgramModified() const
+{
+    // Before the first read the form's SAVE means nothing.
+    return editedIndex != 0 && ui->pushButtonEdirProgramSave->isEnabledTo(ui->tab_programs);
+}
+
+void MainWindow::updateEditedState()
+{
+    bool modified = false;
+    if (editedIndex >= 1 && editedIndex <= programs.size()) {
+        const CommunicationManager::Program &stored = storedProgram();
+        const auto sameStep = [](const CommunicationManager::ProgramStep &a,
+                                 const CommunicationManager::ProgramStep &b) {
+            return a.minutes == b.minutes && a.temperature == b.temperature;
+        };
+        modified = ui->lineEditProgramName->text() != stored.name
+            || !std::equal(editedSteps.begin(), editedSteps.end(), stored.steps.begin(), stored.steps.end(), sameStep);
+    }
+    ui->pushButtonEdirProgramSave->setEnabled(modified);
+    ui->pushButtonEdirProgramReset->setEnabled(modified);
+}
+
+const CommunicationManager::Program &MainWindow::storedProgram() const
+{
+    return programs.at(editedIndex - 1);
+}
+
+QMessageBox::StandardButton MainWindow::askToSaveChanges()
+{
+    return QMessageBox::warning(this, tr(textApplicationTitle),
+                                tr(textProgramModified) + QLatin1Char('\n') + tr(textSaveChanges),
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+bool MainWindow::saveEditedProgram()
+{
+    if (editedSteps.isEmpty()) {
+        QMessageBox::warning(this, tr(textNoStep), tr(textAtLeastOneStep), QMessageBox::Ok);
+        return false;
+    }
+    if (editedSteps.last().temperature > 80.0) {
+        QMessageBox::warning(this, tr(textInvalidProgram), tr(textLastStepTemperature), QMessageBox::Ok);
+        return false;
+    }
+    CommunicationManager::Program program = storedProgram();
+    program.steps = editedSteps;
+    program.name = ui->lineEditProgramName->text();
+    // Refused here rather than by the device link, so that the edits stay
+    // on the tab and nothing is sent.
+    const QString refusal = ProgramMemory::encodeRefusal(program);
+    if (!refusal.isEmpty()) {
+        QMessageBox::warning(this, tr(textInvalidProgram), refusal, QMessageBox::Ok);
+        return false;
+    }
+
+    programs[editedIndex - 1] = program;
+    ui->pushButtonEdirProgramSave->setEnabled(false);
+    ui->pushButtonEdirProgramReset->setEnabled(false);
+
+    // No cancel button: a write cannot be taken back halfway.
+    QProgressDialog dialog(tr(textSaving), QString(), 0, 6, this);
+    dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(QString());
+    // Stays open at the maximum until the write has ended.
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setValue(0);
+    dialog.installEventFilter(this);
+    saveProgress = &dialog;
+    connect(communicationManager, &CommunicationManager::updateProgressBar, this,
+            &MainWindow::on_updateProgressBarGot);
+    connect(communicationManager, &CommunicationManager::programUpdated, this, &MainWindow::programUpdated);
+    communicationManager->writeProgram(program, 0);
+    // Ended by programUpdated, unless the write ended during writeProgram;
+    // also when the station quits meanwhile.
+    if (saveProgress)
+        dialog.exec();
+    saveProgress = nullptr;
+    disconnect(communicationManager, &CommunicationManager::updateProgressBar, this,
+               &MainWindow::on_updateProgressBarGot);
+    disconnect(communicationManager, &CommunicationManager::programUpdated, this, &MainWindow::programUpdated);
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the end of the write closes the save's progress dialog: Escape
+    // and the window system's close request are not passed on to it.
+    if (watched == saveProgress) {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::on_commandLinkButton_clicked()
+{
+    urlOpener(QUrl(QStringLiteral("mailto:?to=support@vaporin.example&subject=Question about Vaporin Regulon Software"),
+                   QUrl::TolerantMode));
+}
+
+void MainWindow::on_commandLinkButton_2_clicked()
+{
+    urlOpener(QUrl(QStringLiteral("http://www.vaporin.example/de/support/downloads.htm"), QUrl::TolerantMode));
+}
+
+void MainWindow::on_commandLinkButton_3_clicked()
+{
+    urlOpener(QUrl(QStringLiteral("http://www.vaporin.example/de/autoklaven.htm"), QUrl::TolerantMode));
 }

@@ -4,13 +4,17 @@
 #include "ui/temperaturechart.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QProgressDialog;
 class QPropertyAnimation;
 
 namespace Ui {
@@ -122,4 +126,51 @@ private:
                 const QString &unsavedText = QString());
 
     bool awaitingFirstRun = true; // no run start has been processed yet
+    // The program editor of the Programs tab and the links of the About tab.
+public:
+    // Rebuilds the Programs tab from editedSteps and editedIndex. Unless
+    // modified, the name field shows the stored program's name. SAVE and
+    // RESET are enabled exactly while name or steps differ from the stored
+    // program.
+    void showEditedProgram(bool modified);
+    // How the About tab's links are opened; the desktop's handlers unless
+    // replaced (tests look at the links instead).
+    void setUrlOpener(std::function<void(const QUrl &)> opener);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_comboBoxProgramsEditTab_currentIndexChanged(int index);
+    void on_lineEditProgramName_textChanged(QString arg1);
+    void on_pushButtonAddAStep_clicked();
+    void on_pushButtonEdirProgramReset_clicked();
+    void on_pushButtonEdirProgramSave_clicked();
+    void on_commandLinkButton_clicked();
+    void on_commandLinkButton_2_clicked();
+    void on_commandLinkButton_3_clicked();
+
+private:
+    // Connected explicitly, as plain functions like the device link's above.
+    void onProgramStepEditted(CommunicationManager::ProgramStep step);
+    void onProgramStepDeleted(CommunicationManager::ProgramStep step);
+    void on_updateProgressBarGot(int step);
+    // The end of a save's write: reports a failure, then rereads the
+    // programs so that the tab shows what the controller holds.
+    void programUpdated(bool isSuccess, QString message);
+
+    // The program on the Programs tab counts as modified while SAVE is
+    // enabled (also while the tab itself is disabled).
+    bool editedProgramModified() const;
+    void updateEditedState();
+    const CommunicationManager::Program &storedProgram() const;
+    QMessageBox::StandardButton askToSaveChanges();
+    // Checks the edited program and writes it, with the progress dialog open
+    // until the write has ended. False, after a warning, when it is refused.
+    bool saveEditedProgram();
+
+    QList<CommunicationManager::ProgramStep> editedSteps;
+    int editedIndex = 0; // 1-based; negated while a chooser change is undone
+    QProgressDialog *saveProgress = nullptr; // while a save's write runs
+    std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
 };

@@ -75,3 +75,20 @@ void TemperatureChart::reset()
     series->clear();
     axisX->setRange(chartOrigin(), chartOrigin().addSecs(60));
 }
+
+void TemperatureChart::setPoints(const QList<QPointF> &points)
+{
+    if (!chartView)
+        return;
+    QVector<QPointF> onChart;
+    onChart.reserve(points.size());
+    qint64 last = 0;
+    for (const QPointF &point : points) {
+        const auto seconds = qint64(point.x());
+        onChart.append({toChartX(seconds), point.y()});
+        last = qMax(last, seconds);
+    }
+    series->replace(onChart);
+    axisX->setRange(chartOrigin(), last > 0 ? QDateTime::fromSecsSinceEpoch(last + chartEpochSeconds)
+                                            : chartOrigin().addSecs(60));
+}

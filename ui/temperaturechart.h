@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
+#include <QPointF>
 #include <QPointer>
 #include <QtCharts/QChartGlobal>
 
@@ -31,6 +33,9 @@ public:
 
     void addPoint(float temperature, qint64 seconds);
     void reset();
+    // Replaces the curve with these (elapsed seconds, °C) points in one go:
+    // adding tens of thousands of points one by one would take minutes.
+    void setPoints(const QList<QPointF> &points);
 
     // The widget to place; the view owns the chart, which owns series and
     // axes. Whoever adopts the view (a layout's widget) may delete it, so it

@@ -79,6 +79,13 @@ std::vector<Shot> shots()
          [](Scene &s) { s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(2); },
          [](Scene &) { return true; },
          [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
+        {"mainwindow-programs.png",
+         [](Scene &s) {
+             s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(1);
+             s.find<QComboBox>(s.mainWindow.get(), "comboBoxProgramsEditTab")->setCurrentIndex(1);
+         },
+         [](Scene &s) { return s.find<QWidget>(s.mainWindow.get(), "lineEditProgramName")->isEnabled(); },
+         [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
         // The first program a dozen seconds into its run: the chamber has
         // held the air-removal step and climbs to the sterilising one. The
         // start goes straight to the controller, as after a confirmed question.
