@@ -5,5 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets the desktop show the installed entry's name and icon for the
+    // station's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(STATION_APP_ID));
     return Station::run();
 }

@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -69,12 +70,15 @@ QPainterPath thermometer(QPointF bulbCentre, qreal bulbRadius, qreal stemWidth, 
 }
 
 // The app icon: an autoclave's round chamber door on a blue tile, a
-// thermometer in front of it and steam rising above.
-QImage launcherIcon()
+// thermometer in front of it and steam rising above. Drawn on a 256 grid and
+// scaled as a drawing, so that the smaller sizes of the desktop's icon theme
+// stay sharp.
+QImage launcherIcon(int size)
 {
-    QImage image = canvas(256, 256);
+    QImage image = canvas(size, size);
     QPainter p(&image);
     antialias(p);
+    p.scale(size / 256.0, size / 256.0);
 
     const QRectF tile(8, 8, 240, 240);
     QLinearGradient tileFill(tile.topLeft(), tile.bottomRight());
@@ -316,7 +320,7 @@ QImage deleteIcon()
 }
 
 struct Output {
-    const char *path;
+    QString path;
     std::function<QImage()> draw;
 };
 
@@ -335,8 +339,8 @@ int main(int argc, char *argv[])
 
     const QColor green(0x2e, 0xa0, 0x4f);
     const QColor red(0xd3, 0x2f, 0x2f);
-    const Output outputs[] = {
-        {"images/ic_launcher.png", launcherIcon},
+    std::vector<Output> outputs = {
+        {"images/ic_launcher.png", [] { return launcherIcon(256); }},
         {"images/ic_vaporin.png", logo},
         {"images/refresh.png", refreshIcon},
         {"images/ic_start.png", [&] { return roundButton(green, Glyph::Play, false); }},
@@ -347,9 +351,12 @@ int main(int argc, char *argv[])
         {"edit.png", editIcon},
         {"delete.png", deleteIcon},
     };
+    // The smaller sizes that the installed desktop entry's icon comes in.
+    for (int size : {16, 32, 48, 64, 128})
+        outputs.push_back({QStringLiteral("icons/ic_launcher_%1.png").arg(size), [size] { return launcherIcon(size); }});
 
     for (const Output &out : outputs) {
-        const QString file = root.filePath(QString::fromLatin1(out.path));
+        const QString file = root.filePath(out.path);
         if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !out.draw().save(file, "PNG")) {
             err << "draw-images: cannot write " << file << '\n';
             return 1;
