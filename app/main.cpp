@@ -5,5 +5,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The station's own data folder (the journals of runs in progress) is
+    // named like its settings, whatever the executable is called.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vaporin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vaporin Regulon"));
     return Station::run();
 }

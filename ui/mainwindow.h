@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "records/runjournal.h"
 #include "ui/temperaturechart.h"
 
 #include <QDateTime>
@@ -101,6 +102,9 @@ public:
     // name, or the full path of a file saved elsewhere); nothing when the
     // log was not saved, which the user has then been told.
     std::optional<QString> saveRunRecord(QString result);
+    // Saves the runs that a crash or power cut interrupted (their journals)
+    // as run logs, telling the user each file name.
+    void recoverInterruptedRuns();
 
     // Reached from the device link (connected at the first show); the window
     // also calls them itself.
@@ -122,4 +126,6 @@ private:
                 const QString &unsavedText = QString());
 
     bool awaitingFirstRun = true; // no run start has been processed yet
+    // The current run's record as it grows, kept until its log is saved.
+    RunJournal journal;
 };
