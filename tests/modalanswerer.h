@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -9,6 +11,15 @@
 #include <QTimer>
 
 #include <functional>
+
+// Chooses the file at the absolute path in a file dialog, as a user who
+// types it in. An absolute path in the name field does not depend on the
+// dialog's directory, which the dialog changes asynchronously.
+inline void chooseFile(QFileDialog *dialog, const QString &path)
+{
+    dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+    static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept()
+}
 
 // Answers the modal windows that the code under test opens. A modal window
 // runs its own event loop inside the call that opened it, so the test cannot
