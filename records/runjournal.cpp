@@ -219,7 +219,7 @@ bool RunJournal::begin(const Program &record, const QString &basePath)
         + changedFields(record, Program());
     QSaveFile created(name);
     file.setFileName(name);
-    if (!held || !created.open(QIODevice::WriteOnly) || created.write(header) != header.size()
+    if (!held || !created.open(QIODevice::WriteOnly) || created.write(header) != header.size() || !created.flush()
         || !created.commit() || !file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         qCDebug(lcRecords) << "no journal" << name << created.errorString() << file.errorString();
         QFile::remove(name);

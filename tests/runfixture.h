@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/stationsettings.h"
+#include "records/runjournal.h"
 #include "tests/childwidget.h"
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
@@ -68,8 +69,8 @@ protected:
     std::unique_ptr<ModalAnswerer> answerer;
     std::unique_ptr<MainWindow> window;
 
-    // A fresh log folder, settings, controller and box answerer; false when
-    // the controller cannot be plugged in.
+    // A fresh log folder, settings, journal folder, controller and box
+    // answerer; false when the controller cannot be plugged in.
     bool setUp()
     {
         static int n = 0;
@@ -78,6 +79,7 @@ protected:
         StationSettings settings;
         settings.clear();
         settings.setLogFolder(logs);
+        QDir(RunJournal::defaultFolder()).removeRecursively();
         link = std::make_unique<SimulatedLink>();
         SlaveThread::Timing t = link->manager.worker().timing();
         t.pollGapMs = 30;

@@ -449,12 +449,7 @@ int main(int argc, char *argv[])
         QApplication app(argc, argv);
         return stationToBeKilled();
     }
-    IsolatedUser user;
-    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
-        qputenv("QTEST_FUNCTION_TIMEOUT", "60000");
-    QApplication app(argc, argv);
-    TestRunJournal test;
-    return QTest::qExec(&test, argc, argv);
+    STATION_GUI_TEST_RUN(TestRunJournal);
 }
 
 #include "tst_runjournal.moc"
