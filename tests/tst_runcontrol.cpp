@@ -220,6 +220,7 @@ private slots:
             QCOMPARE(answerer->titles().last(), title);
             QVERIFY(recording());
             QVERIFY(logFiles().isEmpty());
+            QCOMPARE(RunJournal().journals().size(), 1);
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Finished because of an error"), 5000);
@@ -232,6 +233,7 @@ private slots:
         }
         QCOMPARE(controls(w).section(" | ", 1), idleControls);
         QVERIFY(!recording());
+        QVERIFY(RunJournal().journals().isEmpty()); // saved, or discarded on purpose
     }
 
     void connectionLostDuringARunIsLoggedBeforeTheRestart()
