@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QList>
+#include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQueue>
@@ -52,6 +53,10 @@ public:
             answers.enqueue(b);
     }
 
+    // Every message box with this title gets this button, whenever it comes;
+    // the queue is left to the others.
+    void answerBoxesTitled(const QString &title, QMessageBox::StandardButton button) { byTitle[title] = button; }
+
     void handleDialogs(DialogHandler handler) { dialogHandler = std::move(handler); }
 
     // Called for every message box before it is answered, to look at the
@@ -92,7 +97,9 @@ private:
         if (onBox)
             onBox(box);
         QAbstractButton *button = nullptr;
-        if (!answers.isEmpty())
+        if (byTitle.contains(box->windowTitle()))
+            button = box->button(byTitle.value(box->windowTitle()));
+        else if (!answers.isEmpty())
             button = box->button(answers.dequeue());
         if (!button)
             button = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
@@ -102,6 +109,7 @@ private:
 
     QTimer timer;
     QQueue<QMessageBox::StandardButton> answers;
+    QMap<QString, QMessageBox::StandardButton> byTitle;
     DialogHandler dialogHandler;
     std::function<void(QMessageBox *)> onBox;
     QPointer<QMessageBox> lastBox;
