@@ -8,6 +8,9 @@
 int Station::run(CommunicationManager *manager)
 {
     MainWindow mainWindow(manager);
+    // Before anything else: a run that a crash or power cut interrupted gets
+    // its log now, right after the box about the log folder.
+    mainWindow.recoverInterruptedRuns();
     StartWindow startWindow(manager);
     if (startWindow.exec() != QDialog::Accepted)
         return 0;

@@ -208,6 +208,9 @@ bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeW
                            int gapMs, QString *answer)
 {
     if (port.isOpen()) {
+        // What arrived before the command is written cannot answer it: the
+        // rest of an answer that outlasted its wait, or noise on the line.
+        port.clear(QSerialPort::Input);
         port.write(command.toUtf8());
         port.waitForBytesWritten(writeWaitMs);
     }

@@ -83,7 +83,11 @@ WriteResult writeRunLog(const CommunicationManager::Program &record, const QStri
     } else {
         const QByteArray bytes = content(record);
         QSaveFile file(fileName);
-        result.written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        // The bytes reach the file only when the buffer is flushed, and
+        // commit() would not see that fail (a full disk): an empty log would
+        // replace the file and be announced as saved.
+        result.written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+            && file.commit();
         if (!result.written)
             result.errorString = file.errorString();
     }

@@ -32,16 +32,19 @@ private:
     QTemporaryDir home;
 };
 
-// main() of a GUI test program, run as an isolated user, each test function
-// ending after a minute at the latest. The documents folder is
-// QStandardPaths' DocumentsLocation, as for the station.
+// The body of main() of a GUI test program: runs it as an isolated user,
+// each test function ending after a minute at the latest. The documents
+// folder is QStandardPaths' DocumentsLocation, as for the station.
+#define STATION_GUI_TEST_RUN(TestObject)                                                                     \
+    IsolatedUser user;                                                                                       \
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))                                                \
+        qputenv("QTEST_FUNCTION_TIMEOUT", "60000");                                                          \
+    QApplication app(argc, argv);                                                                            \
+    TestObject test;                                                                                         \
+    return QTest::qExec(&test, argc, argv)
+
 #define STATION_GUI_TEST_MAIN(TestObject)                                                                    \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
-        IsolatedUser user;                                                                                   \
-        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))                                          \
-            qputenv("QTEST_FUNCTION_TIMEOUT", "60000");                                                      \
-        QApplication app(argc, argv);                                                                        \
-        TestObject test;                                                                               \
-        return QTest::qExec(&test, argc, argv);                                                              \
+        STATION_GUI_TEST_RUN(TestObject);                                                                    \
     }

@@ -2,13 +2,25 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
+#include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQueue>
 #include <QTimer>
 
 #include <functional>
+
+// Chooses the file at the absolute path in a file dialog, as a user who
+// types it in. An absolute path in the name field does not depend on the
+// dialog's directory, which the dialog changes asynchronously.
+inline void chooseFile(QFileDialog *dialog, const QString &path)
+{
+    dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+    static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept()
+}
 
 // Answers the modal windows that the code under test opens. A modal window
 // runs its own event loop inside the call that opened it, so the test cannot
@@ -40,6 +52,10 @@ public:
         for (QMessageBox::StandardButton b : buttons)
             answers.enqueue(b);
     }
+
+    // Every message box with this title gets this button, whenever it comes;
+    // the queue is left to the others.
+    void answerBoxesTitled(const QString &title, QMessageBox::StandardButton button) { byTitle[title] = button; }
 
     void handleDialogs(DialogHandler handler) { dialogHandler = std::move(handler); }
 
@@ -81,7 +97,9 @@ private:
         if (onBox)
             onBox(box);
         QAbstractButton *button = nullptr;
-        if (!answers.isEmpty())
+        if (byTitle.contains(box->windowTitle()))
+            button = box->button(byTitle.value(box->windowTitle()));
+        else if (!answers.isEmpty())
             button = box->button(answers.dequeue());
         if (!button)
             button = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
@@ -91,6 +109,7 @@ private:
 
     QTimer timer;
     QQueue<QMessageBox::StandardButton> answers;
+    QMap<QString, QMessageBox::StandardButton> byTitle;
     DialogHandler dialogHandler;
     std::function<void(QMessageBox *)> onBox;
     QPointer<QMessageBox> lastBox;

@@ -261,6 +261,10 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(bool, stays);
+        // A controller answers the read of the first show: a failed read's
+        // box would otherwise race with the question under a slow build.
+        QVERIFY(link->plugIn("regulon", "RG100042"));
+        manager->changePort(link->port("regulon"));
         MainWindow w(manager);
         w.show();
         ModalAnswerer answerer;

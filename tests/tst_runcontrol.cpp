@@ -1,9 +1,5 @@
-#include "app/stationsettings.h"
-#include "tests/childwidget.h"
 #include "tests/isolateduser.h"
-#include "tests/modalanswerer.h"
-#include "tests/simulatedlink.h"
-#include "ui/mainwindow.h"
+#include "tests/runfixture.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -12,8 +8,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 using CM = CommunicationManager;
@@ -46,126 +40,19 @@ QString controls(MainWindow &w)
              open == 4 ? "on" : open == 0 ? "off" : "mixed");
 }
 
-// Lines of a run log; the header's fields by their labels.
-struct Log {
-    QStringList lines;
-
-    explicit Log(const QString &fileName)
-    {
-        QFile file(fileName);
-        if (file.open(QIODevice::ReadOnly))
-            lines = QString::fromUtf8(file.readAll()).split('\n');
-    }
-    QString field(const QString &label) const
-    {
-        for (const QString &line : lines)
-            if (line.startsWith(label + ": "))
-                return line.mid(label.size() + 2);
-        return "<missing>";
-    }
-};
-
-int livePoints(MainWindow &w)
-{
-    auto *view = child<QWidget>(w, "verticalLayoutWidget")->findChild<QtCharts::QChartView *>();
-    const auto series = view->chart()->series();
-    return series.isEmpty() ? 0 : static_cast<QtCharts::QLineSeries *>(series.first())->count();
-}
-
 } // namespace
 
-class TestRunControl : public QObject
+class TestRunControl : public QObject, public RunFixture
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir dir;
-    QString logs;
-    std::unique_ptr<SimulatedLink> link;
-    RegulonSim *sim = nullptr;
-    std::unique_ptr<ModalAnswerer> answerer;
-    std::unique_ptr<MainWindow> window;
-
-    // The window on the simulator's line, after the program read, ready to start.
-    MainWindow &openConnected()
-    {
-        link->manager.changePort(link->port("regulon"));
-        window = std::make_unique<MainWindow>(&link->manager);
-        window->show();
-        auto *start = child<QWidget>(*window, "buttonStart");
-        if (!QTest::qWaitFor([&] { return start->isEnabled(); }, 15000))
-            qFatal("the window never became ready to start");
-        return *window;
-    }
-
-    // Starts the chosen program, answering the question; returns the log name.
-    QString startRun()
-    {
-        answerer->answerBoxes({QMessageBox::Yes});
-        QTest::mouseClick(child<QWidget>(*window, "buttonStart"), Qt::LeftButton);
-        if (!QTest::qWaitFor([&] { return !child<QWidget>(*window, "buttonStop")->isHidden(); }, 10000))
-            qFatal("the run never started");
-        return child<QLineEdit>(*window, "lineEditLogName")->text();
-    }
-
-    // Whether the live curve grows during a few polling cycles.
-    bool recording()
-    {
-        const int before = livePoints(*window);
-        return waitForCommands("GET_TEMP\n", 3) && livePoints(*window) > before;
-    }
-
-    QStringList logFiles() const { return QDir(logs).entryList({"*.txt"}, QDir::Files); }
-
-    bool boxShown(const QString &title, const QString &text) const
-    {
-        for (const ModalAnswerer::Box &box : answerer->boxes)
-            if (box.title == title && box.text == text)
-                return true;
-        return false;
-    }
-
-    // Waits until the simulator has been asked `count` more times.
-    bool waitForCommands(const QString &command, int count)
-    {
-        const int target = sim->receivedCommands().count(command) + count;
-        return QTest::qWaitFor([&] { return sim->receivedCommands().count(command) >= target; }, 10000);
-    }
-
 private slots:
-    void init()
-    {
-        static int n = 0;
-        logs = dir.filePath(QString("logs%1").arg(++n));
-        QVERIFY(QDir().mkpath(logs));
-        StationSettings settings;
-        settings.clear();
-        settings.setLogFolder(logs);
-        link = std::make_unique<SimulatedLink>();
-        SlaveThread::Timing t = link->manager.worker().timing();
-        t.pollGapMs = 30;
-        link->manager.worker().setTiming(t);
-        sim = link->plugIn("regulon", "RG100042");
-        QVERIFY(sim);
-        sim->setCycleCounter(41);
-        sim->setFirmwareVersion("9.8.7");
-        answerer = std::make_unique<ModalAnswerer>();
-    }
-    void cleanup()
-    {
-        window.reset(); // a run still going is saved here
-        answerer.reset();
-        link.reset();
-    }
+    void init() { QVERIFY(setUp()); }
+    void cleanup() { tearDown(); }
 
     void completeRunIsLoggedOnceWithIdentityAndSamplesInTimeOrder()
     {
-        QList<CM::Program> programs = sim->programs();
-        programs[0].name = "Quick 25";
-        programs[0].steps = programs[0].steps.mid(0, 1);
-        programs[0].steps[0].temperature = 25.0;
-        programs[0].steps[0].minutes = 1;
-        QVERIFY(sim->setPrograms(programs));
+        QVERIFY(useQuickProgram(*sim));
         sim->setSpeed(20); // 30 s of heating and a minute of holding take 4.5 s
         MainWindow &w = openConnected();
         const QDateTime before = QDateTime::currentDateTime();
@@ -333,6 +220,7 @@ private slots:
             QCOMPARE(answerer->titles().last(), title);
             QVERIFY(recording());
             QVERIFY(logFiles().isEmpty());
+            QCOMPARE(RunJournal().journals().size(), 1);
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Finished because of an error"), 5000);
@@ -345,6 +233,7 @@ private slots:
         }
         QCOMPARE(controls(w).section(" | ", 1), idleControls);
         QVERIFY(!recording());
+        QVERIFY(RunJournal().journals().isEmpty()); // saved, or discarded on purpose
     }
 
     void connectionLostDuringARunIsLoggedBeforeTheRestart()
@@ -385,17 +274,16 @@ private slots:
 
     void failedLogWriteOffersAnotherPlace_data()
     {
-        QTest::addColumn<QList<int>>("answers"); // after the stop question
+        QTest::addColumn<int>("answer"); // to each offer to save elsewhere
         QTest::addColumn<int>("dialogsCancelled");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("saved elsewhere") << QList<int>{QMessageBox::Save} << 0 << true;
-        QTest::newRow("dialog cancelled, then saved elsewhere")
-            << QList<int>{QMessageBox::Save, QMessageBox::Save} << 1 << true;
-        QTest::newRow("given up") << QList<int>{QMessageBox::Discard} << 0 << false;
+        QTest::newRow("saved elsewhere") << int(QMessageBox::Save) << 0 << true;
+        QTest::newRow("dialog cancelled, then saved elsewhere") << int(QMessageBox::Save) << 1 << true;
+        QTest::newRow("given up") << int(QMessageBox::Discard) << 0 << false;
     }
     void failedLogWriteOffersAnotherPlace()
     {
-        QFETCH(QList<int>, answers);
+        QFETCH(int, answer);
         QFETCH(int, dialogsCancelled);
         QFETCH(bool, saved);
         QTemporaryDir elsewhere;
@@ -409,19 +297,17 @@ private slots:
             if (dialogsCancelled-- > 0) {
                 files->reject();
             } else {
-                // An absolute path in the name field does not depend on the
-                // dialog's directory, which it changes asynchronously.
-                files->findChild<QLineEdit *>("fileNameEdit")->setText(chosen);
-                static_cast<QDialog *>(files)->accept(); // the file dialog's own accept()
+                chooseFile(files, chosen);
             }
             return true;
         });
         MainWindow &w = openConnected();
         const QString name = startRun();
         QVERIFY(QDir(logs).removeRecursively());
-        answerer->answerBoxes({QMessageBox::Yes});
-        for (int answer : answers)
-            answerer->answerBoxes({QMessageBox::StandardButton(answer)});
+        // The controller's report of the stop may come before or after the
+        // failure: answered by title, each box gets its own answer.
+        answerer->answerBoxesTitled("STOP", QMessageBox::Yes);
+        answerer->answerBoxesTitled("Error", QMessageBox::StandardButton(answer));
         QTest::mouseClick(child<QWidget>(w, "buttonStop"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains(saved ? "Cancelled" : "Error"), 10000);
 
@@ -434,8 +320,9 @@ private slots:
             QCOMPARE(Log(chosen + ".txt").field("Status"), QString("Program cancelled by user"));
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().count("Error") == 2, 5000);
-            QCOMPARE(answerer->boxes.last().text, QString("The run log was NOT saved.\nResult of the run: "
-                                                          "Program cancelled by user"));
+            QCOMPARE(answerer->boxes.last().text,
+                     QString("The run log was NOT saved.\nResult of the run: Program cancelled by user\n"
+                             "The station keeps the record and offers to save it again at its next start."));
             QVERIFY(!answerer->titles().contains("Cancelled"));
             QVERIFY(QDir(elsewhere.path()).isEmpty());
         }

@@ -1,3 +1,4 @@
+#include "device/communicationmanager.h"
 #include "device/slavethread.h"
 #include "tools/regulon-sim/regulonsim.h"
 
@@ -108,6 +109,8 @@ private slots:
     void pollingAsksRunStatusAfterEveryOtherAnsweredTemperature();
     void answerInChunksIsReportedUpToTheFirstSilentGap_data();
     void answerInChunksIsReportedUpToTheFirstSilentGap();
+    void inputThatArrivedBeforeACommandIsNotTakenForItsAnswer_data();
+    void inputThatArrivedBeforeACommandIsNotTakenForItsAnswer();
     void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue();
     void unpluggedControllerIsRetriedUntilItIsPluggedInAgain();
     void switchedPortTakesEffectAtTheNextPortCheck_data();
@@ -236,6 +239,44 @@ void TestSlaveThread::answerInChunksIsReportedUpToTheFirstSilentGap()
         QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 3000);
         QCOMPARE(outcomes->all.size(), 1);
     }
+}
+
+void TestSlaveThread::inputThatArrivedBeforeACommandIsNotTakenForItsAnswer_data()
+{
+    QTest::addColumn<bool>("polled");
+    QTest::newRow("answer to a handed-over request later than its wait") << false;
+    QTest::newRow("rest of a polled answer after the gap that ended it") << true;
+}
+
+void TestSlaveThread::inputThatArrivedBeforeACommandIsNotTakenForItsAnswer()
+{
+    QFETCH(bool, polled);
+    SlaveThread::Timing t = fastTiming();
+    t.pauseMs = 300; // the stray bytes arrive during the pause before the next command
+    worker->setTiming(t);
+    int nextId = 0;
+    QString expected;
+    if (polled) {
+        sim->splitNextAnswer(150, "GET_TEMP");
+        startPollingOn(*sim);
+        nextId = CommunicationManager::ReqDigital;
+        expected = QStringLiteral("DAT_DIGI 00000000,00000000,00000000\n");
+    } else {
+        sim->delayNextAnswer(150, "GET_INFO");
+        worker->switchPort(sim->linkPath());
+        worker->sendCommand(QStringLiteral("GET_INFO\n"), 50, CommunicationManager::ReqInfo, QString());
+        worker->sendCommand(QStringLiteral("GET_VERSION\n"), 1000, CommunicationManager::ReqVersion, QString());
+        nextId = CommunicationManager::ReqVersion;
+        expected = QStringLiteral("DAT_VERSION FW-Rev 2.4.1 HW-B\n");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).contains(nextId), 5000);
+    const QList<Outcome> answers = outcomes->of(QStringLiteral("request"));
+    const auto next = std::find_if(answers.begin(), answers.end(), [&](const Outcome &o) { return o.requestId == nextId; });
+    QCOMPARE(next->text, expected);
+    if (polled)
+        QCOMPARE(answers.first().text, QStringLiteral("DAT_TEMP 20.0,0.0,0,0.0\n").left(12));
+    else
+        QCOMPARE(outcomes->ids(QStringLiteral("timeout")), QList<int>{CommunicationManager::ReqInfo});
 }
 
 void TestSlaveThread::portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()

@@ -3,12 +3,13 @@
 #include "app/logfolder.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
-#include "records/runlog.h"
 #include "device/programmemory.h"
 #include "records/runrecordformat.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
+#include "ui/runlogsaver.h"
+#include "ui/runrecovery.h"
 #include "ui_mainwindow.h"
 #include "widgets/qprogressindicator.h"
 
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -280,6 +280,7 @@ void MainWindow::on_InfoReceived(CommunicationManager::Info info)
 {
     runRecord.serialNumber = info.serialNumber;
     runRecord.cycleNumber = QString::number(info.cycleNumber);
+    journal.recordFields(runRecord);
 }
 
 void MainWindow::on_getVersionReceived(QString Version)
@@ -416,6 +417,9 @@ void MainWindow::beginRun()
     runRecord = CommunicationManager::Program();
     runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::currentDateTime());
     runRecord.name = ui->comboBoxPrograms->currentText();
+    runRecord.firmwareVersion = deviceVersion;
+    runRecord.softwareVersion = softwareVersion;
+    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text());
     communicationManager->getInfo();
 }
 
@@ -424,7 +428,10 @@ void MainWindow::recordSample(float celsius)
     const qint64 seconds = (QDateTime::currentMSecsSinceEpoch() - runStartMs) / 1000;
     liveChart.addPoint(celsius, seconds);
     // A later sample of the same second replaces the earlier one.
-    runRecord.dataPoints.insert(RunRecordFormat::elapsedKey(seconds), RunRecordFormat::temperatureText(celsius));
+    const QString key = RunRecordFormat::elapsedKey(seconds);
+    const QString value = RunRecordFormat::temperatureText(celsius);
+    runRecord.dataPoints.insert(key, value);
+    journal.recordSample(key, value);
 }
 
 void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QString &title,
@@ -444,36 +451,31 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
     runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::currentDateTime());
+    journal.recordFields(runRecord);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
     const QString logName = ui->lineEditLogName->text();
-    RunLog::WriteResult attempt =
-        RunLog::saveRunLog(record, ui->lineEditLogFolder->text() + QLatin1Char('/') + logName);
-    if (attempt.written)
-        return logName;
-
-    QString proposal = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-        + QFileInfo(attempt.fileName).fileName();
-    while (!attempt.written) {
-        const auto answer = QMessageBox::critical(
-            this, tr("Error"),
-            tr("The run log could not be written to\n%1\n%2\n\nDo you want to save it elsewhere?")
-                .arg(QDir::toNativeSeparators(attempt.fileName), attempt.errorString),
-            QMessageBox::Save | QMessageBox::Discard, QMessageBox::Save);
-        if (answer != QMessageBox::Save) {
-            QMessageBox::critical(this, tr("Error"),
-                                  tr("The run log was NOT saved.\nResult of the run: %1").arg(result));
-            return std::nullopt;
-        }
-        QString chosen = QFileDialog::getSaveFileName(this, tr("Save Run Log"), proposal, tr("Run logs (*.txt)"));
-        if (chosen.isEmpty())
-            continue; // back to the choice between another place and giving up
-        if (!chosen.endsWith(QLatin1String(".txt")))
-            chosen += QLatin1String(".txt");
-        proposal = chosen;
-        attempt = RunLog::writeRunLog(record, chosen);
+    const QString basePath = ui->lineEditLogFolder->text() + QLatin1Char('/') + logName;
+    const std::optional<QString> written = RunLogSaver::save(this, record, {basePath});
+    if (!written) {
+        // The journal keeps the record for the next start to save.
+        const QString kept = journal.isOpen()
+            ? tr("\nThe station keeps the record and offers to save it again at its next start.")
+            : QString();
+        journal.close();
+        QMessageBox::critical(this, tr("Error"),
+                              tr("The run log was NOT saved.\nResult of the run: %1").arg(result) + kept);
+        return std::nullopt;
     }
-    return QDir::toNativeSeparators(proposal.chopped(4));
+    journal.remove();
+    if (*written == basePath + QLatin1String(".txt"))
+        return logName;
+    return QDir::toNativeSeparators(written->chopped(4));
+}
+
+void MainWindow::recoverInterruptedRuns()
+{
+    RunRecovery::recoverAll(this, RunJournal::defaultFolder(), logFolder);
 }
 
 void MainWindow::setRunControls(int status)
@@ -569,6 +571,8 @@ void MainWindow::programError(QString title, QString message)
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     if (question.exec() == QMessageBox::Save)
         endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
+    else
+        journal.remove(); // discarded on purpose
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

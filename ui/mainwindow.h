@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "records/runjournal.h"
 #include "ui/temperaturechart.h"
 
 #include <QDateTime>
@@ -105,6 +106,9 @@ public:
     // name, or the full path of a file saved elsewhere); nothing when the
     // log was not saved, which the user has then been told.
     std::optional<QString> saveRunRecord(QString result);
+    // Saves the runs that a crash or power cut interrupted (their journals)
+    // as run logs, telling the user each file name.
+    void recoverInterruptedRuns();
 
     // Reached from the device link (connected at the first show); the window
     // also calls them itself.
@@ -173,4 +177,6 @@ private:
     int editedIndex = 0; // 1-based; negated while a chooser change is undone
     QProgressDialog *saveProgress = nullptr; // while a save's write runs
     std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    // The current run's record as it grows, kept until its log is saved.
+    RunJournal journal;
 };

@@ -1,0 +1,40 @@
+#include "ui/runrecovery.h"
+
+#include "app/logging.h"
+#include "records/runjournal.h"
+#include "ui/runlogsaver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, const QString &logFolder)
+{
+    RunJournal journal(journalFolder);
+    for (const QString &fileName : journal.journals()) {
+        QByteArray content;
+        if (!journal.adopt(fileName, &content))
+            continue; // the run of a station that is still running
+        const std::optional<RunJournal::Run> run = RunJournal::parse(content);
+        if (!run) {
+            qCDebug(lcRecords) << fileName << "is no run journal; left alone";
+            journal.close();
+            continue;
+        }
+        QStringList basePaths{run->basePath, logFolder + QLatin1Char('/') + QFileInfo(run->basePath).fileName()};
+        basePaths.removeDuplicates();
+        const std::optional<QString> written = RunLogSaver::save(parent, run->record, basePaths);
+        if (!written) {
+            journal.close();
+            QMessageBox::critical(parent, tr("Error"),
+                                  tr("The run log of the interrupted run was NOT saved.\n"
+                                     "The station keeps its record and offers it again at its next start."));
+            continue;
+        }
+        QMessageBox::information(parent, tr("Run Log Recovered"),
+                                 tr("The station stopped before the log of a run was saved.\n"
+                                    "The run log has now been saved to\n%1")
+                                     .arg(QDir::toNativeSeparators(*written)));
+        journal.remove();
+    }
+}
