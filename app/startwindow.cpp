@@ -36,6 +36,13 @@ QString StartWindow::selectedSerial() const
     return selected;
 }
 
+void StartWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The mark that start-up checks of an installed station wait for.
+    qCDebug(lcUi) << "device selection window shown";
+}
+
 void StartWindow::on_buttonExit_clicked()
 {
     reject();

@@ -27,6 +27,9 @@ public:
     // Serial number of the controller connected to; "00000000" until then.
     QString selectedSerial() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void on_buttonExit_clicked();
     void on_buttonConnect_clicked();
