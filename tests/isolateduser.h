@@ -33,15 +33,18 @@ private:
 };
 
 // main() of a GUI test program, run as an isolated user, each test function
-// ending after a minute at the latest. The documents folder is
+// ending after timeoutMs at the latest. The documents folder is
 // QStandardPaths' DocumentsLocation, as for the station.
-#define STATION_GUI_TEST_MAIN(TestObject)                                                                    \
+#define STATION_GUI_TEST_MAIN_WITH_TIMEOUT(TestObject, timeoutMs)                                            \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         IsolatedUser user;                                                                                   \
         if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))                                          \
-            qputenv("QTEST_FUNCTION_TIMEOUT", "60000");                                                      \
+            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(timeoutMs));                                \
         QApplication app(argc, argv);                                                                        \
-        TestObject test;                                                                               \
+        TestObject test;                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                              \
     }
+
+// The same with a minute per test function.
+#define STATION_GUI_TEST_MAIN(TestObject) STATION_GUI_TEST_MAIN_WITH_TIMEOUT(TestObject, 60000)
