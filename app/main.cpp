@@ -1,9 +1,11 @@
+#include "app/heappolicy.h"
 #include "app/station.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    HeapPolicy::returnLargeBlocks();
     QApplication app(argc, argv);
     // Lets the desktop show the installed entry's name and icon for the
     // station's windows.

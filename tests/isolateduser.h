@@ -33,18 +33,23 @@ private:
 };
 
 // The body of main() of a GUI test program: runs it as an isolated user,
-// each test function ending after a minute at the latest. The documents
+// each test function ending after timeoutMs at the latest. The documents
 // folder is QStandardPaths' DocumentsLocation, as for the station.
-#define STATION_GUI_TEST_RUN(TestObject)                                                                     \
+#define STATION_GUI_TEST_RUN_WITH_TIMEOUT(TestObject, timeoutMs)                                             \
     IsolatedUser user;                                                                                       \
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))                                                \
-        qputenv("QTEST_FUNCTION_TIMEOUT", "60000");                                                          \
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(timeoutMs));                                    \
     QApplication app(argc, argv);                                                                            \
     TestObject test;                                                                                         \
     return QTest::qExec(&test, argc, argv)
 
-#define STATION_GUI_TEST_MAIN(TestObject)                                                                    \
+// The same with a minute per test function.
+#define STATION_GUI_TEST_RUN(TestObject) STATION_GUI_TEST_RUN_WITH_TIMEOUT(TestObject, 60000)
+
+#define STATION_GUI_TEST_MAIN_WITH_TIMEOUT(TestObject, timeoutMs)                                            \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
-        STATION_GUI_TEST_RUN(TestObject);                                                                    \
+        STATION_GUI_TEST_RUN_WITH_TIMEOUT(TestObject, timeoutMs);                                            \
     }
+
+#define STATION_GUI_TEST_MAIN(TestObject) STATION_GUI_TEST_MAIN_WITH_TIMEOUT(TestObject, 60000)

@@ -65,6 +65,8 @@ private slots:
     void resetEmptiesTheChartAndShowsTheFirstMinute();
     void addPointStretchesTheTimeRangeToThePoint_data();
     void addPointStretchesTheTimeRangeToThePoint();
+    void pointsAddedOneByOneDrawTheWholeCurve_data();
+    void pointsAddedOneByOneDrawTheWholeCurve();
     void chartSurvivesEitherOwnerGoingFirst_data();
     void chartSurvivesEitherOwnerGoingFirst();
 
@@ -235,6 +237,42 @@ void TstWidgets::addPointStretchesTheTimeRangeToThePoint()
     // Drawing an empty time range or an off-scale point must not fail.
     chart.chartView->resize(400, 300);
     QVERIFY(!chart.chartView->grab().isNull());
+}
+
+using Curve = QList<QPointF>; // (elapsed seconds, °C)
+
+void TstWidgets::pointsAddedOneByOneDrawTheWholeCurve_data()
+{
+    QTest::addColumn<Curve>("curve");
+    QTest::newRow("rising run") << Curve{{0, 20}, {2, 25}, {5, 40}, {7, 80}, {9, 121.5}};
+    // The range stays: the point must still be drawn.
+    QTest::newRow("two samples in one second") << Curve{{0, 20}, {1, 30}, {1, 35}, {3, 50}, {3, 140}};
+    QTest::newRow("clock set back") << Curve{{10, 20}, {4, 30}, {12, 40}};
+    QTest::newRow("off scale") << Curve{{1, 180}, {2, -3}, {4, 60}};
+    // A range of one instant lays nothing out.
+    QTest::newRow("first point at zero") << Curve{{0, 20}, {3, 30}};
+}
+
+// Each point is drawn as soon as it is added, as if the whole curve (from
+// the fresh chart's starting point on) had been handed over at once and
+// stretched to the newest point.
+void TstWidgets::pointsAddedOneByOneDrawTheWholeCurve()
+{
+    QFETCH(Curve, curve);
+    TemperatureChart oneByOne;
+    TemperatureChart atOnce;
+    for (auto *chart : {&oneByOne, &atOnce})
+        chart->chartView->resize(400, 300);
+    Curve whole{{0, 0}};
+    for (const QPointF &point : curve) {
+        oneByOne.addPoint(float(point.y()), qint64(point.x()));
+        whole.append(point);
+        atOnce.setPoints(whole);
+        atOnce.axisX->setRange(chartOrigin(), chartOrigin().addSecs(qint64(point.x())));
+        QCOMPARE(oneByOne.series->points(), atOnce.series->points());
+        QCOMPARE(oneByOne.axisX->max(), atOnce.axisX->max());
+        QCOMPARE(oneByOne.chartView->grab().toImage(), atOnce.chartView->grab().toImage());
+    }
 }
 
 void TstWidgets::chartSurvivesEitherOwnerGoingFirst_data()

@@ -1,5 +1,6 @@
 #include "ui/temperaturechart.h"
 
+#include <QSignalBlocker>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QDateTimeAxis>
@@ -64,8 +65,16 @@ void TemperatureChart::addPoint(float temperature, qint64 seconds)
 {
     if (!chartView)
         return;
-    series->append(toChartX(seconds), temperature);
-    axisX->setRange(chartOrigin(), QDateTime::fromSecsSinceEpoch(seconds + chartEpochSeconds));
+    const QDateTime end = QDateTime::fromSecsSinceEpoch(seconds + chartEpochSeconds);
+    // A new range moves every point, so the curve is laid out anew then
+    // anyway; the append need not lay it out a first time. On a long run
+    // that halves the cost of a point, as each layout maps all of them. An
+    // unchanged or empty range lays nothing out: there the append must.
+    {
+        const QSignalBlocker layoutWithTheRange(seconds > 0 && end != axisX->max() ? series : nullptr);
+        series->append(toChartX(seconds), temperature);
+    }
+    axisX->setRange(chartOrigin(), end);
 }
 
 void TemperatureChart::reset()
