@@ -28,16 +28,12 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 
 namespace {
 
-// The station takes a run's elapsed time from QDateTime's clock. This
-// program supplies that function itself (the station library is linked in
-// statically, so its calls bind here) and moves it on by one polling cycle
+// The window's run clock runs ahead of the system clock by one polling cycle
 // per sample handed over.
-std::atomic<qint64> clockAheadMs{0};
+qint64 clockAheadMs = 0;
 
 // A temperature sample every 2.2 s on average: GET_TEMP and GET_DIGI with a
 // second's pause between, and every other cycle GET_STAT with its own
@@ -83,12 +79,6 @@ CommunicationManager::Program dayRecord()
 
 } // namespace
 
-qint64 QDateTime::currentMSecsSinceEpoch() noexcept
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() + clockAheadMs;
-}
-
 int main(int argc, char *argv[])
 {
     HeapPolicy::returnLargeBlocks(); // as main() does
@@ -112,6 +102,7 @@ int main(int argc, char *argv[])
     link.changePort(sim.linkPath());
     ModalAnswerer answerer;
     MainWindow window(&link);
+    window.setClock([] { return QDateTime::currentMSecsSinceEpoch() + clockAheadMs; });
     window.show();
     auto *start = child<QWidget>(window, "buttonStart");
     if (!QTest::qWaitFor([&] { return start->isEnabled() && !start->isHidden(); }, 30000)) {

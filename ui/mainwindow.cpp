@@ -158,6 +158,11 @@ QString MainWindow::logName(const QString &programText, const QDateTime &time)
     return name + QLatin1Char('_') + time.toString(QStringLiteral("yyyy_MM_dd__hh_mm_ss"));
 }
 
+void MainWindow::setClock(std::function<qint64()> msSinceEpoch)
+{
+    clock = std::move(msSinceEpoch);
+}
+
 void MainWindow::makeLogName()
 {
     ui->lineEditLogName->setText(logName(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
@@ -413,9 +418,9 @@ void MainWindow::beginRun()
 {
     ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
     liveChart.reset();
-    runStartMs = QDateTime::currentMSecsSinceEpoch();
+    runStartMs = clock();
     runRecord = CommunicationManager::Program();
-    runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::currentDateTime());
+    runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(runStartMs));
     runRecord.name = ui->comboBoxPrograms->currentText();
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
@@ -425,7 +430,7 @@ void MainWindow::beginRun()
 
 void MainWindow::recordSample(float celsius)
 {
-    const qint64 seconds = (QDateTime::currentMSecsSinceEpoch() - runStartMs) / 1000;
+    const qint64 seconds = (clock() - runStartMs) / 1000;
     liveChart.addPoint(celsius, seconds);
     // A later sample of the same second replaces the earlier one.
     const QString key = RunRecordFormat::elapsedKey(seconds);
@@ -450,7 +455,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     runRecord.status = result;
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
-    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::currentDateTime());
+    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(clock()));
     journal.recordFields(runRecord);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
@@ -629,7 +634,7 @@ void MainWindow::timerProg()
 {
     if (currentStatus != CommunicationManager::Running)
         return;
-    const qint64 ms = QDateTime::currentMSecsSinceEpoch() - runStartMs;
+    const qint64 ms = clock() - runStartMs;
     ui->labelRunningTime->setText(RunRecordFormat::elapsedKey(ms / 1000));
 }
 

@@ -39,6 +39,10 @@ public:
     // underscores, then the time as _yyyy_MM_dd__hh_mm_ss (24-hour clock).
     static QString logName(const QString &programText, const QDateTime &time);
 
+    // The clock of the run's times (milliseconds since the epoch); the
+    // system clock unless replaced, e.g. to play a long run in less time.
+    void setClock(std::function<qint64()> msSinceEpoch);
+
     void makeLogName();
     void saveLogFolder();
     void selectLogFolder();
@@ -87,6 +91,7 @@ private:
     // window exists per process.
     CommunicationManager::ProgramStatus currentStatus = CommunicationManager::Idle;
     qint64 runStartMs = 0;
+    std::function<qint64()> clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
     CommunicationManager::Program runRecord;
     bool firstShow = false; // set once the first show has wired the signals
 
