@@ -98,7 +98,12 @@ WriteResult writeRunLog(const CommunicationManager::Program &record, const QStri
 
 WriteResult saveRunLog(const CommunicationManager::Program &record, const QString &basePath)
 {
-    return writeRunLog(record, basePath + QLatin1String(".txt"));
+    // A run log is a cycle record: a name that is taken gets a number rather
+    // than replacing the earlier record.
+    QString fileName = basePath + QLatin1String(".txt");
+    for (int n = 2; QFileInfo::exists(fileName); ++n)
+        fileName = basePath + QStringLiteral("_%1.txt").arg(n);
+    return writeRunLog(record, fileName);
 }
 
 } // namespace RunLog

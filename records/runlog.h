@@ -26,7 +26,8 @@ QByteArray content(const CommunicationManager::Program &record);
 // left as it was before.
 WriteResult writeRunLog(const CommunicationManager::Program &record, const QString &fileName);
 
-// Writes the log to basePath + ".txt".
+// Writes the log to basePath + ".txt", or to basePath + "_2.txt" and so on
+// when that file exists, so that no earlier log is replaced.
 WriteResult saveRunLog(const CommunicationManager::Program &record, const QString &basePath);
 
 } // namespace RunLog

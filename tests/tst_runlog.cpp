@@ -96,10 +96,23 @@ private slots:
         QTemporaryDir dir;
         const QString base = dir.filePath("run");
         QVERIFY(writeFile(base + ".txt", QByteArray(65536, 'x')));
-        const RunLog::WriteResult result = RunLog::saveRunLog(record({{"00:00:00", "25"}}), base);
+        const RunLog::WriteResult result = RunLog::writeRunLog(record({{"00:00:00", "25"}}), base + ".txt");
         QVERIFY2(result.written, qPrintable(result.errorString));
         QCOMPARE(result.fileName, base + ".txt");
         QCOMPARE(fileBytes(base + ".txt"), header() + "00:00:00\t25\t\n");
+    }
+
+    void savingUnderATakenNameKeepsTheEarlierLog()
+    {
+        QTemporaryDir dir;
+        const QString base = dir.filePath("run");
+        QVERIFY(writeFile(base + ".txt", "first") && writeFile(base + "_2.txt", "second"));
+        const RunLog::WriteResult result = RunLog::saveRunLog(record(), base);
+        QVERIFY2(result.written, qPrintable(result.errorString));
+        QCOMPARE(result.fileName, base + "_3.txt");
+        QCOMPARE(fileBytes(base + ".txt"), QByteArray("first"));
+        QCOMPARE(fileBytes(base + "_2.txt"), QByteArray("second"));
+        QCOMPARE(fileBytes(base + "_3.txt"), header());
     }
 
     void reportsFailedWriteAndKeepsOldFile_data()
@@ -126,7 +139,7 @@ private slots:
             if (QFileInfo(readOnly).isWritable())
                 QSKIP("the superuser writes into read-only folders");
         }
-        const RunLog::WriteResult result = RunLog::saveRunLog(record(), dir.filePath(base));
+        const RunLog::WriteResult result = RunLog::writeRunLog(record(), dir.filePath(base + ".txt"));
         if (!readOnly.isEmpty())
             QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
