@@ -1,36 +1,49 @@
+#include "app/startwindow.h"
+#include "app/station.h"
 #include "app/stationsettings.h"
+#include "app/texts.h"
+#include "device/programmemory.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
+#include "ui/editporgramstepdialog.h"
 #include "ui/mainwindow.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPropertyAnimation>
-#include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QUrlQuery>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
+
+using Program = CommunicationManager::Program;
+using Step = CommunicationManager::ProgramStep;
+using Samples = QList<float>;
 
 namespace {
 
-using TempList = QList<float>;
-
-CommunicationManager::TempData sample(float celsius)
+// The image with program 1 holding sixteen steps (the last at 60 °C), as a
+// read may deliver but no write can store.
+QByteArray imageWithSixteenSteps(const QByteArray &image)
 {
-    CommunicationManager::TempData data;
-    data.temperature = celsius;
-    return data;
+    QStringList lines = QString::fromLatin1(image).split("\r\n");
+    QString area;
+    for (int i = 0; i < 16; ++i)
+        area += "14" + ProgramMemory::toHex4(i < 15 ? 1000 : 600) + "28" + ProgramMemory::toHex4(1);
+    for (int r = 0; r < 3; ++r) {
+        const QString record = lines[7 + r].mid(1, 8) + area.mid(64 * r, 64);
+        lines[7 + r] = ':' + record + ProgramMemory::hexChecksum(record);
+    }
+    return lines.join("\r\n").toLatin1();
 }
-
-// Opens the protected receiver count, to see that nothing is connected twice.
-struct CountingManager : CommunicationManager {
-    int temperatureReceivers() const { return receivers(SIGNAL(getTempData(CommunicationManager::TempData))); }
-};
 
 } // namespace
 
@@ -38,331 +51,383 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir logs;
     std::unique_ptr<SimulatedLink> link;
-    CommunicationManager *manager = nullptr;
+    RegulonSim *sim = nullptr;
+    std::unique_ptr<ModalAnswerer> answerer;
+    std::unique_ptr<MainWindow> window;
+    QStringList writeEnds; // each end of a write, with the progress dialog's value then
+
+    template<typename T = QAbstractButton>
+    T *child(const char *name) { return ::child<T>(*window, name); }
+    QLineEdit *nameField() { return child<QLineEdit>("lineEditProgramName"); }
+    QComboBox *chooser() { return child<QComboBox>("comboBoxProgramsEditTab"); }
+    QListWidget *steps() { return child<QListWidget>("listWidgetProgramSteps"); }
+    QAbstractButton *stepButton(int row, const char *name)
+    {
+        return steps()->itemWidget(steps()->item(row))->findChild<QToolButton *>(name);
+    }
+    bool modified() { return child("pushButtonEdirProgramSave")->isEnabled(); }
+
+    // Shows the window on the Programs tab and waits for the read.
+    bool open()
+    {
+        window->show();
+        child<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        return readDone();
+    }
+    bool readDone()
+    {
+        return QTest::qWaitFor([this] { return chooser()->count() == 6 && nameField()->isEnabled(); }, 10000);
+    }
+    // Clicks ADD A STEP or a step's edit button and enters these values.
+    void enterStep(QAbstractButton *button, int minutes, double temperature)
+    {
+        answerer->handleDialogs([minutes, temperature](QWidget *modal) {
+            auto *dialog = qobject_cast<EditPorgramStepDialog *>(modal);
+            dialog->setMinutes(minutes);
+            dialog->setTemperature(temperature);
+            dialog->accept();
+            return true;
+        });
+        button->click();
+        answerer->handleDialogs(nullptr);
+    }
+    // Program memory commands the controller got; a last identity request
+    // marks the end, so that whatever was handed over before has been sent.
+    QStringList memoryCommands()
+    {
+        QSignalSpy info(&link->manager, &CommunicationManager::gotInfo);
+        link->manager.getInfo();
+        info.wait(5000);
+        return sim->receivedCommands().filter(QRegularExpression("^(GET_EEPR|PUT_EEPROM|:)"));
+    }
+    void save()
+    {
+        connect(&link->manager, &CommunicationManager::programUpdated, window.get(), [this](bool ok) {
+            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            writeEnds << QString("%1 at %2").arg(ok ? "success" : "failure").arg(dialog ? dialog->value() : -1);
+        });
+        child("pushButtonEdirProgramSave")->click();
+    }
 
 private slots:
     void init()
     {
-        // A stored folder that exists: no box at construction.
-        StationSettings settings;
-        settings.clear();
-        settings.setLogFolder(logs.path());
+        StationSettings().clear();
+        StationSettings().setLogFolder(logs.path());
         link = std::make_unique<SimulatedLink>();
-        manager = &link->manager;
+        sim = link->plugIn("regulon", "12345678");
+        QList<Program> programs = sim->programs();
+        programs[0].name = "Instruments"; // ends cool enough to be saved as it is
+        programs[0].steps = {{0, 2, 105.0}, {0, 4, 134.0}, {0, 3, 60.0}};
+        programs[2].name = "Prion";
+        QVERIFY(sim->setPrograms(programs));
+        link->manager.changePort(link->port("regulon"));
+        answerer = std::make_unique<ModalAnswerer>();
+        window = std::make_unique<MainWindow>(&link->manager);
+        writeEnds.clear();
     }
-    void cleanup() { link.reset(); }
-
-    void windowOpensOnTheHomeTabWithPlaceholdersAndTheStoredFolder()
+    void cleanup()
     {
-        MainWindow w(manager);
-        QCOMPARE(w.size(), QSize(1000, 463));
-        auto *tabs = child<QTabWidget>(w, "tabWidget");
-        QCOMPARE(tabs->currentIndex(), 0);
-        QCOMPARE(tabs->tabText(0), QString("Home"));
-        QCOMPARE(tabs->tabText(1), QString("Programs"));
-        QCOMPARE(tabs->tabText(2), QString("About us"));
-        QCOMPARE(child<QLabel>(w, "label_18")->text(), QString("Version 3.0.1"));
-        auto *programs = child<QComboBox>(w, "comboBoxPrograms");
-        QCOMPARE(programs->count(), 5);
-        QCOMPARE(programs->itemText(4), QString("Program 5"));
-        auto *folder = child<QLineEdit>(w, "lineEditLogFolder");
-        QCOMPARE(folder->text(), logs.path());
-        QCOMPARE(folder->cursorPosition(), 0);
-        QCOMPARE(child<QLabel>(w, "labelTemperature")->text(), QString("- °C"));
-        QVERIFY(child<QWidget>(w, "buttonStop")->isHidden());
-
-        // The start button shows its pressed image while held down.
-        ModalAnswerer answerer; // the release is a click: the start question is cancelled
-        auto *start = child<QPushButton>(w, "buttonStart");
-        const qint64 normal = start->icon().cacheKey();
-        QTest::mousePress(start, Qt::LeftButton);
-        QVERIFY(start->icon().cacheKey() != normal);
-        QTest::mouseRelease(start, Qt::LeftButton);
-        QCOMPARE(start->icon().cacheKey(), normal);
-        QCOMPARE(answerer.titles(), QStringList{"START"});
+        answerer.reset();
+        window.reset();
+        link.reset();
     }
 
-    void aboutLinksGoToTheDesktop_data()
+    void temperatureIsRoundedAndOutsideTheRangeBlocksStart_data()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("subject");
-        QTest::newRow("e-mail") << "commandLinkButton"
-                                << "mailto:?to=support@vaporin.example&subject=Question about Vaporin Regulon Software"
-                                << "Question about Vaporin Regulon Software";
-        QTest::newRow("update") << "commandLinkButton_2" << "http://www.vaporin.example/de/support/downloads.htm"
-                                << "";
-        QTest::newRow("products") << "commandLinkButton_3" << "http://www.vaporin.example/de/autoklaven.htm" << "";
-    }
-    void aboutLinksGoToTheDesktop()
-    {
-        QFETCH(QString, button);
-        MainWindow w(manager);
-        QList<QUrl> opened;
-        w.setUrlOpener([&opened](const QUrl &url) { opened << url; });
-        child<QAbstractButton>(w, qPrintable(button))->click();
-        QCOMPARE(opened.size(), 1);
-        QVERIFY(opened[0].isValid());
-        QTEST(opened[0].toString(), "link");
-        // What the mail program gets as the subject.
-        QTEST(QUrlQuery(opened[0]).queryItemValue("subject", QUrl::FullyDecoded), "subject");
-    }
-
-    void temperatureOutsideTheRangeBlocksStart_data()
-    {
-        QTest::addColumn<TempList>("samples");
-        QTest::addColumn<bool>("startEnabled");
-        QTest::newRow("0.0") << TempList{0.0f} << true;
-        QTest::newRow("140.0") << TempList{140.0f} << true;
-        QTest::newRow("-0.1") << TempList{-0.1f} << false;
-        QTest::newRow("140.1") << TempList{140.1f} << false;
-        // Only the controller's ready state gives the button back.
-        QTest::newRow("in range again") << TempList{140.1f, 20.0f} << false;
-    }
-    void temperatureOutsideTheRangeBlocksStart()
-    {
-        QFETCH(TempList, samples);
-        MainWindow w(manager);
-        auto *start = child<QPushButton>(w, "buttonStart");
-        start->setEnabled(true);
-        for (float t : samples)
-            w.on_tempDataUpdated(sample(t));
-        QTEST(start->isEnabled(), "startEnabled");
-    }
-
-    void temperatureIsShownInWholeDegrees_data()
-    {
-        QTest::addColumn<float>("celsius");
+        QTest::addColumn<Samples>("samples");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("bar");
-        QTest::newRow("rounded up") << 99.6f << "100 °C" << 100;
-        QTest::newRow("rounded down") << 121.4f << "121 °C" << 121;
-        QTest::newRow("above the scale") << 150.0f << "150 °C" << 140;
-        QTest::newRow("below the scale") << -5.0f << "-5 °C" << 0;
+        QTest::addColumn<bool>("startEnabled");
+        QTest::newRow("rounded up") << Samples{99.6f} << "100 °C" << 100 << true;
+        QTest::newRow("140.0") << Samples{140.0f} << "140 °C" << 140 << true;
+        QTest::newRow("140.1") << Samples{140.1f} << "140 °C" << 140 << false;
+        QTest::newRow("below the scale") << Samples{-5.0f} << "-5 °C" << 0 << false;
+        // Only the controller's ready state gives the button back.
+        QTest::newRow("in range again") << Samples{140.1f, 20.0f} << "20 °C" << 20 << false;
     }
-    void temperatureIsShownInWholeDegrees()
+    void temperatureIsRoundedAndOutsideTheRangeBlocksStart()
     {
-        QFETCH(float, celsius);
-        MainWindow w(manager);
-        auto *bar = child<QProgressBar>(w, "progressBarTemperature");
-        bar->setValue(50);
-        w.on_tempDataUpdated(sample(celsius));
-        QTEST(child<QLabel>(w, "labelTemperature")->text(), "text");
-        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), [] { QFETCH(int, bar); return bar; }(), 2000);
+        QFETCH(Samples, samples);
+        QFETCH(int, bar);
+        child("buttonStart")->setEnabled(true);
+        for (float t : samples)
+            window->on_tempDataUpdated({t, 0.0f});
+        QTEST(child<QLabel>("labelTemperature")->text(), "text");
+        QTRY_COMPARE_WITH_TIMEOUT(child<QProgressBar>("progressBarTemperature")->value(), bar, 2000);
+        QTEST(child("buttonStart")->isEnabled(), "startEnabled");
     }
 
-    void thermometerAnimationsDoNotPileUpOverALongRun()
+    void thermometerReusesOneAnimation()
     {
-        MainWindow w(manager);
         for (int i = 0; i < 2000; ++i)
-            w.on_tempDataUpdated(sample(float(20 + i % 100)));
-        QCoreApplication::processEvents();
-        QVERIFY(w.findChildren<QPropertyAnimation *>().size() <= 1);
+            window->on_tempDataUpdated({float(20 + i % 100), 0.0f});
+        QCOMPARE(window->findChildren<QPropertyAnimation *>().size(), 1);
     }
 
-    void logNameJoinsProgramAndTime_data()
+    void aboutMailLinkKeepsTheSubjectsBlanks()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QDateTime>("time");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("placeholder") << "Program 1" << QDateTime(QDate(2026, 12, 5), QTime(7, 1, 36))
-                                     << "Program_1_2026_12_05__07_01_36";
-        QTest::newRow("afternoon in 24 hours") << "Steri" << QDateTime(QDate(2026, 1, 9), QTime(19, 5, 9))
-                                               << "Steri_2026_01_09__19_05_09";
-        QTest::newRow("every blank") << " Fast  134 " << QDateTime(QDate(2026, 3, 1), QTime(0, 0, 0))
-                                     << "_Fast__134__2026_03_01__00_00_00";
-    }
-    void logNameJoinsProgramAndTime()
-    {
-        QFETCH(QString, program);
-        QFETCH(QDateTime, time);
-        QTEST(MainWindow::logName(program, time), "name");
+        QList<QUrl> opened;
+        window->setUrlOpener([&opened](const QUrl &url) { opened << url; });
+        child("commandLinkButton")->click();
+        QCOMPARE(QUrlQuery(opened[0]).queryItemValue("to"), QString("support@vaporin.example"));
+        QCOMPARE(QUrlQuery(opened[0]).queryItemValue("subject", QUrl::FullyDecoded),
+                 QString("Question about Vaporin Regulon Software"));
     }
 
-    void logNameFollowsTheChosenProgram()
+    void readFillsBothChoosersAndClosingAsksFirst()
     {
-        MainWindow w(manager);
-        auto *name = child<QLineEdit>(w, "lineEditLogName");
-        QVERIFY(name->text().startsWith("Program_1_"));
-        child<QComboBox>(w, "comboBoxPrograms")->setCurrentIndex(2);
-        QVERIFY(name->text().startsWith("Program_3_"));
-        name->setText("mine");
-        QTest::mouseClick(child<QWidget>(w, "toolButtonRefreshLogName"), Qt::LeftButton);
-        QVERIFY(name->text().startsWith("Program_3_"));
+        window->show();
+        window->hide();
+        QVERIFY(open()); // shown again: wired and read once
+        const QList<Program> stored = sim->programs();
+        QCOMPARE(child<QComboBox>("comboBoxPrograms")->itemText(5), stored[5].name);
+        QCOMPARE(chooser()->itemText(5), stored[5].name);
+        QCOMPARE(nameField()->text(), stored[0].name);
+        QVERIFY(!modified() && child("pushButtonAddAStep")->isEnabled());
+        QCOMPARE(memoryCommands(), QStringList{"GET_EEPR\n"});
+        answerer->answerBoxes({QMessageBox::Cancel});
+        window->close();
+        QCOMPARE(answerer->titles(), QStringList{"Exit"});
+        QVERIFY(window->isVisible());
     }
 
-    void languageShrinksTheEditorButtons_data()
+    void longestProgramIsDrawnAndAddingStopsAtFourteenSteps()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("savePoints");
-        QTest::addColumn<int>("resetPoints");
-        QTest::newRow("German") << "German" << 6 << 0;
-        QTest::newRow("Français") << "Français" << 5 << 5;
-        QTest::newRow("german") << "german" << 0 << 0;
-        QTest::newRow("French") << "French" << 0 << 0;
-    }
-    void languageShrinksTheEditorButtons()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, savePoints);
-        QFETCH(int, resetPoints);
-        StationSettings().setValue("Language", language);
-        MainWindow w(manager);
-        const int usual = child<QPushButton>(w, "pushButtonAddAStep")->font().pointSize();
-        QCOMPARE(child<QPushButton>(w, "pushButtonEdirProgramSave")->font().pointSize(),
-                 savePoints ? savePoints : usual);
-        QCOMPARE(child<QPushButton>(w, "pushButtonEdirProgramReset")->font().pointSize(),
-                 resetPoints ? resetPoints : usual);
+        QList<Program> programs = sim->programs();
+        programs[0].steps = QVector<Step>(14, {0, 1, 60.0}).toList();
+        programs[0].steps.append({0, 65535, 60.0}); // the longest hold: drawn in one go
+        QVERIFY(sim->setPrograms(programs));
+        QVERIFY(open());
+        auto *view = child<QWidget>("verticalLayoutWidget_3")->findChild<QtCharts::QChartView *>();
+        QCOMPARE(qobject_cast<QtCharts::QLineSeries *>(view->chart()->series()[0])->count(), 1 + 4 + 14 + 65535);
+        stepButton(0, "buttonDeleteStep")->click();
+        stepButton(0, "buttonDeleteStep")->click();
+        enterStep(child("pushButtonAddAStep"), 1, 50.0);
+        QCOMPARE(steps()->count(), 14);
+        QVERIFY(!child("pushButtonAddAStep")->isEnabled());
     }
 
-    void choosingALogFolderStoresItAtOnce_data()
+    void modifiedWhileNameOrStepsDiffer()
     {
-        QTest::addColumn<bool>("choose");
-        QTest::newRow("chosen") << true;
-        QTest::newRow("cancelled") << false;
+        QVERIFY(open());
+        nameField()->setText("Other");
+        QVERIFY(modified() && child("pushButtonEdirProgramReset")->isEnabled());
+        nameField()->setText("Instruments");
+        QVERIFY(!modified() && !child("pushButtonEdirProgramReset")->isEnabled());
+        enterStep(stepButton(1, "buttonEditStep"), 5, 134.0);
+        nameField()->setText("Other");
+        nameField()->setText("Instruments");
+        QVERIFY(modified()); // the stored name typed back keeps the step change
+        enterStep(stepButton(1, "buttonEditStep"), 4, 134.0);
+        QVERIFY(!modified());
+        stepButton(0, "buttonDeleteStep")->click();
+        child("pushButtonEdirProgramReset")->click();
+        QCOMPARE(steps()->count(), 3);
+        QVERIFY(!modified());
     }
-    void choosingALogFolderStoresItAtOnce()
+
+    void leavingAModifiedProgramAsksFirst_data()
     {
-        QFETCH(bool, choose);
-        QTemporaryDir other;
-        MainWindow w(manager);
-        ModalAnswerer answerer;
-        answerer.handleDialogs([&](QWidget *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            if (!files)
-                return false;
-            if (choose) {
-                files->setDirectory(other.path());
-                static_cast<QDialog *>(files)->accept();
-            } else {
-                files->reject();
-            }
+        QTest::addColumn<bool>("byChooser"); // else by the refresh button
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("shownName");
+        QTest::addColumn<QString>("storedName");
+        // After a save the programs are read back and the tab starts at program 1.
+        QTest::newRow("refresh, Save") << false << int(QMessageBox::Save) << "Renamed" << "Renamed";
+        QTest::newRow("refresh, Discard") << false << int(QMessageBox::Discard) << "Instruments" << "Instruments";
+        QTest::newRow("refresh, Cancel") << false << int(QMessageBox::Cancel) << "Renamed" << "Instruments";
+        QTest::newRow("chooser, Save") << true << int(QMessageBox::Save) << "Renamed" << "Renamed";
+        QTest::newRow("chooser, Discard") << true << int(QMessageBox::Discard) << "Prion" << "Instruments";
+        QTest::newRow("chooser, Cancel") << true << int(QMessageBox::Cancel) << "Renamed" << "Instruments";
+    }
+    void leavingAModifiedProgramAsksFirst()
+    {
+        QFETCH(bool, byChooser);
+        QFETCH(int, answer);
+        QVERIFY(open());
+        nameField()->setText("Renamed");
+        answerer->answerBoxes({QMessageBox::StandardButton(answer)});
+        byChooser ? chooser()->setCurrentIndex(2) : child("buttonRefleshProgramsEditTab")->click();
+        QVERIFY(readDone());
+        QCOMPARE(answerer->titles(), QStringList{"Vaporin Regulon"}); // once, also when Cancel sets the chooser back
+        QCOMPARE(answerer->boxes[0].text, QString("The program has been modified.\nDo you want to save your changes?"));
+        QTEST(nameField()->text(), "shownName");
+        QCOMPARE(chooser()->currentIndex(), nameField()->text() == "Prion" ? 2 : 0);
+        QCOMPARE(modified(), answer == QMessageBox::Cancel);
+        QTEST(sim->programs()[0].name, "storedName");
+        const bool reread = answer == QMessageBox::Save || (answer == QMessageBox::Discard && !byChooser);
+        QCOMPARE(memoryCommands().count("GET_EEPR\n"), reread ? 2 : 1);
+    }
+
+    // A refused save, also Save in the question, keeps the edits and sends
+    // nothing. An accepted one ends with the progress dialog open until the
+    // final acknowledgement; the reread follows the end record.
+    void savingChecksTheProgram_data()
+    {
+        QTest::addColumn<double>("lastTemperature"); // negative: every step deleted
+        QTest::addColumn<QString>("refusal");        // box title; none: saved
+        QTest::newRow("no step") << -1.0 << "No step!";
+        QTest::newRow("last step above 80.0") << 80.1 << "Invalid Program!";
+        QTest::newRow("sixteen steps") << 60.0 << "Invalid Program!";
+        QTest::newRow("last step at 80.0") << 80.0 << "";
+    }
+    void savingChecksTheProgram()
+    {
+        QFETCH(double, lastTemperature);
+        QFETCH(QString, refusal);
+        const bool sixteen = QTest::currentDataTag() == QLatin1String("sixteen steps");
+        if (sixteen)
+            sim->answerNextWith(imageWithSixteenSteps(sim->programImage()), "GET_EEPR");
+        QVERIFY(open());
+        enterStep(stepButton(sixteen ? 15 : 2, "buttonEditStep"), 3, qMax(lastTemperature, 60.0));
+        while (lastTemperature < 0 && steps()->count() > 0)
+            stepButton(0, "buttonDeleteStep")->click();
+        save();
+        if (refusal.isEmpty()) {
+            QCOMPARE(writeEnds, QStringList{"success at 6"});
+            QVERIFY(readDone());
+            QCOMPARE(memoryCommands().mid(6), (QStringList{":00000001FF\n", "GET_EEPR\n"}));
+            QCOMPARE(sim->programs()[0].steps.last(), (Step{0, 3, 80.0}));
+            QCOMPARE(answerer->boxes.size(), 0);
+            return;
+        }
+        answerer->answerBoxes({QMessageBox::Ok, QMessageBox::Save});
+        child("buttonRefleshProgramsEditTab")->click();
+        QCOMPARE(answerer->titles(), (QStringList{refusal, "Vaporin Regulon", refusal}));
+        QVERIFY(!sixteen || answerer->boxes[0].text.contains("15"));
+        QCOMPARE(memoryCommands(), QStringList{"GET_EEPR\n"});
+        QVERIFY(modified());
+    }
+
+    // Every failed write step closes the progress dialog with its message,
+    // never reports success, and the programs are read again.
+    void failedWriteStepEndsTheSave_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("step"); // 0 PUT_EEPROM, 1 to 4 the records, 5 the end record
+        QTest::addColumn<QString>("message");
+        for (int step = 0; step <= 5; ++step) {
+            QTest::addRow("wrong acknowledgement at step %d", step) << "refuse" << step << textSomethingWrong;
+            QTest::addRow("silence at step %d", step) << "ignore" << step << textTimeout;
+        }
+        QTest::newRow("unplugged at step 2, plugged in again") << "unplug" << 2 << textTimeout;
+    }
+    void failedWriteStepEndsTheSave()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, step);
+        QVERIFY(open());
+        nameField()->setText("Renamed");
+        fault == "refuse" ? sim->refuseWriteStep(step) : sim->ignoreWriteStep(step);
+        if (fault == "unplug") {
+            // Unplugged while the step waits for its acknowledgement (held
+            // back so that it cannot come first). Plugged in again while the
+            // failure is shown, until the station has reopened the line.
+            QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("labelTemperature")->text() != "- °C", 5000);
+            connect(sim, &RegulonSim::commandReceived, window.get(), [this, step, sent = 0](const QString &c) mutable {
+                if ((c.startsWith(':') || c.startsWith("PUT")) && sent++ == step)
+                    sim->unplug();
+            });
+            answerer->whenBoxShown([this](QMessageBox *) {
+                const int received = sim->receivedCommands().size();
+                QVERIFY(sim->plugInAgain());
+                QVERIFY(QTest::qWaitFor([&] { return sim->receivedCommands().size() > received; }, 5000));
+            });
+        }
+        save();
+        QCOMPARE(writeEnds, QStringList{QString("failure at %1").arg(step + 1)});
+        QCOMPARE(answerer->titles(), QStringList{"Error"});
+        QTEST(answerer->boxes[0].text, "message");
+        QVERIFY(readDone());
+        QCOMPARE(nameField()->text(), sim->programs()[0].name);
+        QCOMPARE(memoryCommands().last(), QString("GET_EEPR\n"));
+        QCOMPARE(link->restarts, 0);
+    }
+
+    // A corrupted image is read again three times without a word, then
+    // reported; the editor stays empty, only the Home refresh is usable.
+    void corruptedImageIsReadAgainThenReported_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::newRow("name record") << 1;
+        QTest::newRow("a step record") << 7;
+        QTest::newRow("end record") << 64;
+    }
+    void corruptedImageIsReadAgainThenReported()
+    {
+        QFETCH(int, line);
+        sim->corruptChecksum(line, -1);
+        int readsBeforeBox = 0;
+        answerer->whenBoxShown([&](QMessageBox *) { readsBeforeBox = sim->receivedCommands().count("GET_EEPR\n"); });
+        window->show();
+        auto *homeRefresh = child("buttonRefleshPrograms");
+        QTRY_VERIFY_WITH_TIMEOUT(!homeRefresh->isHidden(), 10000);
+        QCOMPARE(readsBeforeBox, 4);
+        QCOMPARE(answerer->titles(), QStringList{"Error"});
+        QVERIFY(answerer->boxes[0].text.endsWith("If the error persists try to do a restart of the controller."));
+        QVERIFY(!nameField()->isEnabled() && !modified() && steps()->count() == 0 && chooser()->count() == 0);
+        QVERIFY(homeRefresh->isEnabled() && child("buttonRefleshProgramsEditTab")->isHidden());
+    }
+
+    // The station from its start: the folder is announced while the main
+    // window is built hidden, before the selection, and stored at the end.
+    // The scan asks COM3 first, lists by port name and ends on COM10. Of two
+    // rows with the same text, the chosen row's port is used, not the first.
+    void startUpShowsTheChosenControllersTemperature_data()
+    {
+        QTest::addColumn<QString>("storedFolder"); // "logs": the test's, which exists
+        QTest::addColumn<QStringList>("serials");  // of COM10 and COM3
+        QTest::addColumn<int>("row");              // chosen; -1: Exit
+        QTest::addColumn<QString>("temperature");
+        const QStringList distinct{"10101010", "33333333"};
+        QTest::newRow("exit on first start") << "" << distinct << -1 << "";
+        QTest::newRow("exit, stored folder vanished") << "/nonexistent" << distinct << -1 << "";
+        QTest::newRow("first row") << "logs" << distinct << 0 << "50 °C";
+        QTest::newRow("same serial, second row") << "logs" << QStringList{"12345678", "12345678"} << 1 << "121 °C";
+        // The selection's initial text, which a controller may report too.
+        QTest::newRow("reported as 00000000") << "logs" << QStringList{"00000000", "33333333"} << 0 << "50 °C";
+    }
+    void startUpShowsTheChosenControllersTemperature()
+    {
+        QFETCH(QString, storedFolder);
+        QFETCH(QStringList, serials);
+        QFETCH(int, row);
+        window.reset();
+        if (storedFolder != "logs")
+            StationSettings().setLogFolder(storedFolder);
+        link->plugIn("COM10", serials[0])->setChamberTemperature(49.6);
+        link->plugIn("COM3", serials[1])->setChamberTemperature(121.4);
+        link->listPorts({"COM3", "COM10"});
+        QStringList seen;
+        answerer->whenBoxShown([&](QMessageBox *box) { seen << box->windowTitle(); });
+        answerer->answerBoxes({QMessageBox::Yes}); // the exit question
+        answerer->handleDialogs([&](QWidget *selection) {
+            auto *list = ::child<QComboBox>(*selection, "comboBoxRegulons");
+            if (!list->isEnabled())
+                return false; // still scanning
+            seen << list->itemText(0) << list->itemText(1);
+            list->setCurrentIndex(row);
+            ::child<QAbstractButton>(*selection, row < 0 ? "buttonExit" : "buttonConnect")->click();
             return true;
         });
-        QTest::mouseClick(child<QWidget>(w, "toolButtonSelectLogFile"), Qt::LeftButton);
-
-        const QString expected = choose ? other.path() : logs.path();
-        QCOMPARE(child<QLineEdit>(w, "lineEditLogFolder")->text(), expected);
-        StationSettings settings;
-        QCOMPARE(settings.logFolder(), expected);
-    }
-
-    void closingAsksFirst_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("stays");
-        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << true;
-        QTest::newRow("Yes") << int(QMessageBox::Yes) << false;
-    }
-    void closingAsksFirst()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, stays);
-        // A controller answers the read of the first show: a failed read's
-        // box would otherwise race with the question under a slow build.
-        QVERIFY(link->plugIn("regulon", "RG100042"));
-        manager->changePort(link->port("regulon"));
-        MainWindow w(manager);
-        w.show();
-        ModalAnswerer answerer;
-        answerer.answerBoxes({QMessageBox::StandardButton(answer)});
-        w.close();
-        QCOMPARE(answerer.boxes.size(), 1);
-        QCOMPARE(answerer.boxes[0].title, QString("Exit"));
-        QCOMPARE(answerer.boxes[0].text, QString("Do you want to exit?"));
-        QCOMPARE(w.isVisible(), stays);
-    }
-
-    void destructionStoresTheLogFolder()
-    {
-        StationSettings().remove("log_folder");
-        {
-            ModalAnswerer answerer; // the new folder is announced
-            MainWindow w(manager);
-            QCOMPARE(answerer.titles(), QStringList{"Log Folder"});
-        }
-        QCOMPARE(StationSettings().logFolder(),
-                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Vaporin/Protokolle");
-    }
-
-    void firstShowWiresTheDeviceLinkOnce()
-    {
-        RegulonSim *sim = link->plugIn("regulon", "12345678");
-        QVERIFY(sim);
-        CountingManager counting;
-        counting.setRestartHandler([] {});
-        counting.worker().setTiming(manager->worker().timing());
-        counting.changePort(link->port("regulon"));
-        MainWindow w(&counting);
-        w.show();
-        w.hide();
-        w.show();
-        QCOMPARE(counting.temperatureReceivers(), 1);
-        // The program read starts the worker, which polls from then on.
-        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(w, "labelTemperature")->text(), QString("20 °C"), 5000);
-        QCOMPARE(sim->receivedCommands().count("GET_EEPR\n"), 1);
-    }
-
-    void firstShowReadsTheProgramsIntoBothChoosers()
-    {
-        RegulonSim *sim = link->plugIn("regulon", "12345678");
-        QVERIFY(sim);
-        manager->changePort(link->port("regulon"));
-        MainWindow w(manager);
-        auto *home = child<QComboBox>(w, "comboBoxPrograms");
-        auto *editTab = child<QComboBox>(w, "comboBoxProgramsEditTab");
-        auto *homeRefresh = child<QWidget>(w, "buttonRefleshPrograms");
-        auto *editRefresh = child<QWidget>(w, "buttonRefleshProgramsEditTab");
-        w.show();
-        // While reading: empty, disabled, busy indicators uncovered.
-        QCOMPARE(home->count(), 0);
-        QVERIFY(!home->isEnabled() && !editTab->isEnabled());
-        QVERIFY(homeRefresh->isHidden() && editRefresh->isHidden());
-        QVERIFY(!child<QWidget>(w, "buttonStart")->isEnabled());
-
-        QTRY_COMPARE_WITH_TIMEOUT(home->count(), 6, 10000);
-        QStringList names;
-        for (const CommunicationManager::Program &p : sim->programs())
-            names << p.name;
-        for (QComboBox *chooser : {home, editTab}) {
-            QStringList shown;
-            for (int i = 0; i < chooser->count(); ++i)
-                shown << chooser->itemText(i);
-            QCOMPARE(shown, names);
-            QVERIFY(chooser->isEnabled());
-        }
-        QVERIFY(!homeRefresh->isHidden() && homeRefresh->isEnabled());
-        QVERIFY(!editRefresh->isHidden());
-        QVERIFY(child<QLineEdit>(w, "lineEditLogName")->text().startsWith(QString(names[0]).replace(' ', '_')));
-    }
-
-    void failedProgramReadIsReportedAndLeavesOnlyTheHomeRefresh()
-    {
-        RegulonSim *sim = link->plugIn("regulon", "12345678");
-        QVERIFY(sim);
-        sim->corruptChecksum(7, -1);
-        manager->changePort(link->port("regulon"));
-        MainWindow w(manager);
-        auto *home = child<QComboBox>(w, "comboBoxPrograms");
-        auto *homeRefresh = child<QWidget>(w, "buttonRefleshPrograms");
-        ModalAnswerer answerer;
-        w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(!homeRefresh->isHidden(), 15000);
-        QCOMPARE(answerer.titles(), QStringList{"Error"});
-        QCOMPARE(answerer.boxes[0].icon, QMessageBox::Critical);
-        QVERIFY(!answerer.boxes[0].text.isEmpty());
-        QVERIFY(homeRefresh->isEnabled());
-        QVERIFY(child<QWidget>(w, "buttonRefleshProgramsEditTab")->isHidden());
-        QCOMPARE(home->count(), 0);
-        QVERIFY(!home->isEnabled());
-
-        sim->corruptChecksum(7, 0);
-        QTest::mouseClick(homeRefresh, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(home->count(), 6, 10000);
-        QCOMPARE(answerer.boxes.size(), 1);
+        // Once the live temperature shows, the user closes the window.
+        QString temperature;
+        QTimer user;
+        connect(&user, &QTimer::timeout, [&] {
+            auto *w = qobject_cast<MainWindow *>(QApplication::activeWindow());
+            if (w && (temperature = ::child<QLabel>(*w, "labelTemperature")->text()) != "- °C")
+                w->close();
+        });
+        user.start(20);
+        QCOMPARE(Station::run(&link->manager), 0);
+        QCOMPARE(seen, row < 0 ? QStringList{"Log Folder"} + serials : serials + QStringList{"Exit"});
+        QTEST(temperature, "temperature");
+        QCOMPARE(StationSettings().logFolder(), storedFolder == "logs" ? logs.path()
+                 : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Vaporin/Protokolle");
+        QCOMPARE(link->restarts, 0);
     }
 };
 
