@@ -135,6 +135,54 @@ private slots:
         link.reset();
     }
 
+    void deviceListFollowsWhatIsPluggedIn()
+    {
+        SimulatedLink scan;
+        StartWindow start(&scan.manager);
+        auto *list = ::child<QComboBox>(start, "comboBoxRegulons");
+        auto *connectButton = ::child<QAbstractButton>(start, "buttonConnect");
+        auto *refresh = ::child<QAbstractButton>(start, "buttonReflesh"); // hidden while scanning
+        QVERIFY(!refresh->isHidden());
+        QCOMPARE(list->count(), 0);
+        QVERIFY(!list->isEnabled() && !connectButton->isEnabled());
+
+        RegulonSim *first = scan.plugIn("COM1", "11111111");
+        QVERIFY(first && scan.plugIn("COM2", "22222222"));
+        scan.listPorts({"COM1", "COM2"});
+        refresh->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000);
+        QCOMPARE(list->count(), 2);
+        first->unplug();
+        refresh->click();
+        QVERIFY(refresh->isHidden() && list->count() == 0 && !connectButton->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->itemText(0), QString("22222222"));
+        QVERIFY(list->isEnabled() && connectButton->isEnabled());
+    }
+
+    void languageShrinksTheEditorButtons_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("savePoints"); // 0: the usual size
+        QTest::addColumn<int>("resetPoints");
+        QTest::newRow("German") << "German" << 6 << 0;
+        QTest::newRow("Français") << "Français" << 5 << 5;
+        QTest::newRow("german") << "german" << 0 << 0;
+        QTest::newRow("French") << "French" << 0 << 0;
+    }
+    void languageShrinksTheEditorButtons()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, savePoints);
+        QFETCH(int, resetPoints);
+        StationSettings().setValue("Language", language);
+        MainWindow w(&link->manager);
+        const int usual = ::child<QWidget>(w, "pushButtonAddAStep")->font().pointSize();
+        QCOMPARE(::child<QWidget>(w, "pushButtonEdirProgramSave")->font().pointSize(), savePoints ? savePoints : usual);
+        QCOMPARE(::child<QWidget>(w, "pushButtonEdirProgramReset")->font().pointSize(), resetPoints ? resetPoints : usual);
+    }
+
     void temperatureIsRoundedAndOutsideTheRangeBlocksStart_data()
     {
         QTest::addColumn<Samples>("samples");
