@@ -29,7 +29,7 @@ class EndToEndTest : public QObject
 
     const QString serial = QStringLiteral("RG240117");
     ModalAnswerer boxes;
-    QString offered; // the controllers that the device selection offered
+    QString offered; // how many controllers the device selection offered, and the first
     QString logName; // of the run, as the window proposed it
 
     // The device selection, once it has scanned; the save's progress dialog
@@ -41,19 +41,17 @@ class EndToEndTest : public QObject
         if (!connect || !connect->isEnabled())
             return false;
         auto *controllers = child<QComboBox>(*start, "comboBoxRegulons");
-        for (int i = 0; i < controllers->count(); ++i)
-            offered += controllers->itemText(i);
+        offered = QString::number(controllers->count()) + ' ' + controllers->itemText(0);
         QTest::mouseClick(connect, Qt::LeftButton);
         return true;
     }
 
     // What the user does in the main window: program 1 run to its end.
-    void useTheStation(MainWindow &w, RegulonSim &sim)
+    void useTheStation(MainWindow &w)
     {
         auto *programs = child<QComboBox>(w, "comboBoxPrograms");
         auto *start = child<QPushButton>(w, "buttonStart");
         QTRY_VERIFY_WITH_TIMEOUT(programs->count() == 6 && start->isEnabled() && !start->isHidden(), 30000);
-        QCOMPARE(programs->currentText(), sim.programs().first().name);
         logName = child<QLineEdit>(w, "lineEditLogName")->text();
         boxes.answerBoxes({QMessageBox::Yes});
         QTest::mouseClick(start, Qt::LeftButton);
@@ -92,7 +90,7 @@ private slots:
             if (!w || !w->isVisible())
                 return;
             user.stop();
-            useTheStation(*w, sim);
+            useTheStation(*w);
             boxes.answerBoxes({QMessageBox::Yes});
             w->close();
         });
@@ -103,7 +101,7 @@ private slots:
             return;
         QCOMPARE(exitCode, 0);
         QCOMPARE(restarts, 0);
-        QCOMPARE(offered, serial);
+        QCOMPARE(offered, "1 " + serial);
         // The log folder chosen at the first start, the start question, the
         // run's end told by the controller and by the station, the exit.
         QStringList titles = boxes.titles();
@@ -119,11 +117,11 @@ private slots:
         QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
         QCOMPARE(lines.takeLast(), QString()); // every line ends with a line feed
         QVERIFY2(lines.size() > 13, qPrintable(lines.join('\n')));
-        QCOMPARE(lines.mid(0, 5), (QStringList{"Model: Vaporin Regulon 2", "Firmware Version: 2.7.3",
-                                               "Software Version: 3.0.1", "Serial Number: " + serial,
-                                               "Program Name: " + sim.programs().first().name}));
-        QCOMPARE(lines.mid(7, 4), (QStringList{"Cycle Number: 117", "Status: Successfully completed", "Data Points",
-                                               QString::fromUtf8("TimeStamp [hh:mm:ss]\tChamber temp. [°C]")}));
+        QCOMPARE(lines.mid(0, 5) + lines.mid(7, 4),
+                 (QStringList{"Model: Vaporin Regulon 2", "Firmware Version: 2.7.3", "Software Version: 3.0.1",
+                              "Serial Number: " + serial, "Program Name: " + sim.programs().first().name,
+                              "Cycle Number: 117", "Status: Successfully completed", "Data Points",
+                              QString::fromUtf8("TimeStamp [hh:mm:ss]\tChamber temp. [°C]")}));
         const QDateTime started = QDateTime::fromString(lines[5].section(": ", 1), "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'");
         const QDateTime finished = QDateTime::fromString(lines[6].section(": ", 1), "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'");
         QVERIFY2(started.isValid() && started.msecsTo(finished) > 29000, qPrintable(lines[5] + lines[6]));

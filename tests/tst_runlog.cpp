@@ -87,7 +87,7 @@ private slots:
     void journalIsReadBackIntoItsRun_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("status"); // empty: no journal
+        QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("finished");
         QTest::addColumn<QStringList>("points"); // key=value
 
@@ -113,7 +113,6 @@ private slots:
         QTest::newRow("damaged line is left out, the lines after it count")
             << head + point("00:00:01", "20") + damaged + point("00:00:03", "22") << stopped
             << "2024-03-05T14:07:12.042Z" << QStringList{"00:00:01=20", "00:00:03=22"};
-        QTest::newRow("first line damaged: no journal") << "0" + head.mid(1) << "" << "" << QStringList();
     }
     void journalIsReadBackIntoItsRun()
     {
@@ -121,9 +120,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QStringList, points);
         const std::optional<RunJournal::Run> run = RunJournal::parse(content);
-        QCOMPARE(bool(run), !status.isEmpty());
-        if (!run)
-            return;
+        QVERIFY(run);
         QCOMPARE(run->basePath, QString("/logs/run"));
         QCOMPARE(run->record.timeStarted, started);
         QCOMPARE(run->record.status, status);
