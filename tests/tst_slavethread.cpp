@@ -1,99 +1,92 @@
 #include "device/communicationmanager.h"
-#include "device/slavethread.h"
+#include "tools/regulon-sim/chambermodel.h"
+#include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/regulonsim.h"
+#include "tools/regulon-sim/simconsole.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QRandomGenerator>
 #include <QSerialPort>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
+#include <QtTest>
 
 namespace {
 
 struct Outcome {
     QString kind; // "request", "error" or "timeout"
+    int id;
     QString text;
-    int requestId;
-    QString requestInfo;
     qint64 atMs;
 };
 
-// Receives the worker's signals the way the protocol object does: queued,
+// The serial line: the worker with short pauses and two simulated
+// controllers; its outcomes as the protocol object receives them: queued,
 // on this thread.
-class OutcomeLog : public QObject
-{
-public:
-    explicit OutcomeLog(SlaveThread &worker)
+struct Fixture {
+    QTemporaryDir dir;
+    RegulonSim sim, other;
+    SlaveThread worker;
+    QObject receiver;
+    QList<Outcome> outcomes;
+    QElapsedTimer clock;
+
+    Fixture()
     {
+        QVERIFY(sim.plugIn(dir.filePath("port")) && other.plugIn(dir.filePath("other")));
+        SlaveThread::Timing t;
+        t.answerGapMs = 50;
+        t.pollAnswerWaitMs = 500;
+        t.pauseMs = 20;
+        t.reopenRetryMs = 200;
+        worker.setTiming(t);
         clock.start();
         for (const auto &[kind, signal] : {std::pair{"request", &SlaveThread::request},
                                            std::pair{"error", &SlaveThread::error},
                                            std::pair{"timeout", &SlaveThread::timeout}}) {
-            connect(&worker, signal, this,
-                    [this, kind = QString::fromLatin1(kind)](const QString &s, int id, const QString &info) {
-                        all.append({kind, s, id, info, clock.elapsed()});
-                        if (waiting)
-                            waiting->quit();
-                    });
+            QObject::connect(&worker, signal, &receiver, [this, kind = QString(kind)](const QString &s, int id) {
+                outcomes.append({kind, id, s, clock.elapsed()});
+            });
         }
-    }
-
-    QList<Outcome> of(const QString &kind) const
-    {
-        QList<Outcome> result;
-        for (const Outcome &o : all)
-            if (o.kind == kind)
-                result.append(o);
-        return result;
     }
 
     QList<int> ids(const QString &kind) const
     {
         QList<int> result;
-        for (const Outcome &o : of(kind))
-            result.append(o.requestId);
+        for (const Outcome &o : outcomes) {
+            if (o.kind == kind)
+                result << o.id;
+        }
         return result;
     }
-
-    // Returns as soon as the next outcome has arrived (or after timeoutMs).
-    void waitForNext(int timeoutMs)
+    qint64 shortestGap(const QString &kind) const
     {
-        QEventLoop loop;
-        waiting = &loop;
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-        waiting = nullptr;
+        qint64 gap = 1 << 30, last = -gap;
+        for (const Outcome &o : outcomes) {
+            if (o.kind == kind)
+                gap = std::min(gap, o.atMs - std::exchange(last, o.atMs));
+        }
+        return gap;
     }
-
-    QList<Outcome> all;
-    QElapsedTimer clock;
-    QEventLoop *waiting = nullptr;
+    // The worker's answers to the commands, one each (empty when none came).
+    QStringList ask(const QStringList &commands)
+    {
+        outcomes.clear();
+        worker.switchPort(sim.linkPath());
+        for (const QString &command : commands)
+            worker.sendCommand(command, 300, 0, QString());
+        for (int waited = 0; outcomes.size() < commands.size() && waited < 5000; waited += 10)
+            QTest::qWait(10);
+        QStringList answers;
+        for (const Outcome &o : outcomes)
+            answers << (o.kind == "request" ? o.text : QString());
+        return answers;
+    }
+    void poll()
+    {
+        worker.setPolling(true);
+        worker.switchPort(sim.linkPath());
+    }
 };
-
-// Short pauses so that the tests run quickly; the waits that end answers
-// keep their real values unless a test needs otherwise.
-SlaveThread::Timing fastTiming()
-{
-    SlaveThread::Timing t;
-    t.answerGapMs = 50;
-    t.pollAnswerWaitMs = 500;
-    t.pauseMs = 20;
-    t.reopenRetryMs = 300;
-    return t;
-}
-
-QStringList withoutPolledStatus(const QStringList &commands)
-{
-    QStringList result;
-    for (const QString &c : commands)
-        if (c != QLatin1String("GET_DIGI\n") && c != QLatin1String("GET_STAT\n"))
-            result.append(c);
-    return result;
-}
 
 } // namespace
 
@@ -102,346 +95,264 @@ class TestSlaveThread : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void handedOverRequestsGoBeforeTheNextTemperatureQueryInOrder();
-    void pollingAsksRunStatusAfterEveryOtherAnsweredTemperature();
-    void answerInChunksIsReportedUpToTheFirstSilentGap_data();
-    void answerInChunksIsReportedUpToTheFirstSilentGap();
-    void inputThatArrivedBeforeACommandIsNotTakenForItsAnswer_data();
-    void inputThatArrivedBeforeACommandIsNotTakenForItsAnswer();
-    void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue();
-    void unpluggedControllerIsRetriedUntilItIsPluggedInAgain();
-    void switchedPortTakesEffectAtTheNextPortCheck_data();
-    void switchedPortTakesEffectAtTheNextPortCheck();
-    void requestHandedOverWhileTheThreadEndsIsNeverLost_data();
-    void requestHandedOverWhileTheThreadEndsIsNeverLost();
-    void destructionInterruptsThePause();
-    void answerTextIsUtf8UpToTheFirstZeroByte_data();
-    void answerTextIsUtf8UpToTheFirstZeroByte();
-
-private:
-    QString link(const char *name) const { return dir->filePath(QString::fromLatin1(name)); }
-    void startPollingOn(RegulonSim &sim);
-
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<RegulonSim> sim;
-    std::unique_ptr<SlaveThread> worker;
-    std::unique_ptr<OutcomeLog> outcomes;
-};
-
-void TestSlaveThread::init()
-{
-    dir = std::make_unique<QTemporaryDir>();
-    sim = std::make_unique<RegulonSim>();
-    QVERIFY2(sim->plugIn(link("port")), qPrintable(sim->errorString()));
-    worker = std::make_unique<SlaveThread>();
-    worker->setTiming(fastTiming());
-    outcomes = std::make_unique<OutcomeLog>(*worker);
-}
-
-void TestSlaveThread::cleanup()
-{
-    worker.reset();
-    outcomes.reset();
-    sim.reset();
-    dir.reset();
-}
-
-void TestSlaveThread::startPollingOn(RegulonSim &on)
-{
-    worker->setPolling(true);
-    worker->switchPort(on.linkPath());
-}
-
-void TestSlaveThread::handedOverRequestsGoBeforeTheNextTemperatureQueryInOrder()
-{
-    // A slow digital-status answer keeps the cycle open while we hand over.
-    sim->delayNextAnswer(300, "GET_DIGI");
-    startPollingOn(*sim);
-    QTRY_VERIFY_WITH_TIMEOUT(sim->receivedCommands().contains(QStringLiteral("GET_TEMP\n")), 3000);
-
-    const int base = sim->receivedCommands().lastIndexOf(QStringLiteral("GET_TEMP\n"));
-    worker->sendCommand(QStringLiteral("GET_INFO\n"), 1000, 2, QStringLiteral("info"));
-    worker->sendCommand(QStringLiteral("GET_VERSION\n"), 1000, -2, QStringLiteral("info"));
-    worker->sendCommand(QStringLiteral("CMD_STOP\n"), 2000, 5, QString());
-
-    QTRY_VERIFY_WITH_TIMEOUT(withoutPolledStatus(sim->receivedCommands().mid(base + 1)).size() >= 4, 5000);
-    const QStringList expected{QStringLiteral("GET_INFO\n"), QStringLiteral("GET_VERSION\n"),
-                               QStringLiteral("CMD_STOP\n"), QStringLiteral("GET_TEMP\n")};
-    QCOMPARE(withoutPolledStatus(sim->receivedCommands().mid(base + 1)).mid(0, 4), expected);
-    QTRY_COMPARE_WITH_TIMEOUT(outcomes->of(QStringLiteral("request")).size() >= 6, true, 3000);
-    QList<int> handedOver;
-    for (int id : outcomes->ids(QStringLiteral("request")))
-        if (id == 2 || id == -2 || id == 5)
-            handedOver.append(id);
-    QCOMPARE(handedOver, (QList<int>{2, -2, 5}));
-}
-
-void TestSlaveThread::pollingAsksRunStatusAfterEveryOtherAnsweredTemperature()
-{
-    startPollingOn(*sim);
-    const QString t = QStringLiteral("GET_TEMP\n");
-    const QString d = QStringLiteral("GET_DIGI\n");
-    const QString s = QStringLiteral("GET_STAT\n");
-    const QStringList expected{t, d, s, t, d, t, d, s, t, d, t, d, s};
-    QTRY_VERIFY_WITH_TIMEOUT(sim->receivedCommands().size() >= expected.size(), 10000);
-    QCOMPARE(sim->receivedCommands().mid(0, expected.size()), expected);
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->all.size() >= expected.size(), 3000);
-    QCOMPARE(outcomes->ids(QStringLiteral("request")).mid(0, expected.size()),
-             (QList<int>{-1, 9, 6, -1, 9, -1, 9, 6, -1, 9, -1, 9, 6}));
-    QVERIFY(outcomes->of(QStringLiteral("timeout")).isEmpty());
-}
-
-void TestSlaveThread::answerInChunksIsReportedUpToTheFirstSilentGap_data()
-{
-    QTest::addColumn<bool>("polled");
-    QTest::addColumn<bool>("byteByByte");
-    QTest::addColumn<int>("delayMs");
-    QTest::addColumn<QString>("expected");
-
-    const QString info = QStringLiteral("CON_INFO RG100001,0\n");
-    const QString temperature = QStringLiteral("DAT_TEMP 20.0,0.0,0,0.0\n");
-    QTest::newRow("handed-over answer, two chunks 50 ms apart") << false << false << 50 << info;
-    QTest::newRow("handed-over answer, two chunks 900 ms apart") << false << false << 900 << info;
-    QTest::newRow("polled answer, two chunks 50 ms apart") << true << false << 50 << temperature;
-    QTest::newRow("polled answer, byte by byte 20 ms apart") << true << true << 20 << temperature;
-    QTest::newRow("polled answer, two chunks 150 ms apart") << true << false << 150 << temperature.left(12);
-}
-
-void TestSlaveThread::answerInChunksIsReportedUpToTheFirstSilentGap()
-{
-    QFETCH(bool, polled);
-    QFETCH(bool, byteByByte);
-    QFETCH(int, delayMs);
-    QFETCH(QString, expected);
-
-    SlaveThread::Timing t; // the real gaps that end an answer
-    t.pauseMs = 20;
-    worker->setTiming(t);
-    const QByteArray keyword = polled ? "GET_TEMP" : "GET_INFO";
-    if (byteByByte)
-        sim->trickleNextAnswer(delayMs, keyword);
-    else
-        sim->splitNextAnswer(delayMs, keyword);
-
-    const int id = polled ? -1 : 2;
-    if (polled)
-        startPollingOn(*sim);
-    else {
-        worker->switchPort(sim->linkPath());
-        worker->sendCommand(QStringLiteral("GET_INFO\n"), 1000, id, QString());
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).contains(id), 5000);
-    QCOMPARE(outcomes->of(QStringLiteral("request")).first().text, expected);
-    if (!polled) {
-        QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 3000);
-        QCOMPARE(outcomes->all.size(), 1);
-    }
-}
-
-void TestSlaveThread::inputThatArrivedBeforeACommandIsNotTakenForItsAnswer_data()
-{
-    QTest::addColumn<bool>("polled");
-    QTest::newRow("answer to a handed-over request later than its wait") << false;
-    QTest::newRow("rest of a polled answer after the gap that ended it") << true;
-}
-
-void TestSlaveThread::inputThatArrivedBeforeACommandIsNotTakenForItsAnswer()
-{
-    QFETCH(bool, polled);
-    SlaveThread::Timing t = fastTiming();
-    t.pauseMs = 300; // the stray bytes arrive during the pause before the next command
-    worker->setTiming(t);
-    int nextId = 0;
-    QString expected;
-    if (polled) {
-        sim->splitNextAnswer(150, "GET_TEMP");
-        startPollingOn(*sim);
-        nextId = CommunicationManager::ReqDigital;
-        expected = QStringLiteral("DAT_DIGI 00000000,00000000,00000000\n");
-    } else {
-        sim->delayNextAnswer(150, "GET_INFO");
-        worker->switchPort(sim->linkPath());
-        worker->sendCommand(QStringLiteral("GET_INFO\n"), 50, CommunicationManager::ReqInfo, QString());
-        worker->sendCommand(QStringLiteral("GET_VERSION\n"), 1000, CommunicationManager::ReqVersion, QString());
-        nextId = CommunicationManager::ReqVersion;
-        expected = QStringLiteral("DAT_VERSION FW-Rev 2.4.1 HW-B\n");
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).contains(nextId), 5000);
-    const QList<Outcome> answers = outcomes->of(QStringLiteral("request"));
-    const auto next = std::find_if(answers.begin(), answers.end(), [&](const Outcome &o) { return o.requestId == nextId; });
-    QCOMPARE(next->text, expected);
-    if (polled)
-        QCOMPARE(answers.first().text, QStringLiteral("DAT_TEMP 20.0,0.0,0,0.0\n").left(12));
-    else
-        QCOMPARE(outcomes->ids(QStringLiteral("timeout")), QList<int>{CommunicationManager::ReqInfo});
-}
-
-void TestSlaveThread::portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
-{
-    // While a slow exchange runs, the port is switched to one that does not
-    // exist and two more requests are queued.
-    sim->delayNextAnswer(300, "GET_INFO");
-    worker->switchPort(sim->linkPath());
-    worker->sendCommand(QStringLiteral("GET_INFO\n"), 1000, 2, QString());
-    QTRY_VERIFY_WITH_TIMEOUT(sim->receivedCommands().contains(QStringLiteral("GET_INFO\n")), 3000);
-    const QString missing = link("missing");
-    worker->switchPort(missing);
-    worker->sendCommand(QStringLiteral("CMD_STAR 1\n"), 2000, 4, QString());
-    worker->sendCommand(QStringLiteral("CMD_STOP\n"), 2000, 5, QString());
-
-    QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 5000);
-    QCOMPARE(outcomes->ids(QStringLiteral("request")), QList<int>{2});
-    QCOMPARE(outcomes->ids(QStringLiteral("error")), QList<int>{4});
-    QCOMPARE(outcomes->of(QStringLiteral("error")).first().text,
-             QStringLiteral("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
-    QVERIFY(outcomes->of(QStringLiteral("timeout")).isEmpty());
-
-    // Nothing of the dropped queue comes back once the port works again.
-    sim->clearReceivedCommands();
-    worker->switchPort(sim->linkPath());
-    worker->sendCommand(QStringLiteral("GET_VERSION\n"), 1000, -2, QString());
-    QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished() && outcomes->all.size() == 3, 3000);
-    QCOMPARE(sim->receivedCommands(), QStringList{QStringLiteral("GET_VERSION\n")});
-    QCOMPARE(outcomes->all.last().requestId, -2);
-}
-
-void TestSlaveThread::unpluggedControllerIsRetriedUntilItIsPluggedInAgain()
-{
-    startPollingOn(*sim);
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).contains(9), 3000);
-
-    sim->unplug();
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->of(QStringLiteral("error")).size() >= 4, 5000);
-    const QList<Outcome> timeouts = outcomes->of(QStringLiteral("timeout"));
-    QCOMPARE(timeouts.size(), 1);
-    QVERIFY(timeouts.first().requestId == -1 || timeouts.first().requestId == 9);
-    const QList<Outcome> errors = outcomes->of(QStringLiteral("error"));
-    for (int i = 1; i < errors.size(); ++i) {
-        const qint64 gap = errors.at(i).atMs - errors.at(i - 1).atMs;
-        QVERIFY2(gap >= 250 && gap < 1000, qPrintable(QString::number(gap)));
-        QCOMPARE(errors.at(i).requestId, -1);
+    // Handed-over requests go before the next temperature query, in order;
+    // the run status is asked after every other answered temperature.
+    void requestsAndPollingCycle()
+    {
+        Fixture f;
+        f.sim.delayNextAnswer(300, "GET_DIGI"); // keeps the cycle open while we hand over
+        f.poll();
+        QTRY_VERIFY(f.sim.receivedCommands().contains("GET_DIGI\n"));
+        f.worker.sendCommand("GET_INFO\n", 1000, 2, QString());
+        f.worker.sendCommand("GET_VERSION\n", 1000, -2, QString());
+        f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(f.outcomes.size() >= 11, 5000);
+        QCOMPARE(f.sim.receivedCommands().mid(0, 11),
+                 (QStringList{"GET_TEMP\n", "GET_DIGI\n", "GET_STAT\n", "GET_INFO\n", "GET_VERSION\n", "CMD_STOP\n",
+                              "GET_TEMP\n", "GET_DIGI\n", "GET_TEMP\n", "GET_DIGI\n", "GET_STAT\n"}));
+        QCOMPARE(f.ids("request").mid(0, 11), (QList<int>{-1, 9, 6, 2, -2, 5, -1, 9, -1, 9, 6}));
     }
 
-    const int answered = outcomes->of(QStringLiteral("request")).size();
-    QVERIFY(sim->plugInAgain());
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).mid(answered).contains(9), 3000);
-    QVERIFY(sim->receivedCommands().contains(QStringLiteral("GET_TEMP\n")));
-}
-
-void TestSlaveThread::switchedPortTakesEffectAtTheNextPortCheck_data()
-{
-    QTest::addColumn<QByteArray>("slowKeyword");
-    QTest::addColumn<QString>("handedOver");
-    QTest::addColumn<QString>("lastOnOldPort");
-
-    QTest::newRow("during a handed-over exchange") << QByteArray("GET_INFO") << QStringLiteral("GET_INFO\n")
-                                                   << QStringLiteral("GET_INFO\n");
-    QTest::newRow("during the temperature query") << QByteArray("GET_TEMP") << QString()
-                                                  << QStringLiteral("GET_DIGI\n");
-    QTest::newRow("during the digital-status query") << QByteArray("GET_DIGI") << QString()
-                                                     << QStringLiteral("GET_DIGI\n");
-}
-
-void TestSlaveThread::switchedPortTakesEffectAtTheNextPortCheck()
-{
-    QFETCH(QByteArray, slowKeyword);
-    QFETCH(QString, handedOver);
-    QFETCH(QString, lastOnOldPort);
-
-    RegulonSim other;
-    QVERIFY(other.plugIn(link("other")));
-    sim->delayNextAnswer(300, slowKeyword);
-    startPollingOn(*sim);
-    if (!handedOver.isEmpty())
-        worker->sendCommand(handedOver, 1000, 2, QString());
-    const QString slow = QString::fromLatin1(slowKeyword + '\n');
-    QTRY_VERIFY_WITH_TIMEOUT(sim->receivedCommands().contains(slow), 3000);
-
-    worker->switchPort(other.linkPath());
-    QTRY_VERIFY_WITH_TIMEOUT(other.receivedCommands().size() >= 2, 5000);
-    QCOMPARE(sim->receivedCommands().last(), lastOnOldPort);
-    QCOMPARE(sim->receivedCommands().count(slow), 1);
-    QVERIFY(outcomes->of(QStringLiteral("timeout")).isEmpty());
-    QVERIFY(outcomes->of(QStringLiteral("error")).isEmpty());
-}
-
-void TestSlaveThread::requestHandedOverWhileTheThreadEndsIsNeverLost_data()
-{
-    QTest::addColumn<bool>("portOpens");
-    QTest::newRow("thread ends after the last answer") << true;
-    QTest::newRow("thread ends after a port that cannot be opened") << false;
-}
-
-void TestSlaveThread::requestHandedOverWhileTheThreadEndsIsNeverLost()
-{
-    QFETCH(bool, portOpens);
-
-    SlaveThread::Timing t;
-    t.answerGapMs = 5;
-    t.pauseMs = 0; // the thread decides to end right after each outcome
-    worker->setTiming(t);
-    worker->switchPort(portOpens ? sim->linkPath() : link("missing"));
-    // Without a request the thread ends at once; a port that cannot be
-    // opened says so first, with an empty queue.
-    if (!portOpens)
-        QTRY_COMPARE_WITH_TIMEOUT(outcomes->ids(QStringLiteral("error")), QList<int>{-1}, 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished(), 3000);
-    outcomes->all.clear();
-
-    constexpr int rounds = 200;
-    for (int i = 0; i < rounds; ++i) {
-        worker->sendCommand(QStringLiteral("GET_INFO\n"), 1000, i, QString::number(i));
-        QElapsedTimer waited;
-        waited.start();
-        while (outcomes->all.size() <= i && waited.elapsed() < 3000)
-            outcomes->waitForNext(3000);
-        QCOMPARE(outcomes->all.size(), i + 1);
-        // Hand the next request over at slightly different moments around
-        // the end decision.
-        QElapsedTimer spin;
-        spin.start();
-        const qint64 spinNs = QRandomGenerator::global()->bounded(300) * 1000;
-        while (spin.nsecsElapsed() < spinNs) {
+    // Answers end at the first silent gap; what comes before a command is
+    // written is not taken for its answer.
+    void answerEndsAtTheFirstSilentGap_data()
+    {
+        QTest::addColumn<bool>("polled");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<int>("waitMs");
+        QTest::addColumn<QString>("first"); // empty: no answer
+        const QString info = "CON_INFO RG100001,0\n";
+        const QString temperature = "DAT_TEMP 20.0,0.0,0,0.0\n";
+        QTest::newRow("handed over, two chunks 50 ms apart") << false << "split" << 50 << 1000 << info;
+        QTest::newRow("handed over, later than its wait") << false << "delay" << 150 << 50 << QString();
+        QTest::newRow("polled, two chunks 50 ms apart") << true << "split" << 50 << 0 << temperature;
+        QTest::newRow("polled, byte by byte 20 ms apart") << true << "trickle" << 20 << 0 << temperature;
+        QTest::newRow("polled, two chunks 150 ms apart") << true << "split" << 150 << 0 << temperature.left(12);
+    }
+    void answerEndsAtTheFirstSilentGap()
+    {
+        QFETCH(bool, polled);
+        QFETCH(QString, fault);
+        QFETCH(int, delayMs);
+        QFETCH(int, waitMs);
+        QFETCH(QString, first);
+        Fixture f;
+        SlaveThread::Timing t; // the real gap that ends a polled answer
+        t.answerGapMs = 200;
+        t.pauseMs = 300; // a late rest arrives before the next command
+        f.worker.setTiming(t);
+        const QByteArray keyword = polled ? "GET_TEMP" : "GET_INFO";
+        if (fault == "split")
+            f.sim.splitNextAnswer(delayMs, keyword);
+        else if (fault == "trickle")
+            f.sim.trickleNextAnswer(delayMs, keyword);
+        else
+            f.sim.delayNextAnswer(delayMs, keyword);
+        if (polled) {
+            f.poll();
+        } else {
+            f.worker.switchPort(f.sim.linkPath());
+            f.worker.sendCommand("GET_INFO\n", waitMs, CommunicationManager::ReqInfo, QString());
+            f.worker.sendCommand("GET_VERSION\n", 1000, CommunicationManager::ReqVersion, QString());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(f.outcomes.size() >= 2, 10000);
+        QCOMPARE(f.outcomes[0].kind == "request" ? f.outcomes[0].text : QString(), first);
+        QCOMPARE(f.outcomes[1].text, polled ? "DAT_DIGI 00000000,00000000,00000000\n" : "DAT_VERSION FW-Rev 2.4.1 HW-B\n");
+        if (!polled) {
+            QTRY_VERIFY(f.worker.isFinished());
+            QCOMPARE(f.outcomes.size(), 2);
         }
     }
-    const QString kind = portOpens ? QStringLiteral("request") : QStringLiteral("error");
-    QList<int> expected;
-    for (int i = 0; i < rounds; ++i)
-        expected.append(i);
-    QCOMPARE(outcomes->ids(kind), expected);
-}
 
-void TestSlaveThread::destructionInterruptsThePause()
-{
-    worker->setTiming(SlaveThread::Timing());
-    startPollingOn(*sim);
-    QTRY_VERIFY_WITH_TIMEOUT(outcomes->ids(QStringLiteral("request")).contains(-1), 3000);
-    // The worker now pauses for a second before the digital-status query.
-    QElapsedTimer clock;
-    clock.start();
-    worker.reset();
-    QVERIFY2(clock.elapsed() < 300, qPrintable(QString::number(clock.elapsed())));
-}
+    void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
+    {
+        Fixture f;
+        f.sim.delayNextAnswer(300, "GET_INFO"); // the port is switched during this exchange
+        f.worker.switchPort(f.sim.linkPath());
+        f.worker.sendCommand("GET_INFO\n", 1000, 2, QString());
+        QTRY_VERIFY(f.sim.receivedCommands().contains("GET_INFO\n"));
+        const QString missing = f.dir.filePath("missing");
+        f.worker.switchPort(missing);
+        f.worker.sendCommand("CMD_STAR 1\n", 2000, 4, QString());
+        f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString());
+        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.ids("request"), QList<int>{2});
+        QCOMPARE(f.ids("error"), QList<int>{4}); // nothing of the dropped rest
+        QCOMPARE(f.outcomes[1].text,
+                 QString("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
+    }
 
-void TestSlaveThread::answerTextIsUtf8UpToTheFirstZeroByte_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("plain answer") << QByteArray("DAT_TEMP 1,2,3,4\n") << QStringLiteral("DAT_TEMP 1,2,3,4\n");
-    QTest::newRow("zero byte ends it") << QByteArray("CON_INFO 12\0" "34,5\n", 17) << QStringLiteral("CON_INFO 12");
-    QTest::newRow("zero byte first") << QByteArray("\0DAT", 4) << QString();
-    QTest::newRow("UTF-8 degree sign") << QByteArray("21\xc2\xb0") << QStringLiteral("21\u00b0");
-    QTest::newRow("invalid UTF-8") << QByteArray("A\xff") << QStringLiteral("A\ufffd");
-}
+    // Retries every few seconds; each takes the port switched to last.
+    void unpluggedControllerIsRetriedUntilItIsBack_data()
+    {
+        QTest::addColumn<bool>("switchPort");
+        QTest::newRow("plugged in again") << false;
+        QTest::newRow("port switched meanwhile") << true;
+    }
+    void unpluggedControllerIsRetriedUntilItIsBack()
+    {
+        QFETCH(bool, switchPort);
+        Fixture f;
+        f.poll();
+        QTRY_VERIFY(f.ids("request").contains(9));
+        f.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 3, 5000);
+        QCOMPARE(f.ids("timeout").size(), 1);
+        QVERIFY(f.shortestGap("error") >= 150);
+        const int answered = f.ids("request").size();
+        if (switchPort)
+            f.worker.switchPort(f.other.linkPath());
+        else
+            QVERIFY(f.sim.plugInAgain());
+        QTRY_VERIFY_WITH_TIMEOUT(f.ids("request").mid(answered).contains(9), 3000);
+    }
 
-void TestSlaveThread::answerTextIsUtf8UpToTheFirstZeroByte()
-{
-    QFETCH(QByteArray, bytes);
-    QTEST(SlaveThread::answerText(bytes), "text");
-}
+    // A port in error ends the library's waits at once.
+    void portInErrorIsNotPolledInABusyLoop()
+    {
+        Fixture f;
+        f.sim.setSilent(true);
+        f.poll();
+        QTRY_VERIFY(!f.ids("timeout").isEmpty());
+        f.sim.unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(f.ids("timeout").size() >= 3, 5000);
+        QVERIFY(f.shortestGap("timeout") >= 400);
+    }
+
+    // The port is checked after a polling cycle, not in the middle of it.
+    void switchedPortTakesEffectAtTheNextPortCheck()
+    {
+        Fixture f;
+        f.sim.delayNextAnswer(300, "GET_TEMP");
+        f.poll();
+        QTRY_VERIFY(f.sim.receivedCommands().contains("GET_TEMP\n"));
+        f.worker.switchPort(f.other.linkPath());
+        QTRY_VERIFY_WITH_TIMEOUT(f.other.receivedCommands().size() >= 2, 5000);
+        QCOMPARE(f.sim.receivedCommands(), (QStringList{"GET_TEMP\n", "GET_DIGI\n"}));
+        QCOMPARE(f.ids("request").size(), f.outcomes.size());
+    }
+
+    void requestHandedOverWhileTheThreadEndsIsNeverLost_data()
+    {
+        QTest::addColumn<bool>("portOpens");
+        QTest::newRow("thread ends after the last answer") << true;
+        QTest::newRow("thread ends after a port that cannot be opened") << false;
+    }
+    void requestHandedOverWhileTheThreadEndsIsNeverLost()
+    {
+        QFETCH(bool, portOpens);
+        Fixture f;
+        SlaveThread::Timing t;
+        t.answerGapMs = 5;
+        t.pauseMs = 0; // the thread decides to end right after each outcome
+        f.worker.setTiming(t);
+        f.worker.switchPort(portOpens ? f.sim.linkPath() : f.dir.filePath("missing"));
+        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == (portOpens ? 0 : 1));
+        f.outcomes.clear();
+        std::atomic<int> reported{0};
+        QObject::connect(&f.worker, portOpens ? &SlaveThread::request : &SlaveThread::error, &f.worker,
+                         [&] { ++reported; }, Qt::DirectConnection);
+        QList<int> expected;
+        for (int i = 0; i < 150; ++i) {
+            f.worker.sendCommand("GET_INFO\n", 1000, i, QString());
+            expected << i;
+            QElapsedTimer clock;
+            clock.start();
+            while (reported <= i && clock.elapsed() < 3000) {
+            }
+            QCOMPARE(reported.load(), i + 1);
+            // Hand the next request over at slightly different moments around the end decision.
+            clock.start();
+            const qint64 spinNs = QRandomGenerator::global()->bounded(300) * 1000;
+            while (clock.nsecsElapsed() < spinNs) {
+            }
+        }
+        QTRY_COMPARE(f.ids(portOpens ? "request" : "error"), expected);
+    }
+
+    void simulatorAnswersInTheControllersFormats()
+    {
+        Fixture f;
+        QVERIFY(f.sim.setPrograms({FactoryPrograms::program("Test", {{30.0, 1}})}));
+        f.sim.setSpeed(600.0); // heating and holding take 0.2 s
+        f.sim.setFirmwareVersion("9.8.7");
+        QCOMPARE(f.ask({"GET_VERSION\n", "CMD_STAR 2\n", "CMD_STAR 1\n", "CMD_STAR 1\n"}),
+                 (QStringList{"DAT_VERSION FW-Rev 9.8.7 HW-B\n", "ACK_STAR -4\n", "ACK_STAR 0\n", "ACK_STAR -1\n"}));
+        QTRY_COMPARE(f.sim.runState(), 60);
+        QCOMPARE(f.ask({"GET_STAT\n", "GET_DIGI\n", "GET_INFO\n", "CMD_STOP\n"}),
+                 (QStringList{"DAT_STAT 1,60\n", "DAT_DIGI 00000000,00000000,00000040\n", "CON_INFO RG100001,1\n",
+                              "ACK_STOP -1\n"}));
+        // A new start clears the finished bit; a stop marks the stop by the user.
+        QCOMPARE(f.ask({"CMD_STAR 1\n", "GET_DIGI\n", "CMD_STOP\n", "GET_DIGI\n", "GET_STAT\n"}),
+                 (QStringList{"ACK_STAR 0\n", "DAT_DIGI 00000000,00000000,00000000\n", "ACK_STOP 2\n",
+                              "DAT_DIGI 00000000,00000000,02000000\n", "DAT_STAT 1,50\n"}));
+    }
+
+    // Lines on the simulator's standard input; "!" marks one it must refuse.
+    void simulatorConsoleChangesTheAnswers_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QStringList>("answers");
+        const QString info = "CON_INFO RG100001,0\n";
+        QTest::newRow("status bits") << QStringList{"bit 2 16 on", "bit 1 31 on", "bit 1 31 off", "sensor-fault on"}
+                                     << QStringList{"GET_DIGI\n", "GET_STAT\n"}
+                                     << QStringList{"DAT_DIGI 00000000,00010000,00000000\n", "DAT_STAT 0,0\n"};
+        QTest::newRow("start refused once") << QStringList{"refuse start -6", "refuse stop 0"}
+                                            << QStringList{"CMD_STAR 1\n", "CMD_STAR 1\n", "CMD_STOP\n"}
+                                            << QStringList{"ACK_STAR -6\n", "ACK_STAR 0\n", "ACK_STOP 0\n"};
+        QTest::newRow("raw answer waits for its keyword")
+            << QStringList{"answer GET_TEMP dat_temp 1,2\\x41\\r\\n", "serial SN-42", "cycle 17", "temp 121.5"}
+            << QStringList{"GET_INFO\n", "GET_TEMP\n", "GET_TEMP\n"}
+            << QStringList{"CON_INFO SN-42,17\n", "dat_temp 1,2A\r\n", "DAT_TEMP 121.5,0.0,0,0.0\n"};
+        QTest::newRow("silent and back") << QStringList{"silent on"} << QStringList{"GET_INFO\n"} << QStringList{""};
+        QTest::newRow("malformed lines")
+            << QStringList{"!bit 4 1 on", "!bit 3 32 on", "!silent maybe", "!delay -5", "!answer GET_INFO \\q",
+                           "!refuse pause 1", "!speed 0", "!refuse write 6", "!corrupt 65", "!corrupt 3 0", "!frobnicate"}
+            << QStringList{"GET_INFO\n", "GET_DIGI\n"} << QStringList{info, "DAT_DIGI 00000000,00000000,00000000\n"};
+    }
+    void simulatorConsoleChangesTheAnswers()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, commands);
+        Fixture f;
+        SimConsole console(f.sim);
+        for (const QString &line : lines)
+            QCOMPARE(console.execute(line.mid(line.startsWith('!'))).left(6), line.startsWith('!') ? "error:" : "ok");
+        QTEST(f.ask(commands), "answers");
+    }
+
+    void chamberFollowsTheProgram_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<double>("temperature");
+        // 120 °C for 10 minutes, then 100 °C for 5 minutes, from 20 °C.
+        using P = ChamberModel::Phase;
+        QTest::newRow("heats 10 degrees a minute") << 60.0 << int(P::Heating) << 30.0;
+        QTest::newRow("holds for the step's minutes") << 1199.0 << int(P::Holding) << 120.0;
+        QTest::newRow("ramps to the next step") << 1260.0 << int(P::Heating) << 110.0;
+        QTest::newRow("cools toward the room afterwards") << 2220.0 << int(P::Finished) << 20.0 + 80.0 * std::exp(-1.0);
+    }
+    void chamberFollowsTheProgram()
+    {
+        QFETCH(double, seconds);
+        QFETCH(double, temperature);
+        // One large step must end where many small ones do.
+        ChamberModel once, stepwise;
+        for (ChamberModel *model : {&once, &stepwise})
+            model->start(FactoryPrograms::program("Test", {{120.0, 10}, {100.0, 5}}));
+        once.advance(seconds);
+        for (double t = 0; t < seconds; t += 0.5)
+            stepwise.advance(std::min(0.5, seconds - t));
+        for (const ChamberModel *model : {&once, &stepwise}) {
+            QTEST(int(model->phase()), "phase");
+            QVERIFY(std::abs(model->temperature() - temperature) < 1e-6);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSlaveThread)
 #include "tst_slavethread.moc"
