@@ -1,10 +1,8 @@
 #include "device/communicationmanager.h"
-#include "tools/regulon-sim/chambermodel.h"
 #include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/regulonsim.h"
 #include "tools/regulon-sim/simconsole.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -20,8 +18,8 @@ struct Outcome {
 };
 
 // The serial line: the worker with short pauses and two simulated
-// controllers; its outcomes as the protocol object receives them: queued,
-// on this thread.
+// controllers; the worker's outcomes as the protocol object receives them:
+// queued, on this thread.
 struct Fixture {
     QTemporaryDir dir;
     RegulonSim sim, other;
@@ -30,13 +28,13 @@ struct Fixture {
     QList<Outcome> outcomes;
     QElapsedTimer clock;
 
-    Fixture()
+    Fixture(int answerGapMs = 50, int pauseMs = 20)
     {
         QVERIFY(sim.plugIn(dir.filePath("port")) && other.plugIn(dir.filePath("other")));
         SlaveThread::Timing t;
-        t.answerGapMs = 50;
+        t.answerGapMs = answerGapMs;
         t.pollAnswerWaitMs = 500;
-        t.pauseMs = 20;
+        t.pauseMs = pauseMs;
         t.reopenRetryMs = 200;
         worker.setTiming(t);
         clock.start();
@@ -67,7 +65,12 @@ struct Fixture {
         }
         return gap;
     }
-    // The worker's answers to the commands, one each (empty when none came).
+    void poll()
+    {
+        worker.setPolling(true);
+        worker.switchPort(sim.linkPath());
+    }
+    // The answers to the commands handed over, one each (empty when none came).
     QStringList ask(const QStringList &commands)
     {
         outcomes.clear();
@@ -80,11 +83,6 @@ struct Fixture {
         for (const Outcome &o : outcomes)
             answers << (o.kind == "request" ? o.text : QString());
         return answers;
-    }
-    void poll()
-    {
-        worker.setPolling(true);
-        worker.switchPort(sim.linkPath());
     }
 };
 
@@ -113,56 +111,33 @@ private slots:
         QCOMPARE(f.ids("request").mid(0, 11), (QList<int>{-1, 9, 6, 2, -2, 5, -1, 9, -1, 9, 6}));
     }
 
-    // Answers end at the first silent gap; what comes before a command is
-    // written is not taken for its answer.
+    // An answer ends at the first silent gap (200 ms here); what arrives
+    // before the next command is written is not taken for its answer.
     void answerEndsAtTheFirstSilentGap_data()
     {
-        QTest::addColumn<bool>("polled");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("delayMs");
-        QTest::addColumn<int>("waitMs");
-        QTest::addColumn<QString>("first"); // empty: no answer
-        const QString info = "CON_INFO RG100001,0\n";
-        const QString temperature = "DAT_TEMP 20.0,0.0,0,0.0\n";
-        QTest::newRow("handed over, two chunks 50 ms apart") << false << "split" << 50 << 1000 << info;
-        QTest::newRow("handed over, later than its wait") << false << "delay" << 150 << 50 << QString();
-        QTest::newRow("polled, two chunks 50 ms apart") << true << "split" << 50 << 0 << temperature;
-        QTest::newRow("polled, byte by byte 20 ms apart") << true << "trickle" << 20 << 0 << temperature;
-        QTest::newRow("polled, two chunks 150 ms apart") << true << "split" << 150 << 0 << temperature.left(12);
+        QTest::addColumn<QString>("first");
+        QTest::newRow("two chunks 50 ms apart") << "split" << 50 << "CON_INFO RG100001,0\n";
+        QTest::newRow("byte by byte 20 ms apart") << "trickle" << 20 << "CON_INFO RG100001,0\n";
+        QTest::newRow("two chunks 250 ms apart") << "split" << 250 << "CON_INFO R";
+        QTest::newRow("later than its wait") << "delay" << 400 << "";
     }
     void answerEndsAtTheFirstSilentGap()
     {
-        QFETCH(bool, polled);
         QFETCH(QString, fault);
         QFETCH(int, delayMs);
-        QFETCH(int, waitMs);
         QFETCH(QString, first);
-        Fixture f;
-        SlaveThread::Timing t; // the real gap that ends a polled answer
-        t.answerGapMs = 200;
-        t.pauseMs = 300; // a late rest arrives before the next command
-        f.worker.setTiming(t);
-        const QByteArray keyword = polled ? "GET_TEMP" : "GET_INFO";
+        Fixture f(200, 300); // the rest of an answer arrives during the pause before the next command
         if (fault == "split")
-            f.sim.splitNextAnswer(delayMs, keyword);
+            f.sim.splitNextAnswer(delayMs, "GET_INFO");
         else if (fault == "trickle")
-            f.sim.trickleNextAnswer(delayMs, keyword);
+            f.sim.trickleNextAnswer(delayMs, "GET_INFO");
         else
-            f.sim.delayNextAnswer(delayMs, keyword);
-        if (polled) {
-            f.poll();
-        } else {
-            f.worker.switchPort(f.sim.linkPath());
-            f.worker.sendCommand("GET_INFO\n", waitMs, CommunicationManager::ReqInfo, QString());
-            f.worker.sendCommand("GET_VERSION\n", 1000, CommunicationManager::ReqVersion, QString());
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(f.outcomes.size() >= 2, 10000);
-        QCOMPARE(f.outcomes[0].kind == "request" ? f.outcomes[0].text : QString(), first);
-        QCOMPARE(f.outcomes[1].text, polled ? "DAT_DIGI 00000000,00000000,00000000\n" : "DAT_VERSION FW-Rev 2.4.1 HW-B\n");
-        if (!polled) {
-            QTRY_VERIFY(f.worker.isFinished());
-            QCOMPARE(f.outcomes.size(), 2);
-        }
+            f.sim.delayNextAnswer(delayMs, "GET_INFO");
+        QCOMPARE(f.ask({"GET_INFO\n", "GET_VERSION\n"}), (QStringList{first, "DAT_VERSION FW-Rev 2.4.1 HW-B\n"}));
+        QTRY_VERIFY(f.worker.isFinished());
+        QCOMPARE(f.outcomes.size(), 2);
     }
 
     void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
@@ -243,11 +218,7 @@ private slots:
     void requestHandedOverWhileTheThreadEndsIsNeverLost()
     {
         QFETCH(bool, portOpens);
-        Fixture f;
-        SlaveThread::Timing t;
-        t.answerGapMs = 5;
-        t.pauseMs = 0; // the thread decides to end right after each outcome
-        f.worker.setTiming(t);
+        Fixture f(5, 0); // the thread decides to end right after each outcome
         f.worker.switchPort(portOpens ? f.sim.linkPath() : f.dir.filePath("missing"));
         QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == (portOpens ? 0 : 1));
         f.outcomes.clear();
@@ -285,72 +256,26 @@ private slots:
                  (QStringList{"DAT_STAT 1,60\n", "DAT_DIGI 00000000,00000000,00000040\n", "CON_INFO RG100001,1\n",
                               "ACK_STOP -1\n"}));
         // A new start clears the finished bit; a stop marks the stop by the user.
+        QVERIFY(f.sim.setPrograms({FactoryPrograms::program("Test", {{121.0, 20}})}));
         QCOMPARE(f.ask({"CMD_STAR 1\n", "GET_DIGI\n", "CMD_STOP\n", "GET_DIGI\n", "GET_STAT\n"}),
                  (QStringList{"ACK_STAR 0\n", "DAT_DIGI 00000000,00000000,00000000\n", "ACK_STOP 2\n",
                               "DAT_DIGI 00000000,00000000,02000000\n", "DAT_STAT 1,50\n"}));
     }
 
     // Lines on the simulator's standard input; "!" marks one it must refuse.
-    void simulatorConsoleChangesTheAnswers_data()
-    {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<QStringList>("answers");
-        const QString info = "CON_INFO RG100001,0\n";
-        QTest::newRow("status bits") << QStringList{"bit 2 16 on", "bit 1 31 on", "bit 1 31 off", "sensor-fault on"}
-                                     << QStringList{"GET_DIGI\n", "GET_STAT\n"}
-                                     << QStringList{"DAT_DIGI 00000000,00010000,00000000\n", "DAT_STAT 0,0\n"};
-        QTest::newRow("start refused once") << QStringList{"refuse start -6", "refuse stop 0"}
-                                            << QStringList{"CMD_STAR 1\n", "CMD_STAR 1\n", "CMD_STOP\n"}
-                                            << QStringList{"ACK_STAR -6\n", "ACK_STAR 0\n", "ACK_STOP 0\n"};
-        QTest::newRow("raw answer waits for its keyword")
-            << QStringList{"answer GET_TEMP dat_temp 1,2\\x41\\r\\n", "serial SN-42", "cycle 17", "temp 121.5"}
-            << QStringList{"GET_INFO\n", "GET_TEMP\n", "GET_TEMP\n"}
-            << QStringList{"CON_INFO SN-42,17\n", "dat_temp 1,2A\r\n", "DAT_TEMP 121.5,0.0,0,0.0\n"};
-        QTest::newRow("silent and back") << QStringList{"silent on"} << QStringList{"GET_INFO\n"} << QStringList{""};
-        QTest::newRow("malformed lines")
-            << QStringList{"!bit 4 1 on", "!bit 3 32 on", "!silent maybe", "!delay -5", "!answer GET_INFO \\q",
-                           "!refuse pause 1", "!speed 0", "!refuse write 6", "!corrupt 65", "!corrupt 3 0", "!frobnicate"}
-            << QStringList{"GET_INFO\n", "GET_DIGI\n"} << QStringList{info, "DAT_DIGI 00000000,00000000,00000000\n"};
-    }
     void simulatorConsoleChangesTheAnswers()
     {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, commands);
         Fixture f;
         SimConsole console(f.sim);
-        for (const QString &line : lines)
+        for (const QString line : {"bit 2 16 on", "bit 1 31 on", "bit 1 31 off", "sensor-fault on", "refuse start -6",
+                                   "answer GET_TEMP dat_temp 1,2\\x41\\r\\n", "serial SN-42", "cycle 17",
+                                   "!bit 3 32 on", "!silent maybe", "!answer GET_INFO \\q", "!refuse write 6",
+                                   "!corrupt 65", "!frobnicate"}) {
             QCOMPARE(console.execute(line.mid(line.startsWith('!'))).left(6), line.startsWith('!') ? "error:" : "ok");
-        QTEST(f.ask(commands), "answers");
-    }
-
-    void chamberFollowsTheProgram_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<int>("phase");
-        QTest::addColumn<double>("temperature");
-        // 120 °C for 10 minutes, then 100 °C for 5 minutes, from 20 °C.
-        using P = ChamberModel::Phase;
-        QTest::newRow("heats 10 degrees a minute") << 60.0 << int(P::Heating) << 30.0;
-        QTest::newRow("holds for the step's minutes") << 1199.0 << int(P::Holding) << 120.0;
-        QTest::newRow("ramps to the next step") << 1260.0 << int(P::Heating) << 110.0;
-        QTest::newRow("cools toward the room afterwards") << 2220.0 << int(P::Finished) << 20.0 + 80.0 * std::exp(-1.0);
-    }
-    void chamberFollowsTheProgram()
-    {
-        QFETCH(double, seconds);
-        QFETCH(double, temperature);
-        // One large step must end where many small ones do.
-        ChamberModel once, stepwise;
-        for (ChamberModel *model : {&once, &stepwise})
-            model->start(FactoryPrograms::program("Test", {{120.0, 10}, {100.0, 5}}));
-        once.advance(seconds);
-        for (double t = 0; t < seconds; t += 0.5)
-            stepwise.advance(std::min(0.5, seconds - t));
-        for (const ChamberModel *model : {&once, &stepwise}) {
-            QTEST(int(model->phase()), "phase");
-            QVERIFY(std::abs(model->temperature() - temperature) < 1e-6);
         }
+        QCOMPARE(f.ask({"GET_DIGI\n", "GET_STAT\n", "GET_INFO\n", "CMD_STAR 1\n", "CMD_STAR 1\n", "GET_TEMP\n"}),
+                 (QStringList{"DAT_DIGI 00000000,00010000,00000000\n", "DAT_STAT 0,0\n", "CON_INFO SN-42,17\n",
+                              "ACK_STAR -6\n", "ACK_STAR 0\n", "dat_temp 1,2A\r\n"}));
     }
 };
 
