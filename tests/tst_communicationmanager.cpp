@@ -158,7 +158,8 @@ private slots:
         row("temperatures", {"a-1 DAT_TEMP -5,+1,.5,-0.75\n", "a-1 dat_temp 20,1,2,3\n", "a-1 DAT_TEMP 121.5,0,0\n",
                              "a-1 DAT_TEMP 121.5,0,0,1.25\r\n"},
             {"temp -5 -0.75", "temp 20 3"});
-        row("identity", {"a2 CON_INFO 12345678,42\n", "a2 CON_INFO 1 2,4\n"}, {"info 12345678 42", "regulons ", "regulons "});
+        row("identity", {"a2 CON_INFO 12345678,42\n", "a2 CON_INFO 1 2,4\n"},
+            {"info 12345678 42", "regulons ", "regulons "});
         row("version", {"a-2 REGULON FIRMWARE V 3.1.4 2021\n", "a8 ACK_STAR 0\n"}, {"version 3.1.4"});
         row("start answers", {"a4 ACK_STAR +0\n", "a4 ack_star -1\n", "a4 ACK_STAR 7\n", "a4 ACK_STAR 4294967296\n"},
             {"status 1 ", refused + " A program is running.", refused + " Controller code: 7",

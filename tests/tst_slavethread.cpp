@@ -158,7 +158,8 @@ private slots:
             f.sim.unplug();
             QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 3, 5000);
             QCOMPARE(f.ids("timeout").size(), 1);
-            const auto first = std::find_if(f.outcomes.begin(), f.outcomes.end(), [](auto &o) { return o.kind == "error"; });
+            const auto first =
+                std::find_if(f.outcomes.begin(), f.outcomes.end(), [](auto &o) { return o.kind == "error"; });
             QVERIFY(f.outcomes.last().atMs - first->atMs >= 150 * (f.ids("error").size() - 1));
             if (back == &f.sim)
                 QVERIFY(f.sim.plugInAgain());
