@@ -3,9 +3,7 @@
 #include "device/communicationmanager.h"
 #include "tools/regulon-sim/regulonsim.h"
 
-#include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>

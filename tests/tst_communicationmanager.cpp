@@ -1,107 +1,143 @@
 #include "app/texts.h"
-#include "device/communicationmanager.h"
 #include "device/programmemory.h"
 #include "device/restartcommand.h"
-#include "tools/regulon-sim/regulonsim.h"
+#include "tests/simulatedlink.h"
 
+#include <QRandomGenerator>
 #include <QSerialPortInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-#include <vector>
-
 using CM = CommunicationManager;
-Q_DECLARE_METATYPE(std::vector<int>)
+using Program = CM::Program;
+using Steps = QList<CM::ProgramStep>;
+using Result = ProgramMemory::DecodeResult;
+using Edit = std::function<void(QStringList &)>;
+namespace PM = ProgramMemory;
 
 namespace {
 
-const QString cantConnect = QStringLiteral("Can't connect to the regulon");
+const QString cantConnect = "Can't connect to the regulon";
+const QString wentWrong = QString::fromLatin1(textSomethingWrong);
+const QString timedOut = QString::fromLatin1(textTimeout);
 
-// A fresh manager whose restarts are only counted; for each restart it notes
-// how many status reports had been made by then.
-struct Fixture {
-    CM manager;
-    QSignalSpy statuses{&manager, &CM::gotProgramStatus};
-    QSignalSpy errors{&manager, &CM::programError};
-    QSignalSpy digi{&manager, &CM::digiUpdate};
-    QSignalSpy regulons{&manager, &CM::getRegulons};
-    QSignalSpy progress{&manager, &CM::updateProgressBar};
-    QSignalSpy updates{&manager, &CM::programUpdated};
-    std::vector<int> restartsAfterReports;
+// 32-byte data records at consecutive addresses, as in a controller's image.
+QString header(int line) { return QString("20%1").arg(line * 0x20, 4, 16, QChar('0')).toUpper() + "00"; }
 
-    Fixture()
+QString record(int line, const QString &data) { return ':' + header(line) + data + PM::hexChecksum(header(line) + data); }
+
+// Program `slot` of an image; step i is at 100 + i degrees for i + 1 minutes.
+Program program(int steps, const QString &name = "P", int slot = 0)
+{
+    Program p;
+    p.name = name;
+    for (int i = 0; i < steps; ++i)
+        p.steps << CM::ProgramStep{0, i + 1, 100.0 + i};
+    p.recordHeaders = {header(slot), header(7 + 3 * slot), header(8 + 3 * slot), header(9 + 3 * slot)};
+    return p;
+}
+
+// The 65 lines of an image holding six programs, joined by CR LF; the unused
+// records carry command-like bytes, which the reader must ignore.
+QString image(QList<Program> programs = {}, const Edit &edit = {})
+{
+    for (int k = programs.size(); k < 6; ++k)
+        programs << program(2 + k, QString("Slot %1").arg(k), k);
+    QStringList lines;
+    for (int i = 0; i < 64; ++i)
+        lines << record(i, QString("1404ba280014").repeated(6).left(64));
+    for (int k = 0; k < 6; ++k) {
+        lines[k] = PM::nameRecordLine(programs[k]).chopped(1);
+        for (int r = 1; r <= 3; ++r)
+            lines[6 + 3 * k + r] = PM::stepRecordLine(programs[k], r).chopped(1);
+    }
+    lines << PM::endOfFileLine().chopped(1);
+    if (edit)
+        edit(lines);
+    return lines.join("\r\n");
+}
+
+// A manager on simulated links; what it tells the windows (and its restarts)
+// written down in order.
+struct Station : SimulatedLink {
+    QStringList events;
+    QStringList nested; // outcomes delivered from inside the next report
+    QList<Program> programs;
+
+    Station()
     {
-        manager.setRestartHandler([this] { restartsAfterReports.push_back(statuses.count()); });
+        manager.setRestartHandler([this] { note("restart"); });
+        on(&CM::gotProgramStatus, [](CM::ProgramStatus s, QString m) { return QString("status %1 %2").arg(s).arg(m); });
+        on(&CM::programError, [](QString, QString m) { return "alarm " + m.section('\n', 0, 0).section('.', 0, 0); });
+        on(&CM::digiUpdate, [](CM::DigiStatus s) { return QString("digi %1").arg(s); });
+        on(&CM::updateProgressBar, [](int step) { return QString("step %1").arg(step); });
+        on(&CM::programUpdated, [](bool ok, QString m) { return QString("updated %1 %2").arg(ok).arg(m); });
+        on(&CM::programsReadFailed, [](QString m) { return "read failed: " + m; });
+        on(&CM::gotVersion, [](QString v) { return "version " + v; });
+        on(&CM::getTempData, [](CM::TempData d) { return QString("temp %1 %2").arg(d.temperature).arg(d.fourthValue); });
+        on(&CM::gotInfo, [](CM::Info i) { return QString("info %1 %2").arg(i.serialNumber).arg(i.cycleNumber); });
+        on(&CM::gotPrograms, [this](QList<Program> read) {
+            programs = read;
+            return QString("programs %1").arg(read.size());
+        });
+        on(&CM::getRegulons, [](QMap<QString, QString> found) {
+            QStringList entries;
+            for (auto it = found.cbegin(); it != found.cend(); ++it)
+                entries << QFileInfo(it.key()).fileName() + '=' + it.value();
+            return "regulons " + entries.join(' ');
+        });
     }
 
-    // The worker's three outcomes, delivered as the worker would.
-    void deliver(const char *slot, const QString &s, int requestId, const QString &requestInfo = QString())
+    template <typename... Args, typename Text>
+    void on(void (CM::*signal)(Args...), Text text)
     {
-        QVERIFY(QMetaObject::invokeMethod(&manager, slot, Qt::DirectConnection, Q_ARG(QString, s),
-                                          Q_ARG(int, requestId), Q_ARG(QString, requestInfo)));
+        QObject::connect(&manager, signal, &manager, [this, text](Args... args) { note(text(args...)); });
     }
-    void answer(int requestId, const QString &s) { deliver("showRequest", s, requestId); }
 
-    // Events written as "t<id>" (no answer), "e<id>" (port failure) or
-    // "a<id>" (an answer that matches nothing).
-    void play(const QStringList &events)
+    void note(const QString &event)
     {
-        for (const QString &event : events) {
-            const int id = event.mid(1).toInt();
-            switch (event.at(0).toLatin1()) {
-            case 't': deliver("processTimeout", "Wait read request timeout", id); break;
-            case 'e': deliver("processError", "Can't open port, error code 1", id); break;
-            default: answer(id, "garbage\n"); break;
-            }
+        events << event;
+        play(std::exchange(nested, {}));
+    }
+
+    // The worker's outcomes as it delivers them: "a<id> <answer>" an answer,
+    // "t<id>" no answer, "e<id>" a port failure, each with the request's
+    // information after '|'; ">" puts one off into the next report. "write"
+    // and "refused" start writing a program that fits the image or not.
+    void play(const QStringList &outcomes)
+    {
+        for (const QString &outcome : outcomes) {
+            const QString info = outcome.section('|', 1);
+            const QString answer = outcome.section('|', 0, 0).section(' ', 1);
+            const int id = outcome.section(' ', 0, 0).section('|', 0, 0).mid(1).toInt();
+            const char *slot = outcome.startsWith('a') ? "showRequest"
+                : outcome.startsWith('t')              ? "processTimeout"
+                                                       : "processError";
+            if (outcome.startsWith('>'))
+                nested << outcome.mid(1);
+            else if (outcome == "write" || outcome == "refused")
+                manager.writeProgram(program(outcome == "write" ? 6 : 16), 0);
+            else
+                QMetaObject::invokeMethod(&manager, slot, Q_ARG(QString, answer), Q_ARG(int, id), Q_ARG(QString, info));
         }
     }
-
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const QList<QVariant> &args : errors)
-            texts << args.at(1).toString();
-        return texts;
-    }
-
-    QList<int> digiReports() const
-    {
-        QList<int> reports;
-        for (const QList<QVariant> &args : digi)
-            reports << int(args.at(0).value<CM::DigiStatus>());
-        return reports;
-    }
 };
 
-QStringList repeat(const QString &event, int times)
+QStringList repeat(const QString &outcome, int times) { return QVector<QString>(times, outcome).toList(); }
+
+// The correct acknowledgement of the write step that leads to `next` (-1 after the last).
+QString ack(int next)
+{
+    const QString code = next == 1 ? "1" : next == -1 ? "0" : "20";
+    return QString("a7 ACK_EEPROM %1\n|ACK_EEPROM %1;%2").arg(code).arg(next);
+}
+
+QStringList steps(int last, const QString &outcome)
 {
     QStringList events;
-    for (int i = 0; i < times; ++i)
-        events << event;
-    return events;
+    for (int step = 0; step <= last; ++step)
+        events << QString("step %1").arg(step);
+    return events << outcome;
 }
-
-QString digital(const char *words)
-{
-    return QStringLiteral("DAT_DIGI %1\n").arg(QLatin1String(words));
-}
-
-// Sets REGULON_SERIAL_PORTS for one test and restores it afterwards.
-class PortsVariable
-{
-public:
-    explicit PortsVariable(const QByteArray &value) : saved(qgetenv(name)), wasSet(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~PortsVariable() { wasSet ? qputenv(name, saved) : qunsetenv(name); }
-
-private:
-    static constexpr const char *name = "REGULON_SERIAL_PORTS";
-    QByteArray saved;
-    bool wasSet;
-};
 
 } // namespace
 
@@ -110,425 +146,296 @@ class TestCommunicationManager : public QObject
     Q_OBJECT
 
 private slots:
-    void failureReports_data()
+    void outcomesReachTheWindows_data()
     {
+        QTest::addColumn<QStringList>("outcomes");
         QTest::addColumn<QStringList>("events");
-        QTest::addColumn<std::vector<int>>("reports");
-        const std::vector<int> lost{CM::ConnectionLost};
-        QTest::newRow("seven missed temperatures") << repeat("t-1", 7) << lost;
-        QTest::newRow("six missed temperatures") << repeat("t-1", 6) << std::vector<int>{};
-        QTest::newRow("an answer restarts the count")
-            << repeat("t-1", 6) + QStringList{"a-1"} + repeat("t-1", 6) << std::vector<int>{};
-        QTest::newRow("an answer to any query restarts the count")
-            << repeat("t-1", 6) + QStringList{"a9"} + repeat("t-1", 6) << std::vector<int>{};
-        QTest::newRow("fourteen missed temperatures report once") << repeat("t-1", 14) << lost;
-        QTest::newRow("port failures while idle") << repeat("e-1", 7) << lost;
-        QTest::newRow("port failures during the run-status query") << repeat("e6", 7) << lost;
-        QTest::newRow("failures of both kinds count together") << repeat("t-1", 3) + repeat("e6", 4) << lost;
-        QTest::newRow("port failure and timeout losses are separate")
-            << repeat("e-1", 14) + repeat("t-1", 14) << std::vector<int>{CM::ConnectionLost, CM::ConnectionLost};
-        QTest::newRow("other missed answers do not count")
-            << repeat("t6", 7) + repeat("t9", 7) + repeat("t-2", 7) + repeat("e9", 7) + repeat("e-2", 7)
-            << std::vector<int>{};
-        QTest::newRow("start without answer") << QStringList{"t4"} << std::vector<int>{CM::StartFailed};
-        QTest::newRow("stop without answer") << QStringList{"t5"} << std::vector<int>{CM::StopFailed};
-        QTest::newRow("only the first unanswered request restarts")
-            << QStringList{"t4", "t5", "t4"} << std::vector<int>{CM::StartFailed};
-        QTest::newRow("no start report after a timeout loss") << repeat("t-1", 7) + QStringList{"t4"} << lost;
-        QTest::newRow("port failures of start and stop") << QStringList{"e4", "e5"} << std::vector<int>{};
-    }
-    void failureReports()
-    {
-        QFETCH(QStringList, events);
-        QFETCH(std::vector<int>, reports);
-        Fixture f;
-        f.play(events);
+        const auto row = [](const char *name, const QStringList &outcomes, const QStringList &events) {
+            QTest::newRow(name) << outcomes << events;
+        };
+        const QStringList lost{"status 9 " + cantConnect, "restart"};
+        const QString refused = "status 4 Can't start the program.";
+        row("temperatures", {"a-1 DAT_TEMP -5,+1,.5,-0.75\n", "a-1 dat_temp 20,1,2,3\n", "a-1 DAT_TEMP 121.5,0,0\n",
+                             "a-1 DAT_TEMP 121.5,0,0,1.25\r\n"},
+            {"temp -5 -0.75", "temp 20 3"});
+        row("identity", {"a2 CON_INFO 12345678,42\n", "a2 CON_INFO 1 2,4\n"},
+            {"info 12345678 42", "regulons ", "regulons "});
+        row("version", {"a-2 REGULON FIRMWARE V 3.1.4 2021\n", "a8 ACK_STAR 0\n"}, {"version 3.1.4"});
+        row("start answers", {"a4 ACK_STAR +0\n", "a4 ack_star -1\n", "a4 ACK_STAR 7\n", "a4 ACK_STAR 4294967296\n"},
+            {"status 1 ", refused + " A program is running.", refused + " Controller code: 7",
+             refused + " Controller code: 4294967296"});
+        row("stop answers", {"a5 ACK_STOP 2\n", "a5 ACK_STOP 0\n", "a4 ACK_STOP 1\n"},
+            {"status 6 ", "status 7 Can't stop the running program. Controller code: 0"});
+        row("run status", {"a6 DAT_STAT 1,60\n", "a6 DAT_STAT 1,0\n", "a6 DAT_STAT 1,12\n"}, {"status 8 ", "status 10 "});
 
-        std::vector<int> statuses;
-        std::vector<int> expectedRestarts;
-        for (const QList<QVariant> &args : f.statuses) {
-            statuses.push_back(args.at(0).value<CM::ProgramStatus>());
-            QCOMPARE(args.at(1).toString(), cantConnect);
-            expectedRestarts.push_back(int(statuses.size()));
-        }
-        QCOMPARE(statuses, reports);
-        // One restart per report, each after its report reached the windows.
-        QCOMPARE(f.restartsAfterReports, expectedRestarts);
-    }
+        const QString digi = "a9 DAT_DIGI 00000000,%1,%2\n";
+        row("finished at start-up; an alarm held, malformed, falling and rising again",
+            {digi.arg("00000000", "00000040"), digi.arg("00010000", "00000040"), digi.arg("00010000", "00000040"),
+             "a9 DAT_DIGI 00000000,00000000\n", digi.arg("00000000", "00000000"), digi.arg("00000000", "00000040")},
+            {"digi 0", "alarm The temperature sensor 1 is out of the allowed range", "digi 1", "digi 1", "digi 0",
+             "alarm The program finished successfully", "digi 0"});
+        row("critical stop with sensor error, then sensor error alone",
+            {digi.arg("00000000", "0C000000"), digi.arg("00000000", "08000000"), digi.arg("00000000", "08000002")},
+            {"alarm The program was stopped because a critical error detected", "alarm Error in temperature sensor",
+             "digi 0", "digi 0", "alarm An error was occured", "alarm Error in temperature sensor", "digi 1"});
+        row("answer during an alarm is not decoded",
+            {">" + digi.arg("00000000", "00000010"), digi.arg("00000000", "00000022"), digi.arg("00000000", "00000010")},
+            {"alarm A program is already running", "alarm An error was occured", "digi 1",
+             "alarm The temperature is lower than the minimum allowed", "digi 1"});
 
-    void answersAreRoutedByRequest_data()
-    {
-        QTest::addColumn<int>("requestId");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("emitted");
-        QTest::newRow("version") << int(CM::ReqVersion) << "0123456789012345678V1.2.3\n" << QStringList{"gotVersion"};
-        QTest::newRow("temperature") << int(CM::ReqTemperature) << "DAT_TEMP 121.5,0,0,1.25\n"
-                                     << QStringList{"getTempData"};
-        QTest::newRow("malformed temperature") << int(CM::ReqTemperature) << "DAT_TEMP 121.5\n" << QStringList{};
-        QTest::newRow("identity") << int(CM::ReqInfo) << "CON_INFO 12345678,42\n"
-                                  << QStringList{"getRegulons", "gotInfo"};
-        QTest::newRow("start") << int(CM::ReqStart) << "ACK_STAR 0\n" << QStringList{"gotProgramStatus"};
-        QTest::newRow("stop") << int(CM::ReqStop) << "ACK_STOP 1\n" << QStringList{"gotProgramStatus"};
-        QTest::newRow("stop answer to a start") << int(CM::ReqStart) << "ACK_STOP 1\n" << QStringList{};
-        QTest::newRow("run status") << int(CM::ReqStatus) << "DAT_STAT 1,60\n" << QStringList{"gotProgramStatus"};
-        QTest::newRow("digital status") << int(CM::ReqDigital) << digital("00000000,00000000,00000040")
-                                        << QStringList{"digiUpdate"};
-        QTest::newRow("program memory") << int(CM::ReqProgramRead) << QString::fromLatin1(RegulonSim().programImage())
-                                        << QStringList{"gotPrograms"};
-        QTest::newRow("first corrupted program memory") << int(CM::ReqProgramRead) << "garbage\n" << QStringList{};
-        QTest::newRow("write acknowledgement without a write") << int(CM::ReqProgramWrite) << "ACK_EEPROM 1\n"
-                                                               << QStringList{};
-        QTest::newRow("unknown request") << 8 << "ACK_STAR 0\n" << QStringList{};
-    }
-    void answersAreRoutedByRequest()
-    {
-        QFETCH(int, requestId);
-        QFETCH(QString, answer);
-        Fixture f;
-        std::vector<std::unique_ptr<QSignalSpy>> spies;
-        const QMetaObject *meta = f.manager.metaObject();
-        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-            if (meta->method(i).methodType() == QMetaMethod::Signal)
-                spies.push_back(std::make_unique<QSignalSpy>(&f.manager, meta->method(i)));
-        }
-        f.answer(requestId, answer);
+        row("seven missed temperatures", repeat("t-1", 7), lost);
+        row("fourteen missed temperatures", repeat("t-1", 14), lost);
+        row("any answer restarts the count", repeat("t-1", 6) + QStringList{"a9 x"} + repeat("t-1", 6), {});
+        row("port failures count with missed answers", repeat("t-1", 3) + repeat("e6", 4), lost);
+        row("port failure and timeout losses are separate", repeat("e-1", 14) + repeat("t-1", 14), lost + lost);
+        row("other missed answers do not count", repeat("t9", 7) + repeat("t-2", 7) + repeat("e9", 7), {});
+        row("unanswered start", {"t4", "t5"}, {"status 4 " + cantConnect, "restart"});
+        row("unanswered stop during the report", {">t4", "t5"}, {"status 7 " + cantConnect, "restart"});
+        row("unanswered start after a loss", repeat("t-1", 7) + QStringList{"t4"}, lost);
+        row("port failures of start and stop", {"e4", "e5"}, {});
+        row("program read, port failure", {"e3"}, {"status 5 " + wentWrong});
+        row("program read unanswered", {"t3"}, {"status 5 " + cantConnect, "restart"});
 
-        QStringList emitted;
-        for (const auto &spy : spies) {
-            for (int i = 0; i < spy->count(); ++i)
-                emitted << QString::fromLatin1(spy->signal()).section('(', 0, 0);
-        }
-        emitted.sort();
-        QTEST(emitted, "emitted");
+        row("wrong acknowledgement, then outcomes of the ended write",
+            {"write", "a7 ACK_EEPROM 20\n|ACK_EEPROM 1;1", ack(2), "e7"}, steps(0, "updated 0 " + wentWrong));
+        row("acknowledgement after the time-out of its step", {"write", "t7|ACK_EEPROM 1;1", ack(1), "t7|ACK_EEPROM 1;1"},
+            steps(0, "updated 0 " + timedOut));
+        row("outcomes without a write", {ack(1), "t7|ACK_EEPROM 1;1", "e7"}, {});
+        row("port failure of another request", {"write", "e-2", ack(1)}, steps(0, "updated 0 " + wentWrong));
+        row("new write abandons the one in progress", {"write", ack(1), "write", ack(2), ack(1)},
+            {"step 0", "step 1", "step 0", "step 1"});
+        row("refused write leaves the one in progress alone", {"write", ack(1), "refused", ack(2)},
+            {"step 0", "step 1", "updated 0 " + PM::encodeRefusal(program(16)), "step 2"});
+    }
+    void outcomesReachTheWindows()
+    {
+        QFETCH(QStringList, outcomes);
+        Station station;
+        station.play(outcomes);
+        QTEST(station.events, "events");
     }
 
-    void digitalStatusIsRemembered_data()
+    // REGULON_SERIAL_PORTS lists the ports to scan, else the library does.
+    void scanAsksTheListedPorts()
     {
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<QList<int>>("reports");
-        const QString sensor = "The temperature sensor 1 is out of the allowed range.";
-        const QString error = "An error was occured.";
-        QTest::newRow("finished controller at start-up")
-            << QStringList{digital("00000000,00000000,00000040")} << QStringList{} << QList<int>{CM::DigiOk};
-        QTest::newRow("same answer twice")
-            << QStringList{digital("00000000,00010000,00000000"), digital("00000000,00010000,00000000")}
-            << QStringList{sensor} << QList<int>{CM::DigiAlarm, CM::DigiAlarm};
-        QTest::newRow("malformed answer changes nothing")
-            << QStringList{digital("00000000,00010000,00000000"), digital("00000000,00000000"),
-                           digital("00000000,00010000,00000000")}
-            << QStringList{sensor} << QList<int>{CM::DigiAlarm, CM::DigiAlarm};
-        QTest::newRow("bit raised again after falling")
-            << QStringList{digital("00000000,00000000,00000002"), digital("00000000,00000000,00000000"),
-                           digital("00000000,00000000,00000002")}
-            << QStringList{error, error} << QList<int>{CM::DigiAlarm, CM::DigiOk, CM::DigiAlarm};
-    }
-    void digitalStatusIsRemembered()
-    {
-        QFETCH(QStringList, answers);
-        Fixture f;
-        for (const QString &answer : answers)
-            f.answer(CM::ReqDigital, answer);
-        QTEST(f.messages(), "messages");
-        QTEST(f.digiReports(), "reports");
-    }
-
-    // A message box opened for an alarm runs a nested event loop in which the
-    // next answer may arrive; it must not be reported inside the first one.
-    void answerArrivingDuringAlarmIsNotDecoded()
-    {
-        Fixture f;
-        const QString first = digital("00000000,00000000,00000022");  // bits 5 and 1
-        const QString second = digital("00000000,00000000,00000010"); // bit 4
-        bool fed = false;
-        connect(&f.manager, &CM::programError, this, [&] {
-            if (!std::exchange(fed, true))
-                f.answer(CM::ReqDigital, second);
-        });
-
-        f.answer(CM::ReqDigital, first);
-        QCOMPARE(f.messages(), (QStringList{
-            "A program is already running.\nAlert: The pdf file that will be created afterwards won't contain the "
-            "previous temperatures.",
-            "An error was occured."}));
-        QCOMPARE(f.digiReports(), QList<int>{CM::DigiAlarm});
-
-        // The nested answer stored nothing: delivered again, it is reported.
-        f.answer(CM::ReqDigital, second);
-        QCOMPARE(f.messages().size(), 3);
-        QCOMPARE(f.messages().last(), QStringLiteral("The temperature is lower than the minimum allowed."));
-    }
-
-    void portsFromEnvironment_data()
-    {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::addColumn<QStringList>("ports");
+        Station station;
+        qputenv("REGULON_SERIAL_PORTS", ":/tmp/c::/tmp/a:");
+        QCOMPARE(CM::availablePorts(), (QStringList{"/tmp/c", "/tmp/a"}));
+        qputenv("REGULON_SERIAL_PORTS", "");
         QStringList library;
         for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts())
             library << port.portName();
-        QTest::newRow("listed paths in order") << QByteArray("/tmp/c:/tmp/a:/tmp/b")
-                                               << QStringList{"/tmp/c", "/tmp/a", "/tmp/b"};
-        QTest::newRow("empty entries skipped") << QByteArray(":/tmp/a::/tmp/b:") << QStringList{"/tmp/a", "/tmp/b"};
-        QTest::newRow("empty variable") << QByteArray() << library;
-    }
-    void portsFromEnvironment()
-    {
-        QFETCH(QByteArray, variable);
-        PortsVariable ports(variable);
-        QTEST(CM::availablePorts(), "ports");
+        QCOMPARE(CM::availablePorts(), library);
+        station.listPorts({});
+        station.manager.scanPorts(); // reports at once
+        QCOMPARE(station.events, QStringList{"regulons "});
+
+        station.events.clear();
+        station.plugIn("a", "RG-1");
+        station.plugIn("b", "RG-2")->setSilent(true);
+        station.plugIn("d", "RG-4");
+        station.listPorts({"a", "b", "c", "d"});
+        station.manager.scanPorts();
+        QTRY_VERIFY_WITH_TIMEOUT(!station.events.filter("regulons").isEmpty(), 10000);
+        QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-4 0", "regulons a=RG-1 d=RG-4"}));
     }
 
-    void scanWithoutPortsReportsAtOnce_data()
+    // Refused and unanswered write steps end the write; a refused program is
+    // never sent. Corrupted images are read again three times in the
+    // station's life, silently; only a good read asks for the version.
+    void programTransferOverTheLine()
     {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::newRow("separator only") << QByteArray(":");
-        QTest::newRow("empty entries only") << QByteArray(":::");
-    }
-    void scanWithoutPortsReportsAtOnce()
-    {
-        QFETCH(QByteArray, variable);
-        PortsVariable ports(variable);
-        Fixture f;
-        f.manager.scanPorts();
-        QCOMPARE(f.regulons.count(), 1);
-        using Map = QMap<QString, QString>;
-        QVERIFY(f.regulons.first().first().value<Map>().isEmpty());
-    }
-
-    // One outcome per port; a port that stays silent or cannot be opened gets
-    // no entry. Later identity outcomes report the map again for the last port.
-    void scanCollectsSerialNumbers_data()
-    {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::addColumn<QStringList>("events"); // "t"/"e" or an identity answer
-        QTest::addColumn<QStringList>("reports");
-        const QByteArray three = "/nonexistent/a:/nonexistent/b:/nonexistent/c";
-        QTest::newRow("second port silent")
-            << three << QStringList{"CON_INFO 111,1\n", "t", "CON_INFO 333,3\n"}
-            << QStringList{"/nonexistent/a=111 /nonexistent/c=333"};
-        QTest::newRow("second port cannot be opened")
-            << three << QStringList{"CON_INFO 111,1\n", "e", "CON_INFO 333,3\n"}
-            << QStringList{"/nonexistent/a=111 /nonexistent/c=333"};
-        QTest::newRow("unmatched answer gives an empty serial")
-            << three << QStringList{"garbage\n", "t", "t"} << QStringList{"/nonexistent/a="};
-        QTest::newRow("single port that cannot be opened")
-            << QByteArray("/nonexistent/a") << QStringList{"e"} << QStringList{""};
-        QTest::newRow("identity after the scan")
-            << QByteArray("/nonexistent/a") << QStringList{"CON_INFO 111,1\n", "CON_INFO 999,9\n"}
-            << QStringList{"/nonexistent/a=111", "/nonexistent/a=999"};
-    }
-    void scanCollectsSerialNumbers()
-    {
-        QFETCH(QByteArray, variable);
-        QFETCH(QStringList, events);
-        PortsVariable ports(variable);
-        Fixture f;
-        f.manager.scanPorts();
-        for (const QString &event : events) {
-            if (event == "t" || event == "e")
-                f.play({event + QString::number(CM::ReqInfo)});
+        Station station;
+        RegulonSim *sim = station.plugIn("port", "RG-1");
+        station.manager.changePort(station.port("port"));
+        Program written = program(6);
+        written.recordHeaders = sim->programs()[1].recordHeaders;
+        const QStringList lines{"PUT_EEPROM\n", PM::nameRecordLine(written),
+                                PM::stepRecordLine(written, 1), PM::stepRecordLine(written, 2),
+                                PM::stepRecordLine(written, 3), PM::endOfFileLine()};
+        const QStringList reported{"read failed: Could not read from device. Please try with connecting another USB "
+                                   "cable. If the error persists try to do a restart of the controller.",
+                                   "programs 0"};
+        const QList<QPair<QString, int>> operations{{"refuse", 5},     {"ignore", 10},    {"", 17},
+                                                    {"corrupt 4", 19}, {"corrupt 1", 21}, {"read", 23}};
+        for (const auto &[fault, events] : operations) {
+            if (fault == "refuse")
+                sim->refuseWriteStep(3);
+            else if (fault == "ignore")
+                sim->ignoreWriteStep(3);
+            else if (fault.startsWith("corrupt"))
+                sim->corruptChecksum(12, fault.section(' ', 1).toInt());
+            if (fault.startsWith("corrupt") || fault == "read")
+                station.manager.requestPrograms();
             else
-                f.answer(CM::ReqInfo, event);
+                station.manager.writeProgram(written, 0);
+            QTRY_COMPARE_WITH_TIMEOUT(station.events.size(), events, 10000);
         }
-
-        QStringList reports;
-        for (const QList<QVariant> &args : f.regulons) {
-            const auto map = args.at(0).value<QMap<QString, QString>>();
-            QStringList entries;
-            for (auto it = map.cbegin(); it != map.cend(); ++it)
-                entries << it.key() + '=' + it.value();
-            reports << entries.join(' ');
-        }
-        QTEST(reports, "reports");
+        station.manager.writeProgram(program(16), 0);
+        QCOMPARE(station.events, (steps(3, "updated 0 " + wentWrong) + steps(3, "updated 0 " + timedOut)
+                                  + steps(5, "updated 1 ") + reported + reported
+                                  + QStringList{"programs 6", "version 2.4.1",
+                                                "updated 0 " + PM::encodeRefusal(program(16))}));
+        QCOMPARE(sim->receivedCommands(),
+                 lines.mid(0, 4) + lines.mid(0, 4) + lines + repeat("GET_EEPR\n", 6) + QStringList{"GET_VERSION\n"});
+        QCOMPARE(station.programs[1].name, written.name);
+        QCOMPARE(station.programs[1].steps, written.steps);
+        QCOMPARE(station.programs[1].recordHeaders, written.recordHeaders);
     }
 
-    // Events: "write" starts writing a valid program, "refused" one the image
-    // cannot hold; "ack INFO|ANSWER", "timeout INFO" and "error ID" are the
-    // worker's outcomes.
-    void writeChainFollowsOnlyItsAwaitedStep_data()
+    void restartPassesTheProgramPathOnce()
     {
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QList<int>>("progress");
-        QTest::addColumn<QStringList>("updates");
-        const QString put = "ack ACK_EEPROM 1;1|ACK_EEPROM 1\n";
-        const QString name = "ack ACK_EEPROM 20;2|ACK_EEPROM 20\n";
-        const QString wentWrong = textSomethingWrong;
-        QTest::newRow("acknowledged by substring to the end")
-            << QStringList{"write", "ack ACK_EEPROM 1;1|x ACK_EEPROM 123\r\n", name,
-                           "ack ACK_EEPROM 20;3|ACK_EEPROM 20\n", "ack ACK_EEPROM 20;4|ACK_EEPROM 20\n",
-                           "ack ACK_EEPROM 20;5|ACK_EEPROM 20\n", "ack ACK_EEPROM 0;-1|ACK_EEPROM 0\n"}
-            << QList<int>{0, 1, 2, 3, 4, 5} << QStringList{"true "};
-        QTest::newRow("wrong acknowledgement ends the write")
-            << QStringList{"write", "ack ACK_EEPROM 1;1|ACK_EEPROM 20\n", name, "error 7"} << QList<int>{0}
-            << QStringList{"false " + wentWrong};
-        QTest::newRow("acknowledgement after a time-out of its step")
-            << QStringList{"write", "timeout ACK_EEPROM 1;1", put, "timeout ACK_EEPROM 1;1"} << QList<int>{0}
-            << QStringList{"false " + QString(textTimeout)};
-        QTest::newRow("acknowledgement of another step") << QStringList{"write", name} << QList<int>{0}
-                                                         << QStringList{};
-        QTest::newRow("outcomes without a write")
-            << QStringList{put, "timeout ACK_EEPROM 1;1", "error 7"} << QList<int>{} << QStringList{};
-        QTest::newRow("port failure of the write step") << QStringList{"write", "error 7", put} << QList<int>{0}
-                                                        << QStringList{"false " + wentWrong};
-        // The worker drops the write's step with the rest of its queue.
-        QTest::newRow("port failure of another request")
-            << QStringList{"write", "error 3", put} << QList<int>{0} << QStringList{"false " + wentWrong};
-        QTest::newRow("new write abandons the one in progress")
-            << QStringList{"write", put, "write", name, put} << QList<int>{0, 1, 0, 1} << QStringList{};
-        QTest::newRow("refused write leaves the one in progress alone")
-            << QStringList{"write", put, "refused", name} << QList<int>{0, 1, 2} << QStringList{"false refused"};
-    }
-    void writeChainFollowsOnlyItsAwaitedStep()
-    {
-        QFETCH(QStringList, events);
-        Fixture f;
-        CM::Program program;
-        program.name = "Instruments 134";
-        program.steps = {{0, 4, 134.0}};
-        program.recordHeaders = {"20000000", "2000E000", "20010000", "20012000"};
-        CM::Program tooLong = program;
-        while (tooLong.steps.size() < 16)
-            tooLong.steps << tooLong.steps.first();
-        for (const QString &event : events) {
-            const QString argument = event.section(' ', 1);
-            if (event == "write")
-                f.manager.writeProgram(program, 0);
-            else if (event == "refused")
-                f.manager.writeProgram(tooLong, 0);
-            else if (event.startsWith("ack"))
-                f.deliver("showRequest", argument.section('|', 1), CM::ReqProgramWrite, argument.section('|', 0, 0));
-            else if (event.startsWith("timeout"))
-                f.deliver("processTimeout", "Wait read request timeout", CM::ReqProgramWrite, argument);
-            else
-                f.deliver("processError", "Can't open port, error code 1", argument.toInt());
-        }
-
-        QList<int> progress;
-        for (const QList<QVariant> &args : f.progress)
-            progress << args.at(0).toInt();
-        QStringList updates;
-        for (const QList<QVariant> &args : f.updates)
-            updates << (args.at(0).toBool() ? "true " : "false ") + args.at(1).toString();
-        updates.replaceInStrings(ProgramMemory::encodeRefusal(tooLong), "refused");
-        QTEST(progress, "progress");
-        QTEST(updates, "updates");
-    }
-
-    // With the worker's real timings.
-    void scanOverSimulatedPortsSkipsTheSilentOne()
-    {
-        QTemporaryDir dir;
-        RegulonSim controllers[3];
-        QStringList paths;
-        for (int i = 0; i < 3; ++i) {
-            paths << dir.filePath(QString("ttyRegulon%1").arg(i));
-            QVERIFY2(controllers[i].plugIn(paths.last()), qPrintable(controllers[i].errorString()));
-            controllers[i].setSerialNumber(QString("RG-%1").arg(i + 1));
-        }
-        controllers[1].setSilent(true);
-        PortsVariable ports(paths.join(':').toLocal8Bit());
-        Fixture f;
-        f.manager.scanPorts();
-        QTRY_COMPARE_WITH_TIMEOUT(f.regulons.count(), 1, 15000);
-        using Map = QMap<QString, QString>;
-        QCOMPARE(f.regulons.first().first().value<Map>(), (Map{{paths.at(0), "RG-1"}, {paths.at(2), "RG-3"}}));
-        for (const RegulonSim &controller : controllers)
-            QCOMPARE(controller.receivedCommands(), QStringList{"GET_INFO\n"});
-    }
-
-    // Missed answers of the temperature query, in order: "m" a missed one,
-    // "a" an answered one; an answer follows at the end.
-    void missedTemperaturesOverTheLine_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<std::vector<int>>("reports");
-        const std::vector<int> lost{CM::ConnectionLost};
-        QTest::newRow("seven missed") << QString(7, 'm') << lost;
-        QTest::newRow("fourteen missed report once") << QString(14, 'm') << lost;
-        QTest::newRow("six missed") << QString(6, 'm') << std::vector<int>{};
-        QTest::newRow("six missed, an answer, six missed") << QString(6, 'm') + 'a' + QString(6, 'm')
-                                                           << std::vector<int>{};
-    }
-    void missedTemperaturesOverTheLine()
-    {
-        QFETCH(QString, pattern);
-        QFETCH(std::vector<int>, reports);
-        QTemporaryDir dir;
-        RegulonSim controller;
-        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
-        for (const QChar c : pattern) {
-            if (c == 'm')
-                controller.answerNextWith(QByteArray(), "GET_TEMP"); // nothing at all
-            else
-                controller.delayNextAnswer(0, "GET_TEMP");
-        }
-        Fixture f;
-        SlaveThread::Timing t;
-        t.pollAnswerWaitMs = 150;
-        t.pollGapMs = 30;
-        t.answerGapMs = 50;
-        t.pauseMs = 20;
-        f.manager.worker().setTiming(t);
-        QSignalSpy temperatures(&f.manager, &CM::getTempData);
-        f.manager.changePort(controller.linkPath());
-        f.manager.startPolling();
-        QTRY_COMPARE_WITH_TIMEOUT(temperatures.count(), pattern.count('a') + 1, 15000);
-        QVERIFY(controller.receivedCommands().count("GET_TEMP\n") > pattern.size());
-
-        std::vector<int> statuses;
-        for (const QList<QVariant> &args : f.statuses)
-            statuses.push_back(args.at(0).value<CM::ProgramStatus>());
-        QCOMPARE(statuses, reports);
-        QCOMPARE(f.restartsAfterReports.size(), reports.size());
-    }
-
-    // With the worker's real timings.
-    void unansweredStartOrStopOverTheLine_data()
-    {
-        QTest::addColumn<bool>("start");
-        QTest::addColumn<int>("status");
-        QTest::newRow("start") << true << int(CM::StartFailed);
-        QTest::newRow("stop") << false << int(CM::StopFailed);
-    }
-    void unansweredStartOrStopOverTheLine()
-    {
-        QFETCH(bool, start);
-        QTemporaryDir dir;
-        RegulonSim controller;
-        QVERIFY(controller.plugIn(dir.filePath("ttyRegulon")));
-        controller.setSilent(true);
-        Fixture f;
-        f.manager.changePort(controller.linkPath());
-        start ? f.manager.startProgram(1) : f.manager.stopProgram();
-        QTRY_VERIFY_WITH_TIMEOUT(f.manager.worker().isFinished(), 5000);
-        QTRY_COMPARE(f.statuses.count(), 1);
-        QTEST(int(f.statuses.first().at(0).value<CM::ProgramStatus>()), "status");
-        QCOMPARE(f.statuses.first().at(1).toString(), cantConnect);
-        QCOMPARE(f.restartsAfterReports, std::vector<int>{1});
-        QCOMPARE(controller.receivedCommands(), QStringList{start ? "CMD_STAR 1\n" : "CMD_STOP\n"});
-    }
-
-    void restartPassesArgumentsOnce_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("passed");
-        QTest::newRow("program only") << QStringList{"/opt/station/vaporin-regulon"} << QStringList{};
-        QTest::newRow("toolkit options") << QStringList{"vaporin-regulon", "-platform", "offscreen"}
-                                         << QStringList{"-platform", "offscreen"};
-        QTest::newRow("no arguments at all") << QStringList{} << QStringList{};
-    }
-    void restartPassesArgumentsOnce()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, passed);
         const QString program = "/opt/station/vaporin-regulon";
-        const RestartCommand command = restartCommand(program, arguments);
+        const RestartCommand command = restartCommand(program, QStringList{"vaporin-regulon", "-platform", "offscreen"});
         QCOMPARE(command.program, program);
-        QCOMPARE(command.arguments, passed);
-        // The restarted instance sees its program path first again; restarting
-        // it must not make the list grow.
-        const RestartCommand again = restartCommand(program, QStringList{program} + command.arguments);
-        QCOMPARE(again.arguments, passed);
+        QCOMPARE(command.arguments, (QStringList{"-platform", "offscreen"}));
+        // The restarted instance must not pass a longer list on.
+        QCOMPARE(restartCommand(program, QStringList{program} + command.arguments).arguments, command.arguments);
+        QCOMPARE(restartCommand(program, QStringList()).arguments, QStringList());
+    }
+
+    void recordTexts_data()
+    {
+        QTest::addColumn<Program>("program");
+        QTest::addColumn<int>("record"); // 0 the name record
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("expected");
+        Program example = program(0, "Program A");
+        example.steps = {{0, 20, 121.0}, {0, 5, 60.0}};
+        QTest::newRow("worked example: name") << example << 0 << 0
+            << ":2000000050726f6772616d20410000000000000000000000050100000000000000000000A1\n";
+        QTest::newRow("worked example: steps") << example << 1 << 0
+            << ":2000E0001404ba2800141402582800053C000000000000000000000000000000000000001B\n";
+        // Positions count from the first data digit.
+        QTest::newRow("5 steps: end byte starts record 2") << program(5) << 2 << 9 << "3C00";
+        QTest::newRow("6 steps: record 2 continues the sixth") << program(6) << 2 << 9 << "1a2800063C00";
+        QTest::newRow("10 steps: end byte starts record 3") << program(10) << 3 << 9 << "3C00";
+        QTest::newRow("11 steps: record 3 continues the eleventh") << program(11) << 3 << 9 << "000b3C00";
+        QTest::newRow("15 steps: no end byte") << program(15) << 3 << 49 << "14047428000f000000000000";
+    }
+    void recordTexts()
+    {
+        QFETCH(Program, program);
+        QFETCH(int, record);
+        QFETCH(int, position);
+        QFETCH(QString, expected);
+        const QString line = record == 0 ? PM::nameRecordLine(program) : PM::stepRecordLine(program, record);
+        QCOMPARE(line.mid(position, expected.size()), expected);
+    }
+
+    // Names of printable Latin-1, at most 20 long, without white space at
+    // the ends (which reading trims); tenths of degrees are kept, hundredths dropped.
+    void decodesWhatWasEncoded_data()
+    {
+        QTest::addColumn<QList<Program>>("written");
+        QTest::addColumn<QList<Program>>("expected");
+        QRandomGenerator rng(20240611);
+        for (int n = 0; n <= 15; ++n) {
+            QList<Program> written, expected;
+            for (int k = 0; k < 6; ++k) {
+                QString name;
+                for (int i = 0, length = rng.bounded(21); i < length; ++i)
+                    name += QChar(rng.bounded(2) ? rng.bounded(0x21, 0x7f) : rng.bounded(0xa1, 0x100));
+                written << program(0, name, k);
+                expected << written.last();
+                for (int i = 0; i < n; ++i) {
+                    const int tenths = i < 2 ? 65535 * i : rng.bounded(65536); // the extremes first
+                    const int minutes = i < 2 ? 65535 * i : rng.bounded(65536);
+                    written[k].steps << CM::ProgramStep{0, minutes, (tenths + 0.5) / 10};
+                    expected[k].steps << CM::ProgramStep{0, minutes, tenths / 10.0};
+                }
+            }
+            QTest::addRow("%d steps", n) << written << expected;
+        }
+    }
+    void decodesWhatWasEncoded()
+    {
+        QFETCH(QList<Program>, written);
+        QFETCH(QList<Program>, expected);
+        const Result result = PM::decode(image(written));
+        QCOMPARE(result.outcome, Result::Ok);
+        for (int k = 0; k < 6; ++k) {
+            QCOMPARE(result.programs[k].name, expected[k].name);
+            QCOMPARE(result.programs[k].recordHeaders, expected[k].recordHeaders);
+            QCOMPARE(result.programs[k].steps, expected[k].steps);
+        }
+    }
+
+    // What the first program reads as; nothing from a rejected image.
+    void decodesOnlyTrimmedCheckedLines_data()
+    {
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Steps>("steps");
+        const auto ok = [](const char *tag, const Edit &edit, const QString &name, const Steps &steps) {
+            QTest::newRow(tag) << image({}, edit) << int(Result::Ok) << -1 << name << steps;
+        };
+        const auto bad = [](const char *tag, const Edit &edit, int line) {
+            QTest::newRow(tag) << image({}, edit) << int(line < 0 ? Result::WrongSize : Result::ChecksumMismatch)
+                               << line << QString() << Steps();
+        };
+        const Steps two = program(2).steps;
+        ok("bare line feed after the end record", [](QStringList &l) { l.last() += '\n'; }, "Slot 0", two);
+        ok("white space around every line", [](QStringList &l) {
+            for (QString &line : l)
+                line = " \t" + line + "  ";
+        }, "Slot 0", two);
+        ok("name from 32 bytes at most", [](QStringList &l) { l[0] = record(0, QString("41").repeated(40)); },
+           QString(32, 'A'), two);
+        ok("short step record lends no checksum digits", [](QStringList &l) {
+            l[7] = record(7, "1404ba280014");
+            l[8] = record(8, QString("140258280005").leftJustified(64, '0'));
+        }, "Slot 0", {{0, 20, 121.0}, {0, 5, 60.0}});
+        bad("64 lines", [](QStringList &l) { l.removeAt(30); }, -1);
+        bad("66 lines, size checked first", [](QStringList &l) { l.insert(30, l[0].chopped(1)); }, -1);
+        bad("an empty line", [](QStringList &l) { l.insert(12, QString()); }, -1);
+        bad("CR LF after the end record", [](QStringList &l) { l.append(QString()); }, -1);
+        bad("lower-case checksum", [](QStringList &l) {
+            l[0] = ":2000000050726f6772616d20410000000000000000000000050100000000000000000000a1";
+        }, 0);
+        bad("a changed digit", [](QStringList &l) { l[40].replace(20, 1, l[40][20] == '0' ? '1' : '0'); }, 40);
+        bad("not hex", [](QStringList &l) { l[12] = ":2000xx00" + QString(66, '0'); }, 12);
+        bad("no record", [](QStringList &l) { l[3] = ":"; }, 3);
+    }
+    void decodesOnlyTrimmedCheckedLines()
+    {
+        QFETCH(QString, image);
+        const Result result = PM::decode(image);
+        QTEST(int(result.outcome), "outcome");
+        QTEST(result.line, "line");
+        QTEST(result.programs.value(0).name, "name");
+        QTEST(result.programs.value(0).steps, "steps");
+    }
+
+    void refusesWhatCannotBeStored_data()
+    {
+        QTest::addColumn<Program>("program");
+        QTest::addColumn<QString>("reason"); // a part of it; empty when writable
+        const auto step = [](int minutes, double temperature) {
+            Program p = program(1, "Instruments 134C 4mn");
+            p.steps << CM::ProgramStep{0, minutes, temperature};
+            return p;
+        };
+        Program largest = step(65535, 6553.5);
+        largest.steps += program(13).steps;
+        QTest::newRow("largest program fits") << largest << QString();
+        QTest::newRow("65536 minutes") << step(65536, 121) << "Step 2: the time must be between 0 and 65535 minutes";
+        QTest::newRow("6553.6 degrees") << step(1, 6553.6) << "Step 2: the temperature must be between 0 and 6553.5 °C";
+        QTest::newRow("below 0 degrees") << step(1, -0.05) << "Step 2: the temperature";
+        QTest::newRow("16 steps") << program(16) << "at most 15 steps";
+        QTest::newRow("21-character name") << program(1, "Instruments 134C 4min") << "longer than 20";
+        Program p = program(1);
+        p.recordHeaders[2] = "2000E00";
+        QTest::newRow("short record header") << p << "not read completely";
+    }
+    void refusesWhatCannotBeStored()
+    {
+        QFETCH(Program, program);
+        QFETCH(QString, reason);
+        const QString refusal = PM::encodeRefusal(program);
+        QVERIFY2(reason.isEmpty() ? refusal.isEmpty() : refusal.contains(reason), qPrintable(refusal));
     }
 };
 
