@@ -248,6 +248,7 @@ private slots:
         Station station;
         RegulonSim *sim = station.plugIn("port", "RG-1");
         station.manager.changePort(station.port("port"));
+        QVERIFY(sim->useImageFile(station.port("memory.hex")));
         Program written = program(6);
         written.recordHeaders = sim->programs()[1].recordHeaders;
         const QStringList lines{"PUT_EEPROM\n", PM::nameRecordLine(written),
@@ -281,6 +282,9 @@ private slots:
         QCOMPARE(station.programs[1].name, written.name);
         QCOMPARE(station.programs[1].steps, written.steps);
         QCOMPARE(station.programs[1].recordHeaders, written.recordHeaders);
+        RegulonSim next; // the image file keeps what was written for the next run
+        QVERIFY(next.useImageFile(station.port("memory.hex")));
+        QCOMPARE(next.programs()[1].name, written.name);
     }
 
     void restartPassesTheProgramPathOnce()

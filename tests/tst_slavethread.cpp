@@ -1,6 +1,7 @@
 #include "device/communicationmanager.h"
 #include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/regulonsim.h"
+#include "tools/regulon-sim/simconsole.h"
 
 #include <QRandomGenerator>
 #include <QSerialPort>
@@ -233,6 +234,36 @@ private slots:
         QCOMPARE(f.ask({"GET_STAT\n", "GET_DIGI\n", "GET_INFO\n", "CMD_STOP\n"}),
                  (QStringList{"DAT_STAT 1,60\n", "DAT_DIGI 00000000,00000000,00000040\n", "CON_INFO RG100001,1\n",
                               "ACK_STOP -1\n"}));
+    }
+
+    // The simulator's standard input: fault lines for demos and training.
+    void simulatorConsoleLinesInjectFaults_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QStringList>("answers"); // empty: no answer
+        QTest::newRow("status bit") << "bit 2 16 on" << "ok" << QStringList{"GET_DIGI\n"}
+                                    << QStringList{"DAT_DIGI 00000000,00010000,00000000\n"};
+        QTest::newRow("sensor fault") << "sensor-fault on" << "ok" << QStringList{"GET_STAT\n"}
+                                      << QStringList{"DAT_STAT 0,0\n"};
+        QTest::newRow("start refused once") << "refuse start -6" << "ok" << QStringList{"CMD_STAR 1\n", "CMD_STAR 1\n"}
+                                            << QStringList{"ACK_STAR -6\n", "ACK_STAR 0\n"};
+        QTest::newRow("raw answer") << "answer GET_TEMP dat_temp 1,2,3,4\\r\\n" << "ok" << QStringList{"GET_TEMP\n"}
+                                    << QStringList{"dat_temp 1,2,3,4\r\n"};
+        QTest::newRow("silent") << "silent on" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
+        QTest::newRow("bad line changes nothing") << "bit 3 32 on" << "error: " << QStringList{"GET_DIGI\n"}
+                                                  << QStringList{"DAT_DIGI 00000000,00000000,00000000\n"};
+    }
+    void simulatorConsoleLinesInjectFaults()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, reply);
+        QFETCH(QStringList, commands);
+        Fixture f;
+        SimConsole console(f.sim);
+        QVERIFY(console.execute(line).startsWith(reply));
+        QTEST(f.ask(commands), "answers");
     }
 };
 
