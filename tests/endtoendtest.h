@@ -7,22 +7,29 @@
 #include "tests/childwidget.h"
 #include "tests/modalanswerer.h"
 #include "tools/regulon-sim/regulonsim.h"
+#include "ui/editporgramstepdialog.h"
 #include "ui/mainwindow.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 // The station as its executable runs it: Station::run with the process-wide
 // device link and its real timings, against a simulated controller on a
 // pseudo-terminal whose clock runs faster. A first start with an empty
 // settings store, the scan, Connect, the program read, a complete run of
-// program 1 and its log. The user's part is played through the widgets and
-// the boxes are answered as they come. Also run by the benchmarks, which
-// watch the GUI thread meanwhile. What each piece does on its own, editing
-// and saving programs included, is tested cheaper elsewhere; this proves
-// that they fit.
+// program 1 and its log, then program 2 renamed, given a step, saved and
+// read back. The user's part is played through the widgets and the boxes are
+// answered as they come. Also run by the benchmarks, which watch the GUI
+// thread meanwhile. What each piece does on its own is tested cheaper
+// elsewhere; this proves that they fit.
 class EndToEndTest : public QObject
 {
     Q_OBJECT
@@ -32,10 +39,16 @@ class EndToEndTest : public QObject
     QString offered; // how many controllers the device selection offered, and the first
     QString logName; // of the run, as the window proposed it
 
-    // The device selection, once it has scanned; the save's progress dialog
-    // closes itself.
+    // The device selection, once it has scanned, and the new step: 5 minutes
+    // at 70 °C, as a program must end at 80 °C or below. The save's progress
+    // dialog closes itself.
     bool handleDialog(QWidget *dialog)
     {
+        if (auto *step = qobject_cast<EditPorgramStepDialog *>(dialog)) {
+            child<QDoubleSpinBox>(*step, "doubleSpinBoxTemp")->setValue(70.0);
+            QTest::mouseClick(child<QDialogButtonBox>(*step, "buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            return true;
+        }
         auto *start = qobject_cast<StartWindow *>(dialog);
         auto *connect = start ? child<QPushButton>(*start, "buttonConnect") : nullptr;
         if (!connect || !connect->isEnabled())
@@ -46,7 +59,18 @@ class EndToEndTest : public QObject
         return true;
     }
 
-    // What the user does in the main window: program 1 run to its end.
+    // The steps that the Programs tab shows.
+    static QStringList shownSteps(MainWindow &w)
+    {
+        auto *steps = child<QListWidget>(w, "listWidgetProgramSteps");
+        QStringList shown;
+        for (int i = 0; i < steps->count(); ++i)
+            shown << child<QLabel>(*steps->itemWidget(steps->item(i)), "stepDesc_3")->text();
+        return shown;
+    }
+
+    // What the user does in the main window: program 1 run to its end, then
+    // program 2 edited and saved.
     void useTheStation(MainWindow &w)
     {
         auto *programs = child<QComboBox>(w, "comboBoxPrograms");
@@ -57,10 +81,29 @@ class EndToEndTest : public QObject
         QTest::mouseClick(start, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(boxes.titles().contains("Success"), 120000);
         QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && !start->isHidden(), 15000);
+
+        auto *tabs = child<QTabWidget>(w, "tabWidget");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        auto *chooser = child<QComboBox>(w, "comboBoxProgramsEditTab");
+        auto *name = child<QLineEdit>(w, "lineEditProgramName");
+        QTest::keyClick(chooser, Qt::Key_Down);
+        QVERIFY(tabs->currentIndex() == 1 && chooser->currentIndex() == 1);
+        const QStringList steps = shownSteps(w) << QString::fromUtf8("5 minutes at 70.0 °C");
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, "Wrapped cool");
+        QTest::mouseClick(child<QPushButton>(w, "pushButtonAddAStep"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "pushButtonEdirProgramSave"), Qt::LeftButton);
+        // The read that follows the save: its programs as the controller holds them.
+        QTRY_VERIFY_WITH_TIMEOUT(chooser->count() == 6 && name->isEnabled(), 30000);
+        QCOMPARE(programs->itemText(1), QString("Wrapped cool"));
+        chooser->setCurrentIndex(0);
+        QTest::keyClick(chooser, Qt::Key_Down);
+        QCOMPARE(name->text(), QString("Wrapped cool"));
+        QCOMPARE(shownSteps(w), steps);
     }
 
 private slots:
-    void firstStartRunsProgramOneToItsLog()
+    void firstStartRunsProgramOneAndSavesAnEditedProgramTwo()
     {
         QVERIFY(StationSettings().logFolder().isEmpty());
         QTemporaryDir ports;
@@ -107,6 +150,7 @@ private slots:
         QStringList titles = boxes.titles();
         titles.sort();
         QCOMPARE(titles, (QStringList{"Exit", "Log Folder", "START", "Success", "Vaporin - Information"}));
+        QCOMPARE(sim.programs().at(1).name, QString("Wrapped cool"));
 
         // The log: header field by field, then its rows in time order over
         // the run, heating towards the sterilising hold at 134 °C.
