@@ -265,45 +265,40 @@ private slots:
     void userAndControllerActions_data()
     {
         QTest::addColumn<QString>("before");     // "idle", "running", or "after a run" ended by Stop
-        QTest::addColumn<QString>("action");     // a button clicked, or "bit N" of the status word 3 raised
-        QTest::addColumn<int>("refusal");        // the controller's code refusing the click; 0: none
+        QTest::addColumn<QString>("action");     // a button clicked, refused with a code; or a status word 3 bit raised
         QTest::addColumn<QList<int>>("answers"); // to the boxes, in order
         QTest::addColumn<QString>("box");        // "title|text", %1: the log's name; empty: no box at all
         QTest::addColumn<QString>("status");     // of the log saved; empty: none
         QTest::addColumn<bool>("goesOn");        // a run is recorded afterwards
         using B = QMessageBox;
         const QList<int> yes{B::Yes};
-        const QString cancelled = "Program cancelled! Saved to %1.txt";
         const QString offer = "Vaporin - Error|A program is already running.\nDo you want to start recording "
                               "temperature?\nAlert: The file that will be created afterwards won't contain the "
                               "previous temperatures.";
-        QTest::newRow("stop, Yes") << "running" << "buttonStop" << 0 << yes << "Cancelled|" + cancelled
-                                   << "Program cancelled by user" << false;
-        QTest::newRow("stop, Cancel") << "running" << "buttonStop" << 0 << QList<int>{B::Cancel}
+        QTest::newRow("stop, Cancel") << "running" << "buttonStop" << QList<int>{B::Cancel}
                                       << "STOP|Do you want to stop the running program?" << "" << true;
-        QTest::newRow("stop refused, unknown code")
-            << "running" << "buttonStop" << -3 << yes << "Error|Can't stop the running program. Controller code: -3"
-            << "" << true;
-        QTest::newRow("start refused, known code") << "idle" << "buttonStart" << -2 << yes
+        QTest::newRow("stop refused, unknown code") << "running" << "buttonStop -3" << yes
+            << "Error|Can't stop the running program. Controller code: -3" << "" << true;
+        QTest::newRow("start refused, known code") << "idle" << "buttonStart -2" << yes
                                                    << "Error|Can't start the program." << "" << false;
-        QTest::newRow("start refused, unknown code") << "idle" << "buttonStart" << -9 << yes
-                                                     << "Error|Can't start the program. Controller code: -9" << "" << false;
-        QTest::newRow("error, Save") << "running" << "bit 24" << 0 << QList<int>{B::Ok, B::Save}
-                                     << "Success|" + cancelled << "Program stopped by error." << false;
-        QTest::newRow("error, Discard") << "running" << "bit 24" << 0 << QList<int>{B::Ok, B::Discard}
+        QTest::newRow("start refused, unknown code") << "idle" << "buttonStart -9" << yes
+            << "Error|Can't start the program. Controller code: -9" << "" << false;
+        QTest::newRow("error, Save") << "running" << "bit 24" << QList<int>{B::Ok, B::Save}
+                                     << "Success|Program cancelled! Saved to %1.txt"
+                                     << "Program stopped by error." << false;
+        QTest::newRow("error, Discard") << "running" << "bit 24" << QList<int>{B::Ok, B::Discard}
                                         << "Finished because of an error|Do you want to save anyway?" << "" << false;
-        QTest::newRow("title with a trailing blank") << "running" << "bit 25" << 0 << QList<int>{B::Ok}
+        QTest::newRow("title with a trailing blank") << "running" << "bit 25" << QList<int>{B::Ok}
             << "Vaporin - Error |The program has been stopped manually by user." << "" << true;
-        QTest::newRow("running program offered first, Yes") << "idle" << "bit 5" << 0 << yes << offer << "" << true;
-        QTest::newRow("running program offered first, No") << "idle" << "bit 5" << 0 << QList<int>{B::No} << offer
-                                                           << "" << false;
-        QTest::newRow("no offer after a run") << "after a run" << "bit 5" << 0 << yes << "" << "" << false;
+        QTest::newRow("running program offered first, Yes") << "idle" << "bit 5" << yes << offer << "" << true;
+        QTest::newRow("running program offered first, No") << "idle" << "bit 5" << QList<int>{B::No} << offer << ""
+                                                           << false;
+        QTest::newRow("no offer after a run") << "after a run" << "bit 5" << yes << "" << "" << false;
     }
     void userAndControllerActions()
     {
         QFETCH(QString, before);
         QFETCH(QString, action);
-        QFETCH(int, refusal);
         QFETCH(QList<int>, answers);
         QFETCH(QString, box);
         QFETCH(QString, status);
@@ -311,24 +306,27 @@ private slots:
         MainWindow &w = openConnected();
         auto *start = child<QWidget>(w, "buttonStart");
         const QString name = before == "idle" ? child<QLineEdit>(w, "lineEditLogName")->text() : startRun();
-        if (before == "after a run") {
+        if (before == "after a run") { // stopped with Yes: told by the station and the controller, in either order
             answerer->answerBoxes({QMessageBox::Yes});
             QTest::mouseClick(child<QWidget>(w, "buttonStop"), Qt::LeftButton);
-            // Told by the station and by the controller, in either order.
-            QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Cancelled")
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program cancelled! Saved to " + name + ".txt", "Cancelled")
                                          && answerer->titles().contains("Vaporin - Error "), 10000);
+            QVERIFY(readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: Program cancelled by user\n"));
         }
         const int boxesBefore = answerer->boxes.size();
         const int stopsBefore = sim->receivedCommands().count("CMD_STOP\n");
         const int logsBefore = logFiles().size();
-        if (refusal != 0)
-            action == "buttonStop" ? sim->refuseNextStop(refusal) : sim->refuseNextStart(refusal);
+        const QString target = action.section(' ', 0, 0);
+        const int number = action.section(' ', 1).toInt(); // the refusal's code, or the bit
         for (int answer : answers)
             answerer->answerBoxes({QMessageBox::StandardButton(answer)});
-        if (action.startsWith("button"))
-            QTest::mouseClick(child<QWidget>(w, qPrintable(action)), Qt::LeftButton);
-        else
-            sim->setStatusBit(3, action.section(' ', 1).toInt(), true);
+        if (target == "bit") {
+            sim->setStatusBit(3, number, true);
+        } else {
+            if (number != 0)
+                target == "buttonStop" ? sim->refuseNextStop(number) : sim->refuseNextStart(number);
+            QTest::mouseClick(child<QWidget>(w, qPrintable(target)), Qt::LeftButton);
+        }
         if (box.isEmpty()) {
             QVERIFY(waitForCommands("GET_DIGI\n", 2));
             QCOMPARE(answerer->boxes.size(), boxesBefore);
@@ -336,96 +334,74 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(boxShown(box.section('|', 1).replace("%1", name), box.section('|', 0, 0)), 10000);
         }
         QCOMPARE(sim->receivedCommands().count("CMD_STOP\n") - stopsBefore,
-                 int(action == "buttonStop" && answers.first() == QMessageBox::Yes));
+                 int(target == "buttonStop" && answers.first() == QMessageBox::Yes));
         QCOMPARE(recording(), goesOn);
         QCOMPARE(!child<QWidget>(w, "buttonStop")->isHidden(), goesOn);
         QCOMPARE(RunJournal().journals().size(), int(goesOn)); // saved, or discarded on purpose
         QCOMPARE(logFiles().size() - logsBefore, int(!status.isEmpty()));
         QVERIFY(status.isEmpty()
                 || readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: " + status.toUtf8() + "\n"));
-        if (action == "buttonStart") // back with the controller's next ready state
+        if (target == "buttonStart") // back with the controller's next ready state
             QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && !start->isHidden(), 5000);
     }
 
-    // setRunControls from controls that no status leaves together: the
-    // running time 12:34:56, start off hidden, stop on shown, refresh off
-    // hidden, settings mixed.
+    // The controls (see controls()) from a state that no status leaves:
+    // running time 12:34:56, start hidden, stop on shown, refresh off hidden,
+    // settings mixed. Either setRunControls for a status, or digiUpdate (from
+    // start on) in a status reached by reports, with what may hinder a start.
     void runControlsFollowTheStatus_data()
     {
         QTest::addColumn<int>("status");
+        QTest::addColumn<int>("digi"); // -1: setRunControls
+        QTest::addColumn<QString>("hindrance"); // "hot": temperature out of range, "fixed": no program choice
         QTest::addColumn<QString>("expected");
         const QString idle = "00:00:00 | off shown | on hidden | on hidden | on";
         const QString requested = "12:34:56 | off hidden | off shown | off hidden | off";
         const QString unchanged = "12:34:56 | off hidden | on shown | off hidden | mixed";
-        QTest::newRow("Idle") << int(CM::Idle) << idle;
-        QTest::newRow("Finished") << int(CM::Finished) << idle;
-        QTest::newRow("Running") << int(CM::Running) << "12:34:56 | on hidden | on shown | off hidden | off";
-        QTest::newRow("StartRequested") << int(CM::StartRequested) << requested;
-        QTest::newRow("StopRequested") << int(CM::StopRequested) << requested;
-        QTest::newRow("ReadFailed") << int(CM::ReadFailed) << "12:34:56 | off hidden | off shown | on shown | off";
-        QTest::newRow("ConnectionLost") << int(CM::ConnectionLost) << unchanged;
-        QTest::newRow("SensorError") << int(CM::SensorError) << unchanged;
+        const QString ready = "12:34:56 | on shown | on hidden | off hidden | mixed";
+        const QString kept = "12:34:56 | on hidden | on shown | off hidden | mixed";
+        const QString blocked = "12:34:56 | off hidden | off shown | off hidden | mixed";
+        QTest::newRow("Idle") << int(CM::Idle) << -1 << "" << idle;
+        QTest::newRow("Finished") << int(CM::Finished) << -1 << "" << idle;
+        QTest::newRow("Running") << int(CM::Running) << -1 << "" << "12:34:56 | on hidden | on shown | off hidden | off";
+        QTest::newRow("StartRequested") << int(CM::StartRequested) << -1 << "" << requested;
+        QTest::newRow("StopRequested") << int(CM::StopRequested) << -1 << "" << requested;
+        QTest::newRow("ReadFailed") << int(CM::ReadFailed) << -1 << "" << "12:34:56 | off hidden | off shown | on shown | off";
+        QTest::newRow("ConnectionLost") << int(CM::ConnectionLost) << -1 << "" << unchanged;
+        QTest::newRow("SensorError") << int(CM::SensorError) << -1 << "" << unchanged;
+        QTest::newRow("digital ok") << int(CM::Idle) << int(CM::DigiOk) << "" << ready;
+        QTest::newRow("digital ok, finished") << int(CM::Finished) << int(CM::DigiOk) << "" << ready;
+        QTest::newRow("digital ok, running") << int(CM::Running) << int(CM::DigiOk) << "" << kept;
+        QTest::newRow("digital ok, too hot") << int(CM::Idle) << int(CM::DigiOk) << "hot" << kept;
+        QTest::newRow("digital ok, no program choice") << int(CM::Idle) << int(CM::DigiOk) << "fixed" << kept;
+        QTest::newRow("alarm") << int(CM::Idle) << int(CM::DigiAlarm) << "" << blocked;
+        QTest::newRow("alarm after a failed read") << int(CM::ReadFailed) << int(CM::DigiAlarm) << "" << blocked;
+        QTest::newRow("alarm, running") << int(CM::Running) << int(CM::DigiAlarm) << "" << kept;
+        QTest::newRow("run ended") << int(CM::Running) << int(CM::DigiRunEnded) << "fixed"
+                                   << "00:00:00 | on shown | on hidden | on hidden | on";
+        QTest::newRow("run ended, idle") << int(CM::Idle) << int(CM::DigiRunEnded) << "" << kept;
     }
     void runControlsFollowTheStatus()
     {
         QFETCH(int, status);
-        MainWindow w(&link->manager);
-        child<QLabel>(w, "labelRunningTime")->setText("12:34:56");
-        for (const char *name : {"buttonStart", "buttonRefleshPrograms"}) {
-            child<QWidget>(w, name)->setEnabled(false);
-            child<QWidget>(w, name)->hide();
-        }
-        child<QWidget>(w, "groupBox_3")->setEnabled(false);
-        child<QWidget>(w, "buttonStop")->show();
-        w.setRunControls(status);
-        QTEST(controls(w), "expected");
-    }
-
-    // digiUpdate in the window's status (reached by reports), from start on
-    // hidden and stop on shown.
-    void digitalStateAllowsStarting_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("outOfRange"); // the last temperature
-        QTest::addColumn<bool>("choosable");  // the program choice
-        QTest::addColumn<int>("digi");
-        QTest::addColumn<QString>("expected"); // start | stop
-        const QString ready = "on shown | on hidden";
-        const QString unchanged = "on hidden | on shown";
-        const QString blocked = "off hidden | off shown";
-        QTest::newRow("ok") << int(CM::Idle) << false << true << int(CM::DigiOk) << ready;
-        QTest::newRow("ok after a finished report") << int(CM::Finished) << false << true << int(CM::DigiOk) << ready;
-        QTest::newRow("ok while running") << int(CM::Running) << false << true << int(CM::DigiOk) << unchanged;
-        QTest::newRow("ok, temperature out of range") << int(CM::Idle) << true << true << int(CM::DigiOk) << unchanged;
-        QTest::newRow("ok, no program choice") << int(CM::Idle) << false << false << int(CM::DigiOk) << unchanged;
-        QTest::newRow("alarm") << int(CM::Idle) << false << true << int(CM::DigiAlarm) << blocked;
-        QTest::newRow("alarm after a failed read") << int(CM::ReadFailed) << false << true << int(CM::DigiAlarm)
-                                                   << blocked;
-        QTest::newRow("alarm while running") << int(CM::Running) << false << true << int(CM::DigiAlarm) << unchanged;
-        QTest::newRow("run ended") << int(CM::Running) << false << false << int(CM::DigiRunEnded) << ready;
-        QTest::newRow("run ended while idle") << int(CM::Idle) << false << true << int(CM::DigiRunEnded) << unchanged;
-    }
-    void digitalStateAllowsStarting()
-    {
-        QFETCH(int, status);
-        QFETCH(bool, outOfRange);
-        QFETCH(bool, choosable);
         QFETCH(int, digi);
+        QFETCH(QString, hindrance);
         MainWindow w(&link->manager);
-        if (status != CM::Idle)
+        if (digi >= 0 && status != CM::Idle)
             w.on_programStatusChanged(CM::ProgramStatus(status), QString());
-        CM::TempData sample;
-        sample.temperature = outOfRange ? 150.0f : 20.0f;
-        w.on_tempDataUpdated(sample);
-        child<QWidget>(w, "comboBoxPrograms")->setEnabled(choosable);
-        for (const char *name : {"buttonStart", "buttonStop"})
-            child<QWidget>(w, name)->setEnabled(true);
-        child<QWidget>(w, "buttonStart")->hide();
-        child<QWidget>(w, "buttonStop")->show();
-        w.digiUpdate(CM::DigiStatus(digi));
-        QTEST(controls(w).section(" | ", 1, 2), "expected");
-        if (digi == CM::DigiRunEnded && status == CM::Running) // idle again: the settings open
-            QCOMPARE(controls(w).section(" | ", 4), QString("on"));
+        w.on_tempDataUpdated({hindrance == "hot" ? 150.0f : 20.0f});
+        child<QLabel>(w, "labelRunningTime")->setText("12:34:56");
+        const auto preset = [&](const char *name, bool enabled, bool shown) {
+            child<QWidget>(w, name)->setEnabled(enabled);
+            child<QWidget>(w, name)->setVisible(shown);
+        };
+        preset("buttonStart", digi >= 0, false);
+        preset("buttonStop", true, true);
+        preset("buttonRefleshPrograms", false, false);
+        preset("groupBox_3", false, true);
+        preset("comboBoxPrograms", hindrance != "fixed", true);
+        digi < 0 ? w.setRunControls(status) : w.digiUpdate(CM::DigiStatus(digi));
+        QTEST(controls(w), "expected");
     }
 
     void controllerUnpluggedDuringARunIsLoggedBeforeTheRestart()
