@@ -1,7 +1,7 @@
 // The longest the GUI thread is kept from its event loop by one event while
 // the end-to-end scenario runs: first start, scan, connect, program read, a
-// complete run of program 1 with its log. A probe timer due every 10 ms
-// measures how late it comes.
+// complete run of program 1 with its log, then program 2 edited, saved and
+// read back. A probe timer due every 10 ms measures how late it comes.
 
 #include "app/heappolicy.h"
 #include "bench/benchrow.h"

@@ -10,19 +10,24 @@
 #include "ui/mainwindow.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 // The station as its executable runs it: Station::run with the process-wide
 // device link and its real timings, against a simulated controller on a
 // pseudo-terminal whose clock runs faster. A first start with an empty
 // settings store, the scan, Connect, the program read, a complete run of
-// program 1 and its log. The user's part is played through the widgets and
-// the boxes are answered as they come. Also run by the benchmarks, which
-// watch the GUI thread meanwhile. What each piece does on its own, editing
-// and saving programs included, is tested cheaper elsewhere; this proves
-// that they fit.
+// program 1 and its log, then program 2 renamed, given a step, saved and
+// read back. The user's part is played through the widgets and the boxes are
+// answered as they come. Also run by the benchmarks, which watch the GUI
+// thread meanwhile. What each piece does on its own is tested cheaper
+// elsewhere; this proves that they fit.
 class EndToEndTest : public QObject
 {
     Q_OBJECT
@@ -32,10 +37,16 @@ class EndToEndTest : public QObject
     QString offered; // how many controllers the device selection offered, and the first
     QString logName; // of the run, as the window proposed it
 
-    // The device selection, once it has scanned; the save's progress dialog
-    // closes itself.
+    // The device selection, once it has scanned, and the new step: 5 minutes
+    // at 70 °C, as a program must end at 80 °C or below. The save's progress
+    // dialog closes itself.
     bool handleDialog(QWidget *dialog)
     {
+        if (auto *celsius = dialog->findChild<QDoubleSpinBox *>("doubleSpinBoxTemp")) {
+            celsius->setValue(70.0);
+            static_cast<QDialog *>(dialog)->accept(); // OK
+            return true;
+        }
         auto *start = qobject_cast<StartWindow *>(dialog);
         auto *connect = start ? child<QPushButton>(*start, "buttonConnect") : nullptr;
         if (!connect || !connect->isEnabled())
@@ -46,7 +57,8 @@ class EndToEndTest : public QObject
         return true;
     }
 
-    // What the user does in the main window: program 1 run to its end.
+    // What the user does in the main window: program 1 run to its end, then
+    // program 2 edited and saved.
     void useTheStation(MainWindow &w)
     {
         auto *programs = child<QComboBox>(w, "comboBoxPrograms");
@@ -57,10 +69,33 @@ class EndToEndTest : public QObject
         QTest::mouseClick(start, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(boxes.titles().contains("Success"), 120000);
         QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && !start->isHidden(), 15000);
+
+        auto *tabs = child<QTabWidget>(w, "tabWidget");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        auto *chooser = child<QComboBox>(w, "comboBoxProgramsEditTab");
+        auto *name = child<QLineEdit>(w, "lineEditProgramName");
+        auto *list = child<QListWidget>(w, "listWidgetProgramSteps");
+        const auto shownSteps = [list] {
+            QStringList shown;
+            for (int i = 0; i < list->count(); ++i)
+                shown << child<QLabel>(*list->itemWidget(list->item(i)), "stepDesc_3")->text();
+            return shown;
+        };
+        QTest::keyClick(chooser, Qt::Key_Down);
+        const QStringList steps = shownSteps() << QString::fromUtf8("5 minutes at 70.0 °C");
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, "Wrapped cool");
+        QTest::mouseClick(child<QPushButton>(w, "pushButtonAddAStep"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, "pushButtonEdirProgramSave"), Qt::LeftButton);
+        // The read that follows the save: its programs as the controller holds them.
+        QTRY_VERIFY_WITH_TIMEOUT(chooser->count() == 6 && name->isEnabled(), 30000);
+        chooser->setCurrentIndex(1);
+        QCOMPARE(name->text(), QString("Wrapped cool"));
+        QCOMPARE(shownSteps(), steps);
     }
 
 private slots:
-    void firstStartRunsProgramOneToItsLog()
+    void firstStartRunsProgramOneAndSavesAnEditedProgramTwo()
     {
         QVERIFY(StationSettings().logFolder().isEmpty());
         QTemporaryDir ports;
@@ -107,6 +142,7 @@ private slots:
         QStringList titles = boxes.titles();
         titles.sort();
         QCOMPARE(titles, (QStringList{"Exit", "Log Folder", "START", "Success", "Vaporin - Information"}));
+        QCOMPARE(sim.programs().at(1).name, QString("Wrapped cool"));
 
         // The log: header field by field, then its rows in time order over
         // the run, heating towards the sterilising hold at 134 °C.

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSerialPort>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <sched.h>
@@ -94,10 +95,11 @@ struct RunFixture {
 
     QStringList logFiles() const { return QDir(logs).entryList({"*.txt"}, QDir::Files); }
 
-    bool boxShown(const QString &text) const
+    bool boxShown(const QString &text, const QString &title = QString()) const
     {
         const auto &boxes = answerer->boxes;
-        return std::any_of(boxes.cbegin(), boxes.cend(), [&](auto &box) { return box.text == text; });
+        return std::any_of(boxes.cbegin(), boxes.cend(),
+                           [&](auto &box) { return box.text == text && (title.isNull() || box.title == title); });
     }
 
     // Waits until the simulator has been asked `count` more times.
@@ -107,6 +109,21 @@ struct RunFixture {
         return QTest::qWaitFor([&] { return sim->receivedCommands().count(command) >= target; }, 10000);
     }
 };
+
+// The Home tab's running time and run controls (start, stop, refresh:
+// "on shown" ...), and whether the settings a run fixes (program choice, log
+// folder and name, Programs tab) are all open ("on"), closed ("off") or mixed.
+QString controls(MainWindow &w)
+{
+    QStringList shown{child<QLabel>(w, "labelRunningTime")->text()};
+    for (const char *name : {"buttonStart", "buttonStop", "buttonRefleshPrograms"}) {
+        auto *button = child<QWidget>(w, name);
+        shown << QString(button->isEnabled() ? "on" : "off") + (button->isHidden() ? " hidden" : " shown");
+    }
+    const int open = child<QWidget>(w, "comboBoxPrograms")->isEnabled() + child<QWidget>(w, "groupBox_2")->isEnabled()
+                   + child<QWidget>(w, "groupBox_3")->isEnabled() + child<QTabWidget>(w, "tabWidget")->isTabEnabled(1);
+    return (shown << (open == 4 ? "on" : open == 0 ? "off" : "mixed")).join(" | ");
+}
 
 // The station that the crash test kills, in a process of its own: a run of
 // program 1, which takes 3.5 s here. It says "running" when the run has
@@ -241,6 +258,149 @@ private slots:
         const QByteArray log = readFile(QDir(logs).filePath(name + ".txt"));
         QVERIFY(log.contains("\nStatus: Program cancelled by user\n") && !log.contains("77.7"));
         QVERIFY(!sim->receivedCommands().contains("CMD_STOP\n"));
+    }
+
+    // What the user or the controller does to a connected window, and what
+    // follows: the box shown, the log saved, whether a run is still recorded.
+    void userAndControllerActions_data()
+    {
+        QTest::addColumn<QString>("before");     // "idle", "running", or "after a run" ended by Stop
+        QTest::addColumn<QString>("action");     // a button clicked, refused with a code; or a status word 3 bit raised
+        QTest::addColumn<QList<int>>("answers"); // to the boxes, in order
+        QTest::addColumn<QString>("box");        // "title|text", %1: the log's name; empty: no box at all
+        QTest::addColumn<QString>("status");     // of the log saved; empty: none
+        QTest::addColumn<bool>("goesOn");        // a run is recorded afterwards
+        using B = QMessageBox;
+        const QList<int> yes{B::Yes};
+        const QString offer = "Vaporin - Error|A program is already running.\nDo you want to start recording "
+                              "temperature?\nAlert: The file that will be created afterwards won't contain the "
+                              "previous temperatures.";
+        QTest::newRow("stop, Cancel") << "running" << "buttonStop" << QList<int>{B::Cancel}
+                                      << "STOP|Do you want to stop the running program?" << "" << true;
+        QTest::newRow("stop refused, unknown code") << "running" << "buttonStop -3" << yes
+            << "Error|Can't stop the running program. Controller code: -3" << "" << true;
+        QTest::newRow("start refused, known code") << "idle" << "buttonStart -2" << yes
+                                                   << "Error|Can't start the program." << "" << false;
+        QTest::newRow("start refused, unknown code") << "idle" << "buttonStart -9" << yes
+            << "Error|Can't start the program. Controller code: -9" << "" << false;
+        QTest::newRow("error, Save") << "running" << "bit 24" << QList<int>{B::Ok, B::Save}
+                                     << "Success|Program cancelled! Saved to %1.txt"
+                                     << "Program stopped by error." << false;
+        QTest::newRow("error, Discard") << "running" << "bit 24" << QList<int>{B::Ok, B::Discard}
+                                        << "Finished because of an error|Do you want to save anyway?" << "" << false;
+        QTest::newRow("title with a trailing blank") << "running" << "bit 25" << QList<int>{B::Ok}
+            << "Vaporin - Error |The program has been stopped manually by user." << "" << true;
+        QTest::newRow("running program offered first, Yes") << "idle" << "bit 5" << yes << offer << "" << true;
+        QTest::newRow("running program offered first, No") << "idle" << "bit 5" << QList<int>{B::No} << offer << ""
+                                                           << false;
+        QTest::newRow("no offer after a run") << "after a run" << "bit 5" << yes << "" << "" << false;
+    }
+    void userAndControllerActions()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, action);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, box);
+        QFETCH(QString, status);
+        QFETCH(bool, goesOn);
+        MainWindow &w = openConnected();
+        auto *start = child<QWidget>(w, "buttonStart");
+        const QString name = before == "idle" ? child<QLineEdit>(w, "lineEditLogName")->text() : startRun();
+        if (before == "after a run") { // stopped with Yes: told by the station and the controller, in either order
+            answerer->answerBoxes({QMessageBox::Yes});
+            QTest::mouseClick(child<QWidget>(w, "buttonStop"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program cancelled! Saved to " + name + ".txt", "Cancelled")
+                                         && answerer->titles().contains("Vaporin - Error "), 10000);
+        }
+        const int boxesBefore = answerer->boxes.size();
+        const int stopsBefore = sim->receivedCommands().count("CMD_STOP\n");
+        const int logsBefore = logFiles().size();
+        const QString target = action.section(' ', 0, 0);
+        const int number = action.section(' ', 1).toInt(); // the refusal's code, or the bit
+        for (int answer : answers)
+            answerer->answerBoxes({QMessageBox::StandardButton(answer)});
+        if (target == "bit") {
+            sim->setStatusBit(3, number, true);
+        } else {
+            if (number != 0)
+                target == "buttonStop" ? sim->refuseNextStop(number) : sim->refuseNextStart(number);
+            QTest::mouseClick(child<QWidget>(w, qPrintable(target)), Qt::LeftButton);
+        }
+        if (box.isEmpty()) {
+            QVERIFY(waitForCommands("GET_DIGI\n", 2));
+            QCOMPARE(answerer->boxes.size(), boxesBefore);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown(box.section('|', 1).replace("%1", name), box.section('|', 0, 0)), 10000);
+        }
+        QCOMPARE(sim->receivedCommands().count("CMD_STOP\n") - stopsBefore,
+                 int(target == "buttonStop" && answers.first() == QMessageBox::Yes));
+        QCOMPARE(recording(), goesOn);
+        QCOMPARE(!child<QWidget>(w, "buttonStop")->isHidden(), goesOn);
+        QCOMPARE(RunJournal().journals().size(), int(goesOn)); // saved, or discarded on purpose
+        QCOMPARE(logFiles().size() - logsBefore, int(!status.isEmpty()));
+        QVERIFY(status.isEmpty()
+                || readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: " + status.toUtf8() + "\n"));
+        if (target == "buttonStart") // back with the controller's next ready state
+            QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && !start->isHidden(), 5000);
+    }
+
+    // The controls (see controls()) from a state that no status leaves:
+    // running time 12:34:56, start hidden, stop on shown, refresh off hidden,
+    // settings mixed. Either setRunControls for a status, or digiUpdate (from
+    // start on) in a status reached by reports, with what may hinder a start.
+    void runControlsFollowTheStatus_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("digi"); // -1: setRunControls
+        QTest::addColumn<QString>("hindrance"); // "hot": temperature out of range, "fixed": no program choice
+        QTest::addColumn<QString>("expected");
+        const QString idle = "00:00:00 | off shown | on hidden | on hidden | on";
+        const QString requested = "12:34:56 | off hidden | off shown | off hidden | off";
+        const QString unchanged = "12:34:56 | off hidden | on shown | off hidden | mixed";
+        const QString ready = "12:34:56 | on shown | on hidden | off hidden | mixed";
+        const QString kept = "12:34:56 | on hidden | on shown | off hidden | mixed";
+        const QString blocked = "12:34:56 | off hidden | off shown | off hidden | mixed";
+        QTest::newRow("Idle") << int(CM::Idle) << -1 << "" << idle;
+        QTest::newRow("Finished") << int(CM::Finished) << -1 << "" << idle;
+        QTest::newRow("Running") << int(CM::Running) << -1 << "" << "12:34:56 | on hidden | on shown | off hidden | off";
+        QTest::newRow("StartRequested") << int(CM::StartRequested) << -1 << "" << requested;
+        QTest::newRow("StopRequested") << int(CM::StopRequested) << -1 << "" << requested;
+        QTest::newRow("ReadFailed") << int(CM::ReadFailed) << -1 << "" << "12:34:56 | off hidden | off shown | on shown | off";
+        QTest::newRow("ConnectionLost") << int(CM::ConnectionLost) << -1 << "" << unchanged;
+        QTest::newRow("SensorError") << int(CM::SensorError) << -1 << "" << unchanged;
+        QTest::newRow("digital ok") << int(CM::Idle) << int(CM::DigiOk) << "" << ready;
+        QTest::newRow("digital ok, finished") << int(CM::Finished) << int(CM::DigiOk) << "" << ready;
+        QTest::newRow("digital ok, running") << int(CM::Running) << int(CM::DigiOk) << "" << kept;
+        QTest::newRow("digital ok, too hot") << int(CM::Idle) << int(CM::DigiOk) << "hot" << kept;
+        QTest::newRow("digital ok, no program choice") << int(CM::Idle) << int(CM::DigiOk) << "fixed" << kept;
+        QTest::newRow("alarm") << int(CM::Idle) << int(CM::DigiAlarm) << "" << blocked;
+        QTest::newRow("alarm after a failed read") << int(CM::ReadFailed) << int(CM::DigiAlarm) << "" << blocked;
+        QTest::newRow("alarm, running") << int(CM::Running) << int(CM::DigiAlarm) << "" << kept;
+        QTest::newRow("run ended") << int(CM::Running) << int(CM::DigiRunEnded) << "fixed"
+                                   << "00:00:00 | on shown | on hidden | on hidden | on";
+        QTest::newRow("run ended, idle") << int(CM::Idle) << int(CM::DigiRunEnded) << "" << kept;
+    }
+    void runControlsFollowTheStatus()
+    {
+        QFETCH(int, status);
+        QFETCH(int, digi);
+        QFETCH(QString, hindrance);
+        MainWindow w(&link->manager);
+        if (digi >= 0 && status != CM::Idle)
+            w.on_programStatusChanged(CM::ProgramStatus(status), QString());
+        w.on_tempDataUpdated({hindrance == "hot" ? 150.0f : 20.0f});
+        child<QLabel>(w, "labelRunningTime")->setText("12:34:56");
+        const auto preset = [&](const char *name, bool enabled, bool shown) {
+            child<QWidget>(w, name)->setEnabled(enabled);
+            child<QWidget>(w, name)->setVisible(shown);
+        };
+        preset("buttonStart", digi >= 0, false);
+        preset("buttonStop", true, true);
+        preset("buttonRefleshPrograms", false, false);
+        preset("groupBox_3", false, true);
+        preset("comboBoxPrograms", hindrance != "fixed", true);
+        digi < 0 ? w.setRunControls(status) : w.digiUpdate(CM::DigiStatus(digi));
+        QTEST(controls(w), "expected");
     }
 
     void controllerUnpluggedDuringARunIsLoggedBeforeTheRestart()
