@@ -30,7 +30,7 @@ bool privateMounts = false;
 QByteArray readFile(const QString &fileName)
 {
     QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return !fileName.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The main window on a simulated controller's serial line, driven as a user
