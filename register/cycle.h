@@ -1,0 +1,67 @@
+#pragma once
+
+#include "device/communicationmanager.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// One temperature sample of a cycle: the time since the recording began and
+// the chamber temperature. The register keeps temperatures to 0.01 °C.
+struct CycleSample {
+    qint64 elapsedMs = 0;
+    double celsius = 0.0;
+
+    bool operator==(const CycleSample &o) const { return elapsedMs == o.elapsedMs && celsius == o.celsius; }
+};
+
+// One sterilisation cycle as the register keeps it: what the controller ran,
+// when, how it ended, every sample, and the run log that records it.
+struct Cycle {
+    // How the entry came to be.
+    enum class Origin {
+        Recorded,  // by the station when the run ended (also a discarded run)
+        Recovered, // from the journal of a run the station did not see end
+        Imported,  // from a run log on disk
+    };
+
+    qint64 id = 0; // the register's entry ID; 0 until entered
+    QString station; // host name of the computer that entered it
+    QString controllerSerial;
+    int cycleNumber = -1; // the controller's cycle counter; -1 when unknown
+    int programNumber = 0; // 1 to 6 as the controller counts; 0 when unknown
+    QString programName;
+    // The program's steps as read from the controller when the run started;
+    // empty when unknown (an imported log).
+    QList<CommunicationManager::ProgramStep> steps;
+    // The recording began after the program had started (a run adopted from
+    // the controller), so the samples miss the run's beginning.
+    bool adopted = false;
+    QDateTime started;  // real instants with their UTC offset
+    QDateTime finished;
+    QString status;     // as in the run log, e.g. "Successfully completed"
+    QString firmwareVersion;
+    QString softwareVersion;
+    QVector<CycleSample> samples; // all of them, in time order
+    QString logPath;   // the run log; empty when the run has none
+    QString logSha256; // of the log file's bytes, lowercase hex; empty without log
+    Origin origin = Origin::Recorded;
+
+    // Filled by the register when the entry is made.
+    QDateTime enteredAt;
+    QString previousHash; // the entry before it in its controller's chain
+    QString entryHash;
+};
+
+// One line of the register's audit trail.
+struct AuditEvent {
+    qint64 id = 0;
+    QDateTime at;
+    QString osUser;   // the operating-system user of the station
+    QString station;  // host name
+    QString kind;     // e.g. "cycle entered", "program write", "import"
+    QString controllerSerial;
+    qint64 cycleId = 0; // 0 when the event concerns no single cycle
+    QString details;  // a JSON object: what happened, e.g. a program before and after
+};
