@@ -56,6 +56,8 @@ public:
     // Every message box with this title gets this button, whenever it comes;
     // the queue is left to the others.
     void answerBoxesTitled(const QString &title, QMessageBox::StandardButton button) { byTitle[title] = button; }
+    // Message boxes with this title are left open, as by a user who is away.
+    void leaveBoxesOpen(const QString &title) { byTitle[title] = QMessageBox::NoButton; }
 
     void handleDialogs(DialogHandler handler) { dialogHandler = std::move(handler); }
 
@@ -97,6 +99,8 @@ private:
         if (onBox)
             onBox(box);
         QAbstractButton *button = nullptr;
+        if (byTitle.value(box->windowTitle(), QMessageBox::Ok) == QMessageBox::NoButton)
+            return;
         if (byTitle.contains(box->windowTitle()))
             button = box->button(byTitle.value(box->windowTitle()));
         else if (!answers.isEmpty())

@@ -417,6 +417,39 @@ private slots:
         QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt"));
     }
 
+    // The controller ends the run with an error, and the connection is lost
+    // while the station asks whether to save: the restart's quit closes the
+    // question unanswered. That is no Discard: the journal stays, and the
+    // next start saves the run.
+    void restartWhileAskingToSaveKeepsTheRun()
+    {
+        openConnected();
+        const QString name = startRun();
+        QVERIFY(waitForCommands("GET_TEMP\n", 2));
+        link->manager.setRestartHandler([] { QCoreApplication::quit(); }); // the new process is left out
+        answerer->leaveBoxesOpen("Finished because of an error");
+        answerer->whenBoxShown([this](QMessageBox *box) {
+            if (box->windowTitle() == "Finished because of an error")
+                sim->unplug();
+        });
+        sim->setStatusBit(3, 24, true);
+        QTimer stuck; // should the restart never come
+        connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stuck.start(20000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(boxShown("Can't connect to the regulon", "Connecton Lost"));
+        QVERIFY(logFiles().isEmpty());
+        window.reset();
+        QCOMPARE(RunJournal().journals().size(), 1);
+
+        MainWindow next(&link->manager);
+        next.recoverInterruptedRuns();
+        QVERIFY(RunJournal().journals().isEmpty());
+        const QByteArray log = readFile(QDir(logs).filePath(name + ".txt"));
+        QVERIFY2(log.contains("\nStatus: Program stopped by error.\n") && log.endsWith("\t\n"), log.constData());
+        QVERIFY(answerer->titles().contains("Run Log Recovered"));
+    }
+
     void portHeldByAnotherProgramIsReported()
     {
         QSerialPort holder(link->port("regulon"));

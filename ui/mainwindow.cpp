@@ -450,13 +450,18 @@ void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QSt
     makeLogName();
 }
 
-std::optional<QString> MainWindow::saveRunRecord(QString result)
+void MainWindow::completeRunRecord(const QString &result)
 {
     runRecord.status = result;
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
     runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(clock()));
     journal.recordFields(runRecord);
+}
+
+std::optional<QString> MainWindow::saveRunRecord(QString result)
+{
+    completeRunRecord(result);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
     const QString logName = ui->lineEditLogName->text();
@@ -568,16 +573,21 @@ void MainWindow::programError(QString title, QString message)
         QMessageBox::warning(this, title, message, QMessageBox::Ok);
         return;
     }
-    // The controller ended the run with an error.
+    // The controller ended the run with an error; the journal knows it
+    // before the user is asked, in case no answer ever comes.
     digiUpdate(CommunicationManager::DigiRunEnded);
+    completeRunRecord(tr(textStoppedByError));
     QMessageBox::warning(this, title, message, QMessageBox::Ok);
     QMessageBox question(QMessageBox::Question, tr("Finished because of an error"),
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    if (question.exec() == QMessageBox::Save)
+    const int answer = question.exec();
+    if (answer == QMessageBox::Save)
         endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
-    else
+    else if (answer == QMessageBox::Discard)
         journal.remove(); // discarded on purpose
+    else
+        journal.close(); // unanswered, as when a restart quits: the next start saves it
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -131,6 +131,9 @@ private:
     // open is recorded or ends the run twice.
     void beginRun();
     void recordSample(float celsius);
+    // Gives the run record its result, versions and finish time, also in
+    // the journal.
+    void completeRunRecord(const QString &result);
     void endRun(const QString &result, QMessageBox::Icon icon, const QString &title, const QString &savedText,
                 const QString &unsavedText = QString());
 
