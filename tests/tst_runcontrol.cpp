@@ -8,6 +8,7 @@
 #include "tests/simulatedlink.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -415,6 +416,26 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(logAtRestart != "<no restart>", 15000);
         QVERIFY2(logAtRestart.contains("\nStatus: Connection lost\n"), logAtRestart.constData());
         QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt"));
+    }
+
+    // After a run the controller keeps reporting it finished. Once a failed
+    // read has emptied the program list, neither these reports nor the
+    // controller's ready state let anything be started.
+    void nothingCanBeStartedWhileNoProgramIsListed()
+    {
+        sim->setSpeed(1000);
+        MainWindow &w = openConnected();
+        const QString name = startRun();
+        QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt", "Success"), 15000);
+        sim->corruptChecksum(7, -1);
+        QTest::mouseClick(child<QWidget>(w, "buttonRefleshPrograms"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Error"), 10000);
+        QVERIFY(waitForCommands("GET_STAT\n", 3));
+        QCOMPARE(child<QComboBox>(w, "comboBoxPrograms")->count(), 0);
+        QCOMPARE(controls(w), "00:00:00 | off shown | off hidden | on shown | mixed");
+        w.askStartProgram();
+        QCOMPARE(answerer->titles().count("START"), 1);
+        QCOMPARE(sim->receivedCommands().filter("CMD_STAR").size(), 1);
     }
 
     // The controller ends the run with an error, and the connection is lost

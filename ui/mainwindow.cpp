@@ -326,6 +326,8 @@ void MainWindow::on_buttonStop_clicked()
 
 void MainWindow::askStartProgram()
 {
+    if (!programChosen())
+        return;
     const auto answer = QMessageBox::question(
         this, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -520,16 +522,24 @@ void MainWindow::setRunControls(int status)
     default:
         return;
     }
-    for (QWidget *widget : std::initializer_list<QWidget *>{ui->comboBoxPrograms, ui->groupBox_2, ui->groupBox_3})
-        widget->setEnabled(editable);
+    ui->groupBox_2->setEnabled(editable);
+    ui->groupBox_3->setEnabled(editable);
     ui->tabWidget->setTabEnabled(1, editable);
+    // Nothing to choose while no program is listed (after a failed read);
+    // the ready state enables Start only with a chooser to start from.
+    ui->comboBoxPrograms->setEnabled(editable && programChosen());
+}
+
+bool MainWindow::programChosen() const
+{
+    return ui->comboBoxPrograms->currentIndex() >= 0;
 }
 
 void MainWindow::digiUpdate(CommunicationManager::DigiStatus status)
 {
     using CM = CommunicationManager;
     const auto readyToStart = [this] {
-        setButtonState(ui->buttonStart, true, true);
+        setButtonState(ui->buttonStart, programChosen(), true);
         setButtonState(ui->buttonStop, true, false);
     };
     switch (status) {
