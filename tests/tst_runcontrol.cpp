@@ -210,6 +210,40 @@ private slots:
         QCOMPARE(RunJournal().journals().size(), status.isEmpty() ? 1 : 0);
     }
 
+    // A program read that begins or ends during a run (a run adopted while
+    // the first read was pending, say) changes the lists only: the run's
+    // controls, its log name and its record stay as they were.
+    void programReadDuringARunChangesOnlyTheLists_data()
+    {
+        QTest::addColumn<bool>("readBeforeTheRun"); // else begun during it
+        QTest::addColumn<bool>("readFailed");
+        QTest::newRow("read pending when the run is adopted") << true << false;
+        QTest::newRow("read begun during the run") << false << false;
+        QTest::newRow("read failed during the run") << false << true;
+    }
+    void programReadDuringARunChangesOnlyTheLists()
+    {
+        QFETCH(bool, readBeforeTheRun);
+        QFETCH(bool, readFailed);
+        auto w = std::make_unique<MainWindow>(&link->manager);
+        if (readBeforeTheRun)
+            w->clearProgramViews();
+        answerer->answerBoxes({QMessageBox::Yes});
+        w->programError("Vaporin - Error ", "A program is already running.\nAlert: ...");
+        const QString name = child<QLineEdit>(*w, "lineEditLogName")->text();
+        const QString program = child<QComboBox>(*w, "comboBoxPrograms")->currentText();
+        if (!readBeforeTheRun)
+            w->clearProgramViews();
+        QCOMPARE(controls(*w).section(" | ", 1), "on hidden | on shown | off hidden | off");
+        w->on_programsReceived(readFailed ? QList<CM::Program>() : sim->programs());
+        QCOMPARE(child<QComboBox>(*w, "comboBoxPrograms")->count(), readFailed ? 0 : 6);
+        QCOMPARE(controls(*w).section(" | ", 1), "on hidden | on shown | off shown | off");
+        QCOMPARE(child<QLineEdit>(*w, "lineEditLogName")->text(), name);
+        w.reset();
+        QVERIFY(readFile(QDir(logs).filePath(name + ".txt")).contains("\nProgram Name: " + program.toUtf8() + "\n"));
+        QVERIFY(RunJournal().journals().isEmpty());
+    }
+
     // Whatever arrives, the run goes on and nothing wrong is shown or
     // recorded; closing the window saves the run and leaves it running.
     void runGoesOnThroughBrokenAnswers_data()

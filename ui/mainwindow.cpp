@@ -219,9 +219,11 @@ void MainWindow::clearProgramViews()
         chooser->clear();
         chooser->setEnabled(false);
     }
-    ui->buttonStart->setEnabled(false);
-    ui->buttonStop->setEnabled(false);
-    ui->buttonStop->hide();
+    if (currentStatus != CommunicationManager::Running) {
+        ui->buttonStart->setEnabled(false);
+        ui->buttonStop->setEnabled(false);
+        ui->buttonStop->hide();
+    }
     for (QWidget *editor : std::initializer_list<QWidget *>{ui->pushButtonAddAStep, ui->lineEditProgramName,
                                                             ui->pushButtonEdirProgramReset,
                                                             ui->pushButtonEdirProgramSave})
@@ -235,28 +237,32 @@ void MainWindow::on_programsReceived(QList<CommunicationManager::Program> progra
     disconnect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
     ui->comboBoxPrograms->clear();
     ui->buttonRefleshPrograms->show();
-    // A failed read (already reported) leaves only the Home refresh usable.
-    if (programs.isEmpty()) {
-        ui->buttonRefleshPrograms->setEnabled(true);
-        return;
-    }
-
     ui->buttonRefleshPrograms->setEnabled(false);
     for (const CommunicationManager::Program &program : programs) {
         ui->comboBoxPrograms->addItem(program.name);
         ui->comboBoxProgramsEditTab->addItem(program.name);
         QCoreApplication::processEvents();
     }
-    ui->buttonRefleshPrograms->setEnabled(true);
-    ui->buttonRefleshProgramsEditTab->show();
+    if (!programs.isEmpty()) {
+        ui->buttonRefleshProgramsEditTab->show();
+        ui->comboBoxProgramsEditTab->setEnabled(true);
+        this->programs = programs;
+        editedSteps = programs.first().steps;
+        editedIndex = 1;
+        showEditedProgram(false);
+    }
+    // A run, also one adopted while the list came in, keeps its controls.
+    if (currentStatus == CommunicationManager::Running) {
+        setRunControls(CommunicationManager::Running);
+        return;
+    }
+    // A failed read (already reported) leaves only the Home refresh usable.
+    if (programs.isEmpty()) {
+        ui->buttonRefleshPrograms->setEnabled(true);
+        return;
+    }
     setRunControls(CommunicationManager::Idle);
     ui->buttonStart->setEnabled(false);
-    ui->comboBoxPrograms->setEnabled(true);
-    ui->comboBoxProgramsEditTab->setEnabled(true);
-    this->programs = programs;
-    editedSteps = programs.first().steps;
-    editedIndex = 1;
-    showEditedProgram(false);
 }
 
 void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
@@ -637,7 +643,9 @@ void MainWindow::on_toolButtonRefreshLogName_clicked()
 
 void MainWindow::on_comboBoxPrograms_currentIndexChanged(QString)
 {
-    makeLogName();
+    // A list arriving during a run must not part the log from its journal.
+    if (currentStatus != CommunicationManager::Running)
+        makeLogName();
 }
 
 void MainWindow::on_buttonRefleshPrograms_clicked()
