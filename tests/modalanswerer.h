@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -15,11 +16,16 @@
 
 // Chooses the file at the absolute path in a file dialog, as a user who
 // types it in. An absolute path in the name field does not depend on the
-// dialog's directory, which the dialog changes asynchronously.
+// dialog's directory, which the dialog changes asynchronously. A file the
+// dialog selected before would win over the typed name: typing deselects it
+// only in a focused field. The dialog's own accept() runs later, so that the
+// question it may ask about replacing a file is answered like any other box.
 inline void chooseFile(QFileDialog *dialog, const QString &path)
 {
+    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+        view->clearSelection();
     dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-    static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept()
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
 
 // Answers the modal windows that the code under test opens. A modal window

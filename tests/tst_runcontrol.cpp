@@ -7,6 +7,7 @@
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
 #include "ui/mainwindow.h"
+#include "ui/runlogsaver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -588,6 +589,51 @@ private slots:
             QVERIFY(answerer->boxes.last().text.startsWith("The run log was NOT saved."));
             QVERIFY(!answerer->titles().contains("Cancelled"));
         }
+    }
+
+    // Saved elsewhere under a name typed without ".txt": the question about
+    // replacing a file names the file that is written, and No keeps it.
+    void savingElsewhereAsksBeforeReplacingALog_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // in the file dialog, in turn
+        QTest::addColumn<int>("answer");        // to the question about replacing
+        QTest::addColumn<QString>("written");
+        const int yes = QMessageBox::Yes;
+        const int no = QMessageBox::No;
+        QTest::newRow("no suffix, replaced") << QStringList{"old"} << yes << "old.txt";
+        QTest::newRow("no suffix, kept") << QStringList{"old", "other"} << no << "other.txt";
+        QTest::newRow("a dot of its own, replaced") << QStringList{"old.v2"} << yes << "old.v2.txt";
+        QTest::newRow("a dot of its own, kept") << QStringList{"old.v2", "other"} << no << "other.txt";
+    }
+    void savingElsewhereAsksBeforeReplacingALog()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, answer);
+        QFETCH(QString, written);
+        QTemporaryDir elsewhere;
+        for (const char *name : {"old.txt", "old.v2.txt"}) {
+            QFile old(elsewhere.filePath(name));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        const QString question = typed.first() + ".txt already exists.\nDo you want to replace it?";
+        answerer->handleDialogs([&](QWidget *dialog) {
+            if (!typed.isEmpty())
+                chooseFile(qobject_cast<QFileDialog *>(dialog), elsewhere.filePath(typed.takeFirst()));
+            return true;
+        });
+        answerer->answerBoxesTitled("Error", QMessageBox::Save);
+        answerer->answerBoxesTitled("Save Run Log", QMessageBox::StandardButton(answer));
+        CM::Program record;
+        record.status = "Successfully completed";
+        record.dataPoints.insert("00:00:01", "21.5");
+        const std::optional<QString> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
+        QCOMPARE(saved.value_or("<not saved>"), elsewhere.filePath(written));
+        QCOMPARE(readFile(*saved), RunLog::content(record));
+        QVERIFY(typed.isEmpty());
+        QCOMPARE(answerer->titles().count("Save Run Log"), 1);
+        QVERIFY(boxShown(question, "Save Run Log"));
+        for (const char *name : {"old.txt", "old.v2.txt"})
+            QCOMPARE(readFile(elsewhere.filePath(name)) == "old", written != name);
     }
 
     // A station killed at any moment of a run, also while it saves the
