@@ -303,7 +303,7 @@ private slots:
         QTest::addColumn<QString>("before");     // "idle", "running", or "after a run" ended by Stop
         QTest::addColumn<QString>("action");     // a button clicked, refused with a code; or a status word 3 bit raised
         QTest::addColumn<QList<int>>("answers"); // to the boxes, in order
-        QTest::addColumn<QString>("box");        // "title|text", %1: the log's name; empty: no box at all
+        QTest::addColumn<QString>("box");        // "title|text", %1: the log's name, %2: the program's; empty: none
         QTest::addColumn<QString>("status");     // of the log saved; empty: none
         QTest::addColumn<bool>("goesOn");        // a run is recorded afterwards
         using B = QMessageBox;
@@ -313,10 +313,18 @@ private slots:
                               "previous temperatures.";
         QTest::newRow("stop, Cancel") << "running" << "buttonStop" << QList<int>{B::Cancel}
                                       << "STOP|Do you want to stop the running program?" << "" << true;
+        QTest::newRow("start, Cancel") << "idle" << "buttonStart" << QList<int>{B::Cancel}
+                                       << "START|Do you want to start %2 program?" << "" << false;
+        QTest::newRow("stop refused, known code") << "running" << "buttonStop -1" << yes
+                                                  << "Error|Can't stop the running program." << "" << true;
         QTest::newRow("stop refused, unknown code") << "running" << "buttonStop -3" << yes
             << "Error|Can't stop the running program. Controller code: -3" << "" << true;
         QTest::newRow("start refused, known code") << "idle" << "buttonStart -2" << yes
                                                    << "Error|Can't start the program." << "" << false;
+        QTest::newRow("start refused, no such program") << "idle" << "buttonStart -4" << yes
+                                                        << "Error|Can't find the selected program." << "" << false;
+        QTest::newRow("start refused, empty program") << "idle" << "buttonStart -6" << yes
+                                                      << "Error|Can't find the selected program." << "" << false;
         QTest::newRow("start refused, unknown code") << "idle" << "buttonStart -9" << yes
             << "Error|Can't start the program. Controller code: -9" << "" << false;
         QTest::newRow("error, Save") << "running" << "bit 24" << QList<int>{B::Ok, B::Save}
@@ -349,7 +357,9 @@ private slots:
                                          && answerer->titles().contains("Vaporin - Error "), 10000);
         }
         const int boxesBefore = answerer->boxes.size();
-        const int stopsBefore = sim->receivedCommands().count("CMD_STOP\n");
+        const QRegularExpression command("^CMD_");
+        const int commandsBefore = sim->receivedCommands().filter(command).size();
+        const QString controlsBefore = controls(w).section(" | ", 1); // the running time aside
         const int logsBefore = logFiles().size();
         const QString target = action.section(' ', 0, 0);
         const int number = action.section(' ', 1).toInt(); // the refusal's code, or the bit
@@ -366,10 +376,14 @@ private slots:
             QVERIFY(waitForCommands("GET_DIGI\n", 2));
             QCOMPARE(answerer->boxes.size(), boxesBefore);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(boxShown(box.section('|', 1).replace("%1", name), box.section('|', 0, 0)), 10000);
+            const QString text = box.section('|', 1).replace("%1", name).replace(
+                "%2", child<QComboBox>(w, "comboBoxPrograms")->currentText());
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown(text, box.section('|', 0, 0)), 10000);
         }
-        QCOMPARE(sim->receivedCommands().count("CMD_STOP\n") - stopsBefore,
-                 int(target == "buttonStop" && answers.first() == QMessageBox::Yes));
+        QCOMPARE(sim->receivedCommands().filter(command).size() - commandsBefore,
+                 int(target.startsWith("button") && answers.first() == QMessageBox::Yes));
+        if (answers.first() == QMessageBox::Cancel)
+            QCOMPARE(controls(w).section(" | ", 1), controlsBefore);
         QCOMPARE(recording(), goesOn);
         QCOMPARE(!child<QWidget>(w, "buttonStop")->isHidden(), goesOn);
         QCOMPARE(RunJournal().journals().size(), int(goesOn)); // saved, or discarded on purpose
@@ -450,7 +464,7 @@ private slots:
         sim->unplug();
         QTRY_VERIFY_WITH_TIMEOUT(logAtRestart != "<no restart>", 15000);
         QVERIFY2(logAtRestart.contains("\nStatus: Connection lost\n"), logAtRestart.constData());
-        QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt"));
+        QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt", "Connecton Lost"));
     }
 
     // After a run the controller keeps reporting it finished. Once a failed
