@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -15,11 +16,16 @@
 
 // Chooses the file at the absolute path in a file dialog, as a user who
 // types it in. An absolute path in the name field does not depend on the
-// dialog's directory, which the dialog changes asynchronously.
+// dialog's directory, which the dialog changes asynchronously. A file the
+// dialog selected before would win over the typed name: typing deselects it
+// only in a focused field. The dialog's own accept() runs later, so that the
+// question it may ask about replacing a file is answered like any other box.
 inline void chooseFile(QFileDialog *dialog, const QString &path)
 {
+    for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+        view->clearSelection();
     dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-    static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept()
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
 
 // Answers the modal windows that the code under test opens. A modal window
@@ -56,6 +62,8 @@ public:
     // Every message box with this title gets this button, whenever it comes;
     // the queue is left to the others.
     void answerBoxesTitled(const QString &title, QMessageBox::StandardButton button) { byTitle[title] = button; }
+    // Message boxes with this title are left open, as by a user who is away.
+    void leaveBoxesOpen(const QString &title) { byTitle[title] = QMessageBox::NoButton; }
 
     void handleDialogs(DialogHandler handler) { dialogHandler = std::move(handler); }
 
@@ -97,6 +105,8 @@ private:
         if (onBox)
             onBox(box);
         QAbstractButton *button = nullptr;
+        if (byTitle.value(box->windowTitle(), QMessageBox::Ok) == QMessageBox::NoButton)
+            return;
         if (byTitle.contains(box->windowTitle()))
             button = box->button(byTitle.value(box->windowTitle()));
         else if (!answers.isEmpty())

@@ -67,7 +67,8 @@ struct Station : SimulatedLink {
     {
         manager.setRestartHandler([this] { note("restart"); });
         on(&CM::gotProgramStatus, [](CM::ProgramStatus s, QString m) { return QString("status %1 %2").arg(s).arg(m); });
-        on(&CM::programError, [](QString, QString m) { return "alarm " + m.section('\n', 0, 0).section('.', 0, 0); });
+        on(&CM::programError,
+           [](QString title, QString m) { return "alarm [" + title + "] " + m.section('\n', 0, 0).section('.', 0, 0); });
         on(&CM::digiUpdate, [](CM::DigiStatus s) { return QString("digi %1").arg(s); });
         on(&CM::updateProgressBar, [](int step) { return QString("step %1").arg(step); });
         on(&CM::programUpdated, [](bool ok, QString m) { return QString("updated %1 %2").arg(ok).arg(m); });
@@ -169,19 +170,25 @@ private slots:
         row("run status", {"a6 DAT_STAT 1,60\n", "a6 DAT_STAT 1,0\n", "a6 DAT_STAT 1,12\n"}, {"status 8 ", "status 10 "});
 
         const QString digi = "a9 DAT_DIGI 00000000,%1,%2\n";
+        const QString error = "alarm [Vaporin - Error] ";
+        const QString notice = "alarm [Vaporin - Error ] "; // does not end a run
         row("finished at start-up; an alarm held, malformed, falling and rising again",
             {digi.arg("00000000", "00000040"), digi.arg("00010000", "00000040"), digi.arg("00010000", "00000040"),
              "a9 DAT_DIGI 00000000,00000000\n", digi.arg("00000000", "00000000"), digi.arg("00000000", "00000040")},
-            {"digi 0", "alarm The temperature sensor 1 is out of the allowed range", "digi 1", "digi 1", "digi 0",
-             "alarm The program finished successfully", "digi 0"});
+            {"digi 0", error + "The temperature sensor 1 is out of the allowed range", "digi 1", "digi 1", "digi 0",
+             "alarm [Vaporin - Information] The program finished successfully", "digi 0"});
         row("critical stop with sensor error, then sensor error alone",
             {digi.arg("00000000", "0C000000"), digi.arg("00000000", "08000000"), digi.arg("00000000", "08000002")},
-            {"alarm The program was stopped because a critical error detected", "alarm Error in temperature sensor",
-             "digi 0", "digi 0", "alarm An error was occured", "alarm Error in temperature sensor", "digi 1"});
+            {error + "The program was stopped because a critical error detected", error + "Error in temperature sensor",
+             "digi 0", "digi 0", error + "An error was occured", error + "Error in temperature sensor", "digi 1"});
         row("answer during an alarm is not decoded",
             {">" + digi.arg("00000000", "00000010"), digi.arg("00000000", "00000022"), digi.arg("00000000", "00000010")},
-            {"alarm A program is already running", "alarm An error was occured", "digi 1",
-             "alarm The temperature is lower than the minimum allowed", "digi 1"});
+            {notice + "A program is already running", error + "An error was occured", "digi 1",
+             error + "The temperature is lower than the minimum allowed", "digi 1"});
+        row("error flag of word 1 outside the summary, then its communication timeout",
+            {"a9 DAT_DIGI 00000002,00000000,00000040\n", "a9 DAT_DIGI 00000006,00000000,02000040\n"},
+            {error + "Error flag! STS_ERROR", "digi 0", error + "Communication timeout",
+             notice + "The program has been stopped manually by user", "digi 1"});
 
         row("seven missed temperatures", repeat("t-1", 7), lost);
         row("fourteen missed temperatures", repeat("t-1", 14), lost);

@@ -7,7 +7,9 @@
 #include "tests/modalanswerer.h"
 #include "tests/simulatedlink.h"
 #include "ui/mainwindow.h"
+#include "ui/runlogsaver.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -209,6 +211,40 @@ private slots:
         QCOMPARE(RunJournal().journals().size(), status.isEmpty() ? 1 : 0);
     }
 
+    // A program read that begins or ends during a run (a run adopted while
+    // the first read was pending, say) changes the lists only: the run's
+    // controls, its log name and its record stay as they were.
+    void programReadDuringARunChangesOnlyTheLists_data()
+    {
+        QTest::addColumn<bool>("readBeforeTheRun"); // else begun during it
+        QTest::addColumn<bool>("readFailed");
+        QTest::newRow("read pending when the run is adopted") << true << false;
+        QTest::newRow("read begun during the run") << false << false;
+        QTest::newRow("read failed during the run") << false << true;
+    }
+    void programReadDuringARunChangesOnlyTheLists()
+    {
+        QFETCH(bool, readBeforeTheRun);
+        QFETCH(bool, readFailed);
+        auto w = std::make_unique<MainWindow>(&link->manager);
+        if (readBeforeTheRun)
+            w->clearProgramViews();
+        answerer->answerBoxes({QMessageBox::Yes});
+        w->programError("Vaporin - Error ", "A program is already running.\nAlert: ...");
+        const QString name = child<QLineEdit>(*w, "lineEditLogName")->text();
+        const QString program = child<QComboBox>(*w, "comboBoxPrograms")->currentText();
+        if (!readBeforeTheRun)
+            w->clearProgramViews();
+        QCOMPARE(controls(*w).section(" | ", 1), "on hidden | on shown | off hidden | off");
+        w->on_programsReceived(readFailed ? QList<CM::Program>() : sim->programs());
+        QCOMPARE(child<QComboBox>(*w, "comboBoxPrograms")->count(), readFailed ? 0 : 6);
+        QCOMPARE(controls(*w).section(" | ", 1), "on hidden | on shown | off shown | off");
+        QCOMPARE(child<QLineEdit>(*w, "lineEditLogName")->text(), name);
+        w.reset();
+        QVERIFY(readFile(QDir(logs).filePath(name + ".txt")).contains("\nProgram Name: " + program.toUtf8() + "\n"));
+        QVERIFY(RunJournal().journals().isEmpty());
+    }
+
     // Whatever arrives, the run goes on and nothing wrong is shown or
     // recorded; closing the window saves the run and leaves it running.
     void runGoesOnThroughBrokenAnswers_data()
@@ -267,7 +303,7 @@ private slots:
         QTest::addColumn<QString>("before");     // "idle", "running", or "after a run" ended by Stop
         QTest::addColumn<QString>("action");     // a button clicked, refused with a code; or a status word 3 bit raised
         QTest::addColumn<QList<int>>("answers"); // to the boxes, in order
-        QTest::addColumn<QString>("box");        // "title|text", %1: the log's name; empty: no box at all
+        QTest::addColumn<QString>("box");        // "title|text", %1: the log's name, %2: the program's; empty: none
         QTest::addColumn<QString>("status");     // of the log saved; empty: none
         QTest::addColumn<bool>("goesOn");        // a run is recorded afterwards
         using B = QMessageBox;
@@ -277,10 +313,18 @@ private slots:
                               "previous temperatures.";
         QTest::newRow("stop, Cancel") << "running" << "buttonStop" << QList<int>{B::Cancel}
                                       << "STOP|Do you want to stop the running program?" << "" << true;
+        QTest::newRow("start, Cancel") << "idle" << "buttonStart" << QList<int>{B::Cancel}
+                                       << "START|Do you want to start %2 program?" << "" << false;
+        QTest::newRow("stop refused, known code") << "running" << "buttonStop -1" << yes
+                                                  << "Error|Can't stop the running program." << "" << true;
         QTest::newRow("stop refused, unknown code") << "running" << "buttonStop -3" << yes
             << "Error|Can't stop the running program. Controller code: -3" << "" << true;
         QTest::newRow("start refused, known code") << "idle" << "buttonStart -2" << yes
                                                    << "Error|Can't start the program." << "" << false;
+        QTest::newRow("start refused, no such program") << "idle" << "buttonStart -4" << yes
+                                                        << "Error|Can't find the selected program." << "" << false;
+        QTest::newRow("start refused, empty program") << "idle" << "buttonStart -6" << yes
+                                                      << "Error|Can't find the selected program." << "" << false;
         QTest::newRow("start refused, unknown code") << "idle" << "buttonStart -9" << yes
             << "Error|Can't start the program. Controller code: -9" << "" << false;
         QTest::newRow("error, Save") << "running" << "bit 24" << QList<int>{B::Ok, B::Save}
@@ -313,7 +357,9 @@ private slots:
                                          && answerer->titles().contains("Vaporin - Error "), 10000);
         }
         const int boxesBefore = answerer->boxes.size();
-        const int stopsBefore = sim->receivedCommands().count("CMD_STOP\n");
+        const QRegularExpression command("^CMD_");
+        const int commandsBefore = sim->receivedCommands().filter(command).size();
+        const QString controlsBefore = controls(w).section(" | ", 1); // the running time aside
         const int logsBefore = logFiles().size();
         const QString target = action.section(' ', 0, 0);
         const int number = action.section(' ', 1).toInt(); // the refusal's code, or the bit
@@ -330,10 +376,14 @@ private slots:
             QVERIFY(waitForCommands("GET_DIGI\n", 2));
             QCOMPARE(answerer->boxes.size(), boxesBefore);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(boxShown(box.section('|', 1).replace("%1", name), box.section('|', 0, 0)), 10000);
+            const QString text = box.section('|', 1).replace("%1", name).replace(
+                "%2", child<QComboBox>(w, "comboBoxPrograms")->currentText());
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown(text, box.section('|', 0, 0)), 10000);
         }
-        QCOMPARE(sim->receivedCommands().count("CMD_STOP\n") - stopsBefore,
-                 int(target == "buttonStop" && answers.first() == QMessageBox::Yes));
+        QCOMPARE(sim->receivedCommands().filter(command).size() - commandsBefore,
+                 int(target.startsWith("button") && answers.first() == QMessageBox::Yes));
+        if (answers.first() == QMessageBox::Cancel)
+            QCOMPARE(controls(w).section(" | ", 1), controlsBefore);
         QCOMPARE(recording(), goesOn);
         QCOMPARE(!child<QWidget>(w, "buttonStop")->isHidden(), goesOn);
         QCOMPARE(RunJournal().journals().size(), int(goesOn)); // saved, or discarded on purpose
@@ -414,7 +464,60 @@ private slots:
         sim->unplug();
         QTRY_VERIFY_WITH_TIMEOUT(logAtRestart != "<no restart>", 15000);
         QVERIFY2(logAtRestart.contains("\nStatus: Connection lost\n"), logAtRestart.constData());
-        QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt"));
+        QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt", "Connecton Lost"));
+    }
+
+    // After a run the controller keeps reporting it finished. Once a failed
+    // read has emptied the program list, neither these reports nor the
+    // controller's ready state let anything be started.
+    void nothingCanBeStartedWhileNoProgramIsListed()
+    {
+        sim->setSpeed(1000);
+        MainWindow &w = openConnected();
+        const QString name = startRun();
+        QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt", "Success"), 15000);
+        sim->corruptChecksum(7, -1);
+        QTest::mouseClick(child<QWidget>(w, "buttonRefleshPrograms"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Error"), 10000);
+        QVERIFY(waitForCommands("GET_STAT\n", 3));
+        QCOMPARE(child<QComboBox>(w, "comboBoxPrograms")->count(), 0);
+        QCOMPARE(controls(w), "00:00:00 | off shown | off hidden | on shown | mixed");
+        w.askStartProgram();
+        QCOMPARE(answerer->titles().count("START"), 1);
+        QCOMPARE(sim->receivedCommands().filter("CMD_STAR").size(), 1);
+    }
+
+    // The controller ends the run with an error, and the connection is lost
+    // while the station asks whether to save: the restart's quit closes the
+    // question unanswered. That is no Discard: the journal stays, and the
+    // next start saves the run.
+    void restartWhileAskingToSaveKeepsTheRun()
+    {
+        openConnected();
+        const QString name = startRun();
+        QVERIFY(waitForCommands("GET_TEMP\n", 2));
+        link->manager.setRestartHandler([] { QCoreApplication::quit(); }); // the new process is left out
+        answerer->leaveBoxesOpen("Finished because of an error");
+        answerer->whenBoxShown([this](QMessageBox *box) {
+            if (box->windowTitle() == "Finished because of an error")
+                sim->unplug();
+        });
+        sim->setStatusBit(3, 24, true);
+        QTimer stuck; // should the restart never come
+        connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stuck.start(20000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(boxShown("Can't connect to the regulon", "Connecton Lost"));
+        QVERIFY(logFiles().isEmpty());
+        window.reset();
+        QCOMPARE(RunJournal().journals().size(), 1);
+
+        MainWindow next(&link->manager);
+        next.recoverInterruptedRuns();
+        QVERIFY(RunJournal().journals().isEmpty());
+        const QByteArray log = readFile(QDir(logs).filePath(name + ".txt"));
+        QVERIFY2(log.contains("\nStatus: Program stopped by error.\n") && log.endsWith("\t\n"), log.constData());
+        QVERIFY(answerer->titles().contains("Run Log Recovered"));
     }
 
     void portHeldByAnotherProgramIsReported()
@@ -500,6 +603,51 @@ private slots:
             QVERIFY(answerer->boxes.last().text.startsWith("The run log was NOT saved."));
             QVERIFY(!answerer->titles().contains("Cancelled"));
         }
+    }
+
+    // Saved elsewhere under a name typed without ".txt": the question about
+    // replacing a file names the file that is written, and No keeps it.
+    void savingElsewhereAsksBeforeReplacingALog_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // in the file dialog, in turn
+        QTest::addColumn<int>("answer");        // to the question about replacing
+        QTest::addColumn<QString>("written");
+        const int yes = QMessageBox::Yes;
+        const int no = QMessageBox::No;
+        QTest::newRow("no suffix, replaced") << QStringList{"old"} << yes << "old.txt";
+        QTest::newRow("no suffix, kept") << QStringList{"old", "other"} << no << "other.txt";
+        QTest::newRow("a dot of its own, replaced") << QStringList{"old.v2"} << yes << "old.v2.txt";
+        QTest::newRow("a dot of its own, kept") << QStringList{"old.v2", "other"} << no << "other.txt";
+    }
+    void savingElsewhereAsksBeforeReplacingALog()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, answer);
+        QFETCH(QString, written);
+        QTemporaryDir elsewhere;
+        for (const char *name : {"old.txt", "old.v2.txt"}) {
+            QFile old(elsewhere.filePath(name));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        const QString question = typed.first() + ".txt already exists.\nDo you want to replace it?";
+        answerer->handleDialogs([&](QWidget *dialog) {
+            if (!typed.isEmpty())
+                chooseFile(qobject_cast<QFileDialog *>(dialog), elsewhere.filePath(typed.takeFirst()));
+            return true;
+        });
+        answerer->answerBoxesTitled("Error", QMessageBox::Save);
+        answerer->answerBoxesTitled("Save Run Log", QMessageBox::StandardButton(answer));
+        CM::Program record;
+        record.status = "Successfully completed";
+        record.dataPoints.insert("00:00:01", "21.5");
+        const std::optional<QString> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
+        QCOMPARE(saved.value_or("<not saved>"), elsewhere.filePath(written));
+        QCOMPARE(readFile(*saved), RunLog::content(record));
+        QVERIFY(typed.isEmpty());
+        QCOMPARE(answerer->titles().count("Save Run Log"), 1);
+        QVERIFY(boxShown(question, "Save Run Log"));
+        for (const char *name : {"old.txt", "old.v2.txt"})
+            QCOMPARE(readFile(elsewhere.filePath(name)) == "old", written != name);
     }
 
     // A station killed at any moment of a run, also while it saves the

@@ -219,9 +219,11 @@ void MainWindow::clearProgramViews()
         chooser->clear();
         chooser->setEnabled(false);
     }
-    ui->buttonStart->setEnabled(false);
-    ui->buttonStop->setEnabled(false);
-    ui->buttonStop->hide();
+    if (currentStatus != CommunicationManager::Running) {
+        ui->buttonStart->setEnabled(false);
+        ui->buttonStop->setEnabled(false);
+        ui->buttonStop->hide();
+    }
     for (QWidget *editor : std::initializer_list<QWidget *>{ui->pushButtonAddAStep, ui->lineEditProgramName,
                                                             ui->pushButtonEdirProgramReset,
                                                             ui->pushButtonEdirProgramSave})
@@ -235,28 +237,32 @@ void MainWindow::on_programsReceived(QList<CommunicationManager::Program> progra
     disconnect(communicationManager, &CommunicationManager::gotPrograms, this, &MainWindow::on_programsReceived);
     ui->comboBoxPrograms->clear();
     ui->buttonRefleshPrograms->show();
-    // A failed read (already reported) leaves only the Home refresh usable.
-    if (programs.isEmpty()) {
-        ui->buttonRefleshPrograms->setEnabled(true);
-        return;
-    }
-
     ui->buttonRefleshPrograms->setEnabled(false);
     for (const CommunicationManager::Program &program : programs) {
         ui->comboBoxPrograms->addItem(program.name);
         ui->comboBoxProgramsEditTab->addItem(program.name);
         QCoreApplication::processEvents();
     }
-    ui->buttonRefleshPrograms->setEnabled(true);
-    ui->buttonRefleshProgramsEditTab->show();
+    if (!programs.isEmpty()) {
+        ui->buttonRefleshProgramsEditTab->show();
+        ui->comboBoxProgramsEditTab->setEnabled(true);
+        this->programs = programs;
+        editedSteps = programs.first().steps;
+        editedIndex = 1;
+        showEditedProgram(false);
+    }
+    // A run, also one adopted while the list came in, keeps its controls.
+    if (currentStatus == CommunicationManager::Running) {
+        setRunControls(CommunicationManager::Running);
+        return;
+    }
+    // A failed read (already reported) leaves only the Home refresh usable.
+    if (programs.isEmpty()) {
+        ui->buttonRefleshPrograms->setEnabled(true);
+        return;
+    }
     setRunControls(CommunicationManager::Idle);
     ui->buttonStart->setEnabled(false);
-    ui->comboBoxPrograms->setEnabled(true);
-    ui->comboBoxProgramsEditTab->setEnabled(true);
-    this->programs = programs;
-    editedSteps = programs.first().steps;
-    editedIndex = 1;
-    showEditedProgram(false);
 }
 
 void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
@@ -326,6 +332,8 @@ void MainWindow::on_buttonStop_clicked()
 
 void MainWindow::askStartProgram()
 {
+    if (!programChosen())
+        return;
     const auto answer = QMessageBox::question(
         this, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -450,13 +458,18 @@ void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QSt
     makeLogName();
 }
 
-std::optional<QString> MainWindow::saveRunRecord(QString result)
+void MainWindow::completeRunRecord(const QString &result)
 {
     runRecord.status = result;
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
     runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(clock()));
     journal.recordFields(runRecord);
+}
+
+std::optional<QString> MainWindow::saveRunRecord(QString result)
+{
+    completeRunRecord(result);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
     const QString logName = ui->lineEditLogName->text();
@@ -515,16 +528,24 @@ void MainWindow::setRunControls(int status)
     default:
         return;
     }
-    for (QWidget *widget : std::initializer_list<QWidget *>{ui->comboBoxPrograms, ui->groupBox_2, ui->groupBox_3})
-        widget->setEnabled(editable);
+    ui->groupBox_2->setEnabled(editable);
+    ui->groupBox_3->setEnabled(editable);
     ui->tabWidget->setTabEnabled(1, editable);
+    // Nothing to choose while no program is listed (after a failed read);
+    // the ready state enables Start only with a chooser to start from.
+    ui->comboBoxPrograms->setEnabled(editable && programChosen());
+}
+
+bool MainWindow::programChosen() const
+{
+    return ui->comboBoxPrograms->currentIndex() >= 0;
 }
 
 void MainWindow::digiUpdate(CommunicationManager::DigiStatus status)
 {
     using CM = CommunicationManager;
     const auto readyToStart = [this] {
-        setButtonState(ui->buttonStart, true, true);
+        setButtonState(ui->buttonStart, programChosen(), true);
         setButtonState(ui->buttonStop, true, false);
     };
     switch (status) {
@@ -568,16 +589,21 @@ void MainWindow::programError(QString title, QString message)
         QMessageBox::warning(this, title, message, QMessageBox::Ok);
         return;
     }
-    // The controller ended the run with an error.
+    // The controller ended the run with an error; the journal knows it
+    // before the user is asked, in case no answer ever comes.
     digiUpdate(CommunicationManager::DigiRunEnded);
+    completeRunRecord(tr(textStoppedByError));
     QMessageBox::warning(this, title, message, QMessageBox::Ok);
     QMessageBox question(QMessageBox::Question, tr("Finished because of an error"),
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    if (question.exec() == QMessageBox::Save)
+    const int answer = question.exec();
+    if (answer == QMessageBox::Save)
         endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
-    else
+    else if (answer == QMessageBox::Discard)
         journal.remove(); // discarded on purpose
+    else
+        journal.close(); // unanswered, as when a restart quits: the next start saves it
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -617,7 +643,9 @@ void MainWindow::on_toolButtonRefreshLogName_clicked()
 
 void MainWindow::on_comboBoxPrograms_currentIndexChanged(QString)
 {
-    makeLogName();
+    // A list arriving during a run must not part the log from its journal.
+    if (currentStatus != CommunicationManager::Running)
+        makeLogName();
 }
 
 void MainWindow::on_buttonRefleshPrograms_clicked()

@@ -131,6 +131,11 @@ private:
     // open is recorded or ends the run twice.
     void beginRun();
     void recordSample(float celsius);
+    // Gives the run record its result, versions and finish time, also in
+    // the journal.
+    void completeRunRecord(const QString &result);
+    // Whether the program chooser shows a program to start.
+    bool programChosen() const;
     void endRun(const QString &result, QMessageBox::Icon icon, const QString &title, const QString &savedText,
                 const QString &unsavedText = QString());
 

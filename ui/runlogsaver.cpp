@@ -28,12 +28,30 @@ std::optional<QString> RunLogSaver::save(QWidget *parent, const CommunicationMan
             QMessageBox::Save | QMessageBox::Discard, QMessageBox::Save);
         if (answer != QMessageBox::Save)
             return std::nullopt;
-        QString chosen = QFileDialog::getSaveFileName(parent, tr("Save Run Log"), proposal, tr("Run logs (*.txt)"));
-        if (chosen.isEmpty())
+        // The dialog adds the suffix before it asks about replacing a file,
+        // so that its question is about the file written. Native dialogs
+        // may ask about the name as typed and get the suffix only after.
+        QFileDialog dialog(parent, tr("Save Run Log"), proposal, tr("Run logs (*.txt)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             continue; // back to the choice between another place and giving up
-        if (!chosen.endsWith(QLatin1String(".txt")))
-            chosen += QLatin1String(".txt");
+        QString chosen = dialog.selectedFiles().first();
         proposal = chosen;
+        // The dialog adds nothing to a name with a dot of its own (nor to a
+        // typed path with a dot in a folder's name): then the suffix and the
+        // question are ours.
+        if (!chosen.endsWith(QLatin1String(".txt"))) {
+            chosen += QLatin1String(".txt");
+            if (QFileInfo::exists(chosen)
+                && QMessageBox::warning(parent, dialog.windowTitle(),
+                                        tr("%1 already exists.\nDo you want to replace it?")
+                                            .arg(QFileInfo(chosen).fileName()),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                    != QMessageBox::Yes)
+                continue;
+        }
         attempt = RunLog::writeRunLog(record, chosen);
     }
     return attempt.fileName;
