@@ -11,6 +11,16 @@
 
 namespace ReportFormat {
 
+QString orUnknown(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("unknown") : text;
+}
+
+QString separator()
+{
+    return QStringLiteral(" \u00b7 ");
+}
+
 QString temperature(double celsius)
 {
     QString text = QString::number(celsius, 'f', 2);
@@ -49,11 +59,13 @@ QString utcOffset(int seconds)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString instant(const QDateTime &time)
+QString instant(const QDateTime &time, bool withSeconds)
 {
     if (!time.isValid())
         return QStringLiteral("unknown");
-    return QLocale::c().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char(' ')
+    return QLocale::c().toString(time, withSeconds ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
+                                                   : QStringLiteral("yyyy-MM-dd HH:mm"))
+        + QLatin1Char(' ')
         + utcOffset(time.offsetFromUtc());
 }
 

@@ -12,6 +12,12 @@ class QString;
 // follow the system locale, so a record reads the same on every station.
 namespace ReportFormat {
 
+// What a record shows for a field nobody filled: "unknown".
+QString orUnknown(const QString &text);
+
+// Between the parts of a line of details: " · ".
+QString separator();
+
 // A temperature with one or two decimals, as many as it needs: "121.0",
 // "120.75".
 QString temperature(double celsius);
@@ -30,8 +36,9 @@ QString duration(qint64 ms);
 QString utcOffset(int seconds);
 
 // Date and time as the instant's own wall clock with its offset:
-// "2024-03-05 14:07:09 UTC+01:00"; "unknown" for an invalid time.
-QString instant(const QDateTime &time);
+// "2024-03-05 14:07:09 UTC+01:00" ("2024-03-05 14:07 UTC+01:00" without
+// seconds); "unknown" for an invalid time.
+QString instant(const QDateTime &time, bool withSeconds = true);
 
 // "20 min at 121.0 °C, 5 min at 60.0 °C"; "unknown" for no steps.
 QString steps(const QList<CommunicationManager::ProgramStep> &steps);
