@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -241,6 +242,19 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("CYCLES PASS FAIL NOT EVALUATED RELEASED REJECTED QUARANTINED "
                                               "NOT RELEASED 70 24 23 23 52 0 0 18")),
                  qPrintable(text.left(600)));
+    }
+
+    // A printer after its dialog gets the same pages, on its own paper.
+    void printsOnAPrinter()
+    {
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        QVERIFY(CycleReport::write(printer, report(cycle(1000))));
+        QVERIFY(numbersEveryPage(file));
+        QVERIFY(pdfText(file, 1, 1).contains(entryHash));
     }
 
     void unwritableFileIsReported()
