@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/cycleverdict.h"
+
 #include <QSettings>
 #include <QString>
 
@@ -17,4 +19,13 @@ public:
 
     // Empty when the key is absent.
     QString language() const;
+
+    // The verdict's tolerances in kelvin; a value that is absent, not a
+    // number or negative counts as the default.
+    CycleVerdict::Band verdictBand() const;
+    void setVerdictBand(const CycleVerdict::Band &band);
+
+    // The clinic that the reports name; empty when the key is absent.
+    QString clinicName() const;
+    void setClinicName(const QString &name);
 };

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// One entry of a cycle's release history: who decided what about the load
+// and on which evidence. Entries are only ever appended; a later result
+// (the biological indicator's, a day on) is a new entry.
+struct Release {
+    enum class ChemicalIndicator { Passed, Failed, NotUsed };
+    enum class BiologicalIndicator { Pending, Negative, Positive, NotUsed };
+    enum class Decision { Released, Rejected, Quarantined };
+
+    QString operatorName;
+    QString load; // what the load held
+    QString lot;  // lot number
+    ChemicalIndicator chemicalIndicator = ChemicalIndicator::NotUsed;
+    BiologicalIndicator biologicalIndicator = BiologicalIndicator::NotUsed;
+    // Nobody decided yet: the load stays where it cannot be used.
+    Decision decision = Decision::Quarantined;
+    QString comment;
+    QDateTime at; // with its UTC offset
+    QString osUser;
+    QString station; // host name
+
+    // The text on screen ("Not used") and the command line's keyword
+    // ("unused") of a value.
+    template <typename E>
+    static QString text(E value);
+    template <typename E>
+    static QString keyword(E value);
+    // Either form, in any case and with blanks around; nothing for any
+    // other text.
+    template <typename E>
+    static std::optional<E> parse(const QString &text);
+};
+
+namespace ReleaseChoices {
+
+template <typename E>
+struct Choice {
+    E value;
+    const char *keyword;
+    const char *text;
+};
+
+// In the order a form offers them.
+inline constexpr Choice<Release::ChemicalIndicator> chemicalIndicators[] = {
+    {Release::ChemicalIndicator::Passed, "passed", "Passed"},
+    {Release::ChemicalIndicator::Failed, "failed", "Failed"},
+    {Release::ChemicalIndicator::NotUsed, "unused", "Not used"},
+};
+inline constexpr Choice<Release::BiologicalIndicator> biologicalIndicators[] = {
+    {Release::BiologicalIndicator::Pending, "pending", "Pending"},
+    {Release::BiologicalIndicator::Negative, "negative", "Negative"},
+    {Release::BiologicalIndicator::Positive, "positive", "Positive"},
+    {Release::BiologicalIndicator::NotUsed, "unused", "Not used"},
+};
+inline constexpr Choice<Release::Decision> decisions[] = {
+    {Release::Decision::Released, "released", "Released"},
+    {Release::Decision::Rejected, "rejected", "Rejected"},
+    {Release::Decision::Quarantined, "quarantined", "Quarantined"},
+};
+
+inline const auto &of(Release::ChemicalIndicator) { return chemicalIndicators; }
+inline const auto &of(Release::BiologicalIndicator) { return biologicalIndicators; }
+inline const auto &of(Release::Decision) { return decisions; }
+
+template <typename E>
+const Choice<E> &find(E value)
+{
+    for (const Choice<E> &choice : of(E()))
+        if (choice.value == value)
+            return choice;
+    return of(E())[0]; // every enumerator is in its table
+}
+
+} // namespace ReleaseChoices
+
+template <typename E>
+QString Release::text(E value)
+{
+    return QString::fromLatin1(ReleaseChoices::find(value).text);
+}
+
+template <typename E>
+QString Release::keyword(E value)
+{
+    return QString::fromLatin1(ReleaseChoices::find(value).keyword);
+}
+
+template <typename E>
+std::optional<E> Release::parse(const QString &text)
+{
+    const QString t = text.trimmed();
+    for (const ReleaseChoices::Choice<E> &choice : ReleaseChoices::of(E()))
+        if (t.compare(QLatin1String(choice.keyword), Qt::CaseInsensitive) == 0
+            || t.compare(QLatin1String(choice.text), Qt::CaseInsensitive) == 0)
+            return choice.value;
+    return std::nullopt;
+}

@@ -1,0 +1,400 @@
+#include "reports/cyclereport.h"
+
+#include "reports/cyclecurve.h"
+#include "reports/reportformat.h"
+#include "reports/reportpainter.h"
+
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+using Style = ReportPainter::Style;
+using ReportFormat::orUnknown;
+
+// Heights and widths in millimetres.
+constexpr double sectionGap = 5.0;
+constexpr double cellHeight = 9.5;
+constexpr double verdictPadding = 2.5;
+constexpr double curveHeight = 72.0;
+constexpr double integrityHeight = 24.0;
+constexpr double releaseGap = 2.0;
+constexpr double sampleGroupWidth = 25.0;
+
+QString cycleNumberText(const Cycle &c)
+{
+    return c.cycleNumber < 0 ? QStringLiteral("unknown") : QString::number(c.cycleNumber);
+}
+
+QString programText(const Cycle &c)
+{
+    const QString name = orUnknown(c.programName);
+    return c.programNumber > 0 ? QStringLiteral("%1 (no. %2)").arg(name).arg(c.programNumber) : name;
+}
+
+QString originText(const Cycle &c)
+{
+    QString text;
+    switch (c.origin) {
+    case Cycle::Origin::Recorded:
+        text = QStringLiteral("recorded by the station");
+        break;
+    case Cycle::Origin::Recovered:
+        text = QStringLiteral("recovered from the journal");
+        break;
+    case Cycle::Origin::Imported:
+        text = QStringLiteral("imported from a run log");
+        break;
+    }
+    return c.adopted ? text + QStringLiteral(", adopted run") : text;
+}
+
+QString durationText(const Cycle &c)
+{
+    if (!c.started.isValid() || !c.finished.isValid())
+        return QStringLiteral("unknown");
+    return ReportFormat::duration(c.started.msecsTo(c.finished));
+}
+
+QString kelvin(double k)
+{
+    return ReportFormat::temperature(k) + QStringLiteral(" K");
+}
+
+// The verdict's numbers, for the line under its reason.
+QString verdictFigures(const CycleVerdict &v)
+{
+    QStringList parts;
+    if (v.holdKnown) {
+        parts << QStringLiteral("hold %1 for %2 min").arg(ReportFormat::celsius(v.hold.celsius)).arg(v.hold.minutes)
+              << QStringLiteral("band %1 to %2 (\u2212%3, +%4)")
+                     .arg(ReportFormat::temperature(v.bandLow()), ReportFormat::celsius(v.bandHigh()),
+                          kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
+        if (!v.longestStretch.isEmpty())
+            parts << QStringLiteral("longest stretch in the band %1 to %2, %3")
+                         .arg(ReportFormat::elapsed(v.longestStretch.startMs),
+                              ReportFormat::elapsed(v.longestStretch.endMs),
+                              ReportFormat::duration(v.longestStretch.durationMs()));
+        if (v.lowestInHold && v.highestInHold)
+            parts << QStringLiteral("in the hold lowest %1 at %2, highest %3 at %4")
+                         .arg(ReportFormat::celsius(v.lowestInHold->celsius),
+                              ReportFormat::elapsed(v.lowestInHold->elapsedMs),
+                              ReportFormat::celsius(v.highestInHold->celsius),
+                              ReportFormat::elapsed(v.highestInHold->elapsedMs));
+    } else {
+        parts << QStringLiteral("tolerances \u2212%1, +%2")
+                     .arg(kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
+    }
+    return parts.join(ReportFormat::separator());
+}
+
+QString releaseHeadline(const Release &r)
+{
+    return QStringLiteral("%1 by %2").arg(Release::text(r.decision), orUnknown(r.operatorName));
+}
+
+QString releaseDetails(const Release &r)
+{
+    QStringList parts{
+        QStringLiteral("chemical indicator: %1").arg(Release::text(r.chemicalIndicator)),
+        QStringLiteral("biological indicator: %1").arg(Release::text(r.biologicalIndicator)),
+    };
+    if (!r.load.isEmpty())
+        parts << QStringLiteral("load: %1").arg(r.load);
+    if (!r.lot.isEmpty())
+        parts << QStringLiteral("lot: %1").arg(r.lot);
+    parts << QStringLiteral("entered by %1 on %2").arg(orUnknown(r.osUser), orUnknown(r.station));
+    return parts.join(ReportFormat::separator());
+}
+
+// Draws the report; every height is measured before the first page is
+// drawn, so that the page count is known for the footers.
+class Writer
+{
+public:
+    Writer(QPagedPaintDevice &device, const CycleReportData &data)
+        : page(device), data(data), c(data.cycle), v(data.verdict)
+    {
+        stepsHeight = page.wrappedHeight(Style::Body, ReportFormat::steps(c.steps), page.width());
+        // Room for the longest result, so that every verdict lays out alike.
+        verdictLabelWidth =
+            page.textWidth(Style::Result, CycleVerdict::resultText(CycleVerdict::Result::NotEvaluated)) + 9;
+        reasonWidth = page.width() - verdictLabelWidth - 2 * verdictPadding;
+        verdictHeight = page.wrappedHeight(Style::Body, v.reason, reasonWidth) + 1
+            + page.wrappedHeight(Style::Small, verdictFigures(v), reasonWidth) + 2 * verdictPadding;
+        verdictHeight = qMax(verdictHeight, page.lineHeight(Style::Result) + 2 * verdictPadding);
+        for (const Release &r : data.releases)
+            releaseHeights << qMin(releaseHeight(r), page.height() - 2 * headingHeight());
+
+        // Release entries that do not fit on page 1 continue on pages of
+        // their own, in their order.
+        double room = releaseBottom() - releaseTop() - headingHeight() - page.lineHeight(Style::Small);
+        for (int i = 0; i < releaseHeights.size(); ++i) {
+            if (releaseHeights[i] > room) {
+                releasePageStarts << i;
+                room = page.height() - headingHeight() - page.lineHeight(Style::Small);
+            }
+            room -= releaseHeights[i] + releaseGap;
+        }
+
+        rowHeight = page.lineHeight(Style::Small) * 1.15;
+        groups = qMax(1, int(page.width() / sampleGroupWidth));
+        rowsPerPage = qMax(1, int((page.height() - sampleTableTop()) / rowHeight));
+        const int perPage = rowsPerPage * groups;
+        samplePages = (c.samples.size() + perPage - 1) / perPage;
+    }
+
+    bool write()
+    {
+        const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
+        const QString footer = QStringList{QStringLiteral("Controller %1").arg(orUnknown(c.controllerSerial)),
+                                           QStringLiteral("cycle %1").arg(cycleNumberText(c)),
+                                           QStringLiteral("report generated %1").arg(ReportFormat::instant(generated))}
+                                   .join(ReportFormat::separator());
+        if (!page.begin(1 + releasePageStarts.size() + samplePages, footer))
+            return false;
+        drawFirstPage();
+        for (int i = 0; i < releasePageStarts.size(); ++i) {
+            page.newPage();
+            const int end = i + 1 < releasePageStarts.size() ? releasePageStarts[i + 1] : data.releases.size();
+            drawReleases(0, QStringLiteral("Release history (continued)"), releasePageStarts[i], end);
+        }
+        for (int i = 0; i < samplePages; ++i) {
+            page.newPage();
+            drawSamples(i);
+        }
+        return page.end();
+    }
+
+private:
+    double headingHeight() const { return page.sectionHeadingHeight(); }
+    double heading(double y, const QString &title, const QString &aside = QString())
+    {
+        return page.sectionHeading(y, title, aside);
+    }
+    double identificationTop() const { return page.pageHeaderHeight() + sectionGap; }
+    double verdictTop() const
+    {
+        return identificationTop() + headingHeight() + 3 * cellHeight + page.lineHeight(Style::Label) + stepsHeight
+            + sectionGap;
+    }
+    double curveTop() const { return verdictTop() + headingHeight() + verdictHeight + sectionGap; }
+    double releaseTop() const { return curveTop() + headingHeight() + curveHeight + sectionGap; }
+    double releaseBottom() const { return page.height() - integrityHeight - sectionGap; }
+    double sampleTableTop() const { return headingHeight() + page.lineHeight(Style::Small) + 2 + rowHeight * 1.3; }
+
+    double releaseHeight(const Release &r) const
+    {
+        const double width = page.width() - 4;
+        double h = page.lineHeight(Style::Bold) + page.wrappedHeight(Style::Small, releaseDetails(r), width);
+        if (!r.comment.isEmpty())
+            h += page.wrappedHeight(Style::Small, QStringLiteral("Comment: ") + r.comment, width);
+        return h + 1.5;
+    }
+
+    void cell(double x, double y, double width, const QString &label, const QString &value,
+              Style style = Style::Body)
+    {
+        const double labelHeight = page.lineHeight(Style::Label);
+        page.text(QRectF(x, y, width - 2, labelHeight), Style::Label, label.toUpper(), Qt::AlignLeft | Qt::AlignTop,
+                  ReportPainter::muted);
+        page.text(QRectF(x, y + labelHeight, width - 2, page.lineHeight(style)), style, value);
+    }
+
+    void drawFirstPage()
+    {
+        const double w = page.width();
+        page.pageHeader(data.clinicName, QStringLiteral("Sterilisation cycle record"),
+                        QStringLiteral("Cycle %1").arg(cycleNumberText(c)),
+                        QStringLiteral("Controller %1").arg(orUnknown(c.controllerSerial)));
+
+        double y = heading(identificationTop(), QStringLiteral("Cycle"));
+        const double col = w / 3;
+        cell(0, y, col, QStringLiteral("Controller serial number"), orUnknown(c.controllerSerial));
+        cell(col, y, col, QStringLiteral("Program"), programText(c));
+        cell(2 * col, y, col, QStringLiteral("Cycle number"), cycleNumberText(c));
+        y += cellHeight;
+        cell(0, y, col, QStringLiteral("Started"), ReportFormat::instant(c.started));
+        cell(col, y, col, QStringLiteral("Finished"), ReportFormat::instant(c.finished));
+        cell(2 * col, y, col, QStringLiteral("Duration"), durationText(c));
+        y += cellHeight;
+        cell(0, y, col, QStringLiteral("Status"), orUnknown(c.status), Style::Bold);
+        cell(col, y, col, QStringLiteral("Entry"), originText(c));
+        cell(2 * col, y, col, QStringLiteral("Station"), orUnknown(c.station));
+        y += cellHeight;
+        page.text(QRectF(0, y, w, page.lineHeight(Style::Label)), Style::Label, QStringLiteral("PROGRAM STEPS"),
+                  Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+        page.wrapped({0, y + page.lineHeight(Style::Label)}, w, Style::Body, ReportFormat::steps(c.steps));
+
+        drawVerdict(heading(verdictTop(), QStringLiteral("Verdict")));
+
+        const QString samplesText = QStringLiteral("%1 samples").arg(QLocale::c().toString(c.samples.size()));
+        y = heading(curveTop(), QStringLiteral("Temperature curve"),
+                    v.holdKnown ? samplesText + QStringLiteral("; the band shaded over the hold, its longest "
+                                                               "stretch marked at the bottom")
+                                : samplesText);
+        // The whole run beside the hold in detail, where a dip of a tenth shows.
+        const QRectF curveBox(0, y + 1, w, curveHeight - 1);
+        const std::optional<CycleCurve::View> detail = CycleCurve::holdDetail(v);
+        const double split = detail ? w * 0.58 : w;
+        CycleCurve::draw(page, curveBox.adjusted(0, 0, split - w, 0), c.samples, v, CycleCurve::wholeRun(c.samples, v));
+        if (detail)
+            CycleCurve::draw(page, curveBox.adjusted(split + 2, 0, 0, 0), c.samples, v, *detail);
+
+        const int onFirst = releasePageStarts.isEmpty() ? data.releases.size() : releasePageStarts.first();
+        drawReleases(releaseTop(), QStringLiteral("Release"), 0, onFirst);
+        drawIntegrity(page.height() - integrityHeight);
+    }
+
+    void drawVerdict(double y)
+    {
+        const QColor color = ReportPainter::verdictColor(v.result);
+        const QRectF box(0, y + 0.5, page.width(), verdictHeight);
+        page.fill(box, ReportPainter::shade);
+        page.fill(QRectF(box.topLeft(), QSizeF(1.5, box.height())), color);
+        page.text(QRectF(box.left() + 4, box.top() + verdictPadding, verdictLabelWidth - 4,
+                         page.lineHeight(Style::Result)),
+                  Style::Result, CycleVerdict::resultText(v.result), Qt::AlignLeft | Qt::AlignTop, color);
+        const double x = box.left() + verdictLabelWidth;
+        const double h = page.wrapped({x, box.top() + verdictPadding}, reasonWidth, Style::Body, v.reason);
+        page.wrapped({x, box.top() + verdictPadding + h + 1}, reasonWidth, Style::Small, verdictFigures(v),
+                     ReportPainter::muted);
+    }
+
+    void drawReleases(double y, const QString &title, int from, int to)
+    {
+        y = heading(y, title,
+                    data.releases.isEmpty()      ? QString()
+                    : data.releases.size() == 1 ? QStringLiteral("1 entry")
+                                                : QStringLiteral("%1 entries, oldest first").arg(data.releases.size()));
+        if (data.releases.isEmpty()) {
+            page.text(QRectF(0, y + 1, page.width(), page.lineHeight(Style::Bold)), Style::Bold,
+                      QStringLiteral("not released"), Qt::AlignLeft | Qt::AlignTop, ReportPainter::notEvaluated);
+            return;
+        }
+        const double w = page.width() - 4;
+        for (int i = from; i < to; ++i) {
+            const Release &r = data.releases[i];
+            const double top = y + 1;
+            const bool latest = i == data.releases.size() - 1;
+            page.fill(QRectF(0, top, 0.8, releaseHeights[i] - 1.5),
+                      latest ? ReportPainter::accent : ReportPainter::rule);
+            page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Bold,
+                      releaseHeadline(r) + (latest ? QStringLiteral("  (current)") : QString()));
+            page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Small, ReportFormat::instant(r.at),
+                      Qt::AlignRight | Qt::AlignTop, ReportPainter::muted);
+            // An entry longer than a page (a comment of many lines) is cut
+            // off at the height it was given.
+            const double bottom = top + releaseHeights[i] - 1.5;
+            double line = top + page.lineHeight(Style::Bold);
+            line += page.wrapped({3, line}, w, Style::Small, releaseDetails(r), ReportPainter::muted, bottom - line);
+            if (!r.comment.isEmpty())
+                page.wrapped({3, line}, w, Style::Small, QStringLiteral("Comment: ") + r.comment, ReportPainter::ink,
+                             bottom - line);
+            y += releaseHeights[i] + releaseGap;
+        }
+        if (to < data.releases.size())
+            page.text(QRectF(0, y, page.width(), page.lineHeight(Style::Small)), Style::Small,
+                      QStringLiteral("Continued on page %1").arg(page.page() + 1), Qt::AlignLeft | Qt::AlignTop,
+                      ReportPainter::muted);
+    }
+
+    void drawIntegrity(double y)
+    {
+        y = heading(y, QStringLiteral("Integrity"));
+        const double labelWidth = 38;
+        const auto row = [&](const QString &label, const QString &value, Style style) {
+            page.text(QRectF(0, y, labelWidth, page.lineHeight(style)), Style::Small, label,
+                      Qt::AlignLeft | Qt::AlignVCenter, ReportPainter::muted);
+            page.text(QRectF(labelWidth, y, page.width() - labelWidth, page.lineHeight(style)), style, value,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+            y += page.lineHeight(style) + 0.4;
+        };
+        row(QStringLiteral("Versions"),
+            QStringLiteral("station software %1, controller firmware %2")
+                .arg(orUnknown(c.softwareVersion), orUnknown(c.firmwareVersion)),
+            Style::Small);
+        row(QStringLiteral("Run log"), c.logPath.isEmpty() ? QStringLiteral("none") : c.logPath, Style::Small);
+        row(QStringLiteral("Run log SHA-256"), c.logSha256.isEmpty() ? QStringLiteral("none") : c.logSha256,
+            Style::Mono);
+        row(QStringLiteral("Register entry hash"),
+            c.entryHash.isEmpty() ? QStringLiteral("not entered in the register") : c.entryHash, Style::Mono);
+    }
+
+    void drawSamples(int pageIndex)
+    {
+        const double w = page.width();
+        heading(0, QStringLiteral("Samples"),
+                QStringLiteral("Cycle %1, controller %2").arg(cycleNumberText(c), orUnknown(c.controllerSerial)));
+        page.text(QRectF(0, headingHeight() + 0.5, w, page.lineHeight(Style::Small)), Style::Small,
+                  QStringLiteral("All %1 samples: time since the recording began (h:mm:ss) and chamber "
+                                 "temperature (\u00b0C), down each column")
+                      .arg(QLocale::c().toString(c.samples.size())),
+                  Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+
+        const int first = pageIndex * rowsPerPage * groups;
+        const int count = qMin(rowsPerPage * groups, c.samples.size() - first);
+        const int rows = qMin(rowsPerPage, count);
+        const double groupWidth = w / groups;
+        const double top = sampleTableTop();
+        const double headTop = top - rowHeight * 1.3;
+
+        // Every other band of five rows shaded, to guide the eye across.
+        for (int band = 5; band < rows; band += 10)
+            page.fill(QRectF(0, top + band * rowHeight, w, qMin(5, rows - band) * rowHeight), ReportPainter::shade);
+        for (int g = 0; g < groups && g * rows < count; ++g) {
+            const double x = g * groupWidth;
+            page.text(QRectF(x, headTop, groupWidth * 0.55, rowHeight), Style::SmallBold, QStringLiteral("Time"),
+                      Qt::AlignRight | Qt::AlignVCenter, ReportPainter::accent);
+            page.text(QRectF(x + groupWidth * 0.55, headTop, groupWidth * 0.4, rowHeight), Style::SmallBold,
+                      QStringLiteral("\u00b0C"), Qt::AlignRight | Qt::AlignVCenter, ReportPainter::accent);
+            if (g > 0)
+                page.line({x, headTop}, {x, top + rows * rowHeight}, 0.1, ReportPainter::rule);
+        }
+        page.line({0, top - 0.3}, {w, top - 0.3}, 0.2, ReportPainter::muted);
+
+        for (int i = 0; i < count; ++i) {
+            const CycleSample &s = c.samples[first + i];
+            const double x = (i / rows) * groupWidth;
+            const double y = top + (i % rows) * rowHeight;
+            page.text(QRectF(x, y, groupWidth * 0.55, rowHeight), Style::Small, ReportFormat::elapsed(s.elapsedMs),
+                      Qt::AlignRight | Qt::AlignVCenter);
+            page.text(QRectF(x + groupWidth * 0.55, y, groupWidth * 0.4, rowHeight), Style::Small,
+                      QString::number(s.celsius, 'f', 2), Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+
+    ReportPainter page;
+    const CycleReportData &data;
+    const Cycle &c;
+    const CycleVerdict &v;
+    double stepsHeight = 0;
+    double verdictLabelWidth = 0;
+    double reasonWidth = 0;
+    double verdictHeight = 0;
+    QList<double> releaseHeights;
+    QList<int> releasePageStarts; // the first release of each continuation page
+    double rowHeight = 0;
+    int groups = 1;
+    int rowsPerPage = 1;
+    int samplePages = 0;
+};
+
+} // namespace
+
+bool CycleReport::write(QPagedPaintDevice &device, const CycleReportData &data)
+{
+    return Writer(device, data).write();
+}
+
+bool CycleReport::writePdf(const QString &fileName, const CycleReportData &data, QString *error)
+{
+    const QString title = QStringLiteral("Cycle %1, controller %2")
+                              .arg(cycleNumberText(data.cycle), orUnknown(data.cycle.controllerSerial));
+    return ReportPainter::writePdf(
+        fileName, title, QPageLayout::Portrait,
+        [&](QPagedPaintDevice &device) { return write(device, data); }, error);
+}

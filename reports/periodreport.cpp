@@ -1,0 +1,234 @@
+#include "reports/periodreport.h"
+
+#include "reports/reportformat.h"
+#include "reports/reportpainter.h"
+
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+using Style = ReportPainter::Style;
+using Result = CycleVerdict::Result;
+
+constexpr double sectionGap = 5.0;
+constexpr double tileHeight = 13.0;
+
+// The table's columns: title, share of the width, alignment.
+struct Column {
+    const char *title;
+    double share;
+    Qt::Alignment align;
+};
+constexpr std::array<Column, 8> columns{{
+    {"No.", 0.035, Qt::AlignRight},
+    {"Started", 0.165, Qt::AlignLeft},
+    {"Controller", 0.09, Qt::AlignLeft},
+    {"Cycle", 0.05, Qt::AlignRight},
+    {"Program", 0.135, Qt::AlignLeft},
+    {"Status", 0.155, Qt::AlignLeft},
+    {"Verdict", 0.105, Qt::AlignLeft},
+    {"Latest release", 0.265, Qt::AlignLeft},
+}};
+constexpr int programColumn = 4;
+constexpr int verdictColumn = 6;
+
+QString periodText(const PeriodReportData &data)
+{
+    const auto day = [](const QDate &d) {
+        return d.isValid() ? QLocale::c().toString(d, QStringLiteral("yyyy-MM-dd")) : QStringLiteral("\u2026");
+    };
+    return QStringLiteral("%1 to %2").arg(day(data.from), day(data.to));
+}
+
+QString releaseText(const std::optional<Release> &r)
+{
+    if (!r)
+        return QStringLiteral("not released");
+    QStringList parts{Release::text(r->decision)};
+    if (!r->operatorName.isEmpty())
+        parts << r->operatorName;
+    if (r->at.isValid())
+        parts << QLocale::c().toString(r->at, QStringLiteral("yyyy-MM-dd"));
+    return parts.join(ReportFormat::separator());
+}
+
+class Writer
+{
+public:
+    Writer(QPagedPaintDevice &device, const PeriodReportData &data) : page(device), data(data)
+    {
+        rowHeight = page.lineHeight(Style::Small) * 1.45;
+        reasonHeight = page.lineHeight(Style::Small);
+        // Rows flow onto as many pages as they need; the first page also
+        // carries the summary.
+        double y = firstTableTop() + rowHeight;
+        for (int i = 0; i < data.cycles.size(); ++i) {
+            const double h = height(data.cycles[i]);
+            if (y + h > page.height() && y > tableTop(pageStarts.size() + 1) + rowHeight) {
+                pageStarts << i;
+                y = tableTop(pageStarts.size() + 1) + rowHeight;
+            }
+            y += h;
+        }
+    }
+
+    bool write()
+    {
+        const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
+        const QString footer = QStringList{QStringLiteral("Period report %1").arg(periodText(data)),
+                                           QStringLiteral("%1 cycles").arg(data.cycles.size()),
+                                           QStringLiteral("generated %1").arg(ReportFormat::instant(generated))}
+                                   .join(ReportFormat::separator());
+        if (!page.begin(1 + pageStarts.size(), footer))
+            return false;
+        page.pageHeader(data.clinicName, QStringLiteral("Cycle register: period report"), periodText(data),
+                        QStringLiteral("Report generated %1").arg(ReportFormat::instant(generated)));
+        drawSummary(page.pageHeaderHeight() + sectionGap);
+        const int firstEnd = pageStarts.isEmpty() ? data.cycles.size() : pageStarts.first();
+        drawTable(firstTableTop(), 0, firstEnd);
+        if (data.cycles.isEmpty())
+            page.text(QRectF(0, firstTableTop() + rowHeight + 2, page.width(), rowHeight), Style::Body,
+                      QStringLiteral("No cycles in this period."), Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+        for (int p = 0; p < pageStarts.size(); ++p) {
+            page.newPage();
+            const int end = p + 1 < pageStarts.size() ? pageStarts[p + 1] : data.cycles.size();
+            const double top = page.sectionHeading(0, QStringLiteral("Cycles %1 (continued)").arg(periodText(data)));
+            drawTable(top, pageStarts[p], end);
+        }
+        return page.end();
+    }
+
+private:
+    double firstTableTop() const
+    {
+        return page.pageHeaderHeight() + sectionGap + page.sectionHeadingHeight() + tileHeight + sectionGap
+            + page.sectionHeadingHeight();
+    }
+    double tableTop(int pageNumber) const
+    {
+        return pageNumber == 1 ? firstTableTop() : page.sectionHeadingHeight();
+    }
+
+    double height(const PeriodReportEntry &e) const
+    {
+        return e.verdict.result == Result::Pass ? rowHeight : rowHeight + reasonHeight;
+    }
+
+    void drawSummary(double y)
+    {
+        int counts[3] = {0, 0, 0};
+        int released = 0, rejected = 0, quarantined = 0, open = 0;
+        for (const PeriodReportEntry &e : data.cycles) {
+            ++counts[int(e.verdict.result)];
+            if (!e.latestRelease)
+                ++open;
+            else if (e.latestRelease->decision == Release::Decision::Released)
+                ++released;
+            else if (e.latestRelease->decision == Release::Decision::Rejected)
+                ++rejected;
+            else
+                ++quarantined;
+        }
+        y = page.sectionHeading(y, QStringLiteral("Summary"));
+        const struct {
+            QString label;
+            int count;
+            QColor color;
+        } tiles[] = {
+            {QStringLiteral("Cycles"), int(data.cycles.size()), ReportPainter::ink},
+            {CycleVerdict::resultText(Result::Pass), counts[int(Result::Pass)], ReportPainter::pass},
+            {CycleVerdict::resultText(Result::Fail), counts[int(Result::Fail)], ReportPainter::fail},
+            {CycleVerdict::resultText(Result::NotEvaluated), counts[int(Result::NotEvaluated)],
+             ReportPainter::notEvaluated},
+            {Release::text(Release::Decision::Released), released, ReportPainter::ink},
+            {Release::text(Release::Decision::Rejected), rejected, ReportPainter::ink},
+            {Release::text(Release::Decision::Quarantined), quarantined, ReportPainter::ink},
+            {QStringLiteral("Not released"), open, ReportPainter::notEvaluated},
+        };
+        const int n = int(std::size(tiles));
+        const double gap = 2.0;
+        const double w = (page.width() - gap * (n - 1)) / n;
+        for (int i = 0; i < n; ++i) {
+            const QRectF tile(i * (w + gap), y + 1.5, w, tileHeight - 2);
+            page.fill(tile, ReportPainter::shade);
+            page.text(tile.adjusted(2.5, 1, -2, 0), Style::Label, tiles[i].label.toUpper(),
+                      Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+            page.text(tile.adjusted(2.5, 0, -2, -1), Style::Heading,
+                      QLocale::c().toString(tiles[i].count), Qt::AlignLeft | Qt::AlignBottom, tiles[i].color);
+        }
+        page.sectionHeading(y + tileHeight + sectionGap, QStringLiteral("Cycles"),
+                            QStringLiteral("newest release per cycle; reasons under every verdict but PASS"));
+    }
+
+    void drawTable(double y, int from, int to)
+    {
+        const double w = page.width();
+        const auto cellBox = [&](int column, double top, double height) {
+            double x = 0;
+            for (int c = 0; c < column; ++c)
+                x += columns[c].share * w;
+            return QRectF(x + 0.8, top, columns[column].share * w - 1.6, height);
+        };
+        for (int c = 0; c < int(columns.size()); ++c)
+            page.text(cellBox(c, y, rowHeight), Style::SmallBold, QString::fromLatin1(columns[c].title),
+                      columns[c].align | Qt::AlignVCenter, ReportPainter::accent);
+        y += rowHeight;
+        page.line({0, y - 0.2}, {w, y - 0.2}, 0.2, ReportPainter::muted);
+
+        for (int i = from; i < to; ++i) {
+            const PeriodReportEntry &e = data.cycles[i];
+            const Cycle &c = e.cycle;
+            const double h = height(e);
+            if (i % 2 == 1)
+                page.fill(QRectF(0, y, w, h), ReportPainter::shade);
+            const QString cells[] = {
+                QString::number(i + 1),
+                ReportFormat::instant(c.started, false),
+                c.controllerSerial,
+                c.cycleNumber < 0 ? QStringLiteral("\u2013") : QString::number(c.cycleNumber),
+                c.programName,
+                c.status,
+                CycleVerdict::resultText(e.verdict.result),
+                releaseText(e.latestRelease),
+            };
+            for (int col = 0; col < int(columns.size()); ++col) {
+                const bool verdict = col == verdictColumn;
+                const bool open = col == int(columns.size()) - 1 && !e.latestRelease;
+                page.text(cellBox(col, y, rowHeight), verdict ? Style::SmallBold : Style::Small, cells[col],
+                          columns[col].align | Qt::AlignVCenter,
+                          verdict ? ReportPainter::verdictColor(e.verdict.result)
+                                  : open ? ReportPainter::notEvaluated : ReportPainter::ink);
+            }
+            if (e.verdict.result != Result::Pass) {
+                const QRectF reason = cellBox(programColumn, y + rowHeight - 0.8, reasonHeight)
+                                          .united(cellBox(int(columns.size()) - 1, y + rowHeight - 0.8, reasonHeight));
+                page.text(reason, Style::Small, e.verdict.reason, Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+            }
+            y += h;
+        }
+    }
+
+    ReportPainter page;
+    const PeriodReportData &data;
+    double rowHeight = 0;
+    double reasonHeight = 0;
+    QList<int> pageStarts; // the first cycle of each page after the first
+};
+
+} // namespace
+
+bool PeriodReport::write(QPagedPaintDevice &device, const PeriodReportData &data)
+{
+    return Writer(device, data).write();
+}
+
+bool PeriodReport::writePdf(const QString &fileName, const PeriodReportData &data, QString *error)
+{
+    return ReportPainter::writePdf(
+        fileName, QStringLiteral("Period report %1").arg(periodText(data)), QPageLayout::Landscape,
+        [&](QPagedPaintDevice &device) { return write(device, data); }, error);
+}

@@ -1,0 +1,319 @@
+#include "records/runrecordformat.h"
+#include "register/release.h"
+#include "reports/cyclecurve.h"
+#include "reports/cyclereport.h"
+#include "reports/periodreport.h"
+#include "tests/isolateduser.h"
+#include "tests/reportdata.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(CycleReportData)
+
+namespace {
+
+using namespace ReportData;
+
+QByteArray run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        qWarning() << program << arguments << p.readAllStandardError();
+    return p.readAllStandardOutput();
+}
+
+// The text of pages as poppler reads it.
+QString pdfText(const QString &file, int first, int last, bool layout = false)
+{
+    QStringList args{QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"), QString::number(last)};
+    if (layout)
+        args << QStringLiteral("-layout");
+    return QString::fromUtf8(run(QStringLiteral("pdftotext"), args << file << QStringLiteral("-")));
+}
+
+int pdfPages(const QString &file)
+{
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(QString::fromUtf8(run(QStringLiteral("pdfinfo"), {file}))).captured(1).toInt();
+}
+
+// Every page says which it is, of how many.
+bool numbersEveryPage(const QString &file)
+{
+    const int pages = pdfPages(file);
+    for (int p = 1; p <= pages; ++p)
+        if (!pdfText(file, p, p).contains(QStringLiteral("Page %1 of %2").arg(p).arg(pages)))
+            return false;
+    return pages > 0;
+}
+
+} // namespace
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        for (const QString &tool : {QStringLiteral("pdftotext"), QStringLiteral("pdftoppm"), QStringLiteral("pdfinfo")})
+            QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
+                     qPrintable(tool + QStringLiteral(" is missing: scripts/install-packages brings poppler-utils")));
+        QVERIFY(dir.isValid());
+    }
+
+    void cycleReportFirstPage_data()
+    {
+        QTest::addColumn<CycleReportData>("data");
+        QTest::addColumn<QStringList>("shown");
+
+        const Cycle passed = cycle(1800);
+        const CycleReportData released = report(
+            passed, {release(QStringLiteral("A. Meier"), Release::Decision::Quarantined,
+                             Release::BiologicalIndicator::Pending, QStringLiteral("Waiting for the spore test.")),
+                     release(QStringLiteral("B. Huber"), Release::Decision::Released,
+                             Release::BiologicalIndicator::Negative)});
+        QTest::newRow("passed, released twice") << released << QStringList{
+            "Dental Surgery Example", "Sterilisation cycle record", "Cycle 1234", "Controller RG-00042",
+            "Instruments 121 (no. 3)", "20 min at 121.0 \u00b0C, 5 min at 60.0 \u00b0C",
+            "2024-03-05 14:07:09 UTC+01:00", "2024-03-05 16:07:09 UTC+01:00", "2 h 00 min 00 s",
+            "Successfully completed", "PASS", released.verdict.reason,
+            "Quarantined by A. Meier", "biological indicator: Pending", "Waiting for the spore test.",
+            "Released by B. Huber (current)", "biological indicator: Negative", "lot: RG-00042-1234",
+            logSha, entryHash, "Page 1 of "};
+
+        Cycle cancelled = cycle(700);
+        cancelled.status = QStringLiteral("Program cancelled by user");
+        cancelled.started = QDateTime(QDate(2024, 11, 2), QTime(8, 0), Qt::OffsetFromUTC, -5 * 3600);
+        cancelled.finished = cancelled.started.addSecs(1402);
+        const CycleReportData failed = report(cancelled);
+        QTest::newRow("failed, not released") << failed << QStringList{
+            "2024-11-02 08:00:00 UTC-05:00", "23 min 22 s", "FAIL", failed.verdict.reason, "not released",
+            "Page 1 of "};
+
+        Cycle imported = cycle(300);
+        imported.steps.clear();
+        imported.origin = Cycle::Origin::Imported;
+        imported.cycleNumber = -1;
+        imported.entryHash.clear();
+        CycleReportData unnamed = report(imported);
+        unnamed.clinicName.clear();
+        QTest::newRow("imported, steps unknown") << unnamed << QStringList{
+            "Clinic name not set", "Cycle unknown", "PROGRAM STEPS unknown", "imported from a run log",
+            "NOT EVALUATED", "the program's steps are unknown", "not entered in the register"};
+
+        QList<Release> many;
+        for (int i = 1; i <= 12; ++i)
+            many << release(QStringLiteral("Operator %1").arg(i), Release::Decision::Quarantined,
+                            Release::BiologicalIndicator::Pending, QStringLiteral("Entry %1 of the history.").arg(i));
+        QTest::newRow("history beyond the first page") << report(cycle(10), many) << QStringList{
+            "Quarantined by Operator 1", "Continued on page 2", "Page 1 of 3"};
+        const QString endless = QStringLiteral("A comment that goes on. ").repeated(2000);
+        QTest::newRow("a comment longer than a page")
+            << report(cycle(10), {release(QStringLiteral("A. Meier"), Release::Decision::Rejected,
+                                          Release::BiologicalIndicator::Positive, endless)})
+            << QStringList{"Release 1 entry Continued on page 2", "Page 1 of 3"};
+    }
+    void cycleReportFirstPage()
+    {
+        QFETCH(CycleReportData, data);
+        QFETCH(QStringList, shown);
+        const QString file = dir.filePath(QStringLiteral("cycle.pdf"));
+        QString error;
+        QVERIFY2(CycleReport::writePdf(file, data, &error), qPrintable(error));
+
+        const QString page1 = pdfText(file, 1, 1).simplified();
+        for (const QString &text : shown)
+            QVERIFY2(page1.contains(text.simplified()), qPrintable(text + QStringLiteral(" missing in: ") + page1));
+        QVERIFY(numbersEveryPage(file));
+        // A long history continues after page 1, every entry of it.
+        const QString all = pdfText(file, 1, pdfPages(file)).simplified();
+        for (const Release &r : data.releases)
+            QVERIFY2(all.contains(r.operatorName), qPrintable(r.operatorName));
+    }
+
+    // The curve is vectors in its own colour inside the plots, which sit in
+    // the page's middle; without samples there is none of that colour.
+    void curveInThePlot()
+    {
+        const auto curvePixels = [&](const CycleReportData &data, QRect *bounds) {
+            const QString file = dir.filePath(QStringLiteral("curve.pdf"));
+            CycleReport::writePdf(file, data);
+            const QString png = dir.filePath(QStringLiteral("curve"));
+            run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                             QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                             QStringLiteral("1"), QStringLiteral("-singlefile"), file, png});
+            const QImage page(png + QStringLiteral(".png"));
+            int count = 0;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x) {
+                    const QColor c = page.pixelColor(x, y);
+                    if (std::abs(c.red() - CycleCurve::color.red()) < 50
+                        && std::abs(c.green() - CycleCurve::color.green()) < 50
+                        && std::abs(c.blue() - CycleCurve::color.blue()) < 50) {
+                        ++count;
+                        *bounds |= QRect(x, y, 1, 1);
+                    }
+                }
+            *bounds = QRect(bounds->x() * 1000 / page.width(), bounds->y() * 1000 / page.height(),
+                            bounds->width() * 1000 / page.width(), bounds->height() * 1000 / page.height());
+            return count;
+        };
+        QRect bounds;
+        QVERIFY(curvePixels(report(cycle(3600)), &bounds) > 300);
+        // In thousandths of the page: between the verdict and the release.
+        QVERIFY2(bounds.top() > 330 && bounds.bottom() < 700 && bounds.left() > 60 && bounds.right() < 940,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(bounds.x())
+                                .arg(bounds.y())
+                                .arg(bounds.width())
+                                .arg(bounds.height())));
+        QRect none;
+        QCOMPARE(curvePixels(report(cycle(0)), &none), 0);
+    }
+
+    void sampleTableHoldsEverySample()
+    {
+        Cycle c = cycle(1500);
+        c.samples[700].celsius = 121.35;
+        c.samples[701] = {c.samples[700].elapsedMs + 500, -0.5}; // within the same second, below zero
+        const QString file = dir.filePath(QStringLiteral("samples.pdf"));
+        QVERIFY(CycleReport::writePdf(file, report(c)));
+
+        QStringList expected;
+        for (const CycleSample &s : c.samples)
+            expected << QStringLiteral("%1 %2").arg(RunRecordFormat::elapsedKey(s.elapsedMs / 1000))
+                            .arg(s.celsius, 0, 'f', 2);
+        static const QRegularExpression row(QStringLiteral("(\\d+:\\d\\d:\\d\\d)\\s+(-?\\d+\\.\\d\\d)"));
+        QStringList found;
+        auto it = row.globalMatch(pdfText(file, 2, pdfPages(file), true));
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            found << m.captured(1) + QLatin1Char(' ') + m.captured(2);
+        }
+        QCOMPARE(found.size(), c.samples.size());
+        expected.sort();
+        found.sort();
+        QCOMPARE(found, expected);
+    }
+
+    void periodReportListsEachCycle()
+    {
+        const PeriodReportData data = period(70);
+        const QString file = dir.filePath(QStringLiteral("period.pdf"));
+        QString error;
+        QVERIFY2(PeriodReport::writePdf(file, data, &error), qPrintable(error));
+        QVERIFY(pdfPages(file) > 1);
+        QVERIFY(numbersEveryPage(file));
+
+        // One row per cycle, in order, with its verdict and release.
+        static const QRegularExpression rowPattern(QStringLiteral(
+            "^\\s*(\\d+)\\s+2024-03-\\d\\d \\d\\d:\\d\\d UTC\\+01:00\\s+RG-00042\\s+(\\d+)\\s+Instruments 121\\s+"
+            "Successfully completed\\s+(PASS|FAIL|NOT EVALUATED)\\s+(.*)$"));
+        const QStringList lines = pdfText(file, 1, pdfPages(file), true).split(QLatin1Char('\n'));
+        int rows = 0;
+        for (const QString &line : lines) {
+            const QRegularExpressionMatch m = rowPattern.match(line);
+            if (!m.hasMatch())
+                continue;
+            const PeriodReportEntry &e = data.cycles.value(rows);
+            QCOMPARE(m.captured(1).toInt(), rows + 1);
+            QCOMPARE(m.captured(2).toInt(), e.cycle.cycleNumber);
+            QCOMPARE(m.captured(3), CycleVerdict::resultText(e.verdict.result));
+            const QString release = e.latestRelease
+                ? QStringLiteral("Released \u00b7 ") + e.latestRelease->operatorName
+                : QStringLiteral("not released");
+            QVERIFY2(m.captured(4).startsWith(release),
+                     qPrintable(line));
+            ++rows;
+        }
+        QCOMPARE(rows, data.cycles.size());
+        const QString text = pdfText(file, 1, pdfPages(file)).simplified();
+        QVERIFY(text.contains(QStringLiteral("reason 1 ")));
+        QVERIFY(!text.contains(QStringLiteral("reason 0 ")));
+        QVERIFY2(text.contains(QStringLiteral("CYCLES PASS FAIL NOT EVALUATED RELEASED REJECTED QUARANTINED "
+                                              "NOT RELEASED 70 24 23 23 52 0 0 18")),
+                 qPrintable(text.left(600)));
+    }
+
+    // A printer after its dialog gets the same pages, on its own paper.
+    void printsOnAPrinter()
+    {
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        QVERIFY(CycleReport::write(printer, report(cycle(1000))));
+        QVERIFY(numbersEveryPage(file));
+        QVERIFY(pdfText(file, 1, 1).contains(entryHash));
+    }
+
+    void unwritableFileIsReported()
+    {
+        const QString file = dir.filePath(QStringLiteral("no such folder/cycle.pdf"));
+        QString error;
+        QVERIFY(!CycleReport::writePdf(file, report(cycle(10)), &error));
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot write ") + file), qPrintable(error));
+        QVERIFY(!PeriodReport::writePdf(file, PeriodReportData(), &error));
+    }
+
+    void releaseTextForms_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("chemical");   // -1: not one
+        QTest::addColumn<int>("biological");
+        QTest::addColumn<int>("decision");
+        QTest::newRow("keyword") << "unused" << int(Release::ChemicalIndicator::NotUsed)
+                                 << int(Release::BiologicalIndicator::NotUsed) << -1;
+        QTest::newRow("screen text") << "Not used" << int(Release::ChemicalIndicator::NotUsed)
+                                     << int(Release::BiologicalIndicator::NotUsed) << -1;
+        QTest::newRow("any case, blanks") << "  PASSED " << int(Release::ChemicalIndicator::Passed) << -1 << -1;
+        QTest::newRow("biological only") << "positive" << -1 << int(Release::BiologicalIndicator::Positive) << -1;
+        QTest::newRow("decision") << "quarantined" << -1 << -1 << int(Release::Decision::Quarantined);
+        QTest::newRow("none") << "released!" << -1 << -1 << -1;
+        QTest::newRow("empty") << "" << -1 << -1 << -1;
+    }
+    void releaseTextForms()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, chemical);
+        QFETCH(int, biological);
+        QFETCH(int, decision);
+        const auto asInt = [](const auto &parsed) { return parsed ? int(*parsed) : -1; };
+        QCOMPARE(asInt(Release::parse<Release::ChemicalIndicator>(input)), chemical);
+        QCOMPARE(asInt(Release::parse<Release::BiologicalIndicator>(input)), biological);
+        QCOMPARE(asInt(Release::parse<Release::Decision>(input)), decision);
+    }
+
+    // Each value reads back from both of its forms.
+    void releaseTextFormsRoundTrip()
+    {
+        const auto roundTrips = [](const auto &choices) {
+            for (const auto &choice : choices) {
+                using E = decltype(choice.value);
+                if (Release::parse<E>(Release::keyword(choice.value)) != choice.value
+                    || Release::parse<E>(Release::text(choice.value)) != choice.value)
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(roundTrips(ReleaseChoices::chemicalIndicators));
+        QVERIFY(roundTrips(ReleaseChoices::biologicalIndicators));
+        QVERIFY(roundTrips(ReleaseChoices::decisions));
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+STATION_GUI_TEST_MAIN(TestReports)
+#include "tst_reports.moc"
