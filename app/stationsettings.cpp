@@ -3,6 +3,7 @@
 namespace {
 const QString logFolderKey = QStringLiteral("log_folder");
 const QString languageKey = QStringLiteral("Language");
+const QString registerPathKey = QStringLiteral("register_path");
 }
 
 StationSettings::StationSettings()
@@ -24,4 +25,14 @@ void StationSettings::setLogFolder(const QString &folder)
 QString StationSettings::language() const
 {
     return value(languageKey).toString();
+}
+
+QString StationSettings::registerPath() const
+{
+    return value(registerPathKey).toString();
+}
+
+void StationSettings::setRegisterPath(const QString &path)
+{
+    setValue(registerPathKey, path);
 }

@@ -17,4 +17,9 @@ public:
 
     // Empty when the key is absent.
     QString language() const;
+
+    // The cycle register's file; empty when the key is absent (the default
+    // place, see CycleRegister::path).
+    QString registerPath() const;
+    void setRegisterPath(const QString &path);
 };
