@@ -2,6 +2,7 @@
 
 #include "app/logging.h"
 #include "register/cycleregister.h"
+#include "register/parallel.h"
 #include "register/runlogparser.h"
 #include "register/sha256.h"
 
@@ -73,7 +74,7 @@ QString shownName(const std::string &path)
 }
 
 // The cycle of one file, or why there is none.
-std::optional<Cycle> read(const std::string &path, QString *reason)
+std::optional<Cycle> readLog(const std::string &path, QString *reason)
 {
     const QByteArray encoded = QByteArray::fromStdString(path);
     const QString name = QFile::decodeName(encoded);
@@ -120,32 +121,27 @@ Result importFolder(CycleRegister &cycleRegister, const QString &folder)
     QVector<std::string> files;
     list(fs::path(QFile::encodeName(folder).toStdString()), &files, &result.unreadable);
 
-    QVector<Cycle> batch;
-    const auto enterBatch = [&] {
-        const QVector<CycleRegister::EnterResult> entered = cycleRegister.enter(batch);
-        for (const CycleRegister::EnterResult &one : entered) {
+    // Each batch is read and parsed on all cores, then entered in one transaction.
+    for (int first = 0; first < files.size(); first += batchSize) {
+        const int size = qMin(batchSize, files.size() - first);
+        QVector<std::optional<Cycle>> read(size);
+        QVector<QString> reasons(size);
+        Parallel::forEach(size, [&](int i) { read[i] = readLog(files[first + i], &reasons[i]); });
+        QVector<Cycle> batch;
+        for (int i = 0; i < size; ++i) {
+            if (read[i])
+                batch.append(*read[i]);
+            else
+                result.unreadable.append({QDir::toNativeSeparators(shownName(files[first + i])), reasons[i]});
+        }
+        for (const CycleRegister::EnterResult &one : cycleRegister.enter(batch)) {
             if (one.outcome == CycleRegister::Outcome::Failed) {
                 result.error = one.error;
-                return false;
+                return result;
             }
             ++(one.outcome == CycleRegister::Outcome::Entered ? result.imported : result.alreadyPresent);
         }
-        batch.clear();
-        return true;
-    };
-    for (const std::string &path : files) {
-        QString reason;
-        std::optional<Cycle> cycle = read(path, &reason);
-        if (!cycle) {
-            result.unreadable.append({QDir::toNativeSeparators(shownName(path)), reason});
-            continue;
-        }
-        batch.append(*cycle);
-        if (batch.size() == batchSize && !enterBatch())
-            return result;
     }
-    if (!batch.isEmpty() && !enterBatch())
-        return result;
 
     AuditEvent event;
     event.kind = QStringLiteral("import");

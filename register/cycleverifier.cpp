@@ -4,6 +4,7 @@
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
+#include "register/parallel.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
 
@@ -14,10 +15,7 @@
 #include <QSqlQuery>
 #include <QHash>
 #include <QSet>
-#include <QThread>
 
-#include <atomic>
-#include <thread>
 #include <vector>
 
 namespace CycleVerifier {
@@ -80,21 +78,6 @@ void check(Entry &e)
                 tr("The log %1 of %2 cannot be read: %3").arg(QDir::toNativeSeparators(c.logPath), entry, error));
     else if (sha != c.logSha256)
         problem(Problem::LogAltered, tr("The log %1 of %2 has been altered.").arg(QDir::toNativeSeparators(c.logPath), entry));
-}
-
-void checkAll(std::vector<Entry> &entries)
-{
-    std::atomic<size_t> next{0};
-    const auto work = [&] {
-        for (size_t i = next++; i < entries.size(); i = next++)
-            check(entries[i]);
-    };
-    std::vector<std::thread> helpers;
-    for (int n = 1; n < QThread::idealThreadCount(); ++n)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread &helper : helpers)
-        helper.join();
 }
 
 // Follows the chains through the entries in (serial, sequence) order.
@@ -215,7 +198,7 @@ Report verifyRegister(CycleRegister &cycleRegister)
             e.blob = query.value(columns + 1).toByteArray();
             entries.push_back(std::move(e));
         }
-        checkAll(entries);
+        Parallel::forEach(int(entries.size()), [&](int i) { check(entries[size_t(i)]); });
         for (const Entry &e : entries) {
             ++report.entries;
             if (!e.cycle.logPath.isEmpty())
