@@ -167,6 +167,11 @@ const SqlDialect &CycleRegister::dialect() const
     return *sqlDialect;
 }
 
+bool CycleRegister::ready()
+{
+    return isOpen() || fail(tr("The register is not open."));
+}
+
 bool CycleRegister::fail(const QString &error)
 {
     lastError = error;
@@ -201,8 +206,8 @@ QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles)
             result = {Outcome::Failed, 0, error};
         return results;
     };
-    if (!isOpen())
-        return failAll(tr("The register is not open."));
+    if (!ready())
+        return failAll(lastError);
     for (const Cycle &cycle : cycles) {
         if (!cycle.started.isValid())
             return failAll(tr("A cycle without a start time cannot be entered."));
@@ -368,8 +373,8 @@ bool CycleRegister::insert(Cycle &c)
 
 bool CycleRegister::appendEvent(AuditEvent &event)
 {
-    if (!isOpen())
-        return fail(tr("The register is not open."));
+    if (!ready())
+        return false;
     if (!event.at.isValid())
         event.at = now();
     if (event.osUser.isEmpty())
@@ -400,10 +405,8 @@ bool CycleRegister::appendEvent(AuditEvent &event)
 std::optional<QVector<Cycle>> CycleRegister::select(const QString &where, const QVariantList &values,
                                                    const QString &tail)
 {
-    if (!isOpen()) {
-        fail(tr("The register is not open."));
+    if (!ready())
         return std::nullopt;
-    }
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1 FROM cycles WHERE %2 %3").arg(CycleRow::columns(), where, tail));
@@ -459,6 +462,8 @@ QString filterClause(const CycleRegister::Filter &f, const SqlDialect &dialect, 
 
 std::optional<QVector<Cycle>> CycleRegister::cycles(const Filter &filter, int limit, const Cycle *after)
 {
+    if (!ready())
+        return std::nullopt;
     QVariantList values;
     QString where = filterClause(filter, *sqlDialect, &values);
     if (after) {
@@ -472,10 +477,8 @@ std::optional<QVector<Cycle>> CycleRegister::cycles(const Filter &filter, int li
 
 std::optional<int> CycleRegister::count(const Filter &filter)
 {
-    if (!isOpen()) {
-        fail(tr("The register is not open."));
+    if (!ready())
         return std::nullopt;
-    }
     QVariantList values;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM cycles WHERE ") + filterClause(filter, *sqlDialect, &values));
@@ -527,10 +530,8 @@ std::optional<QVector<Cycle>> CycleRegister::findByLogName(const QString &fileNa
 
 std::optional<QVector<AuditEvent>> CycleRegister::events(qint64 cycleId, int limit, int offset)
 {
-    if (!isOpen()) {
-        fail(tr("The register is not open."));
+    if (!ready())
         return std::nullopt;
-    }
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT id, at_utc, at_offset, os_user, station, kind, controller_serial, cycle_id,"

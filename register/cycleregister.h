@@ -100,6 +100,7 @@ private:
         QString hash;
     };
     bool prepare();
+    bool ready(); // open, or the error says it is not
     bool fail(const QString &error);
     bool exec(QSqlQuery &query);
     bool exec(const QString &statement);

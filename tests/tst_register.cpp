@@ -494,6 +494,10 @@ private slots:
         QFETCH(QString, reason);
         QVERIFY(!other->isOpen());
         QVERIFY2(other->errorString().contains(reason, Qt::CaseInsensitive), qPrintable(other->errorString()));
+        // A register that is not open answers every call with a failure.
+        Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(other->enter(c).outcome, CycleRegister::Outcome::Failed);
+        QVERIFY(!other->cycles({}, 10) && !other->count({}) && !other->events());
     }
 
     // Two stations' threads, each with its own connection, extend one chain.
