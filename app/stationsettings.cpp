@@ -8,6 +8,7 @@ const QString languageKey = QStringLiteral("Language");
 const QString lowerToleranceKey = QStringLiteral("verdict/lower_tolerance");
 const QString upperBandKey = QStringLiteral("verdict/upper_band");
 const QString clinicNameKey = QStringLiteral("clinic_name");
+const QString registerPathKey = QStringLiteral("register_path");
 
 double kelvin(const QSettings &settings, const QString &key, double fallback)
 {
@@ -15,7 +16,7 @@ double kelvin(const QSettings &settings, const QString &key, double fallback)
     const double value = settings.value(key).toDouble(&ok);
     return ok && std::isfinite(value) && value >= 0.0 ? value : fallback;
 }
-}
+} // namespace
 
 StationSettings::StationSettings()
     : QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vaporin"),
@@ -59,4 +60,14 @@ QString StationSettings::clinicName() const
 void StationSettings::setClinicName(const QString &name)
 {
     setValue(clinicNameKey, name);
+}
+
+QString StationSettings::registerPath() const
+{
+    return value(registerPathKey).toString();
+}
+
+void StationSettings::setRegisterPath(const QString &path)
+{
+    setValue(registerPathKey, path);
 }

@@ -28,4 +28,9 @@ public:
     // The clinic that the reports name; empty when the key is absent.
     QString clinicName() const;
     void setClinicName(const QString &name);
+
+    // The cycle register's file; empty when the key is absent (the default
+    // place, see CycleRegister::path).
+    QString registerPath() const;
+    void setRegisterPath(const QString &path);
 };

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -50,8 +51,11 @@ struct Cycle {
 
     // Filled by the register when the entry is made.
     QDateTime enteredAt;
-    QString previousHash; // the entry before it in its controller's chain
+    qint64 chainSequence = 0; // 1 for its controller's first entry
+    QString previousHash; // the entry before it in its controller's chain; empty for the first
     QString entryHash;
+    // The number of samples the register holds, also when they were not read.
+    int sampleCount = 0;
 };
 
 // One line of the register's audit trail.
@@ -65,3 +69,8 @@ struct AuditEvent {
     qint64 cycleId = 0; // 0 when the event concerns no single cycle
     QString details;  // a JSON object: what happened, e.g. a program before and after
 };
+
+// For queued signals between the register's threads and for tests' data.
+Q_DECLARE_METATYPE(CycleSample)
+Q_DECLARE_METATYPE(Cycle)
+Q_DECLARE_METATYPE(AuditEvent)

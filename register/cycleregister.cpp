@@ -1,0 +1,560 @@
+#include "register/cycleregister.h"
+
+#include "app/logging.h"
+#include "register/cyclefields.h"
+#include "register/cyclehash.h"
+#include "register/cyclerow.h"
+#include "register/registerschema.h"
+#include "register/samplecodec.h"
+#include "register/sqldialect.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <limits>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CycleRegister", text);
+}
+
+// LIKE matches "%" and "_" as wildcards; the user's text means itself.
+QString likePattern(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QLatin1Char('%') + text + QLatin1Char('%');
+}
+
+// A null QString would be stored as NULL; the register's texts are never NULL.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+// LIMIT without bound, as both SQLite and PostgreSQL take it.
+qint64 rowLimit(int limit)
+{
+    return limit < 0 ? std::numeric_limits<qint64>::max() : limit;
+}
+
+QVariant nullable(bool present, const QVariant &value)
+{
+    return present ? value : QVariant(value.type());
+}
+
+QDateTime now()
+{
+    const QDateTime local = QDateTime::currentDateTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc());
+}
+
+} // namespace
+
+QString CycleRegister::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/register.sqlite");
+}
+
+QString CycleRegister::path(const QString &setting)
+{
+    return setting.isEmpty() ? defaultPath() : setting;
+}
+
+QString CycleRegister::osUser()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME"); // Windows
+    return user;
+}
+
+QString CycleRegister::station()
+{
+    return QSysInfo::machineHostName();
+}
+
+CycleRegister::CycleRegister(const QString &connectionName) : connectionName(connectionName) {}
+
+CycleRegister::~CycleRegister()
+{
+    if (!addedConnection)
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool CycleRegister::open(const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return fail(tr("The folder of the register %1 cannot be made.").arg(QDir::toNativeSeparators(path)));
+    if (QSqlDatabase::contains(connectionName))
+        return fail(tr("The connection %1 is in use already.").arg(connectionName));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    addedConnection = true;
+    db.setDatabaseName(path);
+    // Another process entering a cycle holds the database for milliseconds.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    return openAdded();
+}
+
+bool CycleRegister::openAdded()
+{
+    if (prepare())
+        return true;
+    database().close();
+    sqlDialect = nullptr;
+    return false;
+}
+
+bool CycleRegister::prepare()
+{
+    QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    sqlDialect = SqlDialect::forDriver(db.driverName());
+    if (!sqlDialect)
+        return fail(tr("The database driver %1 is not supported.").arg(db.driverName()));
+    if (!db.isOpen() && !db.open())
+        return fail(db.lastError().text());
+    if (db.driverName() == QLatin1String("QSQLITE")) {
+        // WAL: readers (the Records tab) never wait for a writer.
+        // synchronous=FULL: an entry reported as made survives a power cut;
+        // the station enters a few cycles a day and an import a transaction
+        // per batch, so the sync per commit costs nothing that shows.
+        for (const char *pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"}) {
+            if (!exec(QString::fromLatin1(pragma)))
+                return false;
+        }
+    }
+    QString error;
+    if (!RegisterSchema::migrate(db, *sqlDialect, &error))
+        return fail(error);
+    qCDebug(lcRegister) << "register open:" << db.databaseName() << "connection" << connectionName;
+    return true;
+}
+
+bool CycleRegister::isOpen() const
+{
+    return sqlDialect && database().isOpen();
+}
+
+QString CycleRegister::errorString() const
+{
+    return lastError;
+}
+
+QSqlDatabase CycleRegister::database() const
+{
+    return QSqlDatabase::database(connectionName, false);
+}
+
+const SqlDialect &CycleRegister::dialect() const
+{
+    Q_ASSERT(sqlDialect);
+    return *sqlDialect;
+}
+
+bool CycleRegister::ready()
+{
+    return isOpen() || fail(tr("The register is not open."));
+}
+
+bool CycleRegister::fail(const QString &error)
+{
+    lastError = error;
+    qCDebug(lcRegister) << "register:" << error;
+    return false;
+}
+
+bool CycleRegister::exec(QSqlQuery &query)
+{
+    return query.exec() || fail(query.lastError().text());
+}
+
+bool CycleRegister::exec(const QString &statement)
+{
+    QSqlQuery query(database());
+    return query.exec(statement) || fail(query.lastError().text());
+}
+
+CycleRegister::EnterResult CycleRegister::enter(Cycle &cycle)
+{
+    QVector<Cycle> one{cycle};
+    const EnterResult result = enter(one).constFirst();
+    cycle = one.constFirst();
+    return result;
+}
+
+QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles)
+{
+    QVector<EnterResult> results(cycles.size());
+    const auto failAll = [&](const QString &error) {
+        for (EnterResult &result : results)
+            result = {Outcome::Failed, 0, error};
+        return results;
+    };
+    if (!ready())
+        return failAll(lastError);
+    for (const Cycle &cycle : cycles) {
+        if (!cycle.started.isValid())
+            return failAll(tr("A cycle without a start time cannot be entered."));
+        if (!SampleCodec::encodable(cycle.samples))
+            return failAll(tr("A cycle with a temperature that is not a number cannot be entered."));
+    }
+    if (!exec(dialect().beginWrite))
+        return failAll(lastError);
+    // The cycles as entered; the caller's copies change only when all are in.
+    QVector<Cycle> entered = cycles;
+    bool ok = true;
+    for (int i = 0; ok && i < entered.size(); ++i) {
+        const std::optional<qint64> found = existing(entered[i]);
+        if (!found) {
+            ok = false;
+        } else if (*found != 0) {
+            results[i] = {Outcome::AlreadyPresent, *found, {}};
+        } else if (insert(entered[i])) {
+            results[i] = {Outcome::Entered, entered[i].id, {}};
+        } else {
+            ok = false;
+        }
+    }
+    if (!ok || !exec(QStringLiteral("COMMIT"))) {
+        const QString error = lastError;
+        exec(QStringLiteral("ROLLBACK"));
+        return failAll(error);
+    }
+    for (int i = 0; i < cycles.size(); ++i) {
+        if (results[i].outcome == Outcome::Entered)
+            cycles[i] = entered[i];
+    }
+    return results;
+}
+
+// The ID of the entry that is this cycle already; 0 when there is none.
+std::optional<qint64> CycleRegister::existing(const Cycle &cycle)
+{
+    QSqlQuery query(database());
+    if (!cycle.logSha256.isEmpty()) {
+        query.prepare(QStringLiteral("SELECT id FROM cycles WHERE log_sha256 = ?"));
+        query.addBindValue(cycle.logSha256);
+        if (!exec(query))
+            return std::nullopt;
+        if (query.next())
+            return query.value(0).toLongLong();
+    }
+    if (cycle.cycleNumber >= 0) {
+        query.prepare(QStringLiteral(
+            "SELECT id FROM cycles WHERE controller_serial = ? AND cycle_number = ? AND started_utc = ?"));
+        query.addBindValue(cycle.controllerSerial);
+        query.addBindValue(qint64(cycle.cycleNumber));
+        query.addBindValue(CycleRow::utcMs(cycle.started));
+        if (!exec(query))
+            return std::nullopt;
+        if (query.next())
+            return query.value(0).toLongLong();
+    }
+    return 0;
+}
+
+std::optional<CycleRegister::Head> CycleRegister::head(const QString &controllerSerial)
+{
+    QSqlQuery query(database());
+    if (!dialect().chainLock.isEmpty()) {
+        query.prepare(dialect().chainLock);
+        query.addBindValue(controllerSerial);
+        if (!exec(query))
+            return std::nullopt;
+    }
+    query.prepare(QStringLiteral("SELECT chain_seq, entry_hash FROM chain_heads WHERE controller_serial = ?"));
+    query.addBindValue(controllerSerial);
+    if (!exec(query))
+        return std::nullopt;
+    Head head;
+    if (query.next())
+        head = {query.value(0).toLongLong(), query.value(1).toString()};
+    return head;
+}
+
+bool CycleRegister::insert(Cycle &c)
+{
+    const std::optional<Head> last = head(c.controllerSerial);
+    if (!last)
+        return false;
+    if (c.station.isEmpty())
+        c.station = station();
+    for (CycleSample &sample : c.samples)
+        sample = SampleCodec::rounded(sample);
+    c.enteredAt = now();
+    c.chainSequence = last->sequence + 1;
+    c.previousHash = last->hash;
+    c.sampleCount = c.samples.size();
+    // As they read back, so that the hash is that of the stored values.
+    c.started = CycleRow::time(CycleRow::utcMs(c.started), CycleRow::offsetSeconds(c.started));
+    if (c.finished.isValid())
+        c.finished = CycleRow::time(CycleRow::utcMs(c.finished), CycleRow::offsetSeconds(c.finished));
+    c.steps = CycleFields::steps(CycleFields::stepsText(c.steps)).value_or(c.steps);
+    c.entryHash = CycleHash::entryHash(c);
+
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO cycles (station, controller_serial, cycle_number, program_number, program_name, steps,"
+        " adopted, started_utc, started_offset, finished_utc, finished_offset, status, firmware_version,"
+        " software_version, sample_count, log_path, log_name, log_sha256, origin, entered_utc, entered_offset,"
+        " chain_seq, previous_hash, entry_hash)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+    query.addBindValue(text(c.station));
+    query.addBindValue(text(c.controllerSerial));
+    query.addBindValue(nullable(c.cycleNumber >= 0, qint64(c.cycleNumber)));
+    query.addBindValue(nullable(c.programNumber > 0, c.programNumber));
+    query.addBindValue(text(c.programName));
+    query.addBindValue(text(CycleFields::stepsText(c.steps)));
+    query.addBindValue(c.adopted ? 1 : 0);
+    query.addBindValue(CycleRow::utcMs(c.started));
+    query.addBindValue(CycleRow::offsetSeconds(c.started));
+    query.addBindValue(nullable(c.finished.isValid(), CycleRow::utcMs(c.finished)));
+    query.addBindValue(nullable(c.finished.isValid(), CycleRow::offsetSeconds(c.finished)));
+    query.addBindValue(text(c.status));
+    query.addBindValue(text(c.firmwareVersion));
+    query.addBindValue(text(c.softwareVersion));
+    query.addBindValue(c.sampleCount);
+    query.addBindValue(text(c.logPath));
+    query.addBindValue(text(QFileInfo(c.logPath).fileName()));
+    query.addBindValue(nullable(!c.logSha256.isEmpty(), c.logSha256));
+    query.addBindValue(CycleFields::originText(c.origin));
+    query.addBindValue(CycleRow::utcMs(c.enteredAt));
+    query.addBindValue(CycleRow::offsetSeconds(c.enteredAt));
+    query.addBindValue(c.chainSequence);
+    query.addBindValue(text(c.previousHash));
+    query.addBindValue(c.entryHash);
+    if (!exec(query))
+        return false;
+    if (!query.next())
+        return fail(tr("The new entry's ID was not returned."));
+    c.id = query.value(0).toLongLong();
+    query.finish();
+
+    query.prepare(QStringLiteral("INSERT INTO cycle_samples (cycle_id, samples) VALUES (?, ?)"));
+    query.addBindValue(c.id);
+    query.addBindValue(SampleCodec::encode(c.samples));
+    if (!exec(query))
+        return false;
+    query.prepare(QStringLiteral("INSERT INTO chain_heads (controller_serial, chain_seq, entry_hash) VALUES (?, ?, ?)"
+                                 " ON CONFLICT (controller_serial) DO UPDATE"
+                                 " SET chain_seq = excluded.chain_seq, entry_hash = excluded.entry_hash"));
+    query.addBindValue(text(c.controllerSerial));
+    query.addBindValue(c.chainSequence);
+    query.addBindValue(c.entryHash);
+    if (!exec(query))
+        return false;
+
+    AuditEvent event;
+    event.at = c.enteredAt;
+    event.kind = QStringLiteral("cycle entered");
+    event.controllerSerial = c.controllerSerial;
+    event.cycleId = c.id;
+    event.details = QString::fromUtf8(
+        QJsonDocument(QJsonObject{{QStringLiteral("origin"), CycleFields::originText(c.origin)}})
+            .toJson(QJsonDocument::Compact));
+    return appendEvent(event);
+}
+
+bool CycleRegister::appendEvent(AuditEvent &event)
+{
+    if (!ready())
+        return false;
+    if (!event.at.isValid())
+        event.at = now();
+    if (event.osUser.isEmpty())
+        event.osUser = osUser();
+    if (event.station.isEmpty())
+        event.station = station();
+    if (event.details.isEmpty())
+        event.details = QStringLiteral("{}");
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO events (at_utc, at_offset, os_user, station, kind, controller_serial,"
+                                 " cycle_id, details) VALUES (?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+    query.addBindValue(CycleRow::utcMs(event.at));
+    query.addBindValue(CycleRow::offsetSeconds(event.at));
+    query.addBindValue(text(event.osUser));
+    query.addBindValue(text(event.station));
+    query.addBindValue(text(event.kind));
+    query.addBindValue(text(event.controllerSerial));
+    query.addBindValue(nullable(event.cycleId != 0, event.cycleId));
+    query.addBindValue(event.details);
+    if (!exec(query))
+        return false;
+    if (!query.next())
+        return fail(tr("The new event's ID was not returned."));
+    event.id = query.value(0).toLongLong();
+    return true;
+}
+
+std::optional<QVector<Cycle>> CycleRegister::select(const QString &where, const QVariantList &values,
+                                                   const QString &tail)
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1 FROM cycles WHERE %2 %3").arg(CycleRow::columns(), where, tail));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!exec(query))
+        return std::nullopt;
+    QVector<Cycle> result;
+    while (query.next()) {
+        Cycle cycle;
+        CycleRow::read(query, &cycle);
+        result.append(cycle);
+    }
+    return result;
+}
+
+namespace {
+
+// The WHERE clause of a filter and its values.
+QString filterClause(const CycleRegister::Filter &f, const SqlDialect &dialect, QVariantList *values)
+{
+    QStringList terms{QStringLiteral("1 = 1")};
+    const auto term = [&](const QString &sql, const QVariant &value) {
+        terms << sql;
+        *values << value;
+    };
+    if (f.from.isValid())
+        term(QStringLiteral("started_utc >= ?"), CycleRow::utcMs(f.from));
+    if (f.to.isValid())
+        term(QStringLiteral("started_utc < ?"), CycleRow::utcMs(f.to));
+    if (!f.program.isEmpty())
+        term(QStringLiteral("program_name = ?"), f.program);
+    if (!f.status.isEmpty())
+        term(QStringLiteral("status = ?"), f.status);
+    if (!f.controllerSerial.isEmpty())
+        term(QStringLiteral("controller_serial = ?"), f.controllerSerial);
+    if (!f.text.isEmpty()) {
+        const QStringList searched{QStringLiteral("program_name"), QStringLiteral("status"),
+                                   QStringLiteral("controller_serial"),
+                                   QStringLiteral("CAST(cycle_number AS TEXT)"), QStringLiteral("log_name"),
+                                   QStringLiteral("station")};
+        QStringList any;
+        for (const QString &column : searched) {
+            any << QStringLiteral("%1 %2 ? ESCAPE '\\'").arg(column, dialect.caseInsensitiveLike);
+            *values << likePattern(f.text);
+        }
+        terms << QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
+    }
+    return terms.join(QLatin1String(" AND "));
+}
+
+} // namespace
+
+std::optional<QVector<Cycle>> CycleRegister::cycles(const Filter &filter, int limit, const Cycle *after)
+{
+    if (!ready())
+        return std::nullopt;
+    QVariantList values;
+    QString where = filterClause(filter, *sqlDialect, &values);
+    if (after) {
+        const qint64 started = CycleRow::utcMs(after->started);
+        where += QLatin1String(" AND (started_utc < ? OR (started_utc = ? AND id < ?))");
+        values << started << started << after->id;
+    }
+    values << rowLimit(limit);
+    return select(where, values, QStringLiteral("ORDER BY started_utc DESC, id DESC LIMIT ?"));
+}
+
+std::optional<int> CycleRegister::count(const Filter &filter)
+{
+    if (!ready())
+        return std::nullopt;
+    QVariantList values;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM cycles WHERE ") + filterClause(filter, *sqlDialect, &values));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!exec(query) || !query.next())
+        return std::nullopt;
+    return query.value(0).toInt();
+}
+
+std::optional<Cycle> CycleRegister::cycle(qint64 id)
+{
+    const std::optional<QVector<Cycle>> found = select(QStringLiteral("id = ?"), {id}, {});
+    if (!found)
+        return std::nullopt;
+    if (found->isEmpty()) {
+        fail(tr("There is no entry %1.").arg(id));
+        return std::nullopt;
+    }
+    Cycle result = found->constFirst();
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT samples FROM cycle_samples WHERE cycle_id = ?"));
+    query.addBindValue(id);
+    if (!exec(query))
+        return std::nullopt;
+    if (!query.next()) {
+        fail(tr("The samples of entry %1 are missing.").arg(id));
+        return std::nullopt;
+    }
+    QString error;
+    const std::optional<QVector<CycleSample>> samples = SampleCodec::decode(query.value(0).toByteArray(), &error);
+    if (!samples) {
+        fail(tr("The samples of entry %1 are damaged: %2").arg(id).arg(error));
+        return std::nullopt;
+    }
+    result.samples = *samples;
+    return result;
+}
+
+std::optional<QVector<Cycle>> CycleRegister::findByLogSha256(const QString &sha256)
+{
+    return select(QStringLiteral("log_sha256 = ?"), {sha256.toLower()}, QStringLiteral("ORDER BY id"));
+}
+
+std::optional<QVector<Cycle>> CycleRegister::findByLogName(const QString &fileName)
+{
+    return select(QStringLiteral("log_name = ?"), {fileName}, QStringLiteral("ORDER BY id"));
+}
+
+std::optional<QVector<AuditEvent>> CycleRegister::events(qint64 cycleId, int limit, int offset)
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, at_utc, at_offset, os_user, station, kind, controller_serial, cycle_id,"
+                                 " details FROM events %1 ORDER BY at_utc DESC, id DESC LIMIT ? OFFSET ?")
+                      .arg(cycleId ? QStringLiteral("WHERE cycle_id = ?") : QString()));
+    if (cycleId)
+        query.addBindValue(cycleId);
+    query.addBindValue(rowLimit(limit));
+    query.addBindValue(offset);
+    if (!exec(query))
+        return std::nullopt;
+    QVector<AuditEvent> result;
+    while (query.next()) {
+        AuditEvent e;
+        e.id = query.value(0).toLongLong();
+        e.at = CycleRow::time(query.value(1).toLongLong(), query.value(2).toInt());
+        e.osUser = query.value(3).toString();
+        e.station = query.value(4).toString();
+        e.kind = query.value(5).toString();
+        e.controllerSerial = query.value(6).toString();
+        e.cycleId = query.value(7).toLongLong();
+        e.details = query.value(8).toString();
+        result.append(e);
+    }
+    return result;
+}

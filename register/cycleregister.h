@@ -1,0 +1,116 @@
+#pragma once
+
+#include "register/cycle.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+struct SqlDialect;
+
+// The cycle register: every cycle's entry with its samples, chained per
+// controller so that an altered, removed or reordered entry shows, and the
+// audit trail. One object talks through one Qt SQL connection, which belongs
+// to the thread that opened it: each thread makes its own object with its
+// own connection name.
+class CycleRegister
+{
+public:
+    struct Filter {
+        QDateTime from;           // cycles that started at or after; invalid: no bound
+        QDateTime to;             // cycles that started before; invalid: no bound
+        QString program;          // program name, exactly
+        QString status;           // status text, exactly
+        QString controllerSerial; // exactly
+        // Found, regardless of ASCII case, in the program name, status,
+        // serial number, cycle number, log file name or station.
+        QString text;
+    };
+
+    enum class Outcome {
+        Entered,
+        AlreadyPresent, // the same log, or the same controller, cycle number and start
+        Failed,
+    };
+    struct EnterResult {
+        Outcome outcome = Outcome::Failed;
+        qint64 id = 0; // the new entry, or the one already present
+        QString error;
+    };
+
+    // register.sqlite in the station's data folder.
+    static QString defaultPath();
+    // The register_path setting when it is set, otherwise defaultPath().
+    static QString path(const QString &setting);
+    // Who and where, as the audit trail records them.
+    static QString osUser();
+    static QString station();
+
+    explicit CycleRegister(const QString &connectionName);
+    // Closes the connection if this object added it.
+    ~CycleRegister();
+    CycleRegister(const CycleRegister &) = delete;
+    CycleRegister &operator=(const CycleRegister &) = delete;
+
+    // Opens the SQLite register at the path, creating it and its folder as
+    // needed, and migrates it to the current schema.
+    bool open(const QString &path);
+    // Uses the connection of this object's name that the caller added and
+    // configured (for example a server's), opens it if needed and migrates.
+    bool openAdded();
+    bool isOpen() const;
+    QString errorString() const;
+
+    QSqlDatabase database() const;
+    const SqlDialect &dialect() const;
+
+    // Enters the cycle: its entry, samples, place in its controller's chain
+    // and a "cycle entered" event, in one transaction. On success the
+    // cycle's id, enteredAt, chainSequence, previousHash, entryHash and
+    // sampleCount are filled.
+    EnterResult enter(Cycle &cycle);
+    // The same for many cycles in one transaction: all are entered or, on a
+    // database failure, none.
+    QVector<EnterResult> enter(QVector<Cycle> &cycles);
+
+    // Appends an event to the audit trail; fills in its time, user and
+    // station when they are empty, and its id.
+    bool appendEvent(AuditEvent &event);
+
+    // Cycles without samples, newest start first, at most limit of them;
+    // after: the last cycle of the page before. Nothing on a database failure.
+    std::optional<QVector<Cycle>> cycles(const Filter &filter, int limit, const Cycle *after = nullptr);
+    std::optional<int> count(const Filter &filter);
+    // One cycle with its samples; nothing when there is no such entry or its
+    // samples are damaged (errorString() tells which).
+    std::optional<Cycle> cycle(qint64 id);
+    // The cycles (without samples) whose log has this SHA-256 / file name.
+    std::optional<QVector<Cycle>> findByLogSha256(const QString &sha256);
+    std::optional<QVector<Cycle>> findByLogName(const QString &fileName);
+
+    // The audit trail, newest first; cycleId 0: all events; limit -1: all.
+    std::optional<QVector<AuditEvent>> events(qint64 cycleId = 0, int limit = -1, int offset = 0);
+
+private:
+    struct Head {
+        qint64 sequence = 0;
+        QString hash;
+    };
+    bool prepare();
+    bool ready(); // open, or the error says it is not
+    bool fail(const QString &error);
+    bool exec(QSqlQuery &query);
+    bool exec(const QString &statement);
+    std::optional<qint64> existing(const Cycle &cycle);
+    std::optional<Head> head(const QString &controllerSerial);
+    bool insert(Cycle &cycle);
+    std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
+
+    QString connectionName;
+    const SqlDialect *sqlDialect = nullptr;
+    bool addedConnection = false;
+    QString lastError;
+};

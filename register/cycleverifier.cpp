@@ -1,0 +1,249 @@
+#include "register/cycleverifier.h"
+
+#include "app/logging.h"
+#include "register/cyclehash.h"
+#include "register/cycleregister.h"
+#include "register/cyclerow.h"
+#include "register/parallel.h"
+#include "register/samplecodec.h"
+#include "register/sha256.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QHash>
+#include <QSet>
+
+#include <vector>
+
+namespace CycleVerifier {
+
+namespace {
+
+// Rows read, then checked on all cores, at a time: bounds the memory that
+// the samples of 30,000 entries would take at once.
+constexpr int chunkSize = 2048;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CycleVerifier", text);
+}
+
+struct Entry {
+    Cycle cycle;
+    bool fieldsReadable = true;
+    bool hasSamples = false;
+    QByteArray blob;
+    // Results of the checks that need no other entry.
+    QVector<Problem> problems;
+};
+
+void check(Entry &e)
+{
+    Cycle &c = e.cycle;
+    const QString entry = describe(c);
+    const auto problem = [&](Problem::Kind kind, const QString &text) {
+        e.problems.append({kind, c.id, c.controllerSerial, text});
+    };
+    QString error;
+    std::optional<QVector<CycleSample>> samples;
+    if (!e.hasSamples)
+        problem(Problem::SamplesDamaged, tr("The samples of %1 are missing.").arg(entry));
+    else if (!(samples = SampleCodec::decode(e.blob, &error)))
+        problem(Problem::SamplesDamaged, tr("The samples of %1 are damaged: %2").arg(entry, error));
+    else if (samples->size() != c.sampleCount)
+        problem(Problem::SamplesDamaged, tr("%1 should have %2 samples but has %3.")
+                                             .arg(entry)
+                                             .arg(c.sampleCount)
+                                             .arg(samples->size()));
+    e.blob.clear();
+    // Without readable samples the hash cannot match; the damage is reported once.
+    if (samples) {
+        c.samples = *samples;
+        if (!e.fieldsReadable || CycleHash::entryHash(c) != c.entryHash)
+            problem(Problem::EntryAltered, tr("%1 has been altered.").arg(entry));
+        c.samples.clear();
+    }
+    if (c.logPath.isEmpty())
+        return;
+    if (!QFileInfo::exists(c.logPath)) {
+        problem(Problem::LogMissing, tr("The log %1 of %2 is missing.").arg(QDir::toNativeSeparators(c.logPath), entry));
+        return;
+    }
+    const QString sha = Sha256::ofFile(c.logPath, &error);
+    if (sha.isEmpty())
+        problem(Problem::LogUnreadable,
+                tr("The log %1 of %2 cannot be read: %3").arg(QDir::toNativeSeparators(c.logPath), entry, error));
+    else if (sha != c.logSha256)
+        problem(Problem::LogAltered, tr("The log %1 of %2 has been altered.").arg(QDir::toNativeSeparators(c.logPath), entry));
+}
+
+// Follows the chains through the entries in (serial, sequence) order.
+class ChainWalk
+{
+public:
+    ChainWalk(Report &report, const QHash<QString, QPair<qint64, QString>> &heads) : report(report), heads(heads) {}
+
+    void next(const Cycle &c)
+    {
+        if (!current || c.controllerSerial != current->controllerSerial) {
+            finish();
+            ++report.chains;
+            seen.insert(c.controllerSerial);
+        }
+        const qint64 expected = current ? current->chainSequence + 1 : 1;
+        const QString entry = describe(c);
+        if (c.chainSequence > expected) {
+            report.problems.append({Problem::EntriesMissing, c.id, c.controllerSerial,
+                                    tr("Entries %1 to %2 of the chain of controller %3 before %4 are missing.")
+                                        .arg(expected)
+                                        .arg(c.chainSequence - 1)
+                                        .arg(c.controllerSerial, entry)});
+        } else if (c.chainSequence < expected || c.previousHash != (current ? current->entryHash : QString())) {
+            report.problems.append({Problem::ChainBroken, c.id, c.controllerSerial,
+                                    tr("%1 does not follow the entry before it in its chain: entries were "
+                                       "removed, inserted or reordered.")
+                                        .arg(entry)});
+        }
+        current = c;
+    }
+
+    void finish()
+    {
+        if (!current)
+            return;
+        const QString serial = current->controllerSerial;
+        const auto head = heads.find(serial);
+        if (head == heads.end()) {
+            report.problems.append({Problem::ChainBroken, current->id, serial,
+                                    tr("The chain of controller %1 has no head; its newest entry is %2.")
+                                        .arg(serial, describe(*current))});
+        } else if (head->first > current->chainSequence) {
+            report.problems.append({Problem::EntriesMissing, current->id, serial,
+                                    tr("The newest entries %1 to %2 of the chain of controller %3 are missing; "
+                                       "the newest left is %4.")
+                                        .arg(current->chainSequence + 1)
+                                        .arg(head->first)
+                                        .arg(serial, describe(*current))});
+        } else if (head->first < current->chainSequence || head->second != current->entryHash) {
+            report.problems.append({Problem::ChainBroken, current->id, serial,
+                                    tr("The head of the chain of controller %1 does not name its newest entry %2.")
+                                        .arg(serial, describe(*current))});
+        }
+        current.reset();
+    }
+
+    // Chains whose every entry is gone.
+    void finishAll()
+    {
+        finish();
+        for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
+            if (!seen.contains(it.key()))
+                report.problems.append({Problem::EntriesMissing, 0, it.key(),
+                                        tr("All %1 entries of the chain of controller %2 are missing.")
+                                            .arg(it.value().first)
+                                            .arg(it.key())});
+        }
+    }
+
+private:
+    Report &report;
+    const QHash<QString, QPair<qint64, QString>> &heads;
+    std::optional<Cycle> current;
+    QSet<QString> seen;
+};
+
+} // namespace
+
+QString describe(const Cycle &c)
+{
+    const QString cycle = c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : tr("unknown");
+    return tr("entry %1 (controller %2, cycle %3, started %4)")
+        .arg(c.id)
+        .arg(c.controllerSerial.isEmpty() ? tr("unknown") : c.controllerSerial, cycle,
+             c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
+}
+
+Report verifyRegister(CycleRegister &cycleRegister)
+{
+    Report report;
+    QSqlQuery query(cycleRegister.database());
+    query.setForwardOnly(true);
+    QHash<QString, QPair<qint64, QString>> heads;
+    if (!query.exec(QStringLiteral("SELECT controller_serial, chain_seq, entry_hash FROM chain_heads"))) {
+        report.error = query.lastError().text();
+        return report;
+    }
+    while (query.next())
+        heads.insert(query.value(0).toString(), {query.value(1).toLongLong(), query.value(2).toString()});
+
+    if (!query.exec(QStringLiteral("SELECT %1, cycle_id, samples FROM cycles LEFT JOIN cycle_samples ON cycle_id = id"
+                                   " ORDER BY controller_serial, chain_seq, id")
+                        .arg(CycleRow::columns()))) {
+        report.error = query.lastError().text();
+        return report;
+    }
+    ChainWalk chains(report, heads);
+    const int columns = CycleRow::columnCount();
+    bool more = true;
+    while (more) {
+        std::vector<Entry> entries;
+        entries.reserve(chunkSize);
+        while (entries.size() < size_t(chunkSize) && (more = query.next())) {
+            Entry e;
+            e.fieldsReadable = CycleRow::read(query, &e.cycle);
+            e.hasSamples = !query.value(columns).isNull();
+            e.blob = query.value(columns + 1).toByteArray();
+            entries.push_back(std::move(e));
+        }
+        Parallel::forEach(int(entries.size()), [&](int i) { check(entries[size_t(i)]); });
+        for (const Entry &e : entries) {
+            ++report.entries;
+            if (!e.cycle.logPath.isEmpty())
+                ++report.logs;
+            report.problems += e.problems;
+            chains.next(e.cycle);
+        }
+    }
+    if (query.lastError().isValid()) {
+        report.error = query.lastError().text();
+        return report;
+    }
+    chains.finishAll();
+    qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.logs << "logs:"
+                        << report.problems.size() << "problems";
+    return report;
+}
+
+QVector<FileCheck> verifyFiles(CycleRegister &cycleRegister, const QStringList &files, QString *error)
+{
+    QVector<FileCheck> checks;
+    for (const QString &file : files) {
+        FileCheck check;
+        check.file = file;
+        const QString sha = Sha256::ofFile(file, &check.error);
+        if (sha.isEmpty()) {
+            check.status = FileCheck::Unreadable;
+            checks.append(check);
+            continue;
+        }
+        std::optional<QVector<Cycle>> found = cycleRegister.findByLogSha256(sha);
+        if (found && !found->isEmpty()) {
+            check.status = FileCheck::Ok;
+        } else if (found) {
+            found = cycleRegister.findByLogName(QFileInfo(file).fileName());
+            check.status = found && !found->isEmpty() ? FileCheck::Altered : FileCheck::Unknown;
+        }
+        if (!found) {
+            *error = cycleRegister.errorString();
+            return {};
+        }
+        check.entries = *found;
+        checks.append(check);
+    }
+    return checks;
+}
+
+} // namespace CycleVerifier

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "register/cycle.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class CycleRegister;
+
+// Checks that the register and the logs it names are as they were entered.
+namespace CycleVerifier {
+
+struct Problem {
+    enum Kind {
+        EntryAltered,   // its fields or samples differ from what its hash covers
+        SamplesDamaged, // its samples cannot be read, or not as many as entered
+        ChainBroken,    // it does not link to the entry before it
+        EntriesMissing, // entries of a chain are gone (in the middle, or the newest)
+        LogMissing,
+        LogAltered,
+        LogUnreadable,
+    };
+    Kind kind;
+    qint64 cycleId = 0; // the entry it concerns, or that follows the missing ones; 0 for a whole chain
+    QString controllerSerial;
+    QString text; // for people, naming the entry
+};
+
+struct Report {
+    int entries = 0;
+    int chains = 0;
+    int logs = 0; // log files checked
+    QVector<Problem> problems;
+    QString error; // the register could not be read; nothing was checked
+    bool intact() const { return error.isEmpty() && problems.isEmpty(); }
+};
+
+// Every entry's hash, every chain's links, sequence and head, every samples
+// blob, and every log file's presence and SHA-256; every problem is
+// reported. Log files are hashed on all cores.
+Report verifyRegister(CycleRegister &cycleRegister);
+
+struct FileCheck {
+    enum Status {
+        Ok,         // the register holds this content: entries
+        Altered,    // the register holds a log of this file name with other content: entries
+        Unknown,    // neither
+        Unreadable, // the file cannot be read: error
+    };
+    QString file;
+    Status status = Unknown;
+    QVector<Cycle> entries;
+    QString error;
+};
+
+// Each file against the register, by content and then by file name. An
+// empty result with *error set when the register cannot be read.
+QVector<FileCheck> verifyFiles(CycleRegister &cycleRegister, const QStringList &files, QString *error);
+
+// "entry 17 (controller RG-1, cycle 42, started 2024-03-05 14:07:09 +01:00)"
+QString describe(const Cycle &cycle);
+
+} // namespace CycleVerifier

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "records/runlog.h"
+#include "records/runrecordformat.h"
+#include "register/cycle.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QTimeZone>
+
+#include <cmath>
+
+// Cycles and run logs as the station makes them, for the register's tests
+// and benchmarks.
+namespace RegisterTestData {
+
+// A run of a steam program: heating from 25 °C to 121 °C, holding, cooling;
+// a sample about every 2 s (the polling's jitter included), temperatures in
+// the controller's 0.1 °C steps with a little noise.
+inline QVector<CycleSample> run(int minutes, quint32 seed, int intervalMs = 2000)
+{
+    QRandomGenerator random(seed);
+    QVector<CycleSample> samples;
+    const qint64 end = qint64(minutes) * 60000;
+    for (qint64 t = 0; t < end; t += intervalMs + random.bounded(-40, 41)) {
+        const double minute = t / 60000.0;
+        const double curve = minute < 20 ? 25 + 96 * minute / 20 : minute < end / 60000.0 - 20 ? 121.0
+                                                                  : 121 - 60 * (minute - (end / 60000.0 - 20)) / 20;
+        const double noisy = curve + 0.1 * (random.bounded(3) - 1);
+        samples.append({t, std::round(noisy * 10) / 10});
+    }
+    return samples;
+}
+
+inline Cycle cycle(const QString &serial, int number, const QDateTime &started, const QVector<CycleSample> &samples,
+                   const QString &program = QStringLiteral("Program 1"))
+{
+    Cycle c;
+    c.station = QStringLiteral("station-1");
+    c.controllerSerial = serial;
+    c.cycleNumber = number;
+    c.programNumber = 1;
+    c.programName = program;
+    c.steps = {{1, 20, 121.0}, {2, 5, 60.0}};
+    c.started = started;
+    c.finished = started.addMSecs(samples.isEmpty() ? 0 : samples.last().elapsedMs + 1000);
+    c.status = QStringLiteral("Successfully completed");
+    c.firmwareVersion = QStringLiteral("2.1");
+    c.softwareVersion = QStringLiteral("3.0.1");
+    c.samples = samples;
+    return c;
+}
+
+// A time with the UTC offset of this computer's time zone at that time.
+inline QDateTime localTime(const QString &iso)
+{
+    const QDateTime local = QDateTime::fromString(iso, Qt::ISODate);
+    return local.toOffsetFromUtc(local.offsetFromUtc());
+}
+
+// The run record the station would have written the cycle's log from.
+inline CommunicationManager::Program logRecord(const Cycle &c)
+{
+    CommunicationManager::Program r;
+    r.name = c.programName;
+    r.firmwareVersion = c.firmwareVersion;
+    r.softwareVersion = c.softwareVersion;
+    r.serialNumber = c.controllerSerial;
+    r.timeStarted = RunRecordFormat::timestampText(c.started.toLocalTime());
+    r.timeFinished = RunRecordFormat::timestampText(c.finished.toLocalTime());
+    r.cycleNumber = c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : QString();
+    r.status = c.status;
+    for (const CycleSample &s : c.samples)
+        r.dataPoints.insert(RunRecordFormat::elapsedKey(s.elapsedMs / 1000), RunRecordFormat::temperatureText(s.celsius));
+    return r;
+}
+
+inline QByteArray log(const Cycle &c)
+{
+    return RunLog::content(logRecord(c));
+}
+
+} // namespace RegisterTestData

@@ -1,0 +1,530 @@
+#include "register/cycleimport.h"
+#include "register/cycleregister.h"
+#include "register/cycleverifier.h"
+#include "register/registerschema.h"
+#include "register/samplecodec.h"
+#include "register/sha256.h"
+#include "tests/registertestdata.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <thread>
+
+#include <unistd.h>
+
+using Problem = CycleVerifier::Problem;
+Q_DECLARE_METATYPE(CycleRegister::Filter)
+
+namespace {
+
+// Migration 1 as the first station that had a register created it, with one
+// entry. Later migrations must carry such a register along intact.
+const char *const firstSchema[] = {
+    "CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, applied_utc BIGINT NOT NULL)",
+    "CREATE TABLE cycles ( id INTEGER PRIMARY KEY, station TEXT NOT NULL, controller_serial TEXT NOT NULL,"
+    " cycle_number BIGINT, program_number INTEGER, program_name TEXT NOT NULL, steps TEXT NOT NULL,"
+    " adopted INTEGER NOT NULL, started_utc BIGINT NOT NULL, started_offset INTEGER NOT NULL, finished_utc BIGINT,"
+    " finished_offset INTEGER, status TEXT NOT NULL, firmware_version TEXT NOT NULL,"
+    " software_version TEXT NOT NULL, sample_count INTEGER NOT NULL, log_path TEXT NOT NULL,"
+    " log_name TEXT NOT NULL, log_sha256 TEXT,"
+    " origin TEXT NOT NULL CHECK (origin IN ('recorded', 'recovered', 'imported')), entered_utc BIGINT NOT NULL,"
+    " entered_offset INTEGER NOT NULL, chain_seq BIGINT NOT NULL, previous_hash TEXT NOT NULL,"
+    " entry_hash TEXT NOT NULL)",
+    "CREATE UNIQUE INDEX cycles_key ON cycles (controller_serial, cycle_number, started_utc)",
+    "CREATE UNIQUE INDEX cycles_log_sha256 ON cycles (log_sha256) WHERE log_sha256 IS NOT NULL",
+    "CREATE UNIQUE INDEX cycles_chain ON cycles (controller_serial, chain_seq)",
+    "CREATE INDEX cycles_started ON cycles (started_utc, id)",
+    "CREATE INDEX cycles_program ON cycles (program_name, started_utc)",
+    "CREATE INDEX cycles_status ON cycles (status, started_utc)",
+    "CREATE INDEX cycles_log_name ON cycles (log_name)",
+    "CREATE TABLE cycle_samples ( cycle_id BIGINT PRIMARY KEY REFERENCES cycles (id), samples BLOB NOT NULL)",
+    "CREATE TABLE chain_heads ( controller_serial TEXT PRIMARY KEY, chain_seq BIGINT NOT NULL,"
+    " entry_hash TEXT NOT NULL)",
+    "CREATE TABLE events ( id INTEGER PRIMARY KEY, at_utc BIGINT NOT NULL, at_offset INTEGER NOT NULL,"
+    " os_user TEXT NOT NULL, station TEXT NOT NULL, kind TEXT NOT NULL, controller_serial TEXT NOT NULL,"
+    " cycle_id BIGINT REFERENCES cycles (id), details TEXT NOT NULL)",
+    "CREATE INDEX events_at ON events (at_utc, id)",
+    "CREATE INDEX events_cycle ON events (cycle_id)",
+    "INSERT INTO schema_migrations VALUES (1, 1709647631000)",
+    "INSERT INTO cycles VALUES (1, 'station-1', 'RG-00042', 17, 1, 'Program 1', '20@121.0;5@60.0', 0,"
+    " 1709644029042, 3600, 1709644034042, 3600, 'Successfully completed', '2.1', '3.0.1', 3, '', '', NULL,"
+    " 'recorded', 1709647631000, 3600, 1, '', '@FIRST@')",
+    // 0 ms 25.00 °C, 2000 ms 25.10 °C, 4000 ms 121.35 °C
+    "INSERT INTO cycle_samples VALUES (1, X'0100030B008827A01F14A01FB29601')",
+    "INSERT INTO chain_heads VALUES ('RG-00042', 1, '@FIRST@')",
+    "INSERT INTO events VALUES (1, 1709647631000, 3600, 'nurse', 'station-1', 'cycle entered', 'RG-00042', 1,"
+    " '{\"origin\":\"recorded\"}')",
+};
+
+int connections = 0;
+const char firstHash[] = "b668dc9e929819590d6994dfa83573e1f51521d59027609c1603bb715673994d";
+
+QStringList problems(const CycleVerifier::Report &report)
+{
+    static const char *const kinds[] = {"EntryAltered", "SamplesDamaged", "ChainBroken", "EntriesMissing",
+                                        "LogMissing", "LogAltered", "LogUnreadable"};
+    QStringList result;
+    for (const Problem &p : report.problems)
+        result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);
+    result.sort();
+    return result;
+}
+
+bool write(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestRegister : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<CycleRegister> store;
+
+    std::unique_ptr<CycleRegister> open(const QString &path)
+    {
+        auto r = std::make_unique<CycleRegister>(QStringLiteral("test-%1").arg(++connections));
+        r->open(path);
+        return r;
+    }
+
+    bool exec(const QString &statement)
+    {
+        QSqlQuery query(store->database());
+        if (!query.exec(statement))
+            qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+        return query.isActive();
+    }
+
+    // The cycle with its log written to logs/<name>.txt.
+    Cycle withLog(Cycle c, const QString &name)
+    {
+        QDir(dir->path()).mkpath(QStringLiteral("logs"));
+        c.logPath = dir->filePath(QStringLiteral("logs/%1.txt").arg(name));
+        const QByteArray log = RegisterTestData::log(c);
+        write(c.logPath, log);
+        c.logSha256 = Sha256::hex(log);
+        return c;
+    }
+
+    static Cycle cycle(const QString &serial, int number, const QString &started,
+                       const QString &program = QStringLiteral("Program 1"))
+    {
+        return RegisterTestData::cycle(serial, number, RegisterTestData::localTime(started),
+                                       RegisterTestData::run(4, quint32(number)), program);
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = open(dir->filePath(QStringLiteral("data/register.sqlite")));
+        QVERIFY(store->isOpen());
+    }
+    void cleanup()
+    {
+        store.reset();
+        // Also the names that Qt cannot list.
+        std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
+    }
+
+    void enteredCycleReadsBackAsEntered()
+    {
+        Cycle c = withLog(cycle("RG-1", 5, "2024-03-05T14:07:09.042"), "a");
+        c.samples.append({c.samples.last().elapsedMs + 2000, 121.304}); // kept to 0.01 °C
+        c.adopted = true;
+        c.origin = Cycle::Origin::Recovered;
+        const CycleRegister::EnterResult result = store->enter(c);
+        QCOMPARE(result.outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(c.id, result.id);
+        QCOMPARE(c.chainSequence, 1);
+        QVERIFY(c.previousHash.isEmpty());
+        const std::optional<Cycle> read = store->cycle(c.id);
+        QVERIFY2(read, qPrintable(store->errorString()));
+        QCOMPARE(read->samples.last().celsius, 121.3);
+        QCOMPARE(read->samples, c.samples);
+        QCOMPARE(read->started, c.started);
+        QCOMPARE(read->started.offsetFromUtc(), c.started.offsetFromUtc());
+        QCOMPARE(read->finished, c.finished);
+        QCOMPARE(read->steps, c.steps);
+        QCOMPARE(read->enteredAt, c.enteredAt);
+        QCOMPARE(read->entryHash, c.entryHash);
+        QCOMPARE(read->sampleCount, c.samples.size());
+        QVERIFY(read->adopted);
+        QCOMPARE(read->origin, Cycle::Origin::Recovered);
+        QCOMPARE(read->logSha256, c.logSha256);
+
+        // The next entry of the controller links to it; the event names it.
+        Cycle next = cycle("RG-1", 6, "2024-03-05T16:00:00");
+        QCOMPARE(store->enter(next).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(next.chainSequence, 2);
+        QCOMPARE(next.previousHash, c.entryHash);
+        const auto events = store->events(c.id);
+        QVERIFY(events && events->size() == 1);
+        QCOMPARE(events->first().kind, QString("cycle entered"));
+        QCOMPARE(events->first().osUser, CycleRegister::osUser());
+        QVERIFY(!store->cycle(99));
+        QVERIFY(store->errorString().contains("99"));
+    }
+
+    void filterAndPages_data()
+    {
+        QTest::addColumn<CycleRegister::Filter>("filter");
+        QTest::addColumn<QStringList>("expected"); // newest first
+        const auto at = [](const char *iso) { return RegisterTestData::localTime(iso); };
+        QTest::newRow("all") << CycleRegister::Filter() << QStringList{"B-3", "B-2", "A-2", "A-1"};
+        QTest::newRow("period") << CycleRegister::Filter{at("2024-02-01T00:00:00"), at("2024-03-01T00:00:00"),
+                                                         {}, {}, {}, {}}
+                                << QStringList{"B-2", "A-2"};
+        QTest::newRow("program") << CycleRegister::Filter{{}, {}, "Program 1", {}, {}, {}}
+                                 << QStringList{"B-2", "A-1"};
+        QTest::newRow("status") << CycleRegister::Filter{{}, {}, {}, "Cancelled by user", {}, {}}
+                                << QStringList{"A-2"};
+        QTest::newRow("controller") << CycleRegister::Filter{{}, {}, {}, {}, "B", {}} << QStringList{"B-3", "B-2"};
+        QTest::newRow("text in any case") << CycleRegister::Filter{{}, {}, {}, {}, {}, "cancelled"}
+                                          << QStringList{"A-2"};
+        QTest::newRow("text: % means itself") << CycleRegister::Filter{{}, {}, {}, {}, {}, "50%_"}
+                                              << QStringList{"B-3"};
+        QTest::newRow("text: cycle number") << CycleRegister::Filter{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
+        QTest::newRow("program and period")
+            << CycleRegister::Filter{at("2024-01-01T00:00:00"), at("2024-02-12T00:00:00"), "Program 1", {}, {}, {}}
+            << QStringList{"A-1"};
+    }
+    void filterAndPages()
+    {
+        QFETCH(CycleRegister::Filter, filter);
+        QFETCH(QStringList, expected);
+        QVector<Cycle> cycles{cycle("A", 1, "2024-01-10T09:00:00"), cycle("A", 2, "2024-02-10T09:00:00", "Instruments"),
+                              cycle("B", 2, "2024-02-15T09:00:00"), cycle("B", 3, "2024-03-01T09:00:00", "Test 50%_x")};
+        cycles[1].status = QStringLiteral("Cancelled by user");
+        QCOMPARE(store->enter(cycles).size(), 4);
+        QCOMPARE(store->count(filter), expected.size());
+        // Pages of one: each continues after the last cycle of the page before.
+        QStringList listed;
+        std::optional<Cycle> last;
+        for (;;) {
+            const auto page = store->cycles(filter, 1, last ? &*last : nullptr);
+            QVERIFY2(page, qPrintable(store->errorString()));
+            if (page->isEmpty())
+                break;
+            last = page->first();
+            QVERIFY(last->samples.isEmpty() && last->sampleCount > 0);
+            listed << QStringLiteral("%1-%2").arg(last->controllerSerial).arg(last->cycleNumber);
+        }
+        QCOMPARE(listed, expected);
+    }
+
+    void sameCycleTwiceIsOneEntry()
+    {
+        Cycle first = withLog(cycle("RG-1", 7, "2024-03-05T14:00:00"), "first");
+        QCOMPARE(store->enter(first).outcome, CycleRegister::Outcome::Entered);
+        Cycle sameLog = cycle("RG-9", 1, "2024-04-01T10:00:00");
+        sameLog.logSha256 = first.logSha256;
+        Cycle sameKey = cycle("RG-1", 7, "2024-03-05T14:00:00");
+        Cycle other = cycle("RG-1", 8, "2024-03-05T16:00:00");
+        QVector<Cycle> batch{sameLog, sameKey, other, other};
+        const QVector<CycleRegister::EnterResult> results = store->enter(batch);
+        QCOMPARE(results[0].outcome, CycleRegister::Outcome::AlreadyPresent);
+        QCOMPARE(results[0].id, first.id);
+        QCOMPARE(results[1].outcome, CycleRegister::Outcome::AlreadyPresent);
+        QCOMPARE(results[1].id, first.id);
+        QCOMPARE(results[2].outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(results[3].outcome, CycleRegister::Outcome::AlreadyPresent);
+        QCOMPARE(results[3].id, results[2].id);
+        QCOMPARE(store->count({}), 2);
+
+        // A batch with a cycle that cannot be entered enters none of it.
+        QVector<Cycle> bad{cycle("RG-1", 9, "2024-03-06T10:00:00"), cycle("RG-1", 10, "2024-03-06T12:00:00")};
+        bad[1].samples[0].celsius = std::nan("");
+        for (const CycleRegister::EnterResult &r : store->enter(bad))
+            QCOMPARE(r.outcome, CycleRegister::Outcome::Failed);
+        QCOMPARE(store->count({}), 2);
+        QVERIFY(store->findByLogName("first.txt")->size() == 1);
+        QVERIFY(store->findByLogSha256(first.logSha256.toUpper())->first().id == first.id);
+    }
+
+    void importTakesLogsOnceAndNamesTheRest()
+    {
+        const QString folder = dir->filePath(QStringLiteral("import"));
+        QDir(folder).mkpath(QStringLiteral("2024/03"));
+        const auto put = [&](const QString &name, const QByteArray &bytes) {
+            QVERIFY(write(folder + QLatin1Char('/') + name, bytes));
+        };
+        const Cycle a = cycle("RG-1", 1, "2024-03-01T08:00:00");
+        Cycle beyond = cycle("RG-1", 2, "2024-03-02T08:00:00");
+        beyond.samples = {{0, 25}, {2000, 25}, {36000000, 121}, {36002000, 121}, {400000000, 60}};
+        Cycle latin1 = cycle("RG-1", 3, "2024-03-03T08:00:00", QStringLiteral("Prüfung"));
+        Cycle noSamples = cycle("RG-2", 1, "2024-03-04T08:00:00");
+        noSamples.samples.clear();
+        Cycle recorded = withLog(cycle("RG-2", 2, "2024-03-05T08:00:00"), "recorded");
+        QCOMPARE(store->enter(recorded).outcome, CycleRegister::Outcome::Entered);
+
+        put("a.txt", RegisterTestData::log(a));
+        put("a copy under another name.log", RegisterTestData::log(a));
+        put("2024/03/beyond 99 hours.txt", RegisterTestData::log(beyond));
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        put("latin1.txt", RegisterTestData::log(latin1));
+        QTextCodec::setCodecForLocale(nullptr);
+        put("no samples.txt", RegisterTestData::log(noSamples));
+        put("recorded by the station.txt", RegisterTestData::log(recorded));
+        put("empty.txt", {});
+        put("junk.bin", QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10));
+        put("truncated.txt", RegisterTestData::log(a).left(120));
+        put("header cut at a line end.txt", RegisterTestData::log(a).left(RegisterTestData::log(a).indexOf("Status")));
+        // A name in Latin-1 bytes, which a UTF-8 system cannot decode.
+        std::ofstream(QByteArray(QFile::encodeName(folder) + "/Pr\xFC" "fung.txt").constData())
+            << RegisterTestData::log(a).constData();
+        QVERIFY(QFile::link(folder + "/nowhere", folder + "/dangling.txt"));
+        QStringList unreadable{"Pr\u00FC" "fung.txt=name", "dangling.txt=regular", "empty.txt=empty",
+                               "junk.bin=no run log", "header cut at a line end.txt=header ends early", "truncated.txt=cut short"};
+        if (geteuid() != 0) { // root reads any file
+            put("locked.txt", RegisterTestData::log(a));
+            QFile::setPermissions(folder + "/locked.txt", {});
+            unreadable << "locked.txt=cannot be read";
+        }
+        unreadable.sort();
+
+        for (int run = 0; run < 2; ++run) {
+            const CycleImport::Result result = CycleImport::importFolder(*store, folder);
+            QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+            QCOMPARE(result.imported, run == 0 ? 4 : 0);
+            QCOMPARE(result.alreadyPresent, run == 0 ? 2 : 6);
+            QStringList reasons;
+            for (const CycleImport::Unreadable &u : result.unreadable) {
+                const QString name = QFileInfo(u.file).fileName();
+                QString expected;
+                for (const QString &e : unreadable)
+                    expected = e.startsWith(name + "=") ? e : expected;
+                QVERIFY2(u.reason.contains(expected.section('=', 1), Qt::CaseInsensitive),
+                         qPrintable(u.file + ": " + u.reason));
+                reasons << expected;
+            }
+            reasons.sort();
+            QCOMPARE(reasons, unreadable);
+        }
+        const auto imported = store->cycles({{}, {}, {}, {}, {}, "Prüfung"}, 10);
+        QVERIFY(imported && imported->size() == 1);
+        QCOMPARE(imported->first().origin, Cycle::Origin::Imported);
+        QVERIFY(imported->first().steps.isEmpty());
+        const auto longest = store->findByLogName("beyond 99 hours.txt");
+        QCOMPARE(store->cycle(longest->first().id)->samples.last().elapsedMs, 400000000);
+        QCOMPARE(store->events(0, 1)->first().kind, QString("import"));
+        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
+    }
+
+    // Controller A has entries 1 to 4, controller B entries 5 and 6, each
+    // with its log in logs/<id>.txt.
+    void verificationFindsEveryChange_data()
+    {
+        QTest::addColumn<QStringList>("changes"); // SQL, or "edit"/"delete" a log file by entry
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("nothing changed") << QStringList() << QStringList();
+        const QStringList hashed{"station = 'other'", "cycle_number = 99", "program_number = 2",
+                                 "program_name = 'X'", "steps = '20@134.0'", "adopted = 1",
+                                 "started_utc = started_utc + 1", "started_offset = 4500", "finished_utc = NULL",
+                                 "finished_offset = 7200", "status = 'Successfully completed.'",
+                                 "firmware_version = '2.2'", "software_version = '3.0.2'", "origin = 'imported'",
+                                 "entered_utc = entered_utc - 1000", "entered_offset = 4500"};
+        for (const QString &set : hashed)
+            QTest::newRow(qPrintable("edited: " + set)) << QStringList{"UPDATE cycles SET " + set + " WHERE id = 2"}
+                                                      << QStringList{"EntryAltered:2"};
+        QTest::newRow("edited: log path") << QStringList{"UPDATE cycles SET log_path = log_path || 'x' WHERE id = 2"}
+                                          << QStringList{"EntryAltered:2", "LogMissing:2"};
+        QTest::newRow("edited: log SHA-256")
+            << QStringList{"UPDATE cycles SET log_sha256 = '" + QString(64, 'c') + "' WHERE id = 2"}
+            << QStringList{"EntryAltered:2", "LogAltered:2"};
+        QTest::newRow("edited: previous hash") << QStringList{"UPDATE cycles SET previous_hash = '' WHERE id = 2"}
+                                               << QStringList{"ChainBroken:2", "EntryAltered:2"};
+        QTest::newRow("edited: own hash") << QStringList{"UPDATE cycles SET entry_hash = previous_hash WHERE id = 2"}
+                                          << QStringList{"ChainBroken:3", "EntryAltered:2"};
+        QTest::newRow("edited: sample count") << QStringList{"UPDATE cycles SET sample_count = 3 WHERE id = 2"}
+                                              << QStringList{"SamplesDamaged:2"};
+        QTest::newRow("edited: samples")
+            << QStringList{"UPDATE cycle_samples SET samples = (SELECT samples FROM cycle_samples WHERE cycle_id = 6)"
+                           " WHERE cycle_id = 2"}
+            << QStringList{"EntryAltered:2", "SamplesDamaged:2"};
+        QTest::newRow("damaged: samples") << QStringList{"UPDATE cycle_samples SET samples = X'0102' WHERE cycle_id = 2"}
+                                          << QStringList{"SamplesDamaged:2"};
+        QTest::newRow("deleted: samples") << QStringList{"DELETE FROM cycle_samples WHERE cycle_id = 2"}
+                                          << QStringList{"SamplesDamaged:2"};
+        const auto remove = [](int id) {
+            return QStringList{QStringLiteral("DELETE FROM events WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM cycle_samples WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM cycles WHERE id = %1").arg(id)};
+        };
+        QTest::newRow("deleted: an entry in the middle") << remove(2) << QStringList{"EntriesMissing:3"};
+        QTest::newRow("deleted: the newest entry") << remove(4) << QStringList{"EntriesMissing:3"};
+        QTest::newRow("deleted: a whole chain") << remove(5) + remove(6) << QStringList{"EntriesMissing:0"};
+        QTest::newRow("swapped order")
+            << QStringList{"UPDATE cycles SET chain_seq = -2 WHERE id = 2", "UPDATE cycles SET chain_seq = 2 WHERE id = 3",
+                           "UPDATE cycles SET chain_seq = 3 WHERE id = 2"}
+            << QStringList{"ChainBroken:2", "ChainBroken:3", "ChainBroken:4", "EntryAltered:2", "EntryAltered:3"};
+        QTest::newRow("moved to another controller")
+            << QStringList{"UPDATE cycles SET controller_serial = 'C' WHERE id = 4"}
+            << QStringList{"ChainBroken:4", "EntriesMissing:3", "EntriesMissing:4", "EntryAltered:4"};
+        QTest::newRow("edited: log file") << QStringList{"edit 2"} << QStringList{"LogAltered:2"};
+        QTest::newRow("deleted: log files") << QStringList{"delete 2", "delete 5"}
+                                            << QStringList{"LogMissing:2", "LogMissing:5"};
+    }
+    void verificationFindsEveryChange()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, expected);
+        QVector<Cycle> cycles;
+        for (int i = 1; i <= 6; ++i)
+            cycles << withLog(cycle(i <= 4 ? "A" : "B", i, QStringLiteral("2024-03-0%1T08:00:00").arg(i)),
+                              QString::number(i));
+        for (const CycleRegister::EnterResult &r : store->enter(cycles))
+            QCOMPARE(r.outcome, CycleRegister::Outcome::Entered);
+        for (const QString &change : changes) {
+            const QString log = dir->filePath("logs/" + change.section(' ', 1) + ".txt");
+            if (change.startsWith("edit")) {
+                QFile file(log);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QByteArray bytes = file.readAll();
+                const int digit = bytes.lastIndexOf('.') + 1; // one digit of the last temperature
+                bytes[digit] = bytes[digit] == '9' ? '8' : char(bytes[digit] + 1);
+                file.seek(0);
+                file.write(bytes);
+            } else if (change.startsWith("delete")) {
+                QVERIFY(QFile::remove(log));
+            } else {
+                QVERIFY(exec(change));
+            }
+        }
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+        QVERIFY2(problems(report) == expected, qPrintable(problems(report).join(' ')));
+        QCOMPARE(report.entries, 6 - int(changes.filter("DELETE FROM cycles").size()));
+        for (const Problem &p : report.problems)
+            QVERIFY2(p.cycleId == 0 || p.text.contains(QStringLiteral("entry %1 ").arg(p.cycleId)), qPrintable(p.text));
+    }
+
+    void filesAreCheckedByContentThenByName()
+    {
+        Cycle c = withLog(cycle("A", 1, "2024-03-01T08:00:00"), "run");
+        QCOMPARE(store->enter(c).outcome, CycleRegister::Outcome::Entered);
+        const QString copy = dir->filePath("copy of the run.txt");
+        QVERIFY(QFile::copy(c.logPath, copy));
+        const QString edited = dir->filePath("edited/run.txt");
+        QDir(dir->path()).mkpath("edited");
+        QByteArray bytes = RegisterTestData::log(c);
+        bytes.replace("Cycle Number: 1", "Cycle Number: 2");
+        QVERIFY(write(edited, bytes));
+        const QString other = dir->filePath("other.txt");
+        QVERIFY(write(other, "x"));
+        QString error;
+        const QVector<CycleVerifier::FileCheck> checks = CycleVerifier::verifyFiles(
+            *store, {c.logPath, copy, edited, other, dir->filePath("absent.txt")}, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QVector<CycleVerifier::FileCheck::Status> expected{
+            CycleVerifier::FileCheck::Ok, CycleVerifier::FileCheck::Ok, CycleVerifier::FileCheck::Altered,
+            CycleVerifier::FileCheck::Unknown, CycleVerifier::FileCheck::Unreadable};
+        for (int i = 0; i < checks.size(); ++i) {
+            QCOMPARE(checks[i].status, expected[i]);
+            QCOMPARE(checks[i].entries.size(), i < 3 ? 1 : 0);
+            if (i < 3)
+                QCOMPARE(checks[i].entries.first().id, c.id);
+        }
+    }
+
+    void firstSchemaIsCarriedAlong()
+    {
+        const QString path = dir->filePath("first.sqlite");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const char *statement : firstSchema)
+                QVERIFY2(query.exec(QString::fromUtf8(statement).replace("@FIRST@", firstHash)),
+                         qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase("first");
+
+        std::unique_ptr<CycleRegister> migrated = open(path);
+        QVERIFY2(migrated->isOpen(), qPrintable(migrated->errorString()));
+        QSqlQuery versions(migrated->database());
+        QVERIFY(versions.exec("SELECT MAX(version) FROM schema_migrations") && versions.next());
+        QCOMPARE(versions.value(0).toInt(), RegisterSchema::currentVersion());
+        const std::optional<Cycle> first = migrated->cycle(1);
+        QVERIFY2(first, qPrintable(migrated->errorString()));
+        QCOMPARE(first->samples, (QVector<CycleSample>{{0, 25.0}, {2000, 25.1}, {4000, 121.35}}));
+        QCOMPARE(first->started, QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs));
+        QCOMPARE(first->steps, (QList<CommunicationManager::ProgramStep>{{1, 20, 121.0}, {2, 5, 60.0}}));
+        QCOMPARE(migrated->events(1)->first().osUser, QString("nurse"));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*migrated);
+        QVERIFY2(report.intact(), qPrintable(report.problems.value(0).text));
+
+        Cycle next = cycle("RG-00042", 18, "2024-03-06T08:00:00");
+        QCOMPARE(migrated->enter(next).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(next.previousHash, QString(firstHash));
+        QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
+    }
+
+    void refusesWhatItCannotOpen_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no database") << QByteArray("Model: Vaporin Regulon 2\n") << "not a database";
+        QTest::newRow("newer schema") << QByteArray() << "newer";
+    }
+    void refusesWhatItCannotOpen()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = dir->filePath("other.sqlite");
+        if (content.isEmpty())
+            QVERIFY(exec("ATTACH DATABASE '" + path + "' AS other") && exec("CREATE TABLE other.schema_migrations"
+                                                                          " (version INTEGER, applied_utc BIGINT)")
+                    && exec("INSERT INTO other.schema_migrations VALUES (99, 0)") && exec("DETACH DATABASE other"));
+        else
+            QVERIFY(write(path, content));
+        std::unique_ptr<CycleRegister> other = open(path);
+        QFETCH(QString, reason);
+        QVERIFY(!other->isOpen());
+        QVERIFY2(other->errorString().contains(reason, Qt::CaseInsensitive), qPrintable(other->errorString()));
+        // A register that is not open answers every call with a failure.
+        Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(other->enter(c).outcome, CycleRegister::Outcome::Failed);
+        QVERIFY(!other->cycles({}, 10) && !other->count({}) && !other->events());
+    }
+
+    // Two stations' threads, each with its own connection, extend one chain.
+    void concurrentWritersKeepTheChain()
+    {
+        const QString path = dir->filePath("data/register.sqlite");
+        const auto writer = [&](int first, bool *ok) {
+            CycleRegister own(QStringLiteral("writer-%1").arg(first));
+            *ok = own.open(path);
+            for (int n = first; *ok && n < first + 15; ++n) {
+                Cycle c = cycle("A", n, "2024-03-01T08:00:00");
+                *ok = own.enter(c).outcome == CycleRegister::Outcome::Entered;
+            }
+        };
+        bool ok1 = false;
+        bool ok2 = false;
+        std::thread one(writer, 100, &ok1);
+        std::thread two(writer, 200, &ok2);
+        one.join();
+        two.join();
+        QVERIFY(ok1 && ok2);
+        QCOMPARE(store->count({}), 30);
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(report.chains, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegister)
+#include "tst_register.moc"

@@ -1,0 +1,248 @@
+#include "register/cyclecsv.h"
+#include "register/cyclehash.h"
+#include "register/runlogparser.h"
+#include "register/samplecodec.h"
+#include "tests/registertestdata.h"
+
+#include <QTest>
+#include <QTextCodec>
+
+#include <limits>
+
+namespace {
+
+QByteArray header(const QByteArray &name = "Program 1", const QByteArray &cycleNumber = "17")
+{
+    return "Model: Vaporin Regulon 2\nFirmware Version: 2.1\nSoftware Version: 3.0.1\n"
+           "Serial Number: RG-00042\nProgram Name: " + name + "\n"
+           "Time Started: 2024-03-05T14:07:09.042Z\nTime Finished: 2024-03-05T15:07:10.001Z\n"
+           "Cycle Number: " + cycleNumber + "\nStatus: Successfully completed\nData Points\n"
+           "TimeStamp [hh:mm:ss]\tChamber temp. [\xC2\xB0" "C]\n";
+}
+
+QByteArray varint(quint64 v)
+{
+    QByteArray out;
+    for (; v >= 0x80; v >>= 7)
+        out += char((v & 0x7F) | 0x80);
+    return out + char(v);
+}
+
+} // namespace
+
+class TestRegisterFormats : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void samplesRoundTrip_data()
+    {
+        QTest::addColumn<QVector<CycleSample>>("samples");
+        QTest::newRow("none") << QVector<CycleSample>();
+        QTest::newRow("one") << QVector<CycleSample>{{0, 25.0}};
+        QTest::newRow("two hours") << RegisterTestData::run(120, 1);
+        QTest::newRow("hundredths, negative, unordered")
+            << QVector<CycleSample>{{5000, -40.25}, {1000, 0.01}, {-3000, 121.37}, {1000, 121.37}};
+        const qint64 big = std::numeric_limits<qint64>::max();
+        QTest::newRow("extremes") << QVector<CycleSample>{{-big - 1, SampleCodec::maxCelsius},
+                                                          {big, -SampleCodec::maxCelsius}, {0, 0.0}};
+    }
+    void samplesRoundTrip()
+    {
+        QFETCH(QVector<CycleSample>, samples);
+        QString error;
+        const auto decoded = SampleCodec::decode(SampleCodec::encode(samples), &error);
+        QVERIFY2(decoded, qPrintable(error));
+        QCOMPARE(decoded->size(), samples.size());
+        for (int i = 0; i < samples.size(); ++i)
+            QCOMPARE((*decoded)[i], SampleCodec::rounded(samples[i]));
+    }
+
+    void temperaturesAreKeptToHundredths()
+    {
+        QCOMPARE(SampleCodec::rounded({0, 121.304}).celsius, 121.3);
+        QCOMPARE(SampleCodec::rounded({0, 0.005}).celsius, 0.01);
+        QCOMPARE(SampleCodec::rounded({0, -0.005}).celsius, -0.01);
+        QVERIFY(!SampleCodec::encodable({{0, std::nan("")}}));
+        QVERIFY(!SampleCodec::encodable({{0, std::numeric_limits<double>::infinity()}}));
+        QVERIFY(!SampleCodec::encodable({{0, 2 * SampleCodec::maxCelsius}}));
+    }
+
+    // The register's budget is 12 KB per two-hour cycle, row and indexes included.
+    void twoHourCycleIsAFewKilobytes()
+    {
+        const int size = SampleCodec::encode(RegisterTestData::run(120, 7)).size();
+        qInfo("a two-hour cycle's samples: %d bytes", size);
+        QVERIFY2(size < 6000, qPrintable(QString::number(size)));
+    }
+
+    void damagedSamplesAreRejected_data()
+    {
+        QTest::addColumn<QByteArray>("blob");
+        const QByteArray plain = SampleCodec::encode({{0, 25.0}, {2000, 25.1}});
+        const QByteArray packed = SampleCodec::encode(RegisterTestData::run(30, 3));
+        QCOMPARE(packed[1], char(1));
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("unknown version") << QByteArray(plain).replace(0, 1, "\x02");
+        QTest::newRow("unknown packing") << QByteArray(plain).replace(1, 1, "\x07");
+        QTest::newRow("more samples than bytes") << QByteArray("\x01\x00", 2) + varint(3) + varint(4) + plain.mid(4);
+        QTest::newRow("stray byte") << QByteArray("\x01\x00", 2) + varint(1) + varint(3) + "\x00\x00\x00";
+        QTest::newRow("varint cut short") << QByteArray("\x01\x00", 2) + varint(1) + varint(2) + "\x80\x80";
+        QTest::newRow("varint beyond 64 bits")
+            << QByteArray("\x01\x00", 2) + varint(1) + varint(11) + QByteArray(9, '\xFF') + "\x7F\x00";
+        QTest::newRow("huge length claimed") << QByteArray("\x01\x01", 2) + varint(1000) + varint(quint64(1) << 40) + "x";
+        QByteArray flipped = packed;
+        flipped[packed.size() / 2] = char(flipped[packed.size() / 2] ^ 0x10);
+        QTest::newRow("compressed body altered") << flipped;
+        QTest::newRow("temperature out of range")
+            << QByteArray("\x01\x00", 2) + varint(1) + varint(10) + varint(0) + varint(quint64(1) << 60);
+        for (const QByteArray &blob : {plain, packed}) {
+            for (int n = 0; n < blob.size(); ++n)
+                QTest::addRow("%s cut to %d bytes", blob[1] ? "packed" : "plain", n) << blob.left(n);
+        }
+    }
+    void damagedSamplesAreRejected()
+    {
+        QFETCH(QByteArray, blob);
+        QString error;
+        QVERIFY(!SampleCodec::decode(blob, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void runLogIsReadBack_data()
+    {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("cycleNumber");
+        QTest::addColumn<QVector<CycleSample>>("samples");
+        QTest::newRow("rows every second one")
+            << header() + "00:00:00\t25\t\n00:00:02\t26\t\n00:00:04\t121.5\t\n" << "Program 1" << 17
+            << QVector<CycleSample>{{0, 25}, {2000, 26}, {4000, 121.5}};
+        QTest::newRow("no samples") << header() << "Program 1" << 17 << QVector<CycleSample>();
+        QTest::newRow("beyond 99 hours, rows in text order")
+            << header() + "09:00:00\t1\t\n100:00:00\t4\t\n11:00:00\t2\t\n99:59:59\t3\t\n" << "Program 1" << 17
+            << QVector<CycleSample>{{32400000, 1}, {39600000, 2}, {359999000, 3}, {360000000, 4}};
+        QTest::newRow("Latin-1 name") << header("Pr\xFC" "fung 121\xB0") << QStringLiteral("Prüfung 121°") << 17
+                                      << QVector<CycleSample>();
+        QTest::newRow("UTF-8 name") << header("Pr\xC3\xBC" "fung") << QStringLiteral("Prüfung") << 17
+                                    << QVector<CycleSample>();
+        QTest::newRow("no identity: empty cycle number") << header("P", "") << "P" << -1 << QVector<CycleSample>();
+        QTest::newRow("CRLF line ends") << QByteArray(header() + "00:00:00\t25\t\n").replace("\n", "\r\n")
+                                        << "Program 1" << 17 << QVector<CycleSample>{{0, 25}};
+    }
+    void runLogIsReadBack()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(QVector<CycleSample>, samples);
+        QString reason;
+        const std::optional<Cycle> cycle = RunLogParser::parse(log, &reason);
+        QVERIFY2(cycle, qPrintable(reason));
+        QTEST(cycle->programName, "name");
+        QTEST(cycle->cycleNumber, "cycleNumber");
+        QCOMPARE(cycle->samples, samples);
+        QCOMPARE(cycle->controllerSerial, QString("RG-00042"));
+        QCOMPARE(cycle->status, QString("Successfully completed"));
+        QCOMPARE(cycle->origin, Cycle::Origin::Imported);
+        // The literal Z stands on local time.
+        QCOMPARE(cycle->started, QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9, 42), Qt::LocalTime));
+        QCOMPARE(cycle->started.offsetFromUtc(), cycle->started.toLocalTime().offsetFromUtc());
+        QCOMPARE(cycle->finished, QDateTime(QDate(2024, 3, 5), QTime(15, 7, 10, 1), Qt::LocalTime));
+    }
+
+    void writtenLogIsReadBackWithItsRows()
+    {
+        const Cycle written = RegisterTestData::cycle(QStringLiteral("RG-7"), 3,
+                                                      RegisterTestData::localTime("2024-06-01T08:00:00"),
+                                                      RegisterTestData::run(10, 5));
+        QString reason;
+        const std::optional<Cycle> read = RunLogParser::parse(RegisterTestData::log(written), &reason);
+        QVERIFY2(read, qPrintable(reason));
+        QCOMPARE(read->started, written.started);
+        QVERIFY(read->samples.size() >= written.samples.size() / 2 - 1);
+        QCOMPARE(read->samples.first().celsius, written.samples.first().celsius);
+    }
+
+    void brokenLogsAreNamedWithTheirReason_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << "empty";
+        QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0", 11) << "no run log";
+        QTest::newRow("other text") << QByteArray("Model: Something else\n") << "no run log";
+        QTest::newRow("header cut after the serial") << header().left(header().indexOf("Program")) << "header ends early";
+        QTest::newRow("no column titles") << header().left(header().indexOf("TimeStamp")) << "column titles";
+        QTest::newRow("field out of order") << QByteArray(header()).replace("Status:", "Staus:") << "Line 9";
+        QTest::newRow("last line cut") << header() + "00:00:00\t25" << "cut short";
+        QTest::newRow("row without temperature") << header() + "00:00:00\t\t\n" << "Line 12";
+        QTest::newRow("row with seconds 60") << header() + "00:00:60\t25\t\n" << "Line 12";
+        QTest::newRow("row of text") << header() + "00:00:00\t25\t\nabc\n" << "Line 13";
+        QTest::newRow("not a number") << header() + "00:00:00\tnan\t\n" << "Line 12";
+        QTest::newRow("start time") << QByteArray(header()).replace("2024-03-05T14", "2024-13-05T14") << "start time";
+        QTest::newRow("cycle number") << header("P", "x7") << "cycle number";
+        QTest::newRow("zero byte") << header(QByteArray("P\0Q", 3)) << "zero byte";
+    }
+    void brokenLogsAreNamedWithTheirReason()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QString why;
+        QVERIFY(!RunLogParser::parse(bytes, &why));
+        QVERIFY2(why.contains(reason, Qt::CaseInsensitive), qPrintable(why));
+    }
+
+    // Entries made by earlier versions must keep verifying: the canonical
+    // form behind this hash never changes.
+    void entryHashIsStable()
+    {
+        Cycle c = RegisterTestData::cycle(QStringLiteral("RG-00042"), 17,
+                                          QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs),
+                                          {{0, 25.0}, {2000, 25.1}, {4000, 121.35}});
+        c.enteredAt = QDateTime::fromString("2024-03-05T15:07:11.000+01:00", Qt::ISODateWithMs);
+        c.logPath = QStringLiteral("/logs/Program_1.txt");
+        c.logSha256 = QString(64, QLatin1Char('a'));
+        c.chainSequence = 2;
+        c.previousHash = QString(64, QLatin1Char('b'));
+        QCOMPARE(CycleHash::entryHash(c), QStringLiteral("0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d"));
+    }
+
+    void csvFieldsAreQuoted_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("plain") << "Program 1" << QByteArray("Program 1");
+        QTest::newRow("empty") << "" << QByteArray("");
+        QTest::newRow("comma") << "a,b" << QByteArray("\"a,b\"");
+        QTest::newRow("quote") << "say \"hi\"" << QByteArray("\"say \"\"hi\"\"\"");
+        QTest::newRow("line feed") << "a\nb" << QByteArray("\"a\nb\"");
+        QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
+        QTest::newRow("blanks kept") << "  a  " << QByteArray("  a  ");
+        QTest::newRow("non-ASCII as UTF-8") << QStringLiteral("Prüfung 121°") << QByteArray("Pr\xC3\xBC" "fung 121\xC2\xB0");
+    }
+    void csvFieldsAreQuoted()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, csv);
+        QCOMPARE(CycleCsv::row({text, QStringLiteral("x")}), csv + ",x\r\n");
+    }
+
+    void csvOfCyclesAndSamples()
+    {
+        Cycle c = RegisterTestData::cycle(QStringLiteral("RG,1"), 4,
+                                          QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs),
+                                          {{0, 25.0}, {2500, 121.35}}, QStringLiteral("Say \"A\""));
+        c.id = 9;
+        c.sampleCount = 2;
+        c.logPath = QStringLiteral("/logs/a.txt");
+        QCOMPARE(CycleCsv::cycles({c}),
+                 QByteArray("ID,Started,Finished,Program number,Program,Cycle number,Controller serial,Status,Origin,"
+                            "Samples,Log file,Log SHA-256,Station\r\n"
+                            "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
+                            "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1\r\n"));
+        QCOMPARE(CycleCsv::samples(c), QByteArray("Time,Elapsed [s],Temperature [\xC2\xB0" "C]\r\n"
+                                                  "2024-03-05T14:07:09.042+01:00,0.000,25.00\r\n"
+                                                  "2024-03-05T14:07:11.542+01:00,2.500,121.35\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegisterFormats)
+#include "tst_registerformats.moc"
