@@ -167,6 +167,9 @@ private slots:
         row("stop answers", {"a5 ACK_STOP 2\n", "a5 ACK_STOP 0\n", "a4 ACK_STOP 1\n"},
             {"status 6 ", "status 7 Can't stop the running program. Controller code: 0"});
         row("run status", {"a6 DAT_STAT 1,60\n", "a6 DAT_STAT 1,0\n", "a6 DAT_STAT 1,12\n"}, {"status 8 ", "status 10 "});
+        row("run status not an integer reads as a sensor fault", {"a6 DAT_STAT 1,60.0\n"}, {"status 10 "});
+        row("run status without a comma or too large for an int",
+            {"a6 DAT_STAT 60\n", "a6 DAT_STAT 1,4294967296\n", "a6 DAT_STAT 1,-2147483649\n"}, {});
 
         const QString digi = "a9 DAT_DIGI 00000000,%1,%2\n";
         row("finished at start-up; an alarm held, malformed, falling and rising again",
