@@ -51,8 +51,7 @@ QString writeRequestInfo(int step)
 // fresh one with the same arguments.
 void restartApplication()
 {
-    const RestartCommand command =
-        restartCommand(QCoreApplication::applicationFilePath(), QCoreApplication::arguments());
+    const RestartCommand command = restartCommand();
     qCDebug(lcDevice) << "restarting:" << command.program << command.arguments;
     QCoreApplication::quit();
     QProcess::startDetached(command.program, command.arguments);

@@ -3,6 +3,8 @@
 #include "device/restartcommand.h"
 #include "tests/simulatedlink.h"
 
+#include <QApplication>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSerialPortInfo>
 #include <QtTest>
@@ -290,15 +292,23 @@ private slots:
         QCOMPARE(next.programs()[1].name, written.name);
     }
 
-    void restartPassesTheProgramPathOnce()
+    // The toolkit takes its own options out of arguments(); a restart
+    // passes them on all the same, and every other argument as given.
+    void restartPassesTheCommandLineAsReceived()
     {
-        const QString program = "/opt/station/vaporin-regulon";
-        const RestartCommand command = restartCommand(program, QStringList{"vaporin-regulon", "-platform", "offscreen"});
-        QCOMPARE(command.program, program);
-        QCOMPARE(command.arguments, (QStringList{"-platform", "offscreen"}));
-        // The restarted instance must not pass a longer list on.
-        QCOMPARE(restartCommand(program, QStringList{program} + command.arguments).arguments, command.arguments);
-        QCOMPARE(restartCommand(program, QStringList()).arguments, QStringList());
+        const QStringList given{"-platform", "offscreen", "-style", "fusion", "-reverse", "two words", "-x"};
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PRINT_RESTART_COMMAND", "1");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), given);
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), 0);
+        const QStringList printed = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(printed.value(0), QCoreApplication::applicationFilePath());
+        QCOMPARE(printed.value(1).split('\t'), given);
+        QCOMPARE(printed.value(2), QString("two words\t-x")); // what the toolkit left
     }
 
     void recordTexts_data()
@@ -446,5 +456,27 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommunicationManager)
+// The restart command of a station started with this program's arguments:
+// the program, the arguments passed on, and what the toolkit left in
+// arguments(), one line each.
+int printRestartCommand(int argc, char *argv[])
+{
+    keepCommandLine(argc, argv);
+    QApplication app(argc, argv);
+    const RestartCommand command = restartCommand();
+    QTextStream(stdout) << command.program << '\n'
+                        << command.arguments.join('\t') << '\n'
+                        << QCoreApplication::arguments().mid(1).join('\t') << '\n';
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("PRINT_RESTART_COMMAND"))
+        return printRestartCommand(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestCommunicationManager test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_communicationmanager.moc"
