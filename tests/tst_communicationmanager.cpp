@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSerialPortInfo>
 #include <QtTest>
 
 using CM = CommunicationManager;
@@ -220,29 +219,48 @@ private slots:
         QTEST(station.events, "events");
     }
 
-    // REGULON_SERIAL_PORTS lists the ports to scan, else the library does.
-    void scanAsksTheListedPorts()
+    // REGULON_SERIAL_PORTS lists the ports to scan. A port that cannot be
+    // opened, stays silent or never falls silent is skipped.
+    void scanListsTheControllers()
     {
         Station station;
         qputenv("REGULON_SERIAL_PORTS", ":/tmp/c::/tmp/a:");
         QCOMPARE(CM::availablePorts(), (QStringList{"/tmp/c", "/tmp/a"}));
-        qputenv("REGULON_SERIAL_PORTS", "");
-        QStringList library;
-        for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts())
-            library << port.portName();
-        QCOMPARE(CM::availablePorts(), library);
         station.listPorts({});
         station.manager.scanPorts(); // reports at once
         QCOMPARE(station.events, QStringList{"regulons "});
 
+        SlaveThread::Timing t = station.manager.worker().timing();
+        t.answerGapMs = 200; // longer than the pauses of the chatter, as the real gap is
+        t.answerOverrunMs = 1000;
+        station.manager.worker().setTiming(t);
         station.events.clear();
         station.plugIn("a", "RG-1");
         station.plugIn("b", "RG-2")->setSilent(true);
-        station.plugIn("d", "RG-4");
-        station.listPorts({"a", "b", "c", "d"});
+        station.plugIn("c", "RG-3")->setChatter(50);
+        station.plugIn("e", "RG-5");
+        station.listPorts({"a", "b", "c", "d", "e"});
         station.manager.scanPorts();
         QTRY_VERIFY_WITH_TIMEOUT(!station.events.filter("regulons").isEmpty(), 10000);
-        QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-4 0", "regulons a=RG-1 d=RG-4"}));
+        QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-5 0", "regulons a=RG-1 e=RG-5"}));
+    }
+
+    // Polling a line that starts to talk on its own: every answer overruns
+    // its bounds, counts as missed, and the connection is lost as usual.
+    void connectedLineThatTurnsChattyIsLost()
+    {
+        Station station;
+        SlaveThread::Timing t = station.manager.worker().timing();
+        t.pollAnswerWaitMs = 200;
+        t.answerOverrunMs = 200;
+        station.manager.worker().setTiming(t);
+        RegulonSim *sim = station.plugIn("port", "RG-1");
+        station.manager.startPolling();
+        station.manager.changePort(station.port("port"));
+        QTRY_VERIFY(station.events.contains("digi 0"));
+        sim->setChatter(50);
+        QTRY_VERIFY_WITH_TIMEOUT(station.events.contains("restart"), 15000);
+        QCOMPARE(station.events.filter("status").last(), "status 9 " + cantConnect);
     }
 
     // Refused and unanswered write steps end the write; a refused program is

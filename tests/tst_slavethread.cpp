@@ -36,6 +36,7 @@ struct Fixture {
         t.pollAnswerWaitMs = 500;
         t.pauseMs = pauseMs;
         t.reopenRetryMs = 200;
+        t.answerOverrunMs = 600;
         worker.setTiming(t);
         clock.start();
         for (const auto &[kind, signal] : {std::pair{"request", &SlaveThread::request},
@@ -126,6 +127,36 @@ private slots:
         QCOMPARE(f.ask({"GET_INFO\n", "GET_VERSION\n"}), (QStringList{first, "DAT_VERSION FW-Rev 2.4.1 HW-B\n"}));
         QTRY_VERIFY(f.worker.isFinished());
         QCOMPARE(f.outcomes.size(), 2);
+    }
+
+    // A line that never falls silent ends the answer at its bounds (300 ms
+    // wait and 600 ms beyond it, or the size) as a missed one.
+    void answerThatNeverFallsSilentIsBounded_data()
+    {
+        QTest::addColumn<int>("intervalMs");
+        QTest::addColumn<int>("lineBytes");
+        QTest::addColumn<int>("minMs");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("a line every 50 ms, bounded in time") << 50 << 60 << 900 << 1500;
+        QTest::newRow("a flood, bounded in size") << 1 << 4000 << 0 << 700;
+    }
+    void answerThatNeverFallsSilentIsBounded()
+    {
+        QFETCH(int, intervalMs);
+        QFETCH(int, lineBytes);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
+        Fixture f(200, 20); // the lines come faster than the gap
+        f.sim.setChatter(intervalMs, QByteArray(lineBytes - 1, 'x') + '\n');
+        f.worker.switchPort(f.sim.linkPath());
+        const qint64 sent = f.clock.elapsed();
+        f.worker.sendCommand("GET_INFO\n", 300, 2, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.outcomes.isEmpty(), 5000);
+        const qint64 took = f.outcomes.first().atMs - sent;
+        QCOMPARE(f.outcomes.first().kind, QString("timeout"));
+        QVERIFY2(took >= minMs && took <= maxMs, qPrintable(QString::number(took)));
+        f.sim.setChatter(0);
+        QCOMPARE(f.ask({"GET_INFO\n"}), QStringList{"CON_INFO RG100001,0\n"});
     }
 
     void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
@@ -252,6 +283,7 @@ private slots:
         QTest::newRow("raw answer") << "answer GET_TEMP dat_temp 1,2,3,4\\r\\n" << "ok" << QStringList{"GET_TEMP\n"}
                                     << QStringList{"dat_temp 1,2,3,4\r\n"};
         QTest::newRow("silent") << "silent on" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
+        QTest::newRow("chatter") << "chatter 20" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
         QTest::newRow("bad line changes nothing") << "bit 3 32 on" << "error: " << QStringList{"GET_DIGI\n"}
                                                   << QStringList{"DAT_DIGI 00000000,00000000,00000000\n"};
     }
