@@ -182,15 +182,8 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
             return true;
         }
         const int code = port.error();
-        int requestId = -1;
-        {
-            QMutexLocker locker(&mutex);
-            if (!requests.isEmpty())
-                requestId = requests.head().requestId;
-            requests.clear();
-        }
         qCDebug(lcSerial) << "cannot open" << *current << "error" << code;
-        emit error(tr("Can't open %1, error code %2").arg(*current).arg(code), requestId, QString());
+        dropRequests(tr("Can't open %1, error code %2").arg(*current).arg(code));
         if (answeredOnce) {
             pause(t.reopenRetryMs);
             continue;
@@ -203,6 +196,21 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
             return false;
         }
     }
+}
+
+// Each dropped request gets its outcome: a start or stop the controller
+// never received must not leave its sender waiting for ever.
+void SlaveThread::dropRequests(const QString &message)
+{
+    QQueue<SlaveRequest> dropped;
+    {
+        QMutexLocker locker(&mutex);
+        dropped.swap(requests);
+    }
+    if (dropped.isEmpty())
+        emit error(message, -1, QString());
+    for (const SlaveRequest &request : qAsConst(dropped))
+        emit error(message, request.requestId, request.requestInfo);
 }
 
 bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,

@@ -66,6 +66,9 @@ public:
 
 signals:
     void request(const QString &s, int requestId, const QString &requestInfo);
+    // The port could not be opened: once for every request dropped with
+    // it, with that request's id and information, or once with id -1 when
+    // none was waiting.
     void error(const QString &s, int requestId, const QString &requestInfo);
     void timeout(const QString &s, int requestId, const QString &requestInfo);
 
@@ -85,6 +88,7 @@ private:
     bool reopenPort(QSerialPort &port, QString *current, bool answeredOnce, const Timing &t);
     bool exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
                   int gapMs, int overrunMs, QString *answer);
+    void dropRequests(const QString &message);
     void reportTimeout(int requestId, const QString &requestInfo);
     bool pause(int ms); // false when quit interrupted it
 

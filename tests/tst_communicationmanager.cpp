@@ -196,7 +196,8 @@ private slots:
         row("unanswered start", {"t4", "t5"}, {"status 4 " + cantConnect, "restart"});
         row("unanswered stop during the report", {">t4", "t5"}, {"status 7 " + cantConnect, "restart"});
         row("unanswered start after a loss", repeat("t-1", 7) + QStringList{"t4"}, lost);
-        row("port failures of start and stop", {"e4", "e5"}, {});
+        row("start and stop that never reached the controller", {"e4", "e5"},
+            {"status 4 " + cantConnect, "status 7 " + cantConnect});
         row("program read, port failure", {"e3"}, {"status 5 " + wentWrong});
         row("program read unanswered", {"t3"}, {"status 5 " + cantConnect, "restart"});
 
@@ -205,7 +206,8 @@ private slots:
         row("acknowledgement after the time-out of its step", {"write", "t7|ACK_EEPROM 1;1", ack(1), "t7|ACK_EEPROM 1;1"},
             steps(0, "updated 0 " + timedOut));
         row("outcomes without a write", {ack(1), "t7|ACK_EEPROM 1;1", "e7"}, {});
-        row("port failure of another request", {"write", "e-2", ack(1)}, steps(0, "updated 0 " + wentWrong));
+        row("port failure of the awaited step, not of another request",
+            {"write", "e-2", "e7|ACK_EEPROM 20;2", "e7|ACK_EEPROM 1;1", ack(1)}, steps(0, "updated 0 " + wentWrong));
         row("new write abandons the one in progress", {"write", ack(1), "write", ack(2), ack(1)},
             {"step 0", "step 1", "step 0", "step 1"});
         row("refused write leaves the one in progress alone", {"write", ack(1), "refused", ack(2)},

@@ -15,6 +15,7 @@ struct Outcome {
     int id;
     QString text;
     qint64 atMs;
+    QString info;
 };
 
 // The serial line: the worker with short pauses and two simulated
@@ -42,9 +43,10 @@ struct Fixture {
         for (const auto &[kind, signal] : {std::pair{"request", &SlaveThread::request},
                                            std::pair{"error", &SlaveThread::error},
                                            std::pair{"timeout", &SlaveThread::timeout}}) {
-            QObject::connect(&worker, signal, &receiver, [this, kind = QString(kind)](const QString &s, int id) {
-                outcomes.append({kind, id, s, clock.elapsed()});
-            });
+            QObject::connect(&worker, signal, &receiver,
+                             [this, kind = QString(kind)](const QString &s, int id, const QString &info) {
+                                 outcomes.append({kind, id, s, clock.elapsed(), info});
+                             });
         }
     }
 
@@ -159,7 +161,7 @@ private slots:
         QCOMPARE(f.ask({"GET_INFO\n"}), QStringList{"CON_INFO RG100001,0\n"});
     }
 
-    void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
+    void portThatCannotBeOpenedDropsEveryQueuedRequestWithAnOutcomeOfItsOwn()
     {
         Fixture f;
         f.sim.delayNextAnswer(300, "GET_INFO"); // the port is switched during this exchange
@@ -169,11 +171,12 @@ private slots:
         const QString missing = f.dir.filePath("missing");
         f.worker.switchPort(missing);
         f.worker.sendCommand("CMD_STAR 1\n", 2000, 4, QString());
-        f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString());
-        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == 2);
+        f.worker.sendCommand("PUT_EEPROM\n", 1000, 7, "ACK_EEPROM 1;1");
+        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == 3);
         QCoreApplication::processEvents();
         QCOMPARE(f.ids("request"), QList<int>{2});
-        QCOMPARE(f.ids("error"), QList<int>{4}); // nothing of the dropped rest
+        QCOMPARE(f.ids("error"), (QList<int>{4, 7}));
+        QCOMPARE(f.outcomes[2].info, QString("ACK_EEPROM 1;1"));
         QCOMPARE(f.outcomes[1].text,
                  QString("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
     }
@@ -188,7 +191,10 @@ private slots:
             QTRY_VERIFY(f.ids("request").contains(9));
             f.outcomes.clear();
             f.sim.unplug();
-            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 3, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 2, 5000);
+            f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString()); // dropped at the next attempt
+            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 4, 5000);
+            QCOMPARE(f.ids("error").count(5), 1);
             QCOMPARE(f.ids("timeout").size(), 1);
             const auto first =
                 std::find_if(f.outcomes.begin(), f.outcomes.end(), [](auto &o) { return o.kind == "error"; });
