@@ -208,6 +208,8 @@ private slots:
         row("outcomes without a write", {ack(1), "t7|ACK_EEPROM 1;1", "e7"}, {});
         row("port failure of the awaited step, not of another request",
             {"write", "e-2", "e7|ACK_EEPROM 20;2", "e7|ACK_EEPROM 1;1", ack(1)}, steps(0, "updated 0 " + wentWrong));
+        row("acknowledgement found within a longer answer", {"write", "a7 ACK_EEPROM 12\n|ACK_EEPROM 1;1"},
+            {"step 0", "step 1"});
         row("new write abandons the one in progress", {"write", ack(1), "write", ack(2), ack(1)},
             {"step 0", "step 1", "step 0", "step 1"});
         row("refused write leaves the one in progress alone", {"write", ack(1), "refused", ack(2)},
@@ -245,6 +247,48 @@ private slots:
         station.manager.scanPorts();
         QTRY_VERIFY_WITH_TIMEOUT(!station.events.filter("regulons").isEmpty(), 10000);
         QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-5 0", "regulons a=RG-1 e=RG-5"}));
+    }
+
+    // How long the worker waits for the first byte, measured on the line:
+    // from the command's arrival at a silent controller to its outcome.
+    void waitsForTheFirstByte_data()
+    {
+        QTest::addColumn<QStringList>("before"); // ports the scan asks first: "gone" cannot be opened
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("waitMs");
+        QTest::newRow("scan, first port") << QStringList{} << "scan" << 1000;
+        QTest::newRow("scan, after a port that cannot be opened") << QStringList{"gone"} << "scan" << 500;
+        QTest::newRow("scan, after a silent port") << QStringList{"silent"} << "scan" << 2000;
+        QTest::newRow("program read") << QStringList{} << "read" << 500;
+    }
+    void waitsForTheFirstByte()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, operation);
+        QFETCH(int, waitMs);
+        Station station;
+        station.plugIn("silent", "RG-1")->setSilent(true);
+        RegulonSim *measured = station.plugIn("measured", "RG-2");
+        measured->setSilent(true);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 asked = -1;
+        qint64 outcome = -1;
+        QObject::connect(measured, &RegulonSim::commandReceived, measured, [&] { asked = clock.elapsed(); });
+        const auto noteOutcome = [&] { outcome = clock.elapsed(); };
+        if (operation == "scan") {
+            QObject::connect(&station.manager, &CM::getRegulons, &station.manager, noteOutcome);
+            station.listPorts(before + QStringList{"measured"});
+            station.manager.scanPorts();
+        } else {
+            QObject::connect(&station.manager, &CM::gotProgramStatus, &station.manager, noteOutcome);
+            station.manager.changePort(station.port("measured"));
+            station.manager.requestPrograms();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(outcome >= 0, 10000);
+        QVERIFY(asked >= 0);
+        QVERIFY2(outcome - asked > waitMs - 50 && outcome - asked < waitMs + 400,
+                 qPrintable(QString("waited %1 ms").arg(outcome - asked)));
     }
 
     // Polling a line that starts to talk on its own: every answer overruns
