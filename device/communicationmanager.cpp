@@ -51,8 +51,7 @@ QString writeRequestInfo(int step)
 // fresh one with the same arguments.
 void restartApplication()
 {
-    const RestartCommand command =
-        restartCommand(QCoreApplication::applicationFilePath(), QCoreApplication::arguments());
+    const RestartCommand command = restartCommand();
     qCDebug(lcDevice) << "restarting:" << command.program << command.arguments;
     QCoreApplication::quit();
     QProcess::startDetached(command.program, command.arguments);
@@ -223,10 +222,6 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
 void CommunicationManager::processError(const QString &s, int requestId, const QString &requestInfo)
 {
     qCDebug(lcDevice) << "port failure" << requestId << requestInfo << s;
-    // The worker drops every queued request when the port cannot be opened,
-    // whichever request it reports: the write's step is gone with them.
-    if (awaitedWriteStep != noWrite)
-        endProgramWrite(false, wentWrongText);
     switch (requestId) {
     case ReqTemperature:
     case ReqStatus:
@@ -237,6 +232,18 @@ void CommunicationManager::processError(const QString &s, int requestId, const Q
         break;
     case ReqProgramRead:
         emit gotProgramStatus(ReadFailed, wentWrongText);
+        break;
+    case ReqProgramWrite:
+        if (isAwaitedWriteStep(requestInfo))
+            endProgramWrite(false, wentWrongText);
+        break;
+    // Never sent: the controller goes on as it was, so the user is told
+    // and the station carries on reconnecting, counting towards a loss.
+    case ReqStart:
+        emit gotProgramStatus(StartFailed, cantConnectText);
+        break;
+    case ReqStop:
+        emit gotProgramStatus(StopFailed, cantConnectText);
         break;
     default:
         break;

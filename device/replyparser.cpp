@@ -137,7 +137,13 @@ std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString 
     const QStringList parts = fields(answer, keyword, true);
     if (parts.size() < 2)
         return std::nullopt;
-    switch (readInt(parts.at(1))) {
+    // Text that is not an integer (such as 60.0) reads as 0, a sensor
+    // fault; an integer too large for an int reports nothing at all.
+    bool isInt = false;
+    const int state = parts.at(1).toInt(&isInt);
+    if (!isInt && QRegExp(QStringLiteral("\\s*[+-]?[0-9]+\\s*")).exactMatch(parts.at(1)))
+        return std::nullopt;
+    switch (isInt ? state : 0) {
     case 60:
         return CommunicationManager::Finished;
     case 0:

@@ -1,6 +1,27 @@
 #include "device/restartcommand.h"
 
-RestartCommand restartCommand(const QString &applicationFilePath, const QStringList &applicationArguments)
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+QStringList &keptArguments()
 {
-    return RestartCommand{applicationFilePath, applicationArguments.mid(1)};
+    static QStringList arguments;
+    return arguments;
+}
+
+} // namespace
+
+void keepCommandLine(int argc, const char *const argv[])
+{
+    QStringList &arguments = keptArguments();
+    arguments.clear();
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+}
+
+RestartCommand restartCommand()
+{
+    return RestartCommand{QCoreApplication::applicationFilePath(), keptArguments()};
 }

@@ -9,7 +9,12 @@ struct RestartCommand {
     QStringList arguments;
 };
 
-// `applicationArguments` is the running instance's full argument list, whose
-// first element names the program itself; it is not passed on, or every
-// restart would add one more copy of the program path.
-RestartCommand restartCommand(const QString &applicationFilePath, const QStringList &applicationArguments);
+// Keeps the command line exactly as the process received it. Called in
+// main() before the application object is built: building it removes the
+// toolkit's own options (-platform, -style, ...) from
+// QCoreApplication::arguments(), and the new instance must get them too.
+void keepCommandLine(int argc, const char *const argv[]);
+
+// This executable with the arguments kept, but not the program name that
+// leads them, or every restart would add one more copy of it.
+RestartCommand restartCommand();

@@ -104,7 +104,8 @@ void SlaveThread::run()
         QString answer;
         if (next == Next::Request) {
             qCDebug(lcSerial) << "request" << handed.requestId << handed.command;
-            if (exchange(port, handed.command, t.writeWaitMs, handed.waitMs, t.answerGapMs, &answer))
+            if (exchange(port, handed.command, t.writeWaitMs, handed.waitMs, t.answerGapMs, t.answerOverrunMs,
+                         &answer))
                 emit request(answer, handed.requestId, handed.requestInfo);
             else
                 reportTimeout(handed.requestId, handed.requestInfo);
@@ -114,7 +115,7 @@ void SlaveThread::run()
         }
 
         if (!exchange(port, QStringLiteral("GET_TEMP\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs,
-                      t.pollGapMs, &answer)) {
+                      t.pollGapMs, t.answerOverrunMs, &answer)) {
             reportTimeout(CommunicationManager::ReqTemperature, QString());
             // Until the controller has answered once, a silent line is not a
             // reason to reopen the port.
@@ -129,7 +130,7 @@ void SlaveThread::run()
             sendCommand(QStringLiteral("GET_STAT\n"), t.statusWaitMs, CommunicationManager::ReqStatus, QString());
 
         if (!exchange(port, QStringLiteral("GET_DIGI\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs,
-                      t.pollGapMs, &answer)) {
+                      t.pollGapMs, t.answerOverrunMs, &answer)) {
             reportTimeout(CommunicationManager::ReqDigital, QString());
             reopen = true;
             continue;
@@ -181,15 +182,8 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
             return true;
         }
         const int code = port.error();
-        int requestId = -1;
-        {
-            QMutexLocker locker(&mutex);
-            if (!requests.isEmpty())
-                requestId = requests.head().requestId;
-            requests.clear();
-        }
         qCDebug(lcSerial) << "cannot open" << *current << "error" << code;
-        emit error(tr("Can't open %1, error code %2").arg(*current).arg(code), requestId, QString());
+        dropRequests(tr("Can't open %1, error code %2").arg(*current).arg(code));
         if (answeredOnce) {
             pause(t.reopenRetryMs);
             continue;
@@ -204,8 +198,23 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
     }
 }
 
+// Each dropped request gets its outcome: a start or stop the controller
+// never received must not leave its sender waiting for ever.
+void SlaveThread::dropRequests(const QString &message)
+{
+    QQueue<SlaveRequest> dropped;
+    {
+        QMutexLocker locker(&mutex);
+        dropped.swap(requests);
+    }
+    if (dropped.isEmpty())
+        emit error(message, -1, QString());
+    for (const SlaveRequest &request : qAsConst(dropped))
+        emit error(message, request.requestId, request.requestInfo);
+}
+
 bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
-                           int gapMs, QString *answer)
+                           int gapMs, int overrunMs, QString *answer)
 {
     if (port.isOpen()) {
         // What arrived before the command is written cannot answer it: the
@@ -218,8 +227,16 @@ bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeW
     clock.start();
     if (port.isOpen() && port.waitForReadyRead(answerWaitMs)) {
         QByteArray data = port.readAll();
-        while (port.waitForReadyRead(gapMs))
+        // A line that never falls silent (a console, a receiver that
+        // streams) would keep this read going for ever and growing.
+        while (port.waitForReadyRead(gapMs)) {
             data += port.readAll();
+            if (data.size() > maxAnswerBytes || clock.elapsed() > answerWaitMs + overrunMs) {
+                qCDebug(lcSerial) << "answer to" << command << "still running after" << clock.elapsed() << "ms and"
+                                  << data.size() << "bytes, taken as none:" << data.left(80);
+                return false;
+            }
+        }
         *answer = answerText(data);
         return true;
     }

@@ -40,7 +40,15 @@ public:
         int statusWaitMs = 1000;     // first-byte wait of the run-status query
         int pauseMs = 1000;          // pause after an answer or a missed answer
         int reopenRetryMs = 5000;    // between attempts to reopen a lost port
+        // An answer still arriving this long after its wait has ended is
+        // none: room for the program memory image, which takes about 5 s
+        // at 9600 baud.
+        int answerOverrunMs = 8000;
     };
+
+    // An answer that grows beyond this is none either: over three times the
+    // largest real answer, the 65-line program memory image.
+    static constexpr int maxAnswerBytes = 16 * 1024;
 
     explicit SlaveThread(QObject *parent = nullptr);
     ~SlaveThread() override;
@@ -58,6 +66,9 @@ public:
 
 signals:
     void request(const QString &s, int requestId, const QString &requestInfo);
+    // The port could not be opened: once for every request dropped with
+    // it, with that request's id and information, or once with id -1 when
+    // none was waiting.
     void error(const QString &s, int requestId, const QString &requestInfo);
     void timeout(const QString &s, int requestId, const QString &requestInfo);
 
@@ -76,7 +87,8 @@ private:
     bool portSwitched(const QString &current);
     bool reopenPort(QSerialPort &port, QString *current, bool answeredOnce, const Timing &t);
     bool exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
-                  int gapMs, QString *answer);
+                  int gapMs, int overrunMs, QString *answer);
+    void dropRequests(const QString &message);
     void reportTimeout(int requestId, const QString &requestInfo);
     bool pause(int ms); // false when quit interrupted it
 

@@ -3,8 +3,9 @@
 #include "device/restartcommand.h"
 #include "tests/simulatedlink.h"
 
+#include <QApplication>
+#include <QProcess>
 #include <QRandomGenerator>
-#include <QSerialPortInfo>
 #include <QtTest>
 
 using CM = CommunicationManager;
@@ -168,6 +169,9 @@ private slots:
         row("stop answers", {"a5 ACK_STOP 2\n", "a5 ACK_STOP 0\n", "a4 ACK_STOP 1\n"},
             {"status 6 ", "status 7 Can't stop the running program. Controller code: 0"});
         row("run status", {"a6 DAT_STAT 1,60\n", "a6 DAT_STAT 1,0\n", "a6 DAT_STAT 1,12\n"}, {"status 8 ", "status 10 "});
+        row("run status not an integer reads as a sensor fault", {"a6 DAT_STAT 1,60.0\n"}, {"status 10 "});
+        row("run status without a comma or too large for an int",
+            {"a6 DAT_STAT 60\n", "a6 DAT_STAT 1,4294967296\n", "a6 DAT_STAT 1,-2147483649\n"}, {});
 
         const QString digi = "a9 DAT_DIGI 00000000,%1,%2\n";
         const QString error = "alarm [Vaporin - Error] ";
@@ -199,7 +203,8 @@ private slots:
         row("unanswered start", {"t4", "t5"}, {"status 4 " + cantConnect, "restart"});
         row("unanswered stop during the report", {">t4", "t5"}, {"status 7 " + cantConnect, "restart"});
         row("unanswered start after a loss", repeat("t-1", 7) + QStringList{"t4"}, lost);
-        row("port failures of start and stop", {"e4", "e5"}, {});
+        row("start and stop that never reached the controller", {"e4", "e5"},
+            {"status 4 " + cantConnect, "status 7 " + cantConnect});
         row("program read, port failure", {"e3"}, {"status 5 " + wentWrong});
         row("program read unanswered", {"t3"}, {"status 5 " + cantConnect, "restart"});
 
@@ -208,7 +213,10 @@ private slots:
         row("acknowledgement after the time-out of its step", {"write", "t7|ACK_EEPROM 1;1", ack(1), "t7|ACK_EEPROM 1;1"},
             steps(0, "updated 0 " + timedOut));
         row("outcomes without a write", {ack(1), "t7|ACK_EEPROM 1;1", "e7"}, {});
-        row("port failure of another request", {"write", "e-2", ack(1)}, steps(0, "updated 0 " + wentWrong));
+        row("port failure of the awaited step, not of another request",
+            {"write", "e-2", "e7|ACK_EEPROM 20;2", "e7|ACK_EEPROM 1;1", ack(1)}, steps(0, "updated 0 " + wentWrong));
+        row("acknowledgement found within a longer answer", {"write", "a7 ACK_EEPROM 12\n|ACK_EEPROM 1;1"},
+            {"step 0", "step 1"});
         row("new write abandons the one in progress", {"write", ack(1), "write", ack(2), ack(1)},
             {"step 0", "step 1", "step 0", "step 1"});
         row("refused write leaves the one in progress alone", {"write", ack(1), "refused", ack(2)},
@@ -222,29 +230,90 @@ private slots:
         QTEST(station.events, "events");
     }
 
-    // REGULON_SERIAL_PORTS lists the ports to scan, else the library does.
-    void scanAsksTheListedPorts()
+    // REGULON_SERIAL_PORTS lists the ports to scan. A port that cannot be
+    // opened, stays silent or never falls silent is skipped.
+    void scanListsTheControllers()
     {
         Station station;
         qputenv("REGULON_SERIAL_PORTS", ":/tmp/c::/tmp/a:");
         QCOMPARE(CM::availablePorts(), (QStringList{"/tmp/c", "/tmp/a"}));
-        qputenv("REGULON_SERIAL_PORTS", "");
-        QStringList library;
-        for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts())
-            library << port.portName();
-        QCOMPARE(CM::availablePorts(), library);
         station.listPorts({});
         station.manager.scanPorts(); // reports at once
         QCOMPARE(station.events, QStringList{"regulons "});
 
+        SlaveThread::Timing t = station.manager.worker().timing();
+        t.answerGapMs = 200; // longer than the pauses of the chatter, as the real gap is
+        t.answerOverrunMs = 1000;
+        station.manager.worker().setTiming(t);
         station.events.clear();
         station.plugIn("a", "RG-1");
         station.plugIn("b", "RG-2")->setSilent(true);
-        station.plugIn("d", "RG-4");
-        station.listPorts({"a", "b", "c", "d"});
+        station.plugIn("c", "RG-3")->setChatter(50);
+        station.plugIn("e", "RG-5");
+        station.listPorts({"a", "b", "c", "d", "e"});
         station.manager.scanPorts();
         QTRY_VERIFY_WITH_TIMEOUT(!station.events.filter("regulons").isEmpty(), 10000);
-        QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-4 0", "regulons a=RG-1 d=RG-4"}));
+        QCOMPARE(station.events, (QStringList{"info RG-1 0", "info RG-5 0", "regulons a=RG-1 e=RG-5"}));
+    }
+
+    // How long the worker waits for the first byte, measured on the line:
+    // from the command's arrival at a silent controller to its outcome.
+    void waitsForTheFirstByte_data()
+    {
+        QTest::addColumn<QStringList>("before"); // ports the scan asks first: "gone" cannot be opened
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("waitMs");
+        QTest::newRow("scan, first port") << QStringList{} << "scan" << 1000;
+        QTest::newRow("scan, after a port that cannot be opened") << QStringList{"gone"} << "scan" << 500;
+        QTest::newRow("scan, after a silent port") << QStringList{"silent"} << "scan" << 2000;
+        QTest::newRow("program read") << QStringList{} << "read" << 500;
+    }
+    void waitsForTheFirstByte()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, operation);
+        QFETCH(int, waitMs);
+        Station station;
+        station.plugIn("silent", "RG-1")->setSilent(true);
+        RegulonSim *measured = station.plugIn("measured", "RG-2");
+        measured->setSilent(true);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 asked = -1;
+        qint64 outcome = -1;
+        QObject::connect(measured, &RegulonSim::commandReceived, measured, [&] { asked = clock.elapsed(); });
+        const auto noteOutcome = [&] { outcome = clock.elapsed(); };
+        if (operation == "scan") {
+            QObject::connect(&station.manager, &CM::getRegulons, &station.manager, noteOutcome);
+            station.listPorts(before + QStringList{"measured"});
+            station.manager.scanPorts();
+        } else {
+            QObject::connect(&station.manager, &CM::gotProgramStatus, &station.manager, noteOutcome);
+            station.manager.changePort(station.port("measured"));
+            station.manager.requestPrograms();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(outcome >= 0, 10000);
+        QVERIFY(asked >= 0);
+        QVERIFY2(outcome - asked > waitMs - 50 && outcome - asked < waitMs + 400,
+                 qPrintable(QString("waited %1 ms").arg(outcome - asked)));
+    }
+
+    // Polling a line that starts to talk on its own: every answer overruns
+    // its bounds, counts as missed, and the connection is lost as usual.
+    void connectedLineThatTurnsChattyIsLost()
+    {
+        Station station;
+        SlaveThread::Timing t = station.manager.worker().timing();
+        t.pollAnswerWaitMs = 200;
+        t.answerOverrunMs = 200;
+        station.manager.worker().setTiming(t);
+        RegulonSim *sim = station.plugIn("port", "RG-1");
+        station.manager.startPolling();
+        station.manager.changePort(station.port("port"));
+        QTRY_VERIFY(station.events.contains("digi 0"));
+        sim->setChatter(50);
+        QTRY_VERIFY_WITH_TIMEOUT(station.events.contains("restart"), 15000);
+        QCOMPARE(station.events.filter("status").last(), "status 9 " + cantConnect);
     }
 
     // Refused and unanswered write steps end the write; a refused program is
@@ -294,15 +363,23 @@ private slots:
         QCOMPARE(next.programs()[1].name, written.name);
     }
 
-    void restartPassesTheProgramPathOnce()
+    // The toolkit takes its own options out of arguments(); a restart
+    // passes them on all the same, and every other argument as given.
+    void restartPassesTheCommandLineAsReceived()
     {
-        const QString program = "/opt/station/vaporin-regulon";
-        const RestartCommand command = restartCommand(program, QStringList{"vaporin-regulon", "-platform", "offscreen"});
-        QCOMPARE(command.program, program);
-        QCOMPARE(command.arguments, (QStringList{"-platform", "offscreen"}));
-        // The restarted instance must not pass a longer list on.
-        QCOMPARE(restartCommand(program, QStringList{program} + command.arguments).arguments, command.arguments);
-        QCOMPARE(restartCommand(program, QStringList()).arguments, QStringList());
+        const QStringList given{"-platform", "offscreen", "-style", "fusion", "-reverse", "two words", "-x"};
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PRINT_RESTART_COMMAND", "1");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), given);
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitCode(), 0);
+        const QStringList printed = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(printed.value(0), QCoreApplication::applicationFilePath());
+        QCOMPARE(printed.value(1).split('\t'), given);
+        QCOMPARE(printed.value(2), QString("two words\t-x")); // what the toolkit left
     }
 
     void recordTexts_data()
@@ -450,5 +527,27 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommunicationManager)
+// The restart command of a station started with this program's arguments:
+// the program, the arguments passed on, and what the toolkit left in
+// arguments(), one line each.
+int printRestartCommand(int argc, char *argv[])
+{
+    keepCommandLine(argc, argv);
+    QApplication app(argc, argv);
+    const RestartCommand command = restartCommand();
+    QTextStream(stdout) << command.program << '\n'
+                        << command.arguments.join('\t') << '\n'
+                        << QCoreApplication::arguments().mid(1).join('\t') << '\n';
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("PRINT_RESTART_COMMAND"))
+        return printRestartCommand(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestCommunicationManager test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_communicationmanager.moc"

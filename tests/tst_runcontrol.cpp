@@ -520,6 +520,56 @@ private slots:
         QVERIFY(answerer->titles().contains("Run Log Recovered"));
     }
 
+    // Stop pressed while the cable is out, which is back 8 s after it was
+    // pulled: the stop either reaches the controller, or the user is told
+    // that it did not and stops the run again once the cable is back.
+    // Either way the one log holds the whole run.
+    void stopPressedWhileTheCableIsOutIsReported()
+    {
+        SlaveThread::Timing t = link->manager.worker().timing();
+        t.reopenRetryMs = 2000; // the connection is not declared lost before the cable is back
+        link->manager.worker().setTiming(t);
+        MainWindow &w = openConnected();
+        const QString name = startRun();
+        QElapsedTimer runClock;
+        runClock.start();
+        QVERIFY(waitForCommands("GET_TEMP\n", 2));
+        int portFailures = 0;
+        QObject counter; // ends the connection with this function
+        connect(&link->manager.worker(), &SlaveThread::error, &counter, [&] { ++portFailures; });
+        sim->unplug();
+        qint64 backAfterMs = -1;
+        QTimer plugBack;
+        plugBack.setSingleShot(true);
+        connect(&plugBack, &QTimer::timeout, [&] { backAfterMs = sim->plugInAgain() ? runClock.elapsed() : 0; });
+        plugBack.start(8000);
+        QTRY_VERIFY_WITH_TIMEOUT(portFailures > 0, 5000); // the cable is out
+
+        answerer->answerBoxes({QMessageBox::Yes});
+        auto *stop = child<QWidget>(w, "buttonStop");
+        QTest::mouseClick(stop, Qt::LeftButton);
+        const QString cancelled = "Program cancelled! Saved to " + name + ".txt";
+        QTRY_VERIFY_WITH_TIMEOUT(boxShown(cancelled) || boxShown("Can't connect to the regulon", "Error"), 15000);
+        if (!boxShown(cancelled)) {
+            QVERIFY(stop->isEnabled() && stop->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(backAfterMs > 0, 10000);
+            QVERIFY(recording());
+            // One run from before the outage to after it.
+            const auto journalled = RunJournal::parse(readFile(RunJournal().journals().value(0)));
+            QVERIFY(journalled && journalled->record.dataPoints.firstKey() == "00:00:00");
+            const QString last = journalled->record.dataPoints.lastKey();
+            QVERIFY2(QTime(0, 0).secsTo(QTime::fromString(last, "hh:mm:ss")) >= backAfterMs / 1000, qPrintable(last));
+            answerer->answerBoxes({QMessageBox::Yes});
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown(cancelled), 10000);
+        }
+        QCOMPARE(link->restarts, 0);
+        QVERIFY(RunJournal().journals().isEmpty());
+        QVERIFY(readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: Program cancelled by user\n"));
+        auto *start = child<QWidget>(w, "buttonStart");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && start->isVisible(), 5000);
+    }
+
     void portHeldByAnotherProgramIsReported()
     {
         QSerialPort holder(link->port("regulon"));

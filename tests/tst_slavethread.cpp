@@ -15,6 +15,7 @@ struct Outcome {
     int id;
     QString text;
     qint64 atMs;
+    QString info;
 };
 
 // The serial line: the worker with short pauses and two simulated
@@ -36,14 +37,16 @@ struct Fixture {
         t.pollAnswerWaitMs = 500;
         t.pauseMs = pauseMs;
         t.reopenRetryMs = 200;
+        t.answerOverrunMs = 600;
         worker.setTiming(t);
         clock.start();
         for (const auto &[kind, signal] : {std::pair{"request", &SlaveThread::request},
                                            std::pair{"error", &SlaveThread::error},
                                            std::pair{"timeout", &SlaveThread::timeout}}) {
-            QObject::connect(&worker, signal, &receiver, [this, kind = QString(kind)](const QString &s, int id) {
-                outcomes.append({kind, id, s, clock.elapsed()});
-            });
+            QObject::connect(&worker, signal, &receiver,
+                             [this, kind = QString(kind)](const QString &s, int id, const QString &info) {
+                                 outcomes.append({kind, id, s, clock.elapsed(), info});
+                             });
         }
     }
 
@@ -128,7 +131,37 @@ private slots:
         QCOMPARE(f.outcomes.size(), 2);
     }
 
-    void portThatCannotBeOpenedReportsTheFirstQueuedRequestAndDropsTheQueue()
+    // A line that never falls silent ends the answer at its bounds (300 ms
+    // wait and 600 ms beyond it, or the size) as a missed one.
+    void answerThatNeverFallsSilentIsBounded_data()
+    {
+        QTest::addColumn<int>("intervalMs");
+        QTest::addColumn<int>("lineBytes");
+        QTest::addColumn<int>("minMs");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("a line every 50 ms, bounded in time") << 50 << 60 << 900 << 1500;
+        QTest::newRow("a flood, bounded in size") << 1 << 4000 << 0 << 700;
+    }
+    void answerThatNeverFallsSilentIsBounded()
+    {
+        QFETCH(int, intervalMs);
+        QFETCH(int, lineBytes);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
+        Fixture f(200, 20); // the lines come faster than the gap
+        f.sim.setChatter(intervalMs, QByteArray(lineBytes - 1, 'x') + '\n');
+        f.worker.switchPort(f.sim.linkPath());
+        const qint64 sent = f.clock.elapsed();
+        f.worker.sendCommand("GET_INFO\n", 300, 2, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.outcomes.isEmpty(), 5000);
+        const qint64 took = f.outcomes.first().atMs - sent;
+        QCOMPARE(f.outcomes.first().kind, QString("timeout"));
+        QVERIFY2(took >= minMs && took <= maxMs, qPrintable(QString::number(took)));
+        f.sim.setChatter(0);
+        QCOMPARE(f.ask({"GET_INFO\n"}), QStringList{"CON_INFO RG100001,0\n"});
+    }
+
+    void portThatCannotBeOpenedDropsEveryQueuedRequestWithAnOutcomeOfItsOwn()
     {
         Fixture f;
         f.sim.delayNextAnswer(300, "GET_INFO"); // the port is switched during this exchange
@@ -138,11 +171,12 @@ private slots:
         const QString missing = f.dir.filePath("missing");
         f.worker.switchPort(missing);
         f.worker.sendCommand("CMD_STAR 1\n", 2000, 4, QString());
-        f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString());
-        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == 2);
+        f.worker.sendCommand("PUT_EEPROM\n", 1000, 7, "ACK_EEPROM 1;1");
+        QTRY_VERIFY(f.worker.isFinished() && f.outcomes.size() == 3);
         QCoreApplication::processEvents();
         QCOMPARE(f.ids("request"), QList<int>{2});
-        QCOMPARE(f.ids("error"), QList<int>{4}); // nothing of the dropped rest
+        QCOMPARE(f.ids("error"), (QList<int>{4, 7}));
+        QCOMPARE(f.outcomes[2].info, QString("ACK_EEPROM 1;1"));
         QCOMPARE(f.outcomes[1].text,
                  QString("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
     }
@@ -157,7 +191,10 @@ private slots:
             QTRY_VERIFY(f.ids("request").contains(9));
             f.outcomes.clear();
             f.sim.unplug();
-            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 3, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 2, 5000);
+            f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString()); // dropped at the next attempt
+            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 4, 5000);
+            QCOMPARE(f.ids("error").count(5), 1);
             QCOMPARE(f.ids("timeout").size(), 1);
             const auto first =
                 std::find_if(f.outcomes.begin(), f.outcomes.end(), [](auto &o) { return o.kind == "error"; });
@@ -252,6 +289,7 @@ private slots:
         QTest::newRow("raw answer") << "answer GET_TEMP dat_temp 1,2,3,4\\r\\n" << "ok" << QStringList{"GET_TEMP\n"}
                                     << QStringList{"dat_temp 1,2,3,4\r\n"};
         QTest::newRow("silent") << "silent on" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
+        QTest::newRow("chatter") << "chatter 20" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
         QTest::newRow("bad line changes nothing") << "bit 3 32 on" << "error: " << QStringList{"GET_DIGI\n"}
                                                   << QStringList{"DAT_DIGI 00000000,00000000,00000000\n"};
     }

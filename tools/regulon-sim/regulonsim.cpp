@@ -19,6 +19,10 @@ SimDevice::Shaping shaping(SimDevice::Shaping::Kind kind, int delayMs, const QBy
 
 } // namespace
 
+// A position report of a satellite receiver: what a port that talks on its
+// own typically sends.
+const QByteArray RegulonSim::defaultChatter = "$GPGGA,101530.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*62\r\n";
+
 RegulonSim::RegulonSim(QObject *parent)
     : QObject(parent)
     , device(new SimDevice)
@@ -207,6 +211,11 @@ void RegulonSim::setSensorFault(bool on)
 void RegulonSim::setSilent(bool silent)
 {
     onSimThread([&] { device->silent = silent; });
+}
+
+void RegulonSim::setChatter(int intervalMs, const QByteArray &line)
+{
+    onSimThread([&] { device->setChatter(intervalMs, line); });
 }
 
 void RegulonSim::answerNextWith(const QByteArray &raw, const QByteArray &keyword)

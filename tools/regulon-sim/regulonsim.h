@@ -65,6 +65,10 @@ public:
     void setSensorFault(bool on);      // run status 0 while on
 
     void setSilent(bool silent);
+    // Sends the line every intervalMs milliseconds besides the answers, as
+    // a device that never falls silent; 0 stops it.
+    void setChatter(int intervalMs, const QByteArray &line = defaultChatter);
+    static const QByteArray defaultChatter;
     // With an empty keyword the fault applies to the next command (answer)
     // of any kind, otherwise to the next one with that keyword ("GET_TEMP").
     void answerNextWith(const QByteArray &raw, const QByteArray &keyword = QByteArray());

@@ -52,6 +52,8 @@ QString SimConsole::syntax()
         "Lines on standard input, one command each:\n"
         "  bit WORD BIT on|off       raise or clear bit BIT (0-31) of status word WORD (1-3)\n"
         "  silent on|off             stop answering / answer again\n"
+        "  chatter MS|off            send a receiver's position line every MS milliseconds,\n"
+        "                            besides the answers, as a port that never falls silent\n"
         "  answer KEYWORD|* BYTES    answer the next command with that keyword (* any)\n"
         "                            with BYTES instead; escapes \\n \\r \\t \\\\ \\xNN\n"
         "  delay MS [KEYWORD]        send the next answer MS milliseconds late\n"
@@ -136,6 +138,11 @@ QString SimConsole::execute(const QString &line)
             sim.setSilent(on);
         else
             sim.setSensorFault(on);
+    } else if (name == QLatin1String("chatter")) {
+        ms = args.value(0).toInt(&ok);
+        if (args.size() != 1 || (args.at(0) != QLatin1String("off") && (!ok || ms <= 0)))
+            return failure(QStringLiteral("usage: chatter MS|off"));
+        sim.setChatter(ok ? ms : 0);
     } else if (name == QLatin1String("answer")) {
         const QByteArray raw = unescape(rest.section(QLatin1Char(' '), 1), &ok);
         if (args.size() < 2 || !ok)

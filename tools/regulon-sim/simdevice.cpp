@@ -59,6 +59,7 @@ SimDevice::SimDevice(QObject *parent)
     addCommand("GET_EEPR", [this](const QByteArray &) { return memory.answerRead(); });
     addCommand("PUT_EEPROM", [this](const QByteArray &) { return memory.answerPut(); });
     addCommand(":", [this](const QByteArray &record) { return memory.answerRecord(record); });
+    connect(&chatter, &QTimer::timeout, this, [this] { pty.write(chatterLine); });
 }
 
 SimDevice::~SimDevice()
@@ -104,6 +105,15 @@ void SimDevice::unplug()
     if (!link.isEmpty() && pty.isOpen() && QFileInfo(link).symLinkTarget() == pty.devicePath())
         QFile::remove(link);
     pty.close();
+}
+
+void SimDevice::setChatter(int intervalMs, const QByteArray &line)
+{
+    chatterLine = line;
+    if (intervalMs > 0)
+        chatter.start(intervalMs);
+    else
+        chatter.stop();
 }
 
 void SimDevice::setSpeed(double factor)

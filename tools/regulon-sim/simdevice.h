@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -69,6 +70,10 @@ public:
     std::optional<int> stopRefusal;
     QList<Shaping> shapings;
 
+    // Sends the line every intervalMs milliseconds, whatever is asked, as a
+    // device that never falls silent would; 0 stops it.
+    void setChatter(int intervalMs, const QByteArray &line);
+
     void setSpeed(double factor);
     // Brings the chamber up to the present of the simulated clock.
     ChamberModel &chamber();
@@ -91,6 +96,8 @@ private:
     QString link;
     QByteArray input;
     QHash<QByteArray, Handler> handlers;
+    QTimer chatter {this}; // a child, so that it moves to the simulator's thread
+    QByteArray chatterLine;
 
     ChamberModel model;
     QElapsedTimer clock;
