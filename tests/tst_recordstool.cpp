@@ -525,7 +525,8 @@ private slots:
         QTest::newRow("check, bad hold") << QStringList{"check", "log.txt", "--hold", "121"} << "--hold \"121\" is no hold";
         QTest::newRow("check, negative band") << QStringList{"check", "log.txt", "--hold", "121:20", "--band", "-1"}
                                               << "--band \"-1\" is no tolerance";
-        QTest::newRow("check, no file") << QStringList{"check", "gone.txt", "--hold", "121:20"} << "gone.txt cannot be read";
+        QTest::newRow("check, no file") << QStringList{"check", "gone.txt", "--hold", "121:20"} << "gone.txt is no file.";
+        QTest::newRow("check, a folder") << QStringList{"check", ".", "--hold", "121:20"} << ". is no file.";
         QTest::newRow("check, no run log") << QStringList{"check", "register.sqlite", "--hold", "121:20"}
                                            << "register.sqlite is no readable run log: It is no run log";
         QTest::newRow("report without PDF") << QStringList{"report", "1"} << "The PDF file is missing";
@@ -537,6 +538,8 @@ private slots:
                                                << "The report no/such/folder/r.pdf cannot be written";
         QTest::newRow("no register") << QStringList{"--register", "typo.sqlite", "verify"}
                                      << "There is no register typo.sqlite.";
+        QTest::newRow("an empty register name") << QStringList{"--register", "", "list"}
+                                                << "--register needs a file name";
         QTest::newRow("a server") << QStringList{"--register", "postgresql://host/db", "list"}
                                   << "postgresql://host/db names a database server";
     }

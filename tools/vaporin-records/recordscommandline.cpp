@@ -272,6 +272,9 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     };
     if (!parsed)
         return usage(withoutStop(parser.errorText()));
+    // An empty name would quietly mean the station's register.
+    if (parser.isSet(QStringLiteral("register")) && parser.value(QStringLiteral("register")).isEmpty())
+        return usage(tr("--register needs a file name"));
     if (parser.isSet(QStringLiteral("help"))) {
         out.write(help().toUtf8());
         return RecordsTool::Success;

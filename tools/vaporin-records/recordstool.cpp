@@ -251,8 +251,10 @@ int RecordsTool::verifyFiles(const QStringList &files)
 
 int RecordsTool::check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band)
 {
+    if (!QFileInfo(logFile).isFile())
+        return fail(tr("%1 is no file.").arg(native(logFile)));
     QFile file(logFile);
-    if (!QFileInfo(logFile).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         return fail(tr("%1 cannot be read: %2").arg(native(logFile), file.errorString()));
     if (file.size() > CycleImport::maxLogBytes)
         return fail(tr("%1 is too large to be a run log.").arg(native(logFile)));
