@@ -1,0 +1,559 @@
+// The records tool as users run it: the built executable, against real
+// register files and run logs in a temporary folder.
+
+#include "app/stationsettings.h"
+#include "register/cycleregister.h"
+#include "tests/isolateduser.h"
+#include "tests/registertestdata.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Files = QMap<QString, QByteArray>;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Heating to 122 °C in 10 minutes, the hold, cooling in 10 minutes; a
+// sample every 2 s, in the controller's 0.1 °C steps.
+QVector<CycleSample> holdAt122(int holdMinutes)
+{
+    QVector<CycleSample> samples;
+    const int heat = 600;
+    const int hold = holdMinutes * 60;
+    for (int s = 0; s <= heat + hold + 600; s += 2) {
+        const double t = s < heat ? 25 + 97.0 * s / heat : s <= heat + hold ? 122.0 : 122 - 0.1 * (s - heat - hold);
+        samples.append({qint64(s) * 1000, std::round(t * 10) / 10});
+    }
+    return samples;
+}
+
+Cycle cycleAt(const char *localIso, int number, const QString &program = QStringLiteral("Program 1"),
+              const QString &serial = QStringLiteral("RG-7"))
+{
+    return RegisterTestData::cycle(serial, number, RegisterTestData::localTime(QLatin1String(localIso)),
+                                   RegisterTestData::run(6, quint32(number)), program);
+}
+
+bool write(const QString &fileName, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray read(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The IDs of list's table, in the order shown.
+QStringList listedIds(const QString &table)
+{
+    QStringList ids;
+    const QStringList lines = table.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines.mid(1))
+        ids << line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    return ids;
+}
+
+// The log with the first digit of its last temperature changed.
+QByteArray oneDigitChanged(QByteArray log)
+{
+    const int tab = log.lastIndexOf('\t', log.size() - 3); // before the last row's temperature
+    char &digit = log.data()[tab + 1];
+    digit = digit == '9' ? '8' : char(digit + 1);
+    return log;
+}
+
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestRecordsTool : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    int connections = 0;
+
+    QString path(const QString &name) const { return dir->filePath(name); }
+    QString registerFile() const { return path(QStringLiteral("register.sqlite")); }
+
+    // The tool on the test's register.
+    Run tool(const QStringList &arguments, bool onRegister = true)
+    {
+        QProcess p;
+        p.setWorkingDirectory(dir->path());
+        p.start(QStringLiteral(RECORDS_TOOL_PATH),
+                onRegister ? QStringList{QStringLiteral("--register"), registerFile()} + arguments : arguments);
+        if (!p.waitForFinished(30000)) {
+            p.kill();
+            p.waitForFinished();
+        }
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    // Writes each cycle's run log into the folder logs/ (under its name), returns the paths.
+    QStringList writeLogs(const QVector<Cycle> &cycles)
+    {
+        QStringList files;
+        for (const Cycle &c : cycles) {
+            files << path(QStringLiteral("logs/%1_%2.txt").arg(c.controllerSerial).arg(c.cycleNumber));
+            write(files.last(), RegisterTestData::log(c));
+        }
+        return files;
+    }
+
+    // Enters cycles as the station records them: with their steps.
+    void enter(QVector<Cycle> cycles)
+    {
+        CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
+        QVERIFY2(reg.open(registerFile()), qPrintable(reg.errorString()));
+        for (const CycleRegister::EnterResult &r : reg.enter(cycles))
+            QCOMPARE(r.outcome, CycleRegister::Outcome::Entered);
+    }
+
+    void sql(const QStringList &statements)
+    {
+        CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
+        QVERIFY(reg.open(registerFile()));
+        for (const QString &statement : statements) {
+            QSqlQuery query(reg.database());
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+        }
+    }
+
+    // Three cycles of one controller, imported from their logs: IDs 1 to 3.
+    QStringList importThree()
+    {
+        const QStringList logs = writeLogs({cycleAt("2024-03-04T08:00:00", 1), cycleAt("2024-03-05T08:00:00", 2),
+                                            cycleAt("2024-03-06T08:00:00", 3)});
+        const Run run = tool({QStringLiteral("import"), path(QStringLiteral("logs"))});
+        if (run.exitCode != 0)
+            qWarning() << run.out << run.err;
+        return logs;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(QStringLiteral(RECORDS_TOOL_PATH)).isExecutable(), RECORDS_TOOL_PATH);
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext is missing: scripts/install-packages brings poppler-utils");
+    }
+
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        StationSettings().clear();
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<int>("imported");
+        QTest::addColumn<int>("alreadyPresent");
+        QTest::addColumn<QStringList>("unreadable"); // file: a part of its reason
+        QTest::addColumn<int>("exitCode");
+
+        const QByteArray a = RegisterTestData::log(cycleAt("2024-03-05T08:00:00", 11));
+        const QByteArray b = RegisterTestData::log(cycleAt("2024-03-05T10:00:00", 12));
+        Cycle latin1 = cycleAt("2024-03-05T12:00:00", 13, QStringLiteral("Gef\u00e4\u00dfe 134"));
+        Cycle long_ = cycleAt("2024-03-06T08:00:00", 14);
+        long_.samples = {{0, 25.0}, {100 * 3600000LL, 121.0}, {101 * 3600000LL, 60.0}};
+        Cycle empty = cycleAt("2024-03-06T12:00:00", 15);
+        empty.samples.clear();
+
+        QTest::newRow("good logs") << Files{{"a.txt", a}, {"sub/b.txt", b}} << 2 << 0 << QStringList() << 0;
+        QTest::newRow("the same content under two names")
+            << Files{{"a.txt", a}, {"copy of a.txt", a}} << 1 << 1 << QStringList() << 0;
+        QTest::newRow("odd logs: Latin-1 program, beyond 99 hours, no samples")
+            << Files{{"latin1.txt", RegisterTestData::log(latin1).replace("Gef\xc3\xa4\xc3\x9f" "e", "Gef\xe4\xdf" "e")},
+                     {"long.txt", RegisterTestData::log(long_)},
+                     {"empty.txt", RegisterTestData::log(empty)}}
+            << 3 << 0 << QStringList() << 0;
+        QTest::newRow("broken files among good ones")
+            << Files{{"a.txt", a},
+                     {"cut.txt", a.left(a.size() - 5)},
+                     {"notes.txt", "Buy new indicators\n"},
+                     {"zero.txt", QByteArray()}}
+            << 1 << 0
+            << QStringList{"cut.txt: Its last line is incomplete", "notes.txt: It is no run log",
+                           "zero.txt: The file is empty"}
+            << 1;
+    }
+
+    // Each folder twice: the second import enters nothing new.
+    void import()
+    {
+        QFETCH(Files, files);
+        QFETCH(int, imported);
+        QFETCH(int, alreadyPresent);
+        QFETCH(QStringList, unreadable);
+        QFETCH(int, exitCode);
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            QVERIFY(write(path("logs/" + it.key()), it.value()));
+
+        for (int round = 0; round < 2; ++round) {
+            const Run run = tool({"import", path("logs")});
+            QCOMPARE(run.exitCode, exitCode);
+            QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+            const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.mid(0, 3), (QStringList{QString("Imported: %1").arg(round ? 0 : imported),
+                                                   QString("Already present: %1").arg(round ? imported + alreadyPresent
+                                                                                            : alreadyPresent),
+                                                   QString("Unreadable: %1").arg(unreadable.size())}));
+            QCOMPARE(lines.size(), 3 + unreadable.size());
+            for (int i = 0; i < unreadable.size(); ++i)
+                QVERIFY2(lines[3 + i].startsWith("  " + path("logs/" + unreadable[i])), qPrintable(lines[3 + i]));
+        }
+        QCOMPARE(listedIds(tool({"list"}).out).size(), imported);
+    }
+
+    void list_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("ids"); // newest first
+
+        QTest::newRow("all") << QStringList() << QStringList{"5", "4", "3", "2", "1"};
+        QTest::newRow("from a day") << QStringList{"--from", "2024-03-05"} << QStringList{"5", "4", "3", "2"};
+        // 00:30 on the 6th local time is still the 5th in UTC.
+        QTest::newRow("to a day, local time") << QStringList{"--to", "2024-03-05"} << QStringList{"3", "2", "1"};
+        QTest::newRow("one day") << QStringList{"--from", "2024-03-05", "--to", "2024-03-05"}
+                                 << QStringList{"3", "2"};
+        QTest::newRow("program") << QStringList{"--program", "Wrapped 121"} << QStringList{"5", "2"};
+        QTest::newRow("program and period") << QStringList{"--program", "Wrapped 121", "--to", "2024-03-05"}
+                                            << QStringList{"2"};
+        QTest::newRow("no such program") << QStringList{"--program", "Wrapped"} << QStringList();
+    }
+
+    void list()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, ids);
+        enter({cycleAt("2024-03-04T23:59:59", 1), cycleAt("2024-03-05T00:00:00", 2, "Wrapped 121"),
+               cycleAt("2024-03-05T23:59:00", 3), cycleAt("2024-03-06T00:30:00", 4),
+               cycleAt("2024-03-07T12:00:00", 5, "Wrapped 121")});
+
+        const Run table = tool(QStringList{"list"} + arguments);
+        QCOMPARE(table.exitCode, 0);
+        QCOMPARE(listedIds(table.out), ids);
+        // Aligned: every row's start and program begin under their titles.
+        const QStringList lines = table.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.first().startsWith("ID  Started"));
+        const int programColumn = int(lines.first().indexOf("Program"));
+        for (const QString &line : lines.mid(1)) {
+            QVERIFY2(line.mid(programColumn).startsWith("Program 1") || line.mid(programColumn).startsWith("Wrapped"),
+                     qPrintable(line));
+            QVERIFY(!line.endsWith(' '));
+        }
+        if (!ids.isEmpty())
+            QVERIFY2(table.out.contains("2024-03-05 00:00:00 UTC+01:00") || !ids.contains("2"), qPrintable(table.out));
+
+        const Run csv = tool(QStringList{"list", "--csv"} + arguments);
+        QCOMPARE(csv.exitCode, 0);
+        const QStringList rows = csv.out.split("\r\n");
+        QVERIFY(rows.first().startsWith("ID,Started,Finished,"));
+        QCOMPARE(rows.last(), QString()); // every row ends in CRLF
+        QStringList csvIds;
+        for (const QString &row : rows.mid(1, rows.size() - 2))
+            csvIds << row.section(',', 0, 0);
+        QCOMPARE(csvIds, ids);
+    }
+
+    void exportCsvBytes()
+    {
+        Cycle c = RegisterTestData::cycle("RG-7", 9, QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9, 42), Qt::OffsetFromUTC, 3600),
+                                          {{0, 25.0}, {2000, 25.14}, {3600000, 121.305}});
+        enter({c});
+        const Run run = tool({"export", "1", "--csv"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.toUtf8(), QByteArray("Time,Elapsed [s],Temperature [\xc2\xb0" "C]\r\n"
+                                              "2024-03-05T14:07:09.042+01:00,0.000,25.00\r\n"
+                                              "2024-03-05T14:07:11.042+01:00,2.000,25.14\r\n"
+                                              "2024-03-05T15:07:09.042+01:00,3600.000,121.31\r\n"));
+    }
+
+    void verifyRegister_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("logChange"); // of the second log: "", "digit", "delete"
+        QTest::addColumn<QStringList>("problems"); // a regular expression per line printed
+
+        QTest::newRow("intact") << QStringList() << QString() << QStringList();
+        QTest::newRow("a digit of a log changed")
+            << QStringList() << "digit" << QStringList{"^ALTERED: The log .*RG-7_2.txt of entry 2 .* has been altered"};
+        QTest::newRow("a log deleted") << QStringList() << "delete"
+                                       << QStringList{"^MISSING: The log .*RG-7_2.txt of entry 2 .* is missing"};
+        QTest::newRow("an entry edited") << QStringList{"UPDATE cycles SET status = 'Successfully completed.' WHERE id = 2"}
+                                         << QString() << QStringList{"^ALTERED: entry 2 .* has been altered"};
+        QTest::newRow("the middle entry deleted")
+            << QStringList{"DELETE FROM events WHERE cycle_id = 2", "DELETE FROM cycle_samples WHERE cycle_id = 2",
+                           "DELETE FROM cycles WHERE id = 2"}
+            << QString() << QStringList{"^MISSING: Entries 2 to 2 .* before entry 3 "};
+        QTest::newRow("the newest entry deleted")
+            << QStringList{"DELETE FROM events WHERE cycle_id = 3", "DELETE FROM cycle_samples WHERE cycle_id = 3",
+                           "DELETE FROM cycles WHERE id = 3"}
+            << QString() << QStringList{"^MISSING: The newest entries 3 to 3 "};
+        QTest::newRow("every problem, not only the first")
+            << QStringList{"UPDATE cycles SET program_name = 'Program 2' WHERE id = 1",
+                           "UPDATE cycles SET cycle_number = 33 WHERE id = 3"}
+            << "digit"
+            << QStringList{"^ALTERED: The log .* of entry 2 ", "^ALTERED: entry 1 ", "^ALTERED: entry 3 "};
+    }
+
+    void verifyRegister()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QString, logChange);
+        QFETCH(QStringList, problems);
+        const QStringList logs = importThree();
+        sql(statements);
+        if (logChange == "digit")
+            QVERIFY(write(logs[1], oneDigitChanged(read(logs[1]))));
+        else if (logChange == "delete")
+            QVERIFY(QFile::remove(logs[1]));
+
+        const Run run = tool({"verify"});
+        QCOMPARE(run.exitCode, problems.isEmpty() ? 0 : 1);
+        QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        const QString summary = lines.takeLast();
+        QVERIFY2(summary.startsWith(problems.isEmpty() ? "Checked 3 entries of 1 controller and 3 log files: intact."
+                                                       : "Checked "),
+                 qPrintable(summary));
+        lines.sort();
+        QCOMPARE(lines.size(), problems.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(QRegularExpression(problems[i]).match(lines[i]).hasMatch(), qPrintable(lines[i]));
+    }
+
+    void verifyFiles_data()
+    {
+        QTest::addColumn<QStringList>("files"); // "log N", "altered", "unknown", "missing"
+        QTest::addColumn<QStringList>("lines"); // a regular expression per line
+        QTest::addColumn<int>("exitCode");
+
+        QTest::newRow("OK") << QStringList{"log 1", "log 2"}
+                            << QStringList{"^OK .*/logs/RG-7_2.txt: entry 2 \\(controller RG-7, cycle 2, started "
+                                           "2024-03-05 08:00:00 UTC\\+01:00\\)$",
+                                           "^OK .*/logs/RG-7_3.txt: entry 3 "}
+                            << 0;
+        QTest::newRow("all kinds, in order")
+            << QStringList{"unknown", "log 0", "missing", "altered"}
+            << QStringList{"^UNKNOWN ", "^OK .*RG-7_1.txt: entry 1 ", "^UNREADABLE .*/gone.txt: ",
+                           "^ALTERED .*RG-7_2.txt: "}
+            << 1;
+    }
+
+    void verifyFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, lines);
+        QFETCH(int, exitCode);
+        const QStringList logs = importThree();
+        QVERIFY(write(path("elsewhere/RG-7_2.txt"), oneDigitChanged(read(logs[1]))));
+        QVERIFY(write(path("other.txt"), RegisterTestData::log(cycleAt("2024-03-05T08:00:00", 99))));
+        QStringList arguments{"verify"};
+        for (const QString &f : files)
+            arguments << (f.startsWith("log ") ? logs[f.mid(4).toInt()]
+                          : f == "altered"     ? path("elsewhere/RG-7_2.txt")
+                          : f == "unknown"     ? path("other.txt")
+                                               : path("gone.txt"));
+
+        const Run run = tool(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        const QStringList printed = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(QRegularExpression(lines[i]).match(printed[i]).hasMatch(), qPrintable(printed[i]));
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<double>("settingsUpperBand"); // -1: not set
+        QTest::addColumn<QString>("line"); // a regular expression
+        QTest::addColumn<int>("exitCode");
+
+        QTest::newRow("PASS") << QStringList{"--hold", "121:20"} << -1.0
+                              << "^PASS: held 121.0 to 124.0 °C for 25 min .* \\(20 min required\\)$" << 0;
+        QTest::newRow("FAIL: too short") << QStringList{"--hold", "121:30"} << -1.0
+                                         << "^FAIL: longest stretch .* lasted 25 min .* of the 30 min required" << 1;
+        QTest::newRow("FAIL: above the band") << QStringList{"--hold", "121:20", "--band", "0.5"} << -1.0
+                                              << "^FAIL: .*highest 122.0 °C" << 1;
+        QTest::newRow("FAIL: band from the settings") << QStringList{"--hold", "121:20"} << 0.5 << "^FAIL: " << 1;
+        QTest::newRow("the command line before the settings")
+            << QStringList{"--hold", "121:20", "--band", "1"} << 0.5 << "^PASS: held 121.0 to 122.0 °C" << 0;
+        QTest::newRow("FAIL: below the band") << QStringList{"--hold", "122.5:20"} << -1.0 << "^FAIL: " << 1;
+        QTest::newRow("PASS: lower tolerance") << QStringList{"--hold", "122.5:20", "--lower", "0.5"} << -1.0
+                                               << "^PASS: held 122.0 to 125.5 °C" << 0;
+        QTest::newRow("NOT EVALUATED: no holding time") << QStringList{"--hold", "121:0"} << -1.0
+                                                        << "^NOT EVALUATED: the hold at 121.0 °C has no holding time$"
+                                                        << 3;
+    }
+
+    void check()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(double, settingsUpperBand);
+        QFETCH(QString, line);
+        QFETCH(int, exitCode);
+        if (settingsUpperBand >= 0)
+            StationSettings().setVerdictBand({0.0, settingsUpperBand});
+        Cycle c = cycleAt("2024-03-05T08:00:00", 1);
+        c.samples = holdAt122(25);
+        const QString log = writeLogs({c}).first();
+
+        const Run run = tool(QStringList{"check", log} + options, false);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QRegularExpression(line).match(run.out).hasMatch(), qPrintable(run.out + run.err));
+        QCOMPARE(run.out.count('\n'), 1);
+    }
+
+    void reports_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+
+        QTest::newRow("cycle report")
+            << QStringList{"report", "2"}
+            << QStringList{"Dental Surgery Example", "Wrapped 121", "RG-7", "PASS", "Page 1 of", "2024-03-05 10:00:00 UTC+01:00"}
+            << QStringList{"FAIL"};
+        QTest::newRow("period report of one day")
+            << QStringList{"report", "--from", "2024-03-05", "--to", "2024-03-05"}
+            << QStringList{"Dental Surgery Example", "2024-03-05 to 2024-03-05", "2024-03-05 00:00 UTC+01:00",
+                           "2024-03-05 10:00 UTC+01:00", "PASS", "FAIL", "Page 1 of"}
+            << QStringList{"2024-03-04", "2024-03-06"};
+    }
+
+    void reports()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
+        StationSettings().setClinicName("Dental Surgery Example");
+        QVector<Cycle> cycles{cycleAt("2024-03-04T23:00:00", 1), cycleAt("2024-03-05T10:00:00", 2, "Wrapped 121"),
+                              cycleAt("2024-03-05T00:00:00", 3), cycleAt("2024-03-06T00:00:00", 4)};
+        for (Cycle &c : cycles)
+            c.samples = holdAt122(25);
+        cycles[2].samples = holdAt122(15); // FAIL
+        enter(cycles);
+
+        const Run run = tool(arguments + QStringList{"--pdf", path("report.pdf")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains(path("report.pdf")), qPrintable(run.out + run.err));
+        const QString text = pdfText(path("report.pdf"));
+        for (const QString &s : shown)
+            QVERIFY2(text.contains(s), qPrintable(s + " not in\n" + text));
+        for (const QString &s : notShown)
+            QVERIFY2(!text.contains(s), qPrintable(s + " in\n" + text));
+    }
+
+    // Without --register: the station's register, as its settings name it.
+    void stationsRegister()
+    {
+        const QString logs = path("logs");
+        writeLogs({cycleAt("2024-03-05T08:00:00", 1)});
+        const QString defaultPath =
+            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vaporin/Vaporin Regulon/register.sqlite");
+        QFile::remove(defaultPath);
+        QCOMPARE(tool({"import", logs}, false).exitCode, 0);
+        QVERIFY(QFileInfo::exists(defaultPath));
+        QVERIFY(!QFileInfo::exists(registerFile()));
+
+        StationSettings().setRegisterPath(registerFile());
+        QCOMPARE(tool({"import", logs}, false).exitCode, 0);
+        QCOMPARE(listedIds(tool({"list"}, false).out), QStringList{"1"});
+        QVERIFY(QFileInfo::exists(registerFile()));
+        QVERIFY(QFile::remove(defaultPath));
+    }
+
+    void usageAndErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message"); // a part of it
+
+        QTest::newRow("no command") << QStringList() << "No command given";
+        QTest::newRow("unknown command") << QStringList{"lsit"} << "\"lsit\" is no command";
+        QTest::newRow("unknown option") << QStringList{"list", "--form", "2024-03-05"} << "Unknown option 'form'";
+        QTest::newRow("option of another command") << QStringList{"list", "--pdf", "x.pdf"}
+                                                   << "--pdf does not go with list";
+        QTest::newRow("option twice") << QStringList{"list", "--from", "2024-03-01", "--from", "2024-03-02"}
+                                      << "--from is given twice";
+        QTest::newRow("missing folder") << QStringList{"import"} << "An argument is missing. Usage: vaporin-records import FOLDER";
+        QTest::newRow("not a folder") << QStringList{"import", "nowhere"} << "nowhere is no folder";
+        QTest::newRow("extra argument") << QStringList{"list", "all"} << "Too many arguments: all";
+        QTest::newRow("bad date") << QStringList{"list", "--from", "2024-02-30"} << "no date of the form yyyy-MM-dd";
+        QTest::newRow("period reversed") << QStringList{"list", "--from", "2024-03-06", "--to", "2024-03-05"}
+                                         << "--from 2024-03-06 is after --to 2024-03-05";
+        QTest::newRow("bad ID") << QStringList{"export", "one", "--csv"} << "The ID \"one\" is no entry's ID";
+        QTest::newRow("ID too large") << QStringList{"export", "99999999999999999999", "--csv"} << "is no entry's ID";
+        QTest::newRow("no such ID") << QStringList{"export", "7", "--csv"} << "There is no entry 7.";
+        QTest::newRow("export without format") << QStringList{"export", "1"} << "Say the format: --csv";
+        QTest::newRow("check without hold") << QStringList{"check", "log.txt"} << "The hold is missing";
+        QTest::newRow("check, bad hold") << QStringList{"check", "log.txt", "--hold", "121"} << "--hold \"121\" is no hold";
+        QTest::newRow("check, negative band") << QStringList{"check", "log.txt", "--hold", "121:20", "--band", "-1"}
+                                              << "--band \"-1\" is no tolerance";
+        QTest::newRow("check, no file") << QStringList{"check", "gone.txt", "--hold", "121:20"} << "gone.txt is no file.";
+        QTest::newRow("check, no run log") << QStringList{"check", "register.sqlite", "--hold", "121:20"}
+                                           << "register.sqlite is no readable run log: It is no run log";
+        QTest::newRow("report without PDF") << QStringList{"report", "1"} << "The PDF file is missing";
+        QTest::newRow("report of an ID and a period")
+            << QStringList{"report", "1", "--from", "2024-03-01", "--pdf", "r.pdf"} << "Give either an ID or a period";
+        QTest::newRow("report into no folder") << QStringList{"report", "1", "--pdf", "no/such/folder/r.pdf"}
+                                               << "The report no/such/folder/r.pdf cannot be written";
+        QTest::newRow("no register") << QStringList{"--register", "typo.sqlite", "verify"}
+                                     << "There is no register typo.sqlite.";
+        QTest::newRow("an empty register name") << QStringList{"--register", "", "list"}
+                                                << "--register needs a file name";
+        QTest::newRow("a server") << QStringList{"--register", "postgresql://host/db", "list"}
+                                  << "postgresql://host/db names a database server";
+    }
+
+    // Exit status 2 with one line on standard error, nothing on standard output.
+    void usageAndErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        enter({cycleAt("2024-03-05T08:00:00", 1)});
+        const bool own = arguments.value(0) == "--register";
+        const Run run = tool(arguments, !own);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith("vaporin-records: ") && run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.err.count('\n'), 1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Local days that are no UTC days, in the tool as in the test.
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    STATION_GUI_TEST_RUN(TestRecordsTool);
+}
+
+#include "tst_recordstool.moc"

@@ -1,0 +1,388 @@
+#include "tools/vaporin-records/recordscommandline.h"
+
+#include "app/stationsettings.h"
+#include "tools/vaporin-records/recordstool.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace RecordsCommandLine {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RecordsCommandLine", text);
+}
+
+// The limits of what the tool takes: a controller's step holds 0 to 65535
+// minutes at 20 to 140 °C; anything hotter than 200 °C or a band wider than
+// 50 K is a typing error.
+constexpr double maxHoldCelsius = 200.0;
+constexpr int maxHoldMinutes = 65535;
+constexpr double maxKelvin = 50.0;
+
+class Invocation;
+
+struct Command {
+    QString name;
+    QString synopsis;
+    int minArguments;
+    int maxArguments; // -1: any number
+    QStringList options; // besides --register
+    int (*run)(const Invocation &, RecordsTool &);
+};
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {QStringLiteral("register"), QString(), QStringLiteral("FILE")},
+        {QStringLiteral("from"), QString(), QStringLiteral("DATE")},
+        {QStringLiteral("to"), QString(), QStringLiteral("DATE")},
+        {QStringLiteral("program"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("csv"), QString()},
+        {QStringLiteral("pdf"), QString(), QStringLiteral("FILE")},
+        {QStringLiteral("hold"), QString(), QStringLiteral("T:M")},
+        {QStringLiteral("lower"), QString(), QStringLiteral("K")},
+        {QStringLiteral("band"), QString(), QStringLiteral("K")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
+        {QStringLiteral("version"), QString()},
+    });
+}
+
+// One invocation's parsed command line; every check of it ends in a usage
+// error that names what is wrong.
+class Invocation
+{
+public:
+    Invocation(const QCommandLineParser &parser, const Command &command, RecordsTool &tool)
+        : parser(parser), command(command), tool(tool)
+    {
+    }
+
+    int usage(const QString &message) const
+    {
+        return tool.fail(tr("%1. Usage: vaporin-records %2").arg(message, command.synopsis));
+    }
+
+    QString argument(int i) const { return parser.positionalArguments().value(i + 1); }
+    QStringList arguments() const { return parser.positionalArguments().mid(1); }
+    bool isSet(const char *option) const { return parser.isSet(QLatin1String(option)); }
+    QString value(const char *option) const { return parser.value(QLatin1String(option)); }
+
+    // Each parser answers the value or nothing; *error says why.
+    std::optional<qint64> id(const QString &text, QString *error) const
+    {
+        static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+        bool ok = false;
+        const qint64 n = text.toLongLong(&ok);
+        if (!digits.match(text).hasMatch() || !ok || n <= 0) {
+            *error = tr("The ID \"%1\" is no entry's ID (a whole number from 1, as list shows it)").arg(text);
+            return std::nullopt;
+        }
+        return n;
+    }
+
+    // yyyy-MM-dd, a day that exists.
+    std::optional<QDate> date(const char *option, QString *error) const
+    {
+        static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+        const QString text = value(option);
+        const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        if (!iso.match(text).hasMatch() || !day.isValid()) {
+            *error = tr("--%1 \"%2\" is no date of the form yyyy-MM-dd").arg(QLatin1String(option), text);
+            return std::nullopt;
+        }
+        return day;
+    }
+
+    // The days of --from and --to, invalid when not given; false when one
+    // is no date or they are the wrong way round.
+    bool period(QDate *from, QDate *to, QString *error) const
+    {
+        for (const auto &[option, day] : {std::pair("from", from), std::pair("to", to)}) {
+            const std::optional<QDate> given = isSet(option) ? date(option, error) : QDate();
+            if (!given)
+                return false;
+            *day = *given;
+        }
+        if (from->isValid() && to->isValid() && *from > *to) {
+            *error = tr("--from %1 is after --to %2").arg(value("from"), value("to"));
+            return false;
+        }
+        return true;
+    }
+
+    // T:M, e.g. 121:20 or 134.0:5.
+    std::optional<CycleVerdict::Hold> hold(QString *error) const
+    {
+        static const QRegularExpression form(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?):([0-9]+)$"));
+        const QRegularExpressionMatch match = form.match(value("hold"));
+        const double celsius = match.captured(1).toDouble();
+        bool ok = false;
+        const int minutes = match.captured(2).toInt(&ok);
+        if (!match.hasMatch() || celsius > maxHoldCelsius || !ok || minutes > maxHoldMinutes) {
+            *error = tr("--hold \"%1\" is no hold: give T:M, the temperature in °C (0 to %2) and the minutes "
+                        "(0 to %3), e.g. 121:20")
+                         .arg(value("hold"))
+                         .arg(maxHoldCelsius)
+                         .arg(maxHoldMinutes);
+            return std::nullopt;
+        }
+        return CycleVerdict::Hold{celsius, minutes};
+    }
+
+    // Kelvin from 0, as given, or the fallback when the option is absent.
+    std::optional<double> kelvin(const char *option, double fallback, QString *error) const
+    {
+        if (!isSet(option))
+            return fallback;
+        static const QRegularExpression form(QStringLiteral("^[0-9]+(?:\\.[0-9]+)?$"));
+        const QString text = value(option);
+        const double k = text.toDouble();
+        if (!form.match(text).hasMatch() || k > maxKelvin) {
+            *error = tr("--%1 \"%2\" is no tolerance: give kelvin from 0 to %3, e.g. 0.5")
+                         .arg(QLatin1String(option), text)
+                         .arg(maxKelvin);
+            return std::nullopt;
+        }
+        return k;
+    }
+
+private:
+    const QCommandLineParser &parser;
+    const Command &command;
+    RecordsTool &tool;
+};
+
+int importFolder(const Invocation &in, RecordsTool &tool)
+{
+    return tool.importFolder(in.argument(0));
+}
+
+int list(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    QDate from;
+    QDate to;
+    if (!in.period(&from, &to, &error))
+        return in.usage(error);
+    CycleRegister::Filter filter;
+    RecordsTool::setPeriod(&filter, from, to);
+    filter.program = in.value("program");
+    return tool.list(filter, in.isSet("csv"));
+}
+
+int exportSamples(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    const std::optional<qint64> id = in.id(in.argument(0), &error);
+    if (!id)
+        return in.usage(error);
+    if (!in.isSet("csv"))
+        return in.usage(tr("Say the format: --csv"));
+    return tool.exportSamples(*id);
+}
+
+int verify(const Invocation &in, RecordsTool &tool)
+{
+    return tool.verify(in.arguments());
+}
+
+int check(const Invocation &in, RecordsTool &tool)
+{
+    if (!in.isSet("hold"))
+        return in.usage(tr("The hold is missing: --hold T:M"));
+    QString error;
+    const std::optional<CycleVerdict::Hold> hold = in.hold(&error);
+    if (!hold)
+        return in.usage(error);
+    const CycleVerdict::Band settings = StationSettings().verdictBand();
+    const std::optional<double> lower = in.kelvin("lower", settings.lowerTolerance, &error);
+    if (!lower)
+        return in.usage(error);
+    const std::optional<double> upper = in.kelvin("band", settings.upperBand, &error);
+    if (!upper)
+        return in.usage(error);
+    return tool.check(in.argument(0), *hold, {*lower, *upper});
+}
+
+int report(const Invocation &in, RecordsTool &tool)
+{
+    if (!in.isSet("pdf") || in.value("pdf").isEmpty())
+        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+    QString error;
+    if (!in.arguments().isEmpty()) {
+        if (in.isSet("from") || in.isSet("to"))
+            return in.usage(tr("Give either an ID or a period"));
+        const std::optional<qint64> id = in.id(in.argument(0), &error);
+        if (!id)
+            return in.usage(error);
+        return tool.cycleReport(*id, in.value("pdf"));
+    }
+    if (!in.isSet("from") || !in.isSet("to"))
+        return in.usage(tr("Give an ID, or a period with --from and --to"));
+    QDate from;
+    QDate to;
+    if (!in.period(&from, &to, &error))
+        return in.usage(error);
+    return tool.periodReport(from, to, in.value("pdf"));
+}
+
+const Command *findCommand(const QString &name)
+{
+    static const Command commands[] = {
+        {QStringLiteral("import"), QStringLiteral("import FOLDER"), 1, 1, {}, importFolder},
+        {QStringLiteral("list"), QStringLiteral("list [--from DATE] [--to DATE] [--program NAME] [--csv]"), 0, 0,
+         {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("program"), QStringLiteral("csv")}, list},
+        {QStringLiteral("export"), QStringLiteral("export ID --csv"), 1, 1, {QStringLiteral("csv")}, exportSamples},
+        {QStringLiteral("verify"), QStringLiteral("verify [FILE...]"), 0, -1, {}, verify},
+        {QStringLiteral("check"), QStringLiteral("check FILE --hold T:M [--lower K] [--band K]"), 1, 1,
+         {QStringLiteral("hold"), QStringLiteral("lower"), QStringLiteral("band")}, check},
+        {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
+         0, 1, {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("pdf")}, report},
+    };
+    for (const Command &command : commands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+QString withoutStop(QString text)
+{
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    RecordsTool tool(parsed ? parser.value(QStringLiteral("register")) : QString(), out, err);
+    const auto usage = [&](const QString &message) {
+        return tool.fail(tr("%1. See vaporin-records --help").arg(message));
+    };
+    if (!parsed)
+        return usage(withoutStop(parser.errorText()));
+    // An empty name would quietly mean the station's register.
+    if (parser.isSet(QStringLiteral("register")) && parser.value(QStringLiteral("register")).isEmpty())
+        return usage(tr("--register needs a file name"));
+    if (parser.isSet(QStringLiteral("help"))) {
+        out.write(help().toUtf8());
+        return RecordsTool::Success;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out.write(QStringLiteral("vaporin-records %1\n").arg(QCoreApplication::applicationVersion()).toUtf8());
+        return RecordsTool::Success;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usage(tr("No command given"));
+    const Command *command = findCommand(positional.first());
+    if (!command)
+        return usage(tr("\"%1\" is no command").arg(positional.first()));
+
+    const Invocation invocation(parser, *command, tool);
+    for (const QString &option : parser.optionNames()) {
+        if (option != QLatin1String("register") && !command->options.contains(option))
+            return invocation.usage(tr("--%1 does not go with %2").arg(option, command->name));
+        if (parser.values(option).size() > 1)
+            return invocation.usage(tr("--%1 is given twice").arg(option));
+    }
+    const int count = positional.size() - 1;
+    if (count < command->minArguments)
+        return invocation.usage(tr("An argument is missing"));
+    if (command->maxArguments >= 0 && count > command->maxArguments)
+        return invocation.usage(tr("Too many arguments: %1").arg(positional.mid(1 + command->maxArguments).join(QLatin1Char(' '))));
+    return command->run(invocation, tool);
+}
+
+bool needsGui(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    return parser.parse(arguments) && parser.positionalArguments().value(0) == QLatin1String("report");
+}
+
+QString help()
+{
+    return QStringLiteral(R"(Usage: vaporin-records [--register FILE] COMMAND [ARGUMENTS]
+
+The records tool of the Vaporin Regulon station: imports run logs into the
+cycle register, lists and exports its cycles, verifies that nothing in it or
+in its logs was altered, and gives verdicts and reports.
+
+It works on the station's register (the setting register_path, otherwise
+register.sqlite in the station's data folder) or on the register FILE given
+with --register. Only import makes a register that does not exist yet.
+
+Commands:
+  import FOLDER
+      Enters the run logs in FOLDER and its subfolders. Prints the number of
+      logs imported, already present (the same content, whatever the file
+      name) and unreadable, then each unreadable file with its reason.
+      Exit status 0, or 1 when files were unreadable.
+
+  list [--from DATE] [--to DATE] [--program NAME] [--csv]
+      The cycles, newest first, as an aligned table (ID, start, program,
+      cycle number, controller, status, origin) or as CSV. The first column
+      is the entry's ID, which the other commands take. DATE is yyyy-MM-dd in
+      this computer's local time: --from counts from the start of its day,
+      --to to the end of its day. --program takes the program's exact name.
+
+  export ID --csv
+      The samples of entry ID as CSV: time of day, elapsed seconds,
+      temperature in °C.
+
+  verify [FILE...]
+      Without files: checks every entry against its hash, every
+      controller's chain of entries, the samples and every log file the
+      register names. Prints each problem on a line of its own, starting
+      with ALTERED, DAMAGED, BROKEN, MISSING or UNREADABLE, then a summary.
+      With files: checks each file by its content and prints one line:
+        OK FILE: ENTRY            the register holds this log as ENTRY
+        ALTERED FILE: ENTRY       the register holds a log of this file name,
+                                  with other content, as ENTRY
+        UNKNOWN FILE              the register holds neither
+        UNREADABLE FILE: REASON   the file cannot be read
+      Exit status 0 only when everything checked is intact, otherwise 1.
+
+  check FILE --hold T:M [--lower K] [--band K]
+      The verdict of the run log FILE against a hold of M minutes at T °C:
+      one line that starts with PASS, FAIL or NOT EVALUATED and gives the
+      reason. The band runs from T - K (--lower) to T + K (--band); the
+      defaults are the settings verdict/lower_tolerance and
+      verdict/upper_band (0.0 K and 3.0 K unless set). A hold of 0 minutes
+      is NOT EVALUATED. Exit status 0 PASS, 1 FAIL, 3 NOT EVALUATED.
+
+  report ID --pdf FILE
+  report --from DATE --to DATE --pdf FILE
+      Writes the cycle report of entry ID, or the period report of the
+      cycles that started from the first DATE to the second (both days
+      included), as the PDF FILE, and prints where.
+
+CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
+
+Exit status:
+  0  success: done, everything checked is intact, PASS
+  1  problems found: files not imported, entries or logs not intact, FAIL
+  2  a usage error, or the register, a file or the output could not be read
+     or written; the message is on standard error
+  3  NOT EVALUATED
+
+Options:
+  --register FILE   the register to work on instead of the station's
+  -h, --help        this text
+  --version         the tool's version
+)");
+}
+
+} // namespace RecordsCommandLine

@@ -1,0 +1,334 @@
+#include "tools/vaporin-records/recordstool.h"
+
+#include "app/stationsettings.h"
+#include "register/cyclecsv.h"
+#include "register/cyclefields.h"
+#include "register/cycleimport.h"
+#include "register/cycleverifier.h"
+#include "register/runlogparser.h"
+#include "reports/cyclereport.h"
+#include "reports/periodreport.h"
+#include "reports/reportformat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RecordsTool", text);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// "1 entry", "3 entries".
+QString counted(qint64 n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(tr(n == 1 ? one : many));
+}
+
+// Columns padded to their widest cell; the last one is not padded, so that
+// no line ends in blanks.
+QString alignedTable(const QVector<QStringList> &rows, const QVector<bool> &rightAligned)
+{
+    QVector<int> widths(rightAligned.size(), 0);
+    for (const QStringList &row : rows)
+        for (int c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], int(row[c].size()));
+    QString table;
+    for (const QStringList &row : rows) {
+        QStringList cells;
+        for (int c = 0; c < row.size(); ++c) {
+            const bool last = c == row.size() - 1;
+            cells << (rightAligned[c] ? row[c].rightJustified(widths[c])
+                                      : last ? row[c] : row[c].leftJustified(widths[c]));
+        }
+        table += cells.join(QLatin1String("  ")) + QLatin1Char('\n');
+    }
+    return table;
+}
+
+// The keyword a problem's line starts with, as the lines of checked files do.
+QString problemKeyword(CycleVerifier::Problem::Kind kind)
+{
+    using Problem = CycleVerifier::Problem;
+    switch (kind) {
+    case Problem::EntryAltered:
+    case Problem::LogAltered:
+        return QStringLiteral("ALTERED");
+    case Problem::SamplesDamaged:
+        return QStringLiteral("DAMAGED");
+    case Problem::ChainBroken:
+        return QStringLiteral("BROKEN");
+    case Problem::EntriesMissing:
+    case Problem::LogMissing:
+        return QStringLiteral("MISSING");
+    case Problem::LogUnreadable:
+        break;
+    }
+    return QStringLiteral("UNREADABLE");
+}
+
+QString describeAll(const QVector<Cycle> &entries)
+{
+    QStringList described;
+    for (const Cycle &c : entries)
+        described << CycleVerifier::describe(c);
+    return described.join(QLatin1String("; "));
+}
+
+} // namespace
+
+RecordsTool::RecordsTool(const QString &registerFile, QIODevice &out, QIODevice &err)
+    : registerFile(registerFile), out(out), err(err)
+{
+}
+
+RecordsTool::~RecordsTool() = default;
+
+int RecordsTool::fail(const QString &message)
+{
+    err.write("vaporin-records: " + message.toUtf8() + '\n');
+    return Failed;
+}
+
+void RecordsTool::print(const QString &line)
+{
+    out.write(line.toUtf8() + '\n');
+}
+
+void RecordsTool::setPeriod(CycleRegister::Filter *filter, const QDate &from, const QDate &to)
+{
+    // startOfDay: the first moment that exists, also on a day whose
+    // midnight a change to summer time skips.
+    filter->from = from.isValid() ? from.startOfDay() : QDateTime();
+    filter->to = to.isValid() ? to.addDays(1).startOfDay() : QDateTime();
+}
+
+CycleRegister *RecordsTool::openRegister(bool create)
+{
+    const QString path = registerFile.isEmpty() ? CycleRegister::path(StationSettings().registerPath()) : registerFile;
+    if (path.contains(QLatin1String("://"))) {
+        fail(tr("%1 names a database server; this tool works on register files.").arg(path));
+        return nullptr;
+    }
+    if (!create && !QFileInfo(path).isFile()) {
+        fail(tr("There is no register %1.").arg(native(path)));
+        return nullptr;
+    }
+    cycleRegister = std::make_unique<CycleRegister>(QStringLiteral("vaporin-records"));
+    if (!cycleRegister->open(path)) {
+        fail(tr("The register %1 cannot be opened: %2").arg(native(path), cycleRegister->errorString()));
+        cycleRegister.reset();
+    }
+    return cycleRegister.get();
+}
+
+int RecordsTool::importFolder(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return fail(tr("%1 is no folder.").arg(native(folder)));
+    CycleRegister *reg = openRegister(true);
+    if (!reg)
+        return Failed;
+    const CycleImport::Result result = CycleImport::importFolder(*reg, folder);
+    print(tr("Imported: %1").arg(result.imported));
+    print(tr("Already present: %1").arg(result.alreadyPresent));
+    print(tr("Unreadable: %1").arg(result.unreadable.size()));
+    for (const CycleImport::Unreadable &file : result.unreadable)
+        print(QStringLiteral("  %1: %2").arg(native(file.file), file.reason));
+    if (!result.error.isEmpty())
+        return fail(tr("The import stopped: the register failed: %1").arg(result.error));
+    return result.unreadable.isEmpty() ? Success : ProblemsFound;
+}
+
+int RecordsTool::list(const CycleRegister::Filter &filter, bool csv)
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    const std::optional<QVector<Cycle>> cycles = reg->cycles(filter, -1);
+    if (!cycles)
+        return fail(tr("The register cannot be read: %1").arg(reg->errorString()));
+    if (csv) {
+        out.write(CycleCsv::cycles(*cycles));
+        return Success;
+    }
+    QVector<QStringList> rows{{tr("ID"), tr("Started"), tr("Program"), tr("Cycle"), tr("Controller"), tr("Status"),
+                               tr("Origin")}};
+    for (const Cycle &c : *cycles)
+        rows.append({QString::number(c.id), ReportFormat::instant(c.started), c.programName,
+                     c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : QStringLiteral("-"), c.controllerSerial,
+                     c.status, CycleFields::originText(c.origin)});
+    out.write(alignedTable(rows, {true, false, false, true, false, false, false}).toUtf8());
+    return Success;
+}
+
+std::optional<Cycle> RecordsTool::entry(qint64 id)
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return std::nullopt;
+    std::optional<Cycle> cycle = reg->cycle(id);
+    if (!cycle)
+        fail(reg->errorString());
+    return cycle;
+}
+
+int RecordsTool::exportSamples(qint64 id)
+{
+    const std::optional<Cycle> cycle = entry(id);
+    if (!cycle)
+        return Failed;
+    out.write(CycleCsv::samples(*cycle));
+    return Success;
+}
+
+int RecordsTool::verify(const QStringList &files)
+{
+    return files.isEmpty() ? verifyRegister() : verifyFiles(files);
+}
+
+int RecordsTool::verifyRegister()
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    const CycleVerifier::Report report = CycleVerifier::verifyRegister(*reg);
+    if (!report.error.isEmpty())
+        return fail(tr("The register cannot be read: %1").arg(report.error));
+    for (const CycleVerifier::Problem &problem : report.problems)
+        print(QStringLiteral("%1: %2").arg(problemKeyword(problem.kind), problem.text));
+    const QString checked = tr("Checked %1 of %2 and %3: %4")
+                                .arg(counted(report.entries, "entry", "entries"),
+                                     counted(report.chains, "controller", "controllers"),
+                                     counted(report.logs, "log file", "log files"),
+                                     report.intact() ? tr("intact.")
+                                                     : counted(report.problems.size(), "problem.", "problems."));
+    print(checked);
+    return report.intact() ? Success : ProblemsFound;
+}
+
+int RecordsTool::verifyFiles(const QStringList &files)
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    QString error;
+    const QVector<CycleVerifier::FileCheck> checks = CycleVerifier::verifyFiles(*reg, files, &error);
+    if (!error.isEmpty())
+        return fail(tr("The register cannot be read: %1").arg(error));
+    bool intact = true;
+    for (const CycleVerifier::FileCheck &check : checks) {
+        const QString file = native(check.file);
+        switch (check.status) {
+        case CycleVerifier::FileCheck::Ok:
+            print(QStringLiteral("OK %1: %2").arg(file, describeAll(check.entries)));
+            continue;
+        case CycleVerifier::FileCheck::Altered:
+            print(QStringLiteral("ALTERED %1: %2").arg(file, tr("differs from the log of %1").arg(describeAll(check.entries))));
+            break;
+        case CycleVerifier::FileCheck::Unknown:
+            print(QStringLiteral("UNKNOWN %1").arg(file));
+            break;
+        case CycleVerifier::FileCheck::Unreadable:
+            print(QStringLiteral("UNREADABLE %1: %2").arg(file, check.error));
+            break;
+        }
+        intact = false;
+    }
+    return intact ? Success : ProblemsFound;
+}
+
+int RecordsTool::check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band)
+{
+    if (!QFileInfo(logFile).isFile())
+        return fail(tr("%1 is no file.").arg(native(logFile)));
+    QFile file(logFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(tr("%1 cannot be read: %2").arg(native(logFile), file.errorString()));
+    if (file.size() > CycleImport::maxLogBytes)
+        return fail(tr("%1 is too large to be a run log.").arg(native(logFile)));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return fail(tr("%1 cannot be read: %2").arg(native(logFile), file.errorString()));
+    QString reason;
+    const std::optional<Cycle> cycle = RunLogParser::parse(bytes, &reason);
+    if (!cycle)
+        return fail(tr("%1 is no readable run log: %2").arg(native(logFile), reason));
+    const CycleVerdict verdict = CycleVerdict::evaluate(*cycle, hold, band);
+    print(QStringLiteral("%1: %2").arg(CycleVerdict::resultText(verdict.result), verdict.reason));
+    switch (verdict.result) {
+    case CycleVerdict::Result::Pass:
+        return Success;
+    case CycleVerdict::Result::Fail:
+        return ProblemsFound;
+    case CycleVerdict::Result::NotEvaluated:
+        break;
+    }
+    return NotEvaluated;
+}
+
+int RecordsTool::cycleReport(qint64 id, const QString &pdfFile)
+{
+    const std::optional<Cycle> cycle = entry(id);
+    if (!cycle)
+        return Failed;
+    const StationSettings settings;
+    CycleReportData data;
+    data.clinicName = settings.clinicName();
+    data.cycle = *cycle;
+    data.verdict = CycleVerdict::evaluate(*cycle, settings.verdictBand());
+    QString error;
+    if (!CycleReport::writePdf(pdfFile, data, &error))
+        return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
+    print(tr("The report of %1 is in %2.").arg(CycleVerifier::describe(*cycle), native(pdfFile)));
+    return Success;
+}
+
+int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString &pdfFile)
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    CycleRegister::Filter filter;
+    setPeriod(&filter, from, to);
+    std::optional<QVector<Cycle>> cycles = reg->cycles(filter, -1);
+    if (!cycles)
+        return fail(tr("The register cannot be read: %1").arg(reg->errorString()));
+    std::reverse(cycles->begin(), cycles->end()); // an inspector reads the period from its first day
+
+    const StationSettings settings;
+    const CycleVerdict::Band band = settings.verdictBand();
+    PeriodReportData data;
+    data.clinicName = settings.clinicName();
+    data.from = from;
+    data.to = to;
+    for (const Cycle &listed : *cycles) {
+        PeriodReportEntry entry;
+        entry.cycle = listed;
+        // A cycle whose samples cannot be read stays in the list: an
+        // inspection must see every cycle, and why it has no verdict.
+        if (const std::optional<Cycle> full = reg->cycle(listed.id))
+            entry.verdict = CycleVerdict::evaluate(*full, band);
+        else
+            entry.verdict.reason = reg->errorString();
+        data.cycles.append(entry);
+    }
+    QString error;
+    if (!PeriodReport::writePdf(pdfFile, data, &error))
+        return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
+    print(tr("The report of %1 from %2 to %3 is in %4.")
+              .arg(counted(data.cycles.size(), "cycle", "cycles"), from.toString(Qt::ISODate), to.toString(Qt::ISODate),
+                   native(pdfFile)));
+    return Success;
+}

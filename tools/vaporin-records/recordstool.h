@@ -1,0 +1,69 @@
+#pragma once
+
+#include "register/cycleregister.h"
+#include "reports/cycleverdict.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QIODevice;
+
+// The commands of the records tool. Each writes its results to `out` and its
+// errors to `err` as UTF-8 lines and answers with the tool's exit status.
+class RecordsTool
+{
+public:
+    // The exit statuses, the same for every command.
+    enum Status {
+        Success = 0,       // done; everything checked is intact; PASS
+        ProblemsFound = 1, // files skipped, entries or logs not intact; FAIL
+        Failed = 2,        // bad usage, or the register, a file or the output failed
+        NotEvaluated = 3,
+    };
+
+    // registerFile: the register to work on; empty: the station's, as its
+    // settings name it.
+    RecordsTool(const QString &registerFile, QIODevice &out, QIODevice &err);
+    ~RecordsTool();
+    RecordsTool(const RecordsTool &) = delete;
+    RecordsTool &operator=(const RecordsTool &) = delete;
+
+    int importFolder(const QString &folder);
+    int list(const CycleRegister::Filter &filter, bool csv);
+    int exportSamples(qint64 id);
+    // The whole register without files; otherwise each file against it.
+    int verify(const QStringList &files);
+    int check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band);
+    int cycleReport(qint64 id, const QString &pdfFile);
+    // The cycles that started from the first moment of `from` to the last of
+    // `to`, local time.
+    int periodReport(const QDate &from, const QDate &to, const QString &pdfFile);
+
+    // "vaporin-records: <message>" on err; Failed.
+    int fail(const QString &message);
+
+    // The filter's bounds for days in this computer's local time, both days
+    // included; an invalid day leaves its bound open.
+    static void setPeriod(CycleRegister::Filter *filter, const QDate &from, const QDate &to);
+
+private:
+    // The register, opened and migrated; nothing, with the error written,
+    // when it cannot be. Only an import makes a register that is not there:
+    // reading a mistyped name must not look like reading an empty register.
+    CycleRegister *openRegister(bool create);
+    // One entry with its samples from the register; nothing, with the error
+    // written, when there is no such entry or it cannot be read.
+    std::optional<Cycle> entry(qint64 id);
+    void print(const QString &line);
+    int verifyRegister();
+    int verifyFiles(const QStringList &files);
+
+    QString registerFile;
+    QIODevice &out;
+    QIODevice &err;
+    std::unique_ptr<CycleRegister> cycleRegister;
+};
