@@ -1,8 +1,12 @@
 #include "app/stationsettings.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+const QString stationOrganization = QStringLiteral("Vaporin");
+const QString stationApplication = QStringLiteral("Vaporin Regulon");
 const QString logFolderKey = QStringLiteral("log_folder");
 const QString languageKey = QStringLiteral("Language");
 const QString lowerToleranceKey = QStringLiteral("verdict/lower_tolerance");
@@ -19,9 +23,14 @@ double kelvin(const QSettings &settings, const QString &key, double fallback)
 } // namespace
 
 StationSettings::StationSettings()
-    : QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vaporin"),
-                QStringLiteral("Vaporin Regulon"))
+    : QSettings(QSettings::NativeFormat, QSettings::UserScope, stationOrganization, stationApplication)
 {
+}
+
+void StationSettings::nameApplication()
+{
+    QCoreApplication::setOrganizationName(stationOrganization);
+    QCoreApplication::setApplicationName(stationApplication);
 }
 
 QString StationSettings::logFolder() const

@@ -13,6 +13,11 @@ class StationSettings : public QSettings
 public:
     StationSettings();
 
+    // Names the application like its settings, so that its data folder (the
+    // journals and the register) is the same for every program of the
+    // station, whatever the executable is called.
+    static void nameApplication();
+
     // Empty when the key is absent.
     QString logFolder() const;
     void setLogFolder(const QString &folder);

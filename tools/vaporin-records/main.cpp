@@ -1,3 +1,4 @@
+#include "app/stationsettings.h"
 #include "tools/vaporin-records/recordscommandline.h"
 
 #include <QCoreApplication>
@@ -22,10 +23,8 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    // The station's names: its settings and its data folder, where its
-    // register lives, are found by them.
-    QCoreApplication::setOrganizationName(QStringLiteral("Vaporin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vaporin Regulon"));
+    // The station's settings and data folder, where its register lives.
+    StationSettings::nameApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(STATION_VERSION));
 
     QFile out;
