@@ -134,12 +134,27 @@ Result importFolder(CycleRegister &cycleRegister, const QString &folder)
             else
                 result.unreadable.append({QDir::toNativeSeparators(shownName(files[first + i])), reasons[i]});
         }
-        for (const CycleRegister::EnterResult &one : cycleRegister.enter(batch)) {
+        const QVector<CycleRegister::EnterResult> entered = cycleRegister.enter(batch);
+        for (int i = 0; i < entered.size(); ++i) {
+            const CycleRegister::EnterResult &one = entered[i];
             if (one.outcome == CycleRegister::Outcome::Failed) {
                 result.error = one.error;
                 return result;
             }
-            ++(one.outcome == CycleRegister::Outcome::Entered ? result.imported : result.alreadyPresent);
+            if (one.outcome == CycleRegister::Outcome::Entered) {
+                ++result.imported;
+                continue;
+            }
+            // Present by its cycle rather than by its content: the two logs differ.
+            const std::optional<QVector<Cycle>> sameContent = cycleRegister.findByLogSha256(batch[i].logSha256);
+            if (!sameContent) {
+                result.error = cycleRegister.errorString();
+                return result;
+            }
+            if (sameContent->isEmpty())
+                result.differing.append({QDir::toNativeSeparators(batch[i].logPath), one.id});
+            else
+                ++result.alreadyPresent;
         }
     }
 
@@ -148,12 +163,14 @@ Result importFolder(CycleRegister &cycleRegister, const QString &folder)
     event.details = QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("folder"), QFileInfo(folder).absoluteFilePath()},
                                                                 {QStringLiteral("imported"), result.imported},
                                                                 {QStringLiteral("alreadyPresent"), result.alreadyPresent},
+                                                                {QStringLiteral("differing"), result.differing.size()},
                                                                 {QStringLiteral("unreadable"), result.unreadable.size()}})
                                           .toJson(QJsonDocument::Compact));
     if (!cycleRegister.appendEvent(event))
         result.error = cycleRegister.errorString();
     qCDebug(lcRegister) << "import of" << folder << ":" << result.imported << "imported," << result.alreadyPresent
-                        << "already present," << result.unreadable.size() << "unreadable";
+                        << "already present," << result.differing.size() << "differing,"
+                        << result.unreadable.size() << "unreadable";
     return result;
 }
 

@@ -15,9 +15,18 @@ struct Unreadable {
     QString reason;
 };
 
+// A log of a cycle the register already holds (the same controller, cycle
+// number and start) whose content differs from that entry's log: an edited
+// copy, or a log of another station's making. It is not entered.
+struct Differing {
+    QString file;
+    qint64 entryId = 0;
+};
+
 struct Result {
     int imported = 0;
-    int alreadyPresent = 0;
+    int alreadyPresent = 0; // the same content
+    QVector<Differing> differing;
     QVector<Unreadable> unreadable;
     // Empty unless the register failed; the import stopped there, and the
     // batch it was entering is not in the register.

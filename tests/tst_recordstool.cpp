@@ -175,6 +175,7 @@ private slots:
         QTest::addColumn<Files>("files");
         QTest::addColumn<int>("imported");
         QTest::addColumn<int>("alreadyPresent");
+        QTest::addColumn<QStringList>("differing"); // file: entry
         QTest::addColumn<QStringList>("unreadable"); // file: a part of its reason
         QTest::addColumn<int>("exitCode");
 
@@ -186,20 +187,28 @@ private slots:
         Cycle empty = cycleAt("2024-03-06T12:00:00", 15);
         empty.samples.clear();
 
-        QTest::newRow("good logs") << Files{{"a.txt", a}, {"sub/b.txt", b}} << 2 << 0 << QStringList() << 0;
+        QByteArray edited = a; // one digit of the last temperature changed
+        const int digit = edited.lastIndexOf('\t') - 1;
+        edited[digit] = edited.at(digit) == '7' ? '8' : '7';
+
+        QTest::newRow("good logs") << Files{{"a.txt", a}, {"sub/b.txt", b}} << 2 << 0 << QStringList() << QStringList()
+                                   << 0;
         QTest::newRow("the same content under two names")
-            << Files{{"a.txt", a}, {"copy of a.txt", a}} << 1 << 1 << QStringList() << 0;
+            << Files{{"a.txt", a}, {"copy of a.txt", a}} << 1 << 1 << QStringList() << QStringList() << 0;
+        QTest::newRow("the same cycle with another content")
+            << Files{{"a.txt", a}, {"b.txt", edited}} << 1 << 0 << QStringList{"b.txt: the register holds this cycle as entry 1"}
+            << QStringList() << 1;
         QTest::newRow("odd logs: Latin-1 program, beyond 99 hours, no samples")
             << Files{{"latin1.txt", RegisterTestData::log(latin1).replace("Gef\xc3\xa4\xc3\x9f" "e", "Gef\xe4\xdf" "e")},
                      {"long.txt", RegisterTestData::log(long_)},
                      {"empty.txt", RegisterTestData::log(empty)}}
-            << 3 << 0 << QStringList() << 0;
+            << 3 << 0 << QStringList() << QStringList() << 0;
         QTest::newRow("broken files among good ones")
             << Files{{"a.txt", a},
                      {"cut.txt", a.left(a.size() - 5)},
                      {"notes.txt", "Buy new indicators\n"},
                      {"zero.txt", QByteArray()}}
-            << 1 << 0
+            << 1 << 0 << QStringList()
             << QStringList{"cut.txt: Its last line is incomplete", "notes.txt: It is no run log",
                            "zero.txt: The file is empty"}
             << 1;
@@ -211,6 +220,7 @@ private slots:
         QFETCH(Files, files);
         QFETCH(int, imported);
         QFETCH(int, alreadyPresent);
+        QFETCH(QStringList, differing);
         QFETCH(QStringList, unreadable);
         QFETCH(int, exitCode);
         for (auto it = files.cbegin(); it != files.cend(); ++it)
@@ -221,13 +231,17 @@ private slots:
             QCOMPARE(run.exitCode, exitCode);
             QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
             const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-            QCOMPARE(lines.mid(0, 3), (QStringList{QString("Imported: %1").arg(round ? 0 : imported),
-                                                   QString("Already present: %1").arg(round ? imported + alreadyPresent
-                                                                                            : alreadyPresent),
-                                                   QString("Unreadable: %1").arg(unreadable.size())}));
-            QCOMPARE(lines.size(), 3 + unreadable.size());
-            for (int i = 0; i < unreadable.size(); ++i)
-                QVERIFY2(lines[3 + i].startsWith("  " + path("logs/" + unreadable[i])), qPrintable(lines[3 + i]));
+            const QString present = QString("Already present: %1").arg(round ? imported + alreadyPresent : alreadyPresent);
+            QStringList expected{QString("Imported: %1").arg(round ? 0 : imported), present,
+                                 QString("Differing from their entry: %1").arg(differing.size())};
+            for (const QString &file : differing)
+                expected << "  " + path("logs/" + file);
+            expected << QString("Unreadable: %1").arg(unreadable.size());
+            for (const QString &file : unreadable)
+                expected << "  " + path("logs/" + file);
+            QCOMPARE(lines.size(), expected.size());
+            for (int i = 0; i < lines.size(); ++i)
+                QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i] + " / " + expected[i]));
         }
         QCOMPARE(listedIds(tool({"list"}).out).size(), imported);
     }

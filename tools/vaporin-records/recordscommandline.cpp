@@ -328,8 +328,11 @@ Commands:
   import FOLDER
       Enters the run logs in FOLDER and its subfolders. Prints the number of
       logs imported, already present (the same content, whatever the file
-      name) and unreadable, then each unreadable file with its reason.
-      Exit status 0, or 1 when files were unreadable.
+      name), differing from their entry (a cycle the register holds, the
+      same controller, cycle number and start, with another log; not
+      entered) and unreadable, each differing or unreadable file with the
+      entry or the reason. Exit status 0, or 1 when files were differing
+      or unreadable.
 
   list [--from DATE] [--to DATE] [--program NAME] [--csv]
       The cycles, newest first, as an aligned table (ID, start, program,

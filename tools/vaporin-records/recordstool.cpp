@@ -143,12 +143,16 @@ int RecordsTool::importFolder(const QString &folder)
     const CycleImport::Result result = CycleImport::importFolder(*reg, folder);
     print(tr("Imported: %1").arg(result.imported));
     print(tr("Already present: %1").arg(result.alreadyPresent));
+    print(tr("Differing from their entry: %1").arg(result.differing.size()));
+    for (const CycleImport::Differing &file : result.differing)
+        print(tr("  %1: the register holds this cycle as entry %2 with another log").arg(native(file.file))
+                  .arg(file.entryId));
     print(tr("Unreadable: %1").arg(result.unreadable.size()));
     for (const CycleImport::Unreadable &file : result.unreadable)
         print(QStringLiteral("  %1: %2").arg(native(file.file), file.reason));
     if (!result.error.isEmpty())
         return fail(tr("The import stopped: the register failed: %1").arg(result.error));
-    return result.unreadable.isEmpty() ? Success : ProblemsFound;
+    return result.unreadable.isEmpty() && result.differing.isEmpty() ? Success : ProblemsFound;
 }
 
 int RecordsTool::list(const CycleRegister::Filter &filter, bool csv)
