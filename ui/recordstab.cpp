@@ -45,6 +45,7 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::RecordsTab>())
     , reader(std::make_unique<RegisterReader>(registerPath))
+    , tallies(std::make_unique<RegisterReader>(registerPath))
 {
     ui->setupUi(this);
     ui->labelRegisterMessage->hide();
@@ -83,14 +84,14 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
     }
     connect(cycles, &PagedTableModelBase::rowsRead, this, [this] { ui->pushButtonExportList->setEnabled(!exportTicket); });
 
-    connect(reader.get(), &RegisterReader::counted, this, [this](quint64 ticket, int count, const QString &error) {
+    connect(tallies.get(), &RegisterReader::counted, this, [this](quint64 ticket, int count, const QString &error) {
         if (ticket != countTicket)
             return;
         ui->labelCycleCount->setText(!error.isEmpty() ? QString()
                                      : count == 1     ? tr("1 cycle")
                                                       : tr("%L1 cycles").arg(count));
     });
-    connect(reader.get(), &RegisterReader::choicesRead, this,
+    connect(tallies.get(), &RegisterReader::choicesRead, this,
             [this](quint64 ticket, const QStringList &programs, const QStringList &statuses, const QString &error) {
                 if (ticket == choicesTicket && error.isEmpty())
                     showChoices(programs, statuses);
@@ -151,7 +152,7 @@ void RecordsTab::cycleEntered()
         return; // read in full at the first show
     cycles->refresh();
     events->refresh();
-    countTicket = reader->readCount(cycles->filter());
+    countTicket = tallies->readCount(cycles->filter());
     readChoices();
 }
 
@@ -177,12 +178,12 @@ void RecordsTab::applyFilter()
                   ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text());
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
-    countTicket = reader->readCount(filter);
+    countTicket = tallies->readCount(filter);
 }
 
 void RecordsTab::readChoices()
 {
-    choicesTicket = reader->readChoices();
+    choicesTicket = tallies->readChoices();
 }
 
 void RecordsTab::showChoices(const QStringList &programs, const QStringList &statuses)

@@ -95,6 +95,9 @@ private:
     std::unique_ptr<Ui::RecordsTab> ui;
     // Declared before the models, which use it, so that it outlives them.
     std::unique_ptr<RegisterReader> reader;
+    // Counts and choices on a connection of their own: a count of a text
+    // filter reads every entry, and the next filter's rows need not wait.
+    std::unique_ptr<RegisterReader> tallies;
     CycleListModel *cycles;
     AuditTrailModel *events;
     CycleChart chart;
