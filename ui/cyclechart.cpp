@@ -6,6 +6,7 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 
 #include <cmath>
 
@@ -65,6 +66,11 @@ CycleChart::CycleChart()
     curve.series->attachAxis(elapsedAxis);
     for (QAbstractAxis *axis : chart->axes())
         smallFonts(axis);
+    // Whole degrees: narrow labels leave the curve its width.
+    for (QAbstractAxis *axis : chart->axes(Qt::Vertical)) {
+        if (auto *temperature = qobject_cast<QValueAxis *>(axis))
+            temperature->setLabelFormat(QStringLiteral("%.0f"));
+    }
     clear();
 }
 
