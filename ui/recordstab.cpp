@@ -82,7 +82,14 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
         connect(model, &PagedTableModelBase::readFailed, this, &RecordsTab::showProblem);
         connect(model, &PagedTableModelBase::rowsRead, ui->labelRegisterMessage, &QWidget::hide);
     }
-    connect(cycles, &PagedTableModelBase::rowsRead, this, [this] { ui->pushButtonExportList->setEnabled(!exportTicket); });
+    connect(cycles, &PagedTableModelBase::rowsRead, this, [this] {
+        ui->pushButtonExportList->setEnabled(!exportTicket);
+        // Counted once the rows are in: the count does not compete with them.
+        if (countWanted) {
+            countWanted = false;
+            countTicket = tallies->readCount(cycles->filter());
+        }
+    });
 
     connect(tallies.get(), &RegisterReader::counted, this, [this](quint64 ticket, int count, const QString &error) {
         if (ticket != countTicket)
@@ -152,7 +159,7 @@ void RecordsTab::cycleEntered()
         return; // read in full at the first show
     cycles->refresh();
     events->refresh();
-    countTicket = tallies->readCount(cycles->filter());
+    countWanted = true;
     readChoices();
 }
 
@@ -178,7 +185,7 @@ void RecordsTab::applyFilter()
                   ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text());
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
-    countTicket = tallies->readCount(filter);
+    countWanted = true;
 }
 
 void RecordsTab::readChoices()

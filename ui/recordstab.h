@@ -103,6 +103,7 @@ private:
     CycleChart chart;
     QTimer textDebounce;
     bool everShown = false;
+    bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
     quint64 choicesTicket = 0;
     quint64 cycleTicket = 0;
