@@ -530,15 +530,48 @@ std::optional<QVector<Cycle>> CycleRegister::findByLogName(const QString &fileNa
 
 std::optional<QVector<AuditEvent>> CycleRegister::events(qint64 cycleId, int limit, int offset)
 {
+    QStringList terms;
+    QVariantList values;
+    if (cycleId) {
+        terms << QStringLiteral("cycle_id = ?");
+        values << cycleId;
+    }
+    return selectEvents(terms, values, limit, offset);
+}
+
+std::optional<QVector<AuditEvent>> CycleRegister::eventsPage(qint64 cycleId, int limit, const AuditEvent *after,
+                                                             const QDateTime &since)
+{
+    QStringList terms;
+    QVariantList values;
+    if (cycleId) {
+        terms << QStringLiteral("cycle_id = ?");
+        values << cycleId;
+    }
+    if (since.isValid()) {
+        terms << QStringLiteral("at_utc >= ?");
+        values << CycleRow::utcMs(since);
+    }
+    if (after) {
+        const qint64 at = CycleRow::utcMs(after->at);
+        terms << QStringLiteral("(at_utc < ? OR (at_utc = ? AND id < ?))");
+        values << at << at << after->id;
+    }
+    return selectEvents(terms, values, limit, 0);
+}
+
+std::optional<QVector<AuditEvent>> CycleRegister::selectEvents(const QStringList &terms, const QVariantList &values,
+                                                               int limit, int offset)
+{
     if (!ready())
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT id, at_utc, at_offset, os_user, station, kind, controller_serial, cycle_id,"
                                  " details FROM events %1 ORDER BY at_utc DESC, id DESC LIMIT ? OFFSET ?")
-                      .arg(cycleId ? QStringLiteral("WHERE cycle_id = ?") : QString()));
-    if (cycleId)
-        query.addBindValue(cycleId);
+                      .arg(terms.isEmpty() ? QString() : QLatin1String("WHERE ") + terms.join(QLatin1String(" AND "))));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     query.addBindValue(rowLimit(limit));
     query.addBindValue(offset);
     if (!exec(query))
@@ -556,5 +589,32 @@ std::optional<QVector<AuditEvent>> CycleRegister::events(qint64 cycleId, int lim
         e.details = query.value(8).toString();
         result.append(e);
     }
+    return result;
+}
+
+std::optional<QStringList> CycleRegister::programNames()
+{
+    return distinct(QStringLiteral("program_name"));
+}
+
+std::optional<QStringList> CycleRegister::statuses()
+{
+    return distinct(QStringLiteral("status"));
+}
+
+// Each column has an index that begins with it, so this reads no entry.
+std::optional<QStringList> CycleRegister::distinct(const QString &column)
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM cycles ORDER BY %1").arg(column))) {
+        fail(query.lastError().text());
+        return std::nullopt;
+    }
+    QStringList result;
+    while (query.next())
+        result << query.value(0).toString();
     return result;
 }

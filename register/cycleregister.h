@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <optional>
@@ -93,6 +94,15 @@ public:
 
     // The audit trail, newest first; cycleId 0: all events; limit -1: all.
     std::optional<QVector<AuditEvent>> events(qint64 cycleId = 0, int limit = -1, int offset = 0);
+    // The same a page at a time: after the last event of the page before,
+    // and only events at or after since (invalid: no bound).
+    std::optional<QVector<AuditEvent>> eventsPage(qint64 cycleId, int limit, const AuditEvent *after,
+                                                  const QDateTime &since = {});
+
+    // The program names and status texts that the entries hold, sorted,
+    // each once: what a list of cycles can be filtered by.
+    std::optional<QStringList> programNames();
+    std::optional<QStringList> statuses();
 
 private:
     struct Head {
@@ -108,6 +118,9 @@ private:
     std::optional<Head> head(const QString &controllerSerial);
     bool insert(Cycle &cycle);
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
+    std::optional<QVector<AuditEvent>> selectEvents(const QStringList &terms, const QVariantList &values, int limit,
+                                                    int offset);
+    std::optional<QStringList> distinct(const QString &column);
 
     QString connectionName;
     const SqlDialect *sqlDialect = nullptr;

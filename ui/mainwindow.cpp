@@ -8,6 +8,7 @@
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
+#include "ui/recordstab.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
 #include "ui_mainwindow.h"
@@ -120,6 +121,9 @@ MainWindow::MainWindow(CommunicationManager *manager)
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
+    // Before "About us"; it reads the register only once shown.
+    recordsTab = new RecordsTab(CycleRegister::path(settings.registerPath()));
+    ui->tabWidget->insertTab(2, recordsTab, tr("Records"));
     ui->tabWidget->setCurrentIndex(0);
 
     auto *timer = new QTimer(this);

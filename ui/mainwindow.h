@@ -17,6 +17,7 @@
 
 class QProgressDialog;
 class QPropertyAnimation;
+class RecordsTab;
 
 namespace Ui {
 class MainWindow;
@@ -34,6 +35,9 @@ public:
     // The device link to use; the process-wide one when none is given.
     explicit MainWindow(CommunicationManager *manager = nullptr);
     ~MainWindow() override;
+
+    // The Records tab; its cycleEntered() wants to hear of every new entry.
+    RecordsTab *records() const { return recordsTab; }
 
     // The suggested log file name: the program's text with blanks made
     // underscores, then the time as _yyyy_MM_dd__hh_mm_ss (24-hour clock).
@@ -78,6 +82,7 @@ private:
     void applyLanguage(const QString &language);
 
     std::unique_ptr<Ui::MainWindow> ui;
+    RecordsTab *recordsTab = nullptr; // owned by the tab widget
     TemperatureChart liveChart;
     TemperatureChart profileChart;
     QString logFolder;

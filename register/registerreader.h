@@ -1,0 +1,65 @@
+#pragma once
+
+#include "register/cycleregister.h"
+
+#include <QObject>
+#include <QThread>
+
+#include <optional>
+
+class RegisterReaderContext;
+
+// Reads the cycle register on a thread of its own, with a connection of its
+// own, so that a window never waits for the database: a slow disk, a lock
+// held by another process or, later, a server far away. Requests are made
+// from the thread this object lives in; each returns a ticket, and its
+// answer arrives later as a signal carrying that ticket (answers come in the
+// order asked). A requester keeps the ticket of the request it still wants
+// and drops any other answer, e.g. one to a filter changed meanwhile.
+//
+// The register is opened at the first request and, while it cannot be,
+// again at each later one; until then every answer carries the error.
+class RegisterReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterReader(const QString &registerPath, QObject *parent = nullptr);
+    // Waits for the request under way, drops the others.
+    ~RegisterReader() override;
+
+    // Cycles without samples, newest first (see CycleRegister::cycles);
+    // limit -1: all.
+    quint64 readCycles(const CycleRegister::Filter &filter, int limit, const std::optional<Cycle> &after = {});
+    quint64 readCount(const CycleRegister::Filter &filter);
+    // The program names and statuses to filter by.
+    quint64 readChoices();
+    // One cycle with its samples.
+    quint64 readCycle(qint64 id);
+    // The audit trail, newest first (see CycleRegister::eventsPage).
+    quint64 readEvents(qint64 cycleId, int limit, const std::optional<AuditEvent> &after = {},
+                       const QDateTime &since = {});
+    // Writes the cycles of the filter / one cycle's samples as CSV into the
+    // file, replacing it only once the whole file is written.
+    quint64 exportCycles(const CycleRegister::Filter &filter, const QString &file);
+    quint64 exportSamples(qint64 id, const QString &file);
+
+signals:
+    // error is empty on success, otherwise a sentence for the user.
+    void cyclesRead(quint64 ticket, const QVector<Cycle> &cycles, const QString &error);
+    void counted(quint64 ticket, int count, const QString &error);
+    void choicesRead(quint64 ticket, const QStringList &programs, const QStringList &statuses, const QString &error);
+    void cycleRead(quint64 ticket, const Cycle &cycle, const QString &error);
+    void eventsRead(quint64 ticket, const QVector<AuditEvent> &events, const QString &error);
+    // rows: the cycles or samples written.
+    void exported(quint64 ticket, int rows, const QString &error);
+
+private:
+    // Runs work(register, ticket) on the reader's thread, the register open.
+    template<typename Work>
+    quint64 post(Work work);
+
+    QThread thread;
+    RegisterReaderContext *context; // lives on the thread
+    quint64 lastTicket = 0;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "register/cycle.h"
+
+#include <QString>
+#include <QVector>
+
+// A register entry's fields as the Records tab and the cycle's details show
+// them, in words; "unknown" where the register does not know.
+namespace CycleSummary {
+
+struct Field {
+    QString label;
+    QString value;
+    bool hash = false; // compared character by character: shown in a fixed font
+};
+
+// "2 · Instruments 134"; the name alone when the number is unknown.
+QString program(const Cycle &cycle);
+QString cycleNumber(const Cycle &cycle);
+// From start to end, "2 h 03 min 00 s".
+QString duration(const Cycle &cycle);
+// How the entry came to be, e.g. "recorded by the station".
+QString origin(const Cycle &cycle);
+
+// Every field of the entry, hashes included, in reading order.
+QVector<Field> fields(const Cycle &cycle);
+
+} // namespace CycleSummary

@@ -1,0 +1,343 @@
+#include "ui/recordstab.h"
+
+#include "register/registerreader.h"
+#include "reports/reportformat.h"
+#include "ui/audittrailmodel.h"
+#include "ui/cycledetailsdialog.h"
+#include "ui/cyclelistmodel.h"
+#include "ui/cyclesummary.h"
+#include "ui_recordstab.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QtCharts/QChartView>
+
+namespace {
+
+// Typing pauses this long before the list follows the text.
+constexpr int textDebounceMs = 300;
+
+// Fills a filter's choices: "all" first, then the values; keeps the value
+// chosen before, also when the register no longer lists it.
+void fillChoices(QComboBox *box, const QString &all, QStringList values)
+{
+    const QString current = box->currentData().toString();
+    if (!current.isEmpty() && !values.contains(current))
+        values.prepend(current);
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItem(all, QString());
+    for (const QString &value : values) {
+        if (!value.isEmpty())
+            box->addItem(value, value);
+    }
+    box->setCurrentIndex(qMax(0, box->findData(current)));
+}
+
+} // namespace
+
+RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::RecordsTab>())
+    , reader(std::make_unique<RegisterReader>(registerPath))
+    , tallies(std::make_unique<RegisterReader>(registerPath))
+{
+    ui->setupUi(this);
+    ui->labelRegisterMessage->hide();
+
+    cycles = new CycleListModel(reader.get(), this);
+    events = new AuditTrailModel(reader.get(), 0, this);
+    ui->tableViewCycles->setModel(cycles);
+    ui->tableViewAuditTrail->setModel(events);
+    for (QTableView *view : {ui->tableViewCycles, ui->tableViewAuditTrail}) {
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+        view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    }
+    ui->verticalLayoutCycleChart->addWidget(chart.view());
+
+    {
+        const QSignalBlocker quietFrom(ui->dateEditFrom);
+        const QSignalBlocker quietTo(ui->dateEditTo);
+        const QDate today = QDate::currentDate();
+        ui->dateEditFrom->setDate(today.addDays(1 - today.day()));
+        ui->dateEditTo->setDate(today);
+    }
+    showChoices({}, {});
+
+    textDebounce.setSingleShot(true);
+    textDebounce.setInterval(textDebounceMs);
+    connect(&textDebounce, &QTimer::timeout, this, &RecordsTab::applyFilter);
+
+    connect(ui->tableViewCycles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { choose(current); });
+    // A new filter's list has nothing chosen.
+    connect(cycles, &QAbstractItemModel::modelReset, this, [this] { choose({}); });
+    for (PagedTableModelBase *model : {static_cast<PagedTableModelBase *>(cycles),
+                                       static_cast<PagedTableModelBase *>(events)}) {
+        connect(model, &PagedTableModelBase::readFailed, this, &RecordsTab::showProblem);
+        connect(model, &PagedTableModelBase::rowsRead, ui->labelRegisterMessage, &QWidget::hide);
+    }
+    connect(cycles, &PagedTableModelBase::rowsRead, this, [this] {
+        ui->pushButtonExportList->setEnabled(!exportTicket);
+        // Counted once the rows are in: the count does not compete with them.
+        if (countWanted) {
+            countWanted = false;
+            countTicket = tallies->readCount(cycles->filter());
+        }
+    });
+
+    connect(tallies.get(), &RegisterReader::counted, this, [this](quint64 ticket, int count, const QString &error) {
+        if (ticket != countTicket)
+            return;
+        ui->labelCycleCount->setText(!error.isEmpty() ? QString()
+                                     : count == 1     ? tr("1 cycle")
+                                                      : tr("%L1 cycles").arg(count));
+    });
+    connect(tallies.get(), &RegisterReader::choicesRead, this,
+            [this](quint64 ticket, const QStringList &programs, const QStringList &statuses, const QString &error) {
+                if (ticket == choicesTicket && error.isEmpty())
+                    showChoices(programs, statuses);
+            });
+    connect(reader.get(), &RegisterReader::cycleRead, this,
+            [this](quint64 ticket, const Cycle &cycle, const QString &error) {
+                if (ticket != cycleTicket)
+                    return;
+                cycleTicket = 0;
+                if (!error.isEmpty())
+                    showProblem(error);
+                showCycle(error.isEmpty() ? std::optional<Cycle>(cycle) : std::nullopt);
+            });
+    connect(reader.get(), &RegisterReader::exported, this, [this](quint64 ticket, int rows, const QString &error) {
+        if (ticket != exportTicket)
+            return;
+        exportTicket = 0;
+        ui->pushButtonExportList->setEnabled(true);
+        ui->pushButtonExportSamples->setEnabled(chosen.has_value());
+        if (error.isEmpty()) {
+            ui->labelExportResult->setText(tr("%L1 rows saved.").arg(rows));
+        } else {
+            ui->labelExportResult->clear();
+            QMessageBox::warning(this, tr("Export"), tr("The export failed.\n%1").arg(error));
+        }
+        emit exportFinished(error);
+    });
+}
+
+RecordsTab::~RecordsTab()
+{
+    // Open details use the reader; they go before it does.
+    qDeleteAll(findChildren<CycleDetailsDialog *>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString &program, const QString &status,
+                                            const QString &text)
+{
+    CycleRegister::Filter filter;
+    if (!period.all) {
+        filter.from = period.from.startOfDay();
+        filter.to = period.to.addDays(1).startOfDay();
+    }
+    filter.program = program;
+    filter.status = status;
+    filter.text = text.trimmed();
+    return filter;
+}
+
+void RecordsTab::setUrlOpener(std::function<void(const QUrl &)> opener)
+{
+    urlOpener = std::move(opener);
+}
+
+void RecordsTab::cycleEntered()
+{
+    if (!everShown)
+        return; // read in full at the first show
+    cycles->refresh();
+    events->refresh();
+    countWanted = true;
+    readChoices();
+}
+
+void RecordsTab::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (everShown)
+        return;
+    everShown = true;
+    applyFilter();
+    events->reload();
+    readChoices();
+}
+
+void RecordsTab::applyFilter()
+{
+    textDebounce.stop();
+    if (!everShown)
+        return;
+    const CycleRegister::Filter filter =
+        filterFor({ui->checkBoxAllDates->isChecked(), ui->dateEditFrom->date(), ui->dateEditTo->date()},
+                  ui->comboBoxProgramFilter->currentData().toString(),
+                  ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text());
+    cycles->setFilter(filter);
+    ui->labelCycleCount->clear();
+    countWanted = true;
+}
+
+void RecordsTab::readChoices()
+{
+    choicesTicket = tallies->readChoices();
+}
+
+void RecordsTab::showChoices(const QStringList &programs, const QStringList &statuses)
+{
+    fillChoices(ui->comboBoxProgramFilter, tr("All programs"), programs);
+    fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), statuses);
+}
+
+void RecordsTab::on_checkBoxAllDates_toggled(bool all)
+{
+    ui->dateEditFrom->setEnabled(!all);
+    ui->dateEditTo->setEnabled(!all);
+    applyFilter();
+}
+
+void RecordsTab::on_dateEditFrom_dateChanged(const QDate &)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_dateEditTo_dateChanged(const QDate &)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_comboBoxProgramFilter_currentIndexChanged(int)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_comboBoxStatusFilter_currentIndexChanged(int)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_lineEditFilterText_textChanged(const QString &)
+{
+    textDebounce.start();
+}
+
+void RecordsTab::on_lineEditFilterText_returnPressed()
+{
+    applyFilter();
+}
+
+void RecordsTab::choose(const QModelIndex &current)
+{
+    if (!current.isValid()) {
+        cycleTicket = 0;
+        showCycle(std::nullopt);
+        return;
+    }
+    const qint64 id = cycles->at(current.row()).id;
+    if (chosen && chosen->id == id && !cycleTicket)
+        return;
+    cycleTicket = reader->readCycle(id);
+}
+
+void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
+{
+    chosen = cycle;
+    const QString none = QStringLiteral("-");
+    ui->labelCycleProgram->setText(cycle ? CycleSummary::program(*cycle) : none);
+    ui->labelCycleNumber->setText(cycle ? CycleSummary::cycleNumber(*cycle) : none);
+    ui->labelCycleSerial->setText(cycle ? ReportFormat::orUnknown(cycle->controllerSerial) : none);
+    ui->labelCycleSamples->setText(cycle ? QString::number(cycle->samples.size()) : none);
+    ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started) : none);
+    ui->labelCycleDuration->setText(cycle ? CycleSummary::duration(*cycle) : none);
+    ui->labelCycleStatus->setText(cycle ? ReportFormat::orUnknown(cycle->status) : none);
+    if (cycle)
+        chart.show(cycle->samples);
+    else
+        chart.clear();
+    ui->pushButtonOpenLogFolder->setEnabled(cycle && !cycle->logPath.isEmpty());
+    ui->pushButtonExportSamples->setEnabled(cycle && !exportTicket);
+    ui->pushButtonCycleDetails->setEnabled(cycle.has_value());
+    if (cycle)
+        emit cycleShown(cycle->id);
+}
+
+void RecordsTab::showProblem(const QString &error)
+{
+    ui->labelRegisterMessage->setText(error);
+    ui->labelRegisterMessage->show();
+}
+
+QString RecordsTab::askExportFile(const QString &title, const QString &proposedName)
+{
+    if (exportFolder.isEmpty())
+        exportFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(this, title, QDir(exportFolder).filePath(proposedName), tr("CSV files (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString file = dialog.selectedFiles().constFirst();
+    exportFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
+void RecordsTab::startExport(quint64 ticket)
+{
+    exportTicket = ticket;
+    ui->pushButtonExportList->setEnabled(false);
+    ui->pushButtonExportSamples->setEnabled(false);
+    ui->labelExportResult->setText(tr("Saving…"));
+}
+
+void RecordsTab::on_pushButtonExportList_clicked()
+{
+    const QString file = askExportFile(tr("Export List"), QStringLiteral("cycles.csv"));
+    if (!file.isEmpty())
+        startExport(reader->exportCycles(cycles->filter(), file));
+}
+
+void RecordsTab::on_pushButtonExportSamples_clicked()
+{
+    if (!chosen)
+        return;
+    const QString name = QStringLiteral("%1_%2_samples.csv")
+                             .arg(chosen->controllerSerial)
+                             .arg(chosen->cycleNumber >= 0 ? QString::number(chosen->cycleNumber)
+                                                           : QString::number(chosen->id));
+    const QString file = askExportFile(tr("Export Samples"), name);
+    if (!file.isEmpty() && chosen)
+        startExport(reader->exportSamples(chosen->id, file));
+}
+
+void RecordsTab::on_pushButtonOpenLogFolder_clicked()
+{
+    if (!chosen || chosen->logPath.isEmpty())
+        return;
+    const QString folder = QFileInfo(chosen->logPath).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        QMessageBox::warning(this, tr("Log Folder"),
+                             tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    urlOpener(QUrl::fromLocalFile(folder));
+}
+
+void RecordsTab::on_pushButtonCycleDetails_clicked()
+{
+    if (!chosen)
+        return;
+    auto *dialog = new CycleDetailsDialog(*chosen, reader.get(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}

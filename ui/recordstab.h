@@ -1,0 +1,114 @@
+#pragma once
+
+#include "register/cycleregister.h"
+#include "ui/cyclechart.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AuditTrailModel;
+class CycleListModel;
+class RegisterReader;
+
+namespace Ui {
+class RecordsTab;
+}
+
+// The Records tab: the register's cycles, newest first, filtered by period,
+// program, status and free text; the chosen cycle's fields and whole curve,
+// its log's folder and details; CSV exports; and the audit trail. It only
+// reads, through a reader on a thread of its own, so it stays usable during
+// a run and never holds up the window. It reads nothing until first shown.
+class RecordsTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Period {
+        bool all = true;
+        QDate from;
+        QDate to; // included
+    };
+
+    explicit RecordsTab(const QString &registerPath, QWidget *parent = nullptr);
+    ~RecordsTab() override;
+
+    // The register's filter for what the tab's filters say; the dates are
+    // whole days of this computer's time zone.
+    static CycleRegister::Filter filterFor(const Period &period, const QString &program, const QString &status,
+                                           const QString &text);
+
+    // How a log's folder is opened; the desktop's file manager unless
+    // replaced (tests look at the URL instead).
+    void setUrlOpener(std::function<void(const QUrl &)> opener);
+
+    CycleListModel *cycleList() const { return cycles; }
+    AuditTrailModel *auditTrail() const { return events; }
+    // The cycle shown with its samples, if one is.
+    const std::optional<Cycle> &chosenCycle() const { return chosen; }
+
+public slots:
+    // A cycle was entered into the register: the lists and the filters'
+    // choices show it, and what the user chose stays chosen.
+    void cycleEntered();
+
+signals:
+    // The chosen cycle's fields and curve are shown.
+    void cycleShown(qint64 id);
+    // An export ended; error is empty when the file was written.
+    void exportFinished(const QString &error);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void on_checkBoxAllDates_toggled(bool all);
+    void on_dateEditFrom_dateChanged(const QDate &date);
+    void on_dateEditTo_dateChanged(const QDate &date);
+    void on_comboBoxProgramFilter_currentIndexChanged(int index);
+    void on_comboBoxStatusFilter_currentIndexChanged(int index);
+    void on_lineEditFilterText_textChanged(const QString &text);
+    void on_lineEditFilterText_returnPressed();
+    void on_pushButtonExportList_clicked();
+    void on_pushButtonExportSamples_clicked();
+    void on_pushButtonOpenLogFolder_clicked();
+    void on_pushButtonCycleDetails_clicked();
+
+private:
+    void applyFilter();
+    void readChoices();
+    void showChoices(const QStringList &programs, const QStringList &statuses);
+    void choose(const QModelIndex &current);
+    void showCycle(const std::optional<Cycle> &cycle);
+    void showProblem(const QString &error);
+    // The file to export into, asked with a save dialog; empty: cancelled.
+    QString askExportFile(const QString &title, const QString &proposedName);
+    void startExport(quint64 ticket);
+
+    std::unique_ptr<Ui::RecordsTab> ui;
+    // Declared before the models, which use it, so that it outlives them.
+    std::unique_ptr<RegisterReader> reader;
+    // Counts and choices on a connection of their own: a count of a text
+    // filter reads every entry, and the next filter's rows need not wait.
+    std::unique_ptr<RegisterReader> tallies;
+    CycleListModel *cycles;
+    AuditTrailModel *events;
+    CycleChart chart;
+    QTimer textDebounce;
+    bool everShown = false;
+    bool countWanted = false; // once the list's rows are in
+    quint64 countTicket = 0;
+    quint64 choicesTicket = 0;
+    quint64 cycleTicket = 0;
+    quint64 exportTicket = 0;
+    QString exportFolder; // where the last export went
+    std::optional<Cycle> chosen;
+    std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+};
