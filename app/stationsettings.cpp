@@ -1,5 +1,7 @@
 #include "app/stationsettings.h"
 
+#include "register/cycleregister.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -13,6 +15,11 @@ const QString lowerToleranceKey = QStringLiteral("verdict/lower_tolerance");
 const QString upperBandKey = QStringLiteral("verdict/upper_band");
 const QString clinicNameKey = QStringLiteral("clinic_name");
 const QString registerPathKey = QStringLiteral("register_path");
+const QString registerDriverKey = QStringLiteral("register/driver");
+const QString registerHostKey = QStringLiteral("register/host");
+const QString registerPortKey = QStringLiteral("register/port");
+const QString registerDatabaseKey = QStringLiteral("register/database");
+const QString registerUserKey = QStringLiteral("register/user");
 
 double kelvin(const QSettings &settings, const QString &key, double fallback)
 {
@@ -79,4 +86,25 @@ QString StationSettings::registerPath() const
 void StationSettings::setRegisterPath(const QString &path)
 {
     setValue(registerPathKey, path);
+}
+
+RegisterLocation StationSettings::registerLocation() const
+{
+    const QString driver = value(registerDriverKey).toString().trimmed();
+    if (driver.isEmpty() || driver.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0)
+        return RegisterLocation::file(CycleRegister::path(registerPath()));
+    if (driver.compare(QLatin1String("postgresql"), Qt::CaseInsensitive) != 0)
+        return RegisterLocation::invalid(
+            QCoreApplication::translate("StationSettings", "The setting %1 is \"%2\"; it must be sqlite or postgresql.")
+                .arg(registerDriverKey, driver));
+    const QString portText = value(registerPortKey).toString().trimmed();
+    bool ok = portText.isEmpty();
+    const int port = ok ? 0 : portText.toInt(&ok);
+    if (!ok || port < 0 || port > 65535)
+        return RegisterLocation::invalid(
+            QCoreApplication::translate("StationSettings", "The setting %1 is \"%2\", which is no port number.")
+                .arg(registerPortKey, portText));
+    return RegisterLocation::server(value(registerHostKey).toString().trimmed(), port,
+                                    value(registerDatabaseKey).toString().trimmed(),
+                                    value(registerUserKey).toString().trimmed());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/registerlocation.h"
 #include "reports/cycleverdict.h"
 
 #include <QSettings>
@@ -38,4 +39,12 @@ public:
     // place, see CycleRegister::path).
     QString registerPath() const;
     void setRegisterPath(const QString &path);
+
+    // The register the station works on. register/driver "sqlite" (or
+    // absent): the file of registerPath(). "postgresql": the database
+    // register/database on the server register/host, register/port, as
+    // register/user; absent keys leave the value to libpq. The password is
+    // never a setting. Invalid, with the reason, for any other driver or a
+    // port that is no port.
+    RegisterLocation registerLocation() const;
 };

@@ -98,18 +98,31 @@ CycleRegister::~CycleRegister()
     QSqlDatabase::removeDatabase(connectionName);
 }
 
-bool CycleRegister::open(const QString &path)
+bool CycleRegister::open(const RegisterLocation &location)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!location.isValid())
+        return fail(location.errorString());
+    const QString path = location.path();
+    if (location.kind() == RegisterLocation::Kind::File && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return fail(tr("The folder of the register %1 cannot be made.").arg(QDir::toNativeSeparators(path)));
     if (QSqlDatabase::contains(connectionName))
         return fail(tr("The connection %1 is in use already.").arg(connectionName));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    const QSqlDatabase db = location.addDatabase(connectionName);
     addedConnection = true;
-    db.setDatabaseName(path);
-    // Another process entering a cycle holds the database for milliseconds.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    return openAdded();
+    // Qt's drivers are plugins, installed apart from the program.
+    if (!db.isValid())
+        return fail(tr("Qt's database driver %1 is not installed (on Debian: the package %2).")
+                        .arg(db.driverName(), location.isServer() ? QStringLiteral("libqt5sql5-psql")
+                                                                  : QStringLiteral("libqt5sql5-sqlite")));
+    if (!openAdded())
+        return false;
+    openedLocation = location;
+    return true;
+}
+
+bool CycleRegister::open(const QString &path)
+{
+    return open(RegisterLocation::file(path));
 }
 
 bool CycleRegister::openAdded()
@@ -156,6 +169,11 @@ QString CycleRegister::errorString() const
     return lastError;
 }
 
+RegisterLocation CycleRegister::location() const
+{
+    return openedLocation;
+}
+
 QSqlDatabase CycleRegister::database() const
 {
     return QSqlDatabase::database(connectionName, false);
@@ -174,9 +192,22 @@ bool CycleRegister::ready()
 
 bool CycleRegister::fail(const QString &error)
 {
-    lastError = error;
+    // A sentence: libpq ends its messages, and some lines, with line breaks.
+    lastError = error.simplified();
     qCDebug(lcRegister) << "register:" << error;
     return false;
+}
+
+template<typename Work>
+bool CycleRegister::writeTransaction(Work &&work)
+{
+    if (!exec(dialect().beginWrite))
+        return false;
+    if (work() && exec(QStringLiteral("COMMIT")))
+        return true;
+    const QString error = lastError;
+    exec(QStringLiteral("ROLLBACK"));
+    return fail(error);
 }
 
 bool CycleRegister::exec(QSqlQuery &query)
@@ -198,8 +229,9 @@ CycleRegister::EnterResult CycleRegister::enter(Cycle &cycle)
     return result;
 }
 
-QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles)
+QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles, const QVector<AuditEvent> &entryEvents)
 {
+    Q_ASSERT(entryEvents.isEmpty() || entryEvents.size() == cycles.size());
     QVector<EnterResult> results(cycles.size());
     const auto failAll = [&](const QString &error) {
         for (EnterResult &result : results)
@@ -214,33 +246,56 @@ QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles)
         if (!SampleCodec::encodable(cycle.samples))
             return failAll(tr("A cycle with a temperature that is not a number cannot be entered."));
     }
-    if (!exec(dialect().beginWrite))
-        return failAll(lastError);
     // The cycles as entered; the caller's copies change only when all are in.
     QVector<Cycle> entered = cycles;
-    bool ok = true;
-    for (int i = 0; ok && i < entered.size(); ++i) {
-        const std::optional<qint64> found = existing(entered[i]);
-        if (!found) {
-            ok = false;
-        } else if (*found != 0) {
-            results[i] = {Outcome::AlreadyPresent, *found, {}};
-        } else if (insert(entered[i])) {
-            results[i] = {Outcome::Entered, entered[i].id, {}};
-        } else {
-            ok = false;
+    const bool ok = writeTransaction([&] {
+        if (!lockChains(entered))
+            return false;
+        for (int i = 0; i < entered.size(); ++i) {
+            const std::optional<qint64> found = existing(entered[i]);
+            if (!found)
+                return false;
+            if (*found != 0) {
+                results[i] = {Outcome::AlreadyPresent, *found, {}};
+            } else {
+                if (!insert(entered[i], entryEvents.value(i)))
+                    return false;
+                results[i] = {Outcome::Entered, entered[i].id, {}};
+            }
         }
-    }
-    if (!ok || !exec(QStringLiteral("COMMIT"))) {
-        const QString error = lastError;
-        exec(QStringLiteral("ROLLBACK"));
-        return failAll(error);
-    }
+        return true;
+    });
+    if (!ok)
+        return failAll(lastError);
     for (int i = 0; i < cycles.size(); ++i) {
         if (results[i].outcome == Outcome::Entered)
             cycles[i] = entered[i];
     }
     return results;
+}
+
+// Writers of one controller's chain wait for each other from before they
+// look for the cycles until they commit, so that neither enters a cycle the
+// other is entering nor reads a head the other is moving; writers of other
+// controllers go on. The locks are taken in one order, so that two batches
+// of several controllers never wait for each other in a circle.
+bool CycleRegister::lockChains(const QVector<Cycle> &cycles)
+{
+    if (dialect().chainLock.isEmpty())
+        return true;
+    QStringList serials;
+    for (const Cycle &cycle : cycles)
+        serials << text(cycle.controllerSerial);
+    serials.sort();
+    serials.removeDuplicates();
+    QSqlQuery query(database());
+    query.prepare(dialect().chainLock);
+    for (const QString &serial : serials) {
+        query.addBindValue(serial);
+        if (!exec(query))
+            return false;
+    }
+    return true;
 }
 
 // The ID of the entry that is this cycle already; 0 when there is none.
@@ -255,29 +310,28 @@ std::optional<qint64> CycleRegister::existing(const Cycle &cycle)
         if (query.next())
             return query.value(0).toLongLong();
     }
+    // A controller starts one cycle at a time: a cycle of unknown number is
+    // known by its start, so that entering it again (a retry after a lost
+    // answer) finds it.
     if (cycle.cycleNumber >= 0) {
         query.prepare(QStringLiteral(
             "SELECT id FROM cycles WHERE controller_serial = ? AND cycle_number = ? AND started_utc = ?"));
-        query.addBindValue(cycle.controllerSerial);
+        query.addBindValue(text(cycle.controllerSerial));
         query.addBindValue(qint64(cycle.cycleNumber));
-        query.addBindValue(CycleRow::utcMs(cycle.started));
-        if (!exec(query))
-            return std::nullopt;
-        if (query.next())
-            return query.value(0).toLongLong();
+    } else {
+        query.prepare(QStringLiteral(
+            "SELECT id FROM cycles WHERE controller_serial = ? AND cycle_number IS NULL AND started_utc = ?"));
+        query.addBindValue(text(cycle.controllerSerial));
     }
-    return 0;
+    query.addBindValue(CycleRow::utcMs(cycle.started));
+    if (!exec(query))
+        return std::nullopt;
+    return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 std::optional<CycleRegister::Head> CycleRegister::head(const QString &controllerSerial)
 {
     QSqlQuery query(database());
-    if (!dialect().chainLock.isEmpty()) {
-        query.prepare(dialect().chainLock);
-        query.addBindValue(controllerSerial);
-        if (!exec(query))
-            return std::nullopt;
-    }
     query.prepare(QStringLiteral("SELECT chain_seq, entry_hash FROM chain_heads WHERE controller_serial = ?"));
     query.addBindValue(controllerSerial);
     if (!exec(query))
@@ -288,7 +342,7 @@ std::optional<CycleRegister::Head> CycleRegister::head(const QString &controller
     return head;
 }
 
-bool CycleRegister::insert(Cycle &c)
+bool CycleRegister::insert(Cycle &c, AuditEvent event)
 {
     const std::optional<Head> last = head(c.controllerSerial);
     if (!last)
@@ -360,14 +414,15 @@ bool CycleRegister::insert(Cycle &c)
     if (!exec(query))
         return false;
 
-    AuditEvent event;
     event.at = c.enteredAt;
-    event.kind = QStringLiteral("cycle entered");
     event.controllerSerial = c.controllerSerial;
     event.cycleId = c.id;
-    event.details = QString::fromUtf8(
-        QJsonDocument(QJsonObject{{QStringLiteral("origin"), CycleFields::originText(c.origin)}})
-            .toJson(QJsonDocument::Compact));
+    if (event.kind.isEmpty()) {
+        event.kind = QStringLiteral("cycle entered");
+        event.details = QString::fromUtf8(
+            QJsonDocument(QJsonObject{{QStringLiteral("origin"), CycleFields::originText(c.origin)}})
+                .toJson(QJsonDocument::Compact));
+    }
     return appendEvent(event);
 }
 
@@ -383,17 +438,78 @@ bool CycleRegister::appendEvent(AuditEvent &event)
         event.station = station();
     if (event.details.isEmpty())
         event.details = QStringLiteral("{}");
+    return insertEvent(event);
+}
+
+std::optional<int> CycleRegister::appendEventsOnce(QVector<AuditEvent> &events)
+{
+    if (!ready())
+        return std::nullopt;
+    QVector<AuditEvent> appended = events;
+    int count = 0;
+    const bool ok = writeTransaction([&] {
+        for (AuditEvent &event : appended) {
+            const std::optional<qint64> found = sameEvent(event);
+            if (!found)
+                return false;
+            if (*found != 0) {
+                event.id = *found;
+            } else {
+                if (!insertEvent(event))
+                    return false;
+                ++count;
+            }
+        }
+        return true;
+    });
+    if (!ok)
+        return std::nullopt;
+    events = appended;
+    return count;
+}
+
+namespace {
+
+// An event's columns but its ID and cycle, in the order bindEventValues()
+// binds their values.
+const QStringList eventColumns{QStringLiteral("at_utc"), QStringLiteral("at_offset"), QStringLiteral("os_user"),
+                               QStringLiteral("station"), QStringLiteral("kind"), QStringLiteral("controller_serial"),
+                               QStringLiteral("details")};
+
+void bindEventValues(QSqlQuery &query, const AuditEvent &event)
+{
+    for (const QVariant &value : {QVariant(CycleRow::utcMs(event.at)), QVariant(CycleRow::offsetSeconds(event.at)),
+                                  QVariant(text(event.osUser)), QVariant(text(event.station)),
+                                  QVariant(text(event.kind)), QVariant(text(event.controllerSerial)),
+                                  QVariant(text(event.details))})
+        query.addBindValue(value);
+}
+
+} // namespace
+
+// The ID of an event with the same fields; 0 when there is none.
+std::optional<qint64> CycleRegister::sameEvent(const AuditEvent &event)
+{
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("INSERT INTO events (at_utc, at_offset, os_user, station, kind, controller_serial,"
-                                 " cycle_id, details) VALUES (?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
-    query.addBindValue(CycleRow::utcMs(event.at));
-    query.addBindValue(CycleRow::offsetSeconds(event.at));
-    query.addBindValue(text(event.osUser));
-    query.addBindValue(text(event.station));
-    query.addBindValue(text(event.kind));
-    query.addBindValue(text(event.controllerSerial));
+    // "= NULL" matches nothing; an event of no cycle is looked for as one.
+    query.prepare(QStringLiteral("SELECT id FROM events WHERE %1 = ? AND %2")
+                      .arg(eventColumns.join(QLatin1String(" = ? AND ")),
+                           event.cycleId ? QStringLiteral("cycle_id = ?") : QStringLiteral("cycle_id IS NULL")));
+    bindEventValues(query, event);
+    if (event.cycleId)
+        query.addBindValue(event.cycleId);
+    if (!exec(query))
+        return std::nullopt;
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+bool CycleRegister::insertEvent(AuditEvent &event)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO events (%1, cycle_id) VALUES (%2?) RETURNING id")
+                      .arg(eventColumns.join(QLatin1String(", ")), QStringLiteral("?, ").repeated(eventColumns.size())));
+    bindEventValues(query, event);
     query.addBindValue(nullable(event.cycleId != 0, event.cycleId));
-    query.addBindValue(event.details);
     if (!exec(query))
         return false;
     if (!query.next())

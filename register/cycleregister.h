@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/cycle.h"
+#include "register/registerlocation.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -56,14 +57,19 @@ public:
     CycleRegister(const CycleRegister &) = delete;
     CycleRegister &operator=(const CycleRegister &) = delete;
 
-    // Opens the SQLite register at the path, creating it and its folder as
-    // needed, and migrates it to the current schema.
+    // Opens the register and migrates it to the current schema: an SQLite
+    // file is made, with its folder, when it is not there; a server's
+    // database must exist, its tables are made when they are not there.
+    bool open(const RegisterLocation &location);
+    // The SQLite register at the path.
     bool open(const QString &path);
     // Uses the connection of this object's name that the caller added and
     // configured (for example a server's), opens it if needed and migrates.
     bool openAdded();
     bool isOpen() const;
     QString errorString() const;
+    // Where open() found it; invalid for a connection the caller added.
+    RegisterLocation location() const;
 
     QSqlDatabase database() const;
     const SqlDialect &dialect() const;
@@ -71,15 +77,25 @@ public:
     // Enters the cycle: its entry, samples, place in its controller's chain
     // and a "cycle entered" event, in one transaction. On success the
     // cycle's id, enteredAt, chainSequence, previousHash, entryHash and
-    // sampleCount are filled.
+    // sampleCount are filled. A cycle is already present when the register
+    // holds its log, or its controller's cycle of that number (or of no
+    // number) started at that instant.
     EnterResult enter(Cycle &cycle);
     // The same for many cycles in one transaction: all are entered or, on a
-    // database failure, none.
-    QVector<EnterResult> enter(QVector<Cycle> &cycles);
+    // database failure, none. entryEvents, when given, holds for each cycle
+    // the kind and details of the event that records its entry instead of
+    // "cycle entered"; the register fills in the rest.
+    QVector<EnterResult> enter(QVector<Cycle> &cycles, const QVector<AuditEvent> &entryEvents = {});
 
     // Appends an event to the audit trail; fills in its time, user and
     // station when they are empty, and its id.
     bool appendEvent(AuditEvent &event);
+    // Appends events as they are, times, users and stations included, each
+    // unless the register holds the same event already (the same fields but
+    // the ID), in one transaction; fills in the IDs. Carries an audit trail
+    // from one register into another, once however often it is done. The
+    // number appended; nothing on a failure, when none is.
+    std::optional<int> appendEventsOnce(QVector<AuditEvent> &events);
 
     // Cycles without samples, newest start first, at most limit of them;
     // after: the last cycle of the page before. Nothing on a database failure.
@@ -112,17 +128,25 @@ private:
     bool prepare();
     bool ready(); // open, or the error says it is not
     bool fail(const QString &error);
+    // Runs work() in a transaction that writes: committed when work
+    // succeeds, rolled back with the error kept when it or the commit fails.
+    template<typename Work>
+    bool writeTransaction(Work &&work);
     bool exec(QSqlQuery &query);
     bool exec(const QString &statement);
+    bool lockChains(const QVector<Cycle> &cycles);
     std::optional<qint64> existing(const Cycle &cycle);
     std::optional<Head> head(const QString &controllerSerial);
-    bool insert(Cycle &cycle);
+    bool insert(Cycle &cycle, AuditEvent event);
+    bool insertEvent(AuditEvent &event);
+    std::optional<qint64> sameEvent(const AuditEvent &event);
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
     std::optional<QVector<AuditEvent>> selectEvents(const QStringList &terms, const QVariantList &values, int limit,
                                                     int offset);
     std::optional<QStringList> distinct(const QString &column);
 
     QString connectionName;
+    RegisterLocation openedLocation;
     const SqlDialect *sqlDialect = nullptr;
     bool addedConnection = false;
     QString lastError;

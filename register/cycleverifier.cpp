@@ -35,6 +35,7 @@ struct Entry {
     Cycle cycle;
     bool fieldsReadable = true;
     bool hasSamples = false;
+    bool checkLog = true;
     QByteArray blob;
     // Results of the checks that need no other entry.
     QVector<Problem> problems;
@@ -66,7 +67,7 @@ void check(Entry &e)
             problem(Problem::EntryAltered, tr("%1 has been altered.").arg(entry));
         c.samples.clear();
     }
-    if (c.logPath.isEmpty())
+    if (c.logPath.isEmpty() || !e.checkLog)
         return;
     if (!QFileInfo::exists(c.logPath)) {
         problem(Problem::LogMissing, tr("The log %1 of %2 is missing.").arg(QDir::toNativeSeparators(c.logPath), entry));
@@ -166,8 +167,9 @@ QString describe(const Cycle &c)
              c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 
-Report verifyRegister(CycleRegister &cycleRegister)
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
 {
+    const QString thisStation = CycleRegister::station();
     Report report;
     QSqlQuery query(cycleRegister.database());
     query.setForwardOnly(true);
@@ -196,13 +198,14 @@ Report verifyRegister(CycleRegister &cycleRegister)
             e.fieldsReadable = CycleRow::read(query, &e.cycle);
             e.hasSamples = !query.value(columns).isNull();
             e.blob = query.value(columns + 1).toByteArray();
+            e.checkLog = logs == Logs::All || (logs == Logs::OfThisStation && e.cycle.station == thisStation);
             entries.push_back(std::move(e));
         }
         Parallel::forEach(int(entries.size()), [&](int i) { check(entries[size_t(i)]); });
         for (const Entry &e : entries) {
             ++report.entries;
             if (!e.cycle.logPath.isEmpty())
-                ++report.logs;
+                ++(e.checkLog ? report.logs : report.logsSkipped);
             report.problems += e.problems;
             chains.next(e.cycle);
         }

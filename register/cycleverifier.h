@@ -31,15 +31,25 @@ struct Report {
     int entries = 0;
     int chains = 0;
     int logs = 0; // log files checked
+    int logsSkipped = 0; // log files the choice of Logs left out
     QVector<Problem> problems;
     QString error; // the register could not be read; nothing was checked
     bool intact() const { return error.isEmpty() && problems.isEmpty(); }
 };
 
+// Which log files a verification reads.
+enum class Logs {
+    All,
+    // Those of the entries this computer entered: on a server, the others'
+    // logs lie on the stations that wrote them.
+    OfThisStation,
+    None,
+};
+
 // Every entry's hash, every chain's links, sequence and head, every samples
-// blob, and every log file's presence and SHA-256; every problem is
-// reported. Log files are hashed on all cores.
-Report verifyRegister(CycleRegister &cycleRegister);
+// blob, and the presence and SHA-256 of the log files chosen; every problem
+// is reported. Log files are hashed on all cores.
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All);
 
 struct FileCheck {
     enum Status {

@@ -149,6 +149,15 @@ int currentVersion()
 
 bool migrate(QSqlDatabase &db, const SqlDialect &dialect, QString *error)
 {
+    // A register that is up to date is only read: a station's role on a
+    // server may read and enter but not create tables, and on SQLite no
+    // lock is taken. Anything else, a register without tables too, goes
+    // the careful way below, which also reports the errors.
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_migrations")) && query.next()
+        && query.value(0).toInt() == currentVersion())
+        return true;
+    query.finish();
     for (const Migration &migration : all) {
         if (!apply(db, dialect, migration, error))
             return false;

@@ -1,5 +1,6 @@
 #include "register/runlogparser.h"
 
+#include <QCalendar>
 #include <QCoreApplication>
 #include <QTextCodec>
 
@@ -34,7 +35,12 @@ QString text(const QByteArray &bytes)
 
 std::optional<QDateTime> localTime(const QString &text)
 {
-    const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"));
+    // Qt 5 fills its registry of calendars on first use without a lock, and
+    // logs are parsed on several threads at once: one that lost that race
+    // read no date at all. The first thread here fills it while the others
+    // wait.
+    static const QCalendar gregorian(QCalendar::System::Gregorian);
+    const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"), gregorian);
     if (!time.isValid())
         return std::nullopt;
     return time.toOffsetFromUtc(time.offsetFromUtc());

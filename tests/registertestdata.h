@@ -3,6 +3,7 @@
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
 #include "register/cycle.h"
+#include "register/cycleverifier.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -78,6 +79,18 @@ inline CommunicationManager::Program logRecord(const Cycle &c)
 inline QByteArray log(const Cycle &c)
 {
     return RunLog::content(logRecord(c));
+}
+
+// A verification's problems as "Kind:entry ID", sorted.
+inline QStringList problems(const CycleVerifier::Report &report)
+{
+    static const char *const kinds[] = {"EntryAltered", "SamplesDamaged", "ChainBroken", "EntriesMissing",
+                                        "LogMissing", "LogAltered", "LogUnreadable"};
+    QStringList result;
+    for (const CycleVerifier::Problem &p : report.problems)
+        result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);
+    result.sort();
+    return result;
 }
 
 } // namespace RegisterTestData

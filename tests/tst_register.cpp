@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 using Problem = CycleVerifier::Problem;
+using RegisterTestData::problems;
 Q_DECLARE_METATYPE(CycleRegister::Filter)
 
 namespace {
@@ -65,17 +66,6 @@ const char *const firstSchema[] = {
 
 int connections = 0;
 const char firstHash[] = "b668dc9e929819590d6994dfa83573e1f51521d59027609c1603bb715673994d";
-
-QStringList problems(const CycleVerifier::Report &report)
-{
-    static const char *const kinds[] = {"EntryAltered", "SamplesDamaged", "ChainBroken", "EntriesMissing",
-                                        "LogMissing", "LogAltered", "LogUnreadable"};
-    QStringList result;
-    for (const Problem &p : report.problems)
-        result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);
-    result.sort();
-    return result;
-}
 
 bool write(const QString &fileName, const QByteArray &bytes)
 {

@@ -26,6 +26,13 @@ constexpr double maxHoldCelsius = 200.0;
 constexpr int maxHoldMinutes = 65535;
 constexpr double maxKelvin = 50.0;
 
+QString withoutStop(QString text)
+{
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
 class Invocation;
 
 struct Command {
@@ -40,7 +47,7 @@ struct Command {
 void addOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
-        {QStringLiteral("register"), QString(), QStringLiteral("FILE")},
+        {QStringLiteral("register"), QString(), QStringLiteral("FILE|URI")},
         {QStringLiteral("from"), QString(), QStringLiteral("DATE")},
         {QStringLiteral("to"), QString(), QStringLiteral("DATE")},
         {QStringLiteral("program"), QString(), QStringLiteral("NAME")},
@@ -233,6 +240,16 @@ int report(const Invocation &in, RecordsTool &tool)
     return tool.periodReport(from, to, in.value("pdf"));
 }
 
+int migrate(const Invocation &in, RecordsTool &tool)
+{
+    if (!in.isSet("to") || in.value("to").isEmpty())
+        return in.usage(tr("Say where to: --to postgresql://..."));
+    const RegisterLocation target = RegisterLocation::parse(in.value("to"));
+    if (!target.isValid())
+        return in.usage(withoutStop(target.errorString()));
+    return tool.migrate(target);
+}
+
 const Command *findCommand(const QString &name)
 {
     static const Command commands[] = {
@@ -245,18 +262,12 @@ const Command *findCommand(const QString &name)
          {QStringLiteral("hold"), QStringLiteral("lower"), QStringLiteral("band")}, check},
         {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
          0, 1, {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("pdf")}, report},
+        {QStringLiteral("migrate"), QStringLiteral("migrate --to URI"), 0, 0, {QStringLiteral("to")}, migrate},
     };
     for (const Command &command : commands)
         if (command.name == name)
             return &command;
     return nullptr;
-}
-
-QString withoutStop(QString text)
-{
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
 }
 
 } // namespace
@@ -272,9 +283,15 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     };
     if (!parsed)
         return usage(withoutStop(parser.errorText()));
-    // An empty name would quietly mean the station's register.
-    if (parser.isSet(QStringLiteral("register")) && parser.value(QStringLiteral("register")).isEmpty())
-        return usage(tr("--register needs a file name"));
+    if (parser.isSet(QStringLiteral("register"))) {
+        // An empty name would quietly mean the station's register.
+        const QString name = parser.value(QStringLiteral("register"));
+        if (name.isEmpty())
+            return usage(tr("--register needs a file name or a connection URI"));
+        const RegisterLocation location = RegisterLocation::parse(name);
+        if (!location.isValid())
+            return usage(withoutStop(location.errorString()));
+    }
     if (parser.isSet(QStringLiteral("help"))) {
         out.write(help().toUtf8());
         return RecordsTool::Success;
@@ -314,15 +331,24 @@ bool needsGui(const QStringList &arguments)
 
 QString help()
 {
-    return QStringLiteral(R"(Usage: vaporin-records [--register FILE] COMMAND [ARGUMENTS]
+    return QStringLiteral(R"(Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
 
 The records tool of the Vaporin Regulon station: imports run logs into the
 cycle register, lists and exports its cycles, verifies that nothing in it or
 in its logs was altered, and gives verdicts and reports.
 
-It works on the station's register (the setting register_path, otherwise
-register.sqlite in the station's data folder) or on the register FILE given
-with --register. Only import makes a register that does not exist yet.
+It works on the station's register or on the one given with --register:
+a register FILE, or a database on a PostgreSQL server as a connection URI,
+postgresql://[user@][host][:port][/database][?name=value&...] (the host may
+be the folder of a Unix socket: ?host=/var/run/postgresql). The station's
+register is the one its settings name: register/driver sqlite (the default)
+means the file of the setting register_path, otherwise register.sqlite in
+the station's data folder; postgresql means the server of register/host,
+register/port, register/database and register/user. A password is never
+given on the command line or in the settings: libpq takes it from
+PGPASSWORD or the password file ~/.pgpass. Only import makes a register
+file that does not exist yet; a server's database must exist, and its
+tables are made when the tool first works on it.
 
 Commands:
   import FOLDER
@@ -350,6 +376,9 @@ Commands:
       controller's chain of entries, the samples and every log file the
       register names. Prints each problem on a line of its own, starting
       with ALTERED, DAMAGED, BROKEN, MISSING or UNREADABLE, then a summary.
+      On a server, every controller's chain is checked, and the log files
+      of the entries this computer entered: the others lie on the stations
+      that wrote them, and verify there checks them.
       With files: checks each file by its content and prints one line:
         OK FILE: ENTRY            the register holds this log as ENTRY
         ALTERED FILE: ENTRY       the register holds a log of this file name,
@@ -372,6 +401,20 @@ Commands:
       cycles that started from the first DATE to the second (both days
       included), as the PDF FILE, and prints where.
 
+  migrate --to URI
+      Moves the station's register file (or the register of --register)
+      into the register at URI, usually the clinic's server; a FILE works
+      too. Every entry keeps its content and is entered as the target's
+      own: a new ID, the next place in its controller's chain there, a hash
+      of its own; its event "cycle migrated" names the entry's ID and hash
+      in the source. The audit trail goes along. Entries the target holds
+      already (the same log, or the same controller, cycle number and
+      start) and events it holds already are not added again, so running it
+      twice adds nothing. Prints the number of entries moved and already
+      there and of audit events carried and already there. A register whose
+      entries are not intact is not moved: its problems are printed as
+      verify prints them, exit status 1.
+
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
 
 Exit status:
@@ -382,9 +425,9 @@ Exit status:
   3  NOT EVALUATED
 
 Options:
-  --register FILE   the register to work on instead of the station's
-  -h, --help        this text
-  --version         the tool's version
+  --register FILE|URI  the register to work on instead of the station's
+  -h, --help           this text
+  --version            the tool's version
 )");
 }
 

@@ -5,6 +5,7 @@
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
 #include "register/cycleverifier.h"
+#include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
 #include "reports/periodreport.h"
@@ -86,10 +87,16 @@ QString describeAll(const QVector<Cycle> &entries)
     return described.join(QLatin1String("; "));
 }
 
+// A register as messages name it.
+QString shown(const RegisterLocation &location)
+{
+    return location.isServer() ? location.toString() : native(location.path());
+}
+
 } // namespace
 
-RecordsTool::RecordsTool(const QString &registerFile, QIODevice &out, QIODevice &err)
-    : registerFile(registerFile), out(out), err(err)
+RecordsTool::RecordsTool(const QString &registerName, QIODevice &out, QIODevice &err)
+    : registerName(registerName), out(out), err(err)
 {
 }
 
@@ -97,7 +104,8 @@ RecordsTool::~RecordsTool() = default;
 
 int RecordsTool::fail(const QString &message)
 {
-    err.write("vaporin-records: " + message.toUtf8() + '\n');
+    // One line: a server's messages come with line breaks of their own.
+    err.write("vaporin-records: " + message.simplified().toUtf8() + '\n');
     return Failed;
 }
 
@@ -114,22 +122,33 @@ void RecordsTool::setPeriod(CycleRegister::Filter *filter, const QDate &from, co
     filter->to = to.isValid() ? to.addDays(1).startOfDay() : QDateTime();
 }
 
+RegisterLocation RecordsTool::location() const
+{
+    return registerName.isEmpty() ? StationSettings().registerLocation() : RegisterLocation::parse(registerName);
+}
+
+std::unique_ptr<CycleRegister> RecordsTool::open(const RegisterLocation &location, bool create,
+                                                 const QString &connection)
+{
+    if (!location.isValid()) {
+        fail(location.errorString());
+        return nullptr;
+    }
+    if (!create && !location.isServer() && !QFileInfo(location.path()).isFile()) {
+        fail(tr("There is no register %1.").arg(native(location.path())));
+        return nullptr;
+    }
+    auto opened = std::make_unique<CycleRegister>(connection);
+    if (!opened->open(location)) {
+        fail(tr("The register %1 cannot be opened: %2").arg(shown(location), opened->errorString()));
+        return nullptr;
+    }
+    return opened;
+}
+
 CycleRegister *RecordsTool::openRegister(bool create)
 {
-    const QString path = registerFile.isEmpty() ? CycleRegister::path(StationSettings().registerPath()) : registerFile;
-    if (path.contains(QLatin1String("://"))) {
-        fail(tr("%1 names a database server; this tool works on register files.").arg(path));
-        return nullptr;
-    }
-    if (!create && !QFileInfo(path).isFile()) {
-        fail(tr("There is no register %1.").arg(native(path)));
-        return nullptr;
-    }
-    cycleRegister = std::make_unique<CycleRegister>(QStringLiteral("vaporin-records"));
-    if (!cycleRegister->open(path)) {
-        fail(tr("The register %1 cannot be opened: %2").arg(native(path), cycleRegister->errorString()));
-        cycleRegister.reset();
-    }
+    cycleRegister = open(location(), create, QStringLiteral("vaporin-records"));
     return cycleRegister.get();
 }
 
@@ -207,11 +226,15 @@ int RecordsTool::verifyRegister()
     CycleRegister *reg = openRegister(false);
     if (!reg)
         return Failed;
-    const CycleVerifier::Report report = CycleVerifier::verifyRegister(*reg);
+    // A server's entries name the logs on the stations that wrote them.
+    const CycleVerifier::Report report = CycleVerifier::verifyRegister(
+        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All);
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
-    for (const CycleVerifier::Problem &problem : report.problems)
-        print(QStringLiteral("%1: %2").arg(problemKeyword(problem.kind), problem.text));
+    printProblems(report.problems);
+    if (report.logsSkipped)
+        print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
+                  .arg(counted(report.logsSkipped, "log file", "log files")));
     const QString checked = tr("Checked %1 of %2 and %3: %4")
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),
@@ -220,6 +243,40 @@ int RecordsTool::verifyRegister()
                                                      : counted(report.problems.size(), "problem.", "problems."));
     print(checked);
     return report.intact() ? Success : ProblemsFound;
+}
+
+void RecordsTool::printProblems(const QVector<CycleVerifier::Problem> &problems)
+{
+    for (const CycleVerifier::Problem &problem : problems)
+        print(QStringLiteral("%1: %2").arg(problemKeyword(problem.kind), problem.text));
+}
+
+int RecordsTool::migrate(const RegisterLocation &target)
+{
+    // The station's register file, also when the station already works on
+    // a server: that file holds what it recorded before.
+    const RegisterLocation source =
+        registerName.isEmpty() ? RegisterLocation::file(CycleRegister::path(StationSettings().registerPath()))
+                               : location();
+    cycleRegister = open(source, false, QStringLiteral("vaporin-records"));
+    if (!cycleRegister)
+        return Failed;
+    const std::unique_ptr<CycleRegister> to = open(target, true, QStringLiteral("vaporin-records-target"));
+    if (!to)
+        return Failed;
+    const RegisterTransfer::Result result = RegisterTransfer::transfer(*cycleRegister, *to);
+    if (!result.refused.isEmpty()) {
+        printProblems(result.refused);
+        fail(tr("Nothing was moved: the entries of %1 are not intact (see above).").arg(shown(source)));
+        return ProblemsFound;
+    }
+    print(tr("Moved: %1").arg(result.moved));
+    print(tr("Already there: %1").arg(result.alreadyPresent));
+    print(tr("Audit events carried: %1").arg(result.events));
+    print(tr("Audit events already there: %1").arg(result.eventsPresent));
+    if (!result.error.isEmpty())
+        return fail(tr("The migration stopped: %1 Running it again goes on from there.").arg(result.error));
+    return Success;
 }
 
 int RecordsTool::verifyFiles(const QStringList &files)

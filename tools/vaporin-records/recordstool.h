@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/cycleregister.h"
+#include "register/cycleverifier.h"
 #include "reports/cycleverdict.h"
 
 #include <QDate>
@@ -25,9 +26,9 @@ public:
         NotEvaluated = 3,
     };
 
-    // registerFile: the register to work on; empty: the station's, as its
-    // settings name it.
-    RecordsTool(const QString &registerFile, QIODevice &out, QIODevice &err);
+    // registerName: the register to work on, a file or a server's
+    // connection URI; empty: the station's, as its settings name it.
+    RecordsTool(const QString &registerName, QIODevice &out, QIODevice &err);
     ~RecordsTool();
     RecordsTool(const RecordsTool &) = delete;
     RecordsTool &operator=(const RecordsTool &) = delete;
@@ -42,6 +43,9 @@ public:
     // The cycles that started from the first moment of `from` to the last of
     // `to`, local time.
     int periodReport(const QDate &from, const QDate &to, const QString &pdfFile);
+    // Moves the named register, or else the station's register file, into
+    // the target register (see RegisterTransfer).
+    int migrate(const RegisterLocation &target);
 
     // "vaporin-records: <message>" on err; Failed.
     int fail(const QString &message);
@@ -51,9 +55,14 @@ public:
     static void setPeriod(CycleRegister::Filter *filter, const QDate &from, const QDate &to);
 
 private:
-    // The register, opened and migrated; nothing, with the error written,
-    // when it cannot be. Only an import makes a register that is not there:
-    // reading a mistyped name must not look like reading an empty register.
+    // The register to work on.
+    RegisterLocation location() const;
+    // The register, opened and migrated, on a connection of that name;
+    // nothing, with the error written, when it cannot be. Only create makes
+    // a register file that is not there: reading a mistyped name must not
+    // look like reading an empty register.
+    std::unique_ptr<CycleRegister> open(const RegisterLocation &location, bool create, const QString &connection);
+    // The register to work on, kept open.
     CycleRegister *openRegister(bool create);
     // One entry with its samples from the register; nothing, with the error
     // written, when there is no such entry or it cannot be read.
@@ -61,8 +70,9 @@ private:
     void print(const QString &line);
     int verifyRegister();
     int verifyFiles(const QStringList &files);
+    void printProblems(const QVector<CycleVerifier::Problem> &problems);
 
-    QString registerFile;
+    QString registerName;
     QIODevice &out;
     QIODevice &err;
     std::unique_ptr<CycleRegister> cycleRegister;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "register/cycleverifier.h"
+
+#include <QString>
+#include <QVector>
+
+class CycleRegister;
+
+// Moves the entries and the audit trail of one register into another: a
+// station's register file onto the clinic's server, for one.
+//
+// Each entry keeps its content: station, controller, cycle and program
+// numbers, program name and steps, start and end, status, versions,
+// samples, log path and SHA-256, origin. The target enters it as its own,
+// as it enters any cycle: with an ID of its own, at the end of its chain of
+// that controller, entered now, with a hash of its own over all that. The
+// event that records it, "cycle migrated", names the source, the entry's ID
+// and hash there and when it was entered there, so that an entry can be
+// followed back into the source's chain. Entries go in the order of their
+// controller's chain. An entry the target holds already (its log, or its
+// controller's cycle started at that instant) is not entered again.
+//
+// The audit trail goes along as it is (times, users, stations), each event
+// once, naming its cycle by the cycle's ID in the target.
+//
+// A source whose entries are not intact is not moved: a new chain would
+// give altered entries hashes that hold. Log files are not read; they stay
+// where they are and the target names them where they are.
+namespace RegisterTransfer {
+
+struct Result {
+    int moved = 0;
+    int alreadyPresent = 0;
+    int events = 0;        // audit events carried
+    int eventsPresent = 0; // audit events the target held already
+    // Why nothing was moved: the source's entries are not intact.
+    QVector<CycleVerifier::Problem> refused;
+    // A register failed. What was moved before stays moved; moving again
+    // goes on from there.
+    QString error;
+};
+
+// Moving again adds nothing that was moved before.
+Result transfer(CycleRegister &from, CycleRegister &to);
+
+} // namespace RegisterTransfer
