@@ -65,9 +65,10 @@ inline bool make(const QString &folder, int count, QString *error)
     for (int first = 0; first < count; first += batch) {
         // The logs are made and written on all cores, the entries in one transaction.
         QVector<Cycle> cycles(qMin(batch, count - first));
+        Cycle *const made = cycles.data(); // detached once, before the threads share it
         std::atomic<bool> written{true};
         Parallel::forEach(cycles.size(), [&](int i) {
-            Cycle &c = cycles[i];
+            Cycle &c = made[i];
             c = cycle(first + i);
             c.logPath = logPath(folder, first + i);
             QDir().mkpath(QFileInfo(c.logPath).absolutePath());

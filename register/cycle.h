@@ -1,6 +1,9 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "register/cyclesample.h"
+#include "register/release.h"
+#include "reports/cycleverdict.h"
 
 #include <QDateTime>
 #include <QList>
@@ -8,14 +11,7 @@
 #include <QString>
 #include <QVector>
 
-// One temperature sample of a cycle: the time since the recording began and
-// the chamber temperature. The register keeps temperatures to 0.01 °C.
-struct CycleSample {
-    qint64 elapsedMs = 0;
-    double celsius = 0.0;
-
-    bool operator==(const CycleSample &o) const { return elapsedMs == o.elapsedMs && celsius == o.celsius; }
-};
+#include <optional>
 
 // One sterilisation cycle as the register keeps it: what the controller ran,
 // when, how it ended, every sample, and the run log that records it.
@@ -56,6 +52,12 @@ struct Cycle {
     QString entryHash;
     // The number of samples the register holds, also when they were not read.
     int sampleCount = 0;
+
+    // Read with the entry, not part of it (its hash does not cover them):
+    // the verdict the register stored when it was entered, and the newest
+    // entry of its release history (none: not released).
+    std::optional<CycleVerdict> verdict;
+    std::optional<Release> latestRelease;
 };
 
 // One line of the register's audit trail.
@@ -71,6 +73,5 @@ struct AuditEvent {
 };
 
 // For queued signals between the register's threads and for tests' data.
-Q_DECLARE_METATYPE(CycleSample)
 Q_DECLARE_METATYPE(Cycle)
 Q_DECLARE_METATYPE(AuditEvent)

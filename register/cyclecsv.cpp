@@ -1,6 +1,7 @@
 #include "register/cyclecsv.h"
 
 #include "register/cyclefields.h"
+#include "register/releasepolicy.h"
 
 #include <QDir>
 
@@ -44,13 +45,14 @@ QByteArray cycles(const QVector<Cycle> &cycles)
                           QStringLiteral("Program number"), QStringLiteral("Program"), QStringLiteral("Cycle number"),
                           QStringLiteral("Controller serial"), QStringLiteral("Status"), QStringLiteral("Origin"),
                           QStringLiteral("Samples"), QStringLiteral("Log file"), QStringLiteral("Log SHA-256"),
-                          QStringLiteral("Station")});
+                          QStringLiteral("Station"), QStringLiteral("Verdict"), QStringLiteral("Release")});
     for (const Cycle &c : cycles)
         out += row({QString::number(c.id), isoTime(c.started), isoTime(c.finished),
                     number(c.programNumber, c.programNumber > 0), c.programName,
                     number(c.cycleNumber, c.cycleNumber >= 0), c.controllerSerial, c.status,
                     CycleFields::originText(c.origin), QString::number(c.sampleCount),
-                    QDir::toNativeSeparators(c.logPath), c.logSha256, c.station});
+                    QDir::toNativeSeparators(c.logPath), c.logSha256, c.station,
+                    c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(), ReleasePolicy::standing(c)});
     return out;
 }
 

@@ -16,7 +16,8 @@ QString field(const QString &text);
 QByteArray row(const QStringList &fields);
 
 // The list: ID, start, end, program number and name, cycle number,
-// controller, status, origin, samples, log file, log SHA-256, station.
+// controller, status, origin, samples, log file, log SHA-256, station,
+// verdict ("PASS"), release (the newest decision, or "waiting").
 QByteArray cycles(const QVector<Cycle> &cycles);
 
 // One cycle's samples: time of day, elapsed seconds, temperature in °C.

@@ -3,8 +3,11 @@
 #include "register/cyclefields.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
+#include "register/verdictrow.h"
 
 #include <QtEndian>
+
+#include <cmath>
 
 namespace CycleHash {
 
@@ -44,9 +47,32 @@ namespace CycleHash {
 //  24  previous entry's hash in the same controller's chain, lowercase hex;
 //      empty for the first
 
+//
+// A release's canonical form, version 1, is made of fields in the same way:
+//
+//   1  "vaporin-cycle-release-1"
+//   2  the cycle's entry hash
+//   3  the cycle's verdict when it was released: "pass", "fail" or
+//      "not evaluated"; NULL without verdict
+//   4  its band's lower tolerance in 0.01 K; NULL without verdict
+//   5  its band's upper band in 0.01 K; NULL without verdict
+//   6  sequence in the cycle's release history (1 for the first)
+//   7  time of the release (two fields, 7 and 8)
+//   9  operating-system user
+//  10  station (host name)
+//  11  operator
+//  12  load description
+//  13  lot number
+//  14  chemical indicator: "passed", "failed" or "unused"
+//  15  biological indicator: "pending", "negative", "positive" or "unused"
+//  16  decision: "released", "rejected" or "quarantined"
+//  17  comment
+//  18  the cycle's previous release's hash, lowercase hex; empty for the first
+
 namespace {
 
 constexpr char version[] = "vaporin-cycle-entry-1";
+constexpr char releaseVersion[] = "vaporin-cycle-release-1";
 
 class Form
 {
@@ -121,6 +147,35 @@ QString entryHash(const Cycle &cycle)
     form.field(qint64(cycle.samples.size()));
     form.samples(cycle.samples);
     form.field(cycle.previousHash);
+    return Sha256::hex(form.out);
+}
+
+QString releaseHash(const Release &release, const QString &cycleEntryHash, const std::optional<CycleVerdict> &verdict)
+{
+    Form form;
+    form.field(QByteArray(releaseVersion));
+    form.field(cycleEntryHash);
+    if (verdict) {
+        form.field(VerdictRow::resultKeyword(verdict->result));
+        form.field(qint64(std::llround(verdict->band.lowerTolerance * 100.0)));
+        form.field(qint64(std::llround(verdict->band.upperBand * 100.0)));
+    } else {
+        form.null();
+        form.null();
+        form.null();
+    }
+    form.field(release.sequence);
+    form.instant(release.at);
+    form.field(release.osUser);
+    form.field(release.station);
+    form.field(release.operatorName);
+    form.field(release.load);
+    form.field(release.lot);
+    form.field(Release::keyword(release.chemicalIndicator));
+    form.field(Release::keyword(release.biologicalIndicator));
+    form.field(Release::keyword(release.decision));
+    form.field(release.comment);
+    form.field(release.previousHash);
     return Sha256::hex(form.out);
 }
 

@@ -3,10 +3,14 @@
 #include "app/logging.h"
 #include "register/cyclefields.h"
 #include "register/cyclehash.h"
+#include "app/stationsettings.h"
 #include "register/cyclerow.h"
 #include "register/registerschema.h"
+#include "register/releasepolicy.h"
+#include "register/releaserow.h"
 #include "register/samplecodec.h"
 #include "register/sqldialect.h"
+#include "register/verdictrow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +23,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -153,7 +158,7 @@ bool CycleRegister::prepare()
         }
     }
     QString error;
-    if (!RegisterSchema::migrate(db, *sqlDialect, &error))
+    if (!RegisterSchema::migrate(db, *sqlDialect, verdictBand(), &error))
         return fail(error);
     qCDebug(lcRegister) << "register open:" << db.databaseName() << "connection" << connectionName;
     return true;
@@ -183,6 +188,16 @@ const SqlDialect &CycleRegister::dialect() const
 {
     Q_ASSERT(sqlDialect);
     return *sqlDialect;
+}
+
+void CycleRegister::setVerdictBand(const CycleVerdict::Band &verdictBand)
+{
+    band = verdictBand;
+}
+
+CycleVerdict::Band CycleRegister::verdictBand() const
+{
+    return band ? *band : StationSettings().verdictBand();
 }
 
 bool CycleRegister::ready()
@@ -246,6 +261,7 @@ QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles,
         if (!SampleCodec::encodable(cycle.samples))
             return failAll(tr("A cycle with a temperature that is not a number cannot be entered."));
     }
+    const CycleVerdict::Band settingsBand = verdictBand();
     // The cycles as entered; the caller's copies change only when all are in.
     QVector<Cycle> entered = cycles;
     const bool ok = writeTransaction([&] {
@@ -258,7 +274,7 @@ QVector<CycleRegister::EnterResult> CycleRegister::enter(QVector<Cycle> &cycles,
             if (*found != 0) {
                 results[i] = {Outcome::AlreadyPresent, *found, {}};
             } else {
-                if (!insert(entered[i], entryEvents.value(i)))
+                if (!insert(entered[i], entryEvents.value(i), settingsBand))
                     return false;
                 results[i] = {Outcome::Entered, entered[i].id, {}};
             }
@@ -342,7 +358,7 @@ std::optional<CycleRegister::Head> CycleRegister::head(const QString &controller
     return head;
 }
 
-bool CycleRegister::insert(Cycle &c, AuditEvent event)
+bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band &settingsBand)
 {
     const std::optional<Head> last = head(c.controllerSerial);
     if (!last)
@@ -414,6 +430,13 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event)
     if (!exec(query))
         return false;
 
+    // By the stored samples, as verification judges it again.
+    c.verdict = CycleVerdict::evaluate(c, VerdictRow::rounded(c.verdict ? c.verdict->band : settingsBand));
+    c.latestRelease.reset();
+    QString error;
+    if (!VerdictRow::insert(database(), c.id, *c.verdict, &error))
+        return fail(error);
+
     event.at = c.enteredAt;
     event.controllerSerial = c.controllerSerial;
     event.cycleId = c.id;
@@ -468,6 +491,146 @@ std::optional<int> CycleRegister::appendEventsOnce(QVector<AuditEvent> &events)
     return count;
 }
 
+bool CycleRegister::enterRelease(Release &release)
+{
+    QVector<Release> one{release};
+    if (!enterReleases(one))
+        return false;
+    release = one.constFirst();
+    return true;
+}
+
+bool CycleRegister::enterReleases(QVector<Release> &releases)
+{
+    if (!ready())
+        return false;
+    const QDateTime at = now();
+    // The releases as entered; the caller's copies change only when all are in.
+    QVector<Release> entered = releases;
+    for (Release &r : entered) {
+        if (!r.at.isValid())
+            r.at = at;
+        if (r.osUser.isEmpty())
+            r.osUser = osUser();
+        if (r.station.isEmpty())
+            r.station = station();
+        // As it reads back, so that the hash is that of the stored value.
+        r.at = CycleRow::time(CycleRow::utcMs(r.at), CycleRow::offsetSeconds(r.at));
+    }
+    const bool ok = writeTransaction([&] {
+        if (!lockReleases(entered))
+            return false;
+        for (Release &r : entered) {
+            if (!insertRelease(r))
+                return false;
+        }
+        return true;
+    });
+    if (ok)
+        releases = entered;
+    return ok;
+}
+
+// As lockChains() for the release histories of the cycles.
+bool CycleRegister::lockReleases(const QVector<Release> &releases)
+{
+    if (dialect().releaseLock.isEmpty())
+        return true;
+    QVector<qint64> ids;
+    for (const Release &r : releases)
+        ids << r.cycleId;
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    QSqlQuery query(database());
+    query.prepare(dialect().releaseLock);
+    for (qint64 id : ids) {
+        query.addBindValue(QString::number(id));
+        if (!exec(query))
+            return false;
+    }
+    return true;
+}
+
+bool CycleRegister::insertRelease(Release &r)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT cycles.controller_serial, cycles.entry_hash, %1 FROM cycles"
+                                 " LEFT JOIN verdicts ON verdicts.cycle_id = cycles.id WHERE cycles.id = ?")
+                      .arg(VerdictRow::columns(QStringLiteral("verdicts"))));
+    query.addBindValue(r.cycleId);
+    if (!exec(query))
+        return false;
+    if (!query.next())
+        return fail(tr("There is no entry %1.").arg(r.cycleId));
+    const QString serial = query.value(0).toString();
+    const QString entryHash = query.value(1).toString();
+    const std::optional<CycleVerdict> verdict = VerdictRow::verdict(VerdictRow::read(query, 2));
+    query.finish();
+    const QString refused =
+        ReleasePolicy::problem(r, verdict ? std::optional<CycleVerdict::Result>(verdict->result) : std::nullopt);
+    if (!refused.isEmpty())
+        return fail(refused);
+
+    query.prepare(QStringLiteral("SELECT seq, release_hash FROM release_heads WHERE cycle_id = ?"));
+    query.addBindValue(r.cycleId);
+    if (!exec(query))
+        return false;
+    const bool first = !query.next();
+    r.sequence = first ? 1 : query.value(0).toLongLong() + 1;
+    r.previousHash = first ? QString() : query.value(1).toString();
+    query.finish();
+    r.hash = CycleHash::releaseHash(r, entryHash, verdict);
+    QString error;
+    if (!ReleaseRow::insert(database(), r, &error))
+        return fail(error);
+    query.prepare(QStringLiteral("INSERT INTO release_heads (cycle_id, seq, release_hash) VALUES (?, ?, ?)"
+                                 " ON CONFLICT (cycle_id) DO UPDATE"
+                                 " SET seq = excluded.seq, release_hash = excluded.release_hash"));
+    query.addBindValue(r.cycleId);
+    query.addBindValue(r.sequence);
+    query.addBindValue(r.hash);
+    if (!exec(query))
+        return false;
+
+    // Only what the release says, so that the event of a release moved into
+    // another register is the same there and is carried once.
+    AuditEvent event;
+    event.at = r.at;
+    event.osUser = r.osUser;
+    event.station = r.station;
+    event.kind = QStringLiteral("release");
+    event.controllerSerial = serial;
+    event.cycleId = r.cycleId;
+    event.details = QString::fromUtf8(
+        QJsonDocument(QJsonObject{{QStringLiteral("sequence"), r.sequence},
+                                  {QStringLiteral("decision"), Release::keyword(r.decision)},
+                                  {QStringLiteral("operator"), r.operatorName},
+                                  {QStringLiteral("chemicalIndicator"), Release::keyword(r.chemicalIndicator)},
+                                  {QStringLiteral("biologicalIndicator"), Release::keyword(r.biologicalIndicator)}})
+            .toJson(QJsonDocument::Compact));
+    return insertEvent(event);
+}
+
+std::optional<QVector<Release>> CycleRegister::releases(qint64 cycleId)
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1 FROM releases WHERE releases.cycle_id = ? ORDER BY releases.seq")
+                      .arg(ReleaseRow::columns(QStringLiteral("releases"))));
+    query.addBindValue(cycleId);
+    if (!exec(query))
+        return std::nullopt;
+    QVector<Release> result;
+    while (query.next()) {
+        Release r;
+        ReleaseRow::read(query, 0, &r);
+        result.append(r);
+    }
+    return result;
+}
+
 namespace {
 
 // An event's columns but its ID and cycle, in the order bindEventValues()
@@ -518,6 +681,7 @@ bool CycleRegister::insertEvent(AuditEvent &event)
     return true;
 }
 
+// Each cycle with its verdict and its newest release.
 std::optional<QVector<Cycle>> CycleRegister::select(const QString &where, const QVariantList &values,
                                                    const QString &tail)
 {
@@ -525,15 +689,29 @@ std::optional<QVector<Cycle>> CycleRegister::select(const QString &where, const 
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM cycles WHERE %2 %3").arg(CycleRow::columns(), where, tail));
+    query.prepare(QStringLiteral("SELECT %1, %2, %3 FROM cycles"
+                                 " LEFT JOIN verdicts ON verdicts.cycle_id = cycles.id"
+                                 " LEFT JOIN releases newest ON newest.cycle_id = cycles.id"
+                                 "  AND newest.seq = (SELECT MAX(seq) FROM releases WHERE releases.cycle_id = cycles.id)"
+                                 " WHERE %4 %5")
+                      .arg(CycleRow::columns(), VerdictRow::columns(QStringLiteral("verdicts")),
+                           ReleaseRow::columns(QStringLiteral("newest")), where, tail));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!exec(query))
         return std::nullopt;
+    const int verdictColumn = CycleRow::columnCount();
+    const int releaseColumn = verdictColumn + VerdictRow::columnCount();
     QVector<Cycle> result;
     while (query.next()) {
         Cycle cycle;
         CycleRow::read(query, &cycle);
+        cycle.verdict = VerdictRow::verdict(VerdictRow::read(query, verdictColumn));
+        if (ReleaseRow::present(query, releaseColumn)) {
+            Release newest;
+            ReleaseRow::read(query, releaseColumn, &newest);
+            cycle.latestRelease = newest;
+        }
         result.append(cycle);
     }
     return result;
@@ -550,20 +728,24 @@ QString filterClause(const CycleRegister::Filter &f, const SqlDialect &dialect, 
         *values << value;
     };
     if (f.from.isValid())
-        term(QStringLiteral("started_utc >= ?"), CycleRow::utcMs(f.from));
+        term(QStringLiteral("cycles.started_utc >= ?"), CycleRow::utcMs(f.from));
     if (f.to.isValid())
-        term(QStringLiteral("started_utc < ?"), CycleRow::utcMs(f.to));
+        term(QStringLiteral("cycles.started_utc < ?"), CycleRow::utcMs(f.to));
     if (!f.program.isEmpty())
-        term(QStringLiteral("program_name = ?"), f.program);
+        term(QStringLiteral("cycles.program_name = ?"), f.program);
     if (!f.status.isEmpty())
-        term(QStringLiteral("status = ?"), f.status);
+        term(QStringLiteral("cycles.status = ?"), f.status);
     if (!f.controllerSerial.isEmpty())
-        term(QStringLiteral("controller_serial = ?"), f.controllerSerial);
+        term(QStringLiteral("cycles.controller_serial = ?"), f.controllerSerial);
+    if (f.waitingForRelease)
+        term(QStringLiteral("cycles.origin <> 'imported' AND cycles.status <> ?"
+                            " AND NOT EXISTS (SELECT 1 FROM releases WHERE releases.cycle_id = cycles.id)"),
+             QString::fromUtf8(ReleasePolicy::discardedStatus));
     if (!f.text.isEmpty()) {
-        const QStringList searched{QStringLiteral("program_name"), QStringLiteral("status"),
-                                   QStringLiteral("controller_serial"),
-                                   QStringLiteral("CAST(cycle_number AS TEXT)"), QStringLiteral("log_name"),
-                                   QStringLiteral("station")};
+        const QStringList searched{QStringLiteral("cycles.program_name"), QStringLiteral("cycles.status"),
+                                   QStringLiteral("cycles.controller_serial"),
+                                   QStringLiteral("CAST(cycles.cycle_number AS TEXT)"), QStringLiteral("cycles.log_name"),
+                                   QStringLiteral("cycles.station")};
         QStringList any;
         for (const QString &column : searched) {
             any << QStringLiteral("%1 %2 ? ESCAPE '\\'").arg(column, dialect.caseInsensitiveLike);
@@ -584,11 +766,11 @@ std::optional<QVector<Cycle>> CycleRegister::cycles(const Filter &filter, int li
     QString where = filterClause(filter, *sqlDialect, &values);
     if (after) {
         const qint64 started = CycleRow::utcMs(after->started);
-        where += QLatin1String(" AND (started_utc < ? OR (started_utc = ? AND id < ?))");
+        where += QLatin1String(" AND (cycles.started_utc < ? OR (cycles.started_utc = ? AND cycles.id < ?))");
         values << started << started << after->id;
     }
     values << rowLimit(limit);
-    return select(where, values, QStringLiteral("ORDER BY started_utc DESC, id DESC LIMIT ?"));
+    return select(where, values, QStringLiteral("ORDER BY cycles.started_utc DESC, cycles.id DESC LIMIT ?"));
 }
 
 std::optional<int> CycleRegister::count(const Filter &filter)
@@ -607,7 +789,7 @@ std::optional<int> CycleRegister::count(const Filter &filter)
 
 std::optional<Cycle> CycleRegister::cycle(qint64 id)
 {
-    const std::optional<QVector<Cycle>> found = select(QStringLiteral("id = ?"), {id}, {});
+    const std::optional<QVector<Cycle>> found = select(QStringLiteral("cycles.id = ?"), {id}, {});
     if (!found)
         return std::nullopt;
     if (found->isEmpty()) {
@@ -636,12 +818,12 @@ std::optional<Cycle> CycleRegister::cycle(qint64 id)
 
 std::optional<QVector<Cycle>> CycleRegister::findByLogSha256(const QString &sha256)
 {
-    return select(QStringLiteral("log_sha256 = ?"), {sha256.toLower()}, QStringLiteral("ORDER BY id"));
+    return select(QStringLiteral("cycles.log_sha256 = ?"), {sha256.toLower()}, QStringLiteral("ORDER BY cycles.id"));
 }
 
 std::optional<QVector<Cycle>> CycleRegister::findByLogName(const QString &fileName)
 {
-    return select(QStringLiteral("log_name = ?"), {fileName}, QStringLiteral("ORDER BY id"));
+    return select(QStringLiteral("cycles.log_name = ?"), {fileName}, QStringLiteral("ORDER BY cycles.id"));
 }
 
 std::optional<QVector<AuditEvent>> CycleRegister::events(qint64 cycleId, int limit, int offset)

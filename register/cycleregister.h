@@ -30,6 +30,8 @@ public:
         // Found, regardless of ASCII case, in the program name, status,
         // serial number, cycle number, log file name or station.
         QString text;
+        // Only the cycles that wait for release (see ReleasePolicy::waits).
+        bool waitingForRelease = false;
     };
 
     enum class Outcome {
@@ -74,10 +76,18 @@ public:
     QSqlDatabase database() const;
     const SqlDialect &dialect() const;
 
-    // Enters the cycle: its entry, samples, place in its controller's chain
-    // and a "cycle entered" event, in one transaction. On success the
-    // cycle's id, enteredAt, chainSequence, previousHash, entryHash and
-    // sampleCount are filled. A cycle is already present when the register
+    // The band by which the cycles entered from now on are judged, and the
+    // entries a migration finds; unless set, the band of the station's
+    // settings at the time (read when entering or opening).
+    void setVerdictBand(const CycleVerdict::Band &band);
+
+    // Enters the cycle: its entry, samples, verdict, place in its
+    // controller's chain and a "cycle entered" event, in one transaction.
+    // The verdict is judged by the cycle's own verdict's band when it comes
+    // with one (an entry moved from another register), otherwise by the
+    // register's band. On success the cycle's id, enteredAt, chainSequence,
+    // previousHash, entryHash, sampleCount and verdict are filled, and its
+    // samples are as they read back. A cycle is already present when the register
     // holds its log, or its controller's cycle of that number (or of no
     // number) started at that instant.
     EnterResult enter(Cycle &cycle);
@@ -97,10 +107,21 @@ public:
     // number appended; nothing on a failure, when none is.
     std::optional<int> appendEventsOnce(QVector<AuditEvent> &events);
 
+    // Appends each release to its cycle's release history (release.cycleId)
+    // with a "release" event, in one transaction: all or, when one is
+    // refused (see ReleasePolicy::problem) or the database fails, none;
+    // errorString() tells why. Fills in each release's id, sequence,
+    // previousHash and hash, and its time, user and station where empty.
+    bool enterReleases(QVector<Release> &releases);
+    bool enterRelease(Release &release);
+    // A cycle's release history, oldest first.
+    std::optional<QVector<Release>> releases(qint64 cycleId);
+
     // Cycles without samples, newest start first, at most limit of them;
     // after: the last cycle of the page before. Nothing on a database failure.
     std::optional<QVector<Cycle>> cycles(const Filter &filter, int limit, const Cycle *after = nullptr);
     std::optional<int> count(const Filter &filter);
+    // The cycles and a cycle come with their verdict and newest release.
     // One cycle with its samples; nothing when there is no such entry or its
     // samples are damaged (errorString() tells which).
     std::optional<Cycle> cycle(qint64 id);
@@ -137,7 +158,10 @@ private:
     bool lockChains(const QVector<Cycle> &cycles);
     std::optional<qint64> existing(const Cycle &cycle);
     std::optional<Head> head(const QString &controllerSerial);
-    bool insert(Cycle &cycle, AuditEvent event);
+    CycleVerdict::Band verdictBand() const;
+    bool insert(Cycle &cycle, AuditEvent event, const CycleVerdict::Band &band);
+    bool lockReleases(const QVector<Release> &releases);
+    bool insertRelease(Release &release);
     bool insertEvent(AuditEvent &event);
     std::optional<qint64> sameEvent(const AuditEvent &event);
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
@@ -149,5 +173,6 @@ private:
     RegisterLocation openedLocation;
     const SqlDialect *sqlDialect = nullptr;
     bool addedConnection = false;
+    std::optional<CycleVerdict::Band> band;
     QString lastError;
 };

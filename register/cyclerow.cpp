@@ -41,7 +41,7 @@ const QStringList names = {
 
 QString columns()
 {
-    return names.join(QStringLiteral(", "));
+    return QStringLiteral("cycles.") + names.join(QStringLiteral(", cycles."));
 }
 
 int columnCount()

@@ -10,7 +10,7 @@ class QSqlQuery;
 namespace CycleRow {
 
 // The columns read into a Cycle, in the order read() expects them first in
-// a result row; the ID is column 0.
+// a result row, each prefixed with "cycles."; the ID is column 0.
 QString columns();
 int columnCount();
 

@@ -5,8 +5,10 @@
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
 #include "register/parallel.h"
+#include "register/releaserow.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
+#include "register/verdictrow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +39,7 @@ struct Entry {
     bool hasSamples = false;
     bool checkLog = true;
     QByteArray blob;
+    QVariantList verdict; // as stored
     // Results of the checks that need no other entry.
     QVector<Problem> problems;
 };
@@ -60,11 +63,21 @@ void check(Entry &e)
                                              .arg(c.sampleCount)
                                              .arg(samples->size()));
     e.blob.clear();
-    // Without readable samples the hash cannot match; the damage is reported once.
+    // Without readable samples the hash cannot match; the damage is reported
+    // once. A verdict is judged again only from an intact entry: an altered
+    // one is reported as such, not for its verdict too.
     if (samples) {
         c.samples = *samples;
-        if (!e.fieldsReadable || CycleHash::entryHash(c) != c.entryHash)
+        if (!e.fieldsReadable || CycleHash::entryHash(c) != c.entryHash) {
             problem(Problem::EntryAltered, tr("%1 has been altered.").arg(entry));
+        } else if (!e.verdict.value(0).isValid()) {
+            problem(Problem::VerdictAltered, tr("The verdict of %1 is missing.").arg(entry));
+        } else {
+            const std::optional<CycleVerdict> stored = VerdictRow::verdict(e.verdict);
+            if (!stored || VerdictRow::values(CycleVerdict::evaluate(c, stored->band)) != e.verdict)
+                problem(Problem::VerdictAltered,
+                        tr("The verdict of %1 is not what its samples give; it has been altered.").arg(entry));
+        }
         c.samples.clear();
     }
     if (c.logPath.isEmpty() || !e.checkLog)
@@ -156,6 +169,128 @@ private:
     QSet<QString> seen;
 };
 
+// Follows each cycle's release history through its releases in (cycle,
+// sequence) order, as ChainWalk follows the chains.
+class ReleaseWalk
+{
+public:
+    ReleaseWalk(Report &report, const QHash<qint64, QPair<qint64, QString>> &heads) : report(report), heads(heads) {}
+
+    // The release, the cycle's entry hash and the verdict as the register
+    // holds them now; entry describes the cycle.
+    void next(const Release &r, bool readable, const QString &entryHash, const std::optional<CycleVerdict> &verdict,
+              const QString &entry)
+    {
+        if (!current || r.cycleId != current->cycleId) {
+            finish();
+            seen.insert(r.cycleId);
+            cycleEntry = entry;
+        }
+        ++report.releases;
+        const QString release = tr("release %1 of %2").arg(r.sequence).arg(entry);
+        if (!readable || CycleHash::releaseHash(r, entryHash, verdict) != r.hash)
+            problem(Problem::ReleaseAltered, r.cycleId,
+                    tr("The %1 has been altered, or the entry or verdict it was made on.").arg(release));
+        const qint64 expected = current ? current->sequence + 1 : 1;
+        if (r.sequence > expected)
+            problem(Problem::ReleasesMissing, r.cycleId,
+                    tr("Releases %1 to %2 of %3 are missing.").arg(expected).arg(r.sequence - 1).arg(entry));
+        else if (r.sequence < expected || r.previousHash != (current ? current->hash : QString()))
+            problem(Problem::ReleaseChainBroken, r.cycleId,
+                    tr("The %1 does not follow the release before it: releases were removed, inserted or "
+                       "reordered.")
+                        .arg(release));
+        current = r;
+    }
+
+    void finish()
+    {
+        if (!current)
+            return;
+        const auto head = heads.find(current->cycleId);
+        if (head == heads.end())
+            problem(Problem::ReleaseChainBroken, current->cycleId,
+                    tr("The release history of %1 has no head.").arg(cycleEntry));
+        else if (head->first > current->sequence)
+            problem(Problem::ReleasesMissing, current->cycleId,
+                    tr("The newest releases %1 to %2 of %3 are missing.")
+                        .arg(current->sequence + 1)
+                        .arg(head->first)
+                        .arg(cycleEntry));
+        else if (head->first < current->sequence || head->second != current->hash)
+            problem(Problem::ReleaseChainBroken, current->cycleId,
+                    tr("The head of the release history of %1 does not name its newest release.").arg(cycleEntry));
+        current.reset();
+    }
+
+    // Cycles whose every release is gone.
+    void finishAll()
+    {
+        finish();
+        for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
+            if (!seen.contains(it.key()))
+                problem(Problem::ReleasesMissing, it.key(),
+                        tr("All %1 releases of entry %2 are missing.").arg(it.value().first).arg(it.key()));
+        }
+    }
+
+private:
+    void problem(Problem::Kind kind, qint64 cycleId, const QString &text)
+    {
+        report.problems.append({kind, cycleId, QString(), text});
+    }
+
+    Report &report;
+    const QHash<qint64, QPair<qint64, QString>> &heads;
+    std::optional<Release> current;
+    QString cycleEntry;
+    QSet<qint64> seen;
+};
+
+bool verifyReleases(const QSqlDatabase &db, Report &report)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    QHash<qint64, QPair<qint64, QString>> heads;
+    if (!query.exec(QStringLiteral("SELECT cycle_id, seq, release_hash FROM release_heads"))) {
+        report.error = query.lastError().text();
+        return false;
+    }
+    while (query.next())
+        heads.insert(query.value(0).toLongLong(), {query.value(1).toLongLong(), query.value(2).toString()});
+    // A release whose cycle is gone is checked against an empty entry hash:
+    // it reads as altered, beside the missing entry.
+    if (!query.exec(QStringLiteral("SELECT %1, cycles.entry_hash, cycles.controller_serial, cycles.cycle_number,"
+                                   " cycles.started_utc, cycles.started_offset, %2 FROM releases"
+                                   " LEFT JOIN cycles ON cycles.id = releases.cycle_id"
+                                   " LEFT JOIN verdicts ON verdicts.cycle_id = releases.cycle_id"
+                                   " ORDER BY releases.cycle_id, releases.seq, releases.id")
+                        .arg(ReleaseRow::columns(QStringLiteral("releases")),
+                             VerdictRow::columns(QStringLiteral("verdicts"))))) {
+        report.error = query.lastError().text();
+        return false;
+    }
+    const int columns = ReleaseRow::columnCount();
+    ReleaseWalk walk(report, heads);
+    while (query.next()) {
+        Release r;
+        const bool readable = ReleaseRow::read(query, 0, &r);
+        Cycle c;
+        c.id = r.cycleId;
+        c.controllerSerial = query.value(columns + 1).toString();
+        c.cycleNumber = query.value(columns + 2).isNull() ? -1 : query.value(columns + 2).toInt();
+        c.started = CycleRow::time(query.value(columns + 3).toLongLong(), query.value(columns + 4).toInt());
+        walk.next(r, readable, query.value(columns).toString(),
+                  VerdictRow::verdict(VerdictRow::read(query, columns + 5)), describe(c));
+    }
+    if (query.lastError().isValid()) {
+        report.error = query.lastError().text();
+        return false;
+    }
+    walk.finishAll();
+    return true;
+}
+
 } // namespace
 
 QString describe(const Cycle &c)
@@ -181,9 +316,11 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
     while (query.next())
         heads.insert(query.value(0).toString(), {query.value(1).toLongLong(), query.value(2).toString()});
 
-    if (!query.exec(QStringLiteral("SELECT %1, cycle_id, samples FROM cycles LEFT JOIN cycle_samples ON cycle_id = id"
-                                   " ORDER BY controller_serial, chain_seq, id")
-                        .arg(CycleRow::columns()))) {
+    if (!query.exec(QStringLiteral("SELECT %1, cycle_samples.cycle_id, cycle_samples.samples, %2 FROM cycles"
+                                   " LEFT JOIN cycle_samples ON cycle_samples.cycle_id = cycles.id"
+                                   " LEFT JOIN verdicts ON verdicts.cycle_id = cycles.id"
+                                   " ORDER BY cycles.controller_serial, cycles.chain_seq, cycles.id")
+                        .arg(CycleRow::columns(), VerdictRow::columns(QStringLiteral("verdicts"))))) {
         report.error = query.lastError().text();
         return report;
     }
@@ -198,6 +335,7 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
             e.fieldsReadable = CycleRow::read(query, &e.cycle);
             e.hasSamples = !query.value(columns).isNull();
             e.blob = query.value(columns + 1).toByteArray();
+            e.verdict = VerdictRow::read(query, columns + 2);
             e.checkLog = logs == Logs::All || (logs == Logs::OfThisStation && e.cycle.station == thisStation);
             entries.push_back(std::move(e));
         }
@@ -215,7 +353,10 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
         return report;
     }
     chains.finishAll();
-    qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.logs << "logs:"
+    if (!verifyReleases(cycleRegister.database(), report))
+        return report;
+    qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.releases << "releases,"
+                        << report.logs << "logs:"
                         << report.problems.size() << "problems";
     return report;
 }

@@ -20,9 +20,17 @@ struct Problem {
         LogMissing,
         LogAltered,
         LogUnreadable,
+        // Its stored verdict is missing, or not what judging its samples by
+        // the stored band gives.
+        VerdictAltered,
+        ReleaseAltered,     // a release's fields, or its cycle's, differ from what its hash covers
+        ReleaseChainBroken, // a release does not link to the cycle's release before it
+        ReleasesMissing,    // releases of a cycle are gone (in the middle, or the newest)
     };
     Kind kind;
-    qint64 cycleId = 0; // the entry it concerns, or that follows the missing ones; 0 for a whole chain
+    // The entry it concerns, that follows the missing ones, or whose
+    // releases it concerns; 0 for a whole chain.
+    qint64 cycleId = 0;
     QString controllerSerial;
     QString text; // for people, naming the entry
 };
@@ -30,6 +38,7 @@ struct Problem {
 struct Report {
     int entries = 0;
     int chains = 0;
+    int releases = 0;
     int logs = 0; // log files checked
     int logsSkipped = 0; // log files the choice of Logs left out
     QVector<Problem> problems;
@@ -47,8 +56,10 @@ enum class Logs {
 };
 
 // Every entry's hash, every chain's links, sequence and head, every samples
-// blob, and the presence and SHA-256 of the log files chosen; every problem
-// is reported. Log files are hashed on all cores.
+// blob, every verdict (judged again by its stored band), every release's
+// hash, links, sequence and head, and the presence and SHA-256 of the log
+// files chosen; every problem is reported. Entries and log files are
+// checked on all cores.
 Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All);
 
 struct FileCheck {

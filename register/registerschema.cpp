@@ -1,7 +1,12 @@
 #include "register/registerschema.h"
 
 #include "app/logging.h"
+#include "register/cycle.h"
+#include "register/cyclerow.h"
+#include "register/parallel.h"
+#include "register/samplecodec.h"
 #include "register/sqldialect.h"
+#include "register/verdictrow.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,9 +14,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <vector>
+
 namespace RegisterSchema {
 
 namespace {
+
+bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error);
 
 // Times are UTC milliseconds beside their UTC offset in seconds; hashes are
 // lowercase hex. Texts that may be unknown are empty rather than NULL, except
@@ -75,7 +84,118 @@ const QVector<Migration> all = {
                      " details TEXT NOT NULL)"),
       QStringLiteral("CREATE INDEX events_at ON events (at_utc, id)"),
       QStringLiteral("CREATE INDEX events_cycle ON events (cycle_id)")}},
+    {2,
+     // Derived from the entry and the band: verification judges the cycle
+     // again by the band stored here and compares.
+     {QStringLiteral("CREATE TABLE verdicts ("
+                     " cycle_id BIGINT PRIMARY KEY REFERENCES cycles (id),"
+                     " result TEXT NOT NULL CHECK (result IN ('pass', 'fail', 'not evaluated')),"
+                     " reason TEXT NOT NULL,"
+                     " hold_centidegrees BIGINT,"
+                     " hold_minutes INTEGER,"
+                     " lower_tolerance_centikelvin BIGINT NOT NULL,"
+                     " upper_band_centikelvin BIGINT NOT NULL,"
+                     " stretch_start_ms BIGINT,"
+                     " stretch_end_ms BIGINT,"
+                     " hold_start_ms BIGINT,"
+                     " hold_end_ms BIGINT,"
+                     " lowest_ms BIGINT,"
+                     " lowest_centidegrees BIGINT,"
+                     " highest_ms BIGINT,"
+                     " highest_centidegrees BIGINT,"
+                     " gap_start_ms BIGINT,"
+                     " gap_end_ms BIGINT)"),
+      // Appended only; each chained to the cycle's release before it.
+      QStringLiteral("CREATE TABLE releases ("
+                     " id {id},"
+                     " cycle_id BIGINT NOT NULL REFERENCES cycles (id),"
+                     " seq BIGINT NOT NULL,"
+                     " at_utc BIGINT NOT NULL,"
+                     " at_offset INTEGER NOT NULL,"
+                     " os_user TEXT NOT NULL,"
+                     " station TEXT NOT NULL,"
+                     " operator_name TEXT NOT NULL,"
+                     " load_description TEXT NOT NULL,"
+                     " lot TEXT NOT NULL,"
+                     " chemical_indicator TEXT NOT NULL CHECK (chemical_indicator IN ('passed', 'failed', 'unused')),"
+                     " biological_indicator TEXT NOT NULL"
+                     "  CHECK (biological_indicator IN ('pending', 'negative', 'positive', 'unused')),"
+                     " decision TEXT NOT NULL CHECK (decision IN ('released', 'rejected', 'quarantined')),"
+                     " comment TEXT NOT NULL,"
+                     " previous_hash TEXT NOT NULL,"
+                     " release_hash TEXT NOT NULL)"),
+      QStringLiteral("CREATE UNIQUE INDEX releases_cycle ON releases (cycle_id, seq)"),
+      // The newest release of each cycle, as chain_heads for the entries.
+      QStringLiteral("CREATE TABLE release_heads ("
+                     " cycle_id BIGINT PRIMARY KEY REFERENCES cycles (id),"
+                     " seq BIGINT NOT NULL,"
+                     " release_hash TEXT NOT NULL)")},
+     fillVerdicts},
 };
+
+// Entries made before the register kept verdicts get theirs, a page at a
+// time (the samples of 30,000 entries would not fit at once), judged on all
+// cores. An entry whose samples cannot be read is NOT EVALUATED; the
+// verification names its damage.
+bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error)
+{
+    constexpr int pageSize = 1024;
+    struct Judged {
+        Cycle cycle;
+        QByteArray blob;
+        CycleVerdict verdict;
+    };
+    const CycleVerdict::Band rounded = VerdictRow::rounded(band);
+    qint64 after = 0;
+    int filled = 0;
+    for (;;) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(QStringLiteral("SELECT %1, cycle_samples.samples FROM cycles"
+                                     " LEFT JOIN cycle_samples ON cycle_samples.cycle_id = cycles.id"
+                                     " WHERE cycles.id > ? ORDER BY cycles.id LIMIT ?")
+                          .arg(CycleRow::columns()));
+        query.addBindValue(after);
+        query.addBindValue(pageSize);
+        if (!query.exec()) {
+            *error = query.lastError().text();
+            return false;
+        }
+        std::vector<Judged> page;
+        while (query.next()) {
+            Judged judged;
+            CycleRow::read(query, &judged.cycle);
+            judged.blob = query.value(CycleRow::columnCount()).toByteArray();
+            page.push_back(std::move(judged));
+        }
+        query.finish();
+        if (page.empty())
+            break;
+        Parallel::forEach(int(page.size()), [&](int i) {
+            Judged &judged = page[size_t(i)];
+            QString damage;
+            const std::optional<QVector<CycleSample>> samples = SampleCodec::decode(judged.blob, &damage);
+            if (samples) {
+                judged.cycle.samples = *samples;
+                judged.verdict = CycleVerdict::evaluate(judged.cycle, rounded);
+            } else {
+                judged.verdict.band = rounded;
+                judged.verdict.reason = QStringLiteral("the samples cannot be read: ") + damage;
+            }
+            judged.cycle.samples.clear();
+            judged.blob.clear();
+        });
+        for (const Judged &judged : page) {
+            if (!VerdictRow::insert(db, judged.cycle.id, judged.verdict, error))
+                return false;
+        }
+        filled += int(page.size());
+        after = page.back().cycle.id;
+    }
+    qCDebug(lcRegister) << "verdicts judged for" << filled << "earlier entries, band" << rounded.lowerTolerance
+                        << rounded.upperBand;
+    return true;
+}
 
 QString tr(const char *text)
 {
@@ -92,7 +212,8 @@ bool run(QSqlQuery &query, const QString &statement, QString *error)
 }
 
 // The migration in one transaction; *applied false when it was there already.
-bool apply(QSqlDatabase &db, const SqlDialect &dialect, const Migration &migration, QString *error)
+bool apply(QSqlDatabase &db, const SqlDialect &dialect, const Migration &migration, const CycleVerdict::Band &band,
+           QString *error)
 {
     QSqlQuery query(db);
     if (!run(query, dialect.beginWrite, error))
@@ -123,6 +244,8 @@ bool apply(QSqlDatabase &db, const SqlDialect &dialect, const Migration &migrati
             if (!run(query, dialect.sql(statement), error))
                 return rollback();
         }
+        if (migration.fill && !migration.fill(db, band, error))
+            return rollback();
         query.prepare(QStringLiteral("INSERT INTO schema_migrations (version, applied_utc) VALUES (?, ?)"));
         query.addBindValue(migration.version);
         query.addBindValue(QDateTime::currentMSecsSinceEpoch());
@@ -147,7 +270,7 @@ int currentVersion()
     return all.last().version;
 }
 
-bool migrate(QSqlDatabase &db, const SqlDialect &dialect, QString *error)
+bool migrate(QSqlDatabase &db, const SqlDialect &dialect, const CycleVerdict::Band &band, QString *error)
 {
     // A register that is up to date is only read: a station's role on a
     // server may read and enter but not create tables, and on SQLite no
@@ -159,7 +282,7 @@ bool migrate(QSqlDatabase &db, const SqlDialect &dialect, QString *error)
         return true;
     query.finish();
     for (const Migration &migration : all) {
-        if (!apply(db, dialect, migration, error))
+        if (!apply(db, dialect, migration, band, error))
             return false;
     }
     return true;

@@ -26,12 +26,17 @@ QString details(const CycleRegister &from, const Cycle &c)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<qint64, qint64> &ids)
+bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<qint64, qint64> &ids,
+                 QVector<qint64> &released)
 {
     std::optional<QVector<Cycle>> listed = from.cycles({}, -1);
     if (!listed) {
         result.error = from.errorString();
         return false;
+    }
+    for (const Cycle &c : *listed) {
+        if (c.latestRelease)
+            released << c.id;
     }
     std::sort(listed->begin(), listed->end(), [](const Cycle &a, const Cycle &b) {
         return std::tie(a.controllerSerial, a.chainSequence) < std::tie(b.controllerSerial, b.chainSequence);
@@ -60,6 +65,48 @@ bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<q
             ++(entered[i].outcome == CycleRegister::Outcome::Entered ? result.moved : result.alreadyPresent);
             ids.insert(listed->at(first + i).id, entered[i].id);
         }
+    }
+    return true;
+}
+
+bool sameRelease(const Release &a, const Release &b)
+{
+    return std::tie(a.at, a.osUser, a.station, a.operatorName, a.load, a.lot, a.chemicalIndicator,
+                    a.biologicalIndicator, a.decision, a.comment)
+        == std::tie(b.at, b.osUser, b.station, b.operatorName, b.load, b.lot, b.chemicalIndicator,
+                    b.biologicalIndicator, b.decision, b.comment)
+        && a.at.offsetFromUtc() == b.at.offsetFromUtc();
+}
+
+// Before the events: the target makes each release's event as the source
+// did, so that the source's is found there and not carried twice.
+bool carryReleases(CycleRegister &from, CycleRegister &to, Result &result, const QHash<qint64, qint64> &ids,
+                   const QVector<qint64> &released)
+{
+    QVector<Release> missing;
+    for (qint64 source : released) {
+        const std::optional<QVector<Release>> history = from.releases(source);
+        const std::optional<QVector<Release>> there = history ? to.releases(ids.value(source)) : std::nullopt;
+        if (!there) {
+            result.error = history ? to.errorString() : from.errorString();
+            return false;
+        }
+        for (Release r : *history) {
+            if (std::any_of(there->begin(), there->end(), [&](const Release &t) { return sameRelease(r, t); })) {
+                ++result.releasesPresent;
+                continue;
+            }
+            r.cycleId = ids.value(source);
+            missing << r;
+        }
+    }
+    for (int first = 0; first < missing.size(); first += batchSize) {
+        QVector<Release> batch = missing.mid(first, batchSize);
+        if (!to.enterReleases(batch)) {
+            result.error = to.errorString();
+            return false;
+        }
+        result.releases += batch.size();
     }
     return true;
 }
@@ -105,10 +152,12 @@ Result transfer(CycleRegister &from, CycleRegister &to)
         return result;
     }
     QHash<qint64, qint64> ids; // the source's entry IDs to the target's
-    if (moveEntries(from, to, result, ids))
+    QVector<qint64> released;  // the source's entries with releases
+    if (moveEntries(from, to, result, ids, released) && carryReleases(from, to, result, ids, released))
         carryEvents(from, to, result, ids);
     qCDebug(lcRegister) << "transfer from" << from.location().toString() << "to" << to.location().toString() << ":"
-                        << result.moved << "moved," << result.alreadyPresent << "already present," << result.events
+                        << result.moved << "moved," << result.alreadyPresent << "already present," << result.releases
+                        << "releases carried," << result.releasesPresent << "present," << result.events
                         << "events carried," << result.eventsPresent << "present" << result.error;
     return result;
 }

@@ -14,12 +14,18 @@ class CycleRegister;
 // numbers, program name and steps, start and end, status, versions,
 // samples, log path and SHA-256, origin. The target enters it as its own,
 // as it enters any cycle: with an ID of its own, at the end of its chain of
-// that controller, entered now, with a hash of its own over all that. The
+// that controller, entered now, with a hash of its own over all that; its
+// verdict is judged there by the band it was judged by here. The
 // event that records it, "cycle migrated", names the source, the entry's ID
 // and hash there and when it was entered there, so that an entry can be
 // followed back into the source's chain. Entries go in the order of their
 // controller's chain. An entry the target holds already (its log, or its
 // controller's cycle started at that instant) is not entered again.
+//
+// Each entry's release history goes along, each release once: the target
+// appends those it does not hold yet (the same time, user, station and
+// decision with its details), keeping their times, users and stations, to
+// the history of the entry there, with hashes of its own.
 //
 // The audit trail goes along as it is (times, users, stations), each event
 // once, naming its cycle by the cycle's ID in the target.
@@ -34,6 +40,8 @@ struct Result {
     int alreadyPresent = 0;
     int events = 0;        // audit events carried
     int eventsPresent = 0; // audit events the target held already
+    int releases = 0;        // releases carried
+    int releasesPresent = 0; // releases the target held already
     // Why nothing was moved: the source's entries are not intact.
     QVector<CycleVerifier::Problem> refused;
     // A register failed. What was moved before stays moved; moving again

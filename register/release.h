@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 
 #include <optional>
@@ -24,6 +25,13 @@ struct Release {
     QDateTime at; // with its UTC offset
     QString osUser;
     QString station; // host name
+
+    // Filled by the register when the entry is made.
+    qint64 id = 0;
+    qint64 cycleId = 0; // the cycle it decides about; set by whoever makes it
+    qint64 sequence = 0; // 1 for the cycle's first release
+    QString previousHash; // the cycle's release before it; empty for the first
+    QString hash;
 
     // The text on screen ("Not used") and the command line's keyword
     // ("unused") of a value.
@@ -101,3 +109,6 @@ std::optional<E> Release::parse(const QString &text)
             return choice.value;
     return std::nullopt;
 }
+
+// For queued signals between the register's threads.
+Q_DECLARE_METATYPE(Release)

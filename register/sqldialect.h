@@ -18,6 +18,8 @@ struct SqlDialect {
     // Run first in a transaction that extends a controller's chain, with the
     // serial number bound: writers of one chain wait for each other.
     QString chainLock;
+    // The same for a cycle's release history, with its ID bound as text.
+    QString releaseLock;
 
     // The migrations' SQL with the placeholders filled in.
     QString sql(QString statement) const;

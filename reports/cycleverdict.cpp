@@ -1,6 +1,7 @@
 #include "reports/cycleverdict.h"
 
 #include "app/texts.h"
+#include "register/cycle.h"
 #include "reports/reportformat.h"
 
 #include <QStringList>

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "register/cycle.h"
+#include "device/communicationmanager.h"
+#include "register/cyclesample.h"
 
 #include <QString>
 
 #include <optional>
+
+struct Cycle;
 
 // Whether a cycle's samples prove that the chamber held the sterilisation
 // temperature for the holding time, and the numbers that show it.

@@ -84,8 +84,10 @@ inline QByteArray log(const Cycle &c)
 // A verification's problems as "Kind:entry ID", sorted.
 inline QStringList problems(const CycleVerifier::Report &report)
 {
-    static const char *const kinds[] = {"EntryAltered", "SamplesDamaged", "ChainBroken", "EntriesMissing",
-                                        "LogMissing", "LogAltered", "LogUnreadable"};
+    static const char *const kinds[] = {"EntryAltered",   "SamplesDamaged", "ChainBroken",
+                                        "EntriesMissing", "LogMissing",     "LogAltered",
+                                        "LogUnreadable",  "VerdictAltered", "ReleaseAltered",
+                                        "ReleaseChainBroken", "ReleasesMissing"};
     QStringList result;
     for (const CycleVerifier::Problem &p : report.problems)
         result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);

@@ -325,11 +325,11 @@ private slots:
                                          << QString() << QStringList{"^ALTERED: entry 2 .* has been altered"};
         QTest::newRow("the middle entry deleted")
             << QStringList{"DELETE FROM events WHERE cycle_id = 2", "DELETE FROM cycle_samples WHERE cycle_id = 2",
-                           "DELETE FROM cycles WHERE id = 2"}
+                           "DELETE FROM verdicts WHERE cycle_id = 2", "DELETE FROM cycles WHERE id = 2"}
             << QString() << QStringList{"^MISSING: Entries 2 to 2 .* before entry 3 "};
         QTest::newRow("the newest entry deleted")
             << QStringList{"DELETE FROM events WHERE cycle_id = 3", "DELETE FROM cycle_samples WHERE cycle_id = 3",
-                           "DELETE FROM cycles WHERE id = 3"}
+                           "DELETE FROM verdicts WHERE cycle_id = 3", "DELETE FROM cycles WHERE id = 3"}
             << QString() << QStringList{"^MISSING: The newest entries 3 to 3 "};
         QTest::newRow("every problem, not only the first")
             << QStringList{"UPDATE cycles SET program_name = 'Program 2' WHERE id = 1",

@@ -1,9 +1,13 @@
+#include "app/stationsettings.h"
 #include "register/cycleimport.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
 #include "register/registerschema.h"
+#include "register/registertransfer.h"
+#include "register/releasepolicy.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
+#include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
 
 #include <QSqlError>
@@ -20,8 +24,11 @@
 #include <unistd.h>
 
 using Problem = CycleVerifier::Problem;
+using Result = CycleVerdict::Result;
 using RegisterTestData::problems;
 Q_DECLARE_METATYPE(CycleRegister::Filter)
+Q_DECLARE_METATYPE(std::optional<CycleVerdict::Result>)
+Q_DECLARE_METATYPE(Release::Decision)
 
 namespace {
 
@@ -71,6 +78,25 @@ bool write(const QString &fileName, const QByteArray &bytes)
 {
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A 20-minute hold at 121 °C that wavers by 0.1 K: PASS with a lower
+// tolerance of 0.5 K, FAIL with none.
+Cycle holding(const QString &serial, int number, const QString &started)
+{
+    return RegisterTestData::cycle(serial, number, RegisterTestData::localTime(started),
+                                   RegisterTestData::run(70, quint32(number)));
+}
+
+Release release(qint64 cycleId, const QString &operatorName,
+                Release::Decision decision = Release::Decision::Released, const QString &comment = {})
+{
+    Release r;
+    r.cycleId = cycleId;
+    r.operatorName = operatorName;
+    r.decision = decision;
+    r.comment = comment;
+    return r;
 }
 
 } // namespace
@@ -351,6 +377,7 @@ private slots:
         const auto remove = [](int id) {
             return QStringList{QStringLiteral("DELETE FROM events WHERE cycle_id = %1").arg(id),
                                QStringLiteral("DELETE FROM cycle_samples WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM verdicts WHERE cycle_id = %1").arg(id),
                                QStringLiteral("DELETE FROM cycles WHERE id = %1").arg(id)};
         };
         QTest::newRow("deleted: an entry in the middle") << remove(2) << QStringList{"EntriesMissing:3"};
@@ -429,6 +456,262 @@ private slots:
         }
     }
 
+    // The settings' band at the time of entry judges the cycle; the stored
+    // verdict is what judging its stored samples by that band gives.
+    void verdictIsJudgedByTheBandOfItsEntry()
+    {
+        StationSettings settings;
+        settings.setVerdictBand({0.5, 3.0});
+        Cycle passed = holding("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(store->enter(passed).outcome, CycleRegister::Outcome::Entered);
+        settings.setVerdictBand({0.0, 3.0});
+        Cycle failed = holding("A", 2, "2024-03-02T08:00:00");
+        Cycle adopted = holding("A", 3, "2024-03-03T08:00:00");
+        adopted.adopted = true;
+        Cycle imported = holding("A", 4, "2024-03-04T08:00:00");
+        imported.steps.clear();
+        imported.origin = Cycle::Origin::Imported;
+        QVector<Cycle> later{failed, adopted, imported};
+        store->enter(later);
+        settings.remove("verdict");
+
+        const QVector<QPair<Cycle, Result>> expected{{passed, Result::Pass}, {later[0], Result::Fail},
+                                                     {later[1], Result::NotEvaluated},
+                                                     {later[2], Result::NotEvaluated}};
+        for (const auto &[entered, result] : expected) {
+            const std::optional<Cycle> read = store->cycle(entered.id);
+            QVERIFY(read && read->verdict);
+            QCOMPARE(read->verdict->result, result);
+            QCOMPARE(entered.verdict->result, result);
+            const CycleVerdict::Band band = entered.id == passed.id ? CycleVerdict::Band{0.5, 3.0} : CycleVerdict::Band{};
+            const CycleVerdict judged = CycleVerdict::evaluate(*read, band);
+            QCOMPARE(read->verdict->reason, judged.reason);
+            QCOMPARE(read->verdict->band.lowerTolerance, band.lowerTolerance);
+            QCOMPARE(read->verdict->longestStretch.durationMs(), judged.longestStretch.durationMs());
+            QCOMPARE(read->verdict->lowestInHold.has_value(), judged.lowestInHold.has_value());
+            if (judged.lowestInHold)
+                QCOMPARE(read->verdict->lowestInHold->celsius, judged.lowestInHold->celsius);
+        }
+        // A list reads the verdicts with the entries.
+        QCOMPARE(store->cycles({}, 10)->last().verdict->result, Result::Pass);
+        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
+    }
+
+    void releaseRules_data()
+    {
+        QTest::addColumn<std::optional<Result>>("verdict");
+        QTest::addColumn<Release::Decision>("decision");
+        QTest::addColumn<QString>("operatorName");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("refusal"); // found in the reason; empty: accepted
+        const auto released = Release::Decision::Released;
+        QTest::newRow("PASS released") << std::optional(Result::Pass) << released << "A. Meier" << "" << "";
+        QTest::newRow("no operator") << std::optional(Result::Pass) << released << "  " << "" << "operator";
+        QTest::newRow("FAIL released without comment")
+            << std::optional(Result::Fail) << released << "A. Meier" << " \n" << "FAIL";
+        QTest::newRow("FAIL released with comment")
+            << std::optional(Result::Fail) << released << "A. Meier" << "BI negative after 24 h" << "";
+        QTest::newRow("NOT EVALUATED released without comment")
+            << std::optional(Result::NotEvaluated) << released << "A. Meier" << "" << "NOT EVALUATED";
+        QTest::newRow("no verdict released without comment")
+            << std::optional<Result>() << released << "A. Meier" << "" << "NOT EVALUATED";
+        QTest::newRow("FAIL rejected without comment")
+            << std::optional(Result::Fail) << Release::Decision::Rejected << "A. Meier" << "" << "";
+        QTest::newRow("FAIL quarantined without comment")
+            << std::optional(Result::Fail) << Release::Decision::Quarantined << "A. Meier" << "" << "";
+    }
+    void releaseRules()
+    {
+        QFETCH(std::optional<Result>, verdict);
+        QFETCH(Release::Decision, decision);
+        QFETCH(QString, operatorName);
+        QFETCH(QString, comment);
+        QFETCH(QString, refusal);
+        const QString problem = ReleasePolicy::problem(release(1, operatorName, decision, comment), verdict);
+        QVERIFY2(refusal.isEmpty() ? problem.isEmpty() : problem.contains(refusal), qPrintable(problem));
+    }
+
+    // Recorded and recovered cycles wait until they have a release; each
+    // later release is appended to the history, which lists read the newest of.
+    void releasesAreAppendedAndWaitingCountsDown()
+    {
+        StationSettings().setVerdictBand({0.5, 3.0});
+        Cycle pass = holding("A", 1, "2024-03-01T08:00:00");
+        Cycle fail = holding("A", 2, "2024-03-02T08:00:00");
+        fail.samples.resize(fail.samples.size() / 2);
+        Cycle recovered = holding("B", 1, "2024-03-02T09:00:00");
+        recovered.origin = Cycle::Origin::Recovered;
+        Cycle imported = holding("B", 2, "2024-03-03T09:00:00");
+        imported.origin = Cycle::Origin::Imported;
+        Cycle discarded = holding("B", 3, "2024-03-04T09:00:00");
+        discarded.status = QString::fromUtf8(ReleasePolicy::discardedStatus);
+        QVector<Cycle> cycles{pass, fail, recovered, imported, discarded};
+        store->enter(cycles);
+        StationSettings().remove("verdict");
+        const auto waiting = [&] {
+            QStringList listed;
+            const std::optional<QVector<Cycle>> cycles = store->cycles({{}, {}, {}, {}, {}, {}, true}, 10);
+            if (!cycles)
+                qWarning("%s", qPrintable(store->errorString()));
+            for (const Cycle &c : cycles.value_or(QVector<Cycle>()))
+                listed << QStringLiteral("%1-%2").arg(c.controllerSerial).arg(c.cycleNumber);
+            return listed;
+        };
+        QCOMPARE(waiting(), (QStringList{"B-1", "A-2", "A-1"}));
+        QCOMPARE(store->count({{}, {}, {}, {}, {}, {}, true}), 3);
+
+        // A FAIL cycle is released only with a comment; a refused batch enters nothing.
+        QVector<Release> batch{release(cycles[0].id, "A. Meier"), release(cycles[1].id, "A. Meier")};
+        QVERIFY(!store->enterReleases(batch));
+        QVERIFY2(store->errorString().contains("FAIL"), qPrintable(store->errorString()));
+        QCOMPARE(store->releases(cycles[0].id)->size(), 0);
+        batch[1].comment = QStringLiteral("cycle repeated; load kept back");
+        batch[1].decision = Release::Decision::Quarantined;
+        QVERIFY2(store->enterReleases(batch), qPrintable(store->errorString()));
+        QCOMPARE(waiting(), QStringList{"B-1"});
+
+        // The biological indicator's result a day later is a new entry.
+        Release later = release(cycles[0].id, "B. Huber");
+        later.biologicalIndicator = Release::BiologicalIndicator::Negative;
+        later.at = batch[0].at.addDays(1);
+        QVERIFY(store->enterRelease(later));
+        QCOMPARE(later.sequence, 2);
+        QCOMPARE(later.previousHash, batch[0].hash);
+        const std::optional<QVector<Release>> history = store->releases(cycles[0].id);
+        QCOMPARE(history->size(), 2);
+        QCOMPARE(history->at(0).operatorName, QString("A. Meier"));
+        QCOMPARE(history->at(0).osUser, CycleRegister::osUser());
+        QCOMPARE(history->at(1).biologicalIndicator, Release::BiologicalIndicator::Negative);
+        QCOMPARE(history->at(1).at, later.at);
+        QCOMPARE(history->at(1).hash, later.hash);
+        QCOMPARE(store->cycle(cycles[0].id)->latestRelease->operatorName, QString("B. Huber"));
+        QCOMPARE(store->events(cycles[0].id, 1)->first().kind, QString("release"));
+
+        // Imported and discarded cycles wait for nothing but may be released.
+        Release old = release(cycles[3].id, "A. Meier", Release::Decision::Released, "on paper in 2019");
+        QVERIFY(store->enterRelease(old));
+        Release last = release(cycles[2].id, "A. Meier");
+        QVERIFY(store->enterRelease(last));
+        QCOMPARE(store->count({{}, {}, {}, {}, {}, {}, true}), 0);
+        Release none = release(999, "A. Meier");
+        QVERIFY(!store->enterRelease(none));
+        QVERIFY(store->errorString().contains("999"));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(report.releases, 5);
+    }
+
+    // Entry 1 (PASS, by a band of 0.5 K) has releases 1 and 2, entry 2
+    // (FAIL) release 3, entry 3 (FAIL) none.
+    void verificationFindsAlteredReleasesAndVerdicts_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("nothing changed") << QStringList() << QStringList();
+        for (const char *set : {"decision = 'rejected'", "operator_name = 'X'", "comment = 'x'", "lot = 'L2'",
+                                "biological_indicator = 'positive'", "at_utc = at_utc + 1", "os_user = 'x'"})
+            QTest::newRow(qPrintable(QStringLiteral("release edited: %1").arg(set)))
+                << QStringList{QStringLiteral("UPDATE releases SET %1 WHERE id = 3").arg(set)}
+                << QStringList{"ReleaseAltered:2"};
+        QTest::newRow("newest release deleted") << QStringList{"DELETE FROM releases WHERE id = 2"}
+                                                << QStringList{"ReleasesMissing:1"};
+        QTest::newRow("first release deleted") << QStringList{"DELETE FROM releases WHERE id = 1"}
+                                               << QStringList{"ReleasesMissing:1"};
+        QTest::newRow("every release of a cycle deleted")
+            << QStringList{"DELETE FROM releases WHERE cycle_id = 1"} << QStringList{"ReleasesMissing:1"};
+        QTest::newRow("releases reordered")
+            << QStringList{"UPDATE releases SET seq = -1 WHERE id = 1", "UPDATE releases SET seq = 1 WHERE id = 2",
+                           "UPDATE releases SET seq = 2 WHERE id = 1"}
+            << QStringList{"ReleaseAltered:1", "ReleaseAltered:1", "ReleaseChainBroken:1", "ReleaseChainBroken:1",
+                           "ReleaseChainBroken:1"};
+        QTest::newRow("release moved to another cycle") << QStringList{"UPDATE releases SET cycle_id = 3 WHERE id = 3"}
+                                                        << QStringList{"ReleaseAltered:3", "ReleaseChainBroken:3",
+                                                                       "ReleasesMissing:2"};
+        QTest::newRow("release head deleted") << QStringList{"DELETE FROM release_heads WHERE cycle_id = 2"}
+                                              << QStringList{"ReleaseChainBroken:2"};
+        // A released cycle's verdict is covered by its releases' hashes too.
+        QTest::newRow("verdict of a released cycle turned into PASS")
+            << QStringList{"UPDATE verdicts SET result = 'pass' WHERE cycle_id = 2"}
+            << QStringList{"ReleaseAltered:2", "VerdictAltered:2"};
+        QTest::newRow("verdict turned into PASS") << QStringList{"UPDATE verdicts SET result = 'pass' WHERE cycle_id = 3"}
+                                                  << QStringList{"VerdictAltered:3"};
+        QTest::newRow("verdict's reason edited")
+            << QStringList{"UPDATE verdicts SET reason = 'held 121 °C' WHERE cycle_id = 3"}
+            << QStringList{"VerdictAltered:3"};
+        QTest::newRow("verdict's figure edited")
+            << QStringList{"UPDATE verdicts SET lowest_centidegrees = 12100 WHERE cycle_id = 3"}
+            << QStringList{"VerdictAltered:3"};
+        QTest::newRow("band widened") << QStringList{"UPDATE verdicts SET lower_tolerance_centikelvin = 50 WHERE cycle_id = 3"}
+                                      << QStringList{"VerdictAltered:3"};
+        QTest::newRow("band of a released cycle narrowed")
+            << QStringList{"UPDATE verdicts SET lower_tolerance_centikelvin = 40 WHERE cycle_id = 1"}
+            << QStringList{"ReleaseAltered:1", "ReleaseAltered:1", "VerdictAltered:1"};
+        QTest::newRow("verdict deleted") << QStringList{"DELETE FROM verdicts WHERE cycle_id = 3"}
+                                         << QStringList{"VerdictAltered:3"};
+    }
+    void verificationFindsAlteredReleasesAndVerdicts()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, expected);
+        store->setVerdictBand({0.5, 3.0});
+        Cycle pass = holding("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(store->enter(pass).outcome, CycleRegister::Outcome::Entered);
+        store->setVerdictBand({0.0, 3.0});
+        QVector<Cycle> failed{holding("A", 2, "2024-03-02T08:00:00"), holding("A", 3, "2024-03-03T08:00:00")};
+        store->enter(failed);
+        QCOMPARE(failed[1].verdict->result, Result::Fail);
+        QVector<Release> releases{release(1, "A. Meier"), release(1, "B. Huber"),
+                                  release(2, "A. Meier", Release::Decision::Released, "repeated")};
+        QVERIFY2(store->enterReleases(releases), qPrintable(store->errorString()));
+        QCOMPARE(releases[2].id, 3);
+        for (const QString &change : changes)
+            QVERIFY(exec(change));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+        QVERIFY2(problems(report) == expected, qPrintable(problems(report).join(' ')));
+        for (const Problem &p : report.problems)
+            QVERIFY2(p.text.contains(QStringLiteral("entry %1").arg(p.cycleId)), qPrintable(p.text));
+    }
+
+    // Moving a register carries each release once, to the history of the
+    // cycle's new entry, and the releases' events with them once.
+    void transferCarriesReleasesOnce()
+    {
+        QVector<Cycle> cycles{holding("A", 1, "2024-03-01T08:00:00"), holding("A", 2, "2024-03-02T08:00:00")};
+        store->setVerdictBand({0.5, 3.0});
+        store->enter(cycles);
+        QVector<Release> releases{release(cycles[0].id, "A. Meier", Release::Decision::Quarantined),
+                                  release(cycles[0].id, "B. Huber"), release(cycles[1].id, "A. Meier")};
+        releases[2].load = QStringLiteral("Tray 3");
+        QVERIFY(store->enterReleases(releases));
+
+        std::unique_ptr<CycleRegister> target = open(dir->filePath("target.sqlite"));
+        Cycle before = holding("A", 0, "2024-02-28T08:00:00");
+        QCOMPARE(target->enter(before).outcome, CycleRegister::Outcome::Entered);
+        for (int run = 0; run < 2; ++run) {
+            const RegisterTransfer::Result result = RegisterTransfer::transfer(*store, *target);
+            QVERIFY2(result.error.isEmpty() && result.refused.isEmpty(), qPrintable(result.error));
+            QCOMPARE(result.releases, run == 0 ? 3 : 0);
+            QCOMPARE(result.releasesPresent, run == 0 ? 0 : 3);
+        }
+        // The moved entries follow the target's own: IDs 2 and 3.
+        const QVector<Release> history = *target->releases(cycles[0].id + 1);
+        QCOMPARE(history.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(history[i].at, releases[i].at);
+            QCOMPARE(history[i].decision, releases[i].decision);
+            QCOMPARE(history[i].sequence, i + 1);
+        }
+        QCOMPARE(target->releases(cycles[1].id + 1)->constFirst().load, QString("Tray 3"));
+        QCOMPARE(target->cycle(cycles[0].id + 1)->verdict->band.lowerTolerance, 0.5);
+        QSqlQuery query(target->database());
+        QVERIFY(query.exec("SELECT COUNT(*) FROM events WHERE kind = 'release'") && query.next());
+        QCOMPARE(query.value(0).toInt(), 3);
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*target);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(report.releases, 3);
+    }
+
     void firstSchemaIsCarriedAlong()
     {
         const QString path = dir->filePath("first.sqlite");
@@ -443,7 +726,10 @@ private slots:
         }
         QSqlDatabase::removeDatabase("first");
 
+        // The entries found get verdicts judged by the band of the settings then.
+        StationSettings().setVerdictBand({0.5, 2.0});
         std::unique_ptr<CycleRegister> migrated = open(path);
+        StationSettings().remove("verdict");
         QVERIFY2(migrated->isOpen(), qPrintable(migrated->errorString()));
         QSqlQuery versions(migrated->database());
         QVERIFY(versions.exec("SELECT MAX(version) FROM schema_migrations") && versions.next());
@@ -454,6 +740,14 @@ private slots:
         QCOMPARE(first->started, QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs));
         QCOMPARE(first->steps, (QList<CommunicationManager::ProgramStep>{{1, 20, 121.0}, {2, 5, 60.0}}));
         QCOMPARE(migrated->events(1)->first().osUser, QString("nurse"));
+        QVERIFY(first->verdict);
+        QCOMPARE(first->verdict->result, Result::Fail);
+        QCOMPARE(first->verdict->band.lowerTolerance, 0.5);
+        QCOMPARE(first->verdict->band.upperBand, 2.0);
+        QCOMPARE(first->verdict->reason, CycleVerdict::evaluate(*first, {0.5, 2.0}).reason);
+        QVERIFY(ReleasePolicy::waits(*first));
+        Release r = release(1, "A. Meier", Release::Decision::Rejected);
+        QVERIFY2(migrated->enterRelease(r), qPrintable(migrated->errorString()));
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*migrated);
         QVERIFY2(report.intact(), qPrintable(report.problems.value(0).text));
 
@@ -516,5 +810,11 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRegister)
+int main(int argc, char *argv[])
+{
+    IsolatedUser user; // the settings the register takes its verdicts' band from
+    QCoreApplication app(argc, argv);
+    TestRegister test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_register.moc"

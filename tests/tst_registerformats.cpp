@@ -233,11 +233,17 @@ private slots:
         c.id = 9;
         c.sampleCount = 2;
         c.logPath = QStringLiteral("/logs/a.txt");
-        QCOMPARE(CycleCsv::cycles({c}),
+        Cycle imported = c;
+        imported.origin = Cycle::Origin::Imported;
+        c.verdict = CycleVerdict::evaluate(c, {});
+        imported.latestRelease = Release();
+        QCOMPARE(CycleCsv::cycles({c, imported}),
                  QByteArray("ID,Started,Finished,Program number,Program,Cycle number,Controller serial,Status,Origin,"
-                            "Samples,Log file,Log SHA-256,Station\r\n"
+                            "Samples,Log file,Log SHA-256,Station,Verdict,Release\r\n"
                             "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
-                            "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1\r\n"));
+                            "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1,FAIL,waiting\r\n"
+                            "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
+                            "\"RG,1\",Successfully completed,imported,2,/logs/a.txt,,station-1,,Quarantined\r\n"));
         QCOMPARE(CycleCsv::samples(c), QByteArray("Time,Elapsed [s],Temperature [\xC2\xB0" "C]\r\n"
                                                   "2024-03-05T14:07:09.042+01:00,0.000,25.00\r\n"
                                                   "2024-03-05T14:07:11.542+01:00,2.500,121.35\r\n"));

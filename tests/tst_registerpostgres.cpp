@@ -311,7 +311,7 @@ private slots:
                                          << QStringList{"SamplesDamaged:2"};
         QTest::newRow("newest entry deleted")
             << QStringList{"DELETE FROM events WHERE cycle_id = 3", "DELETE FROM cycle_samples WHERE cycle_id = 3",
-                           "DELETE FROM cycles WHERE id = 3"}
+                           "DELETE FROM verdicts WHERE cycle_id = 3", "DELETE FROM cycles WHERE id = 3"}
             << QStringList{"EntriesMissing:2"};
         QTest::newRow("order swapped")
             << QStringList{"UPDATE cycles SET chain_seq = -1 WHERE id = 1", "UPDATE cycles SET chain_seq = 1 WHERE id = 2",

@@ -1,4 +1,5 @@
 #include "app/stationsettings.h"
+#include "register/cycle.h"
 #include "reports/cycleverdict.h"
 #include "tests/isolateduser.h"
 

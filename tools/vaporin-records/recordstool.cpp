@@ -65,13 +65,17 @@ QString problemKeyword(CycleVerifier::Problem::Kind kind)
     switch (kind) {
     case Problem::EntryAltered:
     case Problem::LogAltered:
+    case Problem::VerdictAltered:
+    case Problem::ReleaseAltered:
         return QStringLiteral("ALTERED");
     case Problem::SamplesDamaged:
         return QStringLiteral("DAMAGED");
     case Problem::ChainBroken:
+    case Problem::ReleaseChainBroken:
         return QStringLiteral("BROKEN");
     case Problem::EntriesMissing:
     case Problem::LogMissing:
+    case Problem::ReleasesMissing:
         return QStringLiteral("MISSING");
     case Problem::LogUnreadable:
         break;

@@ -1,0 +1,49 @@
+#include "register/releasepolicy.h"
+
+#include "register/cycle.h"
+
+#include <QCoreApplication>
+
+namespace ReleasePolicy {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReleasePolicy", text);
+}
+
+} // namespace
+
+QString problem(const Release &release, const std::optional<CycleVerdict::Result> &verdict)
+{
+    if (release.operatorName.trimmed().isEmpty())
+        return tr("Name the operator who makes the decision.");
+    const bool proven = verdict == CycleVerdict::Result::Pass;
+    if (!proven && release.decision == Release::Decision::Released && release.comment.trimmed().isEmpty())
+        return tr("The verdict is %1: say in the comment why the load is released all the same.")
+            .arg(CycleVerdict::resultText(verdict.value_or(CycleVerdict::Result::NotEvaluated)));
+    return {};
+}
+
+bool waits(const Cycle &cycle)
+{
+    return cycle.origin != Cycle::Origin::Imported && cycle.status != QLatin1String(discardedStatus)
+        && !cycle.latestRelease;
+}
+
+QString standing(const Cycle &cycle)
+{
+    if (cycle.latestRelease)
+        return Release::text(cycle.latestRelease->decision);
+    return waits(cycle) ? tr("waiting") : QString();
+}
+
+QString proposedLot(const Cycle &cycle)
+{
+    const QString number = cycle.cycleNumber >= 0 ? QString::number(cycle.cycleNumber)
+                                                  : QStringLiteral("E%1").arg(cycle.id);
+    return cycle.controllerSerial.isEmpty() ? number : cycle.controllerSerial + QLatin1Char('-') + number;
+}
+
+} // namespace ReleasePolicy
