@@ -487,6 +487,49 @@ private slots:
             QVERIFY2(!text.contains(s), qPrintable(s + " in\n" + text));
     }
 
+    // Each release is appended by the form's rules; list, the cycle report
+    // and the period report show them.
+    void releaseCommand()
+    {
+        QVector<Cycle> cycles{cycleAt("2024-03-05T08:00:00", 1), cycleAt("2024-03-05T10:00:00", 2),
+                              cycleAt("2024-03-05T12:00:00", 3)};
+        cycles[0].samples = holdAt122(25);
+        cycles[1].samples = holdAt122(15);
+        enter(cycles);
+        const QString entry1 = "entry 1 (controller RG-7, cycle 1, started 2024-03-05 08:00:00 UTC+01:00)";
+
+        Run run = tool({"release", "1", "--operator", " A. Meier ", "--decision", "Released", "--ci", "passed", "--bi",
+                        "pending", "--load", "Tray 3: forceps", "--lot", "L-17", "--comment", "first"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, "Entered release 1 of " + entry1 + ": Released by A. Meier.\n");
+        run = tool({"release", "2", "--operator", "A. Meier", "--decision", "released"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith("vaporin-records: The release of entry 2 ") && run.err.contains("FAIL")
+                     && run.err.count('\n') == 1,
+                 qPrintable(run.err));
+        QCOMPARE(tool({"release", "2", "--operator", "A. Meier", "--decision", "quarantined"}).exitCode, 0);
+        run = tool({"release", "1", "--operator", "B. Huber", "--decision", "released", "--bi", "negative"});
+        QCOMPARE(run.out, "Entered release 2 of " + entry1 + ": Released by B. Huber.\n");
+
+        const QStringList rows = tool({"list"}).out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(rows[0].endsWith("Verdict  Release"), qPrintable(rows[0]));
+        for (const auto &[row, end] : {std::pair(1, "FAIL     waiting"), std::pair(2, "FAIL     Quarantined"),
+                                       std::pair(3, "PASS     Released")})
+            QVERIFY2(rows[row].endsWith(QLatin1String(end)), qPrintable(rows[row]));
+
+        QCOMPARE(tool({"report", "1", "--pdf", path("cycle.pdf")}).exitCode, 0);
+        const QString cycle = pdfText(path("cycle.pdf")).simplified();
+        for (const char *shown : {"2 entries, oldest first", "Released by A. Meier", "Released by B. Huber (current)",
+                                  "biological indicator: Negative", "load: Tray 3: forceps", "lot: L-17",
+                                  "Comment: first"})
+            QVERIFY2(cycle.contains(QLatin1String(shown)), shown);
+        QCOMPARE(tool({"report", "--from", "2024-03-05", "--to", "2024-03-05", "--pdf", path("period.pdf")}).exitCode, 0);
+        const QString period = pdfText(path("period.pdf"));
+        for (const QString &shown : {QString("Released \u00b7 B. Huber"), QString("Quarantined \u00b7 A. Meier"),
+                                     QString("not released")})
+            QVERIFY2(period.contains(shown), qPrintable(shown));
+    }
+
     // Without --register: the station's register, as its settings name it.
     void stationsRegister()
     {
@@ -540,6 +583,18 @@ private slots:
             << QStringList{"report", "1", "--from", "2024-03-01", "--pdf", "r.pdf"} << "Give either an ID or a period";
         QTest::newRow("report into no folder") << QStringList{"report", "1", "--pdf", "no/such/folder/r.pdf"}
                                                << "The report no/such/folder/r.pdf cannot be written";
+        QTest::newRow("release without operator") << QStringList{"release", "1", "--decision", "released"}
+                                                  << "Name the operator: --operator NAME";
+        QTest::newRow("release without decision") << QStringList{"release", "1", "--operator", "A. Meier"}
+                                                  << "The decision is missing";
+        QTest::newRow("release, unknown decision")
+            << QStringList{"release", "1", "--operator", "A. Meier", "--decision", "ok"}
+            << "--decision \"ok\" is none of released|rejected|quarantined";
+        QTest::newRow("release, unknown indicator")
+            << QStringList{"release", "1", "--operator", "A. Meier", "--decision", "released", "--bi", "good"}
+            << "--bi \"good\" is none of pending|negative|positive|unused";
+        QTest::newRow("release of no entry")
+            << QStringList{"release", "7", "--operator", "A. Meier", "--decision", "rejected"} << "There is no entry 7.";
         QTest::newRow("no register") << QStringList{"--register", "typo.sqlite", "verify"}
                                      << "There is no register typo.sqlite.";
         QTest::newRow("an empty register name") << QStringList{"--register", "", "list"}

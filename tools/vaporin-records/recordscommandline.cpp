@@ -56,6 +56,13 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("hold"), QString(), QStringLiteral("T:M")},
         {QStringLiteral("lower"), QString(), QStringLiteral("K")},
         {QStringLiteral("band"), QString(), QStringLiteral("K")},
+        {QStringLiteral("operator"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("decision"), QString(), QStringLiteral("DECISION")},
+        {QStringLiteral("ci"), QString(), QStringLiteral("RESULT")},
+        {QStringLiteral("bi"), QString(), QStringLiteral("RESULT")},
+        {QStringLiteral("load"), QString(), QStringLiteral("TEXT")},
+        {QStringLiteral("lot"), QString(), QStringLiteral("TEXT")},
+        {QStringLiteral("comment"), QString(), QStringLiteral("TEXT")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {QStringLiteral("version"), QString()},
     });
@@ -160,6 +167,24 @@ public:
         return k;
     }
 
+    // One of the keywords of the option's choices, or the fallback when
+    // the option is absent.
+    template<typename E>
+    std::optional<E> choice(const char *option, E fallback, QString *error) const
+    {
+        if (!isSet(option))
+            return fallback;
+        const std::optional<E> chosen = Release::parse<E>(value(option));
+        if (!chosen) {
+            QStringList keywords;
+            for (const ReleaseChoices::Choice<E> &c : ReleaseChoices::of(E()))
+                keywords << QLatin1String(c.keyword);
+            *error = tr("--%1 \"%2\" is none of %3").arg(QLatin1String(option), value(option),
+                                                          keywords.join(QLatin1Char('|')));
+        }
+        return chosen;
+    }
+
 private:
     const QCommandLineParser &parser;
     const Command &command;
@@ -240,6 +265,32 @@ int report(const Invocation &in, RecordsTool &tool)
     return tool.periodReport(from, to, in.value("pdf"));
 }
 
+int release(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    const std::optional<qint64> id = in.id(in.argument(0), &error);
+    if (!id)
+        return in.usage(error);
+    if (in.value("operator").trimmed().isEmpty())
+        return in.usage(tr("Name the operator: --operator NAME"));
+    if (!in.isSet("decision"))
+        return in.usage(tr("The decision is missing: --decision released|rejected|quarantined"));
+    Release r;
+    r.operatorName = in.value("operator").trimmed();
+    r.load = in.value("load");
+    r.lot = in.value("lot");
+    r.comment = in.value("comment");
+    const auto decision = in.choice("decision", Release::Decision::Quarantined, &error);
+    const auto ci = decision ? in.choice("ci", Release::ChemicalIndicator::NotUsed, &error) : std::nullopt;
+    const auto bi = ci ? in.choice("bi", Release::BiologicalIndicator::NotUsed, &error) : std::nullopt;
+    if (!bi)
+        return in.usage(error);
+    r.decision = *decision;
+    r.chemicalIndicator = *ci;
+    r.biologicalIndicator = *bi;
+    return tool.release(*id, r);
+}
+
 int migrate(const Invocation &in, RecordsTool &tool)
 {
     if (!in.isSet("to") || in.value("to").isEmpty())
@@ -262,6 +313,14 @@ const Command *findCommand(const QString &name)
          {QStringLiteral("hold"), QStringLiteral("lower"), QStringLiteral("band")}, check},
         {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
          0, 1, {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("pdf")}, report},
+        {QStringLiteral("release"),
+         QStringLiteral("release ID --operator NAME --decision released|rejected|quarantined "
+                        "[--ci passed|failed|unused] [--bi pending|negative|positive|unused] [--load TEXT] "
+                        "[--lot TEXT] [--comment TEXT]"),
+         1, 1,
+         {QStringLiteral("operator"), QStringLiteral("decision"), QStringLiteral("ci"), QStringLiteral("bi"),
+          QStringLiteral("load"), QStringLiteral("lot"), QStringLiteral("comment")},
+         release},
         {QStringLiteral("migrate"), QStringLiteral("migrate --to URI"), 0, 0, {QStringLiteral("to")}, migrate},
     };
     for (const Command &command : commands)
@@ -362,7 +421,12 @@ Commands:
 
   list [--from DATE] [--to DATE] [--program NAME] [--csv]
       The cycles, newest first, as an aligned table (ID, start, program,
-      cycle number, controller, status, origin) or as CSV. The first column
+      cycle number, controller, status, origin, verdict, release) or as
+      CSV. The verdict is PASS, FAIL or NOT EVALUATED as the register
+      stored it; the release is the newest decision (Released, Rejected,
+      Quarantined), "waiting" for a cycle the station recorded that has
+      none yet, or "-" (imported logs and discarded runs wait for none).
+      The first column
       is the entry's ID, which the other commands take. DATE is yyyy-MM-dd in
       this computer's local time: --from counts from the start of its day,
       --to to the end of its day. --program takes the program's exact name.
@@ -376,6 +440,10 @@ Commands:
       controller's chain of entries, the samples and every log file the
       register names. Prints each problem on a line of its own, starting
       with ALTERED, DAMAGED, BROKEN, MISSING or UNREADABLE, then a summary.
+      Each stored verdict is judged again from the entry's samples by the
+      band stored with it, and each release is checked like the entries:
+      against its hash (which covers the entry and the verdict it was made
+      on) and its place in the cycle's release history.
       On a server, every controller's chain is checked, and the log files
       of the entries this computer entered: the others lie on the stations
       that wrote them, and verify there checks them.
@@ -395,23 +463,38 @@ Commands:
       verdict/upper_band (0.0 K and 3.0 K unless set). A hold of 0 minutes
       is NOT EVALUATED. Exit status 0 PASS, 1 FAIL, 3 NOT EVALUATED.
 
+  release ID --operator NAME --decision released|rejected|quarantined
+          [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
+          [--load TEXT] [--lot TEXT] [--comment TEXT]
+      Appends a release to the history of entry ID: who decided what about
+      its load, with the chemical (--ci) and biological (--bi) indicators
+      (both "unused" unless given), what the load held and its lot number.
+      Nothing is ever overwritten: a later result, the biological
+      indicator's a day on, is another release. The load of a cycle whose
+      verdict is FAIL or NOT EVALUATED is released only with --comment
+      saying why. Prints the release's place in the history.
+
   report ID --pdf FILE
   report --from DATE --to DATE --pdf FILE
-      Writes the cycle report of entry ID, or the period report of the
-      cycles that started from the first DATE to the second (both days
-      included), as the PDF FILE, and prints where.
+      Writes the cycle report of entry ID (its verdict as stored, its curve
+      and its whole release history), or the period report of the cycles
+      that started from the first DATE to the second (both days included;
+      each cycle with its verdict and newest release), as the PDF FILE, and
+      prints where.
 
   migrate --to URI
       Moves the station's register file (or the register of --register)
       into the register at URI, usually the clinic's server; a FILE works
       too. Every entry keeps its content and is entered as the target's
       own: a new ID, the next place in its controller's chain there, a hash
-      of its own; its event "cycle migrated" names the entry's ID and hash
-      in the source. The audit trail goes along. Entries the target holds
-      already (the same log, or the same controller, cycle number and
-      start) and events it holds already are not added again, so running it
-      twice adds nothing. Prints the number of entries moved and already
-      there and of audit events carried and already there. A register whose
+      of its own, its verdict judged by the band it was judged by before;
+      its event "cycle migrated" names the entry's ID and hash in the
+      source. The release histories and the audit trail go along. Entries
+      the target holds already (the same log, or the same controller, cycle
+      number and start), and releases and events it holds already, are not
+      added again, so running it twice adds nothing. Prints the number of
+      entries moved and already there, of audit events carried and already
+      there, and of releases carried and already there. A register whose
       entries are not intact is not moved: its problems are printed as
       verify prints them, exit status 1.
 
@@ -420,8 +503,9 @@ CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
 Exit status:
   0  success: done, everything checked is intact, PASS
   1  problems found: files not imported, entries or logs not intact, FAIL
-  2  a usage error, or the register, a file or the output could not be read
-     or written; the message is on standard error
+  2  a usage error, a release the rules refuse, or the register, a file or
+     the output could not be read or written; the message is on standard
+     error
   3  NOT EVALUATED
 
 Options:

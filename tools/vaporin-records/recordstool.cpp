@@ -8,7 +8,9 @@
 #include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
+#include "register/releasepolicy.h"
 #include "reports/periodreport.h"
+#include "reports/reportcontent.h"
 #include "reports/reportformat.h"
 
 #include <QCoreApplication>
@@ -191,12 +193,15 @@ int RecordsTool::list(const CycleRegister::Filter &filter, bool csv)
         return Success;
     }
     QVector<QStringList> rows{{tr("ID"), tr("Started"), tr("Program"), tr("Cycle"), tr("Controller"), tr("Status"),
-                               tr("Origin")}};
+                               tr("Origin"), tr("Verdict"), tr("Release")}};
+    const auto orDash = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : text; };
     for (const Cycle &c : *cycles)
         rows.append({QString::number(c.id), ReportFormat::instant(c.started), c.programName,
                      c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : QStringLiteral("-"), c.controllerSerial,
-                     c.status, CycleFields::originText(c.origin)});
-    out.write(alignedTable(rows, {true, false, false, true, false, false, false}).toUtf8());
+                     c.status, CycleFields::originText(c.origin),
+                     orDash(c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString()),
+                     orDash(ReleasePolicy::standing(c))});
+    out.write(alignedTable(rows, {true, false, false, true, false, false, false, false, false}).toUtf8());
     return Success;
 }
 
@@ -278,6 +283,8 @@ int RecordsTool::migrate(const RegisterLocation &target)
     print(tr("Already there: %1").arg(result.alreadyPresent));
     print(tr("Audit events carried: %1").arg(result.events));
     print(tr("Audit events already there: %1").arg(result.eventsPresent));
+    print(tr("Releases carried: %1").arg(result.releases));
+    print(tr("Releases already there: %1").arg(result.releasesPresent));
     if (!result.error.isEmpty())
         return fail(tr("The migration stopped: %1 Running it again goes on from there.").arg(result.error));
     return Success;
@@ -343,16 +350,30 @@ int RecordsTool::check(const QString &logFile, const CycleVerdict::Hold &hold, c
     return NotEvaluated;
 }
 
+int RecordsTool::release(qint64 id, Release release)
+{
+    const std::optional<Cycle> cycle = entry(id);
+    if (!cycle)
+        return Failed;
+    release.cycleId = id;
+    if (!cycleRegister->enterRelease(release))
+        return fail(tr("The release of %1 was not entered: %2").arg(CycleVerifier::describe(*cycle),
+                                                                     cycleRegister->errorString()));
+    print(tr("Entered release %1 of %2: %3 by %4.")
+              .arg(release.sequence)
+              .arg(CycleVerifier::describe(*cycle), Release::text(release.decision), release.operatorName));
+    return Success;
+}
+
 int RecordsTool::cycleReport(qint64 id, const QString &pdfFile)
 {
     const std::optional<Cycle> cycle = entry(id);
     if (!cycle)
         return Failed;
-    const StationSettings settings;
-    CycleReportData data;
-    data.clinicName = settings.clinicName();
-    data.cycle = *cycle;
-    data.verdict = CycleVerdict::evaluate(*cycle, settings.verdictBand());
+    const std::optional<QVector<Release>> releases = cycleRegister->releases(id);
+    if (!releases)
+        return fail(tr("The register cannot be read: %1").arg(cycleRegister->errorString()));
+    const CycleReportData data = ReportContent::cycle(*cycle, *releases, StationSettings().clinicName());
     QString error;
     if (!CycleReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
@@ -367,28 +388,11 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
         return Failed;
     CycleRegister::Filter filter;
     setPeriod(&filter, from, to);
-    std::optional<QVector<Cycle>> cycles = reg->cycles(filter, -1);
+    const std::optional<QVector<Cycle>> cycles = reg->cycles(filter, -1);
     if (!cycles)
         return fail(tr("The register cannot be read: %1").arg(reg->errorString()));
-    std::reverse(cycles->begin(), cycles->end()); // an inspector reads the period from its first day
 
-    const StationSettings settings;
-    const CycleVerdict::Band band = settings.verdictBand();
-    PeriodReportData data;
-    data.clinicName = settings.clinicName();
-    data.from = from;
-    data.to = to;
-    for (const Cycle &listed : *cycles) {
-        PeriodReportEntry entry;
-        entry.cycle = listed;
-        // A cycle whose samples cannot be read stays in the list: an
-        // inspection must see every cycle, and why it has no verdict.
-        if (const std::optional<Cycle> full = reg->cycle(listed.id))
-            entry.verdict = CycleVerdict::evaluate(*full, band);
-        else
-            entry.verdict.reason = reg->errorString();
-        data.cycles.append(entry);
-    }
+    const PeriodReportData data = ReportContent::period(*cycles, from, to, StationSettings().clinicName());
     QString error;
     if (!PeriodReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));

@@ -2,6 +2,7 @@
 
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/release.h"
 #include "reports/cycleverdict.h"
 
 #include <QDate>
@@ -39,6 +40,9 @@ public:
     // The whole register without files; otherwise each file against it.
     int verify(const QStringList &files);
     int check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band);
+    // Appends the release to the history of entry ID, as the release form
+    // does and by its rules.
+    int release(qint64 id, Release release);
     int cycleReport(qint64 id, const QString &pdfFile);
     // The cycles that started from the first moment of `from` to the last of
     // `to`, local time.
