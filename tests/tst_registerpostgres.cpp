@@ -300,6 +300,47 @@ private slots:
     }
 
     // Controller A has entries 1 to 3, controller B entries 4 and 5.
+    // Verdicts and releases as on a file: the waiting cycles, the history,
+    // an edited release found; and a register of the first version gets
+    // the verdicts of its entries when it is migrated.
+    void verdictsAndReleasesOnTheServer()
+    {
+        QVERIFY(freshRegister());
+        QVector<Cycle> cycles{cycle("A", 1, "2024-03-01T08:00:00"), cycle("A", 2, "2024-03-02T08:00:00"),
+                              cycle("B", 1, "2024-03-02T09:00:00")};
+        enterAll(*store, cycles);
+        QCOMPARE(store->cycle(1)->verdict->result, CycleVerdict::Result::Fail);
+        Release first;
+        first.cycleId = 1;
+        first.operatorName = QStringLiteral("A. Meier");
+        first.decision = Release::Decision::Quarantined;
+        Release second = first;
+        second.decision = Release::Decision::Released;
+        second.comment = QStringLiteral("BI negative");
+        QVector<Release> releases{first, second};
+        QVERIFY2(store->enterReleases(releases), qPrintable(store->errorString()));
+        QCOMPARE(releases[1].previousHash, releases[0].hash);
+        QCOMPARE(store->count({{}, {}, {}, {}, {}, {}, true}), 2);
+        QCOMPARE(store->cycles({}, -1)->last().latestRelease->decision, Release::Decision::Released);
+        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
+        QVERIFY(exec(*store, "UPDATE releases SET decision = 'released' WHERE id = 1"));
+        QCOMPARE(problems(CycleVerifier::verifyRegister(*store)), QStringList{"ReleaseAltered:1"});
+
+        const RegisterLocation firstVersion = server->createDatabase();
+        {
+            const std::unique_ptr<CycleRegister> older = open(firstVersion);
+            enterAll(*older, {cycle("A", 1, "2024-03-01T08:00:00")});
+            for (const char *back : {"DROP TABLE release_heads", "DROP TABLE releases", "DROP TABLE verdicts",
+                                     "DELETE FROM schema_migrations WHERE version > 1"})
+                QVERIFY(exec(*older, back));
+        }
+        StationSettings().setVerdictBand({0.5, 2.0});
+        const std::unique_ptr<CycleRegister> migrated = open(firstVersion);
+        QVERIFY(migrated->isOpen());
+        QCOMPARE(migrated->cycle(1)->verdict->band.upperBand, 2.0);
+        QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
+    }
+
     void verificationFindsEditsOnTheServer_data()
     {
         QTest::addColumn<QStringList>("statements");
@@ -461,6 +502,10 @@ private slots:
             write.controllerSerial = QStringLiteral("A");
             write.details = QStringLiteral("{\"program\":2}");
             QVERIFY(local->appendEvent(write));
+            Release quarantined;
+            quarantined.cycleId = 2;
+            quarantined.operatorName = QStringLiteral("A. Meier");
+            QVERIFY(local->enterRelease(quarantined));
         }
         Cycle earlier = withLog(cycle("A", 10, "2024-02-28T08:00:00"));
         earlier.station = QStringLiteral("station-2");
@@ -470,7 +515,10 @@ private slots:
         const RegisterTransfer::Result first = RegisterTransfer::transfer(*local, *store);
         QVERIFY2(first.error.isEmpty() && first.refused.isEmpty(), qPrintable(first.error));
         QCOMPARE(first.moved, 4);
+        QCOMPARE(first.releases, 1);
+        // The release's own event is made by the target as by the source.
         QCOMPARE(first.events, 5);
+        QCOMPARE(first.eventsPresent, 1);
 
         // The chain of A goes on after the server's own entry.
         const std::optional<QVector<Cycle>> moved = store->cycles({{}, {}, {}, {}, "A", {}}, -1);
@@ -500,12 +548,17 @@ private slots:
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
         QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
 
-        const QVector<qint64> before{count(*store, "cycles"), count(*store, "events"), count(*store, "chain_heads")};
+        const auto counts = [&] {
+            return QVector<qint64>{count(*store, "cycles"), count(*store, "events"), count(*store, "chain_heads"),
+                                   count(*store, "releases")};
+        };
+        const QVector<qint64> before = counts();
         const RegisterTransfer::Result second = RegisterTransfer::transfer(*local, *store);
         QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
-        QCOMPARE((QVector<int>{second.moved, second.alreadyPresent, second.events, second.eventsPresent}),
-                 (QVector<int>{0, 4, 0, 5}));
-        QCOMPARE((QVector<qint64>{count(*store, "cycles"), count(*store, "events"), count(*store, "chain_heads")}), before);
+        QCOMPARE((QVector<int>{second.moved, second.alreadyPresent, second.events, second.eventsPresent,
+                               second.releases, second.releasesPresent}),
+                 (QVector<int>{0, 4, 0, 6, 0, 1}));
+        QCOMPARE(counts(), before);
 
         // An altered entry does not get a new hash that holds.
         QVERIFY(exec(*local, "UPDATE cycles SET status = 'Successfully completed' || '!' WHERE cycle_number = 12"));
@@ -598,9 +651,18 @@ private slots:
         AuditEvent write;
         write.kind = QStringLiteral("program write");
         QVERIFY(station->appendEvent(write));
+        // A release from any station, and a later one.
+        for (const Release::Decision decision : {Release::Decision::Quarantined, Release::Decision::Rejected}) {
+            Release r;
+            r.cycleId = c.id;
+            r.operatorName = QStringLiteral("A. Meier");
+            r.decision = decision;
+            QVERIFY2(station->enterRelease(r), qPrintable(station->errorString()));
+        }
         QVERIFY(CycleVerifier::verifyRegister(*station).intact());
         for (const char *change : {"UPDATE cycles SET status = 'x'", "DELETE FROM events", "DROP TABLE events",
-                                   "CREATE TABLE notes (t TEXT)"}) {
+                                   "CREATE TABLE notes (t TEXT)", "UPDATE releases SET decision = 'released'",
+                                   "DELETE FROM verdicts"}) {
             QSqlQuery query(station->database());
             QVERIFY2(!query.exec(change), change);
             QVERIFY2(query.lastError().text().contains("permission denied") || query.lastError().text().contains("must be owner"),
