@@ -59,57 +59,6 @@ QString durationText(const Cycle &c)
     return ReportFormat::duration(c.started.msecsTo(c.finished));
 }
 
-QString kelvin(double k)
-{
-    return ReportFormat::temperature(k) + QStringLiteral(" K");
-}
-
-// The verdict's numbers, for the line under its reason.
-QString verdictFigures(const CycleVerdict &v)
-{
-    QStringList parts;
-    if (v.holdKnown) {
-        parts << QStringLiteral("hold %1 for %2 min").arg(ReportFormat::celsius(v.hold.celsius)).arg(v.hold.minutes)
-              << QStringLiteral("band %1 to %2 (\u2212%3, +%4)")
-                     .arg(ReportFormat::temperature(v.bandLow()), ReportFormat::celsius(v.bandHigh()),
-                          kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
-        if (!v.longestStretch.isEmpty())
-            parts << QStringLiteral("longest stretch in the band %1 to %2, %3")
-                         .arg(ReportFormat::elapsed(v.longestStretch.startMs),
-                              ReportFormat::elapsed(v.longestStretch.endMs),
-                              ReportFormat::duration(v.longestStretch.durationMs()));
-        if (v.lowestInHold && v.highestInHold)
-            parts << QStringLiteral("in the hold lowest %1 at %2, highest %3 at %4")
-                         .arg(ReportFormat::celsius(v.lowestInHold->celsius),
-                              ReportFormat::elapsed(v.lowestInHold->elapsedMs),
-                              ReportFormat::celsius(v.highestInHold->celsius),
-                              ReportFormat::elapsed(v.highestInHold->elapsedMs));
-    } else {
-        parts << QStringLiteral("tolerances \u2212%1, +%2")
-                     .arg(kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
-    }
-    return parts.join(ReportFormat::separator());
-}
-
-QString releaseHeadline(const Release &r)
-{
-    return QStringLiteral("%1 by %2").arg(Release::text(r.decision), orUnknown(r.operatorName));
-}
-
-QString releaseDetails(const Release &r)
-{
-    QStringList parts{
-        QStringLiteral("chemical indicator: %1").arg(Release::text(r.chemicalIndicator)),
-        QStringLiteral("biological indicator: %1").arg(Release::text(r.biologicalIndicator)),
-    };
-    if (!r.load.isEmpty())
-        parts << QStringLiteral("load: %1").arg(r.load);
-    if (!r.lot.isEmpty())
-        parts << QStringLiteral("lot: %1").arg(r.lot);
-    parts << QStringLiteral("entered by %1 on %2").arg(orUnknown(r.osUser), orUnknown(r.station));
-    return parts.join(ReportFormat::separator());
-}
-
 // Draws the report; every height is measured before the first page is
 // drawn, so that the page count is known for the footers.
 class Writer
@@ -124,7 +73,7 @@ public:
             page.textWidth(Style::Result, CycleVerdict::resultText(CycleVerdict::Result::NotEvaluated)) + 9;
         reasonWidth = page.width() - verdictLabelWidth - 2 * verdictPadding;
         verdictHeight = page.wrappedHeight(Style::Body, v.reason, reasonWidth) + 1
-            + page.wrappedHeight(Style::Small, verdictFigures(v), reasonWidth) + 2 * verdictPadding;
+            + page.wrappedHeight(Style::Small, ReportFormat::verdictFigures(v), reasonWidth) + 2 * verdictPadding;
         verdictHeight = qMax(verdictHeight, page.lineHeight(Style::Result) + 2 * verdictPadding);
         for (const Release &r : data.releases)
             releaseHeights << qMin(releaseHeight(r), page.height() - 2 * headingHeight());
@@ -189,7 +138,7 @@ private:
     double releaseHeight(const Release &r) const
     {
         const double width = page.width() - 4;
-        double h = page.lineHeight(Style::Bold) + page.wrappedHeight(Style::Small, releaseDetails(r), width);
+        double h = page.lineHeight(Style::Bold) + page.wrappedHeight(Style::Small, ReportFormat::releaseDetails(r), width);
         if (!r.comment.isEmpty())
             h += page.wrappedHeight(Style::Small, QStringLiteral("Comment: ") + r.comment, width);
         return h + 1.5;
@@ -260,7 +209,7 @@ private:
                   Style::Result, CycleVerdict::resultText(v.result), Qt::AlignLeft | Qt::AlignTop, color);
         const double x = box.left() + verdictLabelWidth;
         const double h = page.wrapped({x, box.top() + verdictPadding}, reasonWidth, Style::Body, v.reason);
-        page.wrapped({x, box.top() + verdictPadding + h + 1}, reasonWidth, Style::Small, verdictFigures(v),
+        page.wrapped({x, box.top() + verdictPadding + h + 1}, reasonWidth, Style::Small, ReportFormat::verdictFigures(v),
                      ReportPainter::muted);
     }
 
@@ -283,14 +232,14 @@ private:
             page.fill(QRectF(0, top, 0.8, releaseHeights[i] - 1.5),
                       latest ? ReportPainter::accent : ReportPainter::rule);
             page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Bold,
-                      releaseHeadline(r) + (latest ? QStringLiteral("  (current)") : QString()));
+                      ReportFormat::releaseHeadline(r) + (latest ? QStringLiteral("  (current)") : QString()));
             page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Small, ReportFormat::instant(r.at),
                       Qt::AlignRight | Qt::AlignTop, ReportPainter::muted);
             // An entry longer than a page (a comment of many lines) is cut
             // off at the height it was given.
             const double bottom = top + releaseHeights[i] - 1.5;
             double line = top + page.lineHeight(Style::Bold);
-            line += page.wrapped({3, line}, w, Style::Small, releaseDetails(r), ReportPainter::muted, bottom - line);
+            line += page.wrapped({3, line}, w, Style::Small, ReportFormat::releaseDetails(r), ReportPainter::muted, bottom - line);
             if (!r.comment.isEmpty())
                 page.wrapped({3, line}, w, Style::Small, QStringLiteral("Comment: ") + r.comment, ReportPainter::ink,
                              bottom - line);

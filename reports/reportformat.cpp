@@ -79,4 +79,54 @@ QString steps(const QList<CommunicationManager::ProgramStep> &steps)
     return parts.join(QStringLiteral(", "));
 }
 
+namespace {
+
+QString kelvin(double k)
+{
+    return temperature(k) + QStringLiteral(" K");
+}
+
+} // namespace
+
+QString verdictFigures(const CycleVerdict &v)
+{
+    QStringList parts;
+    if (v.holdKnown) {
+        parts << QStringLiteral("hold %1 for %2 min").arg(celsius(v.hold.celsius)).arg(v.hold.minutes)
+              << QStringLiteral("band %1 to %2 (\u2212%3, +%4)")
+                     .arg(temperature(v.bandLow()), celsius(v.bandHigh()), kelvin(v.band.lowerTolerance),
+                          kelvin(v.band.upperBand));
+        if (!v.longestStretch.isEmpty())
+            parts << QStringLiteral("longest stretch in the band %1 to %2, %3")
+                         .arg(elapsed(v.longestStretch.startMs), elapsed(v.longestStretch.endMs),
+                              duration(v.longestStretch.durationMs()));
+        if (v.lowestInHold && v.highestInHold)
+            parts << QStringLiteral("in the hold lowest %1 at %2, highest %3 at %4")
+                         .arg(celsius(v.lowestInHold->celsius), elapsed(v.lowestInHold->elapsedMs),
+                              celsius(v.highestInHold->celsius), elapsed(v.highestInHold->elapsedMs));
+    } else {
+        parts << QStringLiteral("tolerances \u2212%1, +%2").arg(kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
+    }
+    return parts.join(separator());
+}
+
+QString releaseHeadline(const Release &r)
+{
+    return QStringLiteral("%1 by %2").arg(Release::text(r.decision), orUnknown(r.operatorName));
+}
+
+QString releaseDetails(const Release &r)
+{
+    QStringList parts{
+        QStringLiteral("chemical indicator: %1").arg(Release::text(r.chemicalIndicator)),
+        QStringLiteral("biological indicator: %1").arg(Release::text(r.biologicalIndicator)),
+    };
+    if (!r.load.isEmpty())
+        parts << QStringLiteral("load: %1").arg(r.load);
+    if (!r.lot.isEmpty())
+        parts << QStringLiteral("lot: %1").arg(r.lot);
+    parts << QStringLiteral("entered by %1 on %2").arg(orUnknown(r.osUser), orUnknown(r.station));
+    return parts.join(separator());
+}
+
 } // namespace ReportFormat

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "register/release.h"
+#include "reports/cycleverdict.h"
 
 #include <QList>
 #include <QtGlobal>
@@ -42,5 +44,15 @@ QString instant(const QDateTime &time, bool withSeconds = true);
 
 // "20 min at 121.0 °C, 5 min at 60.0 °C"; "unknown" for no steps.
 QString steps(const QList<CommunicationManager::ProgramStep> &steps);
+
+// The verdict's numbers, for the line under its reason: "hold 121.0 °C for
+// 20 min · band 121.0 to 124.0 °C (−0.0 K, +3.0 K) · longest stretch ...".
+QString verdictFigures(const CycleVerdict &verdict);
+
+// "Released by A. Meier".
+QString releaseHeadline(const Release &release);
+// "chemical indicator: Passed · biological indicator: Pending · load: ...
+// · lot: ... · entered by meier on RECEPTION-PC".
+QString releaseDetails(const Release &release);
 
 } // namespace ReportFormat
