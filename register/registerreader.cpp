@@ -2,9 +2,12 @@
 
 #include "app/logging.h"
 #include "register/cyclecsv.h"
+#include "reports/reportcontent.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPrinter>
 #include <QSaveFile>
 
 #include <atomic>
@@ -32,6 +35,17 @@ QString written(const QString &file, const QByteArray &bytes)
     return {};
 }
 
+// Draws the report on the printer, or writes it as a PDF file; the error,
+// empty on success.
+template<typename Report, typename Data>
+QString report(const RegisterReader::ReportOutput &output, const Data &data)
+{
+    if (output.printer)
+        return Report::write(*output.printer, data) ? QString() : tr("The printer cannot be used.");
+    QString error;
+    return Report::writePdf(output.pdfFile, data, &error) ? QString() : error;
+}
+
 } // namespace
 
 // The reader's side on its thread: the register and its connection, which
@@ -41,9 +55,10 @@ class RegisterReaderContext : public QObject
 public:
     explicit RegisterReaderContext(const QString &path) : path(path) {}
 
-    // Runs read(register) with the register open.
+    // Runs read(register) with the register open; failure words what
+    // failed, with a %1 for the register's error.
     template<typename T, typename F>
-    Read<T> read(F &&read)
+    Read<T> read(F &&read, const char *failure = "The register could not be read: %1")
     {
         Read<T> result;
         if (!openRegister(&result.error))
@@ -52,7 +67,7 @@ public:
         if (value)
             result.value = std::move(*value);
         else
-            result.error = tr("The register could not be read: %1").arg(store->errorString());
+            result.error = tr(failure).arg(store->errorString());
         return result;
     }
 
@@ -80,7 +95,7 @@ private:
 };
 
 RegisterReader::RegisterReader(const QString &registerPath, QObject *parent)
-    : QObject(parent)
+    : ReleaseSink(parent)
     , context(new RegisterReaderContext(registerPath))
 {
     thread.setObjectName(QStringLiteral("register reader"));
@@ -186,5 +201,70 @@ quint64 RegisterReader::exportSamples(qint64 id, const QString &file)
         const QString error = read.error;
         qCDebug(lcRegister) << "exported the samples of entry" << id << "to" << file << error;
         return [=] { emit exported(ticket, rows, error); };
+    });
+}
+
+quint64 RegisterReader::readReleases(qint64 cycleId)
+{
+    return post([=](quint64 ticket) {
+        const auto read = context->read<QVector<Release>>([&](CycleRegister &r) { return r.releases(cycleId); });
+        return [=] { emit releasesRead(ticket, read.value, read.error); };
+    });
+}
+
+quint64 RegisterReader::submitRelease(const Release &release)
+{
+    return post([=](quint64 ticket) {
+        const auto read = context->read<Release>(
+            [&](CycleRegister &r) -> std::optional<Release> {
+                Release entered = release;
+                return r.enterRelease(entered) ? std::optional<Release>(entered) : std::nullopt;
+            },
+            QT_TRANSLATE_NOOP("RegisterReader", "The release was not entered: %1"));
+        qCDebug(lcRegister) << "release of entry" << release.cycleId << "entered as" << read.value.sequence << read.error;
+        return [=] { emit releaseStored(ticket, read.value, read.error); };
+    });
+}
+
+quint64 RegisterReader::writeCycleReport(qint64 id, const QString &clinicName, const ReportOutput &output)
+{
+    return post([=](quint64 ticket) {
+        QElapsedTimer timer;
+        timer.start();
+        auto read = context->read<CycleReportData>([&](CycleRegister &r) -> std::optional<CycleReportData> {
+            const std::optional<Cycle> cycle = r.cycle(id);
+            const std::optional<QVector<Release>> releases = cycle ? r.releases(id) : std::nullopt;
+            if (!releases)
+                return std::nullopt;
+            return ReportContent::cycle(*cycle, *releases, clinicName);
+        });
+        if (read.error.isEmpty())
+            read.error = report<CycleReport>(output, read.value);
+        const QString error = read.error;
+        const qint64 ms = timer.elapsed();
+        qCDebug(lcRegister) << "cycle report of entry" << id << "written in" << ms << "ms" << error;
+        return [=] { emit reportWritten(ticket, ms, error); };
+    });
+}
+
+quint64 RegisterReader::writePeriodReport(const CycleRegister::Filter &filter, const QDate &from, const QDate &to,
+                                          const QString &clinicName, const ReportOutput &output)
+{
+    return post([=](quint64 ticket) {
+        QElapsedTimer timer;
+        timer.start();
+        auto read = context->read<PeriodReportData>([&](CycleRegister &r) -> std::optional<PeriodReportData> {
+            const std::optional<QVector<Cycle>> cycles = r.cycles(filter, -1);
+            if (!cycles)
+                return std::nullopt;
+            return ReportContent::period(*cycles, from, to, clinicName);
+        });
+        if (read.error.isEmpty())
+            read.error = report<PeriodReport>(output, read.value);
+        const QString error = read.error;
+        const qint64 ms = timer.elapsed();
+        qCDebug(lcRegister) << "period report of" << read.value.cycles.size() << "cycles written in" << ms << "ms"
+                            << error;
+        return [=] { emit reportWritten(ticket, ms, error); };
     });
 }

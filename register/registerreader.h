@@ -1,12 +1,14 @@
 #pragma once
 
 #include "register/cycleregister.h"
+#include "register/releasesink.h"
 
-#include <QObject>
 #include <QThread>
 
+#include <memory>
 #include <optional>
 
+class QPrinter;
 class RegisterReaderContext;
 
 // Reads the cycle register on a thread of its own, with a connection of its
@@ -19,11 +21,20 @@ class RegisterReaderContext;
 //
 // The register is opened at the first request and, while it cannot be,
 // again at each later one; until then every answer carries the error.
-class RegisterReader : public QObject
+//
+// Besides reading, it enters the releases that the Records tab's users make
+// (the one thing the tab writes), and writes the reports of what it reads.
+class RegisterReader : public ReleaseSink
 {
     Q_OBJECT
 
 public:
+    // Where a report goes: a PDF file, or a printer that its dialog set up.
+    struct ReportOutput {
+        QString pdfFile;
+        std::shared_ptr<QPrinter> printer;
+    };
+
     explicit RegisterReader(const QString &registerPath, QObject *parent = nullptr);
     // Waits for the request under way, drops the others.
     ~RegisterReader() override;
@@ -43,6 +54,16 @@ public:
     // file, replacing it only once the whole file is written.
     quint64 exportCycles(const CycleRegister::Filter &filter, const QString &file);
     quint64 exportSamples(qint64 id, const QString &file);
+    // A cycle's release history, oldest first.
+    quint64 readReleases(qint64 cycleId);
+    // Enters the release into the register.
+    quint64 submitRelease(const Release &release) override;
+    // The cycle report of one entry with its release history, and the
+    // period report of the cycles of the filter between the days (invalid:
+    // those of the first and the last cycle), naming the clinic.
+    quint64 writeCycleReport(qint64 id, const QString &clinicName, const ReportOutput &output);
+    quint64 writePeriodReport(const CycleRegister::Filter &filter, const QDate &from, const QDate &to,
+                              const QString &clinicName, const ReportOutput &output);
 
 signals:
     // error is empty on success, otherwise a sentence for the user.
@@ -53,6 +74,9 @@ signals:
     void eventsRead(quint64 ticket, const QVector<AuditEvent> &events, const QString &error);
     // rows: the cycles or samples written.
     void exported(quint64 ticket, int rows, const QString &error);
+    void releasesRead(quint64 ticket, const QVector<Release> &releases, const QString &error);
+    // ms: how long reading and writing took.
+    void reportWritten(quint64 ticket, qint64 ms, const QString &error);
 
 private:
     // Runs work(register, ticket) on the reader's thread, the register open.
