@@ -14,6 +14,7 @@ const QString languageKey = QStringLiteral("Language");
 const QString lowerToleranceKey = QStringLiteral("verdict/lower_tolerance");
 const QString upperBandKey = QStringLiteral("verdict/upper_band");
 const QString clinicNameKey = QStringLiteral("clinic_name");
+const QString lastOperatorKey = QStringLiteral("release/last_operator");
 const QString registerPathKey = QStringLiteral("register_path");
 const QString registerDriverKey = QStringLiteral("register/driver");
 const QString registerHostKey = QStringLiteral("register/host");
@@ -66,6 +67,16 @@ void StationSettings::setVerdictBand(const CycleVerdict::Band &band)
 {
     setValue(lowerToleranceKey, band.lowerTolerance);
     setValue(upperBandKey, band.upperBand);
+}
+
+QString StationSettings::lastOperator() const
+{
+    return value(lastOperatorKey).toString();
+}
+
+void StationSettings::setLastOperator(const QString &name)
+{
+    setValue(lastOperatorKey, name);
 }
 
 QString StationSettings::clinicName() const

@@ -31,6 +31,11 @@ public:
     CycleVerdict::Band verdictBand() const;
     void setVerdictBand(const CycleVerdict::Band &band);
 
+    // The operator named by the last release made at this station, whom the
+    // release form proposes; empty when the key is absent.
+    QString lastOperator() const;
+    void setLastOperator(const QString &name);
+
     // The clinic that the reports name; empty when the key is absent.
     QString clinicName() const;
     void setClinicName(const QString &name);

@@ -1,4 +1,6 @@
+#include "app/stationsettings.h"
 #include "register/cycleregister.h"
+#include "register/releasepolicy.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
@@ -9,14 +11,20 @@
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/mainwindow.h"
+#include "reports/reportpainter.h"
 #include "ui/recordstab.h"
+#include "ui/releasedialog.h"
+#include "ui/releasehistorymodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,6 +34,9 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtTest>
+
+#include <algorithm>
+#include <functional>
 
 #include <memory>
 
@@ -43,6 +54,31 @@ Cycle cycle(const char *serial, int number, const char *started, const QString &
                                       {{0, 25.0}, {2000, 30.5}, {4000, 35.25}}, program);
     c.status = status;
     return c;
+}
+
+// A 20-minute hold at 121 °C that wavers by 0.1 K: PASS by a band of 0.5 K.
+Cycle holding(const char *serial, int number, const char *started)
+{
+    return RegisterTestData::cycle(QString::fromUtf8(serial), number, at(started), RegisterTestData::run(70, quint32(number)),
+                                   QStringLiteral("Wrapped 121"));
+}
+
+QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+
+// Whether the first page is wider than high, as pdfinfo gives its size.
+bool landscape(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {file});
+    p.waitForFinished(30000);
+    const QString size = QString::fromUtf8(p.readAllStandardOutput()).section(QStringLiteral("Page size:"), 1);
+    return size.section(QLatin1Char('x'), 0, 0).toDouble() > size.section(QLatin1Char('x'), 1).section(QLatin1Char(' '), 1, 1).toDouble();
 }
 
 // The cycles that the filter tests choose from, oldest first.
@@ -66,6 +102,7 @@ class TestRecordsTab : public QObject
     std::unique_ptr<CycleRegister> store; // the writer's connection
     std::unique_ptr<RecordsTab> tab;
     std::unique_ptr<ModalAnswerer> answerer;
+    int waiting = -1; // as the tab last counted them
 
     QString registerPath() const { return dir->filePath(QStringLiteral("data/register.sqlite")); }
 
@@ -97,6 +134,7 @@ class TestRecordsTab : public QObject
     {
         enter(cycles);
         tab = std::make_unique<RecordsTab>(registerPath());
+        connect(tab.get(), &RecordsTab::waitingForReleaseCounted, [this](int count) { waiting = count; });
         tab->resize(990, 420);
         tab->show();
         return QTest::qWaitFor([&] { return tab->cycleList()->rowCount() == qMin(int(cycles.size()), 100); });
@@ -131,7 +169,10 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         store = std::make_unique<CycleRegister>(QStringLiteral("writer"));
         QVERIFY2(store->open(registerPath()), qPrintable(store->errorString()));
+        store->setVerdictBand({0.5, 3.0});
         answerer = std::make_unique<ModalAnswerer>();
+        waiting = -1;
+        StationSettings().clear();
     }
 
     void cleanup()
@@ -300,10 +341,10 @@ private slots:
         QCOMPARE(finished.last().at(0).toString(), QString());
         QCOMPARE(contents(listFile),
                  QByteArray("ID,Started,Finished,Program number,Program,Cycle number,Controller serial,Status,Origin,"
-                            "Samples,Log file,Log SHA-256,Station\r\n"
+                            "Samples,Log file,Log SHA-256,Station,Verdict,Release\r\n"
                             "2,2024-03-05T14:07:09.000+01:00,2024-03-05T14:07:13.000+01:00,1,"
                             "\"Pr\xc3\xbc" "f \"\"A\"\", 1\nx\",7,RG-\xc3\x84,Program cancelled by user,recorded,3,,,"
-                            "\"st,1\"\r\n"));
+                            "\"st,1\",FAIL,waiting\r\n"));
 
         QVERIFY(chooseRow(0));
         chooseFileWhenAsked(samplesFile);
@@ -382,6 +423,297 @@ private slots:
         QTRY_COMPARE(child<QLabel>("labelCycleCount")->text(), QString("3 cycles"));
         QTRY_VERIFY(child<QComboBox>("comboBoxProgramFilter")->findText("New program") > 0);
         QTRY_COMPARE(tab->auditTrail()->rowCount(), 3);
+    }
+
+    // The verdict as stored, in the reports' colours, its reason on the
+    // tooltip; the newest decision, or a mark on the cycles that wait.
+    void verdictAndReleaseColumns()
+    {
+        Cycle failed = holding("RG-A", 2, "2024-03-02T08:00:00");
+        failed.samples.resize(failed.samples.size() / 2);
+        Cycle imported = holding("RG-B", 1, "2024-03-03T08:00:00");
+        imported.origin = Cycle::Origin::Imported;
+        imported.steps.clear();
+        Cycle discarded = holding("RG-B", 2, "2024-03-04T08:00:00");
+        discarded.status = QString::fromUtf8(ReleasePolicy::discardedStatus);
+        Cycle released = holding("RG-C", 1, "2024-03-05T08:00:00");
+        QVERIFY(open({holding("RG-A", 1, "2024-03-01T08:00:00"), failed, imported, discarded, released}));
+        Release r;
+        r.cycleId = 5;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.decision = Release::Decision::Rejected;
+        QVERIFY(store->enterRelease(r));
+        tab->cycleEntered();
+        QTRY_COMPARE(tab->cycleList()->index(0, CycleListModel::ReleaseDecision).data().toString(), QString("Rejected"));
+
+        const QVector<QStringList> expected{{"RG-C-1", "PASS", "Rejected"},
+                                           {"RG-B-2", "PASS", ""},
+                                           {"RG-B-1", "NOT EVALUATED", ""},
+                                           {"RG-A-2", "FAIL", "waiting"},
+                                           {"RG-A-1", "PASS", "waiting"}};
+        const CycleListModel *model = tab->cycleList();
+        for (int row = 0; row < expected.size(); ++row) {
+            const auto cell = [&](int column, int role = Qt::DisplayRole) { return model->index(row, column).data(role); };
+            QCOMPARE((QStringList{listed()[row], cell(CycleListModel::Verdict).toString(),
+                                  cell(CycleListModel::ReleaseDecision).toString()}),
+                     expected[row]);
+            QCOMPARE(cell(CycleListModel::Verdict, Qt::ToolTipRole).toString(), model->at(row).verdict->reason);
+            QCOMPARE(cell(CycleListModel::ReleaseDecision, Qt::ForegroundRole).isValid(), expected[row][2] == "waiting");
+        }
+        QCOMPARE(model->headerData(CycleListModel::Verdict, Qt::Horizontal).toString(), QString("Verdict"));
+        QCOMPARE(model->index(3, CycleListModel::Verdict).data(Qt::ForegroundRole).value<QColor>(),
+                 ReportPainter::verdictColor(CycleVerdict::Result::Fail));
+        QTRY_COMPARE(waiting, 2);
+
+        child<QCheckBox>("checkBoxWaitingForRelease")->setChecked(true);
+        QTRY_COMPARE(listed(), (QStringList{"RG-A-2", "RG-A-1"}));
+        QTRY_COMPARE(child<QLabel>("labelCycleCount")->text(), QString("2 cycles"));
+    }
+
+    void releaseFormProposesAndKeepsItsRule_data()
+    {
+        QTest::addColumn<int>("verdict"); // CycleVerdict::Result
+        QTest::addColumn<bool>("released"); // a release before
+        QTest::addColumn<QString>("lastOperator");
+        QTest::addColumn<QStringList>("proposed"); // operator, load, lot, CI, BI, decision
+        QTest::addColumn<QString>("rule");         // with the operator typed and nothing else changed
+
+        const int pass = int(CycleVerdict::Result::Pass);
+        const int fail = int(CycleVerdict::Result::Fail);
+        QTest::newRow("PASS, first release")
+            << pass << false << "" << QStringList{"", "", "RG-A-1", "Not used", "Not used", "Released"} << "";
+        QTest::newRow("PASS, the last operator proposed")
+            << pass << false << "B. Huber" << QStringList{"B. Huber", "", "RG-A-1", "Not used", "Not used", "Released"}
+            << "";
+        QTest::newRow("FAIL, kept back until decided")
+            << fail << false << "" << QStringList{"", "", "RG-A-1", "Not used", "Not used", "Quarantined"} << "";
+        QTest::newRow("from the newest release, its comment not")
+            << pass << true << ""
+            << QStringList{"A. Meier", "Tray 3", "L-9", "Passed", "Pending", "Quarantined"} << "";
+        QTest::newRow("NOT EVALUATED, released before")
+            << int(CycleVerdict::Result::NotEvaluated) << true << "B. Huber"
+            << QStringList{"B. Huber", "Tray 3", "L-9", "Passed", "Pending", "Quarantined"} << "";
+    }
+    void releaseFormProposesAndKeepsItsRule()
+    {
+        QFETCH(int, verdict);
+        QFETCH(bool, released);
+        QFETCH(QString, lastOperator);
+        QFETCH(QStringList, proposed);
+        Cycle c = cycle("RG-A", 1, "2024-03-01T08:00:00");
+        c.id = 1;
+        c.verdict = CycleVerdict();
+        c.verdict->result = CycleVerdict::Result(verdict);
+        if (released) {
+            Release before;
+            before.operatorName = QStringLiteral("A. Meier");
+            before.load = QStringLiteral("Tray 3");
+            before.lot = QStringLiteral("L-9");
+            before.chemicalIndicator = Release::ChemicalIndicator::Passed;
+            before.biologicalIndicator = Release::BiologicalIndicator::Pending;
+            before.comment = QStringLiteral("BI to follow");
+            c.latestRelease = before;
+        }
+        ReleaseDialog form(c, lastOperator);
+        form.show();
+        QVERIFY(!form.isModal() && !QApplication::activeModalWidget());
+        auto *operatorName = ::child<QLineEdit>(form, "lineEditOperator");
+        auto *comment = ::child<QPlainTextEdit>(form, "plainTextEditComment");
+        auto *decision = ::child<QComboBox>(form, "comboBoxDecision");
+        QCOMPARE((QStringList{operatorName->text(), ::child<QLineEdit>(form, "lineEditLoad")->text(),
+                              ::child<QLineEdit>(form, "lineEditLot")->text(),
+                              ::child<QComboBox>(form, "comboBoxChemicalIndicator")->currentText(),
+                              ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->currentText(),
+                              decision->currentText()}),
+                 proposed);
+        QCOMPARE(comment->toPlainText(), QString());
+        QCOMPARE(decision->count(), 3);
+        QCOMPARE(::child<QComboBox>(form, "comboBoxBiologicalIndicator")->count(), 4);
+
+        // Nothing is saved without an operator, nor a load released without
+        // proof of its hold unless the comment says why.
+        QPushButton *save = ::child<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save);
+        operatorName->clear();
+        QVERIFY(!save->isEnabled());
+        QVERIFY(::child<QLabel>(form, "labelRule")->text().contains("operator"));
+        operatorName->setText(QStringLiteral("C. Roth"));
+        decision->setCurrentText(QStringLiteral("Released"));
+        const bool proven = verdict == int(CycleVerdict::Result::Pass);
+        QCOMPARE(save->isEnabled(), proven);
+        QCOMPARE(::child<QLabel>(form, "labelRule")->text().isEmpty(), proven);
+        comment->setPlainText(QStringLiteral("BI negative after 48 h"));
+        QVERIFY(save->isEnabled());
+        QSignalSpy requested(&form, &ReleaseDialog::saveRequested);
+        save->click();
+        QCOMPARE(requested.count(), 1);
+        const Release saved = form.release();
+        QCOMPARE(saved.cycleId, 1);
+        QCOMPARE(saved.operatorName, QString("C. Roth"));
+        QCOMPARE(saved.decision, Release::Decision::Released);
+        // Unchangeable while it is being stored; closed once it is.
+        QVERIFY(!save->isEnabled() && !operatorName->isEnabled());
+        form.savingFinished(QStringLiteral("the register is locked"));
+        QVERIFY(form.isVisible() && save->isEnabled());
+        QVERIFY(::child<QLabel>(form, "labelRule")->text().contains("the register is locked"));
+        save->click();
+        form.savingFinished({});
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    // The form appends each release; the list, the title's count, the
+    // details' history and the proposals follow.
+    void releasesAreAppendedFromTheForm()
+    {
+        QVERIFY(open({holding("RG-A", 1, "2024-03-01T08:00:00"), holding("RG-A", 2, "2024-03-02T08:00:00")}));
+        QTRY_COMPARE(waiting, 2);
+        QVERIFY(chooseRow(0));
+        QSignalSpy entered(tab.get(), &RecordsTab::releaseEntered);
+        const auto release = [&](const std::function<void(ReleaseDialog &)> &fill) {
+            child<QPushButton>("pushButtonRelease")->click();
+            ReleaseDialog *form = tab->findChild<ReleaseDialog *>();
+            if (!form || form->isModal())
+                return false;
+            fill(*form);
+            ::child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
+            return entered.wait(5000) && QTest::qWaitFor([&] { return !tab->findChild<ReleaseDialog *>(); });
+        };
+        QVERIFY(release([](ReleaseDialog &form) {
+            ::child<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+            ::child<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3"));
+            ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Pending"));
+        }));
+        QCOMPARE(entered.last().at(0).toLongLong(), 2);
+        QTRY_COMPARE(waiting, 1);
+        QTRY_COMPARE(tab->cycleList()->index(0, CycleListModel::ReleaseDecision).data().toString(), QString("Released"));
+        QCOMPARE(StationSettings().lastOperator(), QString("A. Meier"));
+        QTRY_VERIFY(tab->chosenCycle()->latestRelease);
+
+        child<QPushButton>("pushButtonCycleDetails")->click();
+        auto *details = tab->findChild<CycleDetailsDialog *>();
+        QTRY_COMPARE(details->releaseHistory()->rowCount(), 1);
+        QCOMPARE(::child<QLabel>(*details, "labelVerdictResult")->text(), QString("PASS"));
+        QVERIFY(::child<QLabel>(*details, "labelVerdictFigures")->text().contains("hold 121.0 \u00b0C for 20 min"));
+
+        // The indicator's result a day later: a second entry, from the first.
+        QVERIFY(release([](ReleaseDialog &form) {
+            QCOMPARE(::child<QLineEdit>(form, "lineEditOperator")->text(), QString("A. Meier"));
+            QCOMPARE(::child<QLineEdit>(form, "lineEditLoad")->text(), QString("Tray 3"));
+            ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Negative"));
+        }));
+        QTRY_COMPARE(details->releaseHistory()->rowCount(), 2);
+        const auto history = [&](int row, int column) {
+            return details->releaseHistory()->index(row, column).data().toString();
+        };
+        QCOMPARE((QStringList{history(0, ReleaseHistoryModel::Biological), history(1, ReleaseHistoryModel::Biological)}),
+                 (QStringList{"Pending", "Negative"}));
+        QCOMPARE(history(1, ReleaseHistoryModel::Operator), QString("A. Meier"));
+        QTRY_COMPARE(details->cycleEvents()->rowCount(), 3);
+        QCOMPARE(waiting, 1);
+        QCOMPARE(store->releases(2)->size(), 2);
+    }
+
+    // Saved as PDF and printed through the chooser (a printer set to a PDF
+    // file here); the period report in landscape.
+    void reportsOfTheChosenCycleAndThePeriod()
+    {
+        StationSettings().setClinicName(QStringLiteral("Dental Surgery Example"));
+        QVERIFY(open({holding("RG-A", 1, "2024-03-01T08:00:00"), holding("RG-A", 2, "2024-03-02T08:00:00")}));
+        Release r;
+        r.cycleId = 2;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.biologicalIndicator = Release::BiologicalIndicator::Negative;
+        r.decision = Release::Decision::Released;
+        QVERIFY(store->enterRelease(r));
+        QVERIFY(chooseRow(0));
+        QSignalSpy finished(tab.get(), &RecordsTab::reportFinished);
+        const auto printInto = [&](const QString &file) {
+            tab->setPrinterChooser([file](QPrinter &printer) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(file);
+                return true;
+            });
+        };
+        const QString saved = dir->filePath(QStringLiteral("cycle.pdf"));
+        const QString printed = dir->filePath(QStringLiteral("printed.pdf"));
+        chooseFileWhenAsked(saved);
+        child<QPushButton>("pushButtonSaveReport")->click();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.last().at(0).toString(), QString());
+        qInfo("cycle report from the tab: %lld ms", finished.last().at(1).toLongLong());
+        printInto(printed);
+        child<QPushButton>("pushButtonPrintReport")->click();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.last().at(0).toString(), QString());
+        for (const QString &file : {saved, printed}) {
+            const QString text = pdfText(file);
+            for (const char *shown : {"Dental Surgery Example", "PASS", "Released by A. Meier (current)",
+                                      "biological indicator: Negative", "Page 1 of"})
+                QVERIFY2(text.contains(QLatin1String(shown)), qPrintable(file + ": " + shown));
+            QVERIFY(!landscape(file));
+        }
+
+        const QString period = dir->filePath(QStringLiteral("period.pdf"));
+        chooseFileWhenAsked(period);
+        child<QPushButton>("pushButtonPeriodReport")->click();
+        QVERIFY(finished.wait(10000));
+        printInto(printed);
+        child<QPushButton>("pushButtonPrintPeriodReport")->click();
+        QVERIFY(finished.wait(10000));
+        for (const QString &file : {period, printed}) {
+            const QString text = pdfText(file);
+            for (const QString &shown : {QString("2024-03-01 to 2024-03-02"), QString("Released \u00b7 A. Meier"),
+                                         QString("not released")})
+                QVERIFY2(text.contains(shown), qPrintable(file + ": " + shown));
+            QVERIFY(landscape(file));
+        }
+
+        // A printer that cannot be used is named; the buttons come back.
+        tab->setPrinterChooser([&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir->filePath(QStringLiteral("no such folder/p.pdf")));
+            return true;
+        });
+        child<QPushButton>("pushButtonPrintReport")->click();
+        QVERIFY(finished.wait(10000));
+        QVERIFY(!finished.last().at(0).toString().isEmpty());
+        QTRY_COMPARE(answerer->titles(), QStringList{"Report"});
+        QVERIFY(child<QPushButton>("pushButtonPrintReport")->isEnabled());
+    }
+
+    // A run's end is answered while a release form is open: the form never
+    // stands in its way and stays as it was.
+    void runEndsWhileTheReleaseFormIsOpen()
+    {
+        enter({holding("RG-A", 1, "2024-03-01T08:00:00")});
+        StationSettings settings;
+        settings.setRegisterPath(registerPath());
+        settings.setLogFolder(dir->filePath(QStringLiteral("logs")));
+        QDir().mkpath(dir->filePath(QStringLiteral("logs")));
+        SimulatedLink link;
+        MainWindow window(&link.manager);
+        window.show();
+        ::child<QTabWidget>(window, "tabWidget")->setCurrentWidget(window.records());
+        QTRY_COMPARE(window.records()->cycleList()->rowCount(), 1);
+        auto *list = ::child<QTableView>(window, "tableViewCycles");
+        list->setCurrentIndex(window.records()->cycleList()->index(0, 0));
+        QTRY_VERIFY(::child<QPushButton>(window, "pushButtonRelease")->isEnabled());
+        ::child<QPushButton>(window, "pushButtonRelease")->click();
+        auto *form = window.records()->findChild<ReleaseDialog *>();
+        QVERIFY(form && form->isVisible());
+        ::child<QLineEdit>(*form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+
+        QWidget *modalAtTheBox = nullptr;
+        answerer->whenBoxShown([&](QMessageBox *box) { modalAtTheBox = box == QApplication::activeModalWidget() ? box : nullptr; });
+        using CM = CommunicationManager;
+        for (CM::ProgramStatus status : {CM::Running, CM::Finished, CM::Stopped})
+            window.on_programStatusChanged(status, QString());
+        QVERIFY(std::any_of(answerer->boxes.cbegin(), answerer->boxes.cend(),
+                            [](const ModalAnswerer::Box &box) { return box.text.startsWith("Program finished!"); }));
+        QVERIFY(modalAtTheBox);
+        QCOMPARE(QDir(dir->filePath(QStringLiteral("logs"))).entryList({"*.txt"}).size(), 1);
+        QVERIFY(form->isVisible() && !form->isModal());
+        QCOMPARE(::child<QLineEdit>(*form, "lineEditOperator")->text(), QString("A. Meier"));
     }
 
     void registerThatCannotBeOpenedIsNamed_data()
@@ -468,6 +800,26 @@ private slots:
         window.setRunControls(CommunicationManager::Running);
         QVERIFY(!tabs->isTabEnabled(1));
         QVERIFY(tabs->isTabEnabled(2));
+    }
+
+    // The title counts the cycles that wait for release, from the start
+    // and down as they are released.
+    void titleCountsTheCyclesWaitingForRelease()
+    {
+        enter({holding("RG-A", 1, "2024-03-01T08:00:00"), holding("RG-A", 2, "2024-03-02T08:00:00")});
+        StationSettings().setRegisterPath(registerPath());
+        SimulatedLink link;
+        MainWindow window(&link.manager);
+        auto *tabs = ::child<QTabWidget>(window, "tabWidget");
+        QTRY_COMPARE(tabs->tabText(2), QString("Records (2)"));
+        for (const auto &[id, title] : {std::pair(1, "Records (1)"), std::pair(2, "Records")}) {
+            Release r;
+            r.cycleId = id;
+            r.operatorName = QStringLiteral("A. Meier");
+            QVERIFY(store->enterRelease(r));
+            window.records()->cycleEntered();
+            QTRY_COMPARE(tabs->tabText(2), QString(title));
+        }
     }
 
     void timeAxisReadsHoursAndMinutes_data()

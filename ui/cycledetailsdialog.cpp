@@ -1,7 +1,11 @@
 #include "ui/cycledetailsdialog.h"
 
+#include "reports/reportcontent.h"
+#include "reports/reportformat.h"
+#include "reports/reportpainter.h"
 #include "ui/audittrailmodel.h"
 #include "ui/cyclesummary.h"
+#include "ui/releasehistorymodel.h"
 #include "ui_cycledetailsdialog.h"
 
 #include <QFontDatabase>
@@ -11,7 +15,9 @@
 CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reader, QWidget *parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::CycleDetailsDialog>())
+    , id(cycle.id)
     , events(new AuditTrailModel(reader, cycle.id, this))
+    , releases(new ReleaseHistoryModel(reader, cycle.id, this))
 {
     ui->setupUi(this);
     setWindowTitle(tr("Cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
@@ -24,11 +30,37 @@ CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reade
             value->setFont(fixed);
         ui->formLayoutFields->addRow(field.label + QLatin1Char(':'), value);
     }
+
+    const CycleVerdict verdict = ReportContent::verdict(cycle);
+    ui->labelVerdictResult->setText(CycleVerdict::resultText(verdict.result));
+    QFont result = ui->labelVerdictResult->font();
+    result.setBold(true);
+    result.setPointSizeF(result.pointSizeF() * 1.3);
+    ui->labelVerdictResult->setFont(result);
+    ui->labelVerdictResult->setStyleSheet(
+        QStringLiteral("color: %1;").arg(ReportPainter::verdictColor(verdict.result).name()));
+    ui->labelVerdictReason->setText(verdict.reason);
+    ui->labelVerdictFigures->setText(ReportFormat::verdictFigures(verdict));
+
+    ui->tableViewReleases->setModel(releases);
     ui->tableViewCycleEvents->setModel(events);
-    ui->tableViewCycleEvents->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    ui->tableViewCycleEvents->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    for (QTableView *view : {ui->tableViewReleases, ui->tableViewCycleEvents}) {
+        view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+        view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    }
+    connect(releases, &ReleaseHistoryModel::historyRead, ui->tableViewReleases,
+            [this] { ui->tableViewReleases->resizeColumnsToContents(); });
     ui->tableViewCycleEvents->hideColumn(AuditTrailModel::CycleEntry);
+    releases->reload();
     events->reload();
+}
+
+void CycleDetailsDialog::releaseEntered(qint64 cycleId)
+{
+    if (cycleId != id)
+        return;
+    releases->reload();
+    events->refresh();
 }
 
 CycleDetailsDialog::~CycleDetailsDialog() = default;

@@ -1,7 +1,11 @@
 #include "ui/cyclelistmodel.h"
 
 #include "register/registerreader.h"
+#include "register/releasepolicy.h"
 #include "reports/reportformat.h"
+#include "reports/reportpainter.h"
+
+#include <QColor>
 
 namespace {
 
@@ -17,8 +21,36 @@ QString widest(int column)
         return QStringLiteral("00000");
     case CycleListModel::SerialNumber:
         return QStringLiteral("RG0000000");
+    case CycleListModel::Verdict:
+        return QStringLiteral("NOT EVALUATED");
+    case CycleListModel::ReleaseDecision:
+        return QStringLiteral("Quarantined");
     }
     return {};
+}
+
+QString verdictText(const Cycle &c)
+{
+    return c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString();
+}
+
+// The verdicts in the colours of the reports; a cycle that waits for
+// release stands out.
+QVariant color(const Cycle &c, int column)
+{
+    if (column == CycleListModel::Verdict && c.verdict)
+        return ReportPainter::verdictColor(c.verdict->result);
+    if (column == CycleListModel::ReleaseDecision && ReleasePolicy::waits(c))
+        return QColor(0xa8, 0x52, 0x00);
+    return {};
+}
+
+QString releaseToolTip(const Cycle &c)
+{
+    if (c.latestRelease)
+        return QStringLiteral("%1, %2").arg(ReportFormat::releaseHeadline(*c.latestRelease),
+                                            ReportFormat::instant(c.latestRelease->at));
+    return ReleasePolicy::waits(c) ? CycleListModel::tr("Waits for release") : CycleListModel::tr("Waits for no release");
 }
 
 } // namespace
@@ -62,10 +94,24 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
             return c.controllerSerial;
         case Status:
             return c.status;
+        case Verdict:
+            return verdictText(c);
+        case ReleaseDecision:
+            return ReleasePolicy::standing(c);
         }
     } else if (role == Qt::ToolTipRole) {
         // Whole, where the column may cut it short.
-        return index.column() == Started ? ReportFormat::instant(c.started) : data(index, Qt::DisplayRole);
+        switch (index.column()) {
+        case Started:
+            return ReportFormat::instant(c.started);
+        case Verdict:
+            return c.verdict ? c.verdict->reason : QVariant();
+        case ReleaseDecision:
+            return releaseToolTip(c);
+        }
+        return data(index, Qt::DisplayRole);
+    } else if (role == Qt::ForegroundRole) {
+        return color(c, index.column());
     } else if (role == Qt::TextAlignmentRole && index.column() == CycleNumber) {
         return int(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -89,6 +135,10 @@ QVariant CycleListModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Serial number");
     case Status:
         return tr("Status");
+    case Verdict:
+        return tr("Verdict");
+    case ReleaseDecision:
+        return tr("Release");
     }
     return {};
 }

@@ -12,8 +12,9 @@ class CycleListModel : public PagedTableModel<Cycle>
     Q_OBJECT
 
 public:
-    // Columns to come (verdict, release, station) go before ColumnCount.
-    enum Column { Started, Program, CycleNumber, SerialNumber, Status, ColumnCount };
+    // Columns to come (station) go before Status, which takes what room is
+    // left and shows the whole text on its tooltip.
+    enum Column { Started, Program, CycleNumber, SerialNumber, Verdict, ReleaseDecision, Status, ColumnCount };
 
     explicit CycleListModel(RegisterReader *reader, QObject *parent = nullptr);
 

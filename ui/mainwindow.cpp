@@ -121,9 +121,14 @@ MainWindow::MainWindow(CommunicationManager *manager)
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
-    // Before "About us"; it reads the register only once shown.
+    // Before "About us"; it reads the register only once shown, but for
+    // the cycles waiting for release, which its title counts.
     recordsTab = new RecordsTab(CycleRegister::path(settings.registerPath()));
     ui->tabWidget->insertTab(2, recordsTab, tr("Records"));
+    connect(recordsTab, &RecordsTab::waitingForReleaseCounted, this, [this](int waiting) {
+        ui->tabWidget->setTabText(ui->tabWidget->indexOf(recordsTab),
+                                  waiting > 0 ? tr("Records (%1)").arg(waiting) : tr("Records"));
+    });
     ui->tabWidget->setCurrentIndex(0);
 
     auto *timer = new QTimer(this);

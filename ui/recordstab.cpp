@@ -1,11 +1,13 @@
 #include "ui/recordstab.h"
 
+#include "app/stationsettings.h"
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
 #include "ui/audittrailmodel.h"
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
+#include "ui/releasedialog.h"
 #include "ui_recordstab.h"
 
 #include <QDir>
@@ -13,6 +15,8 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QtCharts/QChartView>
@@ -21,6 +25,34 @@ namespace {
 
 // Typing pauses this long before the list follows the text.
 constexpr int textDebounceMs = 300;
+
+QString csvFiles()
+{
+    return RecordsTab::tr("CSV files (*.csv)");
+}
+
+QString csvSuffix()
+{
+    return QStringLiteral("csv");
+}
+
+QString pdfFiles()
+{
+    return RecordsTab::tr("PDF files (*.pdf)");
+}
+
+QString pdfSuffix()
+{
+    return QStringLiteral("pdf");
+}
+
+// "RG-7 cycle 214"; the entry's ID for an unknown cycle number.
+QString cycleName(const Cycle &c)
+{
+    return RecordsTab::tr("%1 cycle %2")
+        .arg(c.controllerSerial, c.cycleNumber >= 0 ? QString::number(c.cycleNumber)
+                                                    : RecordsTab::tr("entry %1").arg(c.id));
+}
 
 // Fills a filter's choices: "all" first, then the values; keeps the value
 // chosen before, also when the register no longer lists it.
@@ -46,6 +78,10 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
     , ui(std::make_unique<Ui::RecordsTab>())
     , reader(std::make_unique<RegisterReader>(registerPath))
     , tallies(std::make_unique<RegisterReader>(registerPath))
+    , reports(std::make_unique<RegisterReader>(registerPath))
+    , releases(nullptr)
+    // The one place the system's print dialog opens.
+    , printerChooser([this](QPrinter &printer) { return QPrintDialog(&printer, this).exec() == QDialog::Accepted; })
 {
     ui->setupUi(this);
     ui->labelRegisterMessage->hide();
@@ -84,6 +120,7 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
     }
     connect(cycles, &PagedTableModelBase::rowsRead, this, [this] {
         ui->pushButtonExportList->setEnabled(!exportTicket);
+        enableReports();
         // Counted once the rows are in: the count does not compete with them.
         if (countWanted) {
             countWanted = false;
@@ -92,6 +129,12 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
     });
 
     connect(tallies.get(), &RegisterReader::counted, this, [this](quint64 ticket, int count, const QString &error) {
+        if (ticket == waitingTicket) {
+            waitingTicket = 0;
+            if (error.isEmpty())
+                emit waitingForReleaseCounted(count);
+            return;
+        }
         if (ticket != countTicket)
             return;
         ui->labelCycleCount->setText(!error.isEmpty() ? QString()
@@ -126,6 +169,22 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
         }
         emit exportFinished(error);
     });
+    connect(reports.get(), &RegisterReader::reportWritten, this, [this](quint64 ticket, qint64 ms, const QString &error) {
+        if (ticket != reportTicket)
+            return;
+        reportTicket = 0;
+        enableReports();
+        if (error.isEmpty()) {
+            ui->labelExportResult->setText(tr("Report done."));
+        } else {
+            ui->labelExportResult->clear();
+            QMessageBox::warning(this, tr("Report"), tr("The report failed.\n%1").arg(error));
+        }
+        emit reportFinished(error, ms);
+    });
+    setReleaseSink(reader.get());
+    // The title counts them from the start, before the tab is first shown.
+    QTimer::singleShot(0, this, &RecordsTab::readWaitingCount);
 }
 
 RecordsTab::~RecordsTab()
@@ -135,7 +194,7 @@ RecordsTab::~RecordsTab()
 }
 
 CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString &program, const QString &status,
-                                            const QString &text)
+                                            const QString &text, bool waitingForRelease)
 {
     CycleRegister::Filter filter;
     if (!period.all) {
@@ -145,6 +204,7 @@ CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString 
     filter.program = program;
     filter.status = status;
     filter.text = text.trimmed();
+    filter.waitingForRelease = waitingForRelease;
     return filter;
 }
 
@@ -153,8 +213,22 @@ void RecordsTab::setUrlOpener(std::function<void(const QUrl &)> opener)
     urlOpener = std::move(opener);
 }
 
+void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
+{
+    printerChooser = std::move(chooser);
+}
+
+void RecordsTab::setReleaseSink(ReleaseSink *sink)
+{
+    if (releases)
+        disconnect(releases, &ReleaseSink::releaseStored, this, nullptr);
+    releases = sink;
+    connect(releases, &ReleaseSink::releaseStored, this, &RecordsTab::releaseStored);
+}
+
 void RecordsTab::cycleEntered()
 {
+    readWaitingCount();
     if (!everShown)
         return; // read in full at the first show
     cycles->refresh();
@@ -182,10 +256,18 @@ void RecordsTab::applyFilter()
     const CycleRegister::Filter filter =
         filterFor({ui->checkBoxAllDates->isChecked(), ui->dateEditFrom->date(), ui->dateEditTo->date()},
                   ui->comboBoxProgramFilter->currentData().toString(),
-                  ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text());
+                  ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text(),
+                  ui->checkBoxWaitingForRelease->isChecked());
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
     countWanted = true;
+}
+
+void RecordsTab::readWaitingCount()
+{
+    CycleRegister::Filter waiting;
+    waiting.waitingForRelease = true;
+    waitingTicket = tallies->readCount(waiting);
 }
 
 void RecordsTab::readChoices()
@@ -222,6 +304,11 @@ void RecordsTab::on_comboBoxProgramFilter_currentIndexChanged(int)
 }
 
 void RecordsTab::on_comboBoxStatusFilter_currentIndexChanged(int)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_checkBoxWaitingForRelease_toggled(bool)
 {
     applyFilter();
 }
@@ -267,6 +354,8 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     ui->pushButtonOpenLogFolder->setEnabled(cycle && !cycle->logPath.isEmpty());
     ui->pushButtonExportSamples->setEnabled(cycle && !exportTicket);
     ui->pushButtonCycleDetails->setEnabled(cycle.has_value());
+    ui->pushButtonRelease->setEnabled(cycle.has_value());
+    enableReports();
     if (cycle)
         emit cycleShown(cycle->id);
 }
@@ -277,13 +366,14 @@ void RecordsTab::showProblem(const QString &error)
     ui->labelRegisterMessage->show();
 }
 
-QString RecordsTab::askExportFile(const QString &title, const QString &proposedName)
+QString RecordsTab::askSaveFile(const QString &title, const QString &proposedName, const QString &filter,
+                                const QString &suffix)
 {
     if (exportFolder.isEmpty())
         exportFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(this, title, QDir(exportFolder).filePath(proposedName), tr("CSV files (*.csv)"));
+    QFileDialog dialog(this, title, QDir(exportFolder).filePath(proposedName), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -302,7 +392,7 @@ void RecordsTab::startExport(quint64 ticket)
 
 void RecordsTab::on_pushButtonExportList_clicked()
 {
-    const QString file = askExportFile(tr("Export List"), QStringLiteral("cycles.csv"));
+    const QString file = askSaveFile(tr("Export List"), QStringLiteral("cycles.csv"), csvFiles(), csvSuffix());
     if (!file.isEmpty())
         startExport(reader->exportCycles(cycles->filter(), file));
 }
@@ -315,7 +405,7 @@ void RecordsTab::on_pushButtonExportSamples_clicked()
                              .arg(chosen->controllerSerial)
                              .arg(chosen->cycleNumber >= 0 ? QString::number(chosen->cycleNumber)
                                                            : QString::number(chosen->id));
-    const QString file = askExportFile(tr("Export Samples"), name);
+    const QString file = askSaveFile(tr("Export Samples"), name, csvFiles(), csvSuffix());
     if (!file.isEmpty() && chosen)
         startExport(reader->exportSamples(chosen->id, file));
 }
@@ -339,5 +429,122 @@ void RecordsTab::on_pushButtonCycleDetails_clicked()
         return;
     auto *dialog = new CycleDetailsDialog(*chosen, reader.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &RecordsTab::releaseEntered, dialog, &CycleDetailsDialog::releaseEntered);
     dialog->show();
+}
+
+void RecordsTab::releaseStored(quint64 ticket, const Release &release, const QString &error)
+{
+    if (!savingForms.contains(ticket))
+        return;
+    const QPointer<ReleaseDialog> form = savingForms.take(ticket);
+    if (form)
+        form->savingFinished(error);
+    if (!error.isEmpty()) {
+        if (!form)
+            showProblem(error);
+        return;
+    }
+    StationSettings().setLastOperator(release.operatorName);
+    cycles->refresh();
+    events->refresh();
+    readWaitingCount();
+    if (chosen && chosen->id == release.cycleId)
+        cycleTicket = reader->readCycle(release.cycleId);
+    emit releaseEntered(release.cycleId);
+}
+
+void RecordsTab::on_pushButtonRelease_clicked()
+{
+    if (!chosen)
+        return;
+    // One form per cycle: a second click brings it up.
+    for (ReleaseDialog *open : findChildren<ReleaseDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (open->cycleId() == chosen->id) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
+    auto *form = new ReleaseDialog(*chosen, StationSettings().lastOperator(), this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form, &ReleaseDialog::saveRequested, this,
+            [this, form](const Release &release) { savingForms.insert(releases->submitRelease(release), form); });
+    form->show();
+}
+
+std::pair<QDate, QDate> RecordsTab::shownPeriod() const
+{
+    if (ui->checkBoxAllDates->isChecked())
+        return {};
+    return {ui->dateEditFrom->date(), ui->dateEditTo->date()};
+}
+
+std::optional<RegisterReader::ReportOutput> RecordsTab::chooseOutput(bool print, QPageLayout::Orientation orientation,
+                                                                     const QString &title, const QString &name)
+{
+    RegisterReader::ReportOutput output;
+    if (!print) {
+        output.pdfFile = askSaveFile(title, name + QStringLiteral(".pdf"), pdfFiles(), pdfSuffix());
+        return output.pdfFile.isEmpty() ? std::nullopt : std::optional(output);
+    }
+    output.printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    output.printer->setPageSize(QPageSize(QPageSize::A4));
+    output.printer->setPageOrientation(orientation);
+    output.printer->setDocName(name);
+    return printerChooser(*output.printer) ? std::optional(output) : std::nullopt;
+}
+
+void RecordsTab::reportCycle(bool print)
+{
+    if (!chosen)
+        return;
+    const qint64 id = chosen->id;
+    if (const auto output = chooseOutput(print, QPageLayout::Portrait, tr("Save Report"), cycleName(*chosen)))
+        startReport(reports->writeCycleReport(id, StationSettings().clinicName(), *output));
+}
+
+void RecordsTab::reportPeriod(bool print)
+{
+    const auto [from, to] = shownPeriod();
+    const QString name = from.isValid() ? tr("cycles %1 to %2").arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate))
+                                        : tr("cycles");
+    const CycleRegister::Filter filter = cycles->filter();
+    if (const auto output = chooseOutput(print, QPageLayout::Landscape, tr("Save Period Report"), name))
+        startReport(reports->writePeriodReport(filter, from, to, StationSettings().clinicName(), *output));
+}
+
+void RecordsTab::startReport(quint64 ticket)
+{
+    reportTicket = ticket;
+    enableReports();
+    ui->labelExportResult->setText(tr("Writing the report…"));
+}
+
+void RecordsTab::enableReports()
+{
+    ui->pushButtonSaveReport->setEnabled(chosen && !reportTicket);
+    ui->pushButtonPrintReport->setEnabled(chosen && !reportTicket);
+    ui->pushButtonPeriodReport->setEnabled(everShown && !reportTicket);
+    ui->pushButtonPrintPeriodReport->setEnabled(everShown && !reportTicket);
+}
+
+void RecordsTab::on_pushButtonSaveReport_clicked()
+{
+    reportCycle(false);
+}
+
+void RecordsTab::on_pushButtonPrintReport_clicked()
+{
+    reportCycle(true);
+}
+
+void RecordsTab::on_pushButtonPeriodReport_clicked()
+{
+    reportPeriod(false);
+}
+
+void RecordsTab::on_pushButtonPrintPeriodReport_clicked()
+{
+    reportPeriod(true);
 }

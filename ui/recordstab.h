@@ -1,10 +1,14 @@
 #pragma once
 
 #include "register/cycleregister.h"
+#include "register/registerreader.h"
 #include "ui/cyclechart.h"
 
 #include <QDate>
+#include <QPageLayout>
 #include <QDesktopServices>
+#include <QHash>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -15,17 +19,22 @@
 
 class AuditTrailModel;
 class CycleListModel;
-class RegisterReader;
+class QPrinter;
+class ReleaseDialog;
+class ReleaseSink;
 
 namespace Ui {
 class RecordsTab;
 }
 
-// The Records tab: the register's cycles, newest first, filtered by period,
-// program, status and free text; the chosen cycle's fields and whole curve,
-// its log's folder and details; CSV exports; and the audit trail. It only
-// reads, through a reader on a thread of its own, so it stays usable during
-// a run and never holds up the window. It reads nothing until first shown.
+// The Records tab: the register's cycles, newest first, with their verdicts
+// and releases, filtered by period, program, status, free text and whether
+// they wait for release; the chosen cycle's fields and whole curve, its
+// log's folder and details; its release form; CSV exports; cycle and period
+// reports as PDF files or printed; and the audit trail. It reads through
+// readers on threads of their own, so it stays usable during a run and
+// never holds up the window; it writes nothing but releases. It reads
+// nothing until first shown but the number of cycles waiting for release.
 class RecordsTab : public QWidget
 {
     Q_OBJECT
@@ -43,11 +52,17 @@ public:
     // The register's filter for what the tab's filters say; the dates are
     // whole days of this computer's time zone.
     static CycleRegister::Filter filterFor(const Period &period, const QString &program, const QString &status,
-                                           const QString &text);
+                                           const QString &text, bool waitingForRelease);
 
     // How a log's folder is opened; the desktop's file manager unless
     // replaced (tests look at the URL instead).
     void setUrlOpener(std::function<void(const QUrl &)> opener);
+    // How a printer is chosen and set up for a report; the system's print
+    // dialog unless replaced (tests print into a PDF file). False: cancelled.
+    void setPrinterChooser(std::function<bool(QPrinter &)> chooser);
+    // Where the release forms' entries go; the tab's reader, which enters
+    // them at once, unless replaced. The sink must outlive the tab.
+    void setReleaseSink(ReleaseSink *sink);
 
     CycleListModel *cycleList() const { return cycles; }
     AuditTrailModel *auditTrail() const { return events; }
@@ -64,6 +79,14 @@ signals:
     void cycleShown(qint64 id);
     // An export ended; error is empty when the file was written.
     void exportFinished(const QString &error);
+    // A report was written or printed, or failed (error); ms: how long the
+    // reader took, from the register to the last page.
+    void reportFinished(const QString &error, qint64 ms);
+    // The number of cycles that wait for release, read anew after every
+    // entry and release; the window counts them in the tab's title.
+    void waitingForReleaseCounted(int count);
+    // A release of the cycle was stored.
+    void releaseEntered(qint64 cycleId);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -80,6 +103,12 @@ private slots:
     void on_pushButtonExportSamples_clicked();
     void on_pushButtonOpenLogFolder_clicked();
     void on_pushButtonCycleDetails_clicked();
+    void on_checkBoxWaitingForRelease_toggled(bool waiting);
+    void on_pushButtonRelease_clicked();
+    void on_pushButtonSaveReport_clicked();
+    void on_pushButtonPrintReport_clicked();
+    void on_pushButtonPeriodReport_clicked();
+    void on_pushButtonPrintPeriodReport_clicked();
 
 private:
     void applyFilter();
@@ -88,9 +117,23 @@ private:
     void choose(const QModelIndex &current);
     void showCycle(const std::optional<Cycle> &cycle);
     void showProblem(const QString &error);
-    // The file to export into, asked with a save dialog; empty: cancelled.
-    QString askExportFile(const QString &title, const QString &proposedName);
+    // The file to save into, asked with a save dialog; empty: cancelled.
+    QString askSaveFile(const QString &title, const QString &proposedName, const QString &filter,
+                        const QString &suffix);
     void startExport(quint64 ticket);
+    void readWaitingCount();
+    void releaseStored(quint64 ticket, const Release &release, const QString &error);
+    // The days of the filter's period, or none for all dates.
+    std::pair<QDate, QDate> shownPeriod() const;
+    // Writes the report into a PDF file or on a printer the user chose.
+    void reportCycle(bool print);
+    void reportPeriod(bool print);
+    // Where the report called name goes: a PDF file the user names, or a
+    // printer of that orientation the user sets up; nothing when cancelled.
+    std::optional<RegisterReader::ReportOutput> chooseOutput(bool print, QPageLayout::Orientation orientation,
+                                                             const QString &title, const QString &name);
+    void startReport(quint64 ticket);
+    void enableReports();
 
     std::unique_ptr<Ui::RecordsTab> ui;
     // Declared before the models, which use it, so that it outlives them.
@@ -98,6 +141,9 @@ private:
     // Counts and choices on a connection of their own: a count of a text
     // filter reads every entry, and the next filter's rows need not wait.
     std::unique_ptr<RegisterReader> tallies;
+    // Reports too: a period report of years takes long, and the lists go on.
+    std::unique_ptr<RegisterReader> reports;
+    ReleaseSink *releases;
     CycleListModel *cycles;
     AuditTrailModel *events;
     CycleChart chart;
@@ -108,7 +154,13 @@ private:
     quint64 choicesTicket = 0;
     quint64 cycleTicket = 0;
     quint64 exportTicket = 0;
+    quint64 waitingTicket = 0;
+    quint64 reportTicket = 0;
+    // The forms being saved, by the sink's ticket; a form may be closed
+    // meanwhile.
+    QHash<quint64, QPointer<ReleaseDialog>> savingForms;
     QString exportFolder; // where the last export went
     std::optional<Cycle> chosen;
     std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    std::function<bool(QPrinter &)> printerChooser;
 };

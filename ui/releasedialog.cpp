@@ -1,0 +1,137 @@
+#include "ui/releasedialog.h"
+
+#include "register/releasepolicy.h"
+#include "reports/reportformat.h"
+#include "ui/cyclesummary.h"
+#include "ui_releasedialog.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+template<typename E>
+void fill(QComboBox *box, E chosen)
+{
+    for (const ReleaseChoices::Choice<E> &choice : ReleaseChoices::of(E()))
+        box->addItem(Release::text(choice.value), int(choice.value));
+    box->setCurrentIndex(box->findData(int(chosen)));
+}
+
+template<typename E>
+E chosen(const QComboBox *box)
+{
+    return E(box->currentData().toInt());
+}
+
+} // namespace
+
+ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::ReleaseDialog>())
+    , cycle(cycle)
+{
+    ui->setupUi(this);
+    setWindowModality(Qt::NonModal);
+    setWindowTitle(tr("Release of cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
+    ui->labelCycle->setText(tr("Cycle %1 of controller %2, %3, started %4, %5.")
+                                .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial),
+                                     CycleSummary::program(cycle), ReportFormat::instant(cycle.started),
+                                     ReportFormat::orUnknown(cycle.status)));
+    const CycleVerdict::Result result = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
+    QString verdict = tr("Verdict: <b>%1</b>, %2")
+                          .arg(CycleVerdict::resultText(result),
+                               (cycle.verdict ? cycle.verdict->reason : tr("none stored")).toHtmlEscaped());
+    // The record must show on what grounds a load went out without proof.
+    if (result != CycleVerdict::Result::Pass)
+        verdict += tr(".<br>Its samples do not prove the hold: its load is released only with a comment that "
+                      "says why.");
+    ui->labelVerdict->setText(verdict);
+    ui->labelVerdict->setTextFormat(Qt::RichText);
+
+    // A later entry changes what has changed since, usually the
+    // biological indicator's result; its comment is its own.
+    const std::optional<Release> &latest = cycle.latestRelease;
+    Release start;
+    start.lot = ReleasePolicy::proposedLot(cycle);
+    start.decision = result == CycleVerdict::Result::Pass ? Release::Decision::Released : Release::Decision::Quarantined;
+    if (latest) {
+        start = *latest;
+        start.comment.clear();
+        ui->labelHistory->setText(tr("The newest of its releases: %1 on %2. Saving adds an entry to its history; "
+                                     "nothing is overwritten.")
+                                      .arg(ReportFormat::releaseHeadline(*latest), ReportFormat::instant(latest->at)));
+    } else {
+        ui->labelHistory->setText(tr("Not released yet."));
+    }
+    ui->lineEditOperator->setText(lastOperator.isEmpty() ? start.operatorName : lastOperator);
+    ui->lineEditLoad->setText(start.load);
+    ui->lineEditLot->setText(start.lot);
+    fill(ui->comboBoxChemicalIndicator, start.chemicalIndicator);
+    fill(ui->comboBoxBiologicalIndicator, start.biologicalIndicator);
+    fill(ui->comboBoxDecision, start.decision);
+
+    connect(ui->lineEditOperator, &QLineEdit::textChanged, this, &ReleaseDialog::updateRule);
+    connect(ui->comboBoxDecision, qOverload<int>(&QComboBox::currentIndexChanged), this, &ReleaseDialog::updateRule);
+    connect(ui->plainTextEditComment, &QPlainTextEdit::textChanged, this, &ReleaseDialog::updateRule);
+    updateRule();
+}
+
+ReleaseDialog::~ReleaseDialog() = default;
+
+Release ReleaseDialog::release() const
+{
+    Release r;
+    r.cycleId = cycle.id;
+    r.operatorName = ui->lineEditOperator->text().trimmed();
+    r.load = ui->lineEditLoad->text().trimmed();
+    r.lot = ui->lineEditLot->text().trimmed();
+    r.chemicalIndicator = chosen<Release::ChemicalIndicator>(ui->comboBoxChemicalIndicator);
+    r.biologicalIndicator = chosen<Release::BiologicalIndicator>(ui->comboBoxBiologicalIndicator);
+    r.decision = chosen<Release::Decision>(ui->comboBoxDecision);
+    r.comment = ui->plainTextEditComment->toPlainText().trimmed();
+    return r;
+}
+
+QString ReleaseDialog::problem() const
+{
+    return ReleasePolicy::problem(release(), cycle.verdict ? std::optional(cycle.verdict->result) : std::nullopt);
+}
+
+void ReleaseDialog::updateRule()
+{
+    ui->labelRule->setText(problem());
+    ui->buttons->button(QDialogButtonBox::Save)->setEnabled(!saving && problem().isEmpty());
+}
+
+void ReleaseDialog::accept()
+{
+    if (saving || !problem().isEmpty())
+        return;
+    setSaving(true);
+    emit saveRequested(release());
+}
+
+void ReleaseDialog::savingFinished(const QString &error)
+{
+    setSaving(false);
+    if (error.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    ui->labelRule->setText(tr("The release was not saved: %1").arg(error));
+}
+
+void ReleaseDialog::setSaving(bool on)
+{
+    saving = on;
+    const QList<QWidget *> fields{ui->lineEditOperator,          ui->lineEditLoad,     ui->lineEditLot,
+                                  ui->comboBoxChemicalIndicator, ui->comboBoxBiologicalIndicator,
+                                  ui->comboBoxDecision,          ui->plainTextEditComment};
+    for (QWidget *field : fields)
+        field->setEnabled(!on);
+    ui->buttons->button(QDialogButtonBox::Cancel)->setEnabled(!on);
+    ui->buttons->button(QDialogButtonBox::Save)->setEnabled(!on && problem().isEmpty());
+    if (on)
+        ui->labelRule->setText(tr("Saving…"));
+}
