@@ -103,25 +103,36 @@ private slots:
         QTest::addColumn<Points>("added");
         QTest::addColumn<qint64>("end");
         QTest::addColumn<int>("columns");
+        QTest::addColumn<double>("rowHeight");
         QTest::addColumn<Points>("reduced");
-        QTest::newRow("one column") << Points{{0, 5}, {0, 1}, {0, 3}, {0, 9}, {0, 4}, {0, 6}} << qint64(0) << 300
+        QTest::newRow("one column") << Points{{0, 5}, {0, 1}, {0, 3}, {0, 9}, {0, 4}, {0, 6}} << qint64(0) << 300 << 0.0
                                     << Points{{0, 5}, {0, 1}, {0, 9}, {0, 6}};
-        QTest::newRow("highest before lowest") << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}} << qint64(0) << 300
+        QTest::newRow("highest before lowest") << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}} << qint64(0) << 300 << 0.0
                                                << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}};
-        QTest::newRow("first and lowest are one point") << Points{{0, 1}, {0, 9}, {0, 5}} << qint64(0) << 300
+        QTest::newRow("first and lowest are one point") << Points{{0, 1}, {0, 9}, {0, 5}} << qint64(0) << 300 << 0.0
                                                         << Points{{0, 1}, {0, 9}, {0, 5}};
-        QTest::newRow("a point a column") << Points{{0, 1}, {1, 2}, {2, 3}} << qint64(2) << 3
+        QTest::newRow("a point a column") << Points{{0, 1}, {1, 2}, {2, 3}} << qint64(2) << 3 << 0.0
                                           << Points{{0, 1}, {1, 2}, {2, 3}};
-        QTest::newRow("two columns of three") << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}} << qint64(6) << 2
+        QTest::newRow("two columns of three") << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}} << qint64(6) << 2 << 0.0
                                               << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}};
         QTest::newRow("clock set back: in the newest block") << Points{{10, 1}, {20, 2}, {5, 3}, {21, 2}}
-                                                             << qint64(21) << 300
+                                                             << qint64(21) << 300 << 0.0
                                                              << Points{{10, 1}, {20, 2}, {5, 3}, {21, 2}};
         // A day in blocks of 8 s: the spike and the dip survive the merges.
         Points day;
         for (int n = 0; n < 40000; ++n)
             day << QPointF(n * 3, n == 12345 ? 150.0 : n == 30000 ? 0.0 : 121.0);
-        QTest::newRow("a day into 4 columns") << day << qint64(120000) << 4
+        // First and last within half a pixel row of the extreme beside them
+        // draw nothing more.
+        QTest::newRow("rows of 1: first and last beside the extremes")
+            << Points{{0, 1.3}, {0, 1}, {0, 5}, {0, 9}, {0, 8.6}} << qint64(0) << 300 << 1.0
+            << Points{{0, 1}, {0, 9}};
+        QTest::newRow("rows of 1: first and last a row away") << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}}
+                                                              << qint64(0) << 300 << 1.0
+                                                              << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}};
+        QTest::newRow("rows of 1: all in half a row") << Points{{0, 5.2}, {0, 5.4}, {0, 5}, {0, 5.3}} << qint64(0)
+                                                      << 300 << 1.0 << Points{{0, 5.4}};
+        QTest::newRow("a day into 4 columns") << day << qint64(120000) << 4 << 0.0
                                               << Points{{0, 121}, {29997, 121}, {30000, 121}, {37035, 150},
                                                         {59997, 121}, {60000, 121}, {89997, 121},
                                                         {90000, 0}, {90003, 121}, {119997, 121}};
@@ -131,11 +142,12 @@ private slots:
         QFETCH(Points, added);
         QFETCH(qint64, end);
         QFETCH(int, columns);
+        QFETCH(double, rowHeight);
         CurveReduction curve;
         for (const QPointF &point : added)
             curve.add(qint64(point.x()), point.y());
         QVERIFY(curve.blockCount() <= CurveReduction::maxBlocks);
-        QTEST(Points(curve.reduced(end, columns).toList()), "reduced");
+        QTEST(Points(curve.reduced(end, columns, rowHeight).toList()), "reduced");
         curve.clear();
         QVERIFY(curve.reduced(end, columns).isEmpty());
     }

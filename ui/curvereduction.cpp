@@ -22,19 +22,25 @@ void CurveReduction::Summary::join(const Summary &later)
     last = later.last;
 }
 
-void CurveReduction::Summary::appendTo(QVector<QPointF> &points) const
+void CurveReduction::Summary::appendTo(QVector<QPointF> &points, double rowHeight) const
 {
+    const auto withinHalfARow = [rowHeight](const Point &one, const Point &other) {
+        return one.order == other.order || std::abs(one.value - other.value) < rowHeight / 2;
+    };
+    const auto append = [&points](const Point &point) { points.append({double(point.seconds), point.value}); };
     const Point *earlier = &low;
     const Point *later = &high;
     if (later->order < earlier->order)
         std::swap(earlier, later);
-    qint64 previous = -1;
-    for (const Point *point : {&first, earlier, later, &last}) {
-        if (point->order == previous)
-            continue; // the same point in two roles
-        points.append({double(point->seconds), point->value});
-        previous = point->order;
-    }
+    if (!withinHalfARow(first, *earlier))
+        append(first);
+    append(*earlier);
+    if (withinHalfARow(*later, *earlier))
+        later = earlier; // the whole column lies within half a row
+    else
+        append(*later);
+    if (!withinHalfARow(last, *later))
+        append(last);
 }
 
 void CurveReduction::clear()
@@ -73,7 +79,7 @@ void CurveReduction::coarsen()
     blocks.resize(kept);
 }
 
-QVector<QPointF> CurveReduction::reduced(qint64 end, int columns) const
+QVector<QPointF> CurveReduction::reduced(qint64 end, int columns, double rowHeight) const
 {
     QVector<QPointF> points;
     if (blocks.empty())
@@ -94,10 +100,10 @@ QVector<QPointF> CurveReduction::reduced(qint64 end, int columns) const
             column.join(block->summary);
             continue;
         }
-        column.appendTo(points);
+        column.appendTo(points, rowHeight);
         column = block->summary;
         current = next;
     }
-    column.appendTo(points);
+    column.appendTo(points, rowHeight);
     return points;
 }

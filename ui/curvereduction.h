@@ -8,6 +8,8 @@
 // The few points that draw a long curve over elapsed time as all of its
 // points would: a chart column of one pixel shows only the first, lowest,
 // highest and last point that fall into it, joined in the order they came.
+// Of these, a point within half a pixel row of the extreme before or after
+// it draws nothing that the extreme does not, and is left out.
 //
 // Points are summarised as they come in blocks of a power of two seconds,
 // never more than maxBlocks of them: when the curve outgrows them, the block
@@ -24,8 +26,9 @@ public:
     // the newest (the clock was set back) joins the newest block.
     void add(qint64 seconds, double value);
     // The points that draw the curve over `columns` pixel columns spanning
-    // elapsed time 0 to `end`, as (seconds, value) in their order.
-    QVector<QPointF> reduced(qint64 end, int columns) const;
+    // elapsed time 0 to `end`, and pixel rows `rowHeight` values high (0:
+    // rows unknown), as (seconds, value) in their order.
+    QVector<QPointF> reduced(qint64 end, int columns, double rowHeight = 0.0) const;
 
     // Width of a block in seconds.
     qint64 blockSeconds() const { return qint64(1) << shift; }
@@ -43,7 +46,7 @@ private:
         Point first, low, high, last;
         void add(const Point &point);
         void join(const Summary &later);
-        void appendTo(QVector<QPointF> &points) const;
+        void appendTo(QVector<QPointF> &points, double rowHeight) const;
     };
     struct Block {
         qint64 index; // covers [index, index + 1) block widths

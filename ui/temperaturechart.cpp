@@ -11,6 +11,11 @@
 
 QT_CHARTS_USE_NAMESPACE
 
+namespace {
+// The top of the fixed temperature range.
+constexpr double maxCelsius = 150.0;
+}
+
 QDateTime chartOrigin()
 {
     return QDateTime::fromSecsSinceEpoch(chartEpochSeconds);
@@ -33,7 +38,7 @@ TemperatureChart::TemperatureChart()
     auto *axisY = new QValueAxis;
     axisY->setTitleText(QObject::tr("Temperature [°C]"));
     chart->addAxis(axisY, Qt::AlignLeft);
-    axisY->setRange(0.0, 150.0);
+    axisY->setRange(0.0, maxCelsius);
     axisY->setTickCount(7);
 
     chart->addSeries(series);
@@ -46,9 +51,9 @@ TemperatureChart::TemperatureChart()
 
     chartView = new QChartView(chart);
     chartView->setRenderHint(QPainter::Antialiasing);
-    // Columns come and go with the chart's width.
-    redrawOnResize = QObject::connect(chart, &QChart::plotAreaChanged, chart, [this] {
-        if (columns() != drawnColumns)
+    // Pixel columns and rows come and go with the chart's size.
+    redrawOnResize = QObject::connect(chart, &QChart::plotAreaChanged, chart, [this](const QRectF &area) {
+        if (area.size() != drawnArea)
             draw();
     });
 }
@@ -104,8 +109,9 @@ int TemperatureChart::columns() const
 
 void TemperatureChart::draw()
 {
-    drawnColumns = columns();
-    QVector<QPointF> points = curve.reduced(rangeEnd, drawnColumns);
+    drawnArea = chart->plotArea().size();
+    const double rowHeight = drawnArea.height() >= 1.0 ? maxCelsius / drawnArea.height() : 0.0;
+    QVector<QPointF> points = curve.reduced(rangeEnd, columns(), rowHeight);
     for (QPointF &point : points)
         point.setX((point.x() + double(chartEpochSeconds)) * 1000.0);
     const QDateTime end = QDateTime::fromSecsSinceEpoch(rangeEnd + chartEpochSeconds);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointF>
 #include <QPointer>
+#include <QSizeF>
 #include <QtCharts/QChartGlobal>
 
 QT_CHARTS_BEGIN_NAMESPACE
@@ -59,6 +60,6 @@ private:
 
     CurveReduction curve;
     qint64 rangeEnd = 60; // seconds
-    int drawnColumns = 0;
+    QSizeF drawnArea; // the plot area that the curve was reduced to
     QMetaObject::Connection redrawOnResize;
 };
