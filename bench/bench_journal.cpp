@@ -6,26 +6,18 @@
 #include "bench/benchrow.h"
 #include "records/runjournal.h"
 #include "records/runrecordformat.h"
+#include "tests/longestcall.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
-
-#include <functional>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     RunJournal journal(dir.path(), [](int) { QThread::msleep(200); });
-    qint64 longestNs = 0;
-    const auto timed = [&](const std::function<void()> &call) {
-        QElapsedTimer clock;
-        clock.start();
-        call();
-        longestNs = qMax(longestNs, clock.nsecsElapsed());
-    };
+    LongestCall timed;
 
     CommunicationManager::Program record;
     record.name = QStringLiteral("Program 1");
@@ -43,6 +35,6 @@ int main(int argc, char *argv[])
     timed([&] { journal.recordFields(record); });
     timed([&] { journal.remove(); });
     benchRow(QStringLiteral("longest call of the run journal, syncs taking 200 ms (begin, 30 samples, end)"),
-             longestNs / 1e6, QStringLiteral("ms"), 10.0);
+             timed.milliseconds(), QStringLiteral("ms"), 10.0);
     return 0;
 }
