@@ -5,16 +5,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 using Program = CommunicationManager::Program;
 
@@ -116,26 +111,6 @@ QString lastSampleTime(const Program &record)
     return RunRecordFormat::timestampText(started.addSecs(last));
 }
 
-// Makes what was written to the file, or renamed into the folder, survive
-// a power cut, not only a crash of the station.
-void syncToDisk([[maybe_unused]] int handle)
-{
-#ifdef Q_OS_UNIX
-    ::fsync(handle);
-#endif
-}
-
-void syncFolder([[maybe_unused]] const QString &folder)
-{
-#ifdef Q_OS_UNIX
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle >= 0) {
-        ::fsync(handle);
-        ::close(handle);
-    }
-#endif
-}
-
 std::unique_ptr<QLockFile> lockOf(const QString &journal)
 {
     auto lock = std::make_unique<QLockFile>(journal + QLatin1String(".lock"));
@@ -195,8 +170,9 @@ quint32 RunJournal::crc32(const QByteArray &bytes)
     return ~crc;
 }
 
-RunJournal::RunJournal(const QString &folder)
+RunJournal::RunJournal(const QString &folder, JournalSyncer::SyncFunction sync)
     : folder(folder)
+    , syncer(std::move(sync))
 {
 }
 
@@ -214,18 +190,24 @@ bool RunJournal::begin(const Program &record, const QString &basePath)
             .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")))
             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
     std::unique_ptr<QLockFile> held = lockOf(name);
-    // The header appears complete or not at all.
+    // Written under another name and then renamed, the header appears
+    // complete or not at all. Like every line after it, it is synced in the
+    // background: a power cut before that sync leaves nothing to recover
+    // either way.
+    const QString creating = name + QLatin1String(".new");
     const QByteArray header = journalLine(formatLine) + journalLine({baseTag, basePath})
         + changedFields(record, Program());
-    QSaveFile created(name);
-    file.setFileName(name);
-    if (!held || !created.open(QIODevice::WriteOnly) || created.write(header) != header.size() || !created.flush()
-        || !created.commit() || !file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        qCDebug(lcRecords) << "no journal" << name << created.errorString() << file.errorString();
-        QFile::remove(name);
+    file.setFileName(creating);
+    if (!held || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(header) != header.size()
+        || !file.flush() || !QFile::rename(creating, name)) {
+        qCDebug(lcRecords) << "no journal" << name << file.errorString();
+        file.close();
+        QFile::remove(creating);
         return false;
     }
-    syncFolder(folder);
+    path = name;
+    syncer.syncFile(path, file.handle());
+    syncer.syncFolder(folder);
     lock = std::move(held);
     journalled = record;
     qCDebug(lcRecords) << "journal" << name << "begun";
@@ -250,8 +232,11 @@ void RunJournal::remove()
     if (!lock)
         return;
     file.close();
-    QFile::remove(file.fileName());
-    qCDebug(lcRecords) << "journal" << file.fileName() << "removed";
+    QFile::remove(path);
+    // Syncing it now is of no use; that it is gone must survive a power cut too.
+    syncer.dropFile(path);
+    syncer.syncFolder(QFileInfo(path).absolutePath());
+    qCDebug(lcRecords) << "journal" << path << "removed";
     lock.reset();
 }
 
@@ -283,7 +268,7 @@ bool RunJournal::adopt(const QString &fileName, QByteArray *content)
     if (!held || !journal.open(QIODevice::ReadOnly))
         return false;
     *content = journal.readAll();
-    file.setFileName(fileName);
+    path = fileName;
     lock = std::move(held);
     return true;
 }
@@ -294,8 +279,8 @@ void RunJournal::append(const QByteArray &lines)
         return;
     // One write per event: only the last line can be torn by a crash.
     if (file.write(lines) != lines.size() || !file.flush()) {
-        qCDebug(lcRecords) << "journal" << file.fileName() << "not written:" << file.errorString();
+        qCDebug(lcRecords) << "journal" << path << "not written:" << file.errorString();
         return;
     }
-    syncToDisk(file.handle());
+    syncer.syncFile(path, file.handle());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "records/journalsyncer.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -16,7 +17,9 @@ class QLockFile;
 // it grows, so that a crash or a power cut never takes the record along.
 // One file per run in the station's data folder, held by a lock while its
 // station runs. Each line carries a CRC-32 of its content; a line torn by a
-// crash fails it and is left out when the journal is read back.
+// crash fails it and is left out when the journal is read back. Every line
+// is written at once and synced to disk in the background (JournalSyncer),
+// so that a slow disk never holds up the window.
 class RunJournal
 {
 public:
@@ -40,8 +43,8 @@ public:
     // CRC-32 (as in zip and PNG) of the bytes.
     static quint32 crc32(const QByteArray &bytes);
 
-    explicit RunJournal(const QString &folder = defaultFolder());
-    // Closes the journal, keeping it.
+    explicit RunJournal(const QString &folder = defaultFolder(), JournalSyncer::SyncFunction sync = {});
+    // Closes the journal, keeping it, and waits until it is synced to disk.
     ~RunJournal();
 
     // Starts the journal of a new run with the record's fields. A journal
@@ -54,7 +57,8 @@ public:
     void recordSample(const QString &key, const QString &value);
     // Deletes the journal: its run is saved, or discarded on purpose.
     void remove();
-    // Closes the journal and keeps it for the next start to recover.
+    // Closes the journal and keeps it for the next start to recover; it is
+    // still synced to disk.
     void close();
     bool isOpen() const;
 
@@ -68,7 +72,10 @@ private:
     void append(const QByteArray &lines);
 
     QString folder;
+    QString path; // of the journal open or adopted
     QFile file;
     std::unique_ptr<QLockFile> lock;
     CommunicationManager::Program journalled; // the fields as the journal has them
+    // Destroyed first: a journal is kept locked until it is on disk.
+    JournalSyncer syncer;
 };

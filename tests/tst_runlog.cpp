@@ -1,10 +1,17 @@
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
+#include "tests/longestcall.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
+#include <QThread>
+
+#include <sys/stat.h>
+
+#include <map>
+#include <mutex>
 
 using Program = CommunicationManager::Program;
 
@@ -46,6 +53,48 @@ QByteArray line(const QStringList &fields)
 QByteArray point(const QString &key, const QString &value)
 {
     return line({"point", key, value});
+}
+
+// A disk whose syncs take 200 ms. It remembers how much of each file (by
+// inode) the syncs that have finished cover, and how many folder syncs
+// have finished.
+class SlowDisk
+{
+public:
+    JournalSyncer::SyncFunction sync()
+    {
+        return [this](int handle) {
+            struct stat before {};
+            ::fstat(handle, &before);
+            QThread::msleep(200);
+            const std::lock_guard<std::mutex> hold(mutex);
+            if (S_ISDIR(before.st_mode))
+                ++folders;
+            else
+                covered[before.st_ino] = qMax(covered[before.st_ino], qint64(before.st_size));
+        };
+    }
+    qint64 synced(ino_t file)
+    {
+        const std::lock_guard<std::mutex> hold(mutex);
+        return covered[file];
+    }
+    int foldersSynced()
+    {
+        const std::lock_guard<std::mutex> hold(mutex);
+        return folders;
+    }
+
+private:
+    std::mutex mutex;
+    std::map<ino_t, qint64> covered;
+    int folders = 0;
+};
+
+ino_t inode(const QString &fileName)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(fileName).constData(), &status) == 0 ? status.st_ino : 0;
 }
 
 } // namespace
@@ -103,6 +152,68 @@ private slots:
     }
 
     void crcIsTheStandardCrc32() { QCOMPARE(RunJournal::crc32("123456789"), 0xCBF43926u); }
+
+    // A sync takes 200 ms on this disk, a sample comes every one to three
+    // seconds: none of the journal's calls waits for a sync, yet each sample
+    // is on disk before the next one comes. A journal kept for the next
+    // start is complete on disk once its station has ended; a removed one
+    // stays removed.
+    void journalNeverWaitsForTheDisk_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("run saved: journal removed") << "remove";
+        QTest::newRow("log not saved: journal kept") << "close";
+        QTest::newRow("station ends during the run") << "destroy";
+    }
+    void journalNeverWaitsForTheDisk()
+    {
+        QFETCH(QString, end);
+        QTemporaryDir dir;
+        SlowDisk disk;
+        auto journal = std::make_unique<RunJournal>(dir.path(), disk.sync());
+        LongestCall timed;
+        bool begun = false;
+        Program run = record();
+        run.status.clear();
+        timed([&] { begun = journal->begin(run, "/logs/run"); });
+        QVERIFY(begun);
+        const QString name = journal->journals().value(0);
+        const ino_t file = inode(name);
+        QStringList keys;
+        for (int n = 0; n < 10; ++n) {
+            keys << RunRecordFormat::elapsedKey(n * 2);
+            timed([&] { journal->recordSample(keys.last(), "121.5"); });
+            // The first samples come at the pace of a run; the others come
+            // faster than the disk syncs, and the last sync covers them.
+            if (n < 5)
+                QTRY_VERIFY_WITH_TIMEOUT(disk.synced(file) == QFileInfo(name).size(), 1000);
+        }
+        run.status = "Successfully completed";
+        timed([&] { journal->recordFields(run); });
+        const qint64 size = QFileInfo(name).size();
+        const int foldersBefore = disk.foldersSynced();
+        if (end == "remove")
+            timed([&] { journal->remove(); });
+        else if (end == "close")
+            timed([&] { journal->close(); });
+        journal.reset();
+        qInfo("longest call on a disk syncing in 200 ms: %.3f ms", timed.milliseconds());
+        QVERIFY2(timed.milliseconds() < 50, qPrintable(QString::number(timed.milliseconds())));
+
+        if (end == "remove") {
+            QVERIFY(!QFile::exists(name));
+            QCOMPARE(disk.foldersSynced(), foldersBefore + 1); // the removal survives a power cut
+            return;
+        }
+        QCOMPARE(disk.synced(file), size);
+        QFile kept(name);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QStringList written; // in the order the samples came
+        for (const QByteArray &line : kept.readAll().split('\n'))
+            if (line.mid(9).startsWith("point\t"))
+                written << QString(line.split('\t').value(1));
+        QCOMPARE(written, keys);
+    }
 
     void journalIsReadBackIntoItsRun_data()
     {
