@@ -258,7 +258,7 @@ std::optional<qint64> CycleRegister::existing(const Cycle &cycle)
     if (cycle.cycleNumber >= 0) {
         query.prepare(QStringLiteral(
             "SELECT id FROM cycles WHERE controller_serial = ? AND cycle_number = ? AND started_utc = ?"));
-        query.addBindValue(cycle.controllerSerial);
+        query.addBindValue(text(cycle.controllerSerial));
         query.addBindValue(qint64(cycle.cycleNumber));
         query.addBindValue(CycleRow::utcMs(cycle.started));
         if (!exec(query))
@@ -274,12 +274,12 @@ std::optional<CycleRegister::Head> CycleRegister::head(const QString &controller
     QSqlQuery query(database());
     if (!dialect().chainLock.isEmpty()) {
         query.prepare(dialect().chainLock);
-        query.addBindValue(controllerSerial);
+        query.addBindValue(text(controllerSerial));
         if (!exec(query))
             return std::nullopt;
     }
     query.prepare(QStringLiteral("SELECT chain_seq, entry_hash FROM chain_heads WHERE controller_serial = ?"));
-    query.addBindValue(controllerSerial);
+    query.addBindValue(text(controllerSerial));
     if (!exec(query))
         return std::nullopt;
     Head head;
