@@ -690,9 +690,9 @@ private slots:
         CM::Program record;
         record.status = "Successfully completed";
         record.dataPoints.insert("00:00:01", "21.5");
-        const std::optional<QString> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
-        QCOMPARE(saved.value_or("<not saved>"), elsewhere.filePath(written));
-        QCOMPARE(readFile(*saved), RunLog::content(record));
+        const std::optional<RunLog::WriteResult> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
+        QCOMPARE(saved ? saved->fileName : "<not saved>", elsewhere.filePath(written));
+        QCOMPARE(readFile(saved->fileName), RunLog::content(record));
         QVERIFY(typed.isEmpty());
         QCOMPARE(answerer->titles().count("Save Run Log"), 1);
         QVERIFY(boxShown(question, "Save Run Log"));

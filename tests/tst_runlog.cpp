@@ -1,6 +1,7 @@
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
+#include "register/sha256.h"
 #include "tests/longestcall.h"
 
 #include <QTemporaryDir>
@@ -149,6 +150,7 @@ private slots:
         QCOMPARE(bytes(base + ".txt"), QByteArray("first"));
         QCOMPARE(bytes(base + "_2.txt"), QByteArray("second"));
         QCOMPARE(bytes(base + "_3.txt"), header());
+        QCOMPARE(result.sha256, Sha256::hex(header()));
     }
 
     void crcIsTheStandardCrc32() { QCOMPARE(RunJournal::crc32("123456789"), 0xCBF43926u); }

@@ -474,7 +474,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     const CommunicationManager::Program record = runRecord;
     const QString logName = ui->lineEditLogName->text();
     const QString basePath = ui->lineEditLogFolder->text() + QLatin1Char('/') + logName;
-    const std::optional<QString> written = RunLogSaver::save(this, record, {basePath});
+    const std::optional<RunLog::WriteResult> written = RunLogSaver::save(this, record, {basePath});
     if (!written) {
         // The journal keeps the record for the next start to save.
         const QString kept = journal.isOpen()
@@ -486,9 +486,9 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
         return std::nullopt;
     }
     journal.remove();
-    if (*written == basePath + QLatin1String(".txt"))
+    if (written->fileName == basePath + QLatin1String(".txt"))
         return logName;
-    return QDir::toNativeSeparators(written->chopped(4));
+    return QDir::toNativeSeparators(written->fileName.chopped(4));
 }
 
 void MainWindow::recoverInterruptedRuns()

@@ -23,7 +23,7 @@ void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, cons
         }
         QStringList basePaths{run->basePath, logFolder + QLatin1Char('/') + QFileInfo(run->basePath).fileName()};
         basePaths.removeDuplicates();
-        const std::optional<QString> written = RunLogSaver::save(parent, run->record, basePaths);
+        const std::optional<RunLog::WriteResult> written = RunLogSaver::save(parent, run->record, basePaths);
         if (!written) {
             journal.close();
             QMessageBox::critical(parent, tr("Error"),
@@ -34,7 +34,7 @@ void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, cons
         QMessageBox::information(parent, tr("Run Log Recovered"),
                                  tr("The station stopped before the log of a run was saved.\n"
                                     "The run log has now been saved to\n%1")
-                                     .arg(QDir::toNativeSeparators(*written)));
+                                     .arg(QDir::toNativeSeparators(written->fileName)));
         journal.remove();
     }
 }
