@@ -22,14 +22,14 @@ int main(int argc, char *argv[])
     CommunicationManager::Program record;
     record.name = QStringLiteral("Program 1");
     bool begun = false;
-    timed([&] { begun = journal.begin(record, dir.filePath(QStringLiteral("run"))); });
+    timed([&] { begun = journal.begin(record, dir.filePath(QStringLiteral("run")), {}); });
     if (!begun) {
         benchFailed(QStringLiteral("run journal"), QStringLiteral("no journal could be made"));
         return 1;
     }
     for (int n = 0; n < 30; ++n) {
         QThread::msleep(300);
-        timed([&] { journal.recordSample(RunRecordFormat::elapsedKey(n * 2), QStringLiteral("121.5")); });
+        timed([&] { journal.recordSample(RunRecordFormat::elapsedKey(n * 2), QStringLiteral("121.5"), n * 2000); });
     }
     record.status = QStringLiteral("Successfully completed");
     timed([&] { journal.recordFields(record); });

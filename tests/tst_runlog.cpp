@@ -1,6 +1,7 @@
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
+#include "register/cyclefields.h"
 #include "register/sha256.h"
 #include "tests/longestcall.h"
 
@@ -177,14 +178,14 @@ private slots:
         bool begun = false;
         Program run = record();
         run.status.clear();
-        timed([&] { begun = journal->begin(run, "/logs/run"); });
+        timed([&] { begun = journal->begin(run, "/logs/run", {}); });
         QVERIFY(begun);
         const QString name = journal->journals().value(0);
         const ino_t file = inode(name);
         QStringList keys;
         for (int n = 0; n < 10; ++n) {
             keys << RunRecordFormat::elapsedKey(n * 2);
-            timed([&] { journal->recordSample(keys.last(), "121.5"); });
+            timed([&] { journal->recordSample(keys.last(), "121.5", n * 2000); });
             // The first samples come at the pace of a run; the others come
             // faster than the disk syncs, and the last sync covers them.
             if (n < 5)
@@ -217,35 +218,62 @@ private slots:
         QCOMPARE(written, keys);
     }
 
+    // Journals of both layouts: the first kept whole seconds, the second
+    // also each sample's milliseconds and what the register needs.
     void journalIsReadBackIntoItsRun_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("finished");
-        QTest::addColumn<QStringList>("points"); // key=value
+        QTest::addColumn<QStringList>("points");  // key=value, for the log
+        QTest::addColumn<QStringList>("samples"); // ms=°C, for the register
+        QTest::addColumn<QString>("settled");     // "logged <path> <origin>", "discarded" or empty
 
         const QByteArray head = line({"vaporin-run-journal", "1"}) + line({"base", "/logs/run"})
             + line({"name", "Program 1"}) + line({"started", started});
         const QByteArray samples = point("00:00:00", "20") + point("00:00:01", "20.5") + point("00:00:03", "21");
         const QStringList three{"00:00:00=20", "00:00:01=20.5", "00:00:03=21"};
+        const QStringList threeSamples{"0=20", "1000=20.5", "3000=21"};
         const QString stopped = RunJournal::stoppedStatus;
-        QTest::newRow("run that ended")
-            << head + samples + line({"finished", "2024-03-05T14:09:00.000Z"})
-                   + line({"status", "Successfully completed"})
-            << "Successfully completed" << "2024-03-05T14:09:00.000Z" << three;
+        const QByteArray ended = line({"finished", "2024-03-05T14:09:00.000Z"}) + line({"status", "Successfully completed"});
+        QTest::newRow("run that ended") << head + samples + ended << "Successfully completed"
+                                        << "2024-03-05T14:09:00.000Z" << three << threeSamples << "";
         QTest::newRow("run interrupted: finished at its last sample")
-            << head + samples << stopped << "2024-03-05T14:07:12.042Z" << three;
+            << head + samples << stopped << "2024-03-05T14:07:12.042Z" << three << threeSamples << "";
         QTest::newRow("run interrupted after 100 hours")
             << head + point("99:59:59", "121") + point("100:00:01", "122") << stopped << "2024-03-09T18:07:10.042Z"
-            << QStringList{"100:00:01=122", "99:59:59=121"};
+            << QStringList{"100:00:01=122", "99:59:59=121"} << QStringList{"359999000=121", "360001000=122"} << "";
         QTest::newRow("torn last line is left out")
             << head + point("00:00:01", "20") + point("00:00:02", "21").chopped(1) << stopped
-            << "2024-03-05T14:07:10.042Z" << QStringList{"00:00:01=20"};
+            << "2024-03-05T14:07:10.042Z" << QStringList{"00:00:01=20"} << QStringList{"1000=20"} << "";
         QByteArray damaged = point("00:00:02", "21");
         damaged[12] = '9';
         QTest::newRow("damaged line is left out, the lines after it count")
             << head + point("00:00:01", "20") + damaged + point("00:00:03", "22") << stopped
-            << "2024-03-05T14:07:12.042Z" << QStringList{"00:00:01=20", "00:00:03=22"};
+            << "2024-03-05T14:07:12.042Z" << QStringList{"00:00:01=20", "00:00:03=22"}
+            << QStringList{"1000=20", "3000=22"} << "";
+
+        // Version 2: the start as an instant (14:07:09.042 at UTC+01:00), two
+        // samples within one second, of which the log keeps the later.
+        const QByteArray head2 = line({"vaporin-run-journal", "2"}) + line({"base", "/logs/run"})
+            + line({"name", "Program 1"}) + line({"started", started}) + line({"start", "1709644029042", "3600"});
+        const QByteArray samples2 = line({"point", "00:00:00", "20", "12"}) + line({"point", "00:00:02", "20.5", "2040"})
+            + line({"point", "00:00:02", "20.7", "2990"});
+        const QStringList twoPoints{"00:00:00=20", "00:00:02=20.7"};
+        const QStringList threeSamples2{"12=20", "2040=20.5", "2990=20.7"};
+        QTest::newRow("version 2, logged") << head2 + samples2 + ended + line({"end", "1709644140000", "3600"})
+                   + line({"logged", "/logs/run.txt", "ab12", "recorded"})
+            << "Successfully completed" << "2024-03-05T14:09:00.000Z" << twoPoints << threeSamples2
+            << "logged /logs/run.txt recorded";
+        QTest::newRow("version 2, discarded") << head2 + samples2 + ended + line({"status", "Discarded by the user"})
+                   + line({"discarded"})
+            << "Discarded by the user" << "2024-03-05T14:09:00.000Z" << twoPoints << threeSamples2 << "discarded";
+        // The milliseconds place the end, whatever the zone of this computer.
+        QTest::newRow("version 2, interrupted") << head2 + samples2 << stopped
+            << RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(1709644029042 + 2990)) << twoPoints
+            << threeSamples2 << "";
+        QTest::newRow("first layout, logged at recovery") << head + samples + line({"logged", "/logs/run.txt", "ab12", "recovered"})
+            << stopped << "2024-03-05T14:07:12.042Z" << three << threeSamples << "logged /logs/run.txt recovered";
     }
     void journalIsReadBackIntoItsRun()
     {
@@ -262,6 +290,88 @@ private slots:
         for (auto it = run->record.dataPoints.cbegin(); it != run->record.dataPoints.cend(); ++it)
             read << it.key() + "=" + it.value();
         QCOMPARE(read, points);
+        read.clear();
+        for (const CycleSample &sample : run->samples)
+            read << QString::number(sample.elapsedMs) + "=" + QString::number(sample.celsius);
+        QTEST(read, "samples");
+        const QString settled = run->log ? QString("logged %1 %2").arg(run->log->path, CycleFields::originText(run->log->origin))
+                                         : run->discarded ? QString("discarded") : QString();
+        QTEST(settled, "settled");
+        QCOMPARE(run->settled(), !settled.isEmpty());
+        // The instants: as journalled, else the local time of the texts.
+        const auto localMs = [](const QString &text) {
+            return QDateTime::fromString(text, "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'").toMSecsSinceEpoch();
+        };
+        QCOMPARE(run->started.toMSecsSinceEpoch(), content.contains(" start\t") ? 1709644029042 : localMs(started));
+        QCOMPARE(run->finished.toMSecsSinceEpoch(),
+                 content.contains(" end\t") ? 1709644140000 : localMs(run->record.timeFinished));
+    }
+
+    // What the station journals, as the register reads it back: the start,
+    // each sample's milliseconds, and how the run was settled; also by the
+    // next start after a crash tore the journal's last line.
+    void settledJournalIsReadBack_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("adopted");
+        QTest::newRow("logged") << "logged" << false;
+        QTest::newRow("adopted run, discarded") << "discarded" << true;
+        QTest::newRow("torn by a crash, logged by the next start") << "torn" << false;
+    }
+    void settledJournalIsReadBack()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, adopted);
+        QTemporaryDir dir;
+        Program run = record();
+        run.status.clear();
+        run.steps = {{1, 20, 121.0}, {2, 5, 60.0}};
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(1709644029042, Qt::OffsetFromUTC, 3600);
+        QString name;
+        {
+            RunJournal journal(dir.path());
+            QVERIFY(journal.begin(run, "/logs/run", {adopted ? 0 : 2, adopted, at}));
+            journal.recordSample("00:00:00", "20.5", 7);
+            journal.recordSample("00:00:01", "121.35", 1999);
+            name = journal.fileName();
+            if (end == "discarded") {
+                run.status = RunJournal::discardedStatus;
+                journal.recordFields(run);
+                journal.recordEnd(at.addSecs(60));
+                journal.recordDiscarded();
+            } else if (end == "logged") {
+                run.status = "Successfully completed";
+                journal.recordFields(run);
+                journal.recordEnd(at.addSecs(60));
+                journal.recordLogged({"run.txt", "ab12", Cycle::Origin::Recorded});
+            }
+        }
+        if (end == "torn") {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::Append) && file.write("0badf00d point\t00:00:0") > 0);
+            file.close();
+            RunJournal next(dir.path());
+            QByteArray content;
+            QVERIFY(next.adopt(name, &content));
+            next.recordLogged({"run.txt", "ab12", Cycle::Origin::Recovered});
+        }
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<RunJournal::Run> read = RunJournal::parse(file.readAll());
+        QVERIFY(read);
+        QCOMPARE(read->programNumber, adopted ? 0 : 2);
+        QCOMPARE(read->adopted, adopted);
+        QCOMPARE(read->record.steps, run.steps);
+        QCOMPARE(read->started, at);
+        QCOMPARE(read->started.offsetFromUtc(), 3600);
+        QCOMPARE(read->samples, (QVector<CycleSample>{{7, 20.5}, {1999, 121.35}}));
+        QCOMPARE(read->finished, end == "torn" ? at.addMSecs(1999) : at.addSecs(60));
+        QCOMPARE(read->discarded, end == "discarded");
+        QCOMPARE(bool(read->log), end != "discarded");
+        if (read->log) {
+            QCOMPARE(read->log->path, QDir::current().absoluteFilePath("run.txt"));
+            QCOMPARE(read->log->origin, end == "torn" ? Cycle::Origin::Recovered : Cycle::Origin::Recorded);
+        }
     }
 };
 

@@ -30,6 +30,13 @@
 
 namespace {
 
+// A time of the run's clock as an instant with this computer's UTC offset.
+QDateTime instant(qint64 msSinceEpoch)
+{
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msSinceEpoch);
+    return local.toOffsetFromUtc(local.offsetFromUtc());
+}
+
 // Samples outside this range block the start button.
 bool temperatureInRange(float celsius)
 {
@@ -432,19 +439,31 @@ void MainWindow::beginRun()
     runRecord.name = ui->comboBoxPrograms->currentText();
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
-    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text());
+    RunJournal::Start start;
+    start.at = instant(runStartMs);
+    start.adopted = adoptingRun;
+    // The program the start command named, as the controller held it; of a
+    // run the controller began by itself the station knows neither.
+    const int index = ui->comboBoxPrograms->currentIndex();
+    if (!adoptingRun && index >= 0) {
+        start.programNumber = index + 1;
+        if (index < programs.size() && programs.at(index).name == runRecord.name)
+            runRecord.steps = programs.at(index).steps;
+    }
+    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text(), start);
     communicationManager->getInfo();
 }
 
 void MainWindow::recordSample(float celsius)
 {
-    const qint64 seconds = (clock() - runStartMs) / 1000;
+    const qint64 ms = clock() - runStartMs;
+    const qint64 seconds = ms / 1000;
     liveChart.addPoint(celsius, seconds);
     // A later sample of the same second replaces the earlier one.
     const QString key = RunRecordFormat::elapsedKey(seconds);
     const QString value = RunRecordFormat::temperatureText(celsius);
     runRecord.dataPoints.insert(key, value);
-    journal.recordSample(key, value);
+    journal.recordSample(key, value, ms);
 }
 
 void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QString &title,
@@ -463,8 +482,10 @@ void MainWindow::completeRunRecord(const QString &result)
     runRecord.status = result;
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
-    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(clock()));
+    const qint64 now = clock();
+    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(now));
     journal.recordFields(runRecord);
+    journal.recordEnd(instant(now));
 }
 
 std::optional<QString> MainWindow::saveRunRecord(QString result)
@@ -581,8 +602,11 @@ void MainWindow::programError(QString title, QString message)
                           QMessageBox::Yes | QMessageBox::No);
         offer.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         // A run that began while the offer was open is not adopted on top.
-        if (offer.exec() == QMessageBox::Yes && awaitingFirstRun)
+        if (offer.exec() == QMessageBox::Yes && awaitingFirstRun) {
+            adoptingRun = true;
             on_programStatusChanged(CommunicationManager::Running, QString());
+            adoptingRun = false;
+        }
         return;
     }
     if (title != QLatin1String(textControllerError) || currentStatus != CommunicationManager::Running) {

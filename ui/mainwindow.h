@@ -140,6 +140,7 @@ private:
                 const QString &unsavedText = QString());
 
     bool awaitingFirstRun = true; // no run start has been processed yet
+    bool adoptingRun = false; // while a run the controller began is adopted
     // The program editor of the Programs tab and the links of the About tab.
 public:
     // Rebuilds the Programs tab from editedSteps and editedIndex. Unless
