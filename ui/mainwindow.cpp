@@ -5,9 +5,13 @@
 #include "app/texts.h"
 #include "device/programmemory.h"
 #include "records/runrecordformat.h"
+#include "register/auditevents.h"
+#include "register/cycleregister.h"
+#include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
+#include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
 #include "ui_mainwindow.h"
@@ -142,6 +146,11 @@ MainWindow::MainWindow(CommunicationManager *manager)
     usePressedIcon(ui->buttonStop, QStringLiteral(":/images/images/ic_stop_pressed.png"));
 
     applyLanguage(settings.language());
+
+    // Runs and program writes go into the cycle register off the GUI thread;
+    // the user hears when it cannot be written.
+    cycleRegisterWriter = std::make_unique<RegisterWriter>(CycleRegister::path(settings.registerPath()));
+    new RegisterAlert(cycleRegisterWriter.get(), this);
 }
 
 MainWindow::~MainWindow()
@@ -296,6 +305,8 @@ void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
 
 void MainWindow::on_InfoReceived(CommunicationManager::Info info)
 {
+    if (!info.serialNumber.isEmpty())
+        controllerSerial = info.serialNumber;
     runRecord.serialNumber = info.serialNumber;
     runRecord.cycleNumber = QString::number(info.cycleNumber);
     journal.recordFields(runRecord);
@@ -488,6 +499,14 @@ void MainWindow::completeRunRecord(const QString &result)
     journal.recordEnd(instant(now));
 }
 
+void MainWindow::handOverJournal()
+{
+    const QString fileName = journal.fileName();
+    journal.close();
+    if (!fileName.isEmpty())
+        cycleRegisterWriter->enterJournal(fileName);
+}
+
 std::optional<QString> MainWindow::saveRunRecord(QString result)
 {
     completeRunRecord(result);
@@ -506,7 +525,8 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
                               tr("The run log was NOT saved.\nResult of the run: %1").arg(result) + kept);
         return std::nullopt;
     }
-    journal.remove();
+    journal.recordLogged({written->fileName, written->sha256, Cycle::Origin::Recorded});
+    handOverJournal();
     if (written->fileName == basePath + QLatin1String(".txt"))
         return logName;
     return QDir::toNativeSeparators(written->fileName.chopped(4));
@@ -514,7 +534,12 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
 
 void MainWindow::recoverInterruptedRuns()
 {
-    RunRecovery::recoverAll(this, RunJournal::defaultFolder(), logFolder);
+    RunRecovery::recoverAll(this, RunJournal::defaultFolder(), logFolder, *cycleRegisterWriter);
+}
+
+void MainWindow::setControllerSerial(const QString &serial)
+{
+    controllerSerial = serial;
 }
 
 void MainWindow::setRunControls(int status)
@@ -622,12 +647,17 @@ void MainWindow::programError(QString title, QString message)
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     const int answer = question.exec();
-    if (answer == QMessageBox::Save)
+    if (answer == QMessageBox::Save) {
         endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
-    else if (answer == QMessageBox::Discard)
-        journal.remove(); // discarded on purpose
-    else
+    } else if (answer == QMessageBox::Discard) {
+        // No log, on purpose; the register still keeps the run.
+        runRecord.status = QString::fromLatin1(RunJournal::discardedStatus);
+        journal.recordFields(runRecord);
+        journal.recordDiscarded();
+        handOverJournal();
+    } else {
         journal.close(); // unanswered, as when a restart quits: the next start saves it
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -817,6 +847,9 @@ void MainWindow::programUpdated(bool isSuccess, QString message)
         saveProgress->accept();
         saveProgress = nullptr;
     }
+    cycleRegisterWriter->enterEvent(AuditEvents::programWrite(controllerSerial, writtenProgramNumber,
+                                                              programBeforeWrite, programWritten, isSuccess,
+                                                              isSuccess ? QString() : message));
     if (!isSuccess)
         showError(message);
     refreshPrograms();
@@ -877,6 +910,9 @@ bool MainWindow::saveEditedProgram()
         return false;
     }
 
+    writtenProgramNumber = editedIndex;
+    programBeforeWrite = storedProgram();
+    programWritten = program;
     programs[editedIndex - 1] = program;
     ui->pushButtonEdirProgramSave->setEnabled(false);
     ui->pushButtonEdirProgramReset->setEnabled(false);
