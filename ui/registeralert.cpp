@@ -45,7 +45,7 @@ void RegisterAlert::showWhenFree()
     }
     pending = false;
     told = true;
-    shown = new QMessageBox(
+    auto *box = new QMessageBox(
         QMessageBox::Warning, tr("Cycle Register"),
         tr("The cycle register cannot be written at the moment:\n%1\n\n"
            "Run logs are saved as always. The register's entries are kept and will be entered automatically "
@@ -53,7 +53,7 @@ void RegisterAlert::showWhenFree()
             .arg(reason)
             .arg(waiting),
         QMessageBox::Ok, window);
-    shown->setWindowModality(Qt::NonModal);
-    shown->setAttribute(Qt::WA_DeleteOnClose);
-    shown->show();
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
-class QMessageBox;
 class QWidget;
 class RegisterWriter;
 
@@ -21,9 +19,6 @@ class RegisterAlert : public QObject
 public:
     RegisterAlert(RegisterWriter *writer, QWidget *window);
 
-    // The box shown, while it is open.
-    QMessageBox *box() const { return shown; }
-
 private:
     void registerFailed(const QString &reason);
     void waitingChanged(int count);
@@ -35,5 +30,4 @@ private:
     bool told = false;    // in this episode
     bool pending = false; // to be told once no other box is open
     QTimer deferral;
-    QPointer<QMessageBox> shown;
 };
