@@ -782,7 +782,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(w, "buttonStop")->isHidden(), 10000);
         }
         const QString programName = chooser->currentText();
-        QVERIFY(waitForCommands("GET_TEMP\n", 3));
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(RunJournal().journals().value(0)).count(" point\t") >= 3, 10000);
         if (end == "finished") {
             QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt"), 15000);
         } else if (end == "stop") {
