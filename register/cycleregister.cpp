@@ -333,7 +333,7 @@ std::optional<CycleRegister::Head> CycleRegister::head(const QString &controller
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT chain_seq, entry_hash FROM chain_heads WHERE controller_serial = ?"));
-    query.addBindValue(controllerSerial);
+    query.addBindValue(text(controllerSerial));
     if (!exec(query))
         return std::nullopt;
     Head head;
