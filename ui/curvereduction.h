@@ -14,8 +14,9 @@
 // Points are summarised as they come in blocks of a power of two seconds,
 // never more than maxBlocks of them: when the curve outgrows them, the block
 // width doubles and pairs of blocks merge. So adding a point and reducing the
-// curve cost the same at any length of run, while a block stays far narrower
-// than a pixel column on any chart up to maxBlocks / 8 pixels wide.
+// curve cost the same at any length of run, while a block spans at most a
+// quarter of a pixel column on any chart up to maxBlocks / 8 pixels wide
+// (or a single second, whose points all lie at one place).
 class CurveReduction
 {
 public:
@@ -30,8 +31,6 @@ public:
     // rows unknown), as (seconds, value) in their order.
     QVector<QPointF> reduced(qint64 end, int columns, double rowHeight = 0.0) const;
 
-    // Width of a block in seconds.
-    qint64 blockSeconds() const { return qint64(1) << shift; }
     int blockCount() const { return int(blocks.size()); }
 
 private:
