@@ -130,6 +130,9 @@ private slots:
         QTest::newRow("rows of 1: first and last a row away") << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}}
                                                               << qint64(0) << 300 << 1.0
                                                               << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}};
+        QTest::newRow("rows of 1: a column less than a row high") << Points{{0, 5.2}, {0, 5.9}, {0, 5}, {0, 5.7}}
+                                                                  << qint64(0) << 300 << 1.0
+                                                                  << Points{{0, 5.9}, {0, 5}};
         QTest::newRow("rows of 1: all in half a row") << Points{{0, 5.2}, {0, 5.4}, {0, 5}, {0, 5.3}} << qint64(0)
                                                       << 300 << 1.0 << Points{{0, 5.4}};
         QTest::newRow("a day into 4 columns") << day << qint64(120000) << 4 << 0.0

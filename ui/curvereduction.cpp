@@ -28,18 +28,21 @@ void CurveReduction::Summary::appendTo(QVector<QPointF> &points, double rowHeigh
         return one.order == other.order || std::abs(one.value - other.value) < rowHeight / 2;
     };
     const auto append = [&points](const Point &point) { points.append({double(point.seconds), point.value}); };
+    // A column less than a row high is a stroke shorter than a pixel: its
+    // first and last point lie on it and move its ends by less than that.
+    const bool withinARow = high.value - low.value < rowHeight;
     const Point *earlier = &low;
     const Point *later = &high;
     if (later->order < earlier->order)
         std::swap(earlier, later);
-    if (!withinHalfARow(first, *earlier))
+    if (!withinARow && !withinHalfARow(first, *earlier))
         append(first);
     append(*earlier);
     if (withinHalfARow(*later, *earlier))
         later = earlier; // the whole column lies within half a row
     else
         append(*later);
-    if (!withinHalfARow(last, *later))
+    if (!withinARow && !withinHalfARow(last, *later))
         append(last);
 }
 

@@ -9,7 +9,8 @@
 // points would: a chart column of one pixel shows only the first, lowest,
 // highest and last point that fall into it, joined in the order they came.
 // Of these, a point within half a pixel row of the extreme before or after
-// it draws nothing that the extreme does not, and is left out.
+// it draws nothing that the extreme does not, and is left out; so are first
+// and last in a column less than a row high.
 //
 // Points are summarised as they come in blocks of a power of two seconds,
 // never more than maxBlocks of them: when the curve outgrows them, the block
