@@ -10,7 +10,8 @@
 // highest and last point that fall into it, joined in the order they came.
 // Of these, a point within half a pixel row of the extreme before or after
 // it draws nothing that the extreme does not, and is left out; so are first
-// and last in a column less than a row high.
+// and last in a column less than a row high. The curve's own first and last
+// point always stay: its ends do not move.
 //
 // Points are summarised as they come in blocks of a power of two seconds,
 // never more than maxBlocks of them: when the curve outgrows them, the block
@@ -46,7 +47,9 @@ private:
         Point first, low, high, last;
         void add(const Point &point);
         void join(const Summary &later);
-        void appendTo(QVector<QPointF> &points, double rowHeight) const;
+        // The column's points; curveStart and curveEnd: it holds the first
+        // or last point of the whole curve, which stays.
+        void appendTo(QVector<QPointF> &points, double rowHeight, bool curveStart, bool curveEnd) const;
     };
     struct Block {
         qint64 index; // covers [index, index + 1) block widths
