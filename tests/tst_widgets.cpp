@@ -122,16 +122,23 @@ private slots:
         Points day;
         for (int n = 0; n < 40000; ++n)
             day << QPointF(n * 3, n == 12345 ? 150.0 : n == 30000 ? 0.0 : 121.0);
-        // First and last within half a pixel row of the extreme beside them
-        // draw nothing more.
+        // Middle columns (second 1 of 0 to 2 in three columns): first and last
+        // within half a pixel row of the extreme beside them draw nothing more.
+        const auto middle = [](const Points &column) { return Points{{0, 0}} + column + Points{{2, 0}}; };
         QTest::newRow("rows of 1: first and last beside the extremes")
-            << Points{{0, 1.3}, {0, 1}, {0, 5}, {0, 9}, {0, 8.6}} << qint64(0) << 300 << 1.0
-            << Points{{0, 1}, {0, 9}};
-        QTest::newRow("rows of 1: first and last a row away") << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}}
-                                                              << qint64(0) << 300 << 1.0
-                                                              << Points{{0, 1.6}, {0, 1}, {0, 9}, {0, 8.4}};
-        QTest::newRow("rows of 1: all in half a row") << Points{{0, 5.2}, {0, 5.4}, {0, 5}, {0, 5.3}} << qint64(0)
-                                                      << 300 << 1.0 << Points{{0, 5.4}};
+            << middle({{1, 1.3}, {1, 1}, {1, 5}, {1, 9}, {1, 8.6}}) << qint64(2) << 3 << 1.0
+            << middle({{1, 1}, {1, 9}});
+        QTest::newRow("rows of 1: first and last a row away") << middle({{1, 1.6}, {1, 1}, {1, 9}, {1, 8.4}})
+                                                              << qint64(2) << 3 << 1.0
+                                                              << middle({{1, 1.6}, {1, 1}, {1, 9}, {1, 8.4}});
+        QTest::newRow("rows of 1: a column less than a row high") << middle({{1, 5.2}, {1, 5.9}, {1, 5}, {1, 5.7}})
+                                                                  << qint64(2) << 3 << 1.0
+                                                                  << middle({{1, 5.9}, {1, 5}});
+        QTest::newRow("rows of 1: all in half a row") << middle({{1, 5.2}, {1, 5.4}, {1, 5}, {1, 5.3}}) << qint64(2)
+                                                      << 3 << 1.0 << middle({{1, 5.4}});
+        // The curve's own ends stay.
+        QTest::newRow("rows of 1: a level line keeps its ends") << Points{{0, 5}, {1, 5}, {2, 5}, {3, 5}} << qint64(4)
+                                                                << 2 << 1.0 << Points{{0, 5}, {2, 5}, {3, 5}};
         QTest::newRow("a day into 4 columns") << day << qint64(120000) << 4 << 0.0
                                               << Points{{0, 121}, {29997, 121}, {30000, 121}, {37035, 150},
                                                         {59997, 121}, {60000, 121}, {89997, 121},

@@ -22,24 +22,29 @@ void CurveReduction::Summary::join(const Summary &later)
     last = later.last;
 }
 
-void CurveReduction::Summary::appendTo(QVector<QPointF> &points, double rowHeight) const
+void CurveReduction::Summary::appendTo(QVector<QPointF> &points, double rowHeight, bool curveStart,
+                                       bool curveEnd) const
 {
     const auto withinHalfARow = [rowHeight](const Point &one, const Point &other) {
         return one.order == other.order || std::abs(one.value - other.value) < rowHeight / 2;
     };
     const auto append = [&points](const Point &point) { points.append({double(point.seconds), point.value}); };
+    // A column less than a row high is a stroke shorter than a pixel: its
+    // first and last point lie on it and move its ends by less than that.
+    const bool withinARow = high.value - low.value < rowHeight;
     const Point *earlier = &low;
     const Point *later = &high;
     if (later->order < earlier->order)
         std::swap(earlier, later);
-    if (!withinHalfARow(first, *earlier))
+    // The curve's own ends stay where they are.
+    if (first.order != earlier->order && (curveStart || (!withinARow && !withinHalfARow(first, *earlier))))
         append(first);
     append(*earlier);
     if (withinHalfARow(*later, *earlier))
         later = earlier; // the whole column lies within half a row
     else
         append(*later);
-    if (!withinHalfARow(last, *later))
+    if (last.order != later->order && (curveEnd || (!withinARow && !withinHalfARow(last, *later))))
         append(last);
 }
 
@@ -100,10 +105,10 @@ QVector<QPointF> CurveReduction::reduced(qint64 end, int columns, double rowHeig
             column.join(block->summary);
             continue;
         }
-        column.appendTo(points, rowHeight);
+        column.appendTo(points, rowHeight, points.isEmpty(), false);
         column = block->summary;
         current = next;
     }
-    column.appendTo(points, rowHeight);
+    column.appendTo(points, rowHeight, points.isEmpty(), true);
     return points;
 }

@@ -9,13 +9,16 @@
 // points would: a chart column of one pixel shows only the first, lowest,
 // highest and last point that fall into it, joined in the order they came.
 // Of these, a point within half a pixel row of the extreme before or after
-// it draws nothing that the extreme does not, and is left out.
+// it draws nothing that the extreme does not, and is left out; so are first
+// and last in a column less than a row high. The curve's own first and last
+// point always stay: its ends do not move.
 //
 // Points are summarised as they come in blocks of a power of two seconds,
 // never more than maxBlocks of them: when the curve outgrows them, the block
 // width doubles and pairs of blocks merge. So adding a point and reducing the
-// curve cost the same at any length of run, while a block stays far narrower
-// than a pixel column on any chart up to maxBlocks / 8 pixels wide.
+// curve cost the same at any length of run, while a block spans at most a
+// quarter of a pixel column on any chart up to maxBlocks / 8 pixels wide
+// (or a single second, whose points all lie at one place).
 class CurveReduction
 {
 public:
@@ -30,8 +33,6 @@ public:
     // rows unknown), as (seconds, value) in their order.
     QVector<QPointF> reduced(qint64 end, int columns, double rowHeight = 0.0) const;
 
-    // Width of a block in seconds.
-    qint64 blockSeconds() const { return qint64(1) << shift; }
     int blockCount() const { return int(blocks.size()); }
 
 private:
@@ -46,7 +47,9 @@ private:
         Point first, low, high, last;
         void add(const Point &point);
         void join(const Summary &later);
-        void appendTo(QVector<QPointF> &points, double rowHeight) const;
+        // The column's points; curveStart and curveEnd: it holds the first
+        // or last point of the whole curve, which stays.
+        void appendTo(QVector<QPointF> &points, double rowHeight, bool curveStart, bool curveEnd) const;
     };
     struct Block {
         qint64 index; // covers [index, index + 1) block widths
