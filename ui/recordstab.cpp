@@ -21,6 +21,8 @@ namespace {
 
 // Typing pauses this long before the list follows the text.
 constexpr int textDebounceMs = 300;
+// While the central register is away, the tab looks for it this often.
+constexpr int centralRetryMs = 15000;
 
 // Fills a filter's choices: "all" first, then the values; keeps the value
 // chosen before, also when the register no longer lists it.
@@ -80,6 +82,11 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     textDebounce.setSingleShot(true);
     textDebounce.setInterval(textDebounceMs);
     connect(&textDebounce, &QTimer::timeout, this, &RecordsTab::applyFilter);
+    centralRetry.setInterval(centralRetryMs);
+    connect(&centralRetry, &QTimer::timeout, this, [this] {
+        reader->retryCentral();
+        cycleEntered();
+    });
 
     connect(ui->tableViewCycles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { choose(current); });
@@ -212,6 +219,10 @@ void RecordsTab::sourceChanged(bool central, const QDateTime &unreachableSince, 
 {
     const bool switched = central != readingCentral;
     readingCentral = central;
+    if (central)
+        centralRetry.stop();
+    else if (!centralRetry.isActive())
+        centralRetry.start();
     readerAwaySince = unreachableSince;
     readerReason = reason;
     showCentralRegisterLine();

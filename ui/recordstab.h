@@ -124,6 +124,7 @@ private:
     AuditTrailModel *events;
     CycleChart chart;
     QTimer textDebounce;
+    QTimer centralRetry; // while the station's own register is shown
     bool everShown = false;
     bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
