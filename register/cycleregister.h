@@ -43,6 +43,13 @@ public:
         QString error;
     };
 
+    // Something that waits in the outbox: an entry or an audit event.
+    struct OutboxItem {
+        qint64 id = 0;
+        qint64 cycleId = 0; // or
+        qint64 eventId = 0;
+    };
+
     // register.sqlite in the station's data folder.
     static QString defaultPath();
     // The register_path setting when it is set, otherwise defaultPath().
@@ -73,6 +80,13 @@ public:
 
     QSqlDatabase database() const;
     const SqlDialect &dialect() const;
+
+    // A station's own register in front of a central one: every entry and
+    // every event appended (not those of appendEventsOnce, which carries
+    // them from elsewhere) also goes into the outbox, in the transaction
+    // that makes it, to be sent on. An entry's own event goes with the
+    // entry. Off by default.
+    void setFillingOutbox(bool on);
 
     // Enters the cycle: its entry, samples, place in its controller's chain
     // and a "cycle entered" event, in one transaction. On success the
@@ -115,10 +129,23 @@ public:
     std::optional<QVector<AuditEvent>> eventsPage(qint64 cycleId, int limit, const AuditEvent *after,
                                                   const QDateTime &since = {});
 
-    // The program names and status texts that the entries hold, sorted,
-    // each once: what a list of cycles can be filtered by.
+    // The events of these IDs, in this order; those that are not there are
+    // left out.
+    std::optional<QVector<AuditEvent>> eventsById(const QVector<qint64> &ids);
+
+    // The program names, status texts and controller serial numbers that
+    // the entries hold, sorted, each once: what a list of cycles can be
+    // filtered by.
     std::optional<QStringList> programNames();
     std::optional<QStringList> statuses();
+    std::optional<QStringList> controllers();
+
+    // What waits to be sent, oldest first, at most limit items.
+    std::optional<QVector<OutboxItem>> outbox(int limit);
+    // How many items wait.
+    std::optional<int> outboxSize();
+    // Takes the items out: the central register holds what they name.
+    bool removeFromOutbox(const QVector<OutboxItem> &items);
 
 private:
     struct Head {
@@ -138,7 +165,10 @@ private:
     std::optional<qint64> existing(const Cycle &cycle);
     std::optional<Head> head(const QString &controllerSerial);
     bool insert(Cycle &cycle, AuditEvent event);
+    // Fills in an event's time, user and station when they are empty.
+    static void complete(AuditEvent &event);
     bool insertEvent(AuditEvent &event);
+    bool addToOutbox(const char *column, qint64 id);
     std::optional<qint64> sameEvent(const AuditEvent &event);
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
     std::optional<QVector<AuditEvent>> selectEvents(const QStringList &terms, const QVariantList &values, int limit,
@@ -149,5 +179,6 @@ private:
     RegisterLocation openedLocation;
     const SqlDialect *sqlDialect = nullptr;
     bool addedConnection = false;
+    bool fillingOutbox = false;
     QString lastError;
 };

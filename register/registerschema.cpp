@@ -75,6 +75,17 @@ const QVector<Migration> all = {
                      " details TEXT NOT NULL)"),
       QStringLiteral("CREATE INDEX events_at ON events (at_utc, id)"),
       QStringLiteral("CREATE INDEX events_cycle ON events (cycle_id)")}},
+    // What a station's own register still has to send to the central one,
+    // in the order it was made: an entry or an audit event per row. Rows are
+    // added in the transaction that makes what they name and removed once
+    // the central register holds it. Stays empty in a register that sends
+    // nothing (a server's, or a station's without a server).
+    {3,
+     {QStringLiteral("CREATE TABLE outbox ("
+                     " id {id},"
+                     " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                     " event_id BIGINT UNIQUE REFERENCES events (id),"
+                     " CHECK ((cycle_id IS NULL) <> (event_id IS NULL)))")}},
 };
 
 QString tr(const char *text)

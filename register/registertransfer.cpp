@@ -1,8 +1,10 @@
 #include "register/registertransfer.h"
 
 #include "app/logging.h"
+#include "register/cyclehash.h"
 #include "register/cycleregister.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,27 +28,29 @@ QString details(const CycleRegister &from, const Cycle &c)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<qint64, qint64> &ids)
+} // namespace
+
+bool moveEntries(CycleRegister &from, CycleRegister &to, const QVector<qint64> &ids, const QString &kind,
+                 Result &result, QHash<qint64, qint64> &targetIds)
 {
-    std::optional<QVector<Cycle>> listed = from.cycles({}, -1);
-    if (!listed) {
-        result.error = from.errorString();
-        return false;
-    }
-    std::sort(listed->begin(), listed->end(), [](const Cycle &a, const Cycle &b) {
-        return std::tie(a.controllerSerial, a.chainSequence) < std::tie(b.controllerSerial, b.chainSequence);
-    });
-    for (int first = 0; first < listed->size(); first += batchSize) {
+    for (int first = 0; first < ids.size(); first += batchSize) {
         QVector<Cycle> batch;
         QVector<AuditEvent> entryEvents;
-        for (int i = first; i < qMin(first + batchSize, listed->size()); ++i) {
-            const std::optional<Cycle> cycle = from.cycle(listed->at(i).id);
+        for (int i = first; i < qMin(first + batchSize, ids.size()) && result.refused.isEmpty(); ++i) {
+            const std::optional<Cycle> cycle = from.cycle(ids[i]);
             if (!cycle) {
                 result.error = from.errorString();
                 return false;
             }
+            // A new hash that holds over an altered entry would hide the change.
+            if (CycleHash::entryHash(*cycle) != cycle->entryHash) {
+                result.refused.append({CycleVerifier::Problem::EntryAltered, cycle->id, cycle->controllerSerial,
+                                       QCoreApplication::translate("RegisterTransfer", "%1 has been altered.")
+                                           .arg(CycleVerifier::describe(*cycle))});
+                break;
+            }
             AuditEvent event;
-            event.kind = QStringLiteral("cycle migrated");
+            event.kind = kind;
             event.details = details(from, *cycle);
             batch.append(*cycle);
             entryEvents.append(event);
@@ -58,27 +62,23 @@ bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<q
                 return false;
             }
             ++(entered[i].outcome == CycleRegister::Outcome::Entered ? result.moved : result.alreadyPresent);
-            ids.insert(listed->at(first + i).id, entered[i].id);
+            targetIds.insert(ids[first + i], entered[i].id);
         }
+        if (!result.refused.isEmpty())
+            return false;
     }
     return true;
 }
 
-bool carryEvents(CycleRegister &from, CycleRegister &to, Result &result, const QHash<qint64, qint64> &ids)
+bool carryEvents(CycleRegister &to, QVector<AuditEvent> events, const QHash<qint64, qint64> &targetIds,
+                 Result &result)
 {
-    std::optional<QVector<AuditEvent>> trail = from.events();
-    if (!trail) {
-        result.error = from.errorString();
-        return false;
-    }
-    std::reverse(trail->begin(), trail->end()); // oldest first, as they happened
-    for (AuditEvent &event : *trail) {
+    for (AuditEvent &event : events) {
         event.id = 0;
-        // Every cycle an event names is in the source, so it has been moved.
-        event.cycleId = ids.value(event.cycleId);
+        event.cycleId = targetIds.value(event.cycleId);
     }
-    for (int first = 0; first < trail->size(); first += batchSize) {
-        QVector<AuditEvent> batch = trail->mid(first, batchSize);
+    for (int first = 0; first < events.size(); first += batchSize) {
+        QVector<AuditEvent> batch = events.mid(first, batchSize);
         const std::optional<int> appended = to.appendEventsOnce(batch);
         if (!appended) {
             result.error = to.errorString();
@@ -89,8 +89,6 @@ bool carryEvents(CycleRegister &from, CycleRegister &to, Result &result, const Q
     }
     return true;
 }
-
-} // namespace
 
 Result transfer(CycleRegister &from, CycleRegister &to)
 {
@@ -104,9 +102,23 @@ Result transfer(CycleRegister &from, CycleRegister &to)
         result.refused = report.problems;
         return result;
     }
+    std::optional<QVector<Cycle>> listed = from.cycles({}, -1);
+    std::optional<QVector<AuditEvent>> trail = listed ? from.events() : std::nullopt;
+    if (!trail) {
+        result.error = from.errorString();
+        return result;
+    }
+    std::sort(listed->begin(), listed->end(), [](const Cycle &a, const Cycle &b) {
+        return std::tie(a.controllerSerial, a.chainSequence) < std::tie(b.controllerSerial, b.chainSequence);
+    });
+    QVector<qint64> entries;
+    for (const Cycle &cycle : *listed)
+        entries.append(cycle.id);
+    std::reverse(trail->begin(), trail->end()); // oldest first, as they happened
     QHash<qint64, qint64> ids; // the source's entry IDs to the target's
-    if (moveEntries(from, to, result, ids))
-        carryEvents(from, to, result, ids);
+    // Every cycle an event names is in the source, so it has been moved.
+    if (moveEntries(from, to, entries, QStringLiteral("cycle migrated"), result, ids))
+        carryEvents(to, *trail, ids, result);
     qCDebug(lcRegister) << "transfer from" << from.location().toString() << "to" << to.location().toString() << ":"
                         << result.moved << "moved," << result.alreadyPresent << "already present," << result.events
                         << "events carried," << result.eventsPresent << "present" << result.error;

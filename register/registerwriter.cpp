@@ -50,7 +50,9 @@ struct RegisterWriter::Waiting {
 // The writer's state on its thread.
 struct RegisterWriter::Work {
     RegisterWriter *writer;
-    QString registerPath;
+    RegisterLocation location; // of the file entered into
+    bool fillOutbox = false;
+    RegisterSender *sender = nullptr;
     QString folder;
     QString connectionName;
     QObject context; // lives on the writer's thread
@@ -106,6 +108,8 @@ void RegisterWriter::Work::enterWaiting()
         waiting.removeFirst();
     }
     retry->stop();
+    if (sender)
+        sender->send();
     report([w = writer] { emit w->waitingChanged(0); });
 }
 
@@ -114,7 +118,8 @@ bool RegisterWriter::Work::open(QString *error)
     if (cycleRegister)
         return true;
     auto opened = std::make_unique<CycleRegister>(connectionName);
-    if (!opened->open(registerPath)) {
+    opened->setFillingOutbox(fillOutbox);
+    if (!opened->open(location)) {
         *error = opened->errorString();
         return false;
     }
@@ -205,13 +210,20 @@ void RegisterWriter::Work::finish()
     QThread::currentThread()->quit();
 }
 
-RegisterWriter::RegisterWriter(const QString &registerPath, const QString &folder, QObject *parent)
+RegisterWriter::RegisterWriter(const RegisterLocation &location, const QString &localPath, const QString &folder,
+                               QObject *parent)
     : QObject(parent)
     , work(std::make_unique<Work>())
 {
     static QAtomicInt writers;
     work->writer = this;
-    work->registerPath = registerPath;
+    work->location = location;
+    if (location.kind() != RegisterLocation::Kind::File) {
+        outboxSender = std::make_unique<RegisterSender>(localPath, location);
+        work->location = RegisterLocation::file(localPath);
+        work->fillOutbox = true;
+        work->sender = outboxSender.get();
+    }
     work->folder = folder;
     work->connectionName = QStringLiteral("register-writer-%1").arg(writers.fetchAndAddRelaxed(1));
     // Events an earlier start could not enter; listed before any new one
@@ -223,6 +235,11 @@ RegisterWriter::RegisterWriter(const QString &registerPath, const QString &folde
     thread.setObjectName(QStringLiteral("register writer"));
     thread.start();
     onThread([w = work.get()] { w->start(); });
+}
+
+RegisterWriter::RegisterWriter(const QString &registerPath, const QString &folder, QObject *parent)
+    : RegisterWriter(RegisterLocation::file(registerPath), registerPath, folder, parent)
+{
 }
 
 RegisterWriter::~RegisterWriter()

@@ -2,6 +2,8 @@
 
 #include "records/runjournal.h"
 #include "register/cycle.h"
+#include "register/registerlocation.h"
+#include "register/registersender.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -20,6 +22,10 @@
 // arrives. Entering twice is harmless (the register finds the cycle, the
 // writer the event), so a crash between entering and deleting costs nothing.
 //
+// A register on a server is written through the station's own register
+// file: everything is entered there first, where a server that is away
+// cannot lose it, and waits in its outbox until the sender has sent it on.
+//
 // The calls return at once; the work is done on the writer's own thread,
 // with its own connection to the register. Its signals are emitted on the
 // thread the writer was created on.
@@ -28,7 +34,13 @@ class RegisterWriter : public QObject
     Q_OBJECT
 
 public:
-    // Events that an earlier start left waiting in the folder are entered at once.
+    // Enters into the register at location: a file directly; a server (or
+    // a location that cannot be used, which waits like a server that is
+    // away) through the register file localPath and a sender. Events that
+    // an earlier start left waiting in the folder are entered at once.
+    RegisterWriter(const RegisterLocation &location, const QString &localPath,
+                   const QString &folder = RunJournal::defaultFolder(), QObject *parent = nullptr);
+    // The register file at the path.
     explicit RegisterWriter(const QString &registerPath, const QString &folder = RunJournal::defaultFolder(),
                             QObject *parent = nullptr);
     // Ends its thread once everything handed over has been tried; what could
@@ -45,6 +57,8 @@ public:
 
     // How long to wait before trying again while entries wait; 15 s by default.
     void setRetryInterval(int ms);
+    // Sends the outbox on to the server; nullptr when the register is a file.
+    RegisterSender *sender() const { return outboxSender.get(); }
 
     // Enters the journal of a settled run, which its station has closed, and
     // then deletes it.
@@ -70,6 +84,8 @@ private:
     template<typename Call>
     void onThread(Call &&call);
 
+    // Destroyed after the writer's thread has ended, which tells it of new entries.
+    std::unique_ptr<RegisterSender> outboxSender;
     QThread thread;
     std::unique_ptr<Work> work; // used on the writer's thread only
 };

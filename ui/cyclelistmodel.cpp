@@ -17,6 +17,8 @@ QString widest(int column)
         return QStringLiteral("00000");
     case CycleListModel::SerialNumber:
         return QStringLiteral("RG0000000");
+    case CycleListModel::Status:
+        return QStringLiteral("Successfully completed");
     }
     return {};
 }
@@ -62,6 +64,8 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
             return c.controllerSerial;
         case Status:
             return c.status;
+        case Station:
+            return c.station;
         }
     } else if (role == Qt::ToolTipRole) {
         // Whole, where the column may cut it short.
@@ -89,6 +93,8 @@ QVariant CycleListModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Serial number");
     case Status:
         return tr("Status");
+    case Station:
+        return tr("Station");
     }
     return {};
 }

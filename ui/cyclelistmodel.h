@@ -12,8 +12,10 @@ class CycleListModel : public PagedTableModel<Cycle>
     Q_OBJECT
 
 public:
-    // Columns to come (verdict, release, station) go before ColumnCount.
-    enum Column { Started, Program, CycleNumber, SerialNumber, Status, ColumnCount };
+    // Columns to come (verdict, release) go before ColumnCount. Station:
+    // the computer that entered the cycle, which tells the autoclave in a
+    // register of several stations.
+    enum Column { Started, Program, CycleNumber, SerialNumber, Status, Station, ColumnCount };
 
     explicit CycleListModel(RegisterReader *reader, QObject *parent = nullptr);
 

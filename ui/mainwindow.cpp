@@ -6,7 +6,6 @@
 #include "device/programmemory.h"
 #include "records/runrecordformat.h"
 #include "register/auditevents.h"
-#include "register/cycleregister.h"
 #include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
@@ -132,8 +131,13 @@ MainWindow::MainWindow(CommunicationManager *manager)
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
+    // The register as the settings name it; one on a server is reached
+    // through the station's own register file, which holds what has not
+    // reached the server yet.
+    const RegisterLocation registerLocation = settings.registerLocation();
+    const QString ownRegister = settings.ownRegisterPath();
     // Before "About us"; it reads the register only once shown.
-    recordsTab = new RecordsTab(CycleRegister::path(settings.registerPath()));
+    recordsTab = new RecordsTab(registerLocation, ownRegister);
     ui->tabWidget->insertTab(2, recordsTab, tr("Records"));
     ui->tabWidget->setCurrentIndex(0);
 
@@ -152,10 +156,15 @@ MainWindow::MainWindow(CommunicationManager *manager)
     applyLanguage(settings.language());
 
     // Runs and program writes go into the cycle register off the GUI thread;
-    // the user hears when it cannot be written.
-    cycleRegisterWriter = std::make_unique<RegisterWriter>(CycleRegister::path(settings.registerPath()));
+    // the user hears when it cannot be written. With the register on a
+    // server, the Records tab hears how sending it there goes.
+    cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
     new RegisterAlert(cycleRegisterWriter.get(), this);
     connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
+    if (RegisterSender *sender = cycleRegisterWriter->sender()) {
+        connect(sender, &RegisterSender::sent, recordsTab, &RecordsTab::cycleEntered);
+        connect(sender, &RegisterSender::stateChanged, recordsTab, &RecordsTab::outboxStateChanged);
+    }
 }
 
 MainWindow::~MainWindow()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/cycleregister.h"
+#include "register/registerreader.h"
 #include "ui/cyclechart.h"
 
 #include <QDate>
@@ -15,17 +16,22 @@
 
 class AuditTrailModel;
 class CycleListModel;
-class RegisterReader;
 
 namespace Ui {
 class RecordsTab;
 }
 
 // The Records tab: the register's cycles, newest first, filtered by period,
-// program, status and free text; the chosen cycle's fields and whole curve,
-// its log's folder and details; CSV exports; and the audit trail. It only
-// reads, through a reader on a thread of its own, so it stays usable during
-// a run and never holds up the window. It reads nothing until first shown.
+// program, status, controller and free text; the chosen cycle's fields and
+// whole curve, its log's folder and details; CSV exports; and the audit
+// trail. It only reads, through a reader on a thread of its own, so it stays
+// usable during a run and never holds up the window, also not while a
+// server is far away or gone. It reads nothing until first shown.
+//
+// A central register on a server shows the cycles of every station, with
+// the station that entered each. While the server cannot be reached, a
+// line says since when and how much of this station's waits to be sent,
+// and the tab shows the station's own register meanwhile.
 class RecordsTab : public QWidget
 {
     Q_OBJECT
@@ -37,13 +43,23 @@ public:
         QDate to; // included
     };
 
+    // The register at location; for one on a server (or a location that
+    // cannot be used), localPath is the station's own register file, shown
+    // while the server is away.
+    RecordsTab(const RegisterLocation &location, const QString &localPath, QWidget *parent = nullptr);
+    // The register file.
     explicit RecordsTab(const QString &registerPath, QWidget *parent = nullptr);
     ~RecordsTab() override;
 
     // The register's filter for what the tab's filters say; the dates are
     // whole days of this computer's time zone.
     static CycleRegister::Filter filterFor(const Period &period, const QString &program, const QString &status,
-                                           const QString &text);
+                                           const QString &controller, const QString &text);
+    // The line about a central register that has been unreachable since
+    // then (on the day today), with items of this station waiting (-1:
+    // unknown), while the tab shows the station's own register or not.
+    static QString centralRegisterLine(const QDateTime &unreachableSince, int waiting, bool showingOwn,
+                                       const QDate &today);
 
     // How a log's folder is opened; the desktop's file manager unless
     // replaced (tests look at the URL instead).
@@ -58,6 +74,8 @@ public slots:
     // A cycle was entered into the register: the lists and the filters'
     // choices show it, and what the user chose stays chosen.
     void cycleEntered();
+    // What the station's sender last told (see RegisterSender::stateChanged).
+    void outboxStateChanged(int waiting, const QDateTime &failingSince, const QString &reason);
 
 signals:
     // The chosen cycle's fields and curve are shown.
@@ -74,6 +92,7 @@ private slots:
     void on_dateEditTo_dateChanged(const QDate &date);
     void on_comboBoxProgramFilter_currentIndexChanged(int index);
     void on_comboBoxStatusFilter_currentIndexChanged(int index);
+    void on_comboBoxControllerFilter_currentIndexChanged(int index);
     void on_lineEditFilterText_textChanged(const QString &text);
     void on_lineEditFilterText_returnPressed();
     void on_pushButtonExportList_clicked();
@@ -84,7 +103,10 @@ private slots:
 private:
     void applyFilter();
     void readChoices();
-    void showChoices(const QStringList &programs, const QStringList &statuses);
+    void showChoices(const RegisterReader::Choices &choices);
+    // The reader now reads the server or the station's own register.
+    void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);
+    void showCentralRegisterLine();
     void choose(const QModelIndex &current);
     void showCycle(const std::optional<Cycle> &cycle);
     void showProblem(const QString &error);
@@ -102,6 +124,7 @@ private:
     AuditTrailModel *events;
     CycleChart chart;
     QTimer textDebounce;
+    QTimer centralRetry; // while the station's own register is shown
     bool everShown = false;
     bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
@@ -109,6 +132,15 @@ private:
     quint64 cycleTicket = 0;
     quint64 exportTicket = 0;
     QString exportFolder; // where the last export went
+    // The central register: whether the tab reads it now, since when it
+    // has been unreachable for the reader and for the sender, and why.
+    const bool hasCentral; // a register on a server, or one that cannot be used
+    bool readingCentral = true;
+    QDateTime readerAwaySince;
+    QString readerReason;
+    int waiting = -1;
+    QDateTime senderFailingSince;
+    QString senderReason;
     std::optional<Cycle> chosen;
     std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
 };
