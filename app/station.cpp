@@ -14,6 +14,7 @@ int Station::run(CommunicationManager *manager)
     StartWindow startWindow(manager);
     if (startWindow.exec() != QDialog::Accepted)
         return 0;
+    mainWindow.setControllerSerial(startWindow.selectedSerial());
     // Shown for every accepted choice, also for a controller that reports
     // the start window's initial serial number "00000000".
     mainWindow.show();

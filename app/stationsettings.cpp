@@ -99,11 +99,16 @@ void StationSettings::setRegisterPath(const QString &path)
     setValue(registerPathKey, path);
 }
 
+QString StationSettings::ownRegisterPath() const
+{
+    return CycleRegister::path(registerPath());
+}
+
 RegisterLocation StationSettings::registerLocation() const
 {
     const QString driver = value(registerDriverKey).toString().trimmed();
     if (driver.isEmpty() || driver.compare(QLatin1String("sqlite"), Qt::CaseInsensitive) == 0)
-        return RegisterLocation::file(CycleRegister::path(registerPath()));
+        return RegisterLocation::file(ownRegisterPath());
     if (driver.compare(QLatin1String("postgresql"), Qt::CaseInsensitive) != 0)
         return RegisterLocation::invalid(
             QCoreApplication::translate("StationSettings", "The setting %1 is \"%2\"; it must be sqlite or postgresql.")

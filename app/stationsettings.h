@@ -44,9 +44,12 @@ public:
     // place, see CycleRegister::path).
     QString registerPath() const;
     void setRegisterPath(const QString &path);
+    // The station's own register file: registerPath() or the default place.
+    // With a register on a server it holds what has not reached the server.
+    QString ownRegisterPath() const;
 
     // The register the station works on. register/driver "sqlite" (or
-    // absent): the file of registerPath(). "postgresql": the database
+    // absent): the file of ownRegisterPath(). "postgresql": the database
     // register/database on the server register/host, register/port, as
     // register/user; absent keys leave the value to libpq. The password is
     // never a setting. Invalid, with the reason, for any other driver or a

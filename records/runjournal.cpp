@@ -2,28 +2,37 @@
 
 #include "app/logging.h"
 #include "records/runrecordformat.h"
+#include "register/cyclefields.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include <cmath>
 
 using Program = CommunicationManager::Program;
 
 namespace {
 
-// First line of every journal: what the file is, and the version of its layout.
-const QStringList formatLine{QStringLiteral("vaporin-run-journal"), QStringLiteral("1")};
+// First line of every journal: what the file is, and the version of its
+// layout. Version 2 added the register's lines and the sample's milliseconds
+// to the point lines; journals of version 1 are still read.
+const QString formatTag = QStringLiteral("vaporin-run-journal");
+const QString formatVersion = QStringLiteral("2");
+const QString firstVersion = QStringLiteral("1");
 const QString baseTag = QStringLiteral("base");
 const QString pointTag = QStringLiteral("point");
+const QString programTag = QStringLiteral("program");
+const QString stepsTag = QStringLiteral("steps");
+const QString adoptedTag = QStringLiteral("adopted");
+const QString startTag = QStringLiteral("start");
+const QString endTag = QStringLiteral("end");
+const QString loggedTag = QStringLiteral("logged");
+const QString discardedTag = QStringLiteral("discarded");
 
 // The record's fields and their names in the journal.
 const std::pair<const char *, QString Program::*> journalFields[] = {
@@ -103,37 +112,90 @@ QByteArray changedFields(const Program &record, const Program &journalled)
     return lines;
 }
 
-// When the last sample was taken: the start plus its elapsed time.
-QString lastSampleTime(const Program &record)
+// An instant as two fields: milliseconds since the epoch and the UTC offset in seconds.
+QByteArray instantLine(const QString &tag, const QDateTime &at)
 {
-    const QString format = QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'");
-    const QDateTime started = QLocale::c().toDateTime(record.timeStarted, format);
-    if (!started.isValid())
-        return QString();
-    qint64 last = 0;
-    for (auto it = record.dataPoints.cbegin(); it != record.dataPoints.cend(); ++it)
-        last = qMax(last, RunRecordFormat::elapsedSeconds(it.key()).value_or(0));
-    return RunRecordFormat::timestampText(started.addSecs(last));
+    return journalLine({tag, QString::number(at.toMSecsSinceEpoch()), QString::number(at.offsetFromUtc())});
 }
 
-// Makes what was written to the file, or renamed into the folder, survive
-// a power cut, not only a crash of the station.
-void syncToDisk([[maybe_unused]] int handle)
+std::optional<QDateTime> instant(const QString &ms, const QString &offset)
 {
-#ifdef Q_OS_UNIX
-    ::fsync(handle);
-#endif
+    bool msOk = false;
+    bool offsetOk = false;
+    const qint64 sinceEpoch = ms.toLongLong(&msOk);
+    const int seconds = offset.toInt(&offsetOk);
+    // Offsets on earth lie within a day.
+    if (!msOk || !offsetOk || qAbs(seconds) >= 86400)
+        return std::nullopt;
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(sinceEpoch, Qt::OffsetFromUTC, seconds);
+    return at.isValid() ? std::optional<QDateTime>(at) : std::nullopt;
 }
 
-void syncFolder([[maybe_unused]] const QString &folder)
+const QString timestampFormat = QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'");
+
+// A record's local time text as an instant of this computer's time zone.
+QDateTime localInstant(const QString &text)
 {
-#ifdef Q_OS_UNIX
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle >= 0) {
-        ::fsync(handle);
-        ::close(handle);
+    const QDateTime local = QLocale::c().toDateTime(text, timestampFormat);
+    return local.isValid() ? local.toOffsetFromUtc(local.offsetFromUtc()) : QDateTime();
+}
+
+// A point line: its key and value for the log, and the sample for the
+// register (the milliseconds of version 2, else the key's whole seconds).
+void readPoint(const QStringList &fields, RunJournal::Run *run)
+{
+    run->record.dataPoints.insert(fields.at(1), fields.at(2));
+    bool msOk = fields.size() == 4;
+    const qint64 ms = msOk ? fields.at(3).toLongLong(&msOk) : 0;
+    const std::optional<qint64> seconds = RunRecordFormat::elapsedSeconds(fields.at(1));
+    bool celsiusOk = false;
+    const double celsius = fields.at(2).toDouble(&celsiusOk);
+    if (celsiusOk && std::isfinite(celsius) && (msOk || seconds))
+        run->samples.append({msOk ? ms : *seconds * 1000, celsius});
+}
+
+// One line of the journal into the run; lines it does not know are left out.
+void readLine(const QStringList &fields, RunJournal::Run *run)
+{
+    const QString &tag = fields.first();
+    const int size = fields.size();
+    if (tag == pointTag && (size == 3 || size == 4)) {
+        readPoint(fields, run);
+    } else if (tag == programTag && size == 2) {
+        run->programNumber = qMax(0, fields.at(1).toInt());
+    } else if (tag == stepsTag && size == 2) {
+        run->record.steps = CycleFields::steps(fields.at(1)).value_or(QList<CommunicationManager::ProgramStep>());
+    } else if (tag == adoptedTag && size == 2) {
+        run->adopted = fields.at(1) == QLatin1String("1");
+    } else if ((tag == startTag || tag == endTag) && size == 3) {
+        (tag == startTag ? run->started : run->finished) = instant(fields.at(1), fields.at(2)).value_or(QDateTime());
+    } else if (tag == loggedTag && size == 4) {
+        run->log = RunJournal::Log{fields.at(1), fields.at(2),
+                                   CycleFields::origin(fields.at(3)).value_or(Cycle::Origin::Recorded)};
+    } else if (tag == discardedTag && size == 1) {
+        run->discarded = true;
+    } else {
+        for (const auto &[name, member] : journalFields) {
+            if (tag == QLatin1String(name) && size == 2)
+                run->record.*member = fields.at(1);
+        }
     }
-#endif
+}
+
+// The end of a run that had not ended: its last sample, else its start.
+void endAtLastSample(RunJournal::Run *run)
+{
+    run->record.status = QString::fromLatin1(RunJournal::stoppedStatus);
+    if (!run->started.isValid())
+        return;
+    qint64 last = 0;
+    for (const CycleSample &sample : qAsConst(run->samples))
+        last = qMax(last, sample.elapsedMs);
+    if (!run->finished.isValid())
+        run->finished = run->started.addMSecs(last);
+    // In local time, as the window writes the record's times.
+    run->record.timeFinished =
+        RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(run->finished.toMSecsSinceEpoch()));
 }
 
 std::unique_ptr<QLockFile> lockOf(const QString &journal)
@@ -155,7 +217,9 @@ std::optional<RunJournal::Run> RunJournal::parse(const QByteArray &content)
 {
     QList<QByteArray> lines = content.split('\n');
     lines.removeLast(); // empty after the last line feed, or a line torn by a crash
-    if (lines.isEmpty() || decodedLine(lines.first()) != formatLine)
+    const std::optional<QStringList> format = lines.isEmpty() ? std::nullopt : decodedLine(lines.first());
+    if (!format || format->size() != 2 || format->first() != formatTag
+        || (format->at(1) != formatVersion && format->at(1) != firstVersion))
         return std::nullopt;
     Run run;
     bool hasBase = false;
@@ -163,24 +227,21 @@ std::optional<RunJournal::Run> RunJournal::parse(const QByteArray &content)
         const std::optional<QStringList> fields = decodedLine(line);
         if (!fields)
             continue; // damaged: the other lines still count
-        const QString &tag = fields->first();
-        if (tag == baseTag && fields->size() == 2) {
+        if (fields->first() == baseTag && fields->size() == 2) {
             run.basePath = fields->at(1);
             hasBase = true;
-        } else if (tag == pointTag && fields->size() == 3) {
-            run.record.dataPoints.insert(fields->at(1), fields->at(2));
         } else {
-            for (const auto &[name, member] : journalFields)
-                if (tag == QLatin1String(name) && fields->size() == 2)
-                    run.record.*member = fields->at(1);
+            readLine(*fields, &run);
         }
     }
     if (!hasBase)
         return std::nullopt;
-    if (run.record.status.isEmpty()) {
-        run.record.status = QString::fromLatin1(stoppedStatus);
-        run.record.timeFinished = lastSampleTime(run.record);
-    }
+    if (!run.started.isValid())
+        run.started = localInstant(run.record.timeStarted);
+    if (run.record.status.isEmpty())
+        endAtLastSample(&run);
+    else if (!run.finished.isValid())
+        run.finished = localInstant(run.record.timeFinished);
     return run;
 }
 
@@ -195,14 +256,15 @@ quint32 RunJournal::crc32(const QByteArray &bytes)
     return ~crc;
 }
 
-RunJournal::RunJournal(const QString &folder)
+RunJournal::RunJournal(const QString &folder, JournalSyncer::SyncFunction sync)
     : folder(folder)
+    , syncer(std::move(sync))
 {
 }
 
 RunJournal::~RunJournal() = default;
 
-bool RunJournal::begin(const Program &record, const QString &basePath)
+bool RunJournal::begin(const Program &record, const QString &basePath, const Start &start)
 {
     close();
     if (!QDir().mkpath(folder))
@@ -214,18 +276,32 @@ bool RunJournal::begin(const Program &record, const QString &basePath)
             .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")))
             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
     std::unique_ptr<QLockFile> held = lockOf(name);
-    // The header appears complete or not at all.
-    const QByteArray header = journalLine(formatLine) + journalLine({baseTag, basePath})
+    // Written under another name and then renamed, the header appears
+    // complete or not at all. Like every line after it, it is synced in the
+    // background: a power cut before that sync leaves nothing to recover
+    // either way.
+    const QString creating = name + QLatin1String(".new");
+    QByteArray header = journalLine({formatTag, formatVersion}) + journalLine({baseTag, basePath})
         + changedFields(record, Program());
-    QSaveFile created(name);
-    file.setFileName(name);
-    if (!held || !created.open(QIODevice::WriteOnly) || created.write(header) != header.size() || !created.flush()
-        || !created.commit() || !file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        qCDebug(lcRecords) << "no journal" << name << created.errorString() << file.errorString();
-        QFile::remove(name);
+    if (start.at.isValid())
+        header += instantLine(startTag, start.at);
+    if (start.programNumber > 0)
+        header += journalLine({programTag, QString::number(start.programNumber)});
+    if (!record.steps.isEmpty())
+        header += journalLine({stepsTag, CycleFields::stepsText(record.steps)});
+    if (start.adopted)
+        header += journalLine({adoptedTag, QStringLiteral("1")});
+    file.setFileName(creating);
+    if (!held || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(header) != header.size()
+        || !file.flush() || !QFile::rename(creating, name)) {
+        qCDebug(lcRecords) << "no journal" << name << file.errorString();
+        file.close();
+        QFile::remove(creating);
         return false;
     }
-    syncFolder(folder);
+    path = name;
+    syncer.syncFile(path, file.handle());
+    syncer.syncFolder(folder);
     lock = std::move(held);
     journalled = record;
     qCDebug(lcRecords) << "journal" << name << "begun";
@@ -240,9 +316,26 @@ void RunJournal::recordFields(const Program &record)
     journalled = record;
 }
 
-void RunJournal::recordSample(const QString &key, const QString &value)
+void RunJournal::recordSample(const QString &key, const QString &value, qint64 elapsedMs)
 {
-    append(journalLine({pointTag, key, value}));
+    append(journalLine({pointTag, key, value, QString::number(elapsedMs)}));
+}
+
+void RunJournal::recordEnd(const QDateTime &at)
+{
+    append(instantLine(endTag, at));
+}
+
+void RunJournal::recordLogged(const Log &log)
+{
+    // The register finds the log wherever the station's working folder is.
+    append(journalLine({loggedTag, QFileInfo(log.path).absoluteFilePath(), log.sha256,
+                        CycleFields::originText(log.origin)}));
+}
+
+void RunJournal::recordDiscarded()
+{
+    append(journalLine({discardedTag}));
 }
 
 void RunJournal::remove()
@@ -250,20 +343,30 @@ void RunJournal::remove()
     if (!lock)
         return;
     file.close();
-    QFile::remove(file.fileName());
-    qCDebug(lcRecords) << "journal" << file.fileName() << "removed";
+    QFile::remove(path);
+    // Syncing it now is of no use; that it is gone must survive a power cut too.
+    syncer.dropFile(path);
+    syncer.syncFolder(QFileInfo(path).absolutePath());
+    qCDebug(lcRecords) << "journal" << path << "removed";
     lock.reset();
+    path.clear();
 }
 
 void RunJournal::close()
 {
     file.close();
     lock.reset();
+    path.clear();
 }
 
 bool RunJournal::isOpen() const
 {
     return file.isOpen();
+}
+
+QString RunJournal::fileName() const
+{
+    return path;
 }
 
 QStringList RunJournal::journals() const
@@ -284,6 +387,10 @@ bool RunJournal::adopt(const QString &fileName, QByteArray *content)
         return false;
     *content = journal.readAll();
     file.setFileName(fileName);
+    if (journal.error() != QFile::NoError || !file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    tornEnd = !content->isEmpty() && !content->endsWith('\n');
+    path = fileName;
     lock = std::move(held);
     return true;
 }
@@ -292,10 +399,13 @@ void RunJournal::append(const QByteArray &lines)
 {
     if (!file.isOpen() || lines.isEmpty())
         return;
+    // A torn line is left to fail its checksum, apart from the new ones.
+    const QByteArray written = tornEnd ? '\n' + lines : lines;
     // One write per event: only the last line can be torn by a crash.
-    if (file.write(lines) != lines.size() || !file.flush()) {
-        qCDebug(lcRecords) << "journal" << file.fileName() << "not written:" << file.errorString();
+    if (file.write(written) != written.size() || !file.flush()) {
+        qCDebug(lcRecords) << "journal" << path << "not written:" << file.errorString();
         return;
     }
-    syncToDisk(file.handle());
+    tornEnd = false;
+    syncer.syncFile(path, file.handle());
 }

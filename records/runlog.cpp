@@ -2,6 +2,7 @@
 
 #include "app/logging.h"
 #include "records/runrecordformat.h"
+#include "register/sha256.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,7 +89,9 @@ WriteResult writeRunLog(const CommunicationManager::Program &record, const QStri
         // replace the file and be announced as saved.
         result.written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
             && file.commit();
-        if (!result.written)
+        if (result.written)
+            result.sha256 = Sha256::hex(bytes);
+        else
             result.errorString = file.errorString();
     }
     qCDebug(lcRecords) << "run log" << fileName << (result.written ? "written" : "not written:")

@@ -12,6 +12,7 @@ struct WriteResult {
     bool written = false;
     QString fileName;    // the file that was written, or that could not be
     QString errorString; // why it could not be written; empty when written
+    QString sha256;      // of the bytes written, lowercase hex; empty when not written
 };
 
 // The bytes of the log file for a run record. Header fields, keys and values

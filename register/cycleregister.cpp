@@ -200,6 +200,11 @@ CycleVerdict::Band CycleRegister::verdictBand() const
     return band ? *band : StationSettings().verdictBand();
 }
 
+void CycleRegister::setFillingOutbox(bool on)
+{
+    fillingOutbox = on;
+}
+
 bool CycleRegister::ready()
 {
     return isOpen() || fail(tr("The register is not open."));
@@ -349,7 +354,7 @@ std::optional<CycleRegister::Head> CycleRegister::head(const QString &controller
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT chain_seq, entry_hash FROM chain_heads WHERE controller_serial = ?"));
-    query.addBindValue(controllerSerial);
+    query.addBindValue(text(controllerSerial));
     if (!exec(query))
         return std::nullopt;
     Head head;
@@ -427,7 +432,7 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     query.addBindValue(text(c.controllerSerial));
     query.addBindValue(c.chainSequence);
     query.addBindValue(c.entryHash);
-    if (!exec(query))
+    if (!exec(query) || (fillingOutbox && !addToOutbox("cycle_id", c.id)))
         return false;
 
     // By the stored samples, as verification judges it again.
@@ -446,13 +451,12 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
             QJsonDocument(QJsonObject{{QStringLiteral("origin"), CycleFields::originText(c.origin)}})
                 .toJson(QJsonDocument::Compact));
     }
-    return appendEvent(event);
+    complete(event);
+    return insertEvent(event);
 }
 
-bool CycleRegister::appendEvent(AuditEvent &event)
+void CycleRegister::complete(AuditEvent &event)
 {
-    if (!ready())
-        return false;
     if (!event.at.isValid())
         event.at = now();
     if (event.osUser.isEmpty())
@@ -461,7 +465,28 @@ bool CycleRegister::appendEvent(AuditEvent &event)
         event.station = station();
     if (event.details.isEmpty())
         event.details = QStringLiteral("{}");
-    return insertEvent(event);
+}
+
+bool CycleRegister::appendEvent(AuditEvent &event)
+{
+    if (!ready())
+        return false;
+    complete(event);
+    if (!fillingOutbox)
+        return insertEvent(event);
+    AuditEvent appended = event;
+    if (!writeTransaction([&] { return insertEvent(appended) && addToOutbox("event_id", appended.id); }))
+        return false;
+    event = appended;
+    return true;
+}
+
+bool CycleRegister::addToOutbox(const char *column, qint64 id)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO outbox (%1) VALUES (?)").arg(QLatin1String(column)));
+    query.addBindValue(id);
+    return exec(query);
 }
 
 std::optional<int> CycleRegister::appendEventsOnce(QVector<AuditEvent> &events)
@@ -521,7 +546,7 @@ bool CycleRegister::enterReleases(QVector<Release> &releases)
         if (!lockReleases(entered))
             return false;
         for (Release &r : entered) {
-            if (!insertRelease(r))
+            if (!insertRelease(r) || (fillingOutbox && !addToOutbox("release_id", r.id)))
                 return false;
         }
         return true;
@@ -613,13 +638,31 @@ bool CycleRegister::insertRelease(Release &r)
 
 std::optional<QVector<Release>> CycleRegister::releases(qint64 cycleId)
 {
+    return selectReleases(QStringLiteral("releases.cycle_id = ?"), {cycleId});
+}
+
+std::optional<QVector<Release>> CycleRegister::releasesById(const QVector<qint64> &ids)
+{
+    if (ids.isEmpty())
+        return QVector<Release>();
+    QVariantList values;
+    for (qint64 id : ids)
+        values << id;
+    const QString placeholders = QStringLiteral("?, ").repeated(ids.size()).chopped(2);
+    return selectReleases(QStringLiteral("releases.id IN (%1)").arg(placeholders), values);
+}
+
+// Each cycle's releases in the order of its history.
+std::optional<QVector<Release>> CycleRegister::selectReleases(const QString &where, const QVariantList &values)
+{
     if (!ready())
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM releases WHERE releases.cycle_id = ? ORDER BY releases.seq")
-                      .arg(ReleaseRow::columns(QStringLiteral("releases"))));
-    query.addBindValue(cycleId);
+    query.prepare(QStringLiteral("SELECT %1 FROM releases WHERE %2 ORDER BY releases.cycle_id, releases.seq")
+                      .arg(ReleaseRow::columns(QStringLiteral("releases")), where));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     if (!exec(query))
         return std::nullopt;
     QVector<Release> result;
@@ -890,6 +933,26 @@ std::optional<QVector<AuditEvent>> CycleRegister::selectEvents(const QStringList
     return result;
 }
 
+std::optional<QVector<AuditEvent>> CycleRegister::eventsById(const QVector<qint64> &ids)
+{
+    if (ids.isEmpty())
+        return QVector<AuditEvent>();
+    QVariantList values;
+    for (qint64 id : ids)
+        values << id;
+    const QString placeholders = QStringLiteral("?, ").repeated(ids.size()).chopped(2);
+    std::optional<QVector<AuditEvent>> found =
+        selectEvents({QStringLiteral("id IN (%1)").arg(placeholders)}, values, -1, 0);
+    if (!found)
+        return std::nullopt;
+    QHash<qint64, int> place;
+    for (int i = 0; i < ids.size(); ++i)
+        place.insert(ids[i], i);
+    std::sort(found->begin(), found->end(),
+              [&](const AuditEvent &a, const AuditEvent &b) { return place.value(a.id) < place.value(b.id); });
+    return found;
+}
+
 std::optional<QStringList> CycleRegister::programNames()
 {
     return distinct(QStringLiteral("program_name"));
@@ -898,6 +961,11 @@ std::optional<QStringList> CycleRegister::programNames()
 std::optional<QStringList> CycleRegister::statuses()
 {
     return distinct(QStringLiteral("status"));
+}
+
+std::optional<QStringList> CycleRegister::controllers()
+{
+    return distinct(QStringLiteral("controller_serial"));
 }
 
 // Each column has an index that begins with it, so this reads no entry.
@@ -915,4 +983,50 @@ std::optional<QStringList> CycleRegister::distinct(const QString &column)
     while (query.next())
         result << query.value(0).toString();
     return result;
+}
+
+std::optional<QVector<CycleRegister::OutboxItem>> CycleRegister::outbox(int limit)
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, cycle_id, event_id, release_id FROM outbox ORDER BY id LIMIT ?"));
+    query.addBindValue(rowLimit(limit));
+    if (!exec(query))
+        return std::nullopt;
+    QVector<OutboxItem> items;
+    while (query.next()) {
+        items.append({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong(),
+                      query.value(3).toLongLong()});
+    }
+    return items;
+}
+
+std::optional<int> CycleRegister::outboxSize()
+{
+    if (!ready())
+        return std::nullopt;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM outbox")) || !query.next()) {
+        fail(query.lastError().text());
+        return std::nullopt;
+    }
+    return query.value(0).toInt();
+}
+
+bool CycleRegister::removeFromOutbox(const QVector<OutboxItem> &items)
+{
+    if (!ready())
+        return false;
+    return writeTransaction([&] {
+        QSqlQuery query(database());
+        query.prepare(QStringLiteral("DELETE FROM outbox WHERE id = ?"));
+        for (const OutboxItem &item : items) {
+            query.addBindValue(item.id);
+            if (!exec(query))
+                return false;
+        }
+        return true;
+    });
 }

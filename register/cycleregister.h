@@ -45,6 +45,15 @@ public:
         QString error;
     };
 
+    // Something that waits in the outbox: an entry, an audit event or a
+    // release; one of the three IDs is set.
+    struct OutboxItem {
+        qint64 id = 0;
+        qint64 cycleId = 0;
+        qint64 eventId = 0;
+        qint64 releaseId = 0;
+    };
+
     // register.sqlite in the station's data folder.
     static QString defaultPath();
     // The register_path setting when it is set, otherwise defaultPath().
@@ -75,6 +84,13 @@ public:
 
     QSqlDatabase database() const;
     const SqlDialect &dialect() const;
+
+    // A station's own register in front of a central one: every entry,
+    // release and event appended (not those of appendEventsOnce, which
+    // carries them from elsewhere) also goes into the outbox, in the
+    // transaction that makes it, to be sent on. An entry's or a release's
+    // own event goes with it. Off by default.
+    void setFillingOutbox(bool on);
 
     // The band by which the cycles entered from now on are judged, and the
     // entries a migration finds; unless set, the band of the station's
@@ -116,6 +132,8 @@ public:
     bool enterRelease(Release &release);
     // A cycle's release history, oldest first.
     std::optional<QVector<Release>> releases(qint64 cycleId);
+    // The releases of these IDs, each cycle's in the order of its history.
+    std::optional<QVector<Release>> releasesById(const QVector<qint64> &ids);
 
     // Cycles without samples, newest start first, at most limit of them;
     // after: the last cycle of the page before. Nothing on a database failure.
@@ -136,10 +154,23 @@ public:
     std::optional<QVector<AuditEvent>> eventsPage(qint64 cycleId, int limit, const AuditEvent *after,
                                                   const QDateTime &since = {});
 
-    // The program names and status texts that the entries hold, sorted,
-    // each once: what a list of cycles can be filtered by.
+    // The events of these IDs, in this order; those that are not there are
+    // left out.
+    std::optional<QVector<AuditEvent>> eventsById(const QVector<qint64> &ids);
+
+    // The program names, status texts and controller serial numbers that
+    // the entries hold, sorted, each once: what a list of cycles can be
+    // filtered by.
     std::optional<QStringList> programNames();
     std::optional<QStringList> statuses();
+    std::optional<QStringList> controllers();
+
+    // What waits to be sent, oldest first, at most limit items.
+    std::optional<QVector<OutboxItem>> outbox(int limit);
+    // How many items wait.
+    std::optional<int> outboxSize();
+    // Takes the items out: the central register holds what they name.
+    bool removeFromOutbox(const QVector<OutboxItem> &items);
 
 private:
     struct Head {
@@ -162,7 +193,11 @@ private:
     bool insert(Cycle &cycle, AuditEvent event, const CycleVerdict::Band &band);
     bool lockReleases(const QVector<Release> &releases);
     bool insertRelease(Release &release);
+    std::optional<QVector<Release>> selectReleases(const QString &where, const QVariantList &values);
+    // Fills in an event's time, user and station when they are empty.
+    static void complete(AuditEvent &event);
     bool insertEvent(AuditEvent &event);
+    bool addToOutbox(const char *column, qint64 id);
     std::optional<qint64> sameEvent(const AuditEvent &event);
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
     std::optional<QVector<AuditEvent>> selectEvents(const QStringList &terms, const QVariantList &values, int limit,
@@ -174,5 +209,6 @@ private:
     const SqlDialect *sqlDialect = nullptr;
     bool addedConnection = false;
     std::optional<CycleVerdict::Band> band;
+    bool fillingOutbox = false;
     QString lastError;
 };

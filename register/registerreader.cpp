@@ -5,12 +5,16 @@
 #include "reports/reportcontent.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSqlQuery>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -48,22 +52,52 @@ QString report(const RegisterReader::ReportOutput &output, const Data &data)
 
 } // namespace
 
-// The reader's side on its thread: the register and its connection, which
-// belong to that thread and are made and closed there.
+// Which register a reader and its companions read: the central one while
+// it can be reached, otherwise the station's own, trying the central one
+// again now and then. Shared between their threads.
+struct RegisterReaderSource {
+    QMutex mutex;
+    bool central = true;
+    QDateTime unreachableSince;
+    QDeadlineTimer nextTry; // of the central register while it is away
+};
+
+// The reader's side on its thread: the registers and their connections,
+// which belong to that thread and are made and closed there.
 class RegisterReaderContext : public QObject
 {
 public:
-    explicit RegisterReaderContext(const QString &path) : path(path) {}
+    using Changed = std::function<void(bool central, const QDateTime &since, const QString &reason)>;
 
-    // Runs read(register) with the register open; failure words what
+    RegisterReaderContext(const RegisterLocation &location, const QString &fallback,
+                          std::shared_ptr<RegisterReaderSource> source, Changed changed)
+        : location(location)
+        , fallback(fallback)
+        , source(std::move(source))
+        , changed(std::move(changed))
+    {
+    }
+
+    // Runs read(register) on the register to read now; failure words what
     // failed, with a %1 for the register's error.
     template<typename T, typename F>
     Read<T> read(F &&read, const char *failure = "The register could not be read: %1")
     {
         Read<T> result;
-        if (!openRegister(&result.error))
+        CycleRegister *store = storeFor(&result.error);
+        if (!store)
             return result;
         std::optional<T> value = read(*store);
+        if (!value && store == central.get() && !answers(*central)) {
+            // The server dropped the connection (it went away, or was
+            // restarted since): a new one, or the station's own register
+            // when none can be made.
+            central.reset();
+            store = storeFor(&result.error);
+            if (!store)
+                return result;
+            value = read(*store);
+        }
         if (value)
             result.value = std::move(*value);
         else
@@ -74,30 +108,113 @@ public:
     std::atomic<bool> stopping{false};
 
 private:
-    bool openRegister(QString *error)
+    CycleRegister *storeFor(QString *error)
+    {
+        if (fallback.isEmpty())
+            return open(central, location, error);
+        if (centralWanted()) {
+            QString why;
+            if (CycleRegister *store = open(central, location, &why)) {
+                markReachable();
+                return store;
+            }
+            markAway(why);
+        }
+        // What is written there while the server is away (releases) is
+        // sent on as the station's own entries are.
+        CycleRegister *store = open(local, RegisterLocation::file(fallback), error);
+        if (store)
+            store->setFillingOutbox(true);
+        return store;
+    }
+
+    CycleRegister *open(std::unique_ptr<CycleRegister> &store, const RegisterLocation &where, QString *error)
     {
         if (store && store->isOpen())
-            return true;
+            return store.get();
         // A connection name of its own for every attempt: a failed one
         // keeps its name taken until its object is gone.
         static std::atomic<int> attempts{0};
         store.reset();
         store = std::make_unique<CycleRegister>(QStringLiteral("register-reader-%1").arg(++attempts));
-        if (store->open(path))
-            return true;
-        *error = tr("The register %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), store->errorString());
+        if (store->open(where))
+            return store.get();
+        *error = tr("The register %1 cannot be opened: %2")
+                     .arg(where.isServer() ? where.toString() : QDir::toNativeSeparators(where.path()),
+                          store->errorString());
         store.reset();
-        return false;
+        return nullptr;
     }
 
-    const QString path;
-    std::unique_ptr<CycleRegister> store;
+    // Whether the connection still reaches its server.
+    static bool answers(CycleRegister &store)
+    {
+        const QSqlDatabase db = store.database();
+        QSqlQuery query(db);
+        return db.isOpen() && query.exec(QStringLiteral("SELECT 1"));
+    }
+
+    bool centralWanted()
+    {
+        QMutexLocker locked(&source->mutex);
+        return source->central || source->nextTry.hasExpired();
+    }
+
+    void markAway(const QString &reason)
+    {
+        QMutexLocker locked(&source->mutex);
+        source->nextTry.setRemainingTime(retryMs);
+        if (source->central) {
+            source->central = false;
+            source->unreachableSince = QDateTime::currentDateTime();
+        }
+        changed(false, source->unreachableSince, reason);
+        qCDebug(lcRegister) << "central register unreachable, reading" << fallback << ":" << reason;
+    }
+
+    void markReachable()
+    {
+        QMutexLocker locked(&source->mutex);
+        if (source->central)
+            return;
+        source->central = true;
+        source->unreachableSince = QDateTime();
+        changed(true, QDateTime(), QString());
+    }
+
+    // A server that was away is tried again after this long.
+    static constexpr int retryMs = 15000;
+
+    const RegisterLocation location;
+    const QString fallback;
+    const std::shared_ptr<RegisterReaderSource> source;
+    const Changed changed;
+    std::unique_ptr<CycleRegister> central; // or the only register, without a fallback
+    std::unique_ptr<CycleRegister> local;
 };
 
 RegisterReader::RegisterReader(const QString &registerPath, QObject *parent)
-    : ReleaseSink(parent)
-    , context(new RegisterReaderContext(registerPath))
+    : RegisterReader(RegisterLocation::file(registerPath), QString(), parent)
 {
+}
+
+RegisterReader::RegisterReader(const RegisterLocation &location, const QString &fallback, QObject *parent)
+    : RegisterReader(location, fallback, std::make_shared<RegisterReaderSource>(), parent)
+{
+}
+
+RegisterReader::RegisterReader(const RegisterLocation &location, const QString &fallback,
+                               std::shared_ptr<RegisterReaderSource> source, QObject *parent)
+    : ReleaseSink(parent)
+    , location(location)
+    , fallback(fallback)
+    , source(source)
+{
+    context = new RegisterReaderContext(
+        location, fallback, source, [this](bool central, const QDateTime &since, const QString &reason) {
+            QMetaObject::invokeMethod(
+                this, [=] { emit sourceChanged(central, since, reason); }, Qt::QueuedConnection);
+        });
     thread.setObjectName(QStringLiteral("register reader"));
     context->moveToThread(&thread);
     // Deleted on its thread once the loop has ended, with its connection.
@@ -110,6 +227,17 @@ RegisterReader::~RegisterReader()
     context->stopping = true;
     thread.quit();
     thread.wait();
+}
+
+std::unique_ptr<RegisterReader> RegisterReader::companion(QObject *parent) const
+{
+    return std::unique_ptr<RegisterReader>(new RegisterReader(location, fallback, source, parent));
+}
+
+void RegisterReader::retryCentral()
+{
+    QMutexLocker locked(&source->mutex);
+    source->nextTry = QDeadlineTimer(0);
 }
 
 template<typename Work>
@@ -148,15 +276,15 @@ quint64 RegisterReader::readCount(const CycleRegister::Filter &filter)
 quint64 RegisterReader::readChoices()
 {
     return post([=](quint64 ticket) {
-        const auto read = context->read<QPair<QStringList, QStringList>>(
-            [](CycleRegister &r) -> std::optional<QPair<QStringList, QStringList>> {
-                const auto programs = r.programNames();
-                const auto statuses = programs ? r.statuses() : std::nullopt;
-                if (!statuses)
-                    return std::nullopt;
-                return qMakePair(*programs, *statuses);
-            });
-        return [=] { emit choicesRead(ticket, read.value.first, read.value.second, read.error); };
+        const auto read = context->read<Choices>([](CycleRegister &r) -> std::optional<Choices> {
+            const auto programs = r.programNames();
+            const auto statuses = programs ? r.statuses() : std::nullopt;
+            const auto controllers = statuses ? r.controllers() : std::nullopt;
+            if (!controllers)
+                return std::nullopt;
+            return Choices{*programs, *statuses, *controllers};
+        });
+        return [=] { emit choicesRead(ticket, read.value, read.error); };
     });
 }
 
@@ -212,15 +340,24 @@ quint64 RegisterReader::readReleases(qint64 cycleId)
     });
 }
 
-quint64 RegisterReader::submitRelease(const Release &release)
+quint64 RegisterReader::submitRelease(const Release &release, const QString &entryHash)
 {
     return post([=](quint64 ticket) {
-        const auto read = context->read<Release>(
+        bool otherEntry = false;
+        auto read = context->read<Release>(
             [&](CycleRegister &r) -> std::optional<Release> {
+                // The register read may have changed since the cycle was
+                // shown (the server went away or came back), and an entry ID
+                // means another cycle in the other one.
+                const std::optional<Cycle> cycle = r.cycle(release.cycleId);
+                otherEntry = cycle && cycle->entryHash != entryHash;
                 Release entered = release;
-                return r.enterRelease(entered) ? std::optional<Release>(entered) : std::nullopt;
+                return cycle && !otherEntry && r.enterRelease(entered) ? std::optional<Release>(entered)
+                                                                        : std::nullopt;
             },
             QT_TRANSLATE_NOOP("RegisterReader", "The release was not entered: %1"));
+        if (otherEntry)
+            read.error = tr("The release was not entered: the register shown has changed; choose the cycle again.");
         qCDebug(lcRegister) << "release of entry" << release.cycleId << "entered as" << read.value.sequence << read.error;
         return [=] { emit releaseStored(ticket, read.value, read.error); };
     });

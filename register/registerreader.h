@@ -10,6 +10,7 @@
 
 class QPrinter;
 class RegisterReaderContext;
+struct RegisterReaderSource;
 
 // Reads the cycle register on a thread of its own, with a connection of its
 // own, so that a window never waits for the database: a slow disk, a lock
@@ -24,6 +25,11 @@ class RegisterReaderContext;
 //
 // Besides reading, it enters the releases that the Records tab's users make
 // (the one thing the tab writes), and writes the reports of what it reads.
+//
+// A register on a server may have a fallback, the station's own register
+// file: while the server cannot be reached the answers come from there
+// (sourceChanged tells), and the server is tried again after a while or
+// once retryCentral() is called.
 class RegisterReader : public ReleaseSink
 {
     Q_OBJECT
@@ -35,15 +41,33 @@ public:
         std::shared_ptr<QPrinter> printer;
     };
 
+    // What a list of cycles can be filtered by, sorted, each once.
+    struct Choices {
+        QStringList programs;
+        QStringList statuses;
+        QStringList controllers;
+    };
+
+    // The register file.
     explicit RegisterReader(const QString &registerPath, QObject *parent = nullptr);
+    // The register at location; without a fallback, answers carry the
+    // error while it cannot be opened.
+    RegisterReader(const RegisterLocation &location, const QString &fallback, QObject *parent = nullptr);
     // Waits for the request under way, drops the others.
     ~RegisterReader() override;
+
+    // Another reader of the same registers, on a connection of its own, that
+    // reads the one this reader reads: when either finds the server away,
+    // both answer from the fallback.
+    std::unique_ptr<RegisterReader> companion(QObject *parent = nullptr) const;
+    // The next request tries the server again (it is back, for instance).
+    void retryCentral();
 
     // Cycles without samples, newest first (see CycleRegister::cycles);
     // limit -1: all.
     quint64 readCycles(const CycleRegister::Filter &filter, int limit, const std::optional<Cycle> &after = {});
     quint64 readCount(const CycleRegister::Filter &filter);
-    // The program names and statuses to filter by.
+    // What to filter by.
     quint64 readChoices();
     // One cycle with its samples.
     quint64 readCycle(qint64 id);
@@ -57,7 +81,7 @@ public:
     // A cycle's release history, oldest first.
     quint64 readReleases(qint64 cycleId);
     // Enters the release into the register.
-    quint64 submitRelease(const Release &release) override;
+    quint64 submitRelease(const Release &release, const QString &entryHash) override;
     // The cycle report of one entry with its release history, and the
     // period report of the cycles of the filter between the days (invalid:
     // those of the first and the last cycle), naming the clinic.
@@ -69,7 +93,7 @@ signals:
     // error is empty on success, otherwise a sentence for the user.
     void cyclesRead(quint64 ticket, const QVector<Cycle> &cycles, const QString &error);
     void counted(quint64 ticket, int count, const QString &error);
-    void choicesRead(quint64 ticket, const QStringList &programs, const QStringList &statuses, const QString &error);
+    void choicesRead(quint64 ticket, const RegisterReader::Choices &choices, const QString &error);
     void cycleRead(quint64 ticket, const Cycle &cycle, const QString &error);
     void eventsRead(quint64 ticket, const QVector<AuditEvent> &events, const QString &error);
     // rows: the cycles or samples written.
@@ -77,12 +101,21 @@ signals:
     void releasesRead(quint64 ticket, const QVector<Release> &releases, const QString &error);
     // ms: how long reading and writing took.
     void reportWritten(quint64 ticket, qint64 ms, const QString &error);
+    // The answers after this one come from the server (central) or from the
+    // fallback, the server having been unreachable since then, for the reason.
+    void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);
 
 private:
+    RegisterReader(const RegisterLocation &location, const QString &fallback,
+                   std::shared_ptr<RegisterReaderSource> source, QObject *parent);
+
     // Runs work(register, ticket) on the reader's thread, the register open.
     template<typename Work>
     quint64 post(Work work);
 
+    const RegisterLocation location;
+    const QString fallback;
+    const std::shared_ptr<RegisterReaderSource> source;
     QThread thread;
     RegisterReaderContext *context; // lives on the thread
     quint64 lastTicket = 0;

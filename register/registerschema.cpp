@@ -84,7 +84,18 @@ const QVector<Migration> all = {
                      " details TEXT NOT NULL)"),
       QStringLiteral("CREATE INDEX events_at ON events (at_utc, id)"),
       QStringLiteral("CREATE INDEX events_cycle ON events (cycle_id)")}},
-    {2,
+    // What a station's own register still has to send to the central one,
+    // in the order it was made: an entry or an audit event per row. Rows are
+    // added in the transaction that makes what they name and removed once
+    // the central register holds it. Stays empty in a register that sends
+    // nothing (a server's, or a station's without a server).
+    {3,
+     {QStringLiteral("CREATE TABLE outbox ("
+                     " id {id},"
+                     " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                     " event_id BIGINT UNIQUE REFERENCES events (id),"
+                     " CHECK ((cycle_id IS NULL) <> (event_id IS NULL)))")}},
+    {4,
      // Derived from the entry and the band: verification judges the cycle
      // again by the band stored here and compares.
      {QStringLiteral("CREATE TABLE verdicts ("
@@ -129,7 +140,19 @@ const QVector<Migration> all = {
       QStringLiteral("CREATE TABLE release_heads ("
                      " cycle_id BIGINT PRIMARY KEY REFERENCES cycles (id),"
                      " seq BIGINT NOT NULL,"
-                     " release_hash TEXT NOT NULL)")},
+                     " release_hash TEXT NOT NULL)"),
+      // The outbox sends releases too: rebuilt, as SQLite cannot change a
+      // table's checks, with the waiting rows kept in their order.
+      QStringLiteral("CREATE TABLE outbox_next ("
+                     " id {id},"
+                     " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                     " event_id BIGINT UNIQUE REFERENCES events (id),"
+                     " release_id BIGINT UNIQUE REFERENCES releases (id),"
+                     " CHECK (CAST(cycle_id IS NOT NULL AS INTEGER) + CAST(event_id IS NOT NULL AS INTEGER)"
+                     "  + CAST(release_id IS NOT NULL AS INTEGER) = 1))"),
+      QStringLiteral("INSERT INTO outbox_next (cycle_id, event_id) SELECT cycle_id, event_id FROM outbox ORDER BY id"),
+      QStringLiteral("DROP TABLE outbox"),
+      QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")},
      fillVerdicts},
 };
 

@@ -1,8 +1,10 @@
 #include "register/registertransfer.h"
 
 #include "app/logging.h"
+#include "register/cyclehash.h"
 #include "register/cycleregister.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,32 +28,38 @@ QString details(const CycleRegister &from, const Cycle &c)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<qint64, qint64> &ids,
-                 QVector<qint64> &released)
+bool sameRelease(const Release &a, const Release &b)
 {
-    std::optional<QVector<Cycle>> listed = from.cycles({}, -1);
-    if (!listed) {
-        result.error = from.errorString();
-        return false;
-    }
-    for (const Cycle &c : *listed) {
-        if (c.latestRelease)
-            released << c.id;
-    }
-    std::sort(listed->begin(), listed->end(), [](const Cycle &a, const Cycle &b) {
-        return std::tie(a.controllerSerial, a.chainSequence) < std::tie(b.controllerSerial, b.chainSequence);
-    });
-    for (int first = 0; first < listed->size(); first += batchSize) {
+    return std::tie(a.at, a.osUser, a.station, a.operatorName, a.load, a.lot, a.chemicalIndicator,
+                    a.biologicalIndicator, a.decision, a.comment)
+        == std::tie(b.at, b.osUser, b.station, b.operatorName, b.load, b.lot, b.chemicalIndicator,
+                    b.biologicalIndicator, b.decision, b.comment)
+        && a.at.offsetFromUtc() == b.at.offsetFromUtc();
+}
+
+} // namespace
+
+bool moveEntries(CycleRegister &from, CycleRegister &to, const QVector<qint64> &ids, const QString &kind,
+                 Result &result, QHash<qint64, qint64> &targetIds)
+{
+    for (int first = 0; first < ids.size(); first += batchSize) {
         QVector<Cycle> batch;
         QVector<AuditEvent> entryEvents;
-        for (int i = first; i < qMin(first + batchSize, listed->size()); ++i) {
-            const std::optional<Cycle> cycle = from.cycle(listed->at(i).id);
+        for (int i = first; i < qMin(first + batchSize, ids.size()) && result.refused.isEmpty(); ++i) {
+            const std::optional<Cycle> cycle = from.cycle(ids[i]);
             if (!cycle) {
                 result.error = from.errorString();
                 return false;
             }
+            // A new hash that holds over an altered entry would hide the change.
+            if (CycleHash::entryHash(*cycle) != cycle->entryHash) {
+                result.refused.append({CycleVerifier::Problem::EntryAltered, cycle->id, cycle->controllerSerial,
+                                       QCoreApplication::translate("RegisterTransfer", "%1 has been altered.")
+                                           .arg(CycleVerifier::describe(*cycle))});
+                break;
+            }
             AuditEvent event;
-            event.kind = QStringLiteral("cycle migrated");
+            event.kind = kind;
             event.details = details(from, *cycle);
             batch.append(*cycle);
             entryEvents.append(event);
@@ -63,42 +71,36 @@ bool moveEntries(CycleRegister &from, CycleRegister &to, Result &result, QHash<q
                 return false;
             }
             ++(entered[i].outcome == CycleRegister::Outcome::Entered ? result.moved : result.alreadyPresent);
-            ids.insert(listed->at(first + i).id, entered[i].id);
+            targetIds.insert(ids[first + i], entered[i].id);
         }
+        if (!result.refused.isEmpty())
+            return false;
     }
     return true;
 }
 
-bool sameRelease(const Release &a, const Release &b)
+bool carryReleases(CycleRegister &to, const QVector<Release> &releases, const QHash<qint64, qint64> &targetIds,
+                   Result &result)
 {
-    return std::tie(a.at, a.osUser, a.station, a.operatorName, a.load, a.lot, a.chemicalIndicator,
-                    a.biologicalIndicator, a.decision, a.comment)
-        == std::tie(b.at, b.osUser, b.station, b.operatorName, b.load, b.lot, b.chemicalIndicator,
-                    b.biologicalIndicator, b.decision, b.comment)
-        && a.at.offsetFromUtc() == b.at.offsetFromUtc();
-}
-
-// Before the events: the target makes each release's event as the source
-// did, so that the source's is found there and not carried twice.
-bool carryReleases(CycleRegister &from, CycleRegister &to, Result &result, const QHash<qint64, qint64> &ids,
-                   const QVector<qint64> &released)
-{
+    QHash<qint64, QVector<Release>> held; // by the target's entry ID
     QVector<Release> missing;
-    for (qint64 source : released) {
-        const std::optional<QVector<Release>> history = from.releases(source);
-        const std::optional<QVector<Release>> there = history ? to.releases(ids.value(source)) : std::nullopt;
-        if (!there) {
-            result.error = history ? to.errorString() : from.errorString();
-            return false;
-        }
-        for (Release r : *history) {
-            if (std::any_of(there->begin(), there->end(), [&](const Release &t) { return sameRelease(r, t); })) {
-                ++result.releasesPresent;
-                continue;
+    for (Release r : releases) {
+        r.cycleId = targetIds.value(r.cycleId);
+        auto there = held.find(r.cycleId);
+        if (there == held.end()) {
+            const std::optional<QVector<Release>> history = to.releases(r.cycleId);
+            if (!history) {
+                result.error = to.errorString();
+                return false;
             }
-            r.cycleId = ids.value(source);
-            missing << r;
+            there = held.insert(r.cycleId, *history);
         }
+        if (std::any_of(there->begin(), there->end(), [&](const Release &t) { return sameRelease(r, t); })) {
+            ++result.releasesPresent;
+            continue;
+        }
+        there->append(r);
+        missing << r;
     }
     for (int first = 0; first < missing.size(); first += batchSize) {
         QVector<Release> batch = missing.mid(first, batchSize);
@@ -111,21 +113,15 @@ bool carryReleases(CycleRegister &from, CycleRegister &to, Result &result, const
     return true;
 }
 
-bool carryEvents(CycleRegister &from, CycleRegister &to, Result &result, const QHash<qint64, qint64> &ids)
+bool carryEvents(CycleRegister &to, QVector<AuditEvent> events, const QHash<qint64, qint64> &targetIds,
+                 Result &result)
 {
-    std::optional<QVector<AuditEvent>> trail = from.events();
-    if (!trail) {
-        result.error = from.errorString();
-        return false;
-    }
-    std::reverse(trail->begin(), trail->end()); // oldest first, as they happened
-    for (AuditEvent &event : *trail) {
+    for (AuditEvent &event : events) {
         event.id = 0;
-        // Every cycle an event names is in the source, so it has been moved.
-        event.cycleId = ids.value(event.cycleId);
+        event.cycleId = targetIds.value(event.cycleId);
     }
-    for (int first = 0; first < trail->size(); first += batchSize) {
-        QVector<AuditEvent> batch = trail->mid(first, batchSize);
+    for (int first = 0; first < events.size(); first += batchSize) {
+        QVector<AuditEvent> batch = events.mid(first, batchSize);
         const std::optional<int> appended = to.appendEventsOnce(batch);
         if (!appended) {
             result.error = to.errorString();
@@ -136,8 +132,6 @@ bool carryEvents(CycleRegister &from, CycleRegister &to, Result &result, const Q
     }
     return true;
 }
-
-} // namespace
 
 Result transfer(CycleRegister &from, CycleRegister &to)
 {
@@ -151,10 +145,38 @@ Result transfer(CycleRegister &from, CycleRegister &to)
         result.refused = report.problems;
         return result;
     }
+    std::optional<QVector<Cycle>> listed = from.cycles({}, -1);
+    std::optional<QVector<AuditEvent>> trail = listed ? from.events() : std::nullopt;
+    if (!trail) {
+        result.error = from.errorString();
+        return result;
+    }
+    std::sort(listed->begin(), listed->end(), [](const Cycle &a, const Cycle &b) {
+        return std::tie(a.controllerSerial, a.chainSequence) < std::tie(b.controllerSerial, b.chainSequence);
+    });
+    QVector<qint64> entries;
+    for (const Cycle &cycle : *listed)
+        entries.append(cycle.id);
+    std::reverse(trail->begin(), trail->end()); // oldest first, as they happened
     QHash<qint64, qint64> ids; // the source's entry IDs to the target's
-    QVector<qint64> released;  // the source's entries with releases
-    if (moveEntries(from, to, result, ids, released) && carryReleases(from, to, result, ids, released))
-        carryEvents(from, to, result, ids);
+    // Every cycle an event or a release names is in the source, so it has
+    // been moved. The releases go before the events: the target makes each
+    // release's event as the source did, so that the source's is found
+    // there and not carried twice.
+    QVector<Release> releases;
+    for (const Cycle &cycle : *listed) {
+        if (!cycle.latestRelease)
+            continue;
+        const std::optional<QVector<Release>> history = from.releases(cycle.id);
+        if (!history) {
+            result.error = from.errorString();
+            return result;
+        }
+        releases += *history;
+    }
+    if (moveEntries(from, to, entries, QStringLiteral("cycle migrated"), result, ids)
+        && carryReleases(to, releases, ids, result))
+        carryEvents(to, *trail, ids, result);
     qCDebug(lcRegister) << "transfer from" << from.location().toString() << "to" << to.location().toString() << ":"
                         << result.moved << "moved," << result.alreadyPresent << "already present," << result.releases
                         << "releases carried," << result.releasesPresent << "present," << result.events

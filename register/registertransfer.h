@@ -1,7 +1,9 @@
 #pragma once
 
 #include "register/cycleverifier.h"
+#include "register/release.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -51,5 +53,24 @@ struct Result {
 
 // Moving again adds nothing that was moved before.
 Result transfer(CycleRegister &from, CycleRegister &to);
+
+// The steps of a transfer, for moving part of a register (a station's
+// outbox). Each adds to result and returns false on a failure.
+//
+// Moves these entries of from, in this order, each with an event of kind
+// that names where it came from (as "cycle migrated" does); the ID each
+// has in to goes into targetIds. An entry whose hash does not hold over
+// its content is refused, and nothing after it is moved.
+bool moveEntries(CycleRegister &from, CycleRegister &to, const QVector<qint64> &ids, const QString &kind,
+                 Result &result, QHash<qint64, qint64> &targetIds);
+// Appends the releases (each cycle's in its order) that to does not hold
+// yet to the histories of their cycles there: targetIds holds every cycle
+// they name. Call it before carrying the releases' events.
+bool carryReleases(CycleRegister &to, const QVector<Release> &releases, const QHash<qint64, qint64> &targetIds,
+                   Result &result);
+// Appends the events (oldest first) to to, each once, naming their cycles
+// by their IDs there: targetIds holds every cycle they name.
+bool carryEvents(CycleRegister &to, QVector<AuditEvent> events, const QHash<qint64, qint64> &targetIds,
+                 Result &result);
 
 } // namespace RegisterTransfer

@@ -16,9 +16,9 @@ class ReleaseSink : public QObject
 public:
     using QObject::QObject;
 
-    // Takes the release of the cycle release.cycleId; the answer carries
-    // the ticket returned.
-    virtual quint64 submitRelease(const Release &release) = 0;
+    // Takes the release of the cycle release.cycleId, whose entry has this
+    // hash; the answer carries the ticket returned.
+    virtual quint64 submitRelease(const Release &release, const QString &entryHash) = 0;
 
 signals:
     // error is empty when the release is safe; then release is as entered

@@ -4,8 +4,13 @@
 #include "app/station.h"
 #include "app/stationsettings.h"
 #include "records/runrecordformat.h"
+#include "register/auditevents.h"
+#include "register/cyclefields.h"
+#include "register/cycleregister.h"
+#include "register/sha256.h"
 #include "tests/childwidget.h"
 #include "tests/modalanswerer.h"
+#include "tests/registertestdata.h"
 #include "tools/regulon-sim/regulonsim.h"
 #include "ui/mainwindow.h"
 
@@ -23,8 +28,8 @@
 // device link and its real timings, against a simulated controller on a
 // pseudo-terminal whose clock runs faster. A first start with an empty
 // settings store, the scan, Connect, the program read, a complete run of
-// program 1 and its log, then program 2 renamed, given a step, saved and
-// read back. The user's part is played through the widgets and the boxes are
+// program 1, its log and its register entry, then program 2 renamed, given
+// a step, saved, read back and audited. The user's part is played through the widgets and the boxes are
 // answered as they come. Also run by the benchmarks, which watch the GUI
 // thread meanwhile. What each piece does on its own is tested cheaper
 // elsewhere; this proves that they fit.
@@ -172,5 +177,27 @@ private slots:
             previous = *seconds;
         }
         QVERIFY2(lines.last().section('\t', 1, 1).toDouble() > 105.0, qPrintable(lines.last())); // past air removal
+
+        // The register: the run with every sample (the log made again from
+        // it is the log), and the program write.
+        CycleRegister cycleRegister("end-to-end");
+        QVERIFY(cycleRegister.open(CycleRegister::defaultPath()));
+        const QVector<Cycle> entries = cycleRegister.cycles({}, -1).value_or(QVector<Cycle>());
+        QCOMPARE(entries.size(), 1);
+        const Cycle entry = cycleRegister.cycle(entries[0].id).value_or(Cycle());
+        QCOMPARE(QString("%1 %2 %3 %4").arg(entry.controllerSerial).arg(entry.cycleNumber).arg(entry.programNumber)
+                     .arg(CycleFields::originText(entry.origin)),
+                 serial + " 117 1 recorded");
+        QCOMPARE(CycleFields::stepsText(entry.steps), CycleFields::stepsText(sim.programs().at(0).steps));
+        QCOMPARE(entry.logPath, file.fileName());
+        file.seek(0);
+        const QByteArray log = file.readAll();
+        QCOMPARE(entry.logSha256, Sha256::hex(log));
+        QCOMPARE(RegisterTestData::log(entry), log);
+        // The write of program 2 names the controller chosen at the start.
+        const QVector<AuditEvent> events = cycleRegister.events().value_or(QVector<AuditEvent>());
+        QVERIFY(std::any_of(events.cbegin(), events.cend(), [this](const AuditEvent &e) {
+            return e.kind == AuditEvents::programWriteKind && e.controllerSerial == serial;
+        }));
     }
 };

@@ -35,18 +35,33 @@ public:
     PostgresServer() { problem = start(); }
     ~PostgresServer()
     {
-        if (QSqlDatabase::contains(adminConnection)) {
-            QSqlDatabase::database(adminConnection, false).close();
+        stop();
+        if (QSqlDatabase::contains(adminConnection))
             QSqlDatabase::removeDatabase(adminConnection);
+    }
+
+    // Stops the server; its sessions end at once, rolling back whatever
+    // they were doing (a fast shutdown).
+    void stop()
+    {
+        if (QSqlDatabase::contains(adminConnection))
+            QSqlDatabase::database(adminConnection, false).close();
+        if (server.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(server.processId()), SIGINT);
+        if (!server.waitForFinished(15000)) {
+            server.kill();
+            server.waitForFinished(5000);
         }
-        if (server.state() != QProcess::NotRunning) {
-            // Fast shutdown: ends the sessions that are still open.
-            ::kill(pid_t(server.processId()), SIGINT);
-            if (!server.waitForFinished(15000)) {
-                server.kill();
-                server.waitForFinished(5000);
-            }
-        }
+    }
+    // Starts the stopped server again, with its databases; true at once
+    // when it runs.
+    bool restart()
+    {
+        if (server.state() != QProcess::NotRunning)
+            return true;
+        problem = launch();
+        return problem.isEmpty();
     }
 
     PostgresServer(const PostgresServer &) = delete;
@@ -130,9 +145,20 @@ private:
                                            QStringLiteral("--encoding=UTF8"), QStringLiteral("--no-instructions")});
         if (!initdb.waitForFinished(60000) || initdb.exitStatus() != QProcess::NormalExit || initdb.exitCode() != 0)
             return QStringLiteral("initdb failed: ") + QString::fromLocal8Bit(initdb.readAll());
+        const QString launched = launch();
+        if (!launched.isEmpty())
+            return launched;
+        if (!exec(QStringLiteral("CREATE ROLE %1 LOGIN").arg(QLatin1String(owner))))
+            return lastError;
+        return {};
+    }
 
+    // Empty when the server is up and takes connections.
+    QString launch()
+    {
+        const QString bin = binFolder();
         server.setProcessChannelMode(QProcess::MergedChannels);
-        server.setStandardOutputFile(folder.filePath(QStringLiteral("server.log")));
+        server.setStandardOutputFile(folder.filePath(QStringLiteral("server.log")), QIODevice::Append);
         server.start(QStringLiteral("setpriv"),
                      account + QStringList{QStringLiteral("--pdeathsig=SIGQUIT"), bin + QStringLiteral("/postgres"),
                                            QStringLiteral("-D"), dataFolder(), QStringLiteral("-k"), folder.path(),
@@ -143,8 +169,6 @@ private:
         const bool up = QTest::qWaitFor([&] { return server.state() == QProcess::NotRunning || connectAdmin(); }, 30000);
         if (!up || server.state() == QProcess::NotRunning)
             return QStringLiteral("the server did not start: ") + log();
-        if (!exec(QStringLiteral("CREATE ROLE %1 LOGIN").arg(QLatin1String(owner))))
-            return lastError;
         return {};
     }
 

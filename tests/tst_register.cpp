@@ -712,19 +712,33 @@ private slots:
         QCOMPARE(report.releases, 3);
     }
 
-    void firstSchemaIsCarriedAlong()
+    // The register of the first version at path, with the statements after.
+    static bool createFirstSchema(const QString &path, const QStringList &after = {})
     {
-        const QString path = dir->filePath("first.sqlite");
+        bool ok = true;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "first");
             db.setDatabaseName(path);
-            QVERIFY(db.open());
+            ok = db.open();
             QSqlQuery query(db);
+            QStringList statements;
             for (const char *statement : firstSchema)
-                QVERIFY2(query.exec(QString::fromUtf8(statement).replace("@FIRST@", firstHash)),
-                         qPrintable(query.lastError().text()));
+                statements << QString::fromUtf8(statement).replace("@FIRST@", firstHash);
+            for (const QString &statement : statements + after) {
+                if (ok && !query.exec(statement)) {
+                    qWarning() << statement << query.lastError().text();
+                    ok = false;
+                }
+            }
         }
         QSqlDatabase::removeDatabase("first");
+        return ok;
+    }
+
+    void firstSchemaIsCarriedAlong()
+    {
+        const QString path = dir->filePath("first.sqlite");
+        QVERIFY(createFirstSchema(path));
 
         // The entries found get verdicts judged by the band of the settings then.
         StationSettings().setVerdictBand({0.5, 2.0});
@@ -755,6 +769,30 @@ private slots:
         QCOMPARE(migrated->enter(next).outcome, CycleRegister::Outcome::Entered);
         QCOMPARE(next.previousHash, QString(firstHash));
         QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
+    }
+
+    // A station's register whose outbox waits for the server keeps what
+    // waits, in its order, when the outbox is made to send releases too.
+    void waitingOutboxIsCarriedAlong()
+    {
+        const QString path = dir->filePath("outbox.sqlite");
+        QVERIFY(createFirstSchema(path, {"CREATE TABLE outbox (id INTEGER PRIMARY KEY,"
+                                         " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                                         " event_id BIGINT UNIQUE REFERENCES events (id),"
+                                         " CHECK ((cycle_id IS NULL) <> (event_id IS NULL)))",
+                                         "INSERT INTO outbox VALUES (4, NULL, 1)", "INSERT INTO outbox VALUES (7, 1, NULL)",
+                                         "INSERT INTO schema_migrations VALUES (3, 1709647632000)"}));
+        std::unique_ptr<CycleRegister> migrated = open(path);
+        QVERIFY2(migrated->isOpen(), qPrintable(migrated->errorString()));
+        migrated->setFillingOutbox(true);
+        Release r = release(1, "A. Meier", Release::Decision::Rejected);
+        QVERIFY2(migrated->enterRelease(r), qPrintable(migrated->errorString()));
+        const std::optional<QVector<CycleRegister::OutboxItem>> waiting = migrated->outbox(10);
+        QVERIFY(waiting);
+        QCOMPARE(waiting->size(), 3);
+        QCOMPARE(waiting->at(0).eventId, qint64(1));
+        QCOMPARE(waiting->at(1).cycleId, qint64(1));
+        QCOMPARE(waiting->at(2).releaseId, r.id);
     }
 
     void refusesWhatItCannotOpen_data()

@@ -2,19 +2,30 @@
 #include "app/stationsettings.h"
 #include "records/runjournal.h"
 #include "records/runlog.h"
+#include "register/auditevents.h"
+#include "register/cyclefields.h"
+#include "register/cycleregister.h"
+#include "register/registerwriter.h"
+#include "register/samplecodec.h"
+#include "register/sha256.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
+#include "tests/registertestdata.h"
 #include "tests/simulatedlink.h"
 #include "ui/mainwindow.h"
 #include "ui/runlogsaver.h"
 
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSerialPort>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -33,6 +44,43 @@ QByteArray readFile(const QString &fileName)
 {
     QFile file(fileName);
     return !fileName.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The station's register: its entries with their samples, oldest first.
+QVector<Cycle> registerEntries(const QString &path = CycleRegister::defaultPath())
+{
+    CycleRegister reader(QStringLiteral("test reader"));
+    QVector<Cycle> entries;
+    if (!reader.open(path))
+        return entries;
+    for (const Cycle &listed : reader.cycles({}, -1).value_or(QVector<Cycle>()))
+        entries.prepend(reader.cycle(listed.id).value_or(Cycle()));
+    return entries;
+}
+
+// The details of the register's program write events, oldest first.
+QList<QJsonObject> programWrites()
+{
+    CycleRegister reader(QStringLiteral("test reader"));
+    QList<QJsonObject> writes;
+    for (const AuditEvent &event : reader.open(CycleRegister::defaultPath())
+             ? reader.events().value_or(QVector<AuditEvent>()) : QVector<AuditEvent>()) {
+        QJsonObject details = QJsonDocument::fromJson(event.details.toUtf8()).object();
+        details["controller"] = event.controllerSerial;
+        details["user"] = event.osUser;
+        if (event.kind == AuditEvents::programWriteKind)
+            writes.prepend(details);
+    }
+    return writes;
+}
+
+// A window's alert about the register, if one is shown.
+int registerAlertsShown()
+{
+    int shown = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        shown += top->isVisible() && top->windowTitle() == "Cycle Register";
+    return shown;
 }
 
 // The main window on a simulated controller's serial line, driven as a user
@@ -163,6 +211,8 @@ private slots:
     {
         static int n = 0;
         QDir(RunJournal::defaultFolder()).removeRecursively();
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(CycleRegister::defaultPath() + suffix);
         QVERIFY(setUp(dir.filePath(QString("logs%1").arg(++n))));
     }
     void cleanup() { tearDown(); }
@@ -208,7 +258,8 @@ private slots:
         QCOMPARE(announced, logFiles().size());
         QVERIFY(box.isEmpty() || boxShown(QString(box).replace("%1", logFiles().value(0).chopped(4))));
         QCOMPARE(child<QWidget>(w, "buttonStop")->isHidden(), !status.isEmpty());
-        QCOMPARE(RunJournal().journals().size(), status.isEmpty() ? 1 : 0);
+        QTRY_COMPARE(RunJournal().journals().size(), status.isEmpty() ? 1 : 0);
+        QCOMPARE(registerEntries().size(), status.isEmpty() ? 0 : 1); // entered once, too
     }
 
     // A program read that begins or ends during a run (a run adopted while
@@ -386,7 +437,7 @@ private slots:
             QCOMPARE(controls(w).section(" | ", 1), controlsBefore);
         QCOMPARE(recording(), goesOn);
         QCOMPARE(!child<QWidget>(w, "buttonStop")->isHidden(), goesOn);
-        QCOMPARE(RunJournal().journals().size(), int(goesOn)); // saved, or discarded on purpose
+        QTRY_COMPARE(RunJournal().journals().size(), int(goesOn)); // entered: saved, or discarded on purpose
         QCOMPARE(logFiles().size() - logsBefore, int(!status.isEmpty()));
         QVERIFY(status.isEmpty()
                 || readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: " + status.toUtf8() + "\n"));
@@ -514,7 +565,7 @@ private slots:
 
         MainWindow next(&link->manager);
         next.recoverInterruptedRuns();
-        QVERIFY(RunJournal().journals().isEmpty());
+        QTRY_VERIFY(RunJournal().journals().isEmpty());
         const QByteArray log = readFile(QDir(logs).filePath(name + ".txt"));
         QVERIFY2(log.contains("\nStatus: Program stopped by error.\n") && log.endsWith("\t\n"), log.constData());
         QVERIFY(answerer->titles().contains("Run Log Recovered"));
@@ -564,7 +615,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(boxShown(cancelled), 10000);
         }
         QCOMPARE(link->restarts, 0);
-        QVERIFY(RunJournal().journals().isEmpty());
+        QTRY_VERIFY(RunJournal().journals().isEmpty());
         QVERIFY(readFile(QDir(logs).filePath(name + ".txt")).contains("\nStatus: Program cancelled by user\n"));
         auto *start = child<QWidget>(w, "buttonStart");
         QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && start->isVisible(), 5000);
@@ -644,7 +695,8 @@ private slots:
         if (saveElsewhere) {
             QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program cancelled! Saved to " + elsewhere.filePath("kept.txt")), 5000);
             QVERIFY(readFile(elsewhere.filePath("kept.txt")).contains("\nStatus: Program cancelled by user\n"));
-            QVERIFY(RunJournal().journals().isEmpty());
+            QTRY_VERIFY(RunJournal().journals().isEmpty());
+            QCOMPARE(registerEntries().value(0).logPath, elsewhere.filePath("kept.txt"));
         } else {
             // Kept for the next start, which will offer to save it.
             const auto run = RunJournal::parse(readFile(RunJournal().journals().value(0)));
@@ -690,14 +742,237 @@ private slots:
         CM::Program record;
         record.status = "Successfully completed";
         record.dataPoints.insert("00:00:01", "21.5");
-        const std::optional<QString> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
-        QCOMPARE(saved.value_or("<not saved>"), elsewhere.filePath(written));
-        QCOMPARE(readFile(*saved), RunLog::content(record));
+        const std::optional<RunLog::WriteResult> saved = RunLogSaver::save(nullptr, record, {dir.filePath("gone/log")});
+        QCOMPARE(saved ? saved->fileName : "<not saved>", elsewhere.filePath(written));
+        QCOMPARE(readFile(saved->fileName), RunLog::content(record));
         QVERIFY(typed.isEmpty());
         QCOMPARE(answerer->titles().count("Save Run Log"), 1);
         QVERIFY(boxShown(question, "Save Run Log"));
         for (const char *name : {"old.txt", "old.v2.txt"})
             QCOMPARE(readFile(elsewhere.filePath(name)) == "old", written != name);
+    }
+
+    // Each way a run ends, over the controller's line: the register's entry
+    // holds what the run was, and its log can be made again from it.
+    void runsAreEnteredIntoTheRegister_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("program"); // chosen, 1 to 6; 0: adopted from the controller
+        QTest::addColumn<QString>("status");
+        QTest::newRow("program finished") << "finished" << 1 << "Successfully completed";
+        QTest::newRow("stopped by the user") << "stop" << 3 << "Program cancelled by user";
+        QTest::newRow("ended by an error, log discarded") << "discard" << 2 << "Discarded by the user";
+        QTest::newRow("adopted, station closed") << "close" << 0 << "Program cancelled by user";
+    }
+    void runsAreEnteredIntoTheRegister()
+    {
+        QFETCH(QString, end);
+        QFETCH(int, program);
+        QFETCH(QString, status);
+        sim->setSpeed(300); // program 1 takes 3.5 s
+        MainWindow &w = openConnected();
+        auto *chooser = child<QComboBox>(w, "comboBoxPrograms");
+        QString name = child<QLineEdit>(w, "lineEditLogName")->text();
+        if (program > 0) {
+            chooser->setCurrentIndex(program - 1);
+            name = startRun();
+        } else {
+            answerer->answerBoxes({QMessageBox::Yes});
+            sim->setStatusBit(3, 5, true); // "A program is already running."
+            QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(w, "buttonStop")->isHidden(), 10000);
+        }
+        const QString programName = chooser->currentText();
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(RunJournal().journals().value(0)).count(" point\t") >= 3, 10000);
+        if (end == "finished") {
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt"), 15000);
+        } else if (end == "stop") {
+            answerer->answerBoxes({QMessageBox::Yes});
+            QTest::mouseClick(child<QWidget>(w, "buttonStop"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program cancelled! Saved to " + name + ".txt"), 10000);
+        } else if (end == "discard") {
+            answerer->answerBoxes({QMessageBox::Ok, QMessageBox::Discard});
+            sim->setStatusBit(3, 24, true);
+            QTRY_VERIFY_WITH_TIMEOUT(boxShown("Do you want to save anyway?"), 10000);
+        } else {
+            window.reset();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(RunJournal().journals().isEmpty(), 10000);
+        const QVector<Cycle> entries = registerEntries();
+        QCOMPARE(entries.size(), 1);
+        const Cycle &entry = entries[0];
+        QCOMPARE(entry.controllerSerial, QString("RG100042"));
+        QCOMPARE(entry.cycleNumber, sim->cycleCounter());
+        QCOMPARE(entry.programNumber, program);
+        QCOMPARE(entry.programName, programName);
+        QCOMPARE(CycleFields::stepsText(entry.steps),
+                 program > 0 ? CycleFields::stepsText(sim->programs().at(program - 1).steps) : QString());
+        QCOMPARE(entry.adopted, program == 0);
+        QCOMPARE(entry.status, status);
+        QCOMPARE(entry.origin, Cycle::Origin::Recorded);
+        QCOMPARE(entry.started.offsetFromUtc(), entry.started.toLocalTime().offsetFromUtc());
+        QVERIFY(entry.started < entry.finished);
+        QVERIFY(entry.samples.size() >= 3);
+        if (end == "discard") {
+            QVERIFY(entry.logPath.isEmpty() && entry.logSha256.isEmpty() && logFiles().isEmpty());
+            return;
+        }
+        QCOMPARE(entry.logPath, QDir(logs).filePath(name + ".txt"));
+        const QByteArray log = readFile(entry.logPath);
+        QCOMPARE(entry.logSha256, Sha256::hex(log));
+        // Every sample, of which the log keeps the last of each second and of those every second one.
+        QCOMPARE(RegisterTestData::log(entry), log);
+    }
+
+    // Every program write, whether the controller took it or not, is an
+    // event of the register with the program before and after.
+    void programWritesAreAudited_data()
+    {
+        QTest::addColumn<int>("refusedStep"); // -1: none
+        QTest::addColumn<QString>("message");
+        QTest::newRow("written") << -1 << "";
+        QTest::newRow("refused by the controller") << 2 << "Something went wrong! Please try again!";
+    }
+    void programWritesAreAudited()
+    {
+        QFETCH(int, refusedStep);
+        QFETCH(QString, message);
+        QList<CM::Program> programs = sim->programs();
+        programs[0].steps.append({0, 3, 60.0}); // ends cool enough to be written as it is
+        QVERIFY(sim->setPrograms(programs));
+        const CM::Program before = sim->programs().at(0);
+        MainWindow &w = openConnected();
+        w.setControllerSerial("RG100042"); // as the device selection chose it
+        child<QTabWidget>(w, "tabWidget")->setCurrentIndex(1);
+        auto *name = child<QLineEdit>(w, "lineEditProgramName");
+        QTRY_VERIFY(name->isEnabled());
+        name->setText("Renamed");
+        if (refusedStep >= 0)
+            sim->refuseWriteStep(refusedStep);
+        child<QAbstractButton>(w, "pushButtonEdirProgramSave")->click();
+        QTRY_COMPARE(programWrites().size(), 1);
+        const QJsonObject write = programWrites().first();
+        QCOMPARE(write["controller"].toString(), QString("RG100042"));
+        QCOMPARE(write["user"].toString(), CycleRegister::osUser());
+        QCOMPARE(write["program"].toInt(), 1);
+        const QString steps = CycleFields::stepsText(before.steps);
+        QCOMPARE(write["before"].toObject(), (QJsonObject{{"name", before.name}, {"steps", steps}}));
+        QCOMPARE(write["after"].toObject(), (QJsonObject{{"name", "Renamed"}, {"steps", steps}}));
+        QCOMPARE(write["outcome"].toString(), QString(refusedStep < 0 ? "written" : "failed"));
+        QCOMPARE(write["message"].toString(), message);
+        QVERIFY(QDir(RunJournal::defaultFolder()).entryList({"*.event"}).isEmpty());
+    }
+
+    // A register that cannot be written never holds up the run's log. The
+    // user is told once per episode, never over the run's own box, and the
+    // entry waits in the journal: locked by another connection, it is
+    // entered once the lock is gone; in a read-only folder, at the next start.
+    void registerThatCannotBeWrittenKeepsTheEntry_data()
+    {
+        QTest::addColumn<bool>("readOnly"); // else locked
+        QTest::newRow("locked by another connection") << false;
+        QTest::newRow("in a read-only folder") << true;
+    }
+    void registerThatCannotBeWrittenKeepsTheEntry()
+    {
+        QFETCH(bool, readOnly);
+        if (readOnly && !privateMounts)
+            QSKIP("this process cannot mount a read-only folder");
+        QTemporaryDir registerFolder;
+        const QString path = registerFolder.filePath("register.sqlite");
+        const QByteArray mountPoint = QFile::encodeName(registerFolder.path());
+        StationSettings().setRegisterPath(path);
+        const QString lockName = "lock holder";
+        if (readOnly) {
+            QVERIFY(::mount(mountPoint.constData(), mountPoint.constData(), nullptr, MS_BIND, nullptr) == 0);
+            QVERIFY(::mount(nullptr, mountPoint.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        } else {
+            QVERIFY(CycleRegister("schema maker").open(path));
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", lockName);
+            holder.setDatabaseName(path);
+            QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN IMMEDIATE"));
+        }
+        MainWindow &w = openConnected();
+        w.registerWriter()->setRetryInterval(100);
+        QSignalSpy failed(w.registerWriter(), &RegisterWriter::failed);
+        const QString name = startRun();
+        QVERIFY(waitForCommands("GET_TEMP\n", 2));
+        answerer->answerBoxesTitled("STOP", QMessageBox::Yes);
+        // The user reads the run's own box until the register has failed.
+        answerer->leaveBoxesOpen("Cancelled");
+        int alertsWhileShown = -1;
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box->windowTitle() != "Cancelled" || failed.isEmpty())
+                return;
+            alertsWhileShown = registerAlertsShown();
+            reader.stop();
+            box->button(QMessageBox::Ok)->click();
+        });
+        reader.start(20);
+        QTest::mouseClick(child<QWidget>(w, "buttonStop"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(alertsWhileShown >= 0, 20000);
+        QCOMPARE(alertsWhileShown, 0);
+        QTRY_COMPARE(registerAlertsShown(), 1);
+        const QString logFile = QDir(logs).filePath(name + ".txt");
+        const QByteArray log = readFile(logFile);
+        QVERIFY(log.contains("\nStatus: Program cancelled by user\n"));
+        if (readOnly) {
+            QTRY_VERIFY(failed.size() >= 5); // tried again and again
+            QCOMPARE(registerAlertsShown(), 1);
+            window.reset(); // the station ends; its entry waits
+            QCOMPARE(RunJournal().journals().size(), 1);
+            QVERIFY(::umount2(mountPoint.constData(), MNT_DETACH) == 0);
+            window = std::make_unique<MainWindow>(&link->manager); // the next start
+            window->recoverInterruptedRuns();
+        } else {
+            QSqlDatabase::database(lockName).close();
+            QSqlDatabase::removeDatabase(lockName);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(RunJournal().journals().isEmpty(), 15000);
+        const QVector<Cycle> entries = registerEntries(path);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].logSha256, Sha256::hex(log));
+        QCOMPARE(readFile(logFile), log);
+        QCOMPARE(registerAlertsShown(), int(!readOnly)); // the one of the episode, unless the station ended
+    }
+
+    // A journal of the station's previous version (whole seconds, no lines
+    // for the register) is recovered as before and entered as recovered.
+    void journalOfThePreviousVersionIsRecoveredAndEntered()
+    {
+        const auto line = [](const QStringList &fields) {
+            const QByteArray content = fields.join('\t').toUtf8();
+            return QByteArray::number(RunJournal::crc32(content), 16).rightJustified(8, '0') + ' ' + content + '\n';
+        };
+        const QString started = "2026-12-07T09:12:04.250Z";
+        const QByteArray content = line({"vaporin-run-journal", "1"}) + line({"base", logs + "/old"})
+            + line({"name", "Instruments 134"}) + line({"started", started}) + line({"serial", "RG100042"})
+            + line({"cycle", "215"}) + line({"point", "00:00:00", "25.5"}) + line({"point", "00:00:02", "26"})
+            + line({"point", "00:00:02", "26.5"});
+        QVERIFY(QDir().mkpath(RunJournal::defaultFolder()));
+        QFile journal(RunJournal::defaultFolder() + "/run-20261207-081204-250-0badf00d.journal");
+        QVERIFY(journal.open(QIODevice::WriteOnly) && journal.write(content) == content.size());
+        journal.close();
+
+        MainWindow w(&link->manager);
+        w.recoverInterruptedRuns();
+        const QString logFile = logs + "/old.txt";
+        QVERIFY(boxShown("The station stopped before the log of a run was saved.\nThe run log has now been saved to\n"
+                         + logFile));
+        QTRY_VERIFY(RunJournal().journals().isEmpty());
+        const QVector<Cycle> entries = registerEntries();
+        QCOMPARE(entries.size(), 1);
+        const Cycle &entry = entries[0];
+        QCOMPARE(entry.origin, Cycle::Origin::Recovered);
+        QCOMPARE(entry.status, QString(RunJournal::stoppedStatus));
+        QCOMPARE(entry.started, QDateTime::fromString(started, "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"));
+        QCOMPARE(entry.samples, (QVector<CycleSample>{{0, 25.5}, {2000, 26}, {2000, 26.5}}));
+        QCOMPARE(QString("%1 %2 %3").arg(entry.controllerSerial).arg(entry.cycleNumber).arg(entry.programNumber),
+                 QString("RG100042 215 0"));
+        QVERIFY(entry.steps.isEmpty());
+        QCOMPARE(entry.logSha256, Sha256::hex(readFile(logFile)));
+        QCOMPARE(RegisterTestData::log(entry), readFile(logFile));
     }
 
     // A station killed at any moment of a run, also while it saves the
@@ -762,13 +1037,28 @@ private slots:
         });
         QCOMPARE(Station::run(&link->manager), 0);
         QVERIFY(RunJournal().journals().isEmpty());
+        // One entry, whoever made it: the killed station, or its next start
+        // from the journal with every sample journalled.
+        const QVector<Cycle> entries = registerEntries();
+        QCOMPARE(entries.size(), 1);
         const int told = answerer->titles().indexOf("Run Log Recovered");
-        QCOMPARE(told >= 0, bool(run)); // nothing to tell when the run had ended and its log was saved
+        // Nothing to tell when the run had ended and its log was saved.
+        QCOMPARE(told >= 0, run && !run->settled());
         if (!run)
+            return;
+        QCOMPARE(entries[0].origin, run->log ? run->log->origin : Cycle::Origin::Recovered);
+        QVector<CycleSample> journalled;
+        for (const CycleSample &sample : run->samples)
+            journalled << SampleCodec::rounded(sample);
+        QCOMPARE(entries[0].samples, journalled);
+        if (told < 0)
             return;
         QCOMPARE(journalsWhenTold, 1);
         QVERIFY(killAfterMs >= 0 || run->record.status == "Successfully completed");
-        QCOMPARE(readFile(answerer->boxes.at(told).text.section('\n', -1)), RunLog::content(run->record));
+        const QString recovered = answerer->boxes.at(told).text.section('\n', -1);
+        QCOMPARE(readFile(recovered), RunLog::content(run->record));
+        QCOMPARE(entries[0].logPath, recovered);
+        QCOMPARE(entries[0].logSha256, Sha256::hex(readFile(recovered)));
     }
 };
 

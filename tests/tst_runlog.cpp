@@ -1,10 +1,18 @@
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
+#include "register/sha256.h"
+#include "tests/longestcall.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
+#include <QThread>
+
+#include <sys/stat.h>
+
+#include <map>
+#include <mutex>
 
 using Program = CommunicationManager::Program;
 
@@ -46,6 +54,48 @@ QByteArray line(const QStringList &fields)
 QByteArray point(const QString &key, const QString &value)
 {
     return line({"point", key, value});
+}
+
+// A disk whose syncs take 200 ms. It remembers how much of each file (by
+// inode) the syncs that have finished cover, and how many folder syncs
+// have finished.
+class SlowDisk
+{
+public:
+    JournalSyncer::SyncFunction sync()
+    {
+        return [this](int handle) {
+            struct stat before {};
+            ::fstat(handle, &before);
+            QThread::msleep(200);
+            const std::lock_guard<std::mutex> hold(mutex);
+            if (S_ISDIR(before.st_mode))
+                ++folders;
+            else
+                covered[before.st_ino] = qMax(covered[before.st_ino], qint64(before.st_size));
+        };
+    }
+    qint64 synced(ino_t file)
+    {
+        const std::lock_guard<std::mutex> hold(mutex);
+        return covered[file];
+    }
+    int foldersSynced()
+    {
+        const std::lock_guard<std::mutex> hold(mutex);
+        return folders;
+    }
+
+private:
+    std::mutex mutex;
+    std::map<ino_t, qint64> covered;
+    int folders = 0;
+};
+
+ino_t inode(const QString &fileName)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(fileName).constData(), &status) == 0 ? status.st_ino : 0;
 }
 
 } // namespace
@@ -100,39 +150,117 @@ private slots:
         QCOMPARE(bytes(base + ".txt"), QByteArray("first"));
         QCOMPARE(bytes(base + "_2.txt"), QByteArray("second"));
         QCOMPARE(bytes(base + "_3.txt"), header());
+        QCOMPARE(result.sha256, Sha256::hex(header()));
     }
 
     void crcIsTheStandardCrc32() { QCOMPARE(RunJournal::crc32("123456789"), 0xCBF43926u); }
 
+    // A sync takes 200 ms on this disk, a sample comes every one to three
+    // seconds: none of the journal's calls waits for a sync, yet each sample
+    // is on disk before the next one comes. A journal kept for the next
+    // start is complete on disk once its station has ended; a removed one
+    // stays removed.
+    void journalNeverWaitsForTheDisk_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("run saved: journal removed") << "remove";
+        QTest::newRow("log not saved: journal kept") << "close";
+        QTest::newRow("station ends during the run") << "destroy";
+    }
+    void journalNeverWaitsForTheDisk()
+    {
+        QFETCH(QString, end);
+        QTemporaryDir dir;
+        SlowDisk disk;
+        auto journal = std::make_unique<RunJournal>(dir.path(), disk.sync());
+        LongestCall timed;
+        bool begun = false;
+        Program run = record();
+        run.status.clear();
+        timed([&] { begun = journal->begin(run, "/logs/run", {}); });
+        QVERIFY(begun);
+        const QString name = journal->journals().value(0);
+        const ino_t file = inode(name);
+        QStringList keys;
+        for (int n = 0; n < 10; ++n) {
+            keys << RunRecordFormat::elapsedKey(n * 2);
+            timed([&] { journal->recordSample(keys.last(), "121.5", n * 2000); });
+            // The first samples come at the pace of a run; the others come
+            // faster than the disk syncs, and the last sync covers them.
+            if (n < 5)
+                QTRY_VERIFY_WITH_TIMEOUT(disk.synced(file) == QFileInfo(name).size(), 1000);
+        }
+        run.status = "Successfully completed";
+        timed([&] { journal->recordFields(run); });
+        const qint64 size = QFileInfo(name).size();
+        const int foldersBefore = disk.foldersSynced();
+        if (end == "remove")
+            timed([&] { journal->remove(); });
+        else if (end == "close")
+            timed([&] { journal->close(); });
+        journal.reset();
+        qInfo("longest call on a disk syncing in 200 ms: %.3f ms", timed.milliseconds());
+        QVERIFY2(timed.milliseconds() < 50, qPrintable(QString::number(timed.milliseconds())));
+
+        if (end == "remove") {
+            QVERIFY(!QFile::exists(name));
+            QCOMPARE(disk.foldersSynced(), foldersBefore + 1); // the removal survives a power cut
+            return;
+        }
+        QCOMPARE(disk.synced(file), size);
+        QFile kept(name);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QStringList written; // in the order the samples came
+        for (const QByteArray &line : kept.readAll().split('\n'))
+            if (line.mid(9).startsWith("point\t"))
+                written << QString(line.split('\t').value(1));
+        QCOMPARE(written, keys);
+    }
+
+    // Journals of both layouts: the first kept whole seconds, the second
+    // also each sample's milliseconds and what the register needs.
     void journalIsReadBackIntoItsRun_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("finished");
-        QTest::addColumn<QStringList>("points"); // key=value
+        QTest::addColumn<QStringList>("points");  // key=value, for the log
+        QTest::addColumn<QStringList>("samples"); // ms=°C, for the register
 
         const QByteArray head = line({"vaporin-run-journal", "1"}) + line({"base", "/logs/run"})
             + line({"name", "Program 1"}) + line({"started", started});
         const QByteArray samples = point("00:00:00", "20") + point("00:00:01", "20.5") + point("00:00:03", "21");
         const QStringList three{"00:00:00=20", "00:00:01=20.5", "00:00:03=21"};
+        const QStringList threeSamples{"0=20", "1000=20.5", "3000=21"};
         const QString stopped = RunJournal::stoppedStatus;
-        QTest::newRow("run that ended")
-            << head + samples + line({"finished", "2024-03-05T14:09:00.000Z"})
-                   + line({"status", "Successfully completed"})
-            << "Successfully completed" << "2024-03-05T14:09:00.000Z" << three;
+        const QByteArray ended = line({"finished", "2024-03-05T14:09:00.000Z"}) + line({"status", "Successfully completed"});
+        QTest::newRow("run that ended") << head + samples + ended << "Successfully completed"
+                                        << "2024-03-05T14:09:00.000Z" << three << threeSamples;
         QTest::newRow("run interrupted: finished at its last sample")
-            << head + samples << stopped << "2024-03-05T14:07:12.042Z" << three;
+            << head + samples << stopped << "2024-03-05T14:07:12.042Z" << three << threeSamples;
         QTest::newRow("run interrupted after 100 hours")
             << head + point("99:59:59", "121") + point("100:00:01", "122") << stopped << "2024-03-09T18:07:10.042Z"
-            << QStringList{"100:00:01=122", "99:59:59=121"};
+            << QStringList{"100:00:01=122", "99:59:59=121"} << QStringList{"359999000=121", "360001000=122"};
         QTest::newRow("torn last line is left out")
             << head + point("00:00:01", "20") + point("00:00:02", "21").chopped(1) << stopped
-            << "2024-03-05T14:07:10.042Z" << QStringList{"00:00:01=20"};
+            << "2024-03-05T14:07:10.042Z" << QStringList{"00:00:01=20"} << QStringList{"1000=20"};
         QByteArray damaged = point("00:00:02", "21");
         damaged[12] = '9';
         QTest::newRow("damaged line is left out, the lines after it count")
             << head + point("00:00:01", "20") + damaged + point("00:00:03", "22") << stopped
-            << "2024-03-05T14:07:12.042Z" << QStringList{"00:00:01=20", "00:00:03=22"};
+            << "2024-03-05T14:07:12.042Z" << QStringList{"00:00:01=20", "00:00:03=22"}
+            << QStringList{"1000=20", "3000=22"};
+
+        // Layout 2, interrupted: the start as an instant (14:07:09.042 at
+        // UTC+01:00) and the samples' milliseconds place the end, whatever the
+        // zone of this computer; of two samples in a second the log keeps the later.
+        const QByteArray head2 = line({"vaporin-run-journal", "2"}) + line({"base", "/logs/run"})
+            + line({"name", "Program 1"}) + line({"started", started}) + line({"start", "1709644029042", "3600"});
+        QTest::newRow("layout 2, interrupted")
+            << head2 + line({"point", "00:00:00", "20", "12"}) + line({"point", "00:00:02", "20.5", "2040"})
+                   + line({"point", "00:00:02", "20.7", "2990"})
+            << stopped << RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(1709644029042 + 2990))
+            << QStringList{"00:00:00=20", "00:00:02=20.7"} << QStringList{"12=20", "2040=20.5", "2990=20.7"};
     }
     void journalIsReadBackIntoItsRun()
     {
@@ -149,6 +277,84 @@ private slots:
         for (auto it = run->record.dataPoints.cbegin(); it != run->record.dataPoints.cend(); ++it)
             read << it.key() + "=" + it.value();
         QCOMPARE(read, points);
+        read.clear();
+        for (const CycleSample &sample : run->samples)
+            read << QString::number(sample.elapsedMs) + "=" + QString::number(sample.celsius);
+        QTEST(read, "samples");
+        QVERIFY(!run->settled());
+        // The instants: as journalled, else the local time of the texts.
+        const auto localMs = [](const QString &text) {
+            return QDateTime::fromString(text, "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'").toMSecsSinceEpoch();
+        };
+        QCOMPARE(run->started.toMSecsSinceEpoch(), content.contains(" start\t") ? 1709644029042 : localMs(started));
+        QCOMPARE(run->finished.toMSecsSinceEpoch(), localMs(run->record.timeFinished));
+    }
+
+    // What the station journals, as the register reads it back: the start,
+    // each sample's milliseconds, and how the run was settled; also by the
+    // next start after a crash tore the journal's last line.
+    void settledJournalIsReadBack_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("adopted");
+        QTest::newRow("logged") << "logged" << false;
+        QTest::newRow("adopted run, discarded") << "discarded" << true;
+        QTest::newRow("torn by a crash, logged by the next start") << "torn" << false;
+    }
+    void settledJournalIsReadBack()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, adopted);
+        QTemporaryDir dir;
+        Program run = record();
+        run.status.clear();
+        run.steps = {{1, 20, 121.0}, {2, 5, 60.0}};
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(1709644029042, Qt::OffsetFromUTC, 3600);
+        QString name;
+        {
+            RunJournal journal(dir.path());
+            QVERIFY(journal.begin(run, "/logs/run", {adopted ? 0 : 2, adopted, at}));
+            journal.recordSample("00:00:00", "20.5", 7);
+            journal.recordSample("00:00:01", "121.35", 1999);
+            name = journal.fileName();
+            if (end == "discarded") {
+                run.status = RunJournal::discardedStatus;
+                journal.recordFields(run);
+                journal.recordEnd(at.addSecs(60));
+                journal.recordDiscarded();
+            } else if (end == "logged") {
+                run.status = "Successfully completed";
+                journal.recordFields(run);
+                journal.recordEnd(at.addSecs(60));
+                journal.recordLogged({"run.txt", "ab12", Cycle::Origin::Recorded});
+            }
+        }
+        if (end == "torn") {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::Append) && file.write("0badf00d point\t00:00:0") > 0);
+            file.close();
+            RunJournal next(dir.path());
+            QByteArray content;
+            QVERIFY(next.adopt(name, &content));
+            next.recordLogged({"run.txt", "ab12", Cycle::Origin::Recovered});
+        }
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<RunJournal::Run> read = RunJournal::parse(file.readAll());
+        QVERIFY(read);
+        QCOMPARE(read->programNumber, adopted ? 0 : 2);
+        QCOMPARE(read->adopted, adopted);
+        QCOMPARE(read->record.steps, run.steps);
+        QCOMPARE(read->started, at);
+        QCOMPARE(read->started.offsetFromUtc(), 3600);
+        QCOMPARE(read->samples, (QVector<CycleSample>{{7, 20.5}, {1999, 121.35}}));
+        QCOMPARE(read->finished, end == "torn" ? at.addMSecs(1999) : at.addSecs(60));
+        QCOMPARE(read->discarded, end == "discarded");
+        QCOMPARE(bool(read->log), end != "discarded");
+        if (read->log) {
+            QCOMPARE(read->log->path, QDir::current().absoluteFilePath("run.txt"));
+            QCOMPARE(read->log->origin, end == "torn" ? Cycle::Origin::Recovered : Cycle::Origin::Recorded);
+        }
     }
 };
 

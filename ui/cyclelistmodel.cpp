@@ -25,6 +25,8 @@ QString widest(int column)
         return QStringLiteral("NOT EVALUATED");
     case CycleListModel::ReleaseDecision:
         return QStringLiteral("Quarantined");
+    case CycleListModel::Status:
+        return QStringLiteral("Successfully completed");
     }
     return {};
 }
@@ -98,6 +100,8 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
             return verdictText(c);
         case ReleaseDecision:
             return ReleasePolicy::standing(c);
+        case Station:
+            return c.station;
         }
     } else if (role == Qt::ToolTipRole) {
         // Whole, where the column may cut it short.
@@ -139,6 +143,8 @@ QVariant CycleListModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Verdict");
     case ReleaseDecision:
         return tr("Release");
+    case Station:
+        return tr("Station");
     }
     return {};
 }

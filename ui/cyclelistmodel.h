@@ -12,9 +12,20 @@ class CycleListModel : public PagedTableModel<Cycle>
     Q_OBJECT
 
 public:
-    // Columns to come (station) go before Status, which takes what room is
-    // left and shows the whole text on its tooltip.
-    enum Column { Started, Program, CycleNumber, SerialNumber, Verdict, ReleaseDecision, Status, ColumnCount };
+    // Status takes what room is left and shows the whole text on its
+    // tooltip. Station: the computer that entered the cycle, which tells the
+    // autoclave in a register of several stations.
+    enum Column {
+        Started,
+        Program,
+        CycleNumber,
+        SerialNumber,
+        Verdict,
+        ReleaseDecision,
+        Status,
+        Station,
+        ColumnCount
+    };
 
     explicit CycleListModel(RegisterReader *reader, QObject *parent = nullptr);
 

@@ -5,10 +5,13 @@
 #include "app/texts.h"
 #include "device/programmemory.h"
 #include "records/runrecordformat.h"
+#include "register/auditevents.h"
+#include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 #include "ui/recordstab.h"
+#include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
 #include "ui_mainwindow.h"
@@ -30,6 +33,13 @@
 #include <QtCharts/QChartView>
 
 namespace {
+
+// A time of the run's clock as an instant with this computer's UTC offset.
+QDateTime instant(qint64 msSinceEpoch)
+{
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msSinceEpoch);
+    return local.toOffsetFromUtc(local.offsetFromUtc());
+}
 
 // Samples outside this range block the start button.
 bool temperatureInRange(float celsius)
@@ -121,9 +131,14 @@ MainWindow::MainWindow(CommunicationManager *manager)
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
+    // The register as the settings name it; one on a server is reached
+    // through the station's own register file, which holds what has not
+    // reached the server yet.
+    const RegisterLocation registerLocation = settings.registerLocation();
+    const QString ownRegister = settings.ownRegisterPath();
     // Before "About us"; it reads the register only once shown, but for
     // the cycles waiting for release, which its title counts.
-    recordsTab = new RecordsTab(CycleRegister::path(settings.registerPath()));
+    recordsTab = new RecordsTab(registerLocation, ownRegister);
     ui->tabWidget->insertTab(2, recordsTab, tr("Records"));
     connect(recordsTab, &RecordsTab::waitingForReleaseCounted, this, [this](int waiting) {
         ui->tabWidget->setTabText(ui->tabWidget->indexOf(recordsTab),
@@ -144,6 +159,17 @@ MainWindow::MainWindow(CommunicationManager *manager)
     usePressedIcon(ui->buttonStop, QStringLiteral(":/images/images/ic_stop_pressed.png"));
 
     applyLanguage(settings.language());
+
+    // Runs and program writes go into the cycle register off the GUI thread;
+    // the user hears when it cannot be written. With the register on a
+    // server, the Records tab hears how sending it there goes.
+    cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
+    new RegisterAlert(cycleRegisterWriter.get(), this);
+    connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
+    if (RegisterSender *sender = cycleRegisterWriter->sender()) {
+        connect(sender, &RegisterSender::sent, recordsTab, &RecordsTab::cycleEntered);
+        connect(sender, &RegisterSender::stateChanged, recordsTab, &RecordsTab::outboxStateChanged);
+    }
 }
 
 MainWindow::~MainWindow()
@@ -298,6 +324,8 @@ void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
 
 void MainWindow::on_InfoReceived(CommunicationManager::Info info)
 {
+    if (!info.serialNumber.isEmpty())
+        controllerSerial = info.serialNumber;
     runRecord.serialNumber = info.serialNumber;
     runRecord.cycleNumber = QString::number(info.cycleNumber);
     journal.recordFields(runRecord);
@@ -441,19 +469,31 @@ void MainWindow::beginRun()
     runRecord.name = ui->comboBoxPrograms->currentText();
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
-    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text());
+    RunJournal::Start start;
+    start.at = instant(runStartMs);
+    start.adopted = adoptingRun;
+    // The program the start command named, as the controller held it; of a
+    // run the controller began by itself the station knows neither.
+    const int index = ui->comboBoxPrograms->currentIndex();
+    if (!adoptingRun && index >= 0) {
+        start.programNumber = index + 1;
+        if (index < programs.size() && programs.at(index).name == runRecord.name)
+            runRecord.steps = programs.at(index).steps;
+    }
+    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text(), start);
     communicationManager->getInfo();
 }
 
 void MainWindow::recordSample(float celsius)
 {
-    const qint64 seconds = (clock() - runStartMs) / 1000;
+    const qint64 ms = clock() - runStartMs;
+    const qint64 seconds = ms / 1000;
     liveChart.addPoint(celsius, seconds);
     // A later sample of the same second replaces the earlier one.
     const QString key = RunRecordFormat::elapsedKey(seconds);
     const QString value = RunRecordFormat::temperatureText(celsius);
     runRecord.dataPoints.insert(key, value);
-    journal.recordSample(key, value);
+    journal.recordSample(key, value, ms);
 }
 
 void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QString &title,
@@ -472,8 +512,18 @@ void MainWindow::completeRunRecord(const QString &result)
     runRecord.status = result;
     runRecord.firmwareVersion = deviceVersion;
     runRecord.softwareVersion = softwareVersion;
-    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(clock()));
+    const qint64 now = clock();
+    runRecord.timeFinished = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(now));
     journal.recordFields(runRecord);
+    journal.recordEnd(instant(now));
+}
+
+void MainWindow::handOverJournal()
+{
+    const QString fileName = journal.fileName();
+    journal.close();
+    if (!fileName.isEmpty())
+        cycleRegisterWriter->enterJournal(fileName);
 }
 
 std::optional<QString> MainWindow::saveRunRecord(QString result)
@@ -483,7 +533,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     const CommunicationManager::Program record = runRecord;
     const QString logName = ui->lineEditLogName->text();
     const QString basePath = ui->lineEditLogFolder->text() + QLatin1Char('/') + logName;
-    const std::optional<QString> written = RunLogSaver::save(this, record, {basePath});
+    const std::optional<RunLog::WriteResult> written = RunLogSaver::save(this, record, {basePath});
     if (!written) {
         // The journal keeps the record for the next start to save.
         const QString kept = journal.isOpen()
@@ -494,15 +544,21 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
                               tr("The run log was NOT saved.\nResult of the run: %1").arg(result) + kept);
         return std::nullopt;
     }
-    journal.remove();
-    if (*written == basePath + QLatin1String(".txt"))
+    journal.recordLogged({written->fileName, written->sha256, Cycle::Origin::Recorded});
+    handOverJournal();
+    if (written->fileName == basePath + QLatin1String(".txt"))
         return logName;
-    return QDir::toNativeSeparators(written->chopped(4));
+    return QDir::toNativeSeparators(written->fileName.chopped(4));
 }
 
 void MainWindow::recoverInterruptedRuns()
 {
-    RunRecovery::recoverAll(this, RunJournal::defaultFolder(), logFolder);
+    RunRecovery::recoverAll(this, RunJournal::defaultFolder(), logFolder, *cycleRegisterWriter);
+}
+
+void MainWindow::setControllerSerial(const QString &serial)
+{
+    controllerSerial = serial;
 }
 
 void MainWindow::setRunControls(int status)
@@ -590,8 +646,11 @@ void MainWindow::programError(QString title, QString message)
                           QMessageBox::Yes | QMessageBox::No);
         offer.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
         // A run that began while the offer was open is not adopted on top.
-        if (offer.exec() == QMessageBox::Yes && awaitingFirstRun)
+        if (offer.exec() == QMessageBox::Yes && awaitingFirstRun) {
+            adoptingRun = true;
             on_programStatusChanged(CommunicationManager::Running, QString());
+            adoptingRun = false;
+        }
         return;
     }
     if (title != QLatin1String(textControllerError) || currentStatus != CommunicationManager::Running) {
@@ -607,12 +666,17 @@ void MainWindow::programError(QString title, QString message)
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     const int answer = question.exec();
-    if (answer == QMessageBox::Save)
+    if (answer == QMessageBox::Save) {
         endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
-    else if (answer == QMessageBox::Discard)
-        journal.remove(); // discarded on purpose
-    else
+    } else if (answer == QMessageBox::Discard) {
+        // No log, on purpose; the register still keeps the run.
+        runRecord.status = QString::fromLatin1(RunJournal::discardedStatus);
+        journal.recordFields(runRecord);
+        journal.recordDiscarded();
+        handOverJournal();
+    } else {
         journal.close(); // unanswered, as when a restart quits: the next start saves it
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -802,6 +866,9 @@ void MainWindow::programUpdated(bool isSuccess, QString message)
         saveProgress->accept();
         saveProgress = nullptr;
     }
+    cycleRegisterWriter->enterEvent(AuditEvents::programWrite(controllerSerial, writtenProgramNumber,
+                                                              programBeforeWrite, programWritten, isSuccess,
+                                                              isSuccess ? QString() : message));
     if (!isSuccess)
         showError(message);
     refreshPrograms();
@@ -862,6 +929,9 @@ bool MainWindow::saveEditedProgram()
         return false;
     }
 
+    writtenProgramNumber = editedIndex;
+    programBeforeWrite = storedProgram();
+    programWritten = program;
     programs[editedIndex - 1] = program;
     ui->pushButtonEdirProgramSave->setEnabled(false);
     ui->pushButtonEdirProgramReset->setEnabled(false);

@@ -18,6 +18,7 @@
 class QProgressDialog;
 class QPropertyAnimation;
 class RecordsTab;
+class RegisterWriter;
 
 namespace Ui {
 class MainWindow;
@@ -117,8 +118,16 @@ public:
     // log was not saved, which the user has then been told.
     std::optional<QString> saveRunRecord(QString result);
     // Saves the runs that a crash or power cut interrupted (their journals)
-    // as run logs, telling the user each file name.
+    // as run logs, telling the user each file name, and hands them and the
+    // runs logged but not yet in the register to the register writer.
     void recoverInterruptedRuns();
+
+    // The controller the device selection connected to; later identity
+    // answers replace it. The register's program write events name it.
+    void setControllerSerial(const QString &serial);
+    // Enters the runs and program writes into the cycle register; its
+    // cycleEntered() tells of every new entry.
+    RegisterWriter *registerWriter() const { return cycleRegisterWriter.get(); }
 
     // Reached from the device link (connected at the first show); the window
     // also calls them itself.
@@ -139,12 +148,17 @@ private:
     // Gives the run record its result, versions and finish time, also in
     // the journal.
     void completeRunRecord(const QString &result);
+    // Closes the journal of a run whose end is settled and hands it to the
+    // register writer, which deletes it once the run is entered.
+    void handOverJournal();
     // Whether the program chooser shows a program to start.
     bool programChosen() const;
     void endRun(const QString &result, QMessageBox::Icon icon, const QString &title, const QString &savedText,
                 const QString &unsavedText = QString());
 
     bool awaitingFirstRun = true; // no run start has been processed yet
+    bool adoptingRun = false; // while a run the controller began is adopted
+    QString controllerSerial;
     // The program editor of the Programs tab and the links of the About tab.
 public:
     // Rebuilds the Programs tab from editedSteps and editedIndex. Unless
@@ -191,7 +205,13 @@ private:
     QList<CommunicationManager::ProgramStep> editedSteps;
     int editedIndex = 0; // 1-based; negated while a chooser change is undone
     QProgressDialog *saveProgress = nullptr; // while a save's write runs
+    // The program being written, as stored before, for the write's audit event.
+    int writtenProgramNumber = 0;
+    CommunicationManager::Program programBeforeWrite;
+    CommunicationManager::Program programWritten;
     std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     // The current run's record as it grows, kept until its log is saved.
     RunJournal journal;
+    // Outlives the destructor's save of a run still going, which it enters.
+    std::unique_ptr<RegisterWriter> cycleRegisterWriter;
 };

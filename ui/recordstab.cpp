@@ -25,6 +25,8 @@ namespace {
 
 // Typing pauses this long before the list follows the text.
 constexpr int textDebounceMs = 300;
+// While the central register is away, the tab looks for it this often.
+constexpr int centralRetryMs = 15000;
 
 QString csvFiles()
 {
@@ -74,21 +76,28 @@ void fillChoices(QComboBox *box, const QString &all, QStringList values)
 } // namespace
 
 RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
+    : RecordsTab(RegisterLocation::file(registerPath), QString(), parent)
+{
+}
+
+RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPath, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::RecordsTab>())
-    , reader(std::make_unique<RegisterReader>(registerPath))
-    , tallies(std::make_unique<RegisterReader>(registerPath))
-    , reports(std::make_unique<RegisterReader>(registerPath))
-    , releases(nullptr)
+    , hasCentral(location.kind() != RegisterLocation::Kind::File)
     // The one place the system's print dialog opens.
     , printerChooser([this](QPrinter &printer) { return QPrintDialog(&printer, this).exec() == QDialog::Accepted; })
 {
+    reader = std::make_unique<RegisterReader>(location, hasCentral ? localPath : QString());
+    tallies = reader->companion();
+    reports = reader->companion();
     ui->setupUi(this);
     ui->labelRegisterMessage->hide();
+    ui->labelCentralRegister->hide();
 
     cycles = new CycleListModel(reader.get(), this);
     events = new AuditTrailModel(reader.get(), 0, this);
     ui->tableViewCycles->setModel(cycles);
+    ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
     ui->tableViewAuditTrail->setModel(events);
     for (QTableView *view : {ui->tableViewCycles, ui->tableViewAuditTrail}) {
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
@@ -103,11 +112,16 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
         ui->dateEditFrom->setDate(today.addDays(1 - today.day()));
         ui->dateEditTo->setDate(today);
     }
-    showChoices({}, {});
+    showChoices({});
 
     textDebounce.setSingleShot(true);
     textDebounce.setInterval(textDebounceMs);
     connect(&textDebounce, &QTimer::timeout, this, &RecordsTab::applyFilter);
+    centralRetry.setInterval(centralRetryMs);
+    connect(&centralRetry, &QTimer::timeout, this, [this] {
+        reader->retryCentral();
+        cycleEntered();
+    });
 
     connect(ui->tableViewCycles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { choose(current); });
@@ -142,10 +156,12 @@ RecordsTab::RecordsTab(const QString &registerPath, QWidget *parent)
                                                       : tr("%L1 cycles").arg(count));
     });
     connect(tallies.get(), &RegisterReader::choicesRead, this,
-            [this](quint64 ticket, const QStringList &programs, const QStringList &statuses, const QString &error) {
+            [this](quint64 ticket, const RegisterReader::Choices &choices, const QString &error) {
                 if (ticket == choicesTicket && error.isEmpty())
-                    showChoices(programs, statuses);
+                    showChoices(choices);
             });
+    for (RegisterReader *r : {reader.get(), tallies.get()})
+        connect(r, &RegisterReader::sourceChanged, this, &RecordsTab::sourceChanged);
     connect(reader.get(), &RegisterReader::cycleRead, this,
             [this](quint64 ticket, const Cycle &cycle, const QString &error) {
                 if (ticket != cycleTicket)
@@ -194,7 +210,8 @@ RecordsTab::~RecordsTab()
 }
 
 CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString &program, const QString &status,
-                                            const QString &text, bool waitingForRelease)
+                                            const QString &controller, const QString &text,
+                                            bool waitingForRelease)
 {
     CycleRegister::Filter filter;
     if (!period.all) {
@@ -203,9 +220,29 @@ CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString 
     }
     filter.program = program;
     filter.status = status;
+    filter.controllerSerial = controller;
     filter.text = text.trimmed();
     filter.waitingForRelease = waitingForRelease;
     return filter;
+}
+
+QString RecordsTab::centralRegisterLine(const QDateTime &unreachableSince, int waiting, bool showingOwn,
+                                        const QDate &today)
+{
+    const QString since = unreachableSince.toString(unreachableSince.date() == today ? QStringLiteral("HH:mm")
+                                                                                   : QStringLiteral("yyyy-MM-dd HH:mm"));
+    QString line = tr("Central register unreachable since %1").arg(since);
+    if (waiting == 0)
+        line += tr("; nothing waits to be sent.");
+    else if (waiting == 1)
+        line += tr("; 1 entry waits to be sent.");
+    else if (waiting > 1)
+        line += tr("; %L1 entries wait to be sent.").arg(waiting);
+    else
+        line += QLatin1Char('.');
+    if (showingOwn)
+        line += QLatin1Char(' ') + tr("Shown meanwhile: this station's own register.");
+    return line;
 }
 
 void RecordsTab::setUrlOpener(std::function<void(const QUrl &)> opener)
@@ -237,6 +274,52 @@ void RecordsTab::cycleEntered()
     readChoices();
 }
 
+void RecordsTab::outboxStateChanged(int count, const QDateTime &failingSince, const QString &reason)
+{
+    const bool nowFailing = failingSince.isValid() && !senderFailingSince.isValid();
+    waiting = count;
+    senderFailingSince = failingSince;
+    senderReason = reason;
+    showCentralRegisterLine();
+    // The reader finds out for itself, without waiting for its next try:
+    // the server is back (the entries sent show), or it is away.
+    if (!failingSince.isValid() && !readingCentral)
+        reader->retryCentral();
+    if ((!failingSince.isValid() && !readingCentral) || (nowFailing && readingCentral))
+        cycleEntered();
+}
+
+void RecordsTab::sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason)
+{
+    const bool switched = central != readingCentral;
+    readingCentral = central;
+    if (central)
+        centralRetry.stop();
+    else if (!centralRetry.isActive())
+        centralRetry.start();
+    readerAwaySince = unreachableSince;
+    readerReason = reason;
+    showCentralRegisterLine();
+    // The rows shown came from the other register.
+    if (switched && everShown) {
+        applyFilter();
+        events->reload();
+        readChoices();
+    }
+}
+
+void RecordsTab::showCentralRegisterLine()
+{
+    QDateTime since = readingCentral ? QDateTime() : readerAwaySince;
+    if (senderFailingSince.isValid() && (!since.isValid() || senderFailingSince < since))
+        since = senderFailingSince;
+    ui->labelCentralRegister->setVisible(hasCentral && since.isValid());
+    if (!since.isValid())
+        return;
+    ui->labelCentralRegister->setText(centralRegisterLine(since, waiting, !readingCentral, QDate::currentDate()));
+    ui->labelCentralRegister->setToolTip(senderReason.isEmpty() ? readerReason : senderReason);
+}
+
 void RecordsTab::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -256,7 +339,8 @@ void RecordsTab::applyFilter()
     const CycleRegister::Filter filter =
         filterFor({ui->checkBoxAllDates->isChecked(), ui->dateEditFrom->date(), ui->dateEditTo->date()},
                   ui->comboBoxProgramFilter->currentData().toString(),
-                  ui->comboBoxStatusFilter->currentData().toString(), ui->lineEditFilterText->text(),
+                  ui->comboBoxStatusFilter->currentData().toString(),
+                  ui->comboBoxControllerFilter->currentData().toString(), ui->lineEditFilterText->text(),
                   ui->checkBoxWaitingForRelease->isChecked());
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
@@ -275,10 +359,13 @@ void RecordsTab::readChoices()
     choicesTicket = tallies->readChoices();
 }
 
-void RecordsTab::showChoices(const QStringList &programs, const QStringList &statuses)
+void RecordsTab::showChoices(const RegisterReader::Choices &choices)
 {
-    fillChoices(ui->comboBoxProgramFilter, tr("All programs"), programs);
-    fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), statuses);
+    fillChoices(ui->comboBoxProgramFilter, tr("All programs"), choices.programs);
+    fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), choices.statuses);
+    fillChoices(ui->comboBoxControllerFilter, tr("All controllers"), choices.controllers);
+    // A station's own register mostly knows its one controller.
+    ui->comboBoxControllerFilter->setVisible(hasCentral || ui->comboBoxControllerFilter->count() > 2);
 }
 
 void RecordsTab::on_checkBoxAllDates_toggled(bool all)
@@ -309,6 +396,11 @@ void RecordsTab::on_comboBoxStatusFilter_currentIndexChanged(int)
 }
 
 void RecordsTab::on_checkBoxWaitingForRelease_toggled(bool)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_comboBoxControllerFilter_currentIndexChanged(int)
 {
     applyFilter();
 }
@@ -469,7 +561,9 @@ void RecordsTab::on_pushButtonRelease_clicked()
     auto *form = new ReleaseDialog(*chosen, StationSettings().lastOperator(), this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     connect(form, &ReleaseDialog::saveRequested, this,
-            [this, form](const Release &release) { savingForms.insert(releases->submitRelease(release), form); });
+            [this, form, entryHash = chosen->entryHash](const Release &release) {
+                savingForms.insert(releases->submitRelease(release, entryHash), form);
+            });
     form->show();
 }
 

@@ -28,13 +28,19 @@ class RecordsTab;
 }
 
 // The Records tab: the register's cycles, newest first, with their verdicts
-// and releases, filtered by period, program, status, free text and whether
-// they wait for release; the chosen cycle's fields and whole curve, its
-// log's folder and details; its release form; CSV exports; cycle and period
-// reports as PDF files or printed; and the audit trail. It reads through
-// readers on threads of their own, so it stays usable during a run and
-// never holds up the window; it writes nothing but releases. It reads
-// nothing until first shown but the number of cycles waiting for release.
+// and releases, filtered by period, program, status, controller, free text
+// and whether they wait for release; the chosen cycle's fields and whole
+// curve, its log's folder and details; its release form; CSV exports; cycle
+// and period reports as PDF files or printed; and the audit trail. It reads
+// through readers on threads of their own, so it stays usable during a run
+// and never holds up the window, also not while a server is far away or
+// gone; it writes nothing but releases. It reads nothing until first shown
+// but the number of cycles waiting for release.
+//
+// A central register on a server shows the cycles of every station, with
+// the station that entered each. While the server cannot be reached, a
+// line says since when and how much of this station's waits to be sent,
+// and the tab shows the station's own register meanwhile.
 class RecordsTab : public QWidget
 {
     Q_OBJECT
@@ -46,13 +52,24 @@ public:
         QDate to; // included
     };
 
+    // The register at location; for one on a server (or a location that
+    // cannot be used), localPath is the station's own register file, shown
+    // while the server is away.
+    RecordsTab(const RegisterLocation &location, const QString &localPath, QWidget *parent = nullptr);
+    // The register file.
     explicit RecordsTab(const QString &registerPath, QWidget *parent = nullptr);
     ~RecordsTab() override;
 
     // The register's filter for what the tab's filters say; the dates are
     // whole days of this computer's time zone.
     static CycleRegister::Filter filterFor(const Period &period, const QString &program, const QString &status,
-                                           const QString &text, bool waitingForRelease);
+                                           const QString &controller, const QString &text,
+                                           bool waitingForRelease);
+    // The line about a central register that has been unreachable since
+    // then (on the day today), with items of this station waiting (-1:
+    // unknown), while the tab shows the station's own register or not.
+    static QString centralRegisterLine(const QDateTime &unreachableSince, int waiting, bool showingOwn,
+                                       const QDate &today);
 
     // How a log's folder is opened; the desktop's file manager unless
     // replaced (tests look at the URL instead).
@@ -73,6 +90,8 @@ public slots:
     // A cycle was entered into the register: the lists and the filters'
     // choices show it, and what the user chose stays chosen.
     void cycleEntered();
+    // What the station's sender last told (see RegisterSender::stateChanged).
+    void outboxStateChanged(int waiting, const QDateTime &failingSince, const QString &reason);
 
 signals:
     // The chosen cycle's fields and curve are shown.
@@ -97,6 +116,7 @@ private slots:
     void on_dateEditTo_dateChanged(const QDate &date);
     void on_comboBoxProgramFilter_currentIndexChanged(int index);
     void on_comboBoxStatusFilter_currentIndexChanged(int index);
+    void on_comboBoxControllerFilter_currentIndexChanged(int index);
     void on_lineEditFilterText_textChanged(const QString &text);
     void on_lineEditFilterText_returnPressed();
     void on_pushButtonExportList_clicked();
@@ -113,7 +133,10 @@ private slots:
 private:
     void applyFilter();
     void readChoices();
-    void showChoices(const QStringList &programs, const QStringList &statuses);
+    void showChoices(const RegisterReader::Choices &choices);
+    // The reader now reads the server or the station's own register.
+    void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);
+    void showCentralRegisterLine();
     void choose(const QModelIndex &current);
     void showCycle(const std::optional<Cycle> &cycle);
     void showProblem(const QString &error);
@@ -143,11 +166,12 @@ private:
     std::unique_ptr<RegisterReader> tallies;
     // Reports too: a period report of years takes long, and the lists go on.
     std::unique_ptr<RegisterReader> reports;
-    ReleaseSink *releases;
+    ReleaseSink *releases = nullptr;
     CycleListModel *cycles;
     AuditTrailModel *events;
     CycleChart chart;
     QTimer textDebounce;
+    QTimer centralRetry; // while the station's own register is shown
     bool everShown = false;
     bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
@@ -160,6 +184,15 @@ private:
     // meanwhile.
     QHash<quint64, QPointer<ReleaseDialog>> savingForms;
     QString exportFolder; // where the last export went
+    // The central register: whether the tab reads it now, since when it
+    // has been unreachable for the reader and for the sender, and why.
+    const bool hasCentral; // a register on a server, or one that cannot be used
+    bool readingCentral = true;
+    QDateTime readerAwaySince;
+    QString readerReason;
+    int waiting = -1;
+    QDateTime senderFailingSince;
+    QString senderReason;
     std::optional<Cycle> chosen;
     std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     std::function<bool(QPrinter &)> printerChooser;

@@ -1,21 +1,19 @@
 #include "ui/runlogsaver.h"
 
-#include "records/runlog.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
-std::optional<QString> RunLogSaver::save(QWidget *parent, const CommunicationManager::Program &record,
-                                         const QStringList &basePaths)
+std::optional<RunLog::WriteResult> RunLogSaver::save(QWidget *parent, const CommunicationManager::Program &record,
+                                                     const QStringList &basePaths)
 {
     RunLog::WriteResult attempt;
     for (const QString &basePath : basePaths) {
         attempt = RunLog::saveRunLog(record, basePath);
         if (attempt.written)
-            return attempt.fileName;
+            return attempt;
     }
 
     QString proposal = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
@@ -54,5 +52,5 @@ std::optional<QString> RunLogSaver::save(QWidget *parent, const CommunicationMan
         }
         attempt = RunLog::writeRunLog(record, chosen);
     }
-    return attempt.fileName;
+    return attempt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/communicationmanager.h"
+#include "records/runlog.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -19,7 +20,7 @@ class RunLogSaver
     Q_DECLARE_TR_FUNCTIONS(RunLogSaver)
 
 public:
-    // The file written; nothing when the user gave up.
-    static std::optional<QString> save(QWidget *parent, const CommunicationManager::Program &record,
+    // The file written (its name and SHA-256); nothing when the user gave up.
+    static std::optional<RunLog::WriteResult> save(QWidget *parent, const CommunicationManager::Program &record,
                                        const QStringList &basePaths);
 };

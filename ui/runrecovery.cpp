@@ -2,13 +2,15 @@
 
 #include "app/logging.h"
 #include "records/runjournal.h"
+#include "register/registerwriter.h"
 #include "ui/runlogsaver.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, const QString &logFolder)
+void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, const QString &logFolder,
+                             RegisterWriter &writer)
 {
     RunJournal journal(journalFolder);
     for (const QString &fileName : journal.journals()) {
@@ -21,9 +23,14 @@ void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, cons
             journal.close();
             continue;
         }
+        if (run->settled()) {
+            journal.close();
+            writer.enterJournal(fileName);
+            continue;
+        }
         QStringList basePaths{run->basePath, logFolder + QLatin1Char('/') + QFileInfo(run->basePath).fileName()};
         basePaths.removeDuplicates();
-        const std::optional<QString> written = RunLogSaver::save(parent, run->record, basePaths);
+        const std::optional<RunLog::WriteResult> written = RunLogSaver::save(parent, run->record, basePaths);
         if (!written) {
             journal.close();
             QMessageBox::critical(parent, tr("Error"),
@@ -31,10 +38,14 @@ void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, cons
                                      "The station keeps its record and offers it again at its next start."));
             continue;
         }
+        // Noted before the user is told: a crash meanwhile must not bring a
+        // second log of the run at the next start.
+        journal.recordLogged({written->fileName, written->sha256, Cycle::Origin::Recovered});
+        journal.close();
         QMessageBox::information(parent, tr("Run Log Recovered"),
                                  tr("The station stopped before the log of a run was saved.\n"
                                     "The run log has now been saved to\n%1")
-                                     .arg(QDir::toNativeSeparators(*written)));
-        journal.remove();
+                                     .arg(QDir::toNativeSeparators(written->fileName)));
+        writer.enterJournal(fileName);
     }
 }

@@ -7,13 +7,13 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
+#include <cmath>
+
 QT_CHARTS_USE_NAMESPACE
 
 namespace {
-double toChartX(qint64 seconds)
-{
-    return double((seconds + chartEpochSeconds) * 1000);
-}
+// The top of the fixed temperature range.
+constexpr double maxCelsius = 150.0;
 }
 
 QDateTime chartOrigin()
@@ -38,23 +38,29 @@ TemperatureChart::TemperatureChart()
     auto *axisY = new QValueAxis;
     axisY->setTitleText(QObject::tr("Temperature [°C]"));
     chart->addAxis(axisY, Qt::AlignLeft);
-    axisY->setRange(0.0, 150.0);
+    axisY->setRange(0.0, maxCelsius);
     axisY->setTickCount(7);
 
-    // A fresh chart starts at 0 °C at elapsed time 0.
-    series->append(toChartX(0), 0.0);
     chart->addSeries(series);
     series->attachAxis(axisX);
     series->attachAxis(axisY);
 
-    axisX->setRange(chartOrigin(), chartOrigin().addSecs(60));
+    // A fresh chart starts at 0 °C at elapsed time 0.
+    curve.add(0, 0.0);
+    draw();
 
     chartView = new QChartView(chart);
     chartView->setRenderHint(QPainter::Antialiasing);
+    // Pixel columns and rows come and go with the chart's size.
+    redrawOnResize = QObject::connect(chart, &QChart::plotAreaChanged, chart, [this](const QRectF &area) {
+        if (area.size() != drawnArea)
+            draw();
+    });
 }
 
 TemperatureChart::~TemperatureChart()
 {
+    QObject::disconnect(redrawOnResize);
     // Still ours unless a parent widget adopted it (and may already have
     // deleted it together with the chart).
     if (chartView && !chartView->parent())
@@ -65,39 +71,56 @@ void TemperatureChart::addPoint(float temperature, qint64 seconds)
 {
     if (!chartView)
         return;
-    const QDateTime end = QDateTime::fromSecsSinceEpoch(seconds + chartEpochSeconds);
-    // A new range moves every point, so the curve is laid out anew then
-    // anyway; the append need not lay it out a first time. On a long run
-    // that halves the cost of a point, as each layout maps all of them. An
-    // unchanged or empty range lays nothing out: there the append must.
-    {
-        const QSignalBlocker layoutWithTheRange(seconds > 0 && end != axisX->max() ? series : nullptr);
-        series->append(toChartX(seconds), temperature);
-    }
-    axisX->setRange(chartOrigin(), end);
+    curve.add(seconds, temperature);
+    rangeEnd = seconds;
+    draw();
 }
 
 void TemperatureChart::reset()
 {
     if (!chartView)
         return;
-    series->clear();
-    axisX->setRange(chartOrigin(), chartOrigin().addSecs(60));
+    curve.clear();
+    rangeEnd = 60;
+    draw();
 }
 
 void TemperatureChart::setPoints(const QList<QPointF> &points)
 {
     if (!chartView)
         return;
-    QVector<QPointF> onChart;
-    onChart.reserve(points.size());
+    curve.clear();
     qint64 last = 0;
     for (const QPointF &point : points) {
         const auto seconds = qint64(point.x());
-        onChart.append({toChartX(seconds), point.y()});
+        curve.add(seconds, point.y());
         last = qMax(last, seconds);
     }
-    series->replace(onChart);
-    axisX->setRange(chartOrigin(), last > 0 ? QDateTime::fromSecsSinceEpoch(last + chartEpochSeconds)
-                                            : chartOrigin().addSecs(60));
+    rangeEnd = last > 0 ? last : 60;
+    draw();
+}
+
+int TemperatureChart::columns() const
+{
+    const qreal width = chart->plotArea().width();
+    // Before its first layout the chart has no plot area yet: as fine as any.
+    return width >= 1.0 ? int(std::ceil(width)) : int(CurveReduction::maxBlocks / 8);
+}
+
+void TemperatureChart::draw()
+{
+    drawnArea = chart->plotArea().size();
+    const double rowHeight = drawnArea.height() >= 1.0 ? maxCelsius / drawnArea.height() : 0.0;
+    QVector<QPointF> points = curve.reduced(rangeEnd, columns(), rowHeight);
+    for (QPointF &point : points)
+        point.setX((point.x() + double(chartEpochSeconds)) * 1000.0);
+    const QDateTime end = QDateTime::fromSecsSinceEpoch(rangeEnd + chartEpochSeconds);
+    // A new range moves every point, so the curve is laid out anew then
+    // anyway; the new points need not be laid out a first time. An unchanged
+    // or empty range lays nothing out: there the replace must.
+    {
+        const QSignalBlocker layoutWithTheRange(rangeEnd > 0 && end != axisX->max() ? series : nullptr);
+        series->replace(points);
+    }
+    axisX->setRange(chartOrigin(), end);
 }

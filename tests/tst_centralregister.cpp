@@ -1,0 +1,370 @@
+// Stations that keep one register on a PostgreSQL server the test starts
+// itself: each enters into its own register file first and sends its outbox
+// on; the server away at the start or stopped during a run loses and
+// duplicates nothing; two stations record at once; the Records tab shows
+// every controller and says when the server is away.
+
+#include "app/stationsettings.h"
+#include "register/cycleregister.h"
+#include "register/cycleverifier.h"
+#include "register/registersender.h"
+#include "register/registerwriter.h"
+#include "tests/childwidget.h"
+#include "tests/isolateduser.h"
+#include "tests/modalanswerer.h"
+#include "tests/postgresserver.h"
+#include "tests/registertestdata.h"
+#include "tests/simulatedlink.h"
+#include "ui/cyclelistmodel.h"
+#include "ui/mainwindow.h"
+#include "ui/recordstab.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The station's settings for the register on the server.
+void useServer(const RegisterLocation &server, const QString &logs)
+{
+    StationSettings settings;
+    settings.clear();
+    settings.setLogFolder(logs);
+    settings.setValue("register/driver", "postgresql");
+    settings.setValue("register/host", server.host());
+    settings.setValue("register/database", server.database());
+    settings.setValue("register/user", server.user());
+}
+
+// A station as a clinic runs it: the main window on a simulated controller's
+// line, with the register the settings name. Program 1 takes 3.5 s here.
+struct Station {
+    std::unique_ptr<SimulatedLink> link;
+    RegulonSim *sim = nullptr;
+    std::unique_ptr<ModalAnswerer> answerer;
+    std::unique_ptr<MainWindow> window;
+
+    ~Station()
+    {
+        window.reset();
+        answerer.reset();
+        link.reset();
+    }
+
+    // Connected and ready to start.
+    bool open(const QString &serial)
+    {
+        link = std::make_unique<SimulatedLink>();
+        SlaveThread::Timing t = link->manager.worker().timing();
+        t.pollGapMs = 30;
+        link->manager.worker().setTiming(t);
+        sim = link->plugIn("regulon", serial);
+        if (!sim)
+            return false;
+        sim->setSpeed(300);
+        answerer = std::make_unique<ModalAnswerer>();
+        link->manager.changePort(link->port("regulon"));
+        window = std::make_unique<MainWindow>(&link->manager);
+        window->registerWriter()->sender()->setRetryInterval(200);
+        window->show();
+        return QTest::qWaitFor([&] { return child<QWidget>(*window, "buttonStart")->isEnabled(); }, 15000);
+    }
+
+    bool startRun()
+    {
+        answerer->answerBoxes({QMessageBox::Yes});
+        QTest::mouseClick(child<QWidget>(*window, "buttonStart"), Qt::LeftButton);
+        return QTest::qWaitFor([&] { return !child<QWidget>(*window, "buttonStop")->isHidden(); }, 10000);
+    }
+
+    // Until the run has ended and the station has told so.
+    bool runEnded(int runs)
+    {
+        return QTest::qWaitFor([&] { return answerer->titles().count("Success") == runs; }, 20000);
+    }
+
+    RecordsTab &recordsShown()
+    {
+        child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records());
+        return *window->records();
+    }
+};
+
+// A station of its own, in a process of its own (its own home, settings,
+// data folder and register file), that runs program 1 RUNS times on the
+// controller CONTROLLER and ends once the server holds every run.
+int stationOfItsOwn()
+{
+    useServer(RegisterLocation::parse(qEnvironmentVariable("CENTRAL_REGISTER")),
+              QDir::home().filePath(QStringLiteral("logs")));
+    Station station;
+    if (!station.open(qEnvironmentVariable("CONTROLLER")))
+        return 2;
+    const int runs = qEnvironmentVariableIntValue("RUNS");
+    for (int run = 1; run <= runs; ++run) {
+        if (!station.startRun() || !station.runEnded(run))
+            return 3;
+    }
+    // Every run's entry made locally (the writer's turn) and then sent.
+    const bool sent = QTest::qWaitFor(
+        [&] {
+            CycleRegister own(QStringLiteral("own"));
+            return own.open(CycleRegister::defaultPath()) && own.count({}) == runs && own.outboxSize() == 0;
+        },
+        30000);
+    return sent ? 0 : 4;
+}
+
+} // namespace
+
+class TestCentralRegister : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<PostgresServer> server;
+    QTemporaryDir dir;
+    RegisterLocation database; // a new one for each test function
+
+    std::unique_ptr<CycleRegister> open(const RegisterLocation &location)
+    {
+        static int connections = 0;
+        auto r = std::make_unique<CycleRegister>(QStringLiteral("test-%1").arg(++connections));
+        if (!r->open(location))
+            qWarning("%s", qPrintable(r->errorString()));
+        return r;
+    }
+
+    static qint64 count(CycleRegister &reg, const QString &from)
+    {
+        QSqlQuery query(reg.database());
+        return query.exec("SELECT COUNT(*) FROM " + from) && query.next() ? query.value(0).toLongLong() : -1;
+    }
+
+    // The server holds these many entries of each controller, every chain
+    // intact.
+    void checkServer(const QMap<QString, int> &expected)
+    {
+        const std::unique_ptr<CycleRegister> central = open(database);
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*central, CycleVerifier::Logs::None);
+        QVERIFY2(report.intact(), qPrintable(RegisterTestData::problems(report).join(' ') + report.error));
+        QMap<QString, int> entries;
+        for (const Cycle &c : central->cycles({}, -1).value_or(QVector<Cycle>()))
+            ++entries[c.controllerSerial];
+        QCOMPARE(entries, expected);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        server = std::make_unique<PostgresServer>();
+        QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
+    }
+    void cleanupTestCase() { server.reset(); }
+    void init()
+    {
+        QVERIFY2(server->restart(), qPrintable(server->errorString()));
+        database = server->createDatabase();
+        QDir(RunJournal::defaultFolder()).removeRecursively();
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(CycleRegister::defaultPath() + suffix);
+    }
+
+    // What a station's register holds for the server, sent by the sender:
+    // once, also when it is sent again after the answer was lost, and not
+    // at all when it was altered meanwhile.
+    void outboxSendsEachItemOnce_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("reason"); // why sending fails; empty: it does not
+        QTest::addColumn<int>("onTheServer"); // entries of controller A
+        QTest::newRow("nothing") << "" << "" << 3;
+        QTest::newRow("answer lost") << "answer lost" << "" << 3;
+        QTest::newRow("entry altered in the station's register")
+            << "UPDATE cycles SET status = 'Successfully completed!' WHERE id = 2" << "has been altered" << 1;
+    }
+    void outboxSendsEachItemOnce()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, reason);
+        QFETCH(int, onTheServer);
+        const QString file = dir.filePath(QString("own-%1.sqlite").arg(QTest::currentDataTag()));
+        const std::unique_ptr<CycleRegister> own = open(RegisterLocation::file(file));
+        own->setFillingOutbox(true);
+        for (int n = 1; n <= 3; ++n) {
+            Cycle c = RegisterTestData::cycle("A", n, RegisterTestData::localTime(QString("2026-12-0%1T08:00:00").arg(n)),
+                                              RegisterTestData::run(3, quint32(n)));
+            QCOMPARE(own->enter(c).outcome, CycleRegister::Outcome::Entered);
+        }
+        AuditEvent write;
+        write.kind = "program write";
+        write.controllerSerial = "A";
+        QVERIFY(own->appendEvent(write));
+        Release release;
+        release.cycleId = 1;
+        release.operatorName = "A. Meier";
+        release.comment = "BI pending";
+        QVERIFY2(own->enterRelease(release), qPrintable(own->errorString()));
+        QCOMPARE(own->outboxSize(), 5); // the entries' and the release's own events go with them
+
+        if (!meanwhile.isEmpty() && meanwhile != "answer lost")
+            QVERIFY(QSqlQuery(own->database()).exec(meanwhile));
+        // What the sender tells after its first attempt.
+        const auto sendAll = [&] {
+            RegisterSender sender(file, database);
+            QSignalSpy state(&sender, &RegisterSender::stateChanged);
+            return state.wait(20000) ? state.first() : QVariantList{-2, QDateTime(), "no answer"};
+        };
+        QVariantList told = sendAll();
+        if (meanwhile == "answer lost") {
+            // The server holds everything, the outbox has it all again.
+            QVERIFY(QSqlQuery(own->database()).exec("INSERT INTO outbox (cycle_id) SELECT id FROM cycles"));
+            QVERIFY(QSqlQuery(own->database()).exec("INSERT INTO outbox (event_id) SELECT id FROM events"
+                                                    " WHERE kind = 'program write'"));
+            QVERIFY(QSqlQuery(own->database()).exec("INSERT INTO outbox (release_id) SELECT id FROM releases"));
+            told = sendAll();
+        }
+        QVERIFY2(told[2].toString().contains(reason), qPrintable(told[2].toString()));
+        QCOMPARE(told[1].toDateTime().isValid(), !reason.isEmpty());
+        QCOMPARE(told[0].toInt(), reason.isEmpty() ? 0 : 4); // entries 2 and 3, the event, the release
+        checkServer({{"A", onTheServer}});
+        const std::unique_ptr<CycleRegister> central = open(database);
+        QCOMPARE(count(*central, "events WHERE kind = 'cycle sent'"), onTheServer);
+        QCOMPARE(count(*central, "events WHERE kind = 'program write'"), reason.isEmpty() ? 1 : 0);
+        QCOMPARE(count(*central, "releases"), reason.isEmpty() ? 1 : 0);
+        QCOMPARE(count(*central, "events WHERE kind = 'release'"), reason.isEmpty() ? 1 : 0);
+    }
+
+    // The server is away when the station starts, or stops during a run:
+    // the run is recorded, waits in the station's register and arrives once
+    // the server is back; meanwhile the Records tab says so and shows the
+    // station's own register.
+    void runsWaitWhileTheServerIsAway_data()
+    {
+        QTest::addColumn<bool>("awayAtTheStart");
+        QTest::newRow("away when the station starts") << true;
+        QTest::newRow("stopped during the run") << false;
+    }
+    void runsWaitWhileTheServerIsAway()
+    {
+        QFETCH(bool, awayAtTheStart);
+        useServer(database, dir.filePath(QString("logs-%1").arg(awayAtTheStart)));
+        if (awayAtTheStart)
+            server->stop();
+        Station station;
+        QVERIFY(station.open("RG-A"));
+        RecordsTab &tab = station.recordsShown();
+        auto *line = child<QLabel>(tab, "labelCentralRegister");
+        QVERIFY(station.startRun());
+        if (!awayAtTheStart)
+            server->stop();
+        QVERIFY(station.runEnded(1));
+
+        QTRY_VERIFY2_WITH_TIMEOUT(line->isVisible()
+                                      && line->text().startsWith("Central register unreachable since ")
+                                      && line->text().endsWith("; 1 entry waits to be sent. "
+                                                               "Shown meanwhile: this station's own register."),
+                                  qPrintable(line->text()), 10000);
+        QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
+
+        QVERIFY(server->restart());
+        QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 10000);
+        checkServer({{"RG-A", 1}});
+        // The tab shows the server's register again.
+        QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
+        QCOMPARE(tab.cycleList()->at(0).station, CycleRegister::station());
+    }
+
+    // Two stations, each with its own controller, data folder and register
+    // file, record at the same time: every run arrives once, in its
+    // controller's intact chain.
+    void twoStationsRecordAtOnce()
+    {
+        QVector<QProcess *> stations;
+        for (const QString controller : {"RG-A", "RG-B"}) {
+            auto *station = new QProcess(this);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("CENTRAL_REGISTER", database.toString());
+            environment.insert("CONTROLLER", controller);
+            environment.insert("RUNS", "2");
+            station->setProcessEnvironment(environment);
+            station->setProcessChannelMode(QProcess::ForwardedChannels);
+            station->start(QCoreApplication::applicationFilePath(), QStringList());
+            stations << station;
+        }
+        for (QProcess *station : stations) {
+            QVERIFY(station->waitForFinished(50000));
+            QCOMPARE(station->exitCode(), 0);
+        }
+        checkServer({{"RG-A", 2}, {"RG-B", 2}});
+    }
+
+    // The tab on the server: every controller's cycles with the station
+    // that entered each, filtered by controller.
+    void tabShowsEveryControllerOfTheServer()
+    {
+        const std::unique_ptr<CycleRegister> central = open(database);
+        for (const auto &[serial, station] : {std::pair("A", "desk-1"), std::pair("B", "desk-2"), std::pair("A", "desk-1")}) {
+            Cycle c = RegisterTestData::cycle(serial, int(count(*central, "cycles")) + 1,
+                                              RegisterTestData::localTime("2026-12-07T08:00:00").addSecs(count(*central, "cycles")),
+                                              RegisterTestData::run(1, 1));
+            c.station = station;
+            QCOMPARE(central->enter(c).outcome, CycleRegister::Outcome::Entered);
+        }
+        RecordsTab tab(database, dir.filePath("unused.sqlite"));
+        tab.show();
+        auto *controllers = child<QComboBox>(tab, "comboBoxControllerFilter");
+        QTRY_COMPARE(controllers->count(), 3);
+        QTRY_COMPARE(tab.cycleList()->rowCount(), 3);
+        QVERIFY(!child<QTableView>(tab, "tableViewCycles")->isColumnHidden(CycleListModel::Station));
+        controllers->setCurrentIndex(controllers->findText("B"));
+        QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
+        QCOMPARE(tab.cycleList()->data(tab.cycleList()->index(0, CycleListModel::Station)).toString(), "desk-2");
+        QVERIFY(!child<QLabel>(tab, "labelCentralRegister")->isVisible());
+    }
+
+    void centralRegisterLine_data()
+    {
+        QTest::addColumn<QDateTime>("since");
+        QTest::addColumn<int>("waiting");
+        QTest::addColumn<bool>("showingOwn");
+        QTest::addColumn<QString>("expected");
+        const QDate today(2026, 12, 7);
+        const QDateTime at(today, QTime(14, 2, 30));
+        QTest::newRow("one waits") << at << 1 << true
+                                   << "Central register unreachable since 14:02; 1 entry waits to be sent. "
+                                      "Shown meanwhile: this station's own register.";
+        QTest::newRow("several, the server's list still shown")
+            << at << 1200 << false << "Central register unreachable since 14:02; 1,200 entries wait to be sent.";
+        QTest::newRow("nothing waits, since yesterday") << at.addDays(-1) << 0 << false
+                                                        << "Central register unreachable since 2026-12-06 14:02; "
+                                                           "nothing waits to be sent.";
+        QTest::newRow("not known yet") << at << -1 << false << "Central register unreachable since 14:02.";
+    }
+    void centralRegisterLine()
+    {
+        QFETCH(QDateTime, since);
+        QFETCH(int, waiting);
+        QFETCH(bool, showingOwn);
+        QTEST(RecordsTab::centralRegisterLine(since, waiting, showingOwn, QDate(2026, 12, 7)), "expected");
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("CONTROLLER")) {
+        IsolatedUser user;
+        QApplication app(argc, argv);
+        return stationOfItsOwn();
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    STATION_GUI_TEST_RUN(TestCentralRegister);
+}
+
+#include "tst_centralregister.moc"
