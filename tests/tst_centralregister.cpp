@@ -2,7 +2,8 @@
 // itself: each enters into its own register file first and sends its outbox
 // on; the server away at the start or stopped during a run loses and
 // duplicates nothing; two stations record at once; the Records tab shows
-// every controller and says when the server is away.
+// every controller, releases any station's cycle, and says when the server
+// is away.
 
 #include "app/stationsettings.h"
 #include "register/cycleregister.h"
@@ -18,9 +19,14 @@
 #include "ui/cyclelistmodel.h"
 #include "ui/mainwindow.h"
 #include "ui/recordstab.h"
+#include "ui/releasedialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -160,6 +166,25 @@ class TestCentralRegister : public QObject
         QCOMPARE(entries, expected);
     }
 
+    // Releases the tab's cycle in that row through the form; true once the
+    // register holds the release.
+    static bool releaseRow(RecordsTab &tab, int row)
+    {
+        QSignalSpy entered(&tab, &RecordsTab::releaseEntered);
+        child<QTableView>(tab, "tableViewCycles")->setCurrentIndex(tab.cycleList()->index(row, 0));
+        auto *release = child<QPushButton>(tab, "pushButtonRelease");
+        if (!QTest::qWaitFor([&] { return release->isEnabled(); }, 5000))
+            return false;
+        release->click();
+        auto *form = tab.findChild<ReleaseDialog *>();
+        if (!form)
+            return false;
+        child<QLineEdit>(*form, "lineEditOperator")->setText("A. Meier");
+        child<QPlainTextEdit>(*form, "plainTextEditComment")->setPlainText("BI pending");
+        child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
+        return entered.wait(15000);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -272,10 +297,13 @@ private slots:
                                                                "Shown meanwhile: this station's own register."),
                                   qPrintable(line->text()), 10000);
         QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
+        // Released meanwhile: kept in the station's register, sent later.
+        QVERIFY(releaseRow(tab, 0));
 
         QVERIFY(server->restart());
         QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 10000);
         checkServer({{"RG-A", 1}});
+        QTRY_COMPARE(count(*open(database), "releases"), 1);
         // The tab shows the server's register again.
         QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
         QCOMPARE(tab.cycleList()->at(0).station, CycleRegister::station());
@@ -327,6 +355,9 @@ private slots:
         QTRY_COMPARE(tab.cycleList()->rowCount(), 1);
         QCOMPARE(tab.cycleList()->data(tab.cycleList()->index(0, CycleListModel::Station)).toString(), "desk-2");
         QVERIFY(!child<QLabel>(tab, "labelCentralRegister")->isVisible());
+        // Any station releases any station's cycle.
+        QVERIFY(releaseRow(tab, 0));
+        QCOMPARE(count(*central, "releases WHERE cycle_id = 2"), 1);
     }
 
     void centralRegisterLine_data()
