@@ -355,9 +355,9 @@ quint64 RegisterReader::submitRelease(const Release &release, const QString &ent
                 return cycle && !otherEntry && r.enterRelease(entered) ? std::optional<Release>(entered)
                                                                         : std::nullopt;
             },
-            QT_TRANSLATE_NOOP("RegisterReader", "The release was not entered: %1"));
+            QT_TRANSLATE_NOOP("RegisterReader", "The release was not saved: %1"));
         if (otherEntry)
-            read.error = tr("The release was not entered: the register shown has changed; choose the cycle again.");
+            read.error = tr("The release was not saved: the register shown has changed; choose the cycle again.");
         qCDebug(lcRegister) << "release of entry" << release.cycleId << "entered as" << read.value.sequence << read.error;
         return [=] { emit releaseStored(ticket, read.value, read.error); };
     });

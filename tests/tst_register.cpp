@@ -2,6 +2,7 @@
 #include "register/cycleimport.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/registerreader.h"
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
 #include "register/releasepolicy.h"
@@ -10,6 +11,7 @@
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
 
+#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -793,6 +795,25 @@ private slots:
         QCOMPARE(waiting->at(0).eventId, qint64(1));
         QCOMPARE(waiting->at(1).cycleId, qint64(1));
         QCOMPARE(waiting->at(2).releaseId, r.id);
+    }
+
+    // A release is entered into the cycle it was made for only: the
+    // register read may have changed (the server came back) since the
+    // cycle was shown, and the same ID names another cycle there.
+    void releaseGoesOnlyToTheCycleShown()
+    {
+        const QString path = dir->filePath("shown.sqlite");
+        Cycle shown = holding("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(open(path)->enter(shown).outcome, CycleRegister::Outcome::Entered);
+        RegisterReader reader(path);
+        QSignalSpy stored(&reader, &RegisterReader::releaseStored);
+        for (const QString &hash : {QString(64, 'a'), shown.entryHash}) {
+            reader.submitRelease(release(shown.id, "A. Meier", Release::Decision::Quarantined), hash);
+            QVERIFY(stored.wait(10000));
+        }
+        QVERIFY2(stored[0][2].toString().endsWith("choose the cycle again."), qPrintable(stored[0][2].toString()));
+        QCOMPARE(stored[1][2].toString(), QString());
+        QCOMPARE(open(path)->releases(shown.id)->size(), 1);
     }
 
     void refusesWhatItCannotOpen_data()

@@ -119,7 +119,7 @@ void ReleaseDialog::savingFinished(const QString &error)
         QDialog::accept();
         return;
     }
-    ui->labelRule->setText(tr("The release was not saved: %1").arg(error));
+    ui->labelRule->setText(error);
 }
 
 void ReleaseDialog::setSaving(bool on)
