@@ -66,10 +66,14 @@ CycleChart::CycleChart()
     curve.series->attachAxis(elapsedAxis);
     for (QAbstractAxis *axis : chart->axes())
         smallFonts(axis);
-    // Whole degrees: narrow labels leave the curve its width.
+    // Whole degrees, few ticks and a short title: narrow labels leave the
+    // curve its width, and the chart's small height keeps them whole.
     for (QAbstractAxis *axis : chart->axes(Qt::Vertical)) {
-        if (auto *temperature = qobject_cast<QValueAxis *>(axis))
+        if (auto *temperature = qobject_cast<QValueAxis *>(axis)) {
             temperature->setLabelFormat(QStringLiteral("%.0f"));
+            temperature->setTickCount(4);
+            temperature->setTitleText(QStringLiteral("°C"));
+        }
     }
     clear();
 }

@@ -136,7 +136,7 @@ QVariant CycleListModel::headerData(int section, Qt::Orientation orientation, in
     case CycleNumber:
         return tr("Cycle");
     case SerialNumber:
-        return tr("Serial number");
+        return tr("Serial");
     case Status:
         return tr("Status");
     case Verdict:

@@ -12,18 +12,19 @@ class CycleListModel : public PagedTableModel<Cycle>
     Q_OBJECT
 
 public:
-    // Status takes what room is left and shows the whole text on its
-    // tooltip. Station: the computer that entered the cycle, which tells the
-    // autoclave in a register of several stations.
+    // What a user scans the list for comes first; Status, last, takes what
+    // room is left and shows the whole text on its tooltip. Station: the
+    // computer that entered the cycle, which tells the autoclave in a
+    // register of several stations.
     enum Column {
         Started,
         Program,
-        CycleNumber,
-        SerialNumber,
         Verdict,
         ReleaseDecision,
-        Status,
+        CycleNumber,
+        SerialNumber,
         Station,
+        Status,
         ColumnCount
     };
 

@@ -3,9 +3,11 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QSet>
 #include <QSize>
 #include <QVector>
 
+#include <limits>
 #include <utility>
 
 // The signals of every paged table model (a template cannot declare any).
@@ -72,12 +74,16 @@ public:
 
     // Reads the rows shown again, with the new ones among them, and keeps
     // the others where they are: what is selected or scrolled to stays.
+    // Rows that no longer match the filter (a cycle released while the list
+    // shows those waiting) leave it.
     void refresh()
     {
-        if (rows.isEmpty())
+        if (rows.isEmpty()) {
             reload();
-        else
-            refreshTicket = requestDownTo(more ? &rows.constLast() : nullptr);
+            return;
+        }
+        refreshFloor = more ? key(rows.constLast()) : std::pair(std::numeric_limits<qint64>::min(), qint64(0));
+        refreshTicket = requestDownTo(more ? &rows.constLast() : nullptr);
     }
 
 protected:
@@ -105,6 +111,8 @@ protected:
         merge(fresh);
         if (page)
             more = fresh.size() >= pageSize;
+        else
+            dropMissing(fresh);
         emit rowsRead();
     }
 
@@ -142,7 +150,28 @@ private:
             emit dataChanged(index(firstChanged, 0), index(lastChanged, columnCount() - 1));
     }
 
+    // Removes the rows at or above the refresh's floor that its answer left out.
+    void dropMissing(const QVector<Row> &fresh)
+    {
+        QSet<qint64> answered;
+        for (const Row &row : fresh)
+            answered.insert(row.id);
+        const auto missing = [&](int i) { return key(rows[i]) >= refreshFloor && !answered.contains(rows[i].id); };
+        for (int last = rows.size() - 1; last >= 0; --last) {
+            if (!missing(last))
+                continue;
+            int first = last;
+            while (first > 0 && missing(first - 1))
+                --first;
+            beginRemoveRows({}, first, last);
+            rows.remove(first, last - first + 1);
+            endRemoveRows();
+            last = first;
+        }
+    }
+
     QVector<Row> rows;
+    std::pair<qint64, qint64> refreshFloor; // the oldest row a refresh reads again
     quint64 pageTicket = 0;
     quint64 refreshTicket = 0;
     bool more = false; // the last page was full

@@ -27,7 +27,7 @@ void ChamberModel::advance(double seconds)
     while (seconds > 0.0) {
         switch (currentPhase) {
         case Phase::Heating: {
-            const double target = steps.at(stepIndex).temperature;
+            const double target = steps.at(stepIndex).temperature + margin;
             const double needed = std::abs(target - celsius) / rampCelsiusPerSecond;
             if (needed <= seconds) {
                 celsius = target;

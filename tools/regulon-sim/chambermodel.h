@@ -6,6 +6,10 @@
 // step's temperature, holds it for the step's minutes, goes on to the next
 // step, and once the program is done (or stopped) cools toward the room.
 // Time only moves through advance(), so tests drive it without waiting.
+//
+// A real chamber is regulated a little above the step's temperature, and
+// its controller counts the step's minutes once it has settled there; with
+// a margin the simulated one does the same.
 class ChamberModel
 {
 public:
@@ -23,6 +27,9 @@ public:
     bool isRunning() const { return currentPhase == Phase::Heating || currentPhase == Phase::Holding; }
     double temperature() const { return celsius; }
     void setTemperature(double value) { celsius = value; }
+    // Kelvin above each step's temperature that the chamber is held at; 0
+    // (the default) holds the step's temperature exactly.
+    void setMargin(double kelvin) { margin = kelvin; }
     // The running step's temperature, 1-based step number and minutes of
     // holding left; 0 when no program runs.
     double setpoint() const;
@@ -34,6 +41,7 @@ private:
 
     Phase currentPhase = Phase::Idle;
     double celsius = ambientCelsius;
+    double margin = 0.0;
     QList<CommunicationManager::ProgramStep> steps;
     int stepIndex = 0;
     double holdSecondsLeft = 0.0;

@@ -174,6 +174,11 @@ void RegulonSim::setChamberTemperature(double celsius)
     onSimThread([&] { device->chamber().setTemperature(celsius); });
 }
 
+void RegulonSim::setRegulationMargin(double kelvin)
+{
+    onSimThread([&] { device->chamber().setMargin(kelvin); });
+}
+
 int RegulonSim::runState() const
 {
     int state = 0;

@@ -59,6 +59,9 @@ public:
 
     double chamberTemperature() const;
     void setChamberTemperature(double celsius);
+    // The chamber is held this many kelvin above each step's temperature,
+    // as a real one is (see ChamberModel); 0 by default.
+    void setRegulationMargin(double kelvin);
     int runState() const;              // second field of the run-status answer
     quint32 statusWord(int word) const; // word 1 to 3
     void setStatusBit(int word, int bit, bool on); // bit 0 to 31; others are ignored

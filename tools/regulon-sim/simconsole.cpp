@@ -70,6 +70,8 @@ QString SimConsole::syntax()
         "  unplug                    close the pseudo-terminal and remove the link\n"
         "  plug                      plug in again: a new pseudo-terminal behind the link\n"
         "  temp CELSIUS              set the chamber temperature\n"
+        "  margin KELVIN             hold the chamber that much above each step's\n"
+        "                            temperature, as a real one (default 0)\n"
         "  sensor-fault on|off       report a sensor fault (run status 0)\n"
         "  serial TEXT               set the serial number\n"
         "  cycle N                   set the cycle counter\n"
@@ -200,6 +202,11 @@ QString SimConsole::execute(const QString &line)
         if (args.size() != 1 || !ok)
             return failure(QStringLiteral("usage: temp CELSIUS"));
         sim.setChamberTemperature(celsius);
+    } else if (name == QLatin1String("margin")) {
+        const double kelvin = args.value(0).toDouble(&ok);
+        if (args.size() != 1 || !ok || kelvin < 0.0)
+            return failure(QStringLiteral("usage: margin KELVIN (0 or more)"));
+        sim.setRegulationMargin(kelvin);
     } else if (name == QLatin1String("serial")) {
         if (args.size() != 1)
             return failure(QStringLiteral("usage: serial TEXT (no blanks)"));

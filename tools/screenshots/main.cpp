@@ -5,22 +5,39 @@
 //
 // To add a picture, append a Shot to shots(): bring the windows into shape in
 // prepare, say in ready when the live data has arrived, and name the widget.
+//
+// Then a whole run of the first program, with the station's clock as fast
+// as the simulated chamber's, is entered into the register, released twice
+// in the Records tab and reported: the tab's picture, and the first page of
+// its cycle report rendered by pdftoppm (poppler-utils). The chamber is held
+// 2 K above each step's temperature, as a real one.
 
 #include "app/startwindow.h"
 #include "app/stationsettings.h"
 #include "device/communicationmanager.h"
+#include "register/registerwriter.h"
 #include "tests/isolateduser.h"
+#include "tests/modalanswerer.h"
 #include "tools/regulon-sim/regulonsim.h"
+#include "ui/cyclelistmodel.h"
 #include "ui/mainwindow.h"
+#include "ui/recordstab.h"
+#include "ui/releasedialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -36,6 +53,7 @@ struct Scene {
     RegulonSim sim;
     CommunicationManager manager;
     int temperatureSamples = 0;
+    int cyclesEntered = 0; // runs the station has entered into its register
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<StartWindow> startWindow;
 
@@ -118,6 +136,100 @@ int fail(const char *message)
     return 1;
 }
 
+// Fills the chosen cycle's release form and saves it; true once stored.
+bool release(Scene &s, const QString &decision, const QString &biologicalIndicator, const QString &comment)
+{
+    RecordsTab *tab = s.mainWindow->records();
+    bool stored = false;
+    const QMetaObject::Connection done =
+        QObject::connect(tab, &RecordsTab::releaseEntered, [&stored] { stored = true; });
+    s.find<QPushButton>(tab, "pushButtonRelease")->click();
+    auto *form = tab->findChild<ReleaseDialog *>();
+    if (form) {
+        s.find<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+        s.find<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3: forceps, mirrors, probes"));
+        s.find<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
+        s.find<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(biologicalIndicator);
+        s.find<QComboBox>(form, "comboBoxDecision")->setCurrentText(decision);
+        s.find<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(comment);
+        s.find<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save)->click();
+        waitUntil([&] { return stored; }, 10000);
+    }
+    QObject::disconnect(done);
+    return stored;
+}
+
+// The whole run, its entry, its releases and its report; see the top.
+bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString *error)
+{
+    // The run of the last picture, entered as the station enters every run.
+    if (!waitUntil([&] { return s.cyclesEntered == 1; }, 120000)) {
+        *error = QStringLiteral("the first run was never entered");
+        return false;
+    }
+    // Ten times as fast, the station's clock too: the samples come about
+    // every second of the chamber's time, as in a real run.
+    constexpr int speed = 10;
+    s.sim.setSpeed(speed);
+    const qint64 base = QDateTime::currentMSecsSinceEpoch();
+    s.mainWindow->setClock([base] { return base + (QDateTime::currentMSecsSinceEpoch() - base) * speed; });
+    StationSettings().setClinicName(QStringLiteral("Dental Surgery Example"));
+    // The chamber has cooled since, as between two loads.
+    s.sim.setChamberTemperature(60.0);
+    s.manager.startProgram(1);
+    if (!waitUntil([&] { return s.cyclesEntered == 2; }, 300000)) {
+        *error = QStringLiteral("the run was never entered");
+        return false;
+    }
+
+    RecordsTab *tab = s.mainWindow->records();
+    s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentWidget(tab);
+    waitUntil([&] { return tab->cycleList()->rowCount() == 2; }, 10000);
+    s.find<QTableView>(tab, "tableViewCycles")->setCurrentIndex(tab->cycleList()->index(0, 0));
+    waitUntil([&] { return tab->chosenCycle().has_value(); }, 10000);
+    if (!release(s, QStringLiteral("Quarantined"), QStringLiteral("Pending"), QStringLiteral("BI incubating"))
+        || !release(s, QStringLiteral("Released"), QStringLiteral("Negative"), QStringLiteral("BI negative after 24 h"))) {
+        *error = QStringLiteral("a release was not stored");
+        return false;
+    }
+    waitUntil([&] { return tab->chosenCycle() && tab->chosenCycle()->latestRelease
+                           && tab->cycleList()->at(0).latestRelease; },
+              10000);
+    waitUntil([] { return false; }, 300);
+    const QString records = target.filePath(QStringLiteral("mainwindow-records.png"));
+    if (!s.mainWindow->grab().save(records)) {
+        *error = QStringLiteral("cannot write ") + records;
+        return false;
+    }
+    std::printf("%s\n", qPrintable(records));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cycle-report.pdf"));
+    answerer.handleDialogs([&](QWidget *dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog))
+            chooseFile(files, pdf);
+        return true;
+    });
+    std::optional<QString> reported;
+    QObject::connect(tab, &RecordsTab::reportFinished, [&](const QString &failure) { reported = failure; });
+    s.find<QPushButton>(tab, "pushButtonSaveReport")->click();
+    waitUntil([&] { return reported.has_value(); }, 30000);
+    if (!reported || !reported->isEmpty()) {
+        *error = QStringLiteral("the report was not written: ") + reported.value_or(QStringLiteral("no answer"));
+        return false;
+    }
+    // The first page at a resolution that reads at the README's width.
+    const QString page = target.filePath(QStringLiteral("cycle-report"));
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                                                       QStringLiteral("-singlefile"), pdf, page})
+        != 0) {
+        *error = QStringLiteral("pdftoppm could not render the report");
+        return false;
+    }
+    std::printf("%s.png\n", qPrintable(page));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -126,6 +238,7 @@ int main(int argc, char *argv[])
     // Settings and log folder of a user of our own, so that the pictures
     // never depend on (or change) the settings of whoever runs this.
     IsolatedUser user;
+    qputenv("USER", "meier"); // the user the register records, as on a clinic's computer
     QApplication app(argc, argv);
     // The offscreen platform's default type is larger than a desktop's; the
     // pictures should show the windows as a desktop does.
@@ -143,15 +256,26 @@ int main(int argc, char *argv[])
 
     QTemporaryDir links;
     Scene scene;
+    // Quick answers from the simulator, polled without pauses, as in the tests.
+    SlaveThread::Timing timing = scene.manager.worker().timing();
+    timing.answerGapMs = 50;
+    timing.pollAnswerWaitMs = 500;
+    timing.pollGapMs = 30;
+    timing.pauseMs = 20;
+    scene.manager.worker().setTiming(timing);
     if (!scene.sim.plugIn(links.filePath(QStringLiteral("regulon"))))
         return fail(qPrintable(scene.sim.errorString()));
     scene.sim.setSerialNumber(QStringLiteral("RG100001"));
     scene.sim.setSpeed(30);
     scene.sim.setChamberTemperature(96.0); // still warm from the last run
+    scene.sim.setRegulationMargin(2.0);
     qputenv("REGULON_SERIAL_PORTS", QFile::encodeName(scene.sim.linkPath()));
     scene.manager.setRestartHandler([] { qFatal("the simulated controller was lost"); });
     QObject::connect(&scene.manager, &CommunicationManager::getTempData, [&scene] { ++scene.temperatureSamples; });
     scene.mainWindow = std::make_unique<MainWindow>(&scene.manager);
+    QObject::connect(scene.mainWindow->registerWriter(), &RegisterWriter::cycleEntered,
+                     [&scene] { ++scene.cyclesEntered; });
+    ModalAnswerer answerer; // the runs' boxes, as a user who reads and closes them
 
     for (const Shot &shot : shots()) {
         shot.prepare(scene);
@@ -164,5 +288,8 @@ int main(int argc, char *argv[])
             return fail(qPrintable(QStringLiteral("cannot write %1").arg(path)));
         std::printf("%s\n", qPrintable(path));
     }
+    QString error;
+    if (!cycleReport(scene, answerer, target, &error))
+        return fail(qPrintable(error));
     return 0;
 }

@@ -1,0 +1,163 @@
+#include "app/stationsettings.h"
+#include "register/cycleregister.h"
+#include "register/cycleverifier.h"
+#include "tests/childwidget.h"
+#include "tests/isolateduser.h"
+#include "tests/modalanswerer.h"
+#include "tests/simulatedlink.h"
+#include "tools/regulon-sim/factoryprograms.h"
+#include "ui/cycledetailsdialog.h"
+#include "ui/cyclelistmodel.h"
+#include "ui/mainwindow.h"
+#include "ui/recordstab.h"
+#include "ui/releasedialog.h"
+#include "ui/releasehistorymodel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+#include <functional>
+
+// A cycle from the controller's line to its second release: a program runs
+// to its end on the simulator, the station enters it into its register as
+// it does every run, the Records tab shows it waiting, and the release form
+// enters one release and then another that appends. The simulator and the
+// station's clock run ten times as fast: a hold of a minute takes six
+// seconds, and the samples still come well within the verdict's longest gap.
+class CycleReleaseTest : public QObject
+{
+    Q_OBJECT
+
+    static constexpr double speed = 10.0;
+
+    QTemporaryDir home;
+
+    // Opens the form of the chosen cycle, lets fill set it, saves it and
+    // waits until the register has confirmed and the form has closed.
+    static bool release(RecordsTab &tab, const std::function<void(ReleaseDialog &)> &fill)
+    {
+        QSignalSpy entered(&tab, &RecordsTab::releaseEntered);
+        child<QPushButton>(tab, "pushButtonRelease")->click();
+        ReleaseDialog *form = tab.findChild<ReleaseDialog *>();
+        if (!form)
+            return false;
+        fill(*form);
+        child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
+        return entered.wait(10000) && QTest::qWaitFor([&] { return !tab.findChild<ReleaseDialog *>(); }, 5000);
+    }
+
+private slots:
+    void runEndsWaitsAndIsReleasedTwice()
+    {
+        StationSettings settings;
+        settings.clear();
+        settings.setLogFolder(home.filePath(QStringLiteral("logs")));
+        QDir().mkpath(settings.logFolder());
+
+        SimulatedLink link;
+        SlaveThread::Timing timing = link.manager.worker().timing();
+        timing.pollGapMs = 30;
+        link.manager.worker().setTiming(timing);
+        RegulonSim *sim = link.plugIn(QStringLiteral("regulon"), QStringLiteral("RG100042"));
+        QVERIFY(sim);
+        // A minute's hold at 134 °C from just below it, the chamber held 2 K
+        // above it as a real one is: the default band proves the hold.
+        QList<CommunicationManager::Program> programs = sim->programs();
+        programs[0] = FactoryPrograms::program(QStringLiteral("Quick 134"), {{134.0, 1}});
+        QVERIFY(sim->setPrograms(programs));
+        sim->setCycleCounter(41);
+        sim->setRegulationMargin(2.0);
+        sim->setChamberTemperature(133.0);
+        sim->setSpeed(speed);
+
+        ModalAnswerer boxes;
+        link.manager.changePort(link.port(QStringLiteral("regulon")));
+        MainWindow w(&link.manager);
+        const qint64 base = QDateTime::currentMSecsSinceEpoch();
+        w.setClock([base] { return base + qint64((QDateTime::currentMSecsSinceEpoch() - base) * speed); });
+        w.show();
+        auto *start = child<QPushButton>(w, "buttonStart");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), 15000);
+        QCOMPARE(child<QComboBox>(w, "comboBoxPrograms")->currentIndex(), 0);
+
+        auto *tabs = child<QTabWidget>(w, "tabWidget");
+        RecordsTab &tab = *w.records();
+        const int recordsIndex = tabs->indexOf(&tab);
+        QCOMPARE(tabs->tabText(recordsIndex), QString("Records"));
+
+        boxes.answerBoxes({QMessageBox::Yes});
+        QTest::mouseClick(start, Qt::LeftButton);
+        // The run's end, its log, its entry and the count of what waits.
+        QTRY_COMPARE_WITH_TIMEOUT(tabs->tabText(recordsIndex), QString("Records (1)"), 30000);
+
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(recordsIndex).center());
+        child<QCheckBox>(tab, "checkBoxWaitingForRelease")->setChecked(true);
+        CycleListModel &list = *tab.cycleList();
+        QTRY_COMPARE_WITH_TIMEOUT(list.rowCount(), 1, 10000);
+        const auto cells = [&list] {
+            QStringList shown;
+            for (int column : {CycleListModel::Program, CycleListModel::CycleNumber, CycleListModel::SerialNumber,
+                               CycleListModel::Status, CycleListModel::Verdict, CycleListModel::ReleaseDecision})
+                shown << list.index(0, column).data().toString();
+            return shown.join(QStringLiteral(" | "));
+        };
+        QCOMPARE(cells(), QString("Quick 134 | 42 | RG100042 | Successfully completed | PASS | waiting"));
+        child<QTableView>(tab, "tableViewCycles")->setCurrentIndex(list.index(0, 0));
+        QTRY_VERIFY(tab.chosenCycle());
+        const qint64 id = tab.chosenCycle()->id;
+
+        // The load released while its biological indicator incubates ...
+        QVERIFY(release(tab, [](ReleaseDialog &form) {
+            child<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+            child<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3"));
+            child<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
+            child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Pending"));
+            child<QComboBox>(form, "comboBoxDecision")->setCurrentText(QStringLiteral("Released"));
+        }));
+        QTRY_COMPARE(tabs->tabText(recordsIndex), QString("Records"));
+        QTRY_COMPARE(list.rowCount(), 0); // it waits no more
+        child<QCheckBox>(tab, "checkBoxWaitingForRelease")->setChecked(false);
+        QTRY_COMPARE(list.rowCount(), 1);
+        QCOMPARE(list.index(0, CycleListModel::ReleaseDecision).data().toString(), QString("Released"));
+        child<QTableView>(tab, "tableViewCycles")->setCurrentIndex(list.index(0, 0));
+        QTRY_VERIFY(tab.chosenCycle() && tab.chosenCycle()->latestRelease);
+
+        // ... and its result a day later, from what the first one said.
+        QVERIFY(release(tab, [](ReleaseDialog &form) {
+            QCOMPARE(child<QLineEdit>(form, "lineEditOperator")->text(), QString("A. Meier"));
+            QCOMPARE(child<QLineEdit>(form, "lineEditLot")->text(), QString("RG100042-42"));
+            child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Negative"));
+            child<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(QStringLiteral("BI negative after 24 h"));
+        }));
+        child<QPushButton>(tab, "pushButtonCycleDetails")->click();
+        auto *details = tab.findChild<CycleDetailsDialog *>();
+        QVERIFY(details);
+        ReleaseHistoryModel &history = *details->releaseHistory();
+        QTRY_COMPARE(history.rowCount(), 2);
+        QStringList shown;
+        for (int row = 0; row < 2; ++row)
+            shown << history.index(row, ReleaseHistoryModel::Biological).data().toString();
+        QCOMPARE(shown, (QStringList{"Pending", "Negative"}));
+
+        CycleRegister stored(QStringLiteral("test reader"));
+        QVERIFY(stored.open(CycleRegister::defaultPath()));
+        const QVector<Release> releases = stored.releases(id).value_or(QVector<Release>());
+        QCOMPARE(releases.size(), 2);
+        QCOMPARE(releases[1].comment, QString("BI negative after 24 h"));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(stored);
+        QVERIFY2(report.intact(), qPrintable(report.error + (report.problems.isEmpty() ? QString()
+                                                                                      : report.problems[0].text)));
+        QCOMPARE(report.releases, 2);
+    }
+};
+
+STATION_GUI_TEST_MAIN(CycleReleaseTest)
+#include "tst_cyclerelease.moc"
