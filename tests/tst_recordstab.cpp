@@ -304,11 +304,16 @@ private slots:
         for (const char *button : {"pushButtonOpenLogFolder", "pushButtonExportSamples", "pushButtonCycleDetails"})
             QVERIFY2(child<QPushButton>(button)->isEnabled(), button);
 
-        // The log's folder opens through the opener; the details show all.
+        // The log's folder opens through the opener, or the user is told
+        // that it could not; the details show all.
         QUrl opened;
-        tab->setUrlOpener([&](const QUrl &url) { opened = url; });
+        tab->setUrlOpener([&](const QUrl &url) { opened = url; return false; });
+        child<QPushButton>("pushButtonOpenLogFolder")->click();
+        QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
+        tab->setUrlOpener([&](const QUrl &url) { opened = url; return true; });
         child<QPushButton>("pushButtonOpenLogFolder")->click();
         QCOMPARE(opened, QUrl::fromLocalFile(dir->filePath(QStringLiteral("logs"))));
+        QCOMPARE(answerer->titles(), QStringList{"Log Folder"});
         child<QPushButton>("pushButtonCycleDetails")->click();
         auto *details = tab->findChild<CycleDetailsDialog *>();
         QVERIFY(details && details->isVisible() && !details->isModal());

@@ -245,7 +245,7 @@ QString RecordsTab::centralRegisterLine(const QDateTime &unreachableSince, int w
     return line;
 }
 
-void RecordsTab::setUrlOpener(std::function<void(const QUrl &)> opener)
+void RecordsTab::setUrlOpener(std::function<bool(const QUrl &)> opener)
 {
     urlOpener = std::move(opener);
 }
@@ -512,7 +512,12 @@ void RecordsTab::on_pushButtonOpenLogFolder_clicked()
                              tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
         return;
     }
-    urlOpener(QUrl::fromLocalFile(folder));
+    // A desktop without a file manager would otherwise show nothing at all.
+    if (!urlOpener(QUrl::fromLocalFile(folder))) {
+        QMessageBox::warning(this, tr("Log Folder"),
+                             tr("The folder %1 could not be shown: no program to show folders was found.")
+                                 .arg(QDir::toNativeSeparators(folder)));
+    }
 }
 
 void RecordsTab::on_pushButtonCycleDetails_clicked()

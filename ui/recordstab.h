@@ -72,8 +72,8 @@ public:
                                        const QDate &today);
 
     // How a log's folder is opened; the desktop's file manager unless
-    // replaced (tests look at the URL instead).
-    void setUrlOpener(std::function<void(const QUrl &)> opener);
+    // replaced (tests look at the URL instead). False: it could not be.
+    void setUrlOpener(std::function<bool(const QUrl &)> opener);
     // How a printer is chosen and set up for a report; the system's print
     // dialog unless replaced (tests print into a PDF file). False: cancelled.
     void setPrinterChooser(std::function<bool(QPrinter &)> chooser);
@@ -194,6 +194,6 @@ private:
     QDateTime senderFailingSince;
     QString senderReason;
     std::optional<Cycle> chosen;
-    std::function<void(const QUrl &)> urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    std::function<bool(const QUrl &)> urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     std::function<bool(QPrinter &)> printerChooser;
 };
