@@ -8,7 +8,6 @@
 using Result = CycleVerdict::Result;
 using Samples = QVector<CycleSample>;
 
-Q_DECLARE_METATYPE(Samples)
 Q_DECLARE_METATYPE(CycleVerdict::Result)
 
 namespace {
@@ -80,6 +79,17 @@ const QString program = QStringLiteral("20@121.0;5@60.0");
 // The hold begins after the warm-up's 60 samples.
 constexpr int holdStart = 60;
 
+Cycle cycleOf(const Samples &samples, const QString &steps = program, const QString &status = completed,
+              bool adopted = false)
+{
+    Cycle cycle;
+    cycle.steps = ::steps(steps);
+    cycle.status = status;
+    cycle.adopted = adopted;
+    cycle.samples = samples;
+    return cycle;
+}
+
 } // namespace
 
 class TestVerdict : public QObject
@@ -89,114 +99,72 @@ class TestVerdict : public QObject
 private slots:
     void verdict_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("hold");      // "T:M" given directly; empty: the program's
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("adopted");
+        QTest::addColumn<Cycle>("cycle");
         QTest::addColumn<double>("lower");
         QTest::addColumn<double>("upper");
-        QTest::addColumn<Samples>("samples");
         QTest::addColumn<Result>("result");
         QTest::addColumn<QString>("reason");   // a part of it
         QTest::addColumn<qint64>("longestMs"); // -1: no stretch
+        const auto row = [](const char *name, const Samples &samples, Result result, const QString &reason,
+                            qint64 longestMs, const QString &steps = program, const QString &status = completed,
+                            bool adopted = false, double lower = 0.0, double upper = 3.0) {
+            QTest::newRow(name) << cycleOf(samples, steps, status, adopted) << lower << upper << result << reason
+                                << longestMs;
+        };
 
         const Samples clean = run({{holdSamples(20), 121.5}});
-        QTest::newRow("clean hold") << program << "" << completed << false << 0.0 << 3.0 << clean << Result::Pass
-            << "held 121.0 to 124.0 \u00b0C for 20 min 00 s from 00:02:00 to 00:22:00 (20 min required)"
-            << qint64(1200000);
-        QTest::newRow("one sample too short") << program << "" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(20) - 1, 121.5}}) << Result::Fail
-            << "longest stretch at 121.0 to 124.0 \u00b0C lasted 19 min 58 s of the 20 min required"
-            << qint64(1198000);
+        row("clean hold", clean, Result::Pass,
+            "held 121.0 to 124.0 \u00b0C for 20 min 00 s from 00:02:00 to 00:22:00 (20 min required)", 1200000);
+        row("one sample too short", run({{holdSamples(20) - 1, 121.5}}), Result::Fail,
+            "longest stretch at 121.0 to 124.0 \u00b0C lasted 19 min 58 s of the 20 min required", 1198000);
         const Samples longHold = run({{holdSamples(30), 121.5}});
-        QTest::newRow("dip of one sample in the middle") << program << "" << completed << false << 0.0 << 3.0
-            << withSample(longHold, holdStart + 450, 120.9) << Result::Fail
-            << "lasted 14 min 58 s of the 20 min required; lowest 120.9 \u00b0C at 00:17:00" << qint64(898000);
-        QTest::newRow("overshoot above the band") << program << "" << completed << false << 0.0 << 3.0
-            << withSample(longHold, holdStart + 300, 124.01) << Result::Fail
-            << "; highest 124.01 \u00b0C at 00:12:00" << qint64(1198000);
-        QTest::newRow("exactly on the band's edges")
-            << program << "" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(10), 121.0}, {holdSamples(10) - 1, 124.0}}) << Result::Pass << "for 20 min 00 s"
-            << qint64(1200000);
+        row("dip of one sample in the middle", withSample(longHold, holdStart + 450, 120.9), Result::Fail,
+            "lasted 14 min 58 s of the 20 min required; lowest 120.9 \u00b0C at 00:17:00", 898000);
+        row("overshoot above the band", withSample(longHold, holdStart + 300, 124.01), Result::Fail,
+            "; highest 124.01 \u00b0C at 00:12:00", 1198000);
+        row("exactly on the band's edges", run({{holdSamples(10), 121.0}, {holdSamples(10) - 1, 124.0}}), Result::Pass,
+            "for 20 min 00 s", 1200000);
         // 121.3 - 0.2 is 121.09999... in binary; the edge must still hold.
-        QTest::newRow("edges of tolerances that binary cannot hold")
-            << "20@121.3" << "" << completed << false << 0.2 << 0.1
-            << run({{holdSamples(10), 121.1}, {holdSamples(10) - 1, 121.4}}) << Result::Pass
-            << "held 121.1 to 121.4 \u00b0C" << qint64(1200000);
-        QTest::newRow("below a lower tolerance") << program << "" << completed << false << 0.5 << 3.0
-            << withSample(longHold, holdStart + 450, 120.49) << Result::Fail << "lowest 120.49 \u00b0C"
-            << qint64(898000);
-        QTest::newRow("cancelled before the hold ended")
-            << program << "" << "Program cancelled by user" << false << 0.0 << 3.0
-            << record({{30, 25.0}, {holdSamples(10), 121.5}}) << Result::Fail
-            << "lasted 10 min 00 s of the 20 min required; the run ended \"Program cancelled by user\""
-            << qint64(600000);
-        QTest::newRow("cancelled after the hold") << program << "" << "Program cancelled by user" << false << 0.0
-            << 3.0 << clean << Result::Pass << "(20 min required); the run ended \"Program cancelled by user\""
-            << qint64(1200000);
-        QTest::newRow("adopted run") << program << "" << completed << true << 0.0 << 3.0 << clean
-            << Result::NotEvaluated << "the recording began after the program had started" << qint64(1200000);
-        QTest::newRow("unknown steps") << "" << "" << completed << false << 0.0 << 3.0 << clean
-            << Result::NotEvaluated << "the program's steps are unknown" << qint64(-1);
-        QTest::newRow("no step holds for a time") << "0@121.0" << "" << completed << false << 0.0 << 3.0 << clean
-            << Result::NotEvaluated << "no step of the program holds for a time" << qint64(-1);
-        QTest::newRow("a hotter step of 0 minutes is no hold")
-            << "0@134.0;20@121.0" << "" << completed << false << 0.0 << 3.0 << clean << Result::Pass
-            << "held 121.0 to 124.0" << qint64(1200000);
-        QTest::newRow("hottest step twice in a row: one hold of both")
-            << "10@121.0;10@121.0;5@60.0" << "" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(15), 121.5}}) << Result::Fail << "of the 20 min required" << qint64(900000);
-        const Samples twoHolds = run({{holdSamples(10), 121.5}, {60, 60.0}, {holdSamples(15), 121.5}});
-        QTest::newRow("hottest step twice apart: the longer is proven")
-            << "10@121.0;5@60.0;15@121.0" << "" << completed << false << 0.0 << 3.0 << twoHolds << Result::Pass
-            << "for 15 min 00 s" << qint64(900000);
-        QTest::newRow("hottest step twice apart: short of the longer")
-            << "15@121.0;5@60.0;10@121.0" << "" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(15) - 1, 121.5}, {60, 60.0}, {holdSamples(10), 121.5}}) << Result::Fail
-            << "lasted 14 min 58 s of the 15 min required" << qint64(898000);
-        QTest::newRow("a gap in the hold ends the stretch")
-            << program << "" << completed << false << 0.0 << 3.0 << withGap(longHold, holdStart + 450, 30000)
-            << Result::Fail << "; no sample for 32 s from 00:17:00" << qint64(900000);
-        QTest::newRow("a gap at the bound does not")
-            << program << "" << completed << false << 0.0 << 3.0
-            << withGap(clean, holdStart + 300, CycleVerdict::maxSampleGapMs - stepMs) << Result::Pass
-            << "for 20 min 08 s" << qint64(1208000);
-        QTest::newRow("never reached the band") << program << "" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(20), 120.95}}) << Result::Fail
-            << "never reached 121.0 \u00b0C (highest 120.95 \u00b0C at 00:02:00)" << qint64(-1);
-        QTest::newRow("no samples") << program << "" << completed << false << 0.0 << 3.0 << Samples()
-            << Result::Fail << "no samples recorded" << qint64(-1);
-        QTest::newRow("hold given directly, no steps") << "" << "134.0:4" << completed << false << 0.0 << 3.0
-            << run({{holdSamples(4), 135.0}}) << Result::Pass << "held 134.0 to 137.0 \u00b0C for 4 min 00 s"
-            << qint64(240000);
-        QTest::newRow("hold given directly, no time") << "" << "121.0:0" << completed << false << 0.0 << 3.0
-            << clean << Result::NotEvaluated << "the hold at 121.0 \u00b0C has no holding time" << qint64(-1);
+        row("edges of tolerances that binary cannot hold", run({{holdSamples(10), 121.1}, {holdSamples(10) - 1, 121.4}}),
+            Result::Pass, "held 121.1 to 121.4 \u00b0C", 1200000, "20@121.3", completed, false, 0.2, 0.1);
+        const QString cancelled = QStringLiteral("Program cancelled by user");
+        row("cancelled before the hold ended", record({{30, 25.0}, {holdSamples(10), 121.5}}), Result::Fail,
+            "lasted 10 min 00 s of the 20 min required; the run ended \"Program cancelled by user\"", 600000, program,
+            cancelled);
+        row("cancelled after the hold", clean, Result::Pass,
+            "(20 min required); the run ended \"Program cancelled by user\"", 1200000, program, cancelled);
+        row("adopted run", clean, Result::NotEvaluated, "the recording began after the program had started", 1200000,
+            program, completed, true);
+        row("unknown steps", clean, Result::NotEvaluated, "the program's steps are unknown", -1, "");
+        row("no step holds for a time", clean, Result::NotEvaluated, "no step of the program holds for a time", -1,
+            "0@121.0");
+        row("a hotter step of 0 minutes is no hold", clean, Result::Pass, "held 121.0 to 124.0", 1200000,
+            "0@134.0;20@121.0");
+        row("hottest step twice in a row: one hold of both", run({{holdSamples(15), 121.5}}), Result::Fail,
+            "of the 20 min required", 900000, "10@121.0;10@121.0;5@60.0");
+        row("hottest step twice apart: the longer is proven",
+            run({{holdSamples(10), 121.5}, {60, 60.0}, {holdSamples(15), 121.5}}), Result::Pass, "for 15 min 00 s",
+            900000, "10@121.0;5@60.0;15@121.0");
+        row("hottest step twice apart: short of the longer",
+            run({{holdSamples(15) - 1, 121.5}, {60, 60.0}, {holdSamples(10), 121.5}}), Result::Fail,
+            "lasted 14 min 58 s of the 15 min required", 898000, "15@121.0;5@60.0;10@121.0");
+        row("a gap in the hold ends the stretch", withGap(longHold, holdStart + 450, 30000), Result::Fail,
+            "; no sample for 32 s from 00:17:00", 900000);
+        row("a gap at the bound does not", withGap(clean, holdStart + 300, CycleVerdict::maxSampleGapMs - stepMs),
+            Result::Pass, "for 20 min 08 s", 1208000);
+        row("never reached the band", run({{holdSamples(20), 120.95}}), Result::Fail,
+            "never reached 121.0 \u00b0C (highest 120.95 \u00b0C at 00:02:00)", -1);
+        row("no samples", Samples(), Result::Fail, "no samples recorded", -1);
     }
     void verdict()
     {
-        QFETCH(QString, program);
-        QFETCH(QString, hold);
-        QFETCH(QString, status);
-        QFETCH(bool, adopted);
+        QFETCH(Cycle, cycle);
         QFETCH(double, lower);
         QFETCH(double, upper);
-        QFETCH(Samples, samples);
         QFETCH(Result, result);
         QFETCH(QString, reason);
         QFETCH(qint64, longestMs);
-
-        Cycle cycle;
-        cycle.steps = steps(program);
-        cycle.status = status;
-        cycle.adopted = adopted;
-        cycle.samples = samples;
-        const CycleVerdict::Band band{lower, upper};
-        const CycleVerdict v = hold.isEmpty()
-            ? CycleVerdict::evaluate(cycle, band)
-            : CycleVerdict::evaluate(cycle, {hold.section(':', 0, 0).toDouble(), hold.section(':', 1).toInt()},
-                                     band);
-
+        const CycleVerdict v = CycleVerdict::evaluate(cycle, {lower, upper});
         QCOMPARE(CycleVerdict::resultText(v.result), CycleVerdict::resultText(result));
         QVERIFY2(v.reason.contains(reason), qPrintable(v.reason));
         QVERIFY(!v.reason.contains(QLatin1Char('\n')));
@@ -206,11 +174,8 @@ private slots:
     // The figures the report draws: where the hold is and its extremes.
     void figuresOfTheHold()
     {
-        Cycle cycle;
-        cycle.steps = steps(program);
-        cycle.status = completed;
-        cycle.samples = withSample(withSample(run({{holdSamples(30), 122.0}}), holdStart + 10, 121.2),
-                                   holdStart + 20, 123.7);
+        const Cycle cycle = cycleOf(withSample(withSample(run({{holdSamples(30), 122.0}}), holdStart + 10, 121.2),
+                                               holdStart + 20, 123.7));
         const CycleVerdict v = CycleVerdict::evaluate(cycle, CycleVerdict::Band());
         QVERIFY(v.holdKnown);
         QCOMPARE(v.hold.minutes, 20);
