@@ -149,30 +149,13 @@ private slots:
         QCOMPARE(cycle->finished, QDateTime(QDate(2024, 3, 5), QTime(15, 7, 10, 1), Qt::LocalTime));
     }
 
-    void writtenLogIsReadBackWithItsRows()
-    {
-        const Cycle written = RegisterTestData::cycle(QStringLiteral("RG-7"), 3,
-                                                      RegisterTestData::localTime("2024-06-01T08:00:00"),
-                                                      RegisterTestData::run(10, 5));
-        QString reason;
-        const std::optional<Cycle> read = RunLogParser::parse(RegisterTestData::log(written), &reason);
-        QVERIFY2(read, qPrintable(reason));
-        QCOMPARE(read->started, written.started);
-        QVERIFY(read->samples.size() >= written.samples.size() / 2 - 1);
-        QCOMPARE(read->samples.first().celsius, written.samples.first().celsius);
-    }
-
     void brokenLogsAreNamedWithTheirReason_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << QByteArray() << "empty";
-        QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0", 11) << "no run log";
         QTest::newRow("other text") << QByteArray("Model: Something else\n") << "no run log";
-        QTest::newRow("header cut after the serial") << header().left(header().indexOf("Program")) << "header ends early";
         QTest::newRow("no column titles") << header().left(header().indexOf("TimeStamp")) << "column titles";
         QTest::newRow("field out of order") << QByteArray(header()).replace("Status:", "Staus:") << "Line 9";
-        QTest::newRow("last line cut") << header() + "00:00:00\t25" << "cut short";
         QTest::newRow("row without temperature") << header() + "00:00:00\t\t\n" << "Line 12";
         QTest::newRow("row with seconds 60") << header() + "00:00:60\t25\t\n" << "Line 12";
         QTest::newRow("row of text") << header() + "00:00:00\t25\t\nabc\n" << "Line 13";
@@ -225,7 +208,8 @@ private slots:
         QCOMPARE(CycleCsv::row({text, QStringLiteral("x")}), csv + ",x\r\n");
     }
 
-    void csvOfCyclesAndSamples()
+    // The origin and the release are words; a cycle without a verdict has an empty field.
+    void csvOfCycles()
     {
         Cycle c = RegisterTestData::cycle(QStringLiteral("RG,1"), 4,
                                           QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs),
@@ -244,9 +228,6 @@ private slots:
                             "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1,FAIL,waiting\r\n"
                             "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
                             "\"RG,1\",Successfully completed,imported,2,/logs/a.txt,,station-1,,Quarantined\r\n"));
-        QCOMPARE(CycleCsv::samples(c), QByteArray("Time,Elapsed [s],Temperature [\xC2\xB0" "C]\r\n"
-                                                  "2024-03-05T14:07:09.042+01:00,0.000,25.00\r\n"
-                                                  "2024-03-05T14:07:11.542+01:00,2.500,121.35\r\n"));
     }
 };
 
