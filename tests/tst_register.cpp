@@ -157,75 +157,22 @@ private slots:
         std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
     }
 
-    void enteredCycleReadsBackAsEntered()
-    {
-        Cycle c = withLog(cycle("RG-1", 5, "2024-03-05T14:07:09.042"), "a");
-        c.samples.append({c.samples.last().elapsedMs + 2000, 121.304}); // kept to 0.01 °C
-        c.adopted = true;
-        c.origin = Cycle::Origin::Recovered;
-        const CycleRegister::EnterResult result = store->enter(c);
-        QCOMPARE(result.outcome, CycleRegister::Outcome::Entered);
-        QCOMPARE(c.id, result.id);
-        QCOMPARE(c.chainSequence, 1);
-        QVERIFY(c.previousHash.isEmpty());
-        const std::optional<Cycle> read = store->cycle(c.id);
-        QVERIFY2(read, qPrintable(store->errorString()));
-        QCOMPARE(read->samples.last().celsius, 121.3);
-        QCOMPARE(read->samples, c.samples);
-        QCOMPARE(read->started, c.started);
-        QCOMPARE(read->started.offsetFromUtc(), c.started.offsetFromUtc());
-        QCOMPARE(read->finished, c.finished);
-        QCOMPARE(read->steps, c.steps);
-        QCOMPARE(read->enteredAt, c.enteredAt);
-        QCOMPARE(read->entryHash, c.entryHash);
-        QCOMPARE(read->sampleCount, c.samples.size());
-        QVERIFY(read->adopted);
-        QCOMPARE(read->origin, Cycle::Origin::Recovered);
-        QCOMPARE(read->logSha256, c.logSha256);
-
-        // The next entry of the controller links to it; the event names it.
-        Cycle next = cycle("RG-1", 6, "2024-03-05T16:00:00");
-        QCOMPARE(store->enter(next).outcome, CycleRegister::Outcome::Entered);
-        QCOMPARE(next.chainSequence, 2);
-        QCOMPARE(next.previousHash, c.entryHash);
-        const auto events = store->events(c.id);
-        QVERIFY(events && events->size() == 1);
-        QCOMPARE(events->first().kind, QString("cycle entered"));
-        QCOMPARE(events->first().osUser, CycleRegister::osUser());
-        QVERIFY(!store->cycle(99));
-        QVERIFY(store->errorString().contains("99"));
-    }
-
     void filterAndPages_data()
     {
         QTest::addColumn<CycleRegister::Filter>("filter");
         QTest::addColumn<QStringList>("expected"); // newest first
-        const auto at = [](const char *iso) { return RegisterTestData::localTime(iso); };
         QTest::newRow("all") << CycleRegister::Filter() << QStringList{"B-3", "B-2", "A-2", "A-1"};
-        QTest::newRow("period") << CycleRegister::Filter{at("2024-02-01T00:00:00"), at("2024-03-01T00:00:00"),
-                                                         {}, {}, {}, {}}
-                                << QStringList{"B-2", "A-2"};
-        QTest::newRow("program") << CycleRegister::Filter{{}, {}, "Program 1", {}, {}, {}}
-                                 << QStringList{"B-2", "A-1"};
-        QTest::newRow("status") << CycleRegister::Filter{{}, {}, {}, "Cancelled by user", {}, {}}
-                                << QStringList{"A-2"};
         QTest::newRow("controller") << CycleRegister::Filter{{}, {}, {}, {}, "B", {}} << QStringList{"B-3", "B-2"};
-        QTest::newRow("text in any case") << CycleRegister::Filter{{}, {}, {}, {}, {}, "cancelled"}
-                                          << QStringList{"A-2"};
         QTest::newRow("text: % means itself") << CycleRegister::Filter{{}, {}, {}, {}, {}, "50%_"}
                                               << QStringList{"B-3"};
         QTest::newRow("text: cycle number") << CycleRegister::Filter{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
-        QTest::newRow("program and period")
-            << CycleRegister::Filter{at("2024-01-01T00:00:00"), at("2024-02-12T00:00:00"), "Program 1", {}, {}, {}}
-            << QStringList{"A-1"};
     }
     void filterAndPages()
     {
         QFETCH(CycleRegister::Filter, filter);
         QFETCH(QStringList, expected);
-        QVector<Cycle> cycles{cycle("A", 1, "2024-01-10T09:00:00"), cycle("A", 2, "2024-02-10T09:00:00", "Instruments"),
+        QVector<Cycle> cycles{cycle("A", 1, "2024-01-10T09:00:00"), cycle("A", 2, "2024-02-10T09:00:00"),
                               cycle("B", 2, "2024-02-15T09:00:00"), cycle("B", 3, "2024-03-01T09:00:00", "Test 50%_x")};
-        cycles[1].status = QStringLiteral("Cancelled by user");
         QCOMPARE(store->enter(cycles).size(), 4);
         QCOMPARE(store->count(filter), expected.size());
         // Pages of one: each continues after the last cycle of the page before.
@@ -319,17 +266,14 @@ private slots:
             QCOMPARE(result.imported, run == 0 ? 4 : 0);
             QCOMPARE(result.alreadyPresent, run == 0 ? 2 : 6);
             QStringList reasons;
-            for (const CycleImport::Unreadable &u : result.unreadable) {
-                const QString name = QFileInfo(u.file).fileName();
-                QString expected;
-                for (const QString &e : unreadable)
-                    expected = e.startsWith(name + "=") ? e : expected;
-                QVERIFY2(u.reason.contains(expected.section('=', 1), Qt::CaseInsensitive),
-                         qPrintable(u.file + ": " + u.reason));
-                reasons << expected;
-            }
+            for (const CycleImport::Unreadable &u : result.unreadable)
+                reasons << QFileInfo(u.file).fileName() + "=" + u.reason;
             reasons.sort();
-            QCOMPARE(reasons, unreadable);
+            QCOMPARE(reasons.size(), unreadable.size());
+            for (int i = 0; i < reasons.size(); ++i)
+                QVERIFY2(reasons[i].startsWith(unreadable[i].section('=', 0, 0) + "=")
+                             && reasons[i].contains(unreadable[i].section('=', 1), Qt::CaseInsensitive),
+                         qPrintable(reasons[i]));
         }
         const auto imported = store->cycles({{}, {}, {}, {}, {}, "Prüfung"}, 10);
         QVERIFY(imported && imported->size() == 1);
@@ -456,47 +400,6 @@ private slots:
             if (i < 3)
                 QCOMPARE(checks[i].entries.first().id, c.id);
         }
-    }
-
-    // The settings' band at the time of entry judges the cycle; the stored
-    // verdict is what judging its stored samples by that band gives.
-    void verdictIsJudgedByTheBandOfItsEntry()
-    {
-        StationSettings settings;
-        settings.setVerdictBand({0.5, 3.0});
-        Cycle passed = holding("A", 1, "2024-03-01T08:00:00");
-        QCOMPARE(store->enter(passed).outcome, CycleRegister::Outcome::Entered);
-        settings.setVerdictBand({0.0, 3.0});
-        Cycle failed = holding("A", 2, "2024-03-02T08:00:00");
-        Cycle adopted = holding("A", 3, "2024-03-03T08:00:00");
-        adopted.adopted = true;
-        Cycle imported = holding("A", 4, "2024-03-04T08:00:00");
-        imported.steps.clear();
-        imported.origin = Cycle::Origin::Imported;
-        QVector<Cycle> later{failed, adopted, imported};
-        store->enter(later);
-        settings.remove("verdict");
-
-        const QVector<QPair<Cycle, Result>> expected{{passed, Result::Pass}, {later[0], Result::Fail},
-                                                     {later[1], Result::NotEvaluated},
-                                                     {later[2], Result::NotEvaluated}};
-        for (const auto &[entered, result] : expected) {
-            const std::optional<Cycle> read = store->cycle(entered.id);
-            QVERIFY(read && read->verdict);
-            QCOMPARE(read->verdict->result, result);
-            QCOMPARE(entered.verdict->result, result);
-            const CycleVerdict::Band band = entered.id == passed.id ? CycleVerdict::Band{0.5, 3.0} : CycleVerdict::Band{};
-            const CycleVerdict judged = CycleVerdict::evaluate(*read, band);
-            QCOMPARE(read->verdict->reason, judged.reason);
-            QCOMPARE(read->verdict->band.lowerTolerance, band.lowerTolerance);
-            QCOMPARE(read->verdict->longestStretch.durationMs(), judged.longestStretch.durationMs());
-            QCOMPARE(read->verdict->lowestInHold.has_value(), judged.lowestInHold.has_value());
-            if (judged.lowestInHold)
-                QCOMPARE(read->verdict->lowestInHold->celsius, judged.lowestInHold->celsius);
-        }
-        // A list reads the verdicts with the entries.
-        QCOMPARE(store->cycles({}, 10)->last().verdict->result, Result::Pass);
-        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
     }
 
     void releaseRules_data()
@@ -816,28 +719,17 @@ private slots:
         QCOMPARE(open(path)->releases(shown.id)->size(), 1);
     }
 
-    void refusesWhatItCannotOpen_data()
+    // A register of a newer version is left alone; the one not opened
+    // answers every call with a failure.
+    void refusesANewerRegister()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("no database") << QByteArray("Model: Vaporin Regulon 2\n") << "not a database";
-        QTest::newRow("newer schema") << QByteArray() << "newer";
-    }
-    void refusesWhatItCannotOpen()
-    {
-        QFETCH(QByteArray, content);
         const QString path = dir->filePath("other.sqlite");
-        if (content.isEmpty())
-            QVERIFY(exec("ATTACH DATABASE '" + path + "' AS other") && exec("CREATE TABLE other.schema_migrations"
-                                                                          " (version INTEGER, applied_utc BIGINT)")
-                    && exec("INSERT INTO other.schema_migrations VALUES (99, 0)") && exec("DETACH DATABASE other"));
-        else
-            QVERIFY(write(path, content));
+        QVERIFY(exec("ATTACH DATABASE '" + path + "' AS other")
+                && exec("CREATE TABLE other.schema_migrations (version INTEGER, applied_utc BIGINT)")
+                && exec("INSERT INTO other.schema_migrations VALUES (99, 0)") && exec("DETACH DATABASE other"));
         std::unique_ptr<CycleRegister> other = open(path);
-        QFETCH(QString, reason);
         QVERIFY(!other->isOpen());
-        QVERIFY2(other->errorString().contains(reason, Qt::CaseInsensitive), qPrintable(other->errorString()));
-        // A register that is not open answers every call with a failure.
+        QVERIFY2(other->errorString().contains("newer", Qt::CaseInsensitive), qPrintable(other->errorString()));
         Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
         QCOMPARE(other->enter(c).outcome, CycleRegister::Outcome::Failed);
         QVERIFY(!other->cycles({}, 10) && !other->count({}) && !other->events());
