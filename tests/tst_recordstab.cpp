@@ -205,8 +205,6 @@ private slots:
                                 << QStringList{"RG-A-13"};
         QTest::newRow("text in any case, trimmed") << true << none << none << "" << "" << "  textiles "
                                                    << QStringList{"RG-B-21"};
-        QTest::newRow("text: a serial number") << true << none << none << "" << "" << "rg-a"
-                                               << QStringList{"RG-A-13", "RG-A-12", "RG-A-11"};
         QTest::newRow("period, program and text") << false << QDate(2024, 2, 1) << QDate(2024, 3, 31)
                                                   << "Instruments 134" << "" << "RG-B"
                                                   << QStringList{"RG-B-23", "RG-B-22"};
