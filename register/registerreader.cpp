@@ -201,7 +201,7 @@ RegisterReader::RegisterReader(const RegisterLocation &location, const QString &
 
 RegisterReader::RegisterReader(const RegisterLocation &location, const QString &fallback,
                                std::shared_ptr<RegisterReaderSource> source, QObject *parent)
-    : ReleaseSink(parent)
+    : QObject(parent)
     , location(location)
     , fallback(fallback)
     , source(source)
