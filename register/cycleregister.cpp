@@ -24,6 +24,7 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace {
@@ -31,6 +32,15 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CycleRegister", text);
+}
+
+// "column IN (?, ?, ...)" for the IDs, with their values to bind.
+std::pair<QString, QVariantList> inList(const QString &column, const QVector<qint64> &ids)
+{
+    QVariantList values;
+    for (qint64 id : ids)
+        values << id;
+    return {QStringLiteral("%1 IN (%2)").arg(column, QStringLiteral("?, ").repeated(ids.size()).chopped(2)), values};
 }
 
 // LIKE matches "%" and "_" as wildcards; the user's text means itself.
@@ -91,6 +101,17 @@ QString CycleRegister::station()
 }
 
 CycleRegister::CycleRegister(const QString &connectionName) : connectionName(connectionName) {}
+
+std::unique_ptr<CycleRegister> CycleRegister::opened(const QString &purpose, const RegisterLocation &location,
+                                                     QString *error)
+{
+    static std::atomic<int> connections{0};
+    auto store = std::make_unique<CycleRegister>(QStringLiteral("%1-%2").arg(purpose).arg(++connections));
+    if (store->open(location))
+        return store;
+    *error = store->errorString();
+    return nullptr;
+}
 
 CycleRegister::~CycleRegister()
 {
@@ -645,11 +666,8 @@ std::optional<QVector<Release>> CycleRegister::releasesById(const QVector<qint64
 {
     if (ids.isEmpty())
         return QVector<Release>();
-    QVariantList values;
-    for (qint64 id : ids)
-        values << id;
-    const QString placeholders = QStringLiteral("?, ").repeated(ids.size()).chopped(2);
-    return selectReleases(QStringLiteral("releases.id IN (%1)").arg(placeholders), values);
+    const auto [where, values] = inList(QStringLiteral("releases.id"), ids);
+    return selectReleases(where, values);
 }
 
 // Each cycle's releases in the order of its history.
@@ -937,12 +955,8 @@ std::optional<QVector<AuditEvent>> CycleRegister::eventsById(const QVector<qint6
 {
     if (ids.isEmpty())
         return QVector<AuditEvent>();
-    QVariantList values;
-    for (qint64 id : ids)
-        values << id;
-    const QString placeholders = QStringLiteral("?, ").repeated(ids.size()).chopped(2);
-    std::optional<QVector<AuditEvent>> found =
-        selectEvents({QStringLiteral("id IN (%1)").arg(placeholders)}, values, -1, 0);
+    const auto [where, values] = inList(QStringLiteral("id"), ids);
+    std::optional<QVector<AuditEvent>> found = selectEvents({where}, values, -1, 0);
     if (!found)
         return std::nullopt;
     QHash<qint64, int> place;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <memory>
 #include <optional>
 
 struct SqlDialect;
@@ -63,6 +64,12 @@ public:
     static QString station();
 
     explicit CycleRegister(const QString &connectionName);
+    // The register at location, opened on a connection of its own named
+    // after purpose (a name no other connection of the process has, also
+    // when an earlier attempt failed); nothing, with the error, when it
+    // cannot be opened.
+    static std::unique_ptr<CycleRegister> opened(const QString &purpose, const RegisterLocation &location,
+                                                 QString *error);
     // Closes the connection if this object added it.
     ~CycleRegister();
     CycleRegister(const CycleRegister &) = delete;

@@ -132,18 +132,14 @@ private:
     {
         if (store && store->isOpen())
             return store.get();
-        // A connection name of its own for every attempt: a failed one
-        // keeps its name taken until its object is gone.
-        static std::atomic<int> attempts{0};
         store.reset();
-        store = std::make_unique<CycleRegister>(QStringLiteral("register-reader-%1").arg(++attempts));
-        if (store->open(where))
-            return store.get();
-        *error = tr("The register %1 cannot be opened: %2")
-                     .arg(where.isServer() ? where.toString() : QDir::toNativeSeparators(where.path()),
-                          store->errorString());
-        store.reset();
-        return nullptr;
+        QString why;
+        store = CycleRegister::opened(QStringLiteral("register-reader"), where, &why);
+        if (!store) {
+            *error = tr("The register %1 cannot be opened: %2")
+                         .arg(where.isServer() ? where.toString() : QDir::toNativeSeparators(where.path()), why);
+        }
+        return store.get();
     }
 
     // Whether the connection still reaches its server.
@@ -205,7 +201,7 @@ RegisterReader::RegisterReader(const RegisterLocation &location, const QString &
 
 RegisterReader::RegisterReader(const RegisterLocation &location, const QString &fallback,
                                std::shared_ptr<RegisterReaderSource> source, QObject *parent)
-    : ReleaseSink(parent)
+    : QObject(parent)
     , location(location)
     , fallback(fallback)
     , source(source)

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "register/cycleregister.h"
-#include "register/releasesink.h"
+#include "register/release.h"
 
+#include <QObject>
 #include <QThread>
 
 #include <memory>
@@ -30,7 +31,7 @@ struct RegisterReaderSource;
 // file: while the server cannot be reached the answers come from there
 // (sourceChanged tells), and the server is tried again after a while or
 // once retryCentral() is called.
-class RegisterReader : public ReleaseSink
+class RegisterReader : public QObject
 {
     Q_OBJECT
 
@@ -80,8 +81,11 @@ public:
     quint64 exportSamples(qint64 id, const QString &file);
     // A cycle's release history, oldest first.
     quint64 readReleases(qint64 cycleId);
-    // Enters the release into the register.
-    quint64 submitRelease(const Release &release, const QString &entryHash) override;
+    // Enters the release of the cycle release.cycleId, whose entry has
+    // this hash, into the register read now. The answer comes when the
+    // release is entered or has failed: a form stays open until then, so
+    // that a release is never lost once its form is saved.
+    quint64 submitRelease(const Release &release, const QString &entryHash);
     // The cycle report of one entry with its release history, and the
     // period report of the cycles of the filter between the days (invalid:
     // those of the first and the last cycle), naming the clinic.
@@ -101,6 +105,9 @@ signals:
     void releasesRead(quint64 ticket, const QVector<Release> &releases, const QString &error);
     // ms: how long reading and writing took.
     void reportWritten(quint64 ticket, qint64 ms, const QString &error);
+    // error is empty when the release is entered; release is as entered
+    // (its sequence and hash filled).
+    void releaseStored(quint64 ticket, const Release &release, const QString &error);
     // The answers after this one come from the server (central) or from the
     // fallback, the server having been unreachable since then, for the reason.
     void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);

@@ -19,7 +19,6 @@ struct RegisterSender::Work {
     RegisterSender *sender;
     QString localPath;
     RegisterLocation central;
-    QString connectionName;
     QObject context; // lives on the sender's thread
     QTimer *retry = nullptr;
     int retryMs = 15000;
@@ -153,19 +152,9 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
 bool RegisterSender::Work::open(std::unique_ptr<CycleRegister> &side, const RegisterLocation &location,
                                 const char *name, QString *error)
 {
-    if (side)
-        return true;
-    // A name of its own for every attempt: a failed one keeps its name
-    // taken until its object is gone.
-    static QAtomicInt attempts;
-    auto opened = std::make_unique<CycleRegister>(
-        QStringLiteral("%1-%2-%3").arg(connectionName, QLatin1String(name)).arg(attempts.fetchAndAddRelaxed(1)));
-    if (!opened->open(location)) {
-        *error = opened->errorString();
-        return false;
-    }
-    side = std::move(opened);
-    return true;
+    if (!side)
+        side = CycleRegister::opened(QStringLiteral("register-sender-") + QLatin1String(name), location, error);
+    return side != nullptr;
 }
 
 void RegisterSender::Work::finish()
@@ -181,11 +170,9 @@ RegisterSender::RegisterSender(const QString &localPath, const RegisterLocation 
     : QObject(parent)
     , work(std::make_unique<Work>())
 {
-    static QAtomicInt senders;
     work->sender = this;
     work->localPath = localPath;
     work->central = central;
-    work->connectionName = QStringLiteral("register-sender-%1").arg(senders.fetchAndAddRelaxed(1));
     work->context.moveToThread(&thread);
     thread.setObjectName(QStringLiteral("register sender"));
     thread.start();

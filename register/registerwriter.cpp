@@ -54,7 +54,6 @@ struct RegisterWriter::Work {
     bool fillOutbox = false;
     RegisterSender *sender = nullptr;
     QString folder;
-    QString connectionName;
     QObject context; // lives on the writer's thread
     QTimer *retry = nullptr;
     int retryMs = 15000;
@@ -115,16 +114,9 @@ void RegisterWriter::Work::enterWaiting()
 
 bool RegisterWriter::Work::open(QString *error)
 {
-    if (cycleRegister)
-        return true;
-    auto opened = std::make_unique<CycleRegister>(connectionName);
-    opened->setFillingOutbox(fillOutbox);
-    if (!opened->open(location)) {
-        *error = opened->errorString();
-        return false;
-    }
-    cycleRegister = std::move(opened);
-    return true;
+    if (!cycleRegister && (cycleRegister = CycleRegister::opened(QStringLiteral("register-writer"), location, error)))
+        cycleRegister->setFillingOutbox(fillOutbox);
+    return cycleRegister != nullptr;
 }
 
 bool RegisterWriter::Work::enterFirst(QString *error)
@@ -215,7 +207,6 @@ RegisterWriter::RegisterWriter(const RegisterLocation &location, const QString &
     : QObject(parent)
     , work(std::make_unique<Work>())
 {
-    static QAtomicInt writers;
     work->writer = this;
     work->location = location;
     if (location.kind() != RegisterLocation::Kind::File) {
@@ -225,7 +216,6 @@ RegisterWriter::RegisterWriter(const RegisterLocation &location, const QString &
         work->sender = outboxSender.get();
     }
     work->folder = folder;
-    work->connectionName = QStringLiteral("register-writer-%1").arg(writers.fetchAndAddRelaxed(1));
     // Events an earlier start could not enter; listed before any new one
     // can be written.
     const QDir dir(folder);

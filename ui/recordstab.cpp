@@ -198,7 +198,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         }
         emit reportFinished(error, ms);
     });
-    setReleaseSink(reader.get());
+    connect(reader.get(), &RegisterReader::releaseStored, this, &RecordsTab::releaseStored);
     // The title counts them from the start, before the tab is first shown.
     QTimer::singleShot(0, this, &RecordsTab::readWaitingCount);
 }
@@ -253,14 +253,6 @@ void RecordsTab::setUrlOpener(std::function<bool(const QUrl &)> opener)
 void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
 {
     printerChooser = std::move(chooser);
-}
-
-void RecordsTab::setReleaseSink(ReleaseSink *sink)
-{
-    if (releases)
-        disconnect(releases, &ReleaseSink::releaseStored, this, nullptr);
-    releases = sink;
-    connect(releases, &ReleaseSink::releaseStored, this, &RecordsTab::releaseStored);
 }
 
 void RecordsTab::cycleEntered()
@@ -567,7 +559,7 @@ void RecordsTab::on_pushButtonRelease_clicked()
     form->setAttribute(Qt::WA_DeleteOnClose);
     connect(form, &ReleaseDialog::saveRequested, this,
             [this, form, entryHash = chosen->entryHash](const Release &release) {
-                savingForms.insert(releases->submitRelease(release, entryHash), form);
+                savingForms.insert(reader->submitRelease(release, entryHash), form);
             });
     form->show();
 }

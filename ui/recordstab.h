@@ -21,7 +21,6 @@ class AuditTrailModel;
 class CycleListModel;
 class QPrinter;
 class ReleaseDialog;
-class ReleaseSink;
 
 namespace Ui {
 class RecordsTab;
@@ -77,9 +76,6 @@ public:
     // How a printer is chosen and set up for a report; the system's print
     // dialog unless replaced (tests print into a PDF file). False: cancelled.
     void setPrinterChooser(std::function<bool(QPrinter &)> chooser);
-    // Where the release forms' entries go; the tab's reader, which enters
-    // them at once, unless replaced. The sink must outlive the tab.
-    void setReleaseSink(ReleaseSink *sink);
 
     CycleListModel *cycleList() const { return cycles; }
     AuditTrailModel *auditTrail() const { return events; }
@@ -166,7 +162,6 @@ private:
     std::unique_ptr<RegisterReader> tallies;
     // Reports too: a period report of years takes long, and the lists go on.
     std::unique_ptr<RegisterReader> reports;
-    ReleaseSink *releases = nullptr;
     CycleListModel *cycles;
     AuditTrailModel *events;
     CycleChart chart;
