@@ -1,4 +1,3 @@
-#include "app/startwindow.h"
 #include "app/station.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
@@ -16,12 +15,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QPropertyAnimation>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrlQuery>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 using Program = CommunicationManager::Program;
@@ -135,53 +130,6 @@ private slots:
         link.reset();
     }
 
-    void deviceListFollowsWhatIsPluggedIn()
-    {
-        SimulatedLink scan;
-        StartWindow start(&scan.manager);
-        auto *list = ::child<QComboBox>(start, "comboBoxRegulons");
-        auto *connectButton = ::child<QAbstractButton>(start, "buttonConnect");
-        auto *refresh = ::child<QAbstractButton>(start, "buttonReflesh"); // hidden while scanning
-        QVERIFY(!refresh->isHidden());
-        QCOMPARE(list->count(), 0);
-        QVERIFY(!list->isEnabled() && !connectButton->isEnabled());
-
-        RegulonSim *first = scan.plugIn("COM1", "11111111");
-        QVERIFY(first && scan.plugIn("COM2", "22222222"));
-        scan.listPorts({"COM1", "COM2"});
-        refresh->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000);
-        QCOMPARE(list->count(), 2);
-        first->unplug();
-        refresh->click();
-        QVERIFY(refresh->isHidden() && list->count() == 0 && !connectButton->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000);
-        QCOMPARE(list->count(), 1);
-        QCOMPARE(list->itemText(0), QString("22222222"));
-        QVERIFY(list->isEnabled() && connectButton->isEnabled());
-    }
-
-    void languageShrinksTheEditorButtons_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("savePoints"); // 0: the usual size
-        QTest::addColumn<int>("resetPoints");
-        QTest::newRow("German") << "German" << 6 << 0;
-        QTest::newRow("Français") << "Français" << 5 << 5;
-        QTest::newRow("german") << "german" << 0 << 0;
-    }
-    void languageShrinksTheEditorButtons()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, savePoints);
-        QFETCH(int, resetPoints);
-        StationSettings().setValue("Language", language);
-        MainWindow w(&link->manager);
-        const int usual = ::child<QWidget>(w, "pushButtonAddAStep")->font().pointSize();
-        QCOMPARE(::child<QWidget>(w, "pushButtonEdirProgramSave")->font().pointSize(), savePoints ? savePoints : usual);
-        QCOMPARE(::child<QWidget>(w, "pushButtonEdirProgramReset")->font().pointSize(), resetPoints ? resetPoints : usual);
-    }
-
     void temperatureIsRoundedAndOutsideTheRangeBlocksStart_data()
     {
         QTest::addColumn<Samples>("samples");
@@ -207,23 +155,6 @@ private slots:
         QTEST(child("buttonStart")->isEnabled(), "startEnabled");
     }
 
-    void thermometerReusesOneAnimation()
-    {
-        for (int i = 0; i < 2000; ++i)
-            window->on_tempDataUpdated({float(20 + i % 100), 0.0f});
-        QCOMPARE(window->findChildren<QPropertyAnimation *>().size(), 1);
-    }
-
-    void aboutMailLinkKeepsTheSubjectsBlanks()
-    {
-        QList<QUrl> opened;
-        window->setUrlOpener([&opened](const QUrl &url) { opened << url; });
-        child("commandLinkButton")->click();
-        QCOMPARE(QUrlQuery(opened[0]).queryItemValue("to"), QString("support@vaporin.example"));
-        QCOMPARE(QUrlQuery(opened[0]).queryItemValue("subject", QUrl::FullyDecoded),
-                 QString("Question about Vaporin Regulon Software"));
-    }
-
     void readFillsBothChoosersAndClosingAsksFirst()
     {
         window->show();
@@ -239,44 +170,6 @@ private slots:
         window->close();
         QCOMPARE(answerer->titles(), QStringList{"Exit"});
         QVERIFY(window->isVisible());
-    }
-
-    void longestProgramIsDrawnAndAddingStopsAtFourteenSteps()
-    {
-        QList<Program> programs = sim->programs();
-        programs[0].steps = QVector<Step>(14, {0, 1, 60.0}).toList();
-        programs[0].steps.append({0, 65535, 60.0}); // the longest hold: drawn in one go
-        QVERIFY(sim->setPrograms(programs));
-        QVERIFY(open());
-        auto *view = child<QWidget>("verticalLayoutWidget_3")->findChild<QtCharts::QChartView *>();
-        // To its end, in as few points as the chart has pixel columns to show.
-        const auto *series = qobject_cast<QtCharts::QLineSeries *>(view->chart()->series()[0]);
-        QCOMPARE(series->at(series->count() - 1).x() - series->at(0).x(), (4 + 14 + 65535) * 60 * 1000.0);
-        QVERIFY(series->count() <= 4 * std::ceil(view->chart()->plotArea().width()));
-        stepButton(0, "buttonDeleteStep")->click();
-        stepButton(0, "buttonDeleteStep")->click();
-        enterStep(child("pushButtonAddAStep"), 1, 50.0);
-        QCOMPARE(steps()->count(), 14);
-        QVERIFY(!child("pushButtonAddAStep")->isEnabled());
-    }
-
-    void modifiedWhileNameOrStepsDiffer()
-    {
-        QVERIFY(open());
-        nameField()->setText("Other");
-        QVERIFY(modified() && child("pushButtonEdirProgramReset")->isEnabled());
-        nameField()->setText("Instruments");
-        QVERIFY(!modified() && !child("pushButtonEdirProgramReset")->isEnabled());
-        enterStep(stepButton(1, "buttonEditStep"), 5, 134.0);
-        nameField()->setText("Other");
-        nameField()->setText("Instruments");
-        QVERIFY(modified()); // the stored name typed back keeps the step change
-        enterStep(stepButton(1, "buttonEditStep"), 4, 134.0);
-        QVERIFY(!modified());
-        stepButton(0, "buttonDeleteStep")->click();
-        child("pushButtonEdirProgramReset")->click();
-        QCOMPARE(steps()->count(), 3);
-        QVERIFY(!modified());
     }
 
     void leavingAModifiedProgramAsksFirst_data()

@@ -1,13 +1,8 @@
-#include "app/logfolder.h"
 #include "tests/isolateduser.h"
 #include "ui/curvereduction.h"
-#include "ui/editporgramstepdialog.h"
-#include "ui/mainwindow.h"
 #include "ui/programprofile.h"
-#include "ui/programstepitem.h"
 #include "ui/temperaturechart.h"
 
-#include <QLabel>
 #include <QtCharts/QChartView>
 #include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLineSeries>
@@ -82,19 +77,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void logFolderFallsBackToTheExecutablesFolderWithoutDocuments()
-    {
-        const LogFolder resolved = LogFolder::resolve(QString(), QString(), QDir::tempPath());
-        QCOMPARE(resolved.path, QDir::tempPath());
-        QVERIFY(resolved.announce);
-    }
-
-    void logNameJoinsProgramAndTime()
-    {
-        QCOMPARE(MainWindow::logName(" Fast  134", QDateTime(QDate(2026, 1, 9), QTime(19, 5, 9))),
-                 QString("_Fast__134_2026_01_09__19_05_09"));
-    }
-
     // Each column of the curve keeps its first, lowest, highest and last
     // point in their order, also once blocks of seconds have been merged.
     void reductionKeepsEachColumnsFirstExtremesAndLast_data()
@@ -200,42 +182,6 @@ private slots:
         reduced.reset();
         QCOMPARE(reduced.series->count(), 0);
         QCOMPARE(reduced.axisX->max(), chartOrigin().addSecs(60));
-    }
-
-    void stepRowShowsTheTemperatureToATenth()
-    {
-        ProgramStepItem item;
-        item.setStep({4, 10, 121.26});
-        QCOMPARE(item.findChild<QLabel *>("stepDesc_3")->text(), QString("10 minutes at 121.3 °C"));
-    }
-
-    void stepDialogKeepsWhatTheMemoryCanHold()
-    {
-        EditPorgramStepDialog dialog;
-        dialog.setMinutes(999999999);
-        dialog.setTemperature(140.1);
-        QCOMPARE(dialog.minutes(), 65535);
-        QCOMPARE(dialog.temperature(), 140.0);
-    }
-
-    void profileRampsAMinutePerTenDegreesThenHolds_data()
-    {
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<Points>("points");
-        Points ramp{{0, 20.0}};
-        for (int i = 1; i <= 10; ++i)
-            ramp << QPointF(i * 60, 20.0 + i * 10.1);
-        QTest::newRow("20.0 to 121.0 in 10 minutes") << Steps{{0, 0, 121.0}} << ramp;
-        QTest::newRow("25 holds at once") << Steps{{0, 2, 25.0}} << Points{{0, 20.0}, {60, 25.0}, {120, 25.0}};
-        // 40.3 - 20.3 is 19.999... in binary: still two ramp minutes.
-        QTest::newRow("down and up, counted in tenths")
-            << Steps{{0, 1, 40.1}, {0, 0, 20.3}, {0, 0, 40.3}}
-            << Points{{0, 20.0}, {60, 30.05}, {120, 40.1}, {180, 40.1}, {240, 20.3}, {300, 30.3}, {360, 40.3}};
-    }
-    void profileRampsAMinutePerTenDegreesThenHolds()
-    {
-        QFETCH(Steps, steps);
-        QTEST(ProgramProfile::points(steps), "points");
     }
 };
 
