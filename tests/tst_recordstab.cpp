@@ -360,24 +360,6 @@ private slots:
         QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
     }
 
-    void auditTrailInWords_data()
-    {
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<QString>("words");
-        QTest::newRow("numbers and camel case") << R"({"alreadyPresent":2,"folder":"/logs","ratio":0.5})"
-                                                << "already present: 2; folder: /logs; ratio: 0.5";
-        QTest::newRow("nested, lists and yes/no")
-            << R"({"after":{"name":"B","steps":["20@121.0","5@60.0"]},"program_number":2,"written":false})"
-            << "after: (name: B, steps: [20@121.0, 5@60.0]); program number: 2; written: no";
-        QTest::newRow("not an object stays as stored") << "not json {" << "not json {";
-    }
-    void auditTrailInWords()
-    {
-        QFETCH(QString, json);
-        QFETCH(QString, words);
-        QCOMPARE(AuditTrailModel::detailsInWords(json), words);
-    }
-
     // The trail shows every event, newest first; an entered cycle joins the
     // list, the trail and the filters, and the chosen cycle stays chosen.
     void enteredCycleJoinsTheListAndTheTrail()
@@ -718,34 +700,6 @@ private slots:
         }
     }
 
-    void timeAxisReadsHoursAndMinutes_data()
-    {
-        QTest::addColumn<qint64>("endSeconds");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("a fresh chart's minute") << qint64(0) << QStringList{"0:00", "0:01"};
-        QTest::newRow("8 minutes, minute by minute")
-            << qint64(480) << QStringList{"0:00", "0:01", "0:02", "0:03", "0:04", "0:05", "0:06", "0:07", "0:08"};
-        QTest::newRow("2 hours: quarters") << qint64(7200)
-                                           << QStringList{"0:00", "0:15", "0:30", "0:45", "1:00", "1:15", "1:30",
-                                                          "1:45", "2:00"};
-        QTest::newRow("a second more: 20 minutes") << qint64(7201)
-                                                   << QStringList{"0:00", "0:20", "0:40", "1:00", "1:20", "1:40", "2:00"};
-        QTest::newRow("beyond 99 hours") << qint64(111 * 3600)
-                                         << QStringList{"0:00", "24:00", "48:00", "72:00", "96:00"};
-    }
-    void timeAxisReadsHoursAndMinutes()
-    {
-        QFETCH(qint64, endSeconds);
-        QFETCH(QStringList, labels);
-        QStringList shown;
-        qint64 previous = -1;
-        for (const CycleChart::Tick &tick : CycleChart::ticks(endSeconds)) {
-            QVERIFY(tick.seconds > previous && tick.seconds <= qMax<qint64>(endSeconds, 60));
-            previous = tick.seconds;
-            shown << tick.label;
-        }
-        QCOMPARE(shown, labels);
-    }
 };
 
 STATION_GUI_TEST_MAIN(TestRecordsTab)

@@ -157,68 +157,6 @@ private slots:
         std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
     }
 
-    void filterAndPages_data()
-    {
-        QTest::addColumn<CycleRegister::Filter>("filter");
-        QTest::addColumn<QStringList>("expected"); // newest first
-        QTest::newRow("all") << CycleRegister::Filter() << QStringList{"B-3", "B-2", "A-2", "A-1"};
-        QTest::newRow("controller") << CycleRegister::Filter{{}, {}, {}, {}, "B", {}} << QStringList{"B-3", "B-2"};
-        QTest::newRow("text: % means itself") << CycleRegister::Filter{{}, {}, {}, {}, {}, "50%_"}
-                                              << QStringList{"B-3"};
-        QTest::newRow("text: cycle number") << CycleRegister::Filter{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
-    }
-    void filterAndPages()
-    {
-        QFETCH(CycleRegister::Filter, filter);
-        QFETCH(QStringList, expected);
-        QVector<Cycle> cycles{cycle("A", 1, "2024-01-10T09:00:00"), cycle("A", 2, "2024-02-10T09:00:00"),
-                              cycle("B", 2, "2024-02-15T09:00:00"), cycle("B", 3, "2024-03-01T09:00:00", "Test 50%_x")};
-        QCOMPARE(store->enter(cycles).size(), 4);
-        QCOMPARE(store->count(filter), expected.size());
-        // Pages of one: each continues after the last cycle of the page before.
-        QStringList listed;
-        std::optional<Cycle> last;
-        for (;;) {
-            const auto page = store->cycles(filter, 1, last ? &*last : nullptr);
-            QVERIFY2(page, qPrintable(store->errorString()));
-            if (page->isEmpty())
-                break;
-            last = page->first();
-            QVERIFY(last->samples.isEmpty() && last->sampleCount > 0);
-            listed << QStringLiteral("%1-%2").arg(last->controllerSerial).arg(last->cycleNumber);
-        }
-        QCOMPARE(listed, expected);
-    }
-
-    void sameCycleTwiceIsOneEntry()
-    {
-        Cycle first = withLog(cycle("RG-1", 7, "2024-03-05T14:00:00"), "first");
-        QCOMPARE(store->enter(first).outcome, CycleRegister::Outcome::Entered);
-        Cycle sameLog = cycle("RG-9", 1, "2024-04-01T10:00:00");
-        sameLog.logSha256 = first.logSha256;
-        Cycle sameKey = cycle("RG-1", 7, "2024-03-05T14:00:00");
-        Cycle other = cycle("RG-1", 8, "2024-03-05T16:00:00");
-        QVector<Cycle> batch{sameLog, sameKey, other, other};
-        const QVector<CycleRegister::EnterResult> results = store->enter(batch);
-        QCOMPARE(results[0].outcome, CycleRegister::Outcome::AlreadyPresent);
-        QCOMPARE(results[0].id, first.id);
-        QCOMPARE(results[1].outcome, CycleRegister::Outcome::AlreadyPresent);
-        QCOMPARE(results[1].id, first.id);
-        QCOMPARE(results[2].outcome, CycleRegister::Outcome::Entered);
-        QCOMPARE(results[3].outcome, CycleRegister::Outcome::AlreadyPresent);
-        QCOMPARE(results[3].id, results[2].id);
-        QCOMPARE(store->count({}), 2);
-
-        // A batch with a cycle that cannot be entered enters none of it.
-        QVector<Cycle> bad{cycle("RG-1", 9, "2024-03-06T10:00:00"), cycle("RG-1", 10, "2024-03-06T12:00:00")};
-        bad[1].samples[0].celsius = std::nan("");
-        for (const CycleRegister::EnterResult &r : store->enter(bad))
-            QCOMPARE(r.outcome, CycleRegister::Outcome::Failed);
-        QCOMPARE(store->count({}), 2);
-        QVERIFY(store->findByLogName("first.txt")->size() == 1);
-        QVERIFY(store->findByLogSha256(first.logSha256.toUpper())->first().id == first.id);
-    }
-
     void importTakesLogsOnceAndNamesTheRest()
     {
         const QString folder = dir->filePath(QStringLiteral("import"));
@@ -372,34 +310,6 @@ private slots:
         QCOMPARE(report.entries, 6 - int(changes.filter("DELETE FROM cycles").size()));
         for (const Problem &p : report.problems)
             QVERIFY2(p.cycleId == 0 || p.text.contains(QStringLiteral("entry %1 ").arg(p.cycleId)), qPrintable(p.text));
-    }
-
-    void filesAreCheckedByContentThenByName()
-    {
-        Cycle c = withLog(cycle("A", 1, "2024-03-01T08:00:00"), "run");
-        QCOMPARE(store->enter(c).outcome, CycleRegister::Outcome::Entered);
-        const QString copy = dir->filePath("copy of the run.txt");
-        QVERIFY(QFile::copy(c.logPath, copy));
-        const QString edited = dir->filePath("edited/run.txt");
-        QDir(dir->path()).mkpath("edited");
-        QByteArray bytes = RegisterTestData::log(c);
-        bytes.replace("Cycle Number: 1", "Cycle Number: 2");
-        QVERIFY(write(edited, bytes));
-        const QString other = dir->filePath("other.txt");
-        QVERIFY(write(other, "x"));
-        QString error;
-        const QVector<CycleVerifier::FileCheck> checks = CycleVerifier::verifyFiles(
-            *store, {c.logPath, copy, edited, other, dir->filePath("absent.txt")}, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        const QVector<CycleVerifier::FileCheck::Status> expected{
-            CycleVerifier::FileCheck::Ok, CycleVerifier::FileCheck::Ok, CycleVerifier::FileCheck::Altered,
-            CycleVerifier::FileCheck::Unknown, CycleVerifier::FileCheck::Unreadable};
-        for (int i = 0; i < checks.size(); ++i) {
-            QCOMPARE(checks[i].status, expected[i]);
-            QCOMPARE(checks[i].entries.size(), i < 3 ? 1 : 0);
-            if (i < 3)
-                QCOMPARE(checks[i].entries.first().id, c.id);
-        }
     }
 
     void releaseRules_data()

@@ -68,14 +68,6 @@ private slots:
         QVERIFY(!SampleCodec::encodable({{0, 2 * SampleCodec::maxCelsius}}));
     }
 
-    // The register's budget is 12 KB per two-hour cycle, row and indexes included.
-    void twoHourCycleIsAFewKilobytes()
-    {
-        const int size = SampleCodec::encode(RegisterTestData::run(120, 7)).size();
-        qInfo("a two-hour cycle's samples: %d bytes", size);
-        QVERIFY2(size < 6000, qPrintable(QString::number(size)));
-    }
-
     void damagedSamplesAreRejected_data()
     {
         QTest::addColumn<QByteArray>("blob");

@@ -235,23 +235,6 @@ private slots:
                  qPrintable(text.left(600)));
     }
 
-    // Each value reads back from both of its forms.
-    void releaseTextFormsRoundTrip()
-    {
-        const auto roundTrips = [](const auto &choices) {
-            for (const auto &choice : choices) {
-                using E = decltype(choice.value);
-                if (Release::parse<E>(Release::keyword(choice.value)) != choice.value
-                    || Release::parse<E>(Release::text(choice.value)) != choice.value)
-                    return false;
-            }
-            return true;
-        };
-        QVERIFY(roundTrips(ReleaseChoices::chemicalIndicators));
-        QVERIFY(roundTrips(ReleaseChoices::biologicalIndicators));
-        QVERIFY(roundTrips(ReleaseChoices::decisions));
-    }
-
 private:
     QTemporaryDir dir;
 };
