@@ -633,49 +633,6 @@ private slots:
         QVERIFY(message->isVisible());
     }
 
-    // Another program holds the register for itself while the tab opens it
-    // (readers do not wait for a mere writer): the reader waits for the
-    // lock, the window does not.
-    void lockedRegisterNeverHoldsUpTheWindow()
-    {
-        enter({cycle("RG-A", 1, "2024-03-01T08:00:00"), cycle("RG-A", 2, "2024-03-02T08:00:00")});
-        store.reset();
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-        holder.setDatabaseName(registerPath());
-        QVERIFY(holder.open());
-        QSqlQuery lock(holder);
-        // Without the shared index of the write-ahead log no other
-        // connection may read until this one is closed.
-        QVERIFY2(lock.exec("PRAGMA locking_mode = EXCLUSIVE") && lock.exec("BEGIN EXCLUSIVE")
-                     && lock.exec("SELECT COUNT(*) FROM cycles"),
-                 qPrintable(lock.lastError().text()));
-        tab = std::make_unique<RecordsTab>(registerPath());
-        tab->show();
-        QVERIFY(QTest::qWaitForWindowExposed(tab.get())); // its first paint is no wait
-
-        constexpr qint64 lockedMs = 1000;
-        QElapsedTimer clock;
-        clock.start();
-        qint64 last = 0;
-        qint64 longest = 0;
-        QTimer tick;
-        connect(&tick, &QTimer::timeout, [&] {
-            longest = qMax(longest, clock.elapsed() - last);
-            last = clock.elapsed();
-        });
-        tick.start(5);
-        QTest::qWait(int(lockedMs));
-        QCOMPARE(tab->cycleList()->rowCount(), 0); // the reader still waits
-        // Far less than the lock lasted, even with sanitizers on a busy machine.
-        QVERIFY2(longest < lockedMs / 3, qPrintable(QString::number(longest)));
-        QVERIFY(lock.exec("COMMIT"));
-        lock.finish();
-        holder.close();
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
-        QTRY_COMPARE(listed(), (QStringList{"RG-A-2", "RG-A-1"}));
-    }
-
     // The tab is usable during a run (only the Programs tab is locked then);
     // its title counts the cycles that wait for release, from the start and
     // down as they are released.
