@@ -238,9 +238,6 @@ private slots:
                                         << "2024-03-05T14:09:00.000Z" << three << threeSamples;
         QTest::newRow("run interrupted: finished at its last sample")
             << head + samples << stopped << "2024-03-05T14:07:12.042Z" << three << threeSamples;
-        QTest::newRow("run interrupted after 100 hours")
-            << head + point("99:59:59", "121") + point("100:00:01", "122") << stopped << "2024-03-09T18:07:10.042Z"
-            << QStringList{"100:00:01=122", "99:59:59=121"} << QStringList{"359999000=121", "360001000=122"};
         QTest::newRow("torn last line is left out")
             << head + point("00:00:01", "20") + point("00:00:02", "21").chopped(1) << stopped
             << "2024-03-05T14:07:10.042Z" << QStringList{"00:00:01=20"} << QStringList{"1000=20"};
