@@ -314,16 +314,12 @@ private slots:
             journal.recordSample("00:00:00", "20.5", 7);
             journal.recordSample("00:00:01", "121.35", 1999);
             name = journal.fileName();
-            if (end == "discarded") {
-                run.status = RunJournal::discardedStatus;
+            if (end != "torn") {
+                run.status = end == "discarded" ? RunJournal::discardedStatus : QString("Successfully completed");
                 journal.recordFields(run);
                 journal.recordEnd(at.addSecs(60));
-                journal.recordDiscarded();
-            } else if (end == "logged") {
-                run.status = "Successfully completed";
-                journal.recordFields(run);
-                journal.recordEnd(at.addSecs(60));
-                journal.recordLogged({"run.txt", "ab12", Cycle::Origin::Recorded});
+                end == "discarded" ? journal.recordDiscarded()
+                                   : journal.recordLogged({"run.txt", "ab12", Cycle::Origin::Recorded});
             }
         }
         if (end == "torn") {
