@@ -299,10 +299,11 @@ private slots:
                                        << QStringList{"EntryAltered:2"};
         QTest::newRow("samples damaged") << QStringList{"UPDATE cycle_samples SET samples = '\\x0102' WHERE cycle_id = 2"}
                                          << QStringList{"SamplesDamaged:2"};
-        QTest::newRow("order swapped")
-            << QStringList{"UPDATE cycles SET chain_seq = -1 WHERE id = 1", "UPDATE cycles SET chain_seq = 1 WHERE id = 2",
-                           "UPDATE cycles SET chain_seq = 2 WHERE id = 1"}
-            << QStringList{"ChainBroken:1", "ChainBroken:2", "ChainBroken:3", "EntryAltered:1", "EntryAltered:2"};
+        // Only here: an entry beyond its chain's head.
+        QTest::newRow("head moved back")
+            << QStringList{"UPDATE chain_heads SET chain_seq = 1, entry_hash = (SELECT entry_hash FROM cycles"
+                           " WHERE id = 4) WHERE controller_serial = 'B'"}
+            << QStringList{"ChainBroken:5"};
     }
     void verificationFindsEditsOnTheServer()
     {
@@ -310,7 +311,8 @@ private slots:
         QFETCH(QStringList, statements);
         QFETCH(QStringList, expected);
         enterAll(*store, {cycle("A", 1, "2024-03-01T08:00:00"), cycle("A", 2, "2024-03-02T08:00:00"),
-                          cycle("A", 3, "2024-03-03T08:00:00")});
+                          cycle("A", 3, "2024-03-03T08:00:00"), cycle("B", 1, "2024-03-01T09:00:00"),
+                          cycle("B", 2, "2024-03-02T09:00:00")});
         for (const QString &statement : statements)
             QVERIFY(exec(*store, statement));
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
