@@ -193,7 +193,6 @@ private slots:
              notice + "The program has been stopped manually by user", "digi 1"});
 
         row("seven missed temperatures", repeat("t-1", 7), lost);
-        row("fourteen missed temperatures", repeat("t-1", 14), lost);
         row("any answer restarts the count", repeat("t-1", 6) + QStringList{"a9 x"} + repeat("t-1", 6), {});
         row("port failures count with missed answers", repeat("t-1", 3) + repeat("e6", 4), lost);
         row("port failure and timeout losses are separate", repeat("e-1", 14) + repeat("t-1", 14), lost + lost);
