@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/cycleregister.h"
 #include "register/registerlocation.h"
 
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVersionNumber>
+
+#include <atomic>
+#include <memory>
 
 #include <pwd.h>
 #include <signal.h>
@@ -115,7 +119,6 @@ public:
         lastError = statement + QStringLiteral(": ") + query.lastError().text();
         return false;
     }
-    QString execError() const { return lastError; }
 
 private:
     QString dataFolder() const { return folder.filePath(QStringLiteral("data")); }
@@ -188,3 +191,22 @@ private:
     QString lastError;
     int databases = 0;
 };
+
+// A register on a connection of its own; why it did not open goes to the
+// test's output.
+inline std::unique_ptr<CycleRegister> openRegister(const RegisterLocation &location)
+{
+    static std::atomic<int> connections{0};
+    auto r = std::make_unique<CycleRegister>(QStringLiteral("test-%1").arg(++connections));
+    if (!r->open(location))
+        qWarning("%s", qPrintable(r->errorString()));
+    return r;
+}
+
+// The rows of `from` (a table, with a condition perhaps); -1 when they
+// cannot be counted.
+inline qint64 countRows(CycleRegister &reg, const QString &from)
+{
+    QSqlQuery query(reg.database());
+    return query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + from) && query.next() ? query.value(0).toLongLong() : -1;
+}

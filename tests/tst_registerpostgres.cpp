@@ -112,27 +112,12 @@ class TestRegisterPostgres : public QObject
     std::unique_ptr<CycleRegister> store; // on it
     std::atomic<int> connections{0};
 
-    std::unique_ptr<CycleRegister> open(const RegisterLocation &location)
-    {
-        auto r = std::make_unique<CycleRegister>(QStringLiteral("test-%1").arg(++connections));
-        if (!r->open(location))
-            qWarning("%s", qPrintable(r->errorString()));
-        return r;
-    }
-
     bool exec(CycleRegister &reg, const QString &statement)
     {
         QSqlQuery query(reg.database());
         if (!query.exec(statement))
             qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         return query.isActive();
-    }
-
-    qint64 count(CycleRegister &reg, const QString &table)
-    {
-        QSqlQuery query(reg.database());
-        return query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table) && query.next() ? query.value(0).toLongLong()
-                                                                                          : -1;
     }
 
     // The cycle with its run log written into the test's folder.
@@ -151,7 +136,7 @@ class TestRegisterPostgres : public QObject
     bool freshRegister()
     {
         database = server->createDatabase();
-        store = open(database);
+        store = openRegister(database);
         return store->isOpen();
     }
 
@@ -193,8 +178,6 @@ private slots:
         QTest::newRow("socket folder as the host") << "postgresql://%2Fvar%2Frun%2Fpostgresql/vaporin"
                                                    << "postgresql:///vaporin?host=/var/run/postgresql"
                                                    << QStringList{"/var/run/postgresql", "0", "vaporin", "", ""};
-        QTest::newRow("IPv6") << "postgresql://[fe80::1]:5432/db" << "postgresql://[fe80::1]:5432/db"
-                              << QStringList{"fe80::1", "5432", "db", "", ""};
         QTest::newRow("encoded names") << "postgresql://Schwester%20A@h/Praxis%C3%BC%3F"
                                        << "postgresql://Schwester%20A@h/Praxis%C3%BC%3F"
                                        << QStringList{"h", "0", "Praxis\u00fc?", "Schwester A", ""};
@@ -202,10 +185,7 @@ private slots:
         QTest::newRow("password parameter") << "postgresql://h/db?password=secret" << "holds a password"
                                             << QStringList();
         QTest::newRow("port too large") << "postgresql://h:65536/db" << "port 65536" << QStringList();
-        QTest::newRow("bad escape") << "postgresql://h/d%zz" << "hexadecimal" << QStringList();
         QTest::newRow("parameter without value") << "postgresql://h/db?sslmode" << "no name=value" << QStringList();
-        QTest::newRow("parameter that is no keyword") << "postgresql://h/db?sslmode%3Ddisable%20host=x"
-                                                      << "no name=value" << QStringList();
         QTest::newRow("value Qt would split") << "postgresql://h/db?application_name=a;host=evil"
                                               << "holds a \";\"" << QStringList();
     }
@@ -241,10 +221,9 @@ private slots:
         QTest::addColumn<QString>("expected"); // toString(), or a part of the error
 
         QTest::newRow("nothing set") << Settings() << CycleRegister::defaultPath();
-        QTest::newRow("a server") << Settings{{"register/driver", " PostgreSQL"}, {"register/host", "db.clinic.lan"},
-                                              {"register/port", "5433"}, {"register/database", "vaporin"},
-                                              {"register/user", "vaporin_station"}, {"register_path", "/srv/r.sqlite"}}
-                                  << "postgresql://vaporin_station@db.clinic.lan:5433/vaporin";
+        QTest::newRow("a server") << Settings{{"register/driver", " PostgreSQL"}, {"register/host", "h"},
+                                              {"register/port", "5433"}, {"register_path", "/srv/r.sqlite"}}
+                                  << "postgresql://h:5433";
         QTest::newRow("another driver") << Settings{{"register/driver", "mysql"}} << "must be sqlite or postgresql";
         QTest::newRow("no port") << Settings{{"register/driver", "postgresql"}, {"register/port", "5432x"}}
                                  << "no port number";
@@ -269,66 +248,28 @@ private slots:
         Cycle b1 = cycle("B", 1, "2024-03-05T15:00:00");
         Cycle a2 = cycle("A", 2, "2024-03-06T08:00:00");
         a2.cycleNumber = -1; // known by its controller and start
-        QVector<Cycle> cycles{a1, b1, a2};
-        for (const CycleRegister::EnterResult &r : store->enter(cycles))
-            QCOMPARE(r.outcome, CycleRegister::Outcome::Entered);
-        QCOMPARE(cycles[2].chainSequence, 2);
-        QCOMPARE(cycles[2].previousHash, cycles[0].entryHash);
-        QCOMPARE(cycles[1].chainSequence, 1);
-        QVERIFY(cycles[1].previousHash.isEmpty());
-
-        const std::optional<Cycle> read = store->cycle(cycles[0].id);
-        QVERIFY2(read, qPrintable(store->errorString()));
-        QCOMPARE(read->samples, cycles[0].samples);
-        QCOMPARE(read->started.offsetFromUtc(), cycles[0].started.offsetFromUtc());
-        QCOMPARE(read->enteredAt, cycles[0].enteredAt);
-        QVERIFY(read->adopted);
-
+        enterAll(*store, {a1, b1, a2});
         // Entering again finds every one, the one of no cycle number too.
         QVector<Cycle> again{a1, b1, a2};
-        const QVector<CycleRegister::EnterResult> results = store->enter(again);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(results[i].outcome, CycleRegister::Outcome::AlreadyPresent);
-            QCOMPARE(results[i].id, cycles[i].id);
-        }
+        for (const CycleRegister::EnterResult &r : store->enter(again))
+            QCOMPARE(r.outcome, CycleRegister::Outcome::AlreadyPresent);
         QCOMPARE(store->count({{}, {}, {}, {}, {}, "successFULLY"}), 3); // ILIKE
         QCOMPARE(store->events()->size(), 3);
+        // Each entry's hash holds only if every field, samples, zone and
+        // adoption too, reads back as it was entered.
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
         QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
         QCOMPARE(report.chains, 2);
         QCOMPARE(report.logs, 1);
     }
 
-    // Controller A has entries 1 to 3, controller B entries 4 and 5.
-    // Verdicts and releases as on a file: the waiting cycles, the history,
-    // an edited release found; and a register of the first version gets
-    // the verdicts of its entries when it is migrated.
-    void verdictsAndReleasesOnTheServer()
+    // A register of the first version gets the verdicts of its entries
+    // when it is opened, by the band of the settings.
+    void firstVersionGetsItsVerdictsOnTheServer()
     {
-        QVERIFY(freshRegister());
-        QVector<Cycle> cycles{cycle("A", 1, "2024-03-01T08:00:00"), cycle("A", 2, "2024-03-02T08:00:00"),
-                              cycle("B", 1, "2024-03-02T09:00:00")};
-        enterAll(*store, cycles);
-        QCOMPARE(store->cycle(1)->verdict->result, CycleVerdict::Result::Fail);
-        Release first;
-        first.cycleId = 1;
-        first.operatorName = QStringLiteral("A. Meier");
-        first.decision = Release::Decision::Quarantined;
-        Release second = first;
-        second.decision = Release::Decision::Released;
-        second.comment = QStringLiteral("BI negative");
-        QVector<Release> releases{first, second};
-        QVERIFY2(store->enterReleases(releases), qPrintable(store->errorString()));
-        QCOMPARE(releases[1].previousHash, releases[0].hash);
-        QCOMPARE(store->count({{}, {}, {}, {}, {}, {}, true}), 2);
-        QCOMPARE(store->cycles({}, -1)->last().latestRelease->decision, Release::Decision::Released);
-        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
-        QVERIFY(exec(*store, "UPDATE releases SET decision = 'released' WHERE id = 1"));
-        QCOMPARE(problems(CycleVerifier::verifyRegister(*store)), QStringList{"ReleaseAltered:1"});
-
         const RegisterLocation firstVersion = server->createDatabase();
         {
-            const std::unique_ptr<CycleRegister> older = open(firstVersion);
+            const std::unique_ptr<CycleRegister> older = openRegister(firstVersion);
             enterAll(*older, {cycle("A", 1, "2024-03-01T08:00:00")});
             for (const char *back : {"DROP TABLE outbox", "DROP TABLE release_heads", "DROP TABLE releases",
                                      "DROP TABLE verdicts",
@@ -336,7 +277,7 @@ private slots:
                 QVERIFY(exec(*older, back));
         }
         StationSettings().setVerdictBand({0.5, 2.0});
-        const std::unique_ptr<CycleRegister> migrated = open(firstVersion);
+        const std::unique_ptr<CycleRegister> migrated = openRegister(firstVersion);
         QVERIFY(migrated->isOpen());
         QCOMPARE(migrated->cycle(1)->verdict->band.upperBand, 2.0);
         QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
@@ -351,14 +292,7 @@ private slots:
                                        << QStringList{"EntryAltered:2"};
         QTest::newRow("samples damaged") << QStringList{"UPDATE cycle_samples SET samples = '\\x0102' WHERE cycle_id = 2"}
                                          << QStringList{"SamplesDamaged:2"};
-        QTest::newRow("newest entry deleted")
-            << QStringList{"DELETE FROM events WHERE cycle_id = 3", "DELETE FROM cycle_samples WHERE cycle_id = 3",
-                           "DELETE FROM verdicts WHERE cycle_id = 3", "DELETE FROM cycles WHERE id = 3"}
-            << QStringList{"EntriesMissing:2"};
-        QTest::newRow("order swapped")
-            << QStringList{"UPDATE cycles SET chain_seq = -1 WHERE id = 1", "UPDATE cycles SET chain_seq = 1 WHERE id = 2",
-                           "UPDATE cycles SET chain_seq = 2 WHERE id = 1"}
-            << QStringList{"ChainBroken:1", "ChainBroken:2", "ChainBroken:3", "EntryAltered:1", "EntryAltered:2"};
+        // Only here: an entry beyond its chain's head.
         QTest::newRow("head moved back")
             << QStringList{"UPDATE chain_heads SET chain_seq = 1, entry_hash = (SELECT entry_hash FROM cycles"
                            " WHERE id = 4) WHERE controller_serial = 'B'"}
@@ -395,9 +329,9 @@ private slots:
             }));
         for (std::future<QString> &f : opened)
             QCOMPARE(f.get(), QString());
-        const std::unique_ptr<CycleRegister> one = open(empty);
-        QCOMPARE(count(*one, "schema_migrations"), qint64(RegisterSchema::migrations().size()));
-        QCOMPARE(count(*one, "pg_tables WHERE tablename = 'cycles'"), 1);
+        const std::unique_ptr<CycleRegister> one = openRegister(empty);
+        QCOMPARE(countRows(*one, "schema_migrations"), qint64(RegisterSchema::migrations().size()));
+        QCOMPARE(countRows(*one, "pg_tables WHERE tablename = 'cycles'"), 1);
     }
 
     // Two stations enter their controllers' cycles one by one while two
@@ -446,7 +380,7 @@ private slots:
     void aChainBeingExtendedHoldsUpOnlyItsController()
     {
         QVERIFY(freshRegister());
-        const std::unique_ptr<CycleRegister> holder = open(database);
+        const std::unique_ptr<CycleRegister> holder = openRegister(database);
         QVERIFY(exec(*holder, holder->dialect().beginWrite));
         QSqlQuery lock(holder->database());
         lock.prepare(holder->dialect().chainLock);
@@ -458,7 +392,7 @@ private slots:
             Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
             return own.open(database) ? own.enter(c).outcome : CycleRegister::Outcome::Failed;
         });
-        QTRY_COMPARE(count(*store, "pg_locks WHERE locktype = 'advisory' AND NOT granted"), 1);
+        QTRY_COMPARE(countRows(*store, "pg_locks WHERE locktype = 'advisory' AND NOT granted"), 1);
         Cycle other = cycle("B", 1, "2024-03-01T08:00:00");
         QCOMPARE(store->enter(other).outcome, CycleRegister::Outcome::Entered);
         QCOMPARE(waiting.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
@@ -466,20 +400,13 @@ private slots:
         QCOMPARE(waiting.get(), CycleRegister::Outcome::Entered);
     }
 
-    void serverAwayFailsFast_data()
+    // A server that takes the connection and never answers fails the open
+    // in seconds. (One that is not there at all: the central register tests.)
+    void serverThatHangsFailsFast()
     {
-        QTest::addColumn<bool>("answers"); // a socket that takes the connection but never answers
-        QTest::newRow("no server at the socket") << false;
-        QTest::newRow("a server that never answers") << true;
-    }
-    void serverAwayFailsFast()
-    {
-        QFETCH(bool, answers);
         SilentServer silent;
         QVERIFY(silent.port);
-        const RegisterLocation away = answers
-            ? RegisterLocation::server(QStringLiteral("127.0.0.1"), silent.port, "vaporin", "station")
-            : RegisterLocation::server(dir->path(), 0, "vaporin", "station");
+        const RegisterLocation away = RegisterLocation::server(QStringLiteral("127.0.0.1"), silent.port, "vaporin", "station");
         QElapsedTimer timer;
         timer.start();
         CycleRegister reg(QStringLiteral("away"));
@@ -495,7 +422,7 @@ private slots:
         QVERIFY(freshRegister());
         const QString file = dir->filePath("station/register.sqlite");
         {
-            const std::unique_ptr<CycleRegister> local = open(RegisterLocation::file(file));
+            const std::unique_ptr<CycleRegister> local = openRegister(RegisterLocation::file(file));
             enterAll(*local, {withLog(cycle("A", 11, "2024-03-01T08:00:00")), withLog(cycle("A", 12, "2024-03-02T08:00:00")),
                               cycle("B", 1, "2024-03-01T09:00:00"), withLog(cycle("A", 13, "2024-03-03T08:00:00"))});
             AuditEvent write;
@@ -512,7 +439,7 @@ private slots:
         earlier.station = QStringLiteral("station-2");
         QCOMPARE(store->enter(earlier).outcome, CycleRegister::Outcome::Entered);
 
-        const std::unique_ptr<CycleRegister> local = open(RegisterLocation::file(file));
+        const std::unique_ptr<CycleRegister> local = openRegister(RegisterLocation::file(file));
         const RegisterTransfer::Result first = RegisterTransfer::transfer(*local, *store);
         QVERIFY2(first.error.isEmpty() && first.refused.isEmpty(), qPrintable(first.error));
         QCOMPARE(first.moved, 4);
@@ -550,8 +477,8 @@ private slots:
         QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
 
         const auto counts = [&] {
-            return QVector<qint64>{count(*store, "cycles"), count(*store, "events"), count(*store, "chain_heads"),
-                                   count(*store, "releases")};
+            return QVector<qint64>{countRows(*store, "cycles"), countRows(*store, "events"), countRows(*store, "chain_heads"),
+                                   countRows(*store, "releases")};
         };
         const QVector<qint64> before = counts();
         const RegisterTransfer::Result second = RegisterTransfer::transfer(*local, *store);
@@ -568,7 +495,7 @@ private slots:
         const RegisterTransfer::Result refused = RegisterTransfer::transfer(*local, *store);
         QCOMPARE(refused.refused.size(), 1);
         QCOMPARE(refused.refused.first().kind, Problem::EntryAltered);
-        QCOMPARE(count(*store, "cycles"), before[0]);
+        QCOMPARE(countRows(*store, "cycles"), before[0]);
     }
 
     // The records tool on the server, named by a URI or by the settings,
@@ -583,15 +510,10 @@ private slots:
                           elsewhere});
         const QString uri = database.toString();
 
-        Run run = runTool({"--register", uri, "list", "--csv"});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out.count("\r\n"), 4);
-        run = runTool({"--register", uri, "verify"});
+        Run run = runTool({"--register", uri, "verify"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QCOMPARE(run.out, QString("Not checked here: 1 log file of other stations; verify on those stations checks them.\n"
                                   "Checked 3 entries of 2 controllers and 2 log files: intact.\n"));
-        run = runTool({"--register", uri, "verify", dir->filePath("A_2.txt")});
-        QVERIFY2(run.exitCode == 0 && run.out.startsWith("OK "), qPrintable(run.out + run.err));
 
         QVERIFY(exec(*store, "UPDATE cycles SET program_name = 'Program 2' WHERE id = 2"));
         StationSettings settings;
@@ -605,13 +527,9 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.startsWith("ALTERED: entry 2 (controller A, cycle 2"), qPrintable(run.out));
 
-        run = runTool({"--register", "postgresql:///nowhere?host=" + dir->path(), "list"});
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.startsWith("vaporin-records: The register postgresql:///nowhere?host=") && run.err.count('\n') == 1,
-                 qPrintable(run.err));
 
         const QString file = dir->filePath("register.sqlite");
-        enterAll(*open(RegisterLocation::file(file)), {cycle("C", 1, "2024-03-01T08:00:00")});
+        enterAll(*openRegister(RegisterLocation::file(file)), {cycle("C", 1, "2024-03-01T08:00:00")});
         for (const QString &expected : {"Moved: 1\nAlready there: 0\nAudit events carried: 1\n",
                                         "Moved: 0\nAlready there: 1\nAudit events carried: 0\n"}) {
             run = runTool({"--register", file, "migrate", "--to", uri});
@@ -627,15 +545,17 @@ private slots:
     {
         const QStringList sql = readmeSql();
         QCOMPARE(sql.size(), 2);
-        const auto psql = [&](const QString &script) {
+        // One of the server's programs; empty when it succeeded, else what it said.
+        const auto run = [&](const QString &program, const QStringList &arguments, const QString &input = {}) {
             QProcess p;
             p.setProcessChannelMode(QProcess::MergedChannels);
-            p.start(PostgresServer::binFolder() + "/psql",
-                    {"-X", "-v", "ON_ERROR_STOP=1", "-h", server->socketFolder(), "-U", PostgresServer::superuser,
-                     "-d", "postgres"});
-            p.write(script.toUtf8());
+            p.start(PostgresServer::binFolder() + "/" + program, QStringList{"-h", server->socketFolder()} + arguments);
+            p.write(input.toUtf8());
             p.closeWriteChannel();
             return p.waitForFinished(30000) && p.exitCode() == 0 ? QString() : QString::fromLocal8Bit(p.readAll());
+        };
+        const auto psql = [&](const QString &script) {
+            return run("psql", {"-X", "-v", "ON_ERROR_STOP=1", "-U", PostgresServer::superuser, "-d", "postgres"}, script);
         };
         QCOMPARE(psql(sql[0]), QString());
         const RegisterLocation asOwner = server->location("vaporin", "vaporin_owner");
@@ -643,7 +563,7 @@ private slots:
         QVERIFY2(made.exitCode == 0, qPrintable(made.out + made.err));
         QCOMPARE(psql(sql[1]), QString());
 
-        const std::unique_ptr<CycleRegister> station = open(server->location("vaporin", "vaporin_station"));
+        const std::unique_ptr<CycleRegister> station = openRegister(server->location("vaporin", "vaporin_station"));
         QVERIFY2(station->isOpen(), qPrintable(station->errorString()));
         Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
         QCOMPARE(station->enter(c).outcome, CycleRegister::Outcome::Entered);
@@ -672,16 +592,10 @@ private slots:
 
         // The backup, restored into a new database, verifies.
         const QString dump = dir->filePath("vaporin.dump");
-        const auto run = [&](const QString &program, const QStringList &arguments) {
-            QProcess p;
-            p.setProcessChannelMode(QProcess::MergedChannels);
-            p.start(PostgresServer::binFolder() + "/" + program, QStringList{"-h", server->socketFolder()} + arguments);
-            return p.waitForFinished(30000) && p.exitCode() == 0 ? QString() : QString::fromLocal8Bit(p.readAll());
-        };
         QCOMPARE(run("pg_dump", {"--username=vaporin_owner", "--format=custom", "--file=" + dump, "vaporin"}), QString());
         QCOMPARE(run("createdb", {"--username=postgres", "--owner=vaporin_owner", "vaporin_restored"}), QString());
         QCOMPARE(run("pg_restore", {"--username=vaporin_owner", "--dbname=vaporin_restored", dump}), QString());
-        const std::unique_ptr<CycleRegister> restored = open(server->location("vaporin_restored", "vaporin_owner"));
+        const std::unique_ptr<CycleRegister> restored = openRegister(server->location("vaporin_restored", "vaporin_owner"));
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*restored);
         QVERIFY2(report.intact() && report.entries == 2, qPrintable(problems(report).join(' ') + report.error));
     }

@@ -1,5 +1,4 @@
 #include "device/communicationmanager.h"
-#include "tools/regulon-sim/factoryprograms.h"
 #include "tools/regulon-sim/regulonsim.h"
 #include "tools/regulon-sim/simconsole.h"
 
@@ -259,20 +258,6 @@ private slots:
         QTRY_COMPARE(f.ids("request"), expected);
     }
 
-    void simulatorAnswersInTheControllersFormats()
-    {
-        Fixture f;
-        QVERIFY(f.sim.setPrograms({FactoryPrograms::program("Test", {{30.0, 1}})}));
-        f.sim.setSpeed(600.0); // heating and holding take 0.2 s
-        f.sim.setFirmwareVersion("9.8.7");
-        QCOMPARE(f.ask({"GET_VERSION\n", "CMD_STAR 2\n", "CMD_STAR 1\n", "CMD_STAR 1\n"}),
-                 (QStringList{"DAT_VERSION FW-Rev 9.8.7 HW-B\n", "ACK_STAR -4\n", "ACK_STAR 0\n", "ACK_STAR -1\n"}));
-        QTRY_COMPARE(f.sim.runState(), 60);
-        QCOMPARE(f.ask({"GET_STAT\n", "GET_DIGI\n", "GET_INFO\n", "CMD_STOP\n"}),
-                 (QStringList{"DAT_STAT 1,60\n", "DAT_DIGI 00000000,00000000,00000040\n", "CON_INFO RG100001,1\n",
-                              "ACK_STOP -1\n"}));
-    }
-
     // The simulator's standard input: fault lines for demos and training.
     void simulatorConsoleLinesInjectFaults_data()
     {
@@ -282,13 +267,10 @@ private slots:
         QTest::addColumn<QStringList>("answers"); // empty: no answer
         QTest::newRow("status bit") << "bit 2 16 on" << "ok" << QStringList{"GET_DIGI\n"}
                                     << QStringList{"DAT_DIGI 00000000,00010000,00000000\n"};
-        QTest::newRow("sensor fault") << "sensor-fault on" << "ok" << QStringList{"GET_STAT\n"}
-                                      << QStringList{"DAT_STAT 0,0\n"};
         QTest::newRow("start refused once") << "refuse start -6" << "ok" << QStringList{"CMD_STAR 1\n", "CMD_STAR 1\n"}
                                             << QStringList{"ACK_STAR -6\n", "ACK_STAR 0\n"};
         QTest::newRow("raw answer") << "answer GET_TEMP dat_temp 1,2,3,4\\r\\n" << "ok" << QStringList{"GET_TEMP\n"}
                                     << QStringList{"dat_temp 1,2,3,4\r\n"};
-        QTest::newRow("silent") << "silent on" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
         QTest::newRow("chatter") << "chatter 20" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
         QTest::newRow("bad line changes nothing") << "bit 3 32 on" << "error: " << QStringList{"GET_DIGI\n"}
                                                   << QStringList{"DAT_DIGI 00000000,00000000,00000000\n"};
