@@ -1,4 +1,3 @@
-#include "app/station.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "device/programmemory.h"
@@ -13,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTabWidget>
 #include <QToolButton>
@@ -21,7 +19,6 @@
 
 using Program = CommunicationManager::Program;
 using Step = CommunicationManager::ProgramStep;
-using Samples = QList<float>;
 
 namespace {
 
@@ -114,9 +111,7 @@ private slots:
         link = std::make_unique<SimulatedLink>();
         sim = link->plugIn("regulon", "12345678");
         QList<Program> programs = sim->programs();
-        programs[0].name = "Instruments"; // ends cool enough to be saved as it is
-        programs[0].steps = {{0, 2, 105.0}, {0, 4, 134.0}, {0, 3, 60.0}};
-        programs[2].name = "Prion";
+        programs[0].steps = {{0, 2, 105.0}, {0, 4, 134.0}, {0, 3, 60.0}}; // ends cool enough to be saved as it is
         QVERIFY(sim->setPrograms(programs));
         link->manager.changePort(link->port("regulon"));
         answerer = std::make_unique<ModalAnswerer>();
@@ -128,81 +123,6 @@ private slots:
         answerer.reset();
         window.reset();
         link.reset();
-    }
-
-    void temperatureIsRoundedAndOutsideTheRangeBlocksStart_data()
-    {
-        QTest::addColumn<Samples>("samples");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<bool>("startEnabled");
-        QTest::newRow("rounded up") << Samples{99.6f} << "100 °C" << 100 << true;
-        QTest::newRow("140.0") << Samples{140.0f} << "140 °C" << 140 << true;
-        QTest::newRow("140.1") << Samples{140.1f} << "140 °C" << 140 << false;
-        QTest::newRow("below the scale") << Samples{-5.0f} << "-5 °C" << 0 << false;
-        // Only the controller's ready state gives the button back.
-        QTest::newRow("in range again") << Samples{140.1f, 20.0f} << "20 °C" << 20 << false;
-    }
-    void temperatureIsRoundedAndOutsideTheRangeBlocksStart()
-    {
-        QFETCH(Samples, samples);
-        QFETCH(int, bar);
-        child("buttonStart")->setEnabled(true);
-        for (float t : samples)
-            window->on_tempDataUpdated({t, 0.0f});
-        QTEST(child<QLabel>("labelTemperature")->text(), "text");
-        QTRY_COMPARE_WITH_TIMEOUT(child<QProgressBar>("progressBarTemperature")->value(), bar, 2000);
-        QTEST(child("buttonStart")->isEnabled(), "startEnabled");
-    }
-
-    void readFillsBothChoosersAndClosingAsksFirst()
-    {
-        window->show();
-        window->hide();
-        QVERIFY(open()); // shown again: wired and read once
-        const QList<Program> stored = sim->programs();
-        QCOMPARE(child<QComboBox>("comboBoxPrograms")->itemText(5), stored[5].name);
-        QCOMPARE(chooser()->itemText(5), stored[5].name);
-        QCOMPARE(nameField()->text(), stored[0].name);
-        QVERIFY(!modified() && child("pushButtonAddAStep")->isEnabled());
-        QCOMPARE(memoryCommands(), QStringList{"GET_EEPR\n"});
-        answerer->answerBoxes({QMessageBox::Cancel});
-        window->close();
-        QCOMPARE(answerer->titles(), QStringList{"Exit"});
-        QVERIFY(window->isVisible());
-    }
-
-    void leavingAModifiedProgramAsksFirst_data()
-    {
-        QTest::addColumn<bool>("byChooser"); // else by the refresh button
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("shownName");
-        QTest::addColumn<QString>("storedName");
-        // After a save the programs are read back and the tab starts at program 1.
-        QTest::newRow("refresh, Save") << false << int(QMessageBox::Save) << "Renamed" << "Renamed";
-        QTest::newRow("refresh, Discard") << false << int(QMessageBox::Discard) << "Instruments" << "Instruments";
-        QTest::newRow("refresh, Cancel") << false << int(QMessageBox::Cancel) << "Renamed" << "Instruments";
-        QTest::newRow("chooser, Save") << true << int(QMessageBox::Save) << "Renamed" << "Renamed";
-        QTest::newRow("chooser, Discard") << true << int(QMessageBox::Discard) << "Prion" << "Instruments";
-        QTest::newRow("chooser, Cancel") << true << int(QMessageBox::Cancel) << "Renamed" << "Instruments";
-    }
-    void leavingAModifiedProgramAsksFirst()
-    {
-        QFETCH(bool, byChooser);
-        QFETCH(int, answer);
-        QVERIFY(open());
-        nameField()->setText("Renamed");
-        answerer->answerBoxes({QMessageBox::StandardButton(answer)});
-        byChooser ? chooser()->setCurrentIndex(2) : child("buttonRefleshProgramsEditTab")->click();
-        QVERIFY(readDone());
-        QCOMPARE(answerer->titles(), QStringList{"Vaporin Regulon"}); // once, also when Cancel sets the chooser back
-        QCOMPARE(answerer->boxes[0].text, QString("The program has been modified.\nDo you want to save your changes?"));
-        QTEST(nameField()->text(), "shownName");
-        QCOMPARE(chooser()->currentIndex(), nameField()->text() == "Prion" ? 2 : 0);
-        QCOMPARE(modified(), answer == QMessageBox::Cancel);
-        QTEST(sim->programs()[0].name, "storedName");
-        const bool reread = answer == QMessageBox::Save || (answer == QMessageBox::Discard && !byChooser);
-        QCOMPARE(memoryCommands().count("GET_EEPR\n"), reread ? 2 : 1);
     }
 
     // A refused save, also Save in the question, keeps the edits and sends
@@ -305,70 +225,6 @@ private slots:
         QVERIFY(answerer->boxes[0].text.endsWith("If the error persists try to do a restart of the controller."));
         QVERIFY(!nameField()->isEnabled() && !modified() && steps()->count() == 0 && chooser()->count() == 0);
         QVERIFY(homeRefresh->isEnabled() && child("buttonRefleshProgramsEditTab")->isHidden());
-    }
-
-    // The station from its start: the folder is announced while the main
-    // window is built hidden, before the selection, and stored at the end.
-    // The scan asks COM3 first, lists by port name and ends on COM10. Of two
-    // rows with the same text, the chosen row's port is used, not the first.
-    void startUpShowsTheChosenControllersTemperature_data()
-    {
-        QTest::addColumn<QString>("storedFolder"); // "logs": the test's, which exists
-        QTest::addColumn<QStringList>("serials");  // of COM10 and COM3
-        QTest::addColumn<int>("row");              // chosen; -1: Exit
-        QTest::addColumn<QString>("temperature");
-        const QStringList distinct{"10101010", "33333333"};
-        QTest::newRow("exit on first start") << "" << distinct << -1 << "";
-        QTest::newRow("exit, stored folder vanished") << "/nonexistent" << distinct << -1 << "";
-        QTest::newRow("first row") << "logs" << distinct << 0 << "50 °C";
-        QTest::newRow("same serial, second row") << "logs" << QStringList{"12345678", "12345678"} << 1 << "121 °C";
-        // The selection's initial text, which a controller may report too.
-        QTest::newRow("reported as 00000000") << "logs" << QStringList{"00000000", "33333333"} << 0 << "50 °C";
-    }
-    void startUpShowsTheChosenControllersTemperature()
-    {
-        QFETCH(QString, storedFolder);
-        QFETCH(QStringList, serials);
-        QFETCH(int, row);
-        window.reset();
-        if (storedFolder != "logs")
-            StationSettings().setLogFolder(storedFolder);
-        // Chambers that do not cool meanwhile, however slow the start-up.
-        const auto chamber = [&](const QString &port, const QString &serial, double celsius) {
-            RegulonSim *sim = link->plugIn(port, serial);
-            sim->setSpeed(0);
-            sim->setChamberTemperature(celsius);
-        };
-        chamber("COM10", serials[0], 49.6);
-        chamber("COM3", serials[1], 121.4);
-        link->listPorts({"COM3", "COM10"});
-        QStringList seen;
-        answerer->whenBoxShown([&](QMessageBox *box) { seen << box->windowTitle(); });
-        answerer->answerBoxes({QMessageBox::Yes}); // the exit question
-        answerer->handleDialogs([&](QWidget *selection) {
-            auto *list = ::child<QComboBox>(*selection, "comboBoxRegulons");
-            if (!list->isEnabled())
-                return false; // still scanning
-            seen << list->itemText(0) << list->itemText(1);
-            list->setCurrentIndex(row);
-            ::child<QAbstractButton>(*selection, row < 0 ? "buttonExit" : "buttonConnect")->click();
-            return true;
-        });
-        // Once the live temperature shows, the user closes the window.
-        QString temperature;
-        QTimer user;
-        connect(&user, &QTimer::timeout, [&] {
-            auto *w = qobject_cast<MainWindow *>(QApplication::activeWindow());
-            if (w && (temperature = ::child<QLabel>(*w, "labelTemperature")->text()) != "- °C")
-                w->close();
-        });
-        user.start(20);
-        QCOMPARE(Station::run(&link->manager), 0);
-        QCOMPARE(seen, row < 0 ? QStringList{"Log Folder"} + serials : serials + QStringList{"Exit"});
-        QTEST(temperature, "temperature");
-        QCOMPARE(StationSettings().logFolder(), storedFolder == "logs" ? logs.path()
-                 : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Vaporin/Protokolle");
-        QCOMPARE(link->restarts, 0);
     }
 };
 

@@ -1,5 +1,4 @@
 #include "tests/isolateduser.h"
-#include "ui/curvereduction.h"
 #include "ui/programprofile.h"
 #include "ui/temperaturechart.h"
 
@@ -77,67 +76,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    // Each column of the curve keeps its first, lowest, highest and last
-    // point in their order, also once blocks of seconds have been merged.
-    void reductionKeepsEachColumnsFirstExtremesAndLast_data()
-    {
-        QTest::addColumn<Points>("added");
-        QTest::addColumn<qint64>("end");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<double>("rowHeight");
-        QTest::addColumn<Points>("reduced");
-        QTest::newRow("one column") << Points{{0, 5}, {0, 1}, {0, 3}, {0, 9}, {0, 4}, {0, 6}} << qint64(0) << 300 << 0.0
-                                    << Points{{0, 5}, {0, 1}, {0, 9}, {0, 6}};
-        QTest::newRow("highest before lowest") << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}} << qint64(0) << 300 << 0.0
-                                               << Points{{0, 5}, {0, 9}, {0, 1}, {0, 6}};
-        QTest::newRow("first and lowest are one point") << Points{{0, 1}, {0, 9}, {0, 5}} << qint64(0) << 300 << 0.0
-                                                        << Points{{0, 1}, {0, 9}, {0, 5}};
-        QTest::newRow("two columns of three") << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}} << qint64(6) << 2 << 0.0
-                                              << Points{{0, 1}, {1, 7}, {2, 3}, {3, 4}, {4, 0}, {5, 2}};
-        QTest::newRow("clock set back: in the newest block") << Points{{10, 1}, {20, 2}, {5, 3}, {21, 2}}
-                                                             << qint64(21) << 300 << 0.0
-                                                             << Points{{10, 1}, {20, 2}, {5, 3}, {21, 2}};
-        // A day in blocks of 8 s: the spike and the dip survive the merges.
-        Points day;
-        for (int n = 0; n < 40000; ++n)
-            day << QPointF(n * 3, n == 12345 ? 150.0 : n == 30000 ? 0.0 : 121.0);
-        // Middle columns (second 1 of 0 to 2 in three columns): first and last
-        // within half a pixel row of the extreme beside them draw nothing more.
-        const auto middle = [](const Points &column) { return Points{{0, 0}} + column + Points{{2, 0}}; };
-        QTest::newRow("rows of 1: first and last beside the extremes")
-            << middle({{1, 1.3}, {1, 1}, {1, 5}, {1, 9}, {1, 8.6}}) << qint64(2) << 3 << 1.0
-            << middle({{1, 1}, {1, 9}});
-        QTest::newRow("rows of 1: first and last a row away") << middle({{1, 1.6}, {1, 1}, {1, 9}, {1, 8.4}})
-                                                              << qint64(2) << 3 << 1.0
-                                                              << middle({{1, 1.6}, {1, 1}, {1, 9}, {1, 8.4}});
-        QTest::newRow("rows of 1: a column less than a row high") << middle({{1, 5.2}, {1, 5.9}, {1, 5}, {1, 5.7}})
-                                                                  << qint64(2) << 3 << 1.0
-                                                                  << middle({{1, 5.9}, {1, 5}});
-        QTest::newRow("rows of 1: all in half a row") << middle({{1, 5.2}, {1, 5.4}, {1, 5}, {1, 5.3}}) << qint64(2)
-                                                      << 3 << 1.0 << middle({{1, 5.4}});
-        // The curve's own ends stay.
-        QTest::newRow("rows of 1: a level line keeps its ends") << Points{{0, 5}, {1, 5}, {2, 5}, {3, 5}} << qint64(4)
-                                                                << 2 << 1.0 << Points{{0, 5}, {2, 5}, {3, 5}};
-        QTest::newRow("a day into 4 columns") << day << qint64(120000) << 4 << 0.0
-                                              << Points{{0, 121}, {29997, 121}, {30000, 121}, {37035, 150},
-                                                        {59997, 121}, {60000, 121}, {89997, 121},
-                                                        {90000, 0}, {90003, 121}, {119997, 121}};
-    }
-    void reductionKeepsEachColumnsFirstExtremesAndLast()
-    {
-        QFETCH(Points, added);
-        QFETCH(qint64, end);
-        QFETCH(int, columns);
-        QFETCH(double, rowHeight);
-        CurveReduction curve;
-        for (const QPointF &point : added)
-            curve.add(qint64(point.x()), point.y());
-        QVERIFY(curve.blockCount() <= CurveReduction::maxBlocks);
-        QTEST(Points(curve.reduced(end, columns, rowHeight).toList()), "reduced");
-        curve.clear();
-        QVERIFY(curve.reduced(end, columns).isEmpty());
-    }
-
     // The chart draws only what its pixel columns show; the picture must be
     // the one that every point draws, also while the range stretches with
     // each new sample.
