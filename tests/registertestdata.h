@@ -3,9 +3,12 @@
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
 #include "register/cycle.h"
+#include "register/cycleregister.h"
 #include "register/cycleverifier.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTimeZone>
 
@@ -57,6 +60,55 @@ inline QDateTime localTime(const QString &iso)
 {
     const QDateTime local = QDateTime::fromString(iso, Qt::ISODate);
     return local.toOffsetFromUtc(local.offsetFromUtc());
+}
+
+// A cycle of a run this long, started at this local time; 70 minutes hold
+// 121 °C for more than 20.
+inline Cycle cycleAt(const QString &serial, int number, const QString &localIso, int minutes = 4,
+                     const QString &program = QStringLiteral("Program 1"))
+{
+    return cycle(serial, number, localTime(localIso), run(minutes, quint32(number)), program);
+}
+
+// Enters the cycles (their IDs and hashes set); false if one was not entered.
+inline bool enter(CycleRegister &store, QVector<Cycle> &cycles)
+{
+    bool entered = true;
+    for (const CycleRegister::EnterResult &r : store.enter(cycles))
+        entered = entered && r.outcome == CycleRegister::Outcome::Entered;
+    return entered;
+}
+
+// Writes the file, its folder made first.
+inline bool write(const QString &fileName, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray read(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The log with the first digit of its last temperature changed.
+inline QByteArray oneDigitChanged(QByteArray log)
+{
+    const int tab = log.lastIndexOf('\t', log.size() - 3); // before the last row's temperature
+    char &digit = log.data()[tab + 1];
+    digit = digit == '9' ? '8' : char(digit + 1);
+    return log;
+}
+
+// A PDF's text as pdftotext gives it, its white space simplified.
+inline QString pdfText(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
 }
 
 // The run record the station would have written the cycle's log from.

@@ -6,7 +6,6 @@
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
 #include "register/releasepolicy.h"
-#include "register/samplecodec.h"
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
@@ -27,10 +26,9 @@
 
 using Problem = CycleVerifier::Problem;
 using Result = CycleVerdict::Result;
+using RegisterTestData::cycleAt;
 using RegisterTestData::problems;
-Q_DECLARE_METATYPE(CycleRegister::Filter)
-Q_DECLARE_METATYPE(std::optional<CycleVerdict::Result>)
-Q_DECLARE_METATYPE(Release::Decision)
+using RegisterTestData::write;
 
 namespace {
 
@@ -76,20 +74,6 @@ const char *const firstSchema[] = {
 int connections = 0;
 const char firstHash[] = "b668dc9e929819590d6994dfa83573e1f51521d59027609c1603bb715673994d";
 
-bool write(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A 20-minute hold at 121 °C that wavers by 0.1 K: PASS with a lower
-// tolerance of 0.5 K, FAIL with none.
-Cycle holding(const QString &serial, int number, const QString &started)
-{
-    return RegisterTestData::cycle(serial, number, RegisterTestData::localTime(started),
-                                   RegisterTestData::run(70, quint32(number)));
-}
-
 Release release(qint64 cycleId, const QString &operatorName,
                 Release::Decision decision = Release::Decision::Released, const QString &comment = {})
 {
@@ -128,19 +112,11 @@ class TestRegister : public QObject
     // The cycle with its log written to logs/<name>.txt.
     Cycle withLog(Cycle c, const QString &name)
     {
-        QDir(dir->path()).mkpath(QStringLiteral("logs"));
         c.logPath = dir->filePath(QStringLiteral("logs/%1.txt").arg(name));
         const QByteArray log = RegisterTestData::log(c);
         write(c.logPath, log);
         c.logSha256 = Sha256::hex(log);
         return c;
-    }
-
-    static Cycle cycle(const QString &serial, int number, const QString &started,
-                       const QString &program = QStringLiteral("Program 1"))
-    {
-        return RegisterTestData::cycle(serial, number, RegisterTestData::localTime(started),
-                                       RegisterTestData::run(4, quint32(number)), program);
     }
 
 private slots:
@@ -164,13 +140,13 @@ private slots:
         const auto put = [&](const QString &name, const QByteArray &bytes) {
             QVERIFY(write(folder + QLatin1Char('/') + name, bytes));
         };
-        const Cycle a = cycle("RG-1", 1, "2024-03-01T08:00:00");
-        Cycle beyond = cycle("RG-1", 2, "2024-03-02T08:00:00");
+        const Cycle a = cycleAt("RG-1", 1, "2024-03-01T08:00:00");
+        Cycle beyond = cycleAt("RG-1", 2, "2024-03-02T08:00:00");
         beyond.samples = {{0, 25}, {2000, 25}, {36000000, 121}, {36002000, 121}, {400000000, 60}};
-        Cycle latin1 = cycle("RG-1", 3, "2024-03-03T08:00:00", QStringLiteral("Prüfung"));
-        Cycle noSamples = cycle("RG-2", 1, "2024-03-04T08:00:00");
+        Cycle latin1 = cycleAt("RG-1", 3, "2024-03-03T08:00:00", 4, QStringLiteral("Prüfung"));
+        Cycle noSamples = cycleAt("RG-2", 1, "2024-03-04T08:00:00");
         noSamples.samples.clear();
-        Cycle recorded = withLog(cycle("RG-2", 2, "2024-03-05T08:00:00"), "recorded");
+        Cycle recorded = withLog(cycleAt("RG-2", 2, "2024-03-05T08:00:00"), "recorded");
         QCOMPARE(store->enter(recorded).outcome, CycleRegister::Outcome::Entered);
 
         put("a.txt", RegisterTestData::log(a));
@@ -284,20 +260,14 @@ private slots:
         QFETCH(QStringList, expected);
         QVector<Cycle> cycles;
         for (int i = 1; i <= 6; ++i)
-            cycles << withLog(cycle(i <= 4 ? "A" : "B", i, QStringLiteral("2024-03-0%1T08:00:00").arg(i)),
+            cycles << withLog(cycleAt(i <= 4 ? "A" : "B", i, QStringLiteral("2024-03-0%1T08:00:00").arg(i)),
                               QString::number(i));
         for (const CycleRegister::EnterResult &r : store->enter(cycles))
             QCOMPARE(r.outcome, CycleRegister::Outcome::Entered);
         for (const QString &change : changes) {
             const QString log = dir->filePath("logs/" + change.section(' ', 1) + ".txt");
             if (change.startsWith("edit")) {
-                QFile file(log);
-                QVERIFY(file.open(QIODevice::ReadWrite));
-                QByteArray bytes = file.readAll();
-                const int digit = bytes.lastIndexOf('.') + 1; // one digit of the last temperature
-                bytes[digit] = bytes[digit] == '9' ? '8' : char(bytes[digit] + 1);
-                file.seek(0);
-                file.write(bytes);
+                QVERIFY(write(log, RegisterTestData::oneDigitChanged(RegisterTestData::read(log))));
             } else if (change.startsWith("delete")) {
                 QVERIFY(QFile::remove(log));
             } else {
@@ -312,53 +282,19 @@ private slots:
             QVERIFY2(p.cycleId == 0 || p.text.contains(QStringLiteral("entry %1 ").arg(p.cycleId)), qPrintable(p.text));
     }
 
-    void releaseRules_data()
-    {
-        QTest::addColumn<std::optional<Result>>("verdict");
-        QTest::addColumn<Release::Decision>("decision");
-        QTest::addColumn<QString>("operatorName");
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QString>("refusal"); // found in the reason; empty: accepted
-        const auto released = Release::Decision::Released;
-        QTest::newRow("PASS released") << std::optional(Result::Pass) << released << "A. Meier" << "" << "";
-        QTest::newRow("no operator") << std::optional(Result::Pass) << released << "  " << "" << "operator";
-        QTest::newRow("FAIL released without comment")
-            << std::optional(Result::Fail) << released << "A. Meier" << " \n" << "FAIL";
-        QTest::newRow("FAIL released with comment")
-            << std::optional(Result::Fail) << released << "A. Meier" << "BI negative after 24 h" << "";
-        QTest::newRow("NOT EVALUATED released without comment")
-            << std::optional(Result::NotEvaluated) << released << "A. Meier" << "" << "NOT EVALUATED";
-        QTest::newRow("no verdict released without comment")
-            << std::optional<Result>() << released << "A. Meier" << "" << "NOT EVALUATED";
-        QTest::newRow("FAIL rejected without comment")
-            << std::optional(Result::Fail) << Release::Decision::Rejected << "A. Meier" << "" << "";
-        QTest::newRow("FAIL quarantined without comment")
-            << std::optional(Result::Fail) << Release::Decision::Quarantined << "A. Meier" << "" << "";
-    }
-    void releaseRules()
-    {
-        QFETCH(std::optional<Result>, verdict);
-        QFETCH(Release::Decision, decision);
-        QFETCH(QString, operatorName);
-        QFETCH(QString, comment);
-        QFETCH(QString, refusal);
-        const QString problem = ReleasePolicy::problem(release(1, operatorName, decision, comment), verdict);
-        QVERIFY2(refusal.isEmpty() ? problem.isEmpty() : problem.contains(refusal), qPrintable(problem));
-    }
-
     // Recorded and recovered cycles wait until they have a release; each
     // later release is appended to the history, which lists read the newest of.
     void releasesAreAppendedAndWaitingCountsDown()
     {
         StationSettings().setVerdictBand({0.5, 3.0});
-        Cycle pass = holding("A", 1, "2024-03-01T08:00:00");
-        Cycle fail = holding("A", 2, "2024-03-02T08:00:00");
+        Cycle pass = cycleAt("A", 1, "2024-03-01T08:00:00", 70);
+        Cycle fail = cycleAt("A", 2, "2024-03-02T08:00:00", 70);
         fail.samples.resize(fail.samples.size() / 2);
-        Cycle recovered = holding("B", 1, "2024-03-02T09:00:00");
+        Cycle recovered = cycleAt("B", 1, "2024-03-02T09:00:00", 70);
         recovered.origin = Cycle::Origin::Recovered;
-        Cycle imported = holding("B", 2, "2024-03-03T09:00:00");
+        Cycle imported = cycleAt("B", 2, "2024-03-03T09:00:00", 70);
         imported.origin = Cycle::Origin::Imported;
-        Cycle discarded = holding("B", 3, "2024-03-04T09:00:00");
+        Cycle discarded = cycleAt("B", 3, "2024-03-04T09:00:00", 70);
         discarded.status = QString::fromUtf8(ReleasePolicy::discardedStatus);
         QVector<Cycle> cycles{pass, fail, recovered, imported, discarded};
         store->enter(cycles);
@@ -469,10 +405,10 @@ private slots:
         QFETCH(QStringList, changes);
         QFETCH(QStringList, expected);
         store->setVerdictBand({0.5, 3.0});
-        Cycle pass = holding("A", 1, "2024-03-01T08:00:00");
+        Cycle pass = cycleAt("A", 1, "2024-03-01T08:00:00", 70);
         QCOMPARE(store->enter(pass).outcome, CycleRegister::Outcome::Entered);
         store->setVerdictBand({0.0, 3.0});
-        QVector<Cycle> failed{holding("A", 2, "2024-03-02T08:00:00"), holding("A", 3, "2024-03-03T08:00:00")};
+        QVector<Cycle> failed{cycleAt("A", 2, "2024-03-02T08:00:00", 70), cycleAt("A", 3, "2024-03-03T08:00:00", 70)};
         store->enter(failed);
         QCOMPARE(failed[1].verdict->result, Result::Fail);
         QVector<Release> releases{release(1, "A. Meier"), release(1, "B. Huber"),
@@ -492,7 +428,7 @@ private slots:
     // cycle's new entry, and the releases' events with them once.
     void transferCarriesReleasesOnce()
     {
-        QVector<Cycle> cycles{holding("A", 1, "2024-03-01T08:00:00"), holding("A", 2, "2024-03-02T08:00:00")};
+        QVector<Cycle> cycles{cycleAt("A", 1, "2024-03-01T08:00:00", 70), cycleAt("A", 2, "2024-03-02T08:00:00", 70)};
         store->setVerdictBand({0.5, 3.0});
         store->enter(cycles);
         QVector<Release> releases{release(cycles[0].id, "A. Meier", Release::Decision::Quarantined),
@@ -501,7 +437,7 @@ private slots:
         QVERIFY(store->enterReleases(releases));
 
         std::unique_ptr<CycleRegister> target = open(dir->filePath("target.sqlite"));
-        Cycle before = holding("A", 0, "2024-02-28T08:00:00");
+        Cycle before = cycleAt("A", 0, "2024-02-28T08:00:00", 70);
         QCOMPARE(target->enter(before).outcome, CycleRegister::Outcome::Entered);
         for (int run = 0; run < 2; ++run) {
             const RegisterTransfer::Result result = RegisterTransfer::transfer(*store, *target);
@@ -580,7 +516,7 @@ private slots:
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*migrated);
         QVERIFY2(report.intact(), qPrintable(report.problems.value(0).text));
 
-        Cycle next = cycle("RG-00042", 18, "2024-03-06T08:00:00");
+        Cycle next = cycleAt("RG-00042", 18, "2024-03-06T08:00:00");
         QCOMPARE(migrated->enter(next).outcome, CycleRegister::Outcome::Entered);
         QCOMPARE(next.previousHash, QString(firstHash));
         QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
@@ -616,7 +552,7 @@ private slots:
     void releaseGoesOnlyToTheCycleShown()
     {
         const QString path = dir->filePath("shown.sqlite");
-        Cycle shown = holding("A", 1, "2024-03-01T08:00:00");
+        Cycle shown = cycleAt("A", 1, "2024-03-01T08:00:00", 70);
         QCOMPARE(open(path)->enter(shown).outcome, CycleRegister::Outcome::Entered);
         RegisterReader reader(path);
         QSignalSpy stored(&reader, &RegisterReader::releaseStored);
@@ -640,7 +576,7 @@ private slots:
         std::unique_ptr<CycleRegister> other = open(path);
         QVERIFY(!other->isOpen());
         QVERIFY2(other->errorString().contains("newer", Qt::CaseInsensitive), qPrintable(other->errorString()));
-        Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
+        Cycle c = cycleAt("A", 1, "2024-03-01T08:00:00");
         QCOMPARE(other->enter(c).outcome, CycleRegister::Outcome::Failed);
         QVERIFY(!other->cycles({}, 10) && !other->count({}) && !other->events());
     }
@@ -653,7 +589,7 @@ private slots:
             CycleRegister own(QStringLiteral("writer-%1").arg(first));
             *ok = own.open(path);
             for (int n = first; *ok && n < first + 15; ++n) {
-                Cycle c = cycle("A", n, "2024-03-01T08:00:00");
+                Cycle c = cycleAt("A", n, "2024-03-01T08:00:00");
                 *ok = own.enter(c).outcome == CycleRegister::Outcome::Entered;
             }
         };
