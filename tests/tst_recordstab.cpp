@@ -102,6 +102,20 @@ private slots:
         dir.reset();
     }
 
+    // The tab's filters as the register takes them: whole local days, the
+    // last one included, and the text without blanks around it.
+    void filterOfTheTab()
+    {
+        const CycleRegister::Filter filter =
+            RecordsTab::filterFor({false, QDate(2024, 3, 5), QDate(2024, 3, 5)}, "P", "S", "C", " 50% ", true);
+        QCOMPARE(filter.from, QDateTime(QDate(2024, 3, 5), QTime(0, 0)));
+        QCOMPARE(filter.to, QDateTime(QDate(2024, 3, 6), QTime(0, 0)));
+        QCOMPARE((QStringList{filter.program, filter.status, filter.controllerSerial, filter.text}),
+                 (QStringList{"P", "S", "C", "50%"}));
+        QVERIFY(filter.waitingForRelease);
+        QVERIFY(!RecordsTab::filterFor({}, {}, {}, {}, {}, false).from.isValid());
+    }
+
     void exportsAreExactCsv()
     {
         Cycle odd = cycleAt("RG-\u00c4", 7, "2024-03-05T14:07:09", 1, "Pr\u00fcf \"A\", 1\nx");

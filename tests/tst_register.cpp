@@ -24,6 +24,8 @@
 
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(CycleRegister::Filter)
+
 using Problem = CycleVerifier::Problem;
 using Result = CycleVerdict::Result;
 using RegisterTestData::cycleAt;
@@ -131,6 +133,49 @@ private slots:
         store.reset();
         // Also the names that Qt cannot list.
         std::filesystem::remove_all(QFile::encodeName(dir->path()).toStdString());
+    }
+
+    // What the Records tab and the tool filter by, page after page: each
+    // page continues after the last cycle of the page before.
+    void filtersAndPages_data()
+    {
+        using F = CycleRegister::Filter;
+        QTest::addColumn<CycleRegister::Filter>("filter");
+        QTest::addColumn<QStringList>("expected"); // newest first
+        const QDateTime february = RegisterTestData::localTime("2024-02-01T00:00:00");
+        QTest::newRow("all") << F() << QStringList{"B-3", "B-2", "A-2", "A-1"};
+        QTest::newRow("period") << F{february, february.addMonths(1), {}, {}, {}, {}} << QStringList{"B-2", "A-2"};
+        QTest::newRow("program") << F{{}, {}, "Test 50%_x", {}, {}, {}} << QStringList{"B-3"};
+        QTest::newRow("status") << F{{}, {}, {}, "Cancelled by the user", {}, {}} << QStringList{"A-2"};
+        QTest::newRow("controller") << F{{}, {}, {}, {}, "B", {}} << QStringList{"B-3", "B-2"};
+        QTest::newRow("text: % and _ mean themselves") << F{{}, {}, {}, {}, {}, "50%_"} << QStringList{"B-3"};
+        QTest::newRow("text: % is no wildcard") << F{{}, {}, {}, {}, {}, "t%x"} << QStringList();
+        QTest::newRow("text: _ is no wildcard") << F{{}, {}, {}, {}, {}, "t_5"} << QStringList();
+        QTest::newRow("text: cycle number") << F{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
+        QTest::newRow("waiting for release") << F{{}, {}, {}, {}, {}, {}, true} << QStringList{"B-3", "B-2", "A-2"};
+    }
+    void filtersAndPages()
+    {
+        QFETCH(CycleRegister::Filter, filter);
+        QFETCH(QStringList, expected);
+        QVector<Cycle> cycles{cycleAt("A", 1, "2024-01-10T09:00:00"), cycleAt("A", 2, "2024-02-10T09:00:00"),
+                              cycleAt("B", 2, "2024-02-15T09:00:00"), cycleAt("B", 3, "2024-03-01T09:00:00", 4, "Test 50%_x")};
+        cycles[1].status = QStringLiteral("Cancelled by the user");
+        QVERIFY(RegisterTestData::enter(*store, cycles));
+        Release decided = release(cycles[0].id, "A. Meier", Release::Decision::Rejected);
+        QVERIFY2(store->enterRelease(decided), qPrintable(store->errorString()));
+        QCOMPARE(store->count(filter), expected.size());
+        QStringList listed;
+        std::optional<Cycle> last;
+        for (;;) {
+            const auto page = store->cycles(filter, 1, last ? &*last : nullptr);
+            QVERIFY2(page, qPrintable(store->errorString()));
+            if (page->isEmpty())
+                break;
+            last = page->first();
+            listed << QStringLiteral("%1-%2").arg(last->controllerSerial).arg(last->cycleNumber);
+        }
+        QCOMPARE(listed, expected);
     }
 
     void importTakesLogsOnceAndNamesTheRest()
