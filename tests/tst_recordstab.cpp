@@ -116,6 +116,23 @@ private slots:
         QVERIFY(!RecordsTab::filterFor({}, {}, {}, {}, {}, false).from.isValid());
     }
 
+    // The chosen cycle's log folder opens through the opener, or the user
+    // is told that it could not.
+    void logFolderOpensOrIsNamed()
+    {
+        Cycle logged = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+        logged.logPath = dir->filePath(QStringLiteral("logs/RG-A_1.txt"));
+        QDir().mkpath(dir->filePath(QStringLiteral("logs")));
+        QVERIFY(open({logged}) && chooseRow(0));
+        QUrl opened;
+        for (const bool shown : {false, true}) {
+            tab->setUrlOpener([&](const QUrl &url) { opened = url; return shown; });
+            child<QPushButton>("pushButtonOpenLogFolder")->click();
+        }
+        QCOMPARE(opened, QUrl::fromLocalFile(dir->filePath(QStringLiteral("logs"))));
+        QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
+    }
+
     void exportsAreExactCsv()
     {
         Cycle odd = cycleAt("RG-\u00c4", 7, "2024-03-05T14:07:09", 1, "Pr\u00fcf \"A\", 1\nx");
