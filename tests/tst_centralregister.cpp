@@ -358,7 +358,6 @@ private slots:
         QTest::newRow("nothing waits, since yesterday") << at.addDays(-1) << 0 << false
                                                         << "Central register unreachable since 2026-12-06 14:02; "
                                                            "nothing waits to be sent.";
-        QTest::newRow("not known yet") << at << -1 << false << "Central register unreachable since 14:02.";
     }
     void centralRegisterLine()
     {

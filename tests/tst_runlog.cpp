@@ -113,8 +113,6 @@ private slots:
         QTest::newRow("samples at 0..4 s: every second one") << QByteArray("UTF-8")
             << record({{"00:00:00", "25"}, {"00:00:01", "25.5"}, {"00:00:02", "26"}, {"00:00:03", "26.5"}, {"00:00:04", "121.5"}})
             << header() + "00:00:00\t25\t\n00:00:02\t26\t\n00:00:04\t121.5\t\n";
-        QTest::newRow("one sample") << QByteArray("UTF-8") << record({{"00:00:07", "121.35"}})
-                                    << header() + "00:00:07\t121.35\t\n";
         QTest::newRow("no samples: eleven lines") << QByteArray("UTF-8") << record() << header();
         QTest::newRow("beyond 99 hours in time order") << QByteArray("UTF-8")
             << record({{"09:00:00", "a"}, {"11:00:00", "b"}, {"99:59:59", "c"}, {"100:00:00", "d"}, {"101:00:00", "e"}})

@@ -1,6 +1,5 @@
 #include "device/communicationmanager.h"
 #include "tools/regulon-sim/regulonsim.h"
-#include "tools/regulon-sim/simconsole.h"
 
 #include <QRandomGenerator>
 #include <QSerialPort>
@@ -17,12 +16,12 @@ struct Outcome {
     QString info;
 };
 
-// The serial line: the worker with short pauses and two simulated
-// controllers; the worker's outcomes as the protocol object receives them:
+// The serial line: the worker with short pauses and a simulated
+// controller; the worker's outcomes as the protocol object receives them:
 // queued, on this thread.
 struct Fixture {
     QTemporaryDir dir;
-    RegulonSim sim, other;
+    RegulonSim sim;
     SlaveThread worker;
     QObject receiver;
     QList<Outcome> outcomes;
@@ -30,7 +29,7 @@ struct Fixture {
 
     Fixture(int answerGapMs = 50, int pauseMs = 20)
     {
-        QVERIFY(sim.plugIn(dir.filePath("port")) && other.plugIn(dir.filePath("other")));
+        QVERIFY(sim.plugIn(dir.filePath("port")));
         SlaveThread::Timing t;
         t.answerGapMs = answerGapMs;
         t.pollAnswerWaitMs = 500;
@@ -104,32 +103,6 @@ private slots:
         QCOMPARE(f.ids("request").mid(0, 11), (QList<int>{-1, 9, 6, 2, -2, 5, -1, 9, -1, 9, 6}));
     }
 
-    // An answer ends at the first silent gap (200 ms here); what arrives
-    // before the next command is written is not taken for its answer.
-    void answerEndsAtTheFirstSilentGap_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("delayMs");
-        QTest::addColumn<QString>("first");
-        QTest::newRow("two chunks 50 ms apart") << "split" << 50 << "CON_INFO RG100001,0\n";
-        QTest::newRow("two chunks 250 ms apart") << "split" << 250 << "CON_INFO R";
-        QTest::newRow("later than its wait") << "delay" << 400 << "";
-    }
-    void answerEndsAtTheFirstSilentGap()
-    {
-        QFETCH(QString, fault);
-        QFETCH(int, delayMs);
-        QFETCH(QString, first);
-        Fixture f(200, 300); // the rest of an answer arrives during the pause before the next command
-        if (fault == "split")
-            f.sim.splitNextAnswer(delayMs, "GET_INFO");
-        else
-            f.sim.delayNextAnswer(delayMs, "GET_INFO");
-        QCOMPARE(f.ask({"GET_INFO\n", "GET_VERSION\n"}), (QStringList{first, "DAT_VERSION FW-Rev 2.4.1 HW-B\n"}));
-        QTRY_VERIFY(f.worker.isFinished());
-        QCOMPARE(f.outcomes.size(), 2);
-    }
-
     // A line that never falls silent ends the answer at its bounds (300 ms
     // wait and 600 ms beyond it, or the size) as a missed one.
     void answerThatNeverFallsSilentIsBounded_data()
@@ -180,59 +153,6 @@ private slots:
                  QString("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
     }
 
-    // Retries every few seconds until the controller is back; each takes
-    // the port switched to last.
-    void unpluggedControllerIsRetriedUntilItIsBack()
-    {
-        Fixture f;
-        f.poll();
-        for (RegulonSim *back : {&f.sim, &f.other}) {
-            QTRY_VERIFY(f.ids("request").contains(9));
-            f.outcomes.clear();
-            f.sim.unplug();
-            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 2, 5000);
-            f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString()); // dropped at the next attempt
-            QTRY_VERIFY_WITH_TIMEOUT(f.ids("error").size() >= 4, 5000);
-            QCOMPARE(f.ids("error").count(5), 1);
-            QCOMPARE(f.ids("timeout").size(), 1);
-            const auto first =
-                std::find_if(f.outcomes.begin(), f.outcomes.end(), [](auto &o) { return o.kind == "error"; });
-            QVERIFY(f.outcomes.last().atMs - first->atMs >= 150 * (f.ids("error").size() - 1));
-            if (back == &f.sim)
-                QVERIFY(f.sim.plugInAgain());
-            else
-                f.worker.switchPort(f.other.linkPath());
-        }
-        QTRY_VERIFY(f.ids("request").contains(9));
-        QVERIFY(f.other.receivedCommands().contains("GET_DIGI\n"));
-    }
-
-    // A port in error ends the library's waits at once.
-    void portInErrorIsNotPolledInABusyLoop()
-    {
-        Fixture f;
-        f.sim.setSilent(true);
-        f.poll();
-        QTRY_VERIFY(!f.outcomes.isEmpty());
-        f.sim.unplug();
-        f.outcomes.clear();
-        QTRY_VERIFY_WITH_TIMEOUT(f.ids("timeout").size() >= 3, 5000);
-        QVERIFY(f.outcomes.last().atMs - f.outcomes.first().atMs >= 400 * (f.outcomes.size() - 1));
-    }
-
-    // The port is checked after a polling cycle, not in the middle of it.
-    void switchedPortTakesEffectAtTheNextPortCheck()
-    {
-        Fixture f;
-        f.sim.delayNextAnswer(300, "GET_TEMP");
-        f.poll();
-        QTRY_VERIFY(f.sim.receivedCommands().contains("GET_TEMP\n"));
-        f.worker.switchPort(f.other.linkPath());
-        QTRY_VERIFY_WITH_TIMEOUT(f.other.receivedCommands().size() >= 2, 5000);
-        QCOMPARE(f.sim.receivedCommands(), (QStringList{"GET_TEMP\n", "GET_DIGI\n"}));
-        QCOMPARE(f.ids("request").size(), f.outcomes.size());
-    }
-
     void requestHandedOverWhileTheThreadEndsIsNeverLost()
     {
         Fixture f(5, 0); // the thread decides to end right after each outcome
@@ -256,34 +176,6 @@ private slots:
             }
         }
         QTRY_COMPARE(f.ids("request"), expected);
-    }
-
-    // The simulator's standard input: fault lines for demos and training.
-    void simulatorConsoleLinesInjectFaults_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<QStringList>("answers"); // empty: no answer
-        QTest::newRow("status bit") << "bit 2 16 on" << "ok" << QStringList{"GET_DIGI\n"}
-                                    << QStringList{"DAT_DIGI 00000000,00010000,00000000\n"};
-        QTest::newRow("start refused once") << "refuse start -6" << "ok" << QStringList{"CMD_STAR 1\n", "CMD_STAR 1\n"}
-                                            << QStringList{"ACK_STAR -6\n", "ACK_STAR 0\n"};
-        QTest::newRow("raw answer") << "answer GET_TEMP dat_temp 1,2,3,4\\r\\n" << "ok" << QStringList{"GET_TEMP\n"}
-                                    << QStringList{"dat_temp 1,2,3,4\r\n"};
-        QTest::newRow("chatter") << "chatter 20" << "ok" << QStringList{"GET_INFO\n"} << QStringList{QString()};
-        QTest::newRow("bad line changes nothing") << "bit 3 32 on" << "error: " << QStringList{"GET_DIGI\n"}
-                                                  << QStringList{"DAT_DIGI 00000000,00000000,00000000\n"};
-    }
-    void simulatorConsoleLinesInjectFaults()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, reply);
-        QFETCH(QStringList, commands);
-        Fixture f;
-        SimConsole console(f.sim);
-        QVERIFY(console.execute(line).startsWith(reply));
-        QTEST(f.ask(commands), "answers");
     }
 };
 
