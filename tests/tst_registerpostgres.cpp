@@ -147,6 +147,10 @@ private slots:
                                 << "postgresql://vaporin_station@db.clinic.lan:5433/vaporin?sslmode=verify-full"
                                 << QStringList{"db.clinic.lan", "5433", "vaporin", "vaporin_station", "sslmode=verify-full"};
         QTest::newRow("password") << "postgresql://nurse:secret@h/db" << "holds a password" << QStringList();
+        QTest::newRow("password parameter") << "postgresql://h/db?password=secret" << "holds a password"
+                                            << QStringList();
+        QTest::newRow("value Qt would split") << "postgresql://h/db?application_name=a;host=evil"
+                                              << "holds a \";\"" << QStringList();
     }
     void locations()
     {
