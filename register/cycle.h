@@ -43,6 +43,7 @@ struct Cycle {
     QVector<CycleSample> samples; // all of them, in time order
     QString logPath;   // the run log; empty when the run has none
     QString logSha256; // of the log file's bytes, lowercase hex; empty without log
+    QString logName;   // the log's file name, as the register stores it to look it up
     Origin origin = Origin::Recorded;
 
     // Filled by the register when the entry is made.
@@ -50,12 +51,15 @@ struct Cycle {
     qint64 chainSequence = 0; // 1 for its controller's first entry
     QString previousHash; // the entry before it in its controller's chain; empty for the first
     QString entryHash;
+    // The form of entryHash (see CycleHash): 1 for the entries made before
+    // the hash covered the log name and the verdict, 2 since.
+    int hashScheme = 2;
     // The number of samples the register holds, also when they were not read.
     int sampleCount = 0;
 
-    // Read with the entry, not part of it (its hash does not cover them):
-    // the verdict the register stored when it was entered, and the newest
-    // entry of its release history (none: not released).
+    // Read with the entry: the verdict the register stored when it was
+    // entered (covered by a scheme 2 entry hash), and the newest entry of its
+    // release history (none: not released; covered by the release's hash).
     std::optional<CycleVerdict> verdict;
     std::optional<Release> latestRelease;
 };
@@ -70,6 +74,7 @@ struct AuditEvent {
     QString controllerSerial;
     qint64 cycleId = 0; // 0 when the event concerns no single cycle
     QString details;  // a JSON object: what happened, e.g. a program before and after
+    QString hash;     // CycleHash::eventHash, filled by the register
 };
 
 // For queued signals between the register's threads and for tests' data.

@@ -46,6 +46,44 @@ namespace CycleHash {
 //      another compression of the same samples keeps the hash
 //  24  previous entry's hash in the same controller's chain, lowercase hex;
 //      empty for the first
+//
+// The canonical form of an entry, version 2, is version 1 with the first
+// field "vaporin-cycle-entry-2", followed by
+//
+//  25  log name as stored (the file name of the log path; empty without log)
+//  26  the verdict's stored values in the order of the verdicts table's
+//      columns (result, reason, hold in 0.01 °C and minutes, the band's lower
+//      tolerance and upper band in 0.01 K, the stretch, hold, lowest,
+//      highest and gap as ms and 0.01 °C), each a field, decimal for
+//      numbers; 16 fields, all NULL without verdict
+//
+// A scheme 1 entry's record in the ledger, version 1:
+//
+//   1  "vaporin-cycle-entry-seal-1"
+//   2  the entry's hash
+//   3  log name as stored
+//   4  the verdict's values as in field 26 above
+//
+// An audit event's canonical form, version 1:
+//
+//   1  "vaporin-audit-event-1"
+//   2  its time (two fields, 2 and 3)
+//   4  operating-system user
+//   5  station
+//   6  kind
+//   7  controller serial number
+//   8  the ID of its entry in this register; NULL for none
+//   9  details
+//
+// A link of the ledger, version 1:
+//
+//   1  "vaporin-ledger-link-1"
+//   2  chain
+//   3  sequence in the chain (1 for the first)
+//   4  kind of record ("entry", "release", "event", ...)
+//   5  record ID
+//   6  record hash
+//   7  the previous link's hash; empty for the first
 
 //
 // A release's canonical form, version 1, is made of fields in the same way:
@@ -72,7 +110,11 @@ namespace CycleHash {
 namespace {
 
 constexpr char version[] = "vaporin-cycle-entry-1";
+constexpr char version2[] = "vaporin-cycle-entry-2";
+constexpr char sealVersion[] = "vaporin-cycle-entry-seal-1";
 constexpr char releaseVersion[] = "vaporin-cycle-release-1";
+constexpr char eventVersion[] = "vaporin-audit-event-1";
+constexpr char linkVersion[] = "vaporin-ledger-link-1";
 
 class Form
 {
@@ -86,6 +128,17 @@ public:
     void field(qint64 number) { field(QByteArray::number(number)); }
     void null() { length(~quint64(0)); }
     void optional(bool present, qint64 number) { present ? field(number) : null(); }
+    void value(const QVariant &value) { value.isValid() && !value.isNull() ? field(value.toString()) : null(); }
+    void verdict(const std::optional<CycleVerdict> &verdict)
+    {
+        if (verdict) {
+            for (const QVariant &v : VerdictRow::values(*verdict))
+                value(v);
+        } else {
+            for (int i = 0; i < VerdictRow::columnCount(); ++i)
+                null();
+        }
+    }
     void instant(const QDateTime &time)
     {
         if (time.isValid()) {
@@ -126,7 +179,7 @@ QString entryHash(const Cycle &cycle)
 {
     Form form;
     form.out.reserve(1024 + cycle.samples.size() * 16);
-    form.field(QByteArray(version));
+    form.field(QByteArray(cycle.hashScheme == 1 ? version : version2));
     form.field(cycle.station);
     form.field(cycle.controllerSerial);
     form.optional(cycle.cycleNumber >= 0, cycle.cycleNumber);
@@ -147,6 +200,50 @@ QString entryHash(const Cycle &cycle)
     form.field(qint64(cycle.samples.size()));
     form.samples(cycle.samples);
     form.field(cycle.previousHash);
+    if (cycle.hashScheme != 1) {
+        form.field(cycle.logName);
+        form.verdict(cycle.verdict);
+    }
+    return Sha256::hex(form.out);
+}
+
+QString entryRecordHash(const Cycle &cycle)
+{
+    if (cycle.hashScheme != 1)
+        return cycle.entryHash;
+    Form form;
+    form.field(QByteArray(sealVersion));
+    form.field(cycle.entryHash);
+    form.field(cycle.logName);
+    form.verdict(cycle.verdict);
+    return Sha256::hex(form.out);
+}
+
+QString eventHash(const AuditEvent &event)
+{
+    Form form;
+    form.field(QByteArray(eventVersion));
+    form.instant(event.at);
+    form.field(event.osUser);
+    form.field(event.station);
+    form.field(event.kind);
+    form.field(event.controllerSerial);
+    form.optional(event.cycleId != 0, event.cycleId);
+    form.field(event.details);
+    return Sha256::hex(form.out);
+}
+
+QString linkHash(const QString &chain, qint64 sequence, const QString &kind, qint64 recordId,
+                 const QString &recordHash, const QString &previousHash)
+{
+    Form form;
+    form.field(QByteArray(linkVersion));
+    form.field(chain);
+    form.field(sequence);
+    form.field(kind);
+    form.field(recordId);
+    form.field(recordHash);
+    form.field(previousHash);
     return Sha256::hex(form.out);
 }
 

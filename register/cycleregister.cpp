@@ -1,10 +1,12 @@
 #include "register/cycleregister.h"
 
 #include "app/logging.h"
+#include "register/chainledger.h"
 #include "register/cyclefields.h"
 #include "register/cyclehash.h"
 #include "app/stationsettings.h"
 #include "register/cyclerow.h"
+#include "register/eventrow.h"
 #include "register/registerschema.h"
 #include "register/releasepolicy.h"
 #include "register/releaserow.h"
@@ -402,6 +404,10 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     if (c.finished.isValid())
         c.finished = CycleRow::time(CycleRow::utcMs(c.finished), CycleRow::offsetSeconds(c.finished));
     c.steps = CycleFields::steps(CycleFields::stepsText(c.steps)).value_or(c.steps);
+    c.logName = QFileInfo(c.logPath).fileName();
+    c.hashScheme = CycleHash::entryScheme;
+    // By the stored samples, as verification judges it again.
+    c.verdict = CycleVerdict::evaluate(c, VerdictRow::rounded(c.verdict ? c.verdict->band : settingsBand));
     c.entryHash = CycleHash::entryHash(c);
 
     QSqlQuery query(database());
@@ -409,8 +415,8 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
         "INSERT INTO cycles (station, controller_serial, cycle_number, program_number, program_name, steps,"
         " adopted, started_utc, started_offset, finished_utc, finished_offset, status, firmware_version,"
         " software_version, sample_count, log_path, log_name, log_sha256, origin, entered_utc, entered_offset,"
-        " chain_seq, previous_hash, entry_hash)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+        " chain_seq, previous_hash, entry_hash, hash_scheme)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
     query.addBindValue(text(c.station));
     query.addBindValue(text(c.controllerSerial));
     query.addBindValue(nullable(c.cycleNumber >= 0, qint64(c.cycleNumber)));
@@ -427,7 +433,7 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     query.addBindValue(text(c.softwareVersion));
     query.addBindValue(c.sampleCount);
     query.addBindValue(text(c.logPath));
-    query.addBindValue(text(QFileInfo(c.logPath).fileName()));
+    query.addBindValue(text(c.logName));
     query.addBindValue(nullable(!c.logSha256.isEmpty(), c.logSha256));
     query.addBindValue(CycleFields::originText(c.origin));
     query.addBindValue(CycleRow::utcMs(c.enteredAt));
@@ -435,6 +441,7 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     query.addBindValue(c.chainSequence);
     query.addBindValue(text(c.previousHash));
     query.addBindValue(c.entryHash);
+    query.addBindValue(c.hashScheme);
     if (!exec(query))
         return false;
     if (!query.next())
@@ -455,12 +462,11 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     query.addBindValue(c.entryHash);
     if (!exec(query) || (fillingOutbox && !addToOutbox("cycle_id", c.id)))
         return false;
-
-    // By the stored samples, as verification judges it again.
-    c.verdict = CycleVerdict::evaluate(c, VerdictRow::rounded(c.verdict ? c.verdict->band : settingsBand));
     c.latestRelease.reset();
     QString error;
-    if (!VerdictRow::insert(database(), c.id, *c.verdict, &error))
+    if (!VerdictRow::insert(database(), c.id, *c.verdict, &error)
+        || !ChainLedger::append(database(), ChainLedger::chainOf(c.controllerSerial), QStringLiteral("entry"), c.id,
+                                c.entryHash, &error))
         return fail(error);
 
     event.at = c.enteredAt;
@@ -493,10 +499,9 @@ bool CycleRegister::appendEvent(AuditEvent &event)
     if (!ready())
         return false;
     complete(event);
-    if (!fillingOutbox)
-        return insertEvent(event);
     AuditEvent appended = event;
-    if (!writeTransaction([&] { return insertEvent(appended) && addToOutbox("event_id", appended.id); }))
+    if (!writeTransaction(
+            [&] { return insertEvent(appended) && (!fillingOutbox || addToOutbox("event_id", appended.id)); }))
         return false;
     event = appended;
     return true;
@@ -635,8 +640,10 @@ bool CycleRegister::insertRelease(Release &r)
     query.addBindValue(r.cycleId);
     query.addBindValue(r.sequence);
     query.addBindValue(r.hash);
-    if (!exec(query))
-        return false;
+    if (!exec(query)
+        || !ChainLedger::append(database(), ChainLedger::chainOf(serial), QStringLiteral("release"), r.id, r.hash,
+                                &error))
+        return fail(error.isEmpty() ? lastError : error);
 
     // Only what the release says, so that the event of a release moved into
     // another register is the same there and is carried once.
@@ -730,16 +737,21 @@ std::optional<qint64> CycleRegister::sameEvent(const AuditEvent &event)
 bool CycleRegister::insertEvent(AuditEvent &event)
 {
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("INSERT INTO events (%1, cycle_id) VALUES (%2?) RETURNING id")
+    query.prepare(QStringLiteral("INSERT INTO events (%1, cycle_id, event_hash) VALUES (%2?, ?) RETURNING id")
                       .arg(eventColumns.join(QLatin1String(", ")), QStringLiteral("?, ").repeated(eventColumns.size())));
     bindEventValues(query, event);
     query.addBindValue(nullable(event.cycleId != 0, event.cycleId));
+    event.hash = CycleHash::eventHash(event);
+    query.addBindValue(event.hash);
     if (!exec(query))
         return false;
     if (!query.next())
         return fail(tr("The new event's ID was not returned."));
     event.id = query.value(0).toLongLong();
-    return true;
+    QString error;
+    return ChainLedger::append(database(), ChainLedger::chainOf(event.controllerSerial), QStringLiteral("event"),
+                               event.id, event.hash, &error)
+        || fail(error);
 }
 
 // Each cycle with its verdict and its newest release.
@@ -926,9 +938,9 @@ std::optional<QVector<AuditEvent>> CycleRegister::selectEvents(const QStringList
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, at_utc, at_offset, os_user, station, kind, controller_serial, cycle_id,"
-                                 " details FROM events %1 ORDER BY at_utc DESC, id DESC LIMIT ? OFFSET ?")
-                      .arg(terms.isEmpty() ? QString() : QLatin1String("WHERE ") + terms.join(QLatin1String(" AND "))));
+    query.prepare(QStringLiteral("SELECT %1 FROM events %2 ORDER BY at_utc DESC, id DESC LIMIT ? OFFSET ?")
+                      .arg(EventRow::columns(),
+                           terms.isEmpty() ? QString() : QLatin1String("WHERE ") + terms.join(QLatin1String(" AND "))));
     for (const QVariant &value : values)
         query.addBindValue(value);
     query.addBindValue(rowLimit(limit));
@@ -936,18 +948,8 @@ std::optional<QVector<AuditEvent>> CycleRegister::selectEvents(const QStringList
     if (!exec(query))
         return std::nullopt;
     QVector<AuditEvent> result;
-    while (query.next()) {
-        AuditEvent e;
-        e.id = query.value(0).toLongLong();
-        e.at = CycleRow::time(query.value(1).toLongLong(), query.value(2).toInt());
-        e.osUser = query.value(3).toString();
-        e.station = query.value(4).toString();
-        e.kind = query.value(5).toString();
-        e.controllerSerial = query.value(6).toString();
-        e.cycleId = query.value(7).toLongLong();
-        e.details = query.value(8).toString();
-        result.append(e);
-    }
+    while (query.next())
+        result.append(EventRow::read(query));
     return result;
 }
 

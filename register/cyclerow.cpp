@@ -35,13 +35,16 @@ const QStringList names = {
     QStringLiteral("chain_seq"),
     QStringLiteral("previous_hash"),
     QStringLiteral("entry_hash"),
+    QStringLiteral("log_name"),
+    QStringLiteral("hash_scheme"),
 };
 
 } // namespace
 
-QString columns()
+QString columns(bool schemeStored)
 {
-    return QStringLiteral("cycles.") + names.join(QStringLiteral(", cycles."));
+    const QString all = QStringLiteral("cycles.") + names.join(QStringLiteral(", cycles."));
+    return schemeStored ? all : all.chopped(names.last().size() + 7) + QStringLiteral("1");
 }
 
 int columnCount()
@@ -72,6 +75,8 @@ bool read(const QSqlQuery &q, Cycle *c)
     c->chainSequence = q.value(21).toLongLong();
     c->previousHash = q.value(22).toString();
     c->entryHash = q.value(23).toString();
+    c->logName = q.value(24).toString();
+    c->hashScheme = q.value(25).toInt();
     c->steps = steps.value_or(QList<CommunicationManager::ProgramStep>());
     c->origin = origin.value_or(Cycle::Origin::Recorded);
     c->samples.clear();

@@ -10,8 +10,10 @@ class QSqlQuery;
 namespace CycleRow {
 
 // The columns read into a Cycle, in the order read() expects them first in
-// a result row, each prefixed with "cycles."; the ID is column 0.
-QString columns();
+// a result row, each prefixed with "cycles."; the ID is column 0. Without
+// schemeStored, for a register from before the entries' scheme was stored,
+// the scheme column reads 1, the scheme of all its entries.
+QString columns(bool schemeStored = true);
 int columnCount();
 
 // The cycle of the current row, without samples (sampleCount is set); false

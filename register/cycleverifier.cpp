@@ -1,9 +1,11 @@
 #include "register/cycleverifier.h"
 
 #include "app/logging.h"
+#include "register/chainledger.h"
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
+#include "register/eventrow.h"
 #include "register/parallel.h"
 #include "register/releaserow.h"
 #include "register/samplecodec.h"
@@ -40,6 +42,7 @@ struct Entry {
     bool checkLog = true;
     QByteArray blob;
     QVariantList verdict; // as stored
+    QString recordHash; // what the ledger should link
     // Results of the checks that need no other entry.
     QVector<Problem> problems;
 };
@@ -66,10 +69,13 @@ void check(Entry &e)
     // Without readable samples the hash cannot match; the damage is reported
     // once. A verdict is judged again only from an intact entry: an altered
     // one is reported as such, not for its verdict too.
+    c.verdict = VerdictRow::verdict(e.verdict);
+    e.recordHash = CycleHash::entryRecordHash(c);
     if (samples) {
         c.samples = *samples;
         if (!e.fieldsReadable || CycleHash::entryHash(c) != c.entryHash) {
-            problem(Problem::EntryAltered, tr("%1 has been altered.").arg(entry));
+            problem(Problem::EntryAltered, c.hashScheme == 1 ? tr("%1 has been altered.").arg(entry)
+                                                             : tr("%1 or its verdict has been altered.").arg(entry));
         } else if (!e.verdict.value(0).isValid()) {
             problem(Problem::VerdictAltered, tr("The verdict of %1 is missing.").arg(entry));
         } else {
@@ -247,7 +253,7 @@ private:
     QSet<qint64> seen;
 };
 
-bool verifyReleases(const QSqlDatabase &db, Report &report)
+bool verifyReleases(const QSqlDatabase &db, Report &report, ChainLedger::Records &records)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -272,9 +278,11 @@ bool verifyReleases(const QSqlDatabase &db, Report &report)
     }
     const int columns = ReleaseRow::columnCount();
     ReleaseWalk walk(report, heads);
+    QHash<qint64, QString> &hashes = records[QStringLiteral("release")];
     while (query.next()) {
         Release r;
         const bool readable = ReleaseRow::read(query, 0, &r);
+        hashes.insert(r.id, r.hash);
         Cycle c;
         c.id = r.cycleId;
         c.controllerSerial = query.value(columns + 1).toString();
@@ -291,6 +299,32 @@ bool verifyReleases(const QSqlDatabase &db, Report &report)
     return true;
 }
 
+bool verifyEvents(const QSqlDatabase &db, Report &report, ChainLedger::Records &records)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM events ORDER BY id").arg(EventRow::columns()))) {
+        report.error = query.lastError().text();
+        return false;
+    }
+    QHash<qint64, QString> &hashes = records[QStringLiteral("event")];
+    while (query.next()) {
+        const AuditEvent e = EventRow::read(query);
+        ++report.events;
+        hashes.insert(e.id, e.hash);
+        if (CycleHash::eventHash(e) != e.hash)
+            report.problems.append({Problem::EventAltered, 0, e.controllerSerial,
+                                    tr("The audit event %1 (%2 at %3) has been altered.")
+                                        .arg(e.id)
+                                        .arg(e.kind, e.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))});
+    }
+    if (query.lastError().isValid()) {
+        report.error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString describe(const Cycle &c)
@@ -302,8 +336,10 @@ QString describe(const Cycle &c)
              c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 
-Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<ChainPosition> &witnesses)
 {
+    ChainLedger::Records records;
+    QHash<qint64, QString> &entryRecords = records[QStringLiteral("entry")];
     const QString thisStation = CycleRegister::station();
     Report report;
     QSqlQuery query(cycleRegister.database());
@@ -345,6 +381,8 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
             if (!e.cycle.logPath.isEmpty())
                 ++(e.checkLog ? report.logs : report.logsSkipped);
             report.problems += e.problems;
+            ++report.entriesByScheme[e.cycle.hashScheme];
+            entryRecords.insert(e.cycle.id, e.recordHash);
             chains.next(e.cycle);
         }
     }
@@ -353,10 +391,12 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
         return report;
     }
     chains.finishAll();
-    if (!verifyReleases(cycleRegister.database(), report))
+    if (!verifyReleases(cycleRegister.database(), report, records)
+        || !verifyEvents(cycleRegister.database(), report, records)
+        || !ChainLedger::verify(cycleRegister.database(), records, witnesses, report))
         return report;
     qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.releases << "releases,"
-                        << report.logs << "logs:"
+                        << report.events << "events," << report.links << "links," << report.logs << "logs:"
                         << report.problems.size() << "problems";
     return report;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "register/chainposition.h"
 #include "register/cycle.h"
+
+#include <QMap>
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +29,14 @@ struct Problem {
         ReleaseAltered,     // a release's fields, or its cycle's, differ from what its hash covers
         ReleaseChainBroken, // a release does not link to the cycle's release before it
         ReleasesMissing,    // releases of a cycle are gone (in the middle, or the newest)
+        EventAltered,       // an audit event's fields differ from what its hash covers
+        LinkBroken,         // the ledger's links are altered, missing, reordered, or its head is wrong
+        RecordMissing,      // a record the ledger links is gone
+        RecordAltered,      // a record is not what the ledger links
+        RecordUnlinked,     // a record is not in the ledger
+        // A witnessed position (a printout's, a time stamp's) is gone from
+        // the ledger, or holds another hash: the text names the witness.
+        WitnessContradicted,
     };
     Kind kind;
     // The entry it concerns, that follows the missing ones, or whose
@@ -39,6 +50,10 @@ struct Report {
     int entries = 0;
     int chains = 0;
     int releases = 0;
+    int events = 0;
+    int links = 0; // of the ledger
+    int ledgerChains = 0;
+    QMap<int, int> entriesByScheme; // hash scheme -> entries
     int logs = 0; // log files checked
     int logsSkipped = 0; // log files the choice of Logs left out
     QVector<Problem> problems;
@@ -55,12 +70,15 @@ enum class Logs {
     None,
 };
 
-// Every entry's hash, every chain's links, sequence and head, every samples
-// blob, every verdict (judged again by its stored band), every release's
-// hash, links, sequence and head, and the presence and SHA-256 of the log
-// files chosen; every problem is reported. Entries and log files are
-// checked on all cores.
-Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All);
+// Every entry's hash by its own scheme, every chain's links, sequence and
+// head, every samples blob, every verdict (judged again by its stored band,
+// which a scheme 2 entry's hash covers), every release's hash, links,
+// sequence and head, every audit event's hash, every link of the ledger and
+// the records it names, each witness (the ledger must still pass through the
+// witnessed link), and the presence and SHA-256 of the log files chosen;
+// every problem is reported. Entries and log files are checked on all cores.
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All,
+                      const QVector<ChainPosition> &witnesses = {});
 
 struct FileCheck {
     enum Status {

@@ -1,6 +1,7 @@
 #include "register/registerschema.h"
 
 #include "app/logging.h"
+#include "register/chainledger.h"
 #include "register/cycle.h"
 #include "register/cyclerow.h"
 #include "register/parallel.h"
@@ -154,6 +155,27 @@ const QVector<Migration> all = {
       QStringLiteral("DROP TABLE outbox"),
       QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")},
      fillVerdicts},
+    // The ledger: every record linked into its controller's chain (see
+    // ChainLedger); the records there already are linked in the order they
+    // were made. Entries keep the hash scheme they were made with.
+    {5,
+     {QStringLiteral("ALTER TABLE cycles ADD COLUMN hash_scheme INTEGER NOT NULL DEFAULT 1"),
+      QStringLiteral("ALTER TABLE events ADD COLUMN event_hash TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("CREATE TABLE ledger ("
+                     " chain TEXT NOT NULL,"
+                     " seq BIGINT NOT NULL,"
+                     " kind TEXT NOT NULL,"
+                     " record_id BIGINT NOT NULL,"
+                     " record_hash TEXT NOT NULL,"
+                     " previous_hash TEXT NOT NULL,"
+                     " link_hash TEXT NOT NULL,"
+                     " PRIMARY KEY (chain, seq),"
+                     " UNIQUE (kind, record_id))"),
+      QStringLiteral("CREATE TABLE ledger_heads ("
+                     " chain TEXT PRIMARY KEY,"
+                     " seq BIGINT NOT NULL,"
+                     " link_hash TEXT NOT NULL)")},
+     [](const QSqlDatabase &db, const CycleVerdict::Band &, QString *error) { return ChainLedger::linkAll(db, error); }},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a
@@ -177,7 +199,7 @@ bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QStrin
         query.prepare(QStringLiteral("SELECT %1, cycle_samples.samples FROM cycles"
                                      " LEFT JOIN cycle_samples ON cycle_samples.cycle_id = cycles.id"
                                      " WHERE cycles.id > ? ORDER BY cycles.id LIMIT ?")
-                          .arg(CycleRow::columns()));
+                          .arg(CycleRow::columns(false)));
         query.addBindValue(after);
         query.addBindValue(pageSize);
         if (!query.exec()) {

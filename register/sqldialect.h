@@ -20,6 +20,9 @@ struct SqlDialect {
     QString chainLock;
     // The same for a cycle's release history, with its ID bound as text.
     QString releaseLock;
+    // Run before a record is linked into the ledger; empty where beginWrite
+    // already makes writers wait for each other.
+    QString ledgerLock;
 
     // The migrations' SQL with the placeholders filled in.
     QString sql(QString statement) const;

@@ -139,7 +139,9 @@ inline QStringList problems(const CycleVerifier::Report &report)
     static const char *const kinds[] = {"EntryAltered",   "SamplesDamaged", "ChainBroken",
                                         "EntriesMissing", "LogMissing",     "LogAltered",
                                         "LogUnreadable",  "VerdictAltered", "ReleaseAltered",
-                                        "ReleaseChainBroken", "ReleasesMissing"};
+                                        "ReleaseChainBroken", "ReleasesMissing", "EventAltered",
+                                        "LinkBroken",     "RecordMissing",  "RecordAltered",
+                                        "RecordUnlinked", "WitnessContradicted"};
     QStringList result;
     for (const CycleVerifier::Problem &p : report.problems)
         result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);

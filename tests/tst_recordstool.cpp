@@ -284,10 +284,14 @@ private slots:
                                          << QString() << QStringList{"^ALTERED: entry 2 .* has been altered"};
         QTest::newRow("the middle entry deleted")
             << deleteEntry(2)
-            << QString() << QStringList{"^MISSING: Entries 2 to 2 .* before entry 3 "};
+            << QString()
+            << QStringList{"^MISSING: Entries 2 to 2 .* before entry 3 ", "^MISSING: The entry 2 that the link RG-7 #3 ",
+                           "^MISSING: The event 2 that the link RG-7 #4 "};
         QTest::newRow("the newest entry deleted")
             << deleteEntry(3)
-            << QString() << QStringList{"^MISSING: The newest entries 3 to 3 "};
+            << QString()
+            << QStringList{"^MISSING: The entry 3 that the link RG-7 #5 ", "^MISSING: The event 3 that the link RG-7 #6 ",
+                           "^MISSING: The newest entries 3 to 3 "};
         QTest::newRow("every problem, not only the first")
             << QStringList{"UPDATE cycles SET program_name = 'Program 2' WHERE id = 1",
                            "UPDATE cycles SET cycle_number = 33 WHERE id = 3"}
@@ -315,6 +319,9 @@ private slots:
         QVERIFY2(summary.startsWith(problems.isEmpty() ? "Checked 3 entries of 1 controller and 3 log files: intact."
                                                        : "Checked "),
                  qPrintable(summary));
+        QVERIFY(!lines.isEmpty());
+        const QString coverage = lines.takeLast();
+        QVERIFY2(coverage.startsWith("Coverage: scheme 2 covers "), qPrintable(coverage));
         lines.sort();
         QCOMPARE(lines.size(), problems.size());
         for (int i = 0; i < lines.size(); ++i)

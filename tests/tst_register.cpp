@@ -1,9 +1,14 @@
 #include "app/stationsettings.h"
+#include "register/chainledger.h"
+#include "register/cyclehash.h"
 #include "register/cycleimport.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
 #include "register/registerreader.h"
 #include "register/registerschema.h"
+#include "register/releaserow.h"
+#include "register/sqldialect.h"
+#include "register/verdictrow.h"
 #include "register/registertransfer.h"
 #include "register/releasepolicy.h"
 #include "register/sha256.h"
@@ -119,6 +124,52 @@ class TestRegister : public QObject
         write(c.logPath, log);
         c.logSha256 = Sha256::hex(log);
         return c;
+    }
+
+    // Rewrites the controller's chain of entries from its first on with
+    // the hashes of what the entries hold now, and the whole ledger.
+    bool recomputeHistory(const QString &serial)
+    {
+        QSqlQuery ids(store->database());
+        if (!ids.exec(QStringLiteral("SELECT id FROM cycles WHERE controller_serial = '%1' ORDER BY chain_seq").arg(serial)))
+            return false;
+        QVector<qint64> chain;
+        while (ids.next())
+            chain << ids.value(0).toLongLong();
+        QString previous = QStringLiteral("");
+        for (qint64 id : chain) {
+            std::optional<Cycle> c = store->cycle(id);
+            if (!c)
+                return false;
+            c->previousHash = previous;
+            previous = CycleHash::entryHash(*c);
+            if (!exec(QStringLiteral("UPDATE cycles SET previous_hash = '%1', entry_hash = '%2' WHERE id = %3")
+                          .arg(c->previousHash, previous)
+                          .arg(id)))
+                return false;
+        }
+        // The chain's links again, in their order, with the new hashes.
+        QSqlQuery links(store->database());
+        if (!links.exec(QStringLiteral("SELECT kind, record_id, COALESCE(entry_hash, record_hash) FROM ledger"
+                                       " LEFT JOIN cycles ON kind = 'entry' AND cycles.id = record_id"
+                                       " WHERE chain = '%1' ORDER BY seq")
+                            .arg(serial)))
+            return false;
+        QVector<std::tuple<QString, qint64, QString>> relinked;
+        while (links.next())
+            relinked.append({links.value(0).toString(), links.value(1).toLongLong(), links.value(2).toString()});
+        links.finish();
+        if (!exec(QStringLiteral("UPDATE chain_heads SET entry_hash = '%1' WHERE controller_serial = '%2'")
+                      .arg(previous, serial))
+            || !exec(QStringLiteral("DELETE FROM ledger WHERE chain = '%1'").arg(serial))
+            || !exec(QStringLiteral("DELETE FROM ledger_heads WHERE chain = '%1'").arg(serial)))
+            return false;
+        QString error;
+        for (const auto &[kind, id, hash] : relinked) {
+            if (!ChainLedger::append(store->database(), serial, kind, id, hash, &error))
+                return false;
+        }
+        return true;
     }
 
 private slots:
@@ -268,7 +319,7 @@ private slots:
         QTest::newRow("edited: previous hash") << QStringList{"UPDATE cycles SET previous_hash = '' WHERE id = 2"}
                                                << QStringList{"ChainBroken:2", "EntryAltered:2"};
         QTest::newRow("edited: own hash") << QStringList{"UPDATE cycles SET entry_hash = previous_hash WHERE id = 2"}
-                                          << QStringList{"ChainBroken:3", "EntryAltered:2"};
+                                          << QStringList{"ChainBroken:3", "EntryAltered:2", "RecordAltered:0"};
         QTest::newRow("edited: sample count") << QStringList{"UPDATE cycles SET sample_count = 3 WHERE id = 2"}
                                               << QStringList{"SamplesDamaged:2"};
         QTest::newRow("edited: samples")
@@ -285,9 +336,12 @@ private slots:
                                QStringLiteral("DELETE FROM verdicts WHERE cycle_id = %1").arg(id),
                                QStringLiteral("DELETE FROM cycles WHERE id = %1").arg(id)};
         };
-        QTest::newRow("deleted: an entry in the middle") << remove(2) << QStringList{"EntriesMissing:3"};
-        QTest::newRow("deleted: the newest entry") << remove(4) << QStringList{"EntriesMissing:3"};
-        QTest::newRow("deleted: a whole chain") << remove(5) + remove(6) << QStringList{"EntriesMissing:0"};
+        // The entry's and its event's links name them still.
+        const QStringList twoLinks{"RecordMissing:0", "RecordMissing:0"};
+        QTest::newRow("deleted: an entry in the middle") << remove(2) << QStringList{"EntriesMissing:3"} + twoLinks;
+        QTest::newRow("deleted: the newest entry") << remove(4) << QStringList{"EntriesMissing:3"} + twoLinks;
+        QTest::newRow("deleted: a whole chain") << remove(5) + remove(6)
+                                                << QStringList{"EntriesMissing:0"} + twoLinks + twoLinks;
         QTest::newRow("swapped order")
             << QStringList{"UPDATE cycles SET chain_seq = -2 WHERE id = 2", "UPDATE cycles SET chain_seq = 2 WHERE id = 3",
                            "UPDATE cycles SET chain_seq = 3 WHERE id = 2"}
@@ -410,11 +464,12 @@ private slots:
                 << QStringList{QStringLiteral("UPDATE releases SET %1 WHERE id = 3").arg(set)}
                 << QStringList{"ReleaseAltered:2"};
         QTest::newRow("newest release deleted") << QStringList{"DELETE FROM releases WHERE id = 2"}
-                                                << QStringList{"ReleasesMissing:1"};
+                                                << QStringList{"RecordMissing:0", "ReleasesMissing:1"};
         QTest::newRow("first release deleted") << QStringList{"DELETE FROM releases WHERE id = 1"}
-                                               << QStringList{"ReleasesMissing:1"};
+                                               << QStringList{"RecordMissing:0", "ReleasesMissing:1"};
         QTest::newRow("every release of a cycle deleted")
-            << QStringList{"DELETE FROM releases WHERE cycle_id = 1"} << QStringList{"ReleasesMissing:1"};
+            << QStringList{"DELETE FROM releases WHERE cycle_id = 1"}
+            << QStringList{"RecordMissing:0", "RecordMissing:0", "ReleasesMissing:1"};
         QTest::newRow("releases reordered")
             << QStringList{"UPDATE releases SET seq = -1 WHERE id = 1", "UPDATE releases SET seq = 1 WHERE id = 2",
                            "UPDATE releases SET seq = 2 WHERE id = 1"}
@@ -425,25 +480,26 @@ private slots:
                                                                        "ReleasesMissing:2"};
         QTest::newRow("release head deleted") << QStringList{"DELETE FROM release_heads WHERE cycle_id = 2"}
                                               << QStringList{"ReleaseChainBroken:2"};
-        // A released cycle's verdict is covered by its releases' hashes too.
+        // The entry's hash covers its verdict; a released cycle's is
+        // covered by its releases' hashes too.
         QTest::newRow("verdict of a released cycle turned into PASS")
             << QStringList{"UPDATE verdicts SET result = 'pass' WHERE cycle_id = 2"}
-            << QStringList{"ReleaseAltered:2", "VerdictAltered:2"};
+            << QStringList{"EntryAltered:2", "ReleaseAltered:2"};
         QTest::newRow("verdict turned into PASS") << QStringList{"UPDATE verdicts SET result = 'pass' WHERE cycle_id = 3"}
-                                                  << QStringList{"VerdictAltered:3"};
+                                                  << QStringList{"EntryAltered:3"};
         QTest::newRow("verdict's reason edited")
             << QStringList{"UPDATE verdicts SET reason = 'held 121 °C' WHERE cycle_id = 3"}
-            << QStringList{"VerdictAltered:3"};
+            << QStringList{"EntryAltered:3"};
         QTest::newRow("verdict's figure edited")
             << QStringList{"UPDATE verdicts SET lowest_centidegrees = 12100 WHERE cycle_id = 3"}
-            << QStringList{"VerdictAltered:3"};
+            << QStringList{"EntryAltered:3"};
         QTest::newRow("band widened") << QStringList{"UPDATE verdicts SET lower_tolerance_centikelvin = 50 WHERE cycle_id = 3"}
-                                      << QStringList{"VerdictAltered:3"};
+                                      << QStringList{"EntryAltered:3"};
         QTest::newRow("band of a released cycle narrowed")
             << QStringList{"UPDATE verdicts SET lower_tolerance_centikelvin = 40 WHERE cycle_id = 1"}
-            << QStringList{"ReleaseAltered:1", "ReleaseAltered:1", "VerdictAltered:1"};
+            << QStringList{"EntryAltered:1", "ReleaseAltered:1", "ReleaseAltered:1"};
         QTest::newRow("verdict deleted") << QStringList{"DELETE FROM verdicts WHERE cycle_id = 3"}
-                                         << QStringList{"VerdictAltered:3"};
+                                         << QStringList{"EntryAltered:3"};
     }
     void verificationFindsAlteredReleasesAndVerdicts()
     {
@@ -466,7 +522,7 @@ private slots:
         QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
         QVERIFY2(problems(report) == expected, qPrintable(problems(report).join(' ')));
         for (const Problem &p : report.problems)
-            QVERIFY2(p.text.contains(QStringLiteral("entry %1").arg(p.cycleId)), qPrintable(p.text));
+            QVERIFY2(p.cycleId == 0 || p.text.contains(QStringLiteral("entry %1").arg(p.cycleId)), qPrintable(p.text));
     }
 
     // Moving a register carries each release once, to the history of the
@@ -567,6 +623,79 @@ private slots:
         QVERIFY(CycleVerifier::verifyRegister(*migrated).intact());
     }
 
+    // A register of the version before the ledger: the first version's
+    // entry, brought to version 4 as that version did, with a release and
+    // its event. After the upgrade it verifies intact, its entry under
+    // scheme 1, and from then on its log name and verdict are covered too.
+    void previousVersionIsCoveredFromTheUpgrade_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing") << "" << "";
+        QTest::newRow("log name") << "UPDATE cycles SET log_name = 'x.txt'" << "RecordAltered:0";
+        QTest::newRow("band widened") << "UPDATE verdicts SET lower_tolerance_centikelvin = 5000" << "RecordAltered:0";
+        QTest::newRow("release's event") << "UPDATE events SET os_user = 'x' WHERE kind = 'release'"
+                                         << "EventAltered:0";
+    }
+    void previousVersionIsCoveredFromTheUpgrade()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, expected);
+        const QString path = dir->filePath("previous.sqlite");
+        QVERIFY(createFirstSchema(path));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "previous");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QString error;
+            for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
+                if (m.version == 1 || m.version > 4)
+                    continue;
+                for (const QString &statement : m.statements)
+                    QVERIFY2(query.exec(SqlDialect::forDriver("QSQLITE")->sql(statement)), qPrintable(statement));
+                QVERIFY2(!m.fill || m.fill(db, {0.0, 3.0}, &error), qPrintable(error));
+                QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)));
+            }
+            QVERIFY(query.exec(QStringLiteral("SELECT %1 FROM verdicts WHERE cycle_id = 1")
+                                   .arg(VerdictRow::columns("verdicts")))
+                    && query.next());
+            const std::optional<CycleVerdict> verdict = VerdictRow::verdict(VerdictRow::read(query, 0));
+            query.finish();
+            Release r = release(1, "A. Meier", Release::Decision::Rejected);
+            r.sequence = 1;
+            r.at = QDateTime::fromString("2024-03-05T15:00:00.000+01:00", Qt::ISODateWithMs);
+            r.osUser = "nurse";
+            r.station = "station-1";
+            r.previousHash = "";
+            r.hash = CycleHash::releaseHash(r, firstHash, verdict);
+            QVERIFY2(ReleaseRow::insert(db, r, &error), qPrintable(error));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO release_heads VALUES (1, 1, '%1')").arg(r.hash)));
+            QVERIFY(query.exec("INSERT INTO events (at_utc, at_offset, os_user, station, kind, controller_serial,"
+                               " cycle_id, details) VALUES (1709647200000, 3600, 'nurse', 'station-1', 'release',"
+                               " 'RG-00042', 1, '{}')"));
+        }
+        QSqlDatabase::removeDatabase("previous");
+
+        std::unique_ptr<CycleRegister> upgraded = open(path);
+        QVERIFY2(upgraded->isOpen(), qPrintable(upgraded->errorString()));
+        CycleVerifier::Report report = CycleVerifier::verifyRegister(*upgraded);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(report.entriesByScheme, (QMap<int, int>{{1, 1}}));
+        QCOMPARE(report.links, 4);
+        QCOMPARE(report.releases, 1);
+
+        QSqlQuery query(upgraded->database());
+        QVERIFY(change.isEmpty() || query.exec(change));
+        Cycle next = cycleAt("RG-00042", 18, "2024-03-06T08:00:00");
+        QCOMPARE(upgraded->enter(next).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(next.previousHash, QString(firstHash));
+        report = CycleVerifier::verifyRegister(*upgraded);
+        QCOMPARE(report.entriesByScheme, (QMap<int, int>{{1, 1}, {2, 1}}));
+        QVERIFY2(expected.isEmpty() ? report.intact() : problems(report).contains(expected),
+                 qPrintable(problems(report).join(' ')));
+    }
+
     // A station's register whose outbox waits for the server keeps what
     // waits, in its order, when the outbox is made to send releases too.
     void waitingOutboxIsCarriedAlong()
@@ -624,6 +753,165 @@ private slots:
         Cycle c = cycleAt("A", 1, "2024-03-01T08:00:00");
         QCOMPARE(other->enter(c).outcome, CycleRegister::Outcome::Failed);
         QVERIFY(!other->cycles({}, 10) && !other->count({}) && !other->events());
+    }
+
+    // Controller A: entries 1 (PASS, released, then rejected with the BI
+    // positive) and 2 (FAIL), a program write, then entry 3; controller B:
+    // entries 4 and 5; a setting changed on no controller. The witnesses are
+    // the heads after that, as a printout shows them. Each edit is made with
+    // plain SQL, as someone who can write the file would; "recompute"
+    // rewrites controller A's history after an edit, hashes, heads and
+    // ledger included, as someone who has the program's code would.
+    void everyEditIsCaught_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("expected"); // verified against the witnesses
+        QTest::addColumn<bool>("caughtWithoutWitness");
+        const auto removeEntry = [](int id) {
+            return QStringList{QStringLiteral("DELETE FROM events WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM cycle_samples WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM verdicts WHERE cycle_id = %1").arg(id),
+                               QStringLiteral("DELETE FROM cycles WHERE id = %1").arg(id)};
+        };
+        const QStringList headOfABack{"UPDATE chain_heads SET chain_seq = 2,"
+                                      " entry_hash = (SELECT entry_hash FROM cycles WHERE id = 2)"
+                                      " WHERE controller_serial = 'A'"};
+        QTest::newRow("newest entry and its head deleted")
+            << removeEntry(3) + headOfABack << QStringList{"RecordMissing:0", "RecordMissing:0"} << true;
+        QTest::newRow("newest entry, its head and its links deleted")
+            << removeEntry(3) + headOfABack
+                   + QStringList{"DELETE FROM ledger WHERE chain = 'A'"
+                                 " AND seq >= (SELECT seq FROM ledger WHERE kind = 'entry' AND record_id = 3)",
+                                 "UPDATE ledger_heads SET seq = (SELECT MAX(seq) FROM ledger WHERE chain = 'A'),"
+                                 " link_hash = (SELECT link_hash FROM ledger WHERE chain = 'A' ORDER BY seq DESC"
+                                 " LIMIT 1) WHERE chain = 'A'"}
+            << QStringList{"WitnessContradicted:0"} << false;
+        QTest::newRow("all entries of a controller and its head deleted")
+            << removeEntry(4) + removeEntry(5) + QStringList{"DELETE FROM chain_heads WHERE controller_serial = 'B'"}
+            << QStringList{"RecordMissing:0", "RecordMissing:0", "RecordMissing:0", "RecordMissing:0"} << true;
+        QTest::newRow("newest release and its head deleted")
+            << QStringList{"DELETE FROM releases WHERE id = 2",
+                           "UPDATE release_heads SET seq = 1,"
+                           " release_hash = (SELECT release_hash FROM releases WHERE id = 1) WHERE cycle_id = 1"}
+            << QStringList{"RecordMissing:0"} << true;
+        QTest::newRow("all releases and their head deleted")
+            << QStringList{"DELETE FROM releases", "DELETE FROM release_heads"}
+            << QStringList{"RecordMissing:0", "RecordMissing:0"} << true;
+        QTest::newRow("FAIL turned into PASS by a wider band")
+            << QStringList{"UPDATE verdicts SET result = 'pass', reason = 'held',"
+                           " lower_tolerance_centikelvin = 1000, upper_band_centikelvin = 1000 WHERE cycle_id = 2"}
+            << QStringList{"EntryAltered:2"} << true;
+        for (const char *set : {"os_user = 'someone'", "station = 'elsewhere'", "details = '{}'", "at_utc = at_utc + 1"})
+            QTest::newRow(qPrintable(QStringLiteral("program write edited: %1").arg(set)))
+                << QStringList{QStringLiteral("UPDATE events SET %1 WHERE kind = 'program write'").arg(set)}
+                << QStringList{"EventAltered:0"} << true;
+        QTest::newRow("event of a release edited")
+            << QStringList{"UPDATE events SET os_user = 'someone' WHERE kind = 'release' AND cycle_id = 1"}
+            << QStringList{"EventAltered:0", "EventAltered:0"} << true;
+        QTest::newRow("program write deleted") << QStringList{"DELETE FROM events WHERE kind = 'program write'"}
+                                               << QStringList{"RecordMissing:0"} << true;
+        QTest::newRow("setting event deleted") << QStringList{"DELETE FROM events WHERE controller_serial = ''"}
+                                               << QStringList{"RecordMissing:0"} << true;
+        QTest::newRow("event added past the program")
+            << QStringList{"INSERT INTO events (at_utc, at_offset, os_user, station, kind, controller_serial, details,"
+                           " event_hash) SELECT at_utc, at_offset, os_user, station, kind, controller_serial, details,"
+                           " event_hash FROM events WHERE kind = 'program write'"}
+            << QStringList{"RecordUnlinked:0"} << true;
+        QTest::newRow("log name changed") << QStringList{"UPDATE cycles SET log_name = 'other.txt' WHERE id = 1"}
+                                          << QStringList{"EntryAltered:1"} << true;
+        QTest::newRow("link's record hash replaced")
+            << QStringList{"UPDATE ledger SET record_hash = (SELECT entry_hash FROM cycles WHERE id = 2)"
+                           " WHERE kind = 'entry' AND record_id = 1"}
+            << QStringList{"LinkBroken:0", "RecordAltered:0"} << true;
+        QTest::newRow("history recomputed after an edit")
+            << QStringList{"UPDATE cycles SET program_name = 'Program 6' WHERE id = 2", "recompute"}
+            << QStringList{"WitnessContradicted:0"} << false;
+    }
+    void everyEditIsCaught()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, caughtWithoutWitness);
+        store->setVerdictBand({0.5, 3.0});
+        Cycle pass = withLog(cycleAt("A", 1, "2024-03-01T08:00:00", 70), "1");
+        QCOMPARE(store->enter(pass).outcome, CycleRegister::Outcome::Entered);
+        store->setVerdictBand({0.0, 3.0});
+        Cycle fail = withLog(cycleAt("A", 2, "2024-03-02T08:00:00", 70), "2");
+        QCOMPARE(store->enter(fail).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(fail.verdict->result, Result::Fail);
+        QVector<Release> releases{release(1, "A. Meier")};
+        QVERIFY(store->enterReleases(releases));
+        Release rejected = release(1, "B. Huber", Release::Decision::Rejected);
+        rejected.biologicalIndicator = Release::BiologicalIndicator::Positive;
+        QVERIFY2(store->enterRelease(rejected), qPrintable(store->errorString()));
+        AuditEvent write{0, {}, {}, {}, "program write", "A", 0, "{\"program\":1}", {}};
+        AuditEvent setting{0, {}, {}, {}, "setting", "", 0, "{}", {}};
+        QVERIFY(store->appendEvent(write) && store->appendEvent(setting));
+        QVector<Cycle> later{withLog(cycleAt("A", 3, "2024-03-03T08:00:00"), "3"),
+                             withLog(cycleAt("B", 4, "2024-03-04T08:00:00"), "4"),
+                             withLog(cycleAt("B", 5, "2024-03-05T08:00:00"), "5")};
+        QVERIFY(RegisterTestData::enter(*store, later));
+        QString error;
+        const std::optional<QVector<ChainPosition>> witnesses = ChainLedger::heads(store->database(), &error);
+        QVERIFY2(witnesses && witnesses->size() == 3, qPrintable(error));
+        // As typed back from paper.
+        QVector<ChainPosition> typed;
+        for (const ChainPosition &w : *witnesses)
+            typed << *ChainPosition::parse(w.text());
+        const CycleVerifier::Report before = CycleVerifier::verifyRegister(*store, CycleVerifier::Logs::All, typed);
+        QVERIFY2(before.intact(), qPrintable(problems(before).join(' ')));
+        QCOMPARE(before.entriesByScheme, (QMap<int, int>{{2, 5}}));
+        QCOMPARE(before.links, 5 + 5 + 2 + 2 + 2); // entries, their events, releases, theirs, the two events
+
+        for (const QString &change : changes) {
+            if (change == "recompute")
+                QVERIFY(recomputeHistory("A"));
+            else
+                QVERIFY(exec(change));
+        }
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store, CycleVerifier::Logs::All, typed);
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+        QVERIFY2(problems(report) == expected, qPrintable(problems(report).join(' ')));
+        for (const Problem &p : report.problems) {
+            if (p.kind == Problem::WitnessContradicted)
+                QVERIFY2(p.text.contains(witnesses->first().text()), qPrintable(p.text));
+        }
+        // Without a witness newer than the edit, a careful rewrite holds.
+        QCOMPARE(!CycleVerifier::verifyRegister(*store).intact(), caughtWithoutWitness);
+    }
+
+    // What a register's ledger says when it is read back.
+    void positionsReadBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("chain"); // empty: not a position
+        QTest::addColumn<qint64>("sequence");
+        QTest::addColumn<QString>("hash");
+        QTest::newRow("printed") << "RG100001 #1234 d0fb04d1c3a2b4e5" << "RG100001" << qint64(1234) << "d0fb04d1c3a2b4e5";
+        QTest::newRow("upper case, spaces around") << "  RG100001 #7 D0FB04D1  " << "RG100001" << qint64(7) << "d0fb04d1";
+        QTest::newRow("full hash") << "A #1 " + QString(64, 'a') << "A" << qint64(1) << QString(64, 'a');
+        QTest::newRow("serial with a space") << "RG 1 #2 0123456789" << "RG 1" << qint64(2) << "0123456789";
+        QTest::newRow("hash too short") << "RG100001 #1234 d0fb04d" << "" << qint64(0) << "";
+        QTest::newRow("hash too long") << "A #1 " + QString(65, 'a') << "" << qint64(0) << "";
+        QTest::newRow("not hex") << "RG100001 #1234 d0fb04dg" << "" << qint64(0) << "";
+        QTest::newRow("sequence 0") << "RG100001 #0 d0fb04d1" << "" << qint64(0) << "";
+        QTest::newRow("no sequence") << "RG100001 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
+        QTest::newRow("no chain") << "#12 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
+    }
+    void positionsReadBack()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, chain);
+        QFETCH(qint64, sequence);
+        QFETCH(QString, hash);
+        const std::optional<ChainPosition> parsed = ChainPosition::parse(text);
+        QCOMPARE(parsed.has_value(), !chain.isEmpty());
+        if (!parsed)
+            return;
+        QCOMPARE(parsed->chain, chain);
+        QCOMPARE(parsed->sequence, sequence);
+        QCOMPARE(parsed->hash, hash);
+        QCOMPARE(ChainPosition::parse(parsed->text())->text(), parsed->text());
     }
 
     // Two stations' threads, each with its own connection, extend one chain.

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -63,6 +64,8 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("load"), QString(), QStringLiteral("TEXT")},
         {QStringLiteral("lot"), QString(), QStringLiteral("TEXT")},
         {QStringLiteral("comment"), QString(), QStringLiteral("TEXT")},
+        {QStringLiteral("witness"), QString(), QStringLiteral("TEXT")},
+        {QStringLiteral("witness-file"), QString(), QStringLiteral("FILE")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {QStringLiteral("version"), QString()},
     });
@@ -87,6 +90,7 @@ public:
     QStringList arguments() const { return parser.positionalArguments().mid(1); }
     bool isSet(const char *option) const { return parser.isSet(QLatin1String(option)); }
     QString value(const char *option) const { return parser.value(QLatin1String(option)); }
+    QStringList values(const char *option) const { return parser.values(QLatin1String(option)); }
 
     // Each parser answers the value or nothing; *error says why.
     std::optional<qint64> id(const QString &text, QString *error) const
@@ -220,9 +224,45 @@ int exportSamples(const Invocation &in, RecordsTool &tool)
     return tool.exportSamples(*id);
 }
 
+// The positions of --witness and of the lines of --witness-file (blank lines
+// and lines starting with # left out); false with *error naming the first
+// that is none.
+bool witnesses(const Invocation &in, QVector<ChainPosition> *positions, QString *error)
+{
+    QStringList texts = in.values("witness");
+    const QString fileName = in.value("witness-file");
+    if (!fileName.isEmpty()) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            *error = tr("--witness-file \"%1\" cannot be read: %2").arg(fileName, file.errorString());
+            return false;
+        }
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty() && !line.trimmed().startsWith(QLatin1Char('#')))
+                texts << line;
+        }
+    }
+    for (const QString &text : texts) {
+        const std::optional<ChainPosition> position = ChainPosition::parse(text);
+        if (!position) {
+            *error = tr("The witness \"%1\" is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)")
+                         .arg(text.trimmed());
+            return false;
+        }
+        positions->append(*position);
+    }
+    return true;
+}
+
 int verify(const Invocation &in, RecordsTool &tool)
 {
-    return tool.verify(in.arguments());
+    QVector<ChainPosition> positions;
+    QString error;
+    if (!witnesses(in, &positions, &error))
+        return in.usage(error);
+    if (!positions.isEmpty() && !in.arguments().isEmpty())
+        return in.usage(tr("Witnesses are checked against the register, not against files"));
+    return tool.verify(in.arguments(), positions);
 }
 
 int check(const Invocation &in, RecordsTool &tool)
@@ -308,7 +348,8 @@ const Command *findCommand(const QString &name)
         {QStringLiteral("list"), QStringLiteral("list [--from DATE] [--to DATE] [--program NAME] [--csv]"), 0, 0,
          {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("program"), QStringLiteral("csv")}, list},
         {QStringLiteral("export"), QStringLiteral("export ID --csv"), 1, 1, {QStringLiteral("csv")}, exportSamples},
-        {QStringLiteral("verify"), QStringLiteral("verify [FILE...]"), 0, -1, {}, verify},
+        {QStringLiteral("verify"), QStringLiteral("verify [--witness TEXT]... [--witness-file FILE] [FILE...]"), 0, -1,
+         {QStringLiteral("witness"), QStringLiteral("witness-file")}, verify},
         {QStringLiteral("check"), QStringLiteral("check FILE --hold T:M [--lower K] [--band K]"), 1, 1,
          {QStringLiteral("hold"), QStringLiteral("lower"), QStringLiteral("band")}, check},
         {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
@@ -435,15 +476,27 @@ Commands:
       The samples of entry ID as CSV: time of day, elapsed seconds,
       temperature in °C.
 
-  verify [FILE...]
+  verify [--witness TEXT]... [--witness-file FILE] [FILE...]
       Without files: checks every entry against its hash, every
       controller's chain of entries, the samples and every log file the
       register names. Prints each problem on a line of its own, starting
-      with ALTERED, DAMAGED, BROKEN, MISSING or UNREADABLE, then a summary.
+      with ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE or CONTRADICTED,
+      then which hash scheme covers how many entries, and a summary.
       Each stored verdict is judged again from the entry's samples by the
-      band stored with it, and each release is checked like the entries:
-      against its hash (which covers the entry and the verdict it was made
-      on) and its place in the cycle's release history.
+      band stored with it (which the hash of an entry of scheme 2 covers),
+      and each release is checked like the entries: against its hash
+      (which covers the entry and the verdict it was made on) and its place
+      in the cycle's release history. Every audit event is checked against
+      its hash, and the ledger, which links every entry, release and event
+      into its controller's chain: a record removed, altered or added past
+      the program shows there.
+      --witness TEXT (repeatable) checks that the register still passes
+      through a position printed on a report or release printout, such as
+      "RG100001 #1234 d0fb04d1c3a2b4e5"; --witness-file FILE takes one
+      position per line (blank lines and lines starting with # are left
+      out). A witness that the register no longer holds, or holds with
+      another hash, is a CONTRADICTED line: newer records were removed, or
+      the history up to it rewritten.
       On a server, every controller's chain is checked, and the log files
       of the entries this computer entered: the others lie on the stations
       that wrote them, and verify there checks them.

@@ -69,16 +69,23 @@ QString problemKeyword(CycleVerifier::Problem::Kind kind)
     case Problem::LogAltered:
     case Problem::VerdictAltered:
     case Problem::ReleaseAltered:
+    case Problem::EventAltered:
+    case Problem::RecordAltered:
         return QStringLiteral("ALTERED");
     case Problem::SamplesDamaged:
         return QStringLiteral("DAMAGED");
     case Problem::ChainBroken:
     case Problem::ReleaseChainBroken:
+    case Problem::LinkBroken:
+    case Problem::RecordUnlinked:
         return QStringLiteral("BROKEN");
     case Problem::EntriesMissing:
     case Problem::LogMissing:
     case Problem::ReleasesMissing:
+    case Problem::RecordMissing:
         return QStringLiteral("MISSING");
+    case Problem::WitnessContradicted:
+        return QStringLiteral("CONTRADICTED");
     case Problem::LogUnreadable:
         break;
     }
@@ -225,25 +232,33 @@ int RecordsTool::exportSamples(qint64 id)
     return Success;
 }
 
-int RecordsTool::verify(const QStringList &files)
+int RecordsTool::verify(const QStringList &files, const QVector<ChainPosition> &witnesses)
 {
-    return files.isEmpty() ? verifyRegister() : verifyFiles(files);
+    return files.isEmpty() ? verifyRegister(witnesses) : verifyFiles(files);
 }
 
-int RecordsTool::verifyRegister()
+int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses)
 {
     CycleRegister *reg = openRegister(false);
     if (!reg)
         return Failed;
     // A server's entries name the logs on the stations that wrote them.
     const CycleVerifier::Report report = CycleVerifier::verifyRegister(
-        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All);
+        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All,
+        witnesses);
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
     if (report.logsSkipped)
         print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
                   .arg(counted(report.logsSkipped, "log file", "log files")));
+    QStringList schemes;
+    for (auto it = report.entriesByScheme.cbegin(); it != report.entriesByScheme.cend(); ++it)
+        schemes << tr("scheme %1 covers %2").arg(it.key()).arg(counted(it.value(), "entry", "entries"));
+    schemes << tr("the ledger links %1 in %2").arg(counted(report.links, "record", "records"),
+                                                     counted(report.ledgerChains, "chain", "chains"));
+    schemes << tr("%1 checked").arg(counted(witnesses.size(), "witness", "witnesses"));
+    print(tr("Coverage: %1.").arg(schemes.join(QLatin1String("; "))));
     const QString checked = tr("Checked %1 of %2 and %3: %4")
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),
