@@ -149,6 +149,15 @@ std::optional<QVector<ChainPosition>> heads(const QSqlDatabase &db, QString *err
     return result;
 }
 
+QVector<ChainPosition> headsOrNone(const QSqlDatabase &db)
+{
+    QString error;
+    const std::optional<QVector<ChainPosition>> found = heads(db, &error);
+    if (!found)
+        qCDebug(lcRegister) << "ledger heads cannot be read:" << error;
+    return found.value_or(QVector<ChainPosition>());
+}
+
 bool linkAll(const QSqlDatabase &db, QString *error)
 {
     if (!fillEventHashes(db, error))

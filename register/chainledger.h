@@ -34,6 +34,10 @@ bool append(const QSqlDatabase &db, const QString &chain, const QString &kind, q
 // when the ledger cannot be read.
 std::optional<QVector<ChainPosition>> heads(const QSqlDatabase &db, QString *error);
 
+// The same for a printout: none when the ledger cannot be read, which the
+// printout then says.
+QVector<ChainPosition> headsOrNone(const QSqlDatabase &db);
+
 // Links every record of a register made before the ledger, each chain's in
 // the order the records were made; the audit events get their hashes first.
 bool linkAll(const QSqlDatabase &db, QString *error);

@@ -1,6 +1,7 @@
 #include "register/registerreader.h"
 
 #include "app/logging.h"
+#include "register/chainledger.h"
 #include "register/cyclecsv.h"
 #include "reports/reportcontent.h"
 
@@ -369,7 +370,7 @@ quint64 RegisterReader::writeCycleReport(qint64 id, const QString &clinicName, c
             const std::optional<QVector<Release>> releases = cycle ? r.releases(id) : std::nullopt;
             if (!releases)
                 return std::nullopt;
-            return ReportContent::cycle(*cycle, *releases, clinicName);
+            return ReportContent::cycle(*cycle, *releases, clinicName, ChainLedger::headsOrNone(r.database()));
         });
         if (read.error.isEmpty())
             read.error = report<CycleReport>(output, read.value);
@@ -390,7 +391,7 @@ quint64 RegisterReader::writePeriodReport(const CycleRegister::Filter &filter, c
             const std::optional<QVector<Cycle>> cycles = r.cycles(filter, -1);
             if (!cycles)
                 return std::nullopt;
-            return ReportContent::period(*cycles, from, to, clinicName);
+            return ReportContent::period(*cycles, from, to, clinicName, ChainLedger::headsOrNone(r.database()));
         });
         if (read.error.isEmpty())
             read.error = report<PeriodReport>(output, read.value);

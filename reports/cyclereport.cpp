@@ -20,7 +20,7 @@ constexpr double sectionGap = 5.0;
 constexpr double cellHeight = 9.5;
 constexpr double verdictPadding = 2.5;
 constexpr double curveHeight = 72.0;
-constexpr double integrityHeight = 24.0;
+constexpr double integrityHeight = 28.0;
 constexpr double releaseGap = 2.0;
 constexpr double sampleGroupWidth = 25.0;
 
@@ -271,6 +271,10 @@ private:
             Style::Mono);
         row(QStringLiteral("Register entry hash"),
             c.entryHash.isEmpty() ? QStringLiteral("not entered in the register") : c.entryHash, Style::Mono);
+        row(QStringLiteral("Register position"),
+            data.position ? data.position->text() + QStringLiteral("  (when printed; vaporin-records verify --witness)")
+                          : QStringLiteral("not known"),
+            Style::Mono);
     }
 
     void drawSamples(int pageIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/chainposition.h"
 #include "register/cycle.h"
 #include "register/release.h"
 #include "reports/cycleverdict.h"
@@ -7,6 +8,8 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class QPagedPaintDevice;
 
@@ -16,6 +19,9 @@ struct CycleReportData {
     Cycle cycle; // with every sample
     CycleVerdict verdict;
     QList<Release> releases; // oldest first; empty: not released
+    // The head of the cycle's controller's chain in the register when the
+    // report was made, for verify --witness; none: not known.
+    std::optional<ChainPosition> position;
     QDateTime generatedAt;   // invalid: now
 };
 

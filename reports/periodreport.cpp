@@ -79,10 +79,15 @@ public:
     bool write()
     {
         const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
-        const QString footer = QStringList{QStringLiteral("Period report %1").arg(periodText(data)),
-                                           QStringLiteral("%1 cycles").arg(data.cycles.size()),
-                                           QStringLiteral("generated %1").arg(ReportFormat::instant(generated))}
-                                   .join(ReportFormat::separator());
+        QStringList positions;
+        for (const ChainPosition &position : data.positions)
+            positions << position.text();
+        QStringList footerParts{QStringLiteral("Period report %1").arg(periodText(data)),
+                                QStringLiteral("%1 cycles").arg(data.cycles.size()),
+                                QStringLiteral("generated %1").arg(ReportFormat::instant(generated))};
+        if (!positions.isEmpty())
+            footerParts << QStringLiteral("Register position: %1").arg(positions.join(QLatin1String(", ")));
+        const QString footer = footerParts.join(ReportFormat::separator());
         if (!page.begin(1 + pageStarts.size(), footer))
             return false;
         page.pageHeader(data.clinicName, QStringLiteral("Cycle register: period report"), periodText(data),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/chainposition.h"
 #include "register/cycle.h"
 #include "register/release.h"
 #include "reports/cycleverdict.h"
@@ -26,6 +27,9 @@ struct PeriodReportData {
     QDate from; // both days included
     QDate to;
     QList<PeriodReportEntry> cycles; // in the order they are listed
+    // The heads of the chains of the controllers listed when the report was
+    // made, for verify --witness.
+    QVector<ChainPosition> positions;
     QDateTime generatedAt; // invalid: now
 };
 

@@ -1,5 +1,8 @@
 #include "reports/reportcontent.h"
 
+#include "register/chainledger.h"
+#include <QSet>
+
 #include <algorithm>
 
 namespace ReportContent {
@@ -13,20 +16,34 @@ CycleVerdict verdict(const Cycle &cycle)
     return none;
 }
 
-CycleReportData cycle(const Cycle &cycle, const QVector<Release> &releases, const QString &clinicName)
+CycleReportData cycle(const Cycle &cycle, const QVector<Release> &releases, const QString &clinicName,
+                      const QVector<ChainPosition> &heads)
 {
     CycleReportData data;
     data.clinicName = clinicName;
     data.cycle = cycle;
     data.verdict = verdict(cycle);
     data.releases = QList<Release>(releases.begin(), releases.end());
+    const QString chain = ChainLedger::chainOf(cycle.controllerSerial);
+    for (const ChainPosition &head : heads) {
+        if (head.chain == chain)
+            data.position = head;
+    }
     return data;
 }
 
-PeriodReportData period(const QVector<Cycle> &cycles, const QDate &from, const QDate &to, const QString &clinicName)
+PeriodReportData period(const QVector<Cycle> &cycles, const QDate &from, const QDate &to, const QString &clinicName,
+                        const QVector<ChainPosition> &heads)
 {
     PeriodReportData data;
     data.clinicName = clinicName;
+    QSet<QString> chains;
+    for (const Cycle &c : cycles)
+        chains.insert(ChainLedger::chainOf(c.controllerSerial));
+    for (const ChainPosition &head : heads) {
+        if (chains.contains(head.chain))
+            data.positions.append(head);
+    }
     for (auto c = cycles.crbegin(); c != cycles.crend(); ++c) {
         PeriodReportEntry entry;
         entry.cycle = *c;

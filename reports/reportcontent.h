@@ -16,12 +16,16 @@ namespace ReportContent {
 CycleVerdict verdict(const Cycle &cycle);
 
 // The report of an entry read with its samples, and its release history
-// oldest first.
-CycleReportData cycle(const Cycle &cycle, const QVector<Release> &releases, const QString &clinicName);
+// oldest first; heads: those of the register's chains now (see
+// ChainLedger::heads), of which the report shows its controller's.
+CycleReportData cycle(const Cycle &cycle, const QVector<Release> &releases, const QString &clinicName,
+                      const QVector<ChainPosition> &heads);
 
 // The report of the cycles as the register lists them (newest first); they
 // are reported oldest first, as an inspector reads a period. Without days
 // the period runs from the first cycle's day to the last one's.
-PeriodReportData period(const QVector<Cycle> &cycles, const QDate &from, const QDate &to, const QString &clinicName);
+// The report shows the heads of the chains of the controllers listed.
+PeriodReportData period(const QVector<Cycle> &cycles, const QDate &from, const QDate &to, const QString &clinicName,
+                        const QVector<ChainPosition> &heads);
 
 } // namespace ReportContent

@@ -1,6 +1,7 @@
 #include "tools/vaporin-records/recordstool.h"
 
 #include "app/stationsettings.h"
+#include "register/chainledger.h"
 #include "register/cyclecsv.h"
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
@@ -388,7 +389,8 @@ int RecordsTool::cycleReport(qint64 id, const QString &pdfFile)
     const std::optional<QVector<Release>> releases = cycleRegister->releases(id);
     if (!releases)
         return fail(tr("The register cannot be read: %1").arg(cycleRegister->errorString()));
-    const CycleReportData data = ReportContent::cycle(*cycle, *releases, StationSettings().clinicName());
+    const CycleReportData data =
+        ReportContent::cycle(*cycle, *releases, StationSettings().clinicName(), ChainLedger::headsOrNone(cycleRegister->database()));
     QString error;
     if (!CycleReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
@@ -407,7 +409,8 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
     if (!cycles)
         return fail(tr("The register cannot be read: %1").arg(reg->errorString()));
 
-    const PeriodReportData data = ReportContent::period(*cycles, from, to, StationSettings().clinicName());
+    const PeriodReportData data =
+        ReportContent::period(*cycles, from, to, StationSettings().clinicName(), ChainLedger::headsOrNone(reg->database()));
     QString error;
     if (!PeriodReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
