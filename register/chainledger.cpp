@@ -134,8 +134,8 @@ bool append(const QSqlDatabase &db, const QString &chain, const QString &kind, q
     if (query.next())
         position = {chain, query.value(0).toLongLong(), query.value(1).toString()};
     query.finish();
-    Appender appender(db);
-    return appender.add(position, kind, recordId, recordHash, error) && appender.moveHead(position, error);
+    // The database moves the head (see HeadKeeper).
+    return Appender(db).add(position, kind, recordId, recordHash, error);
 }
 
 std::optional<QVector<ChainPosition>> heads(const QSqlDatabase &db, QString *error)

@@ -452,14 +452,7 @@ bool CycleRegister::insert(Cycle &c, AuditEvent event, const CycleVerdict::Band 
     query.prepare(QStringLiteral("INSERT INTO cycle_samples (cycle_id, samples) VALUES (?, ?)"));
     query.addBindValue(c.id);
     query.addBindValue(SampleCodec::encode(c.samples));
-    if (!exec(query))
-        return false;
-    query.prepare(QStringLiteral("INSERT INTO chain_heads (controller_serial, chain_seq, entry_hash) VALUES (?, ?, ?)"
-                                 " ON CONFLICT (controller_serial) DO UPDATE"
-                                 " SET chain_seq = excluded.chain_seq, entry_hash = excluded.entry_hash"));
-    query.addBindValue(text(c.controllerSerial));
-    query.addBindValue(c.chainSequence);
-    query.addBindValue(c.entryHash);
+    // The database moves the chain's head (see HeadKeeper).
     if (!exec(query) || (fillingOutbox && !addToOutbox("cycle_id", c.id)))
         return false;
     c.latestRelease.reset();
@@ -632,18 +625,11 @@ bool CycleRegister::insertRelease(Release &r)
     query.finish();
     r.hash = CycleHash::releaseHash(r, entryHash, verdict);
     QString error;
-    if (!ReleaseRow::insert(database(), r, &error))
-        return fail(error);
-    query.prepare(QStringLiteral("INSERT INTO release_heads (cycle_id, seq, release_hash) VALUES (?, ?, ?)"
-                                 " ON CONFLICT (cycle_id) DO UPDATE"
-                                 " SET seq = excluded.seq, release_hash = excluded.release_hash"));
-    query.addBindValue(r.cycleId);
-    query.addBindValue(r.sequence);
-    query.addBindValue(r.hash);
-    if (!exec(query)
+    // The database moves the release history's head (see HeadKeeper).
+    if (!ReleaseRow::insert(database(), r, &error)
         || !ChainLedger::append(database(), ChainLedger::chainOf(serial), QStringLiteral("release"), r.id, r.hash,
                                 &error))
-        return fail(error.isEmpty() ? lastError : error);
+        return fail(error);
 
     // Only what the release says, so that the event of a release moved into
     // another register is the same there and is carried once.

@@ -2,6 +2,7 @@
 
 #include "app/logging.h"
 #include "register/chainledger.h"
+#include "register/headkeeper.h"
 #include "register/cycle.h"
 #include "register/cyclerow.h"
 #include "register/parallel.h"
@@ -176,6 +177,11 @@ const QVector<Migration> all = {
                      " seq BIGINT NOT NULL,"
                      " link_hash TEXT NOT NULL)")},
      [](const QSqlDatabase &db, const CycleVerdict::Band &, QString *error) { return ChainLedger::linkAll(db, error); }},
+    // The heads are the database's to move (see HeadKeeper); on a server a
+    // role may be tied to the station it enters records as.
+    {6,
+     {QStringLiteral("CREATE TABLE station_roles (role TEXT PRIMARY KEY, station TEXT NOT NULL)")},
+     [](const QSqlDatabase &db, const CycleVerdict::Band &, QString *error) { return HeadKeeper::install(db, error); }},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

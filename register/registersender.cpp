@@ -123,9 +123,14 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
         addCycle(release.cycleId);
     RegisterTransfer::Result result;
     QHash<qint64, qint64> serverIds;
-    if (!RegisterTransfer::moveEntries(*local, *server, cycleIds, QStringLiteral("cycle sent"), result, serverIds)
-        || !RegisterTransfer::carryReleases(*server, *releases, serverIds, result)
-        || !RegisterTransfer::carryEvents(*server, *events, serverIds, result)) {
+    if (!RegisterTransfer::lockTarget(*server, error))
+        return false;
+    const bool carried =
+        RegisterTransfer::moveEntries(*local, *server, cycleIds, QStringLiteral("cycle sent"), result, serverIds)
+        && RegisterTransfer::carryReleases(*server, *releases, serverIds, result)
+        && RegisterTransfer::carryEvents(*server, *events, serverIds, result);
+    RegisterTransfer::unlockTarget(*server);
+    if (!carried) {
         *error = result.refused.isEmpty() ? result.error : result.refused.first().text;
         // The entries before an altered one are on the server now.
         QVector<CycleRegister::OutboxItem> arrived;

@@ -51,11 +51,21 @@ struct Result {
     QString error;
 };
 
-// Moving again adds nothing that was moved before.
+// Moving again adds nothing that was moved before, also while another
+// transfer into the same server runs.
 Result transfer(CycleRegister &from, CycleRegister &to);
 
+// Two transfers into one server at once (two senders, a sender and
+// migrate) would each find a release or event missing and each add it: they
+// take turns, holding this lock of the target's connection from looking to
+// adding. A connection that is lost gives it back. False with *error when
+// it cannot be taken.
+bool lockTarget(CycleRegister &to, QString *error);
+void unlockTarget(CycleRegister &to);
+
 // The steps of a transfer, for moving part of a register (a station's
-// outbox). Each adds to result and returns false on a failure.
+// outbox), inside lockTarget() and unlockTarget(). Each adds to result and
+// returns false on a failure.
 //
 // Moves these entries of from, in this order, each with an event of kind
 // that names where it came from (as "cycle migrated" does); the ID each

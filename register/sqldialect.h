@@ -23,6 +23,10 @@ struct SqlDialect {
     // Run before a record is linked into the ledger; empty where beginWrite
     // already makes writers wait for each other.
     QString ledgerLock;
+    // Taken and given back around moving records into the register from
+    // another (see RegisterTransfer::lockTarget); empty where none is needed.
+    QString transferLock;
+    QString transferUnlock;
 
     // The migrations' SQL with the placeholders filled in.
     QString sql(QString statement) const;

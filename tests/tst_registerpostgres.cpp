@@ -370,6 +370,46 @@ private slots:
         QCOMPARE(countRows(*store, "cycles"), before[0]);
     }
 
+    // Two migrate runs at once, as separate processes, from one station's
+    // register: each entry, release and event arrives once.
+    void twoMigrateRunsAddEachRecordOnce()
+    {
+        QVERIFY(freshRegister());
+        const QString file = dir->filePath("station/register.sqlite");
+        {
+            const std::unique_ptr<CycleRegister> local = openRegister(RegisterLocation::file(file));
+            QVector<Cycle> cycles;
+            for (int n = 1; n <= 30; ++n)
+                cycles << cycle("A", n, QStringLiteral("2024-03-01T08:%1:00").arg(n, 2, 10, QLatin1Char('0')));
+            enterAll(*local, cycles);
+            for (qint64 id = 1; id <= 30; ++id) {
+                Release r;
+                r.cycleId = id;
+                r.operatorName = QStringLiteral("A. Meier");
+                r.decision = Release::Decision::Quarantined;
+                QVERIFY(local->enterRelease(r));
+                AuditEvent write{0, {}, {}, {}, "program write", "A", 0, QStringLiteral("{\"n\":%1}").arg(id), {}};
+                QVERIFY(local->appendEvent(write));
+            }
+        }
+        QProcess runs[2];
+        for (QProcess &p : runs)
+            p.start(QStringLiteral(RECORDS_TOOL_PATH), {"--register", file, "migrate", "--to", database.toString()});
+        for (QProcess &p : runs) {
+            QVERIFY(p.waitForFinished(60000));
+            QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        }
+        QCOMPARE(countRows(*store, "cycles"), 30);
+        QCOMPARE(countRows(*store, "releases"), 30);
+        // Each entry's and release's own event, the program writes, and
+        // the server's "cycle migrated" for each entry.
+        QCOMPARE(countRows(*store, "events WHERE kind = 'program write'"), 30);
+        QCOMPARE(countRows(*store, "events WHERE kind = 'release'"), 30);
+        QCOMPARE(countRows(*store, "events"), 30 + 30 + 30 + 30);
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
+    }
+
     // The README's set-up, step by step: the superuser's SQL, the owner's
     // first run of the tool, the grants; then a station's role enters and
     // reads, and can change nothing.
@@ -393,9 +433,10 @@ private slots:
         const RegisterLocation asOwner = server->location("vaporin", "vaporin_owner");
         const Run made = runTool({"--register", asOwner.toString(), "verify"});
         QVERIFY2(made.exitCode == 0, qPrintable(made.out + made.err));
-        QCOMPARE(psql(sql[1]), QString());
+        // The README's first station is this computer.
+        QCOMPARE(psql(QString(sql[1]).replace("'op1-pc'", "'" + CycleRegister::station() + "'")), QString());
 
-        const std::unique_ptr<CycleRegister> station = openRegister(server->location("vaporin", "vaporin_station"));
+        std::unique_ptr<CycleRegister> station = openRegister(server->location("vaporin", "vaporin_op1"));
         QVERIFY2(station->isOpen(), qPrintable(station->errorString()));
         Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
         QCOMPARE(station->enter(c).outcome, CycleRegister::Outcome::Entered);
@@ -413,23 +454,54 @@ private slots:
             QVERIFY2(station->enterRelease(r), qPrintable(station->errorString()));
         }
         QVERIFY(CycleVerifier::verifyRegister(*station).intact());
-        for (const char *change : {"UPDATE cycles SET status = 'x'", "DELETE FROM events", "DROP TABLE events",
-                                   "CREATE TABLE notes (t TEXT)", "UPDATE releases SET decision = 'released'",
-                                   "DELETE FROM verdicts"}) {
-            QSqlQuery query(station->database());
-            QVERIFY2(!query.exec(change), change);
-            QVERIFY2(query.lastError().text().contains("permission denied") || query.lastError().text().contains("must be owner"),
-                     qPrintable(query.lastError().text()));
-        }
+        const auto refused = [](CycleRegister &reg) {
+            for (const char *change :
+                 {"UPDATE cycles SET status = 'x'", "DELETE FROM events", "DROP TABLE events", "CREATE TABLE notes (t TEXT)",
+                  "UPDATE releases SET decision = 'released'", "DELETE FROM verdicts", "DELETE FROM ledger",
+                  "INSERT INTO schema_migrations VALUES (99, 0)", "DELETE FROM schema_migrations",
+                  "UPDATE chain_heads SET chain_seq = 1", "DELETE FROM chain_heads",
+                  "INSERT INTO chain_heads VALUES ('Z', 1, '')", "UPDATE release_heads SET seq = 1",
+                  "UPDATE ledger_heads SET seq = 1", "INSERT INTO ledger_heads VALUES ('Z', 1, '')",
+                  "UPDATE station_roles SET station = 'x'", "INSERT INTO station_roles VALUES ('vaporin_op2', 'x')"}) {
+                QSqlQuery query(reg.database());
+                QVERIFY2(!query.exec(change), change);
+                QVERIFY2(query.lastError().text().contains("permission denied")
+                             || query.lastError().text().contains("must be owner"),
+                         qPrintable(query.lastError().text()));
+            }
+        };
+        refused(*station);
+        // Under another station's name: refused, entries and events alike.
+        Cycle elsewhere = cycle("B", 1, "2024-03-03T08:00:00");
+        elsewhere.station = QStringLiteral("op2-pc");
+        const CycleRegister::EnterResult claimed = station->enter(elsewhere);
+        QCOMPARE(claimed.outcome, CycleRegister::Outcome::Failed);
+        QVERIFY2(claimed.error.contains("op2-pc"), qPrintable(claimed.error));
+        AuditEvent foreign;
+        foreign.kind = QStringLiteral("program write");
+        foreign.station = QStringLiteral("op2-pc");
+        QVERIFY(!station->appendEvent(foreign));
+        QCOMPARE(countRows(*station, "cycles WHERE entered_by = 'vaporin_op1'"), 2);
+        QCOMPARE(countRows(*station, "events WHERE entered_by <> 'vaporin_op1'"), 0);
+        station.reset();
 
-        // The backup, restored into a new database, verifies.
+        // The backup and the restore as the README gives them: the restored
+        // register verifies and keeps who may connect and what stations may do.
         const QString dump = dir->filePath("vaporin.dump");
         QCOMPARE(run("pg_dump", {"--username=vaporin_owner", "--format=custom", "--file=" + dump, "vaporin"}), QString());
-        QCOMPARE(run("createdb", {"--username=postgres", "--owner=vaporin_owner", "vaporin_restored"}), QString());
-        QCOMPARE(run("pg_restore", {"--username=vaporin_owner", "--dbname=vaporin_restored", dump}), QString());
-        const std::unique_ptr<CycleRegister> restored = openRegister(server->location("vaporin_restored", "vaporin_owner"));
+        QCOMPARE(psql("DROP DATABASE vaporin WITH (FORCE)"), QString());
+        QCOMPARE(run("pg_restore", {"--username=postgres", "--create", "--dbname=postgres", dump}), QString());
+        const std::unique_ptr<CycleRegister> restored = openRegister(server->location("vaporin", "vaporin_owner"));
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*restored);
         QVERIFY2(report.intact() && report.entries == 2, qPrintable(problems(report).join(' ') + report.error));
+        QCOMPARE(psql("CREATE ROLE stranger LOGIN"), QString());
+        const QString stranger = run("psql", {"-X", "-U", "stranger", "-d", "vaporin", "-c", "SELECT 1"});
+        QVERIFY2(stranger.contains("permission denied for database"), qPrintable(stranger));
+        station = openRegister(server->location("vaporin", "vaporin_op1"));
+        refused(*station);
+        Cycle after = cycle("A", 3, "2024-03-04T08:00:00");
+        QCOMPARE(station->enter(after).outcome, CycleRegister::Outcome::Entered);
+        QVERIFY(CycleVerifier::verifyRegister(*station).intact());
     }
 };
 
