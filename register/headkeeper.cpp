@@ -106,11 +106,13 @@ const QStringList postgres = {
     // Rights given before, by default privileges or by hand, to write the
     // heads or the versions, or to change or remove anything, are taken back.
     QStringLiteral("DO $$ DECLARE grant_row RECORD; BEGIN"
-                   " FOR grant_row IN SELECT DISTINCT grantee, table_name FROM information_schema.role_table_grants"
+                   " FOR grant_row IN SELECT DISTINCT grantee, table_name, privilege_type"
+                   "  FROM information_schema.role_table_grants"
                    "  WHERE table_schema = 'public' AND grantee <> current_user"
-                   "  AND (table_name IN ('chain_heads', 'release_heads', 'ledger_heads', 'schema_migrations',"
-                   "   'station_roles') OR privilege_type IN ('UPDATE', 'DELETE', 'TRUNCATE')) LOOP"
-                   "  EXECUTE format('REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON %I FROM %I', grant_row.table_name,"
+                   "  AND (privilege_type IN ('UPDATE', 'DELETE', 'TRUNCATE') OR (privilege_type = 'INSERT'"
+                   "   AND table_name IN ('chain_heads', 'release_heads', 'ledger_heads', 'schema_migrations',"
+                   "    'station_roles'))) LOOP"
+                   "  EXECUTE format('REVOKE %s ON %I FROM %I', grant_row.privilege_type, grant_row.table_name,"
                    "   grant_row.grantee);"
                    " END LOOP; END $$"),
 };

@@ -12,6 +12,7 @@
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
 #include "tests/postgresserver.h"
+#include "tests/registeredits.h"
 #include "tests/registertestdata.h"
 
 #include <QJsonDocument>
@@ -368,6 +369,14 @@ private slots:
         QCOMPARE(refused.refused.size(), 1);
         QCOMPARE(refused.refused.first().kind, Problem::EntryAltered);
         QCOMPARE(countRows(*store, "cycles"), before[0]);
+    }
+
+    // The edits of RegisterEdits, made on the server as its owner.
+    void everyEditIsCaught_data() { RegisterEdits::addRows(); }
+    void everyEditIsCaught()
+    {
+        QVERIFY(freshRegister());
+        RegisterEdits::check(*store);
     }
 
     // Two migrate runs at once, as separate processes, from one station's
