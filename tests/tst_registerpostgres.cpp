@@ -9,6 +9,7 @@
 #include "register/cycleverifier.h"
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
+#include "register/sqldialect.h"
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
 #include "tests/postgresserver.h"
@@ -377,6 +378,52 @@ private slots:
     {
         QVERIFY(freshRegister());
         RegisterEdits::check(*store);
+    }
+
+    // A server's register of the version before the ledger, with the rights
+    // the earlier guide gave the stations (UPDATE on the heads) and one a
+    // DBA gave by mistake: the upgrade takes them back, keeps the right to
+    // add, links what was there, and the server keeps the heads from then on.
+    void upgradeTakesBackTheStationsRights()
+    {
+        database = server->createDatabase();
+        {
+            QSqlDatabase db = database.addDatabase("previous");
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QString error;
+            QVERIFY(query.exec("CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, applied_utc BIGINT NOT NULL)"));
+            for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
+                if (m.version > 4)
+                    continue;
+                for (const QString &statement : m.statements)
+                    QVERIFY2(query.exec(SqlDialect::forDriver("QPSQL")->sql(statement)), qPrintable(statement));
+                QVERIFY2(!m.fill || m.fill(db, {0.0, 3.0}, &error), qPrintable(error));
+                QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)));
+            }
+            QVERIFY(server->exec("CREATE ROLE old_station LOGIN"));
+            for (const QString &grant : {QStringLiteral("GRANT SELECT, INSERT ON ALL TABLES IN SCHEMA public TO old_station"),
+                                         QStringLiteral("ALTER DEFAULT PRIVILEGES IN SCHEMA public"
+                                                        " GRANT SELECT, INSERT ON TABLES TO old_station"),
+                                         QStringLiteral("GRANT UPDATE ON chain_heads, release_heads, cycles TO old_station")})
+                QVERIFY2(query.exec(grant), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase("previous");
+        const std::unique_ptr<CycleRegister> owner = openRegister(database);
+        QVERIFY2(owner->isOpen(), qPrintable(owner->errorString()));
+        const std::unique_ptr<CycleRegister> station =
+            openRegister(server->location(owner->database().databaseName(), "old_station"));
+        QVERIFY2(station->isOpen(), qPrintable(station->errorString()));
+        Cycle c = cycle("A", 1, "2024-03-01T08:00:00");
+        QCOMPARE(station->enter(c).outcome, CycleRegister::Outcome::Entered);
+        for (const char *change : {"UPDATE chain_heads SET chain_seq = 5", "UPDATE release_heads SET seq = 5",
+                                   "UPDATE cycles SET status = 'x'", "INSERT INTO schema_migrations VALUES (99, 0)"}) {
+            QSqlQuery query(station->database());
+            QVERIFY2(!query.exec(change), change);
+            QVERIFY2(query.lastError().text().contains("permission denied"), qPrintable(query.lastError().text()));
+        }
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*station);
+        QVERIFY2(report.intact() && report.entries == 1, qPrintable(problems(report).join(' ') + report.error));
     }
 
     // Two migrate runs at once, as separate processes, from one station's
