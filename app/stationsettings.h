@@ -1,10 +1,13 @@
 #pragma once
 
 #include "register/registerlocation.h"
+#include "register/timestamper.h"
 #include "reports/cycleverdict.h"
 
 #include <QSettings>
 #include <QString>
+
+#include <optional>
 
 // The station's settings store: the platform's native store in user scope
 // (the registry on Windows). Every user opens it with the same names, so all
@@ -55,4 +58,11 @@ public:
     // never a setting. Invalid, with the reason, for any other driver or a
     // port that is no port.
     RegisterLocation registerLocation() const;
+
+    // The time-stamp authority's certificate file, register/tsa_certificate;
+    // empty when the key is absent.
+    QString tsaCertificate() const;
+    // The authority of register/tsa_url (http or https) with that
+    // certificate; nothing unless both are set.
+    std::optional<TimeStamper::Authority> timeStampAuthority() const;
 };

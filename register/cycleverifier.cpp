@@ -18,6 +18,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <vector>
 
 namespace CycleVerifier {
@@ -302,12 +303,21 @@ QString describe(const Cycle &c)
              c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 
-Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const Progress &progress)
 {
     const QString thisStation = CycleRegister::station();
     Report report;
     QSqlQuery query(cycleRegister.database());
     query.setForwardOnly(true);
+    int total = 0;
+    if (progress) {
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM cycles")) || !query.next()) {
+            report.error = query.lastError().text();
+            return report;
+        }
+        total = query.value(0).toInt();
+        progress(0, total);
+    }
     QHash<QString, QPair<qint64, QString>> heads;
     if (!query.exec(QStringLiteral("SELECT controller_serial, chain_seq, entry_hash FROM chain_heads"))) {
         report.error = query.lastError().text();
@@ -347,6 +357,8 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs)
             report.problems += e.problems;
             chains.next(e.cycle);
         }
+        if (progress)
+            progress(std::min(report.entries, total), total);
     }
     if (query.lastError().isValid()) {
         report.error = query.lastError().text();

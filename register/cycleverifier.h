@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class CycleRegister;
 
 // Checks that the register and the logs it names are as they were entered.
@@ -26,6 +28,8 @@ struct Problem {
         ReleaseAltered,     // a release's fields, or its cycle's, differ from what its hash covers
         ReleaseChainBroken, // a release does not link to the cycle's release before it
         ReleasesMissing,    // releases of a cycle are gone (in the middle, or the newest)
+        WitnessContradicted, // a position witnessed outside the register is no longer on its chain
+        TimeStampInvalid,    // a stored time stamp does not verify against the authority's certificate
     };
     Kind kind;
     // The entry it concerns, that follows the missing ones, or whose
@@ -60,7 +64,11 @@ enum class Logs {
 // hash, links, sequence and head, and the presence and SHA-256 of the log
 // files chosen; every problem is reported. Entries and log files are
 // checked on all cores.
-Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All);
+//
+// progress, when given, hears how many of the entries have been checked,
+// on the verifying thread, from 0 of all to all of all.
+using Progress = std::function<void(int done, int total)>;
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All, const Progress &progress = {});
 
 struct FileCheck {
     enum Status {

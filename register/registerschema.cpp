@@ -154,6 +154,16 @@ const QVector<Migration> all = {
       QStringLiteral("DROP TABLE outbox"),
       QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")},
      fillVerdicts},
+    // Time stamps of the chains' heads by an outside authority: each token
+    // (DER) with the text it stamps (whose SHA-256 it signs), the request's
+    // nonce and the authority's time, UTC milliseconds.
+    {7,
+     {QStringLiteral("CREATE TABLE time_stamps ("
+                     " id {id},"
+                     " stamped_text TEXT NOT NULL,"
+                     " nonce BIGINT NOT NULL,"
+                     " token {blob} NOT NULL,"
+                     " stamped_utc BIGINT NOT NULL)")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

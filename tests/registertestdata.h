@@ -139,7 +139,8 @@ inline QStringList problems(const CycleVerifier::Report &report)
     static const char *const kinds[] = {"EntryAltered",   "SamplesDamaged", "ChainBroken",
                                         "EntriesMissing", "LogMissing",     "LogAltered",
                                         "LogUnreadable",  "VerdictAltered", "ReleaseAltered",
-                                        "ReleaseChainBroken", "ReleasesMissing"};
+                                        "ReleaseChainBroken", "ReleasesMissing", "WitnessContradicted",
+                                        "TimeStampInvalid"};
     QStringList result;
     for (const CycleVerifier::Problem &p : report.problems)
         result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);

@@ -199,6 +199,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         emit reportFinished(error, ms);
     });
     connect(reader.get(), &RegisterReader::releaseStored, this, &RecordsTab::releaseStored);
+    // With an authority set, the chains' heads are time-stamped daily and after each release.
+    if (const std::optional<TimeStamper::Authority> authority = StationSettings().timeStampAuthority())
+        connect(this, &RecordsTab::releaseEntered, new TimeStamper(location, *authority, this), &TimeStamper::stamp);
     // The title counts them from the start, before the tab is first shown.
     QTimer::singleShot(0, this, &RecordsTab::readWaitingCount);
 }

@@ -5,6 +5,7 @@
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
 #include "register/cycleverifier.h"
+#include "register/registerverification.h"
 #include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
@@ -79,6 +80,10 @@ QString problemKeyword(CycleVerifier::Problem::Kind kind)
     case Problem::LogMissing:
     case Problem::ReleasesMissing:
         return QStringLiteral("MISSING");
+    case Problem::WitnessContradicted:
+        return QStringLiteral("BROKEN");
+    case Problem::TimeStampInvalid:
+        return QStringLiteral("UNVERIFIED");
     case Problem::LogUnreadable:
         break;
     }
@@ -225,25 +230,32 @@ int RecordsTool::exportSamples(qint64 id)
     return Success;
 }
 
-int RecordsTool::verify(const QStringList &files)
+int RecordsTool::verify(const QStringList &files, const QString &tsaCertificate)
 {
-    return files.isEmpty() ? verifyRegister() : verifyFiles(files);
+    return files.isEmpty() ? verifyRegister(tsaCertificate) : verifyFiles(files);
 }
 
-int RecordsTool::verifyRegister()
+int RecordsTool::verifyRegister(const QString &tsaCertificate)
 {
+    if (!tsaCertificate.isEmpty() && !QFileInfo(tsaCertificate).isReadable())
+        return fail(tr("The authority's certificate %1 cannot be read.").arg(native(tsaCertificate)));
     CycleRegister *reg = openRegister(false);
     if (!reg)
         return Failed;
     // A server's entries name the logs on the stations that wrote them.
-    const CycleVerifier::Report report = CycleVerifier::verifyRegister(
-        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All);
+    const RegisterVerification::Result result = RegisterVerification::run(
+        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All,
+        tsaCertificate);
+    const CycleVerifier::Report &report = result.report;
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
     if (report.logsSkipped)
         print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
                   .arg(counted(report.logsSkipped, "log file", "log files")));
+    // Registers that were never stamped read as before, unless stamps were asked for.
+    if (result.stamps > 0 || !tsaCertificate.isEmpty())
+        print(RegisterVerification::stampsLine(result));
     const QString checked = tr("Checked %1 of %2 and %3: %4")
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),

@@ -1,0 +1,113 @@
+#include "register/registerverification.h"
+
+#include "register/chainposition.h"
+#include "register/cycleregister.h"
+#include "register/timestampstore.h"
+#include "register/timestamptoken.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace RegisterVerification {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RegisterVerification", text);
+}
+
+QString shown(const QDateTime &time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"));
+}
+
+// Each position against the entry at its place in the cycles.
+void checkStampedPositions(const QSqlDatabase &db, const QVector<ChainPosition> &positions,
+                           CycleVerifier::Report &report)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT entry_hash FROM cycles WHERE controller_serial = ? AND chain_seq = ?"));
+    for (const ChainPosition &p : positions) {
+        query.addBindValue(p.chain);
+        query.addBindValue(p.sequence);
+        if (!query.exec()) {
+            report.error = query.lastError().text();
+            return;
+        }
+        const bool there = query.next();
+        if (!there || !query.value(0).toString().startsWith(p.hash))
+            report.problems.append({CycleVerifier::Problem::WitnessContradicted, 0, p.chain,
+                                    there ? tr("The witnessed position %1 names another entry: the chain of "
+                                               "controller %2 was rewritten.")
+                                                .arg(p.text(), p.chain)
+                                          : tr("The witnessed position %1 is gone: entries of the chain of "
+                                               "controller %2 were removed.")
+                                                .arg(p.text(), p.chain)});
+        query.finish();
+    }
+}
+
+} // namespace
+
+Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString &certificateFile,
+           const CycleVerifier::Progress &progress)
+{
+    Result result;
+    result.certificateGiven = !certificateFile.isEmpty();
+    const QSqlDatabase db = cycleRegister.database();
+    QString error;
+    const std::optional<QVector<TimeStamp>> stamps = TimeStampStore::all(db, &error);
+    if (!stamps) {
+        result.report.error = error;
+        return result;
+    }
+    result.report = CycleVerifier::verifyRegister(cycleRegister, logs, progress);
+    if (!result.report.error.isEmpty())
+        return result;
+    result.stamps = stamps->size();
+    QVector<ChainPosition> witnessed;
+    for (const TimeStamp &stamp : *stamps) {
+        const auto invalid = [&](const QString &why) {
+            result.report.problems.append(
+                {CycleVerifier::Problem::TimeStampInvalid, 0, QString(),
+                 tr("The time stamp %1 (%2) does not verify: %3").arg(stamp.id).arg(shown(stamp.stampedAt), why)});
+        };
+        const std::optional<QVector<ChainPosition>> positions = TimeStampStore::positions(stamp.stampedText);
+        if (!positions) {
+            invalid(tr("the text it stamps is not a list of chain positions."));
+            continue;
+        }
+        witnessed += *positions;
+        if (!result.certificateGiven)
+            continue;
+        ++result.stampsChecked;
+        const TimeStampToken::Check check =
+            TimeStampToken::verify(stamp.token, certificateFile,
+                                   QCryptographicHash::hash(stamp.stampedText.toUtf8(), QCryptographicHash::Sha256),
+                                   stamp.nonce);
+        if (!check.verified())
+            invalid(check.error);
+        else if (!result.provenUntil.isValid() || check.time > result.provenUntil)
+            result.provenUntil = check.time;
+    }
+    checkStampedPositions(db, witnessed, result.report);
+    return result;
+}
+
+QString stampsLine(const Result &result)
+{
+    if (result.stamps == 0)
+        return tr("No time stamps are stored.");
+    const QString stamps = result.stamps == 1 ? tr("1 time stamp") : tr("%1 time stamps").arg(result.stamps);
+    if (result.certificateMissing())
+        return tr("%1 not checked: no certificate of the time-stamp authority was given.").arg(stamps);
+    if (!result.provenUntil.isValid())
+        return tr("Checked %1: none verifies.").arg(stamps);
+    return tr("Checked %1: the register is proven as of %2.").arg(stamps, shown(result.provenUntil));
+}
+
+} // namespace RegisterVerification

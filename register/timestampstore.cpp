@@ -1,0 +1,99 @@
+#include "register/timestampstore.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace TimeStampStore {
+
+namespace {
+
+bool exec(QSqlQuery &query, QString *error)
+{
+    if (query.exec())
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
+} // namespace
+
+std::optional<QVector<ChainPosition>> currentHeads(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT controller_serial, chain_seq, entry_hash FROM chain_heads"
+                                 " ORDER BY controller_serial"));
+    if (!exec(query, error))
+        return std::nullopt;
+    QVector<ChainPosition> heads;
+    while (query.next())
+        heads.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toString()});
+    return heads;
+}
+
+QString stampedText(const QVector<ChainPosition> &positions)
+{
+    QString text;
+    for (const ChainPosition &p : positions)
+        text += QStringLiteral("%1 #%2 %3\n").arg(p.chain).arg(p.sequence).arg(p.hash);
+    return text;
+}
+
+std::optional<QVector<ChainPosition>> positions(const QString &stampedText)
+{
+    QVector<ChainPosition> result;
+    for (const QString &line : stampedText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const std::optional<ChainPosition> position = ChainPosition::parse(line);
+        if (!position)
+            return std::nullopt;
+        result.append(*position);
+    }
+    return result;
+}
+
+bool insert(const QSqlDatabase &db, TimeStamp &stamp, QString *error)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO time_stamps (stamped_text, nonce, token, stamped_utc)"
+                                 " VALUES (?, ?, ?, ?)"));
+    query.addBindValue(stamp.stampedText);
+    query.addBindValue(qint64(stamp.nonce));
+    query.addBindValue(stamp.token);
+    query.addBindValue(stamp.stampedAt.toMSecsSinceEpoch());
+    if (!exec(query, error))
+        return false;
+    stamp.id = query.lastInsertId().toLongLong();
+    return true;
+}
+
+std::optional<QVector<TimeStamp>> all(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, stamped_text, nonce, token, stamped_utc FROM time_stamps ORDER BY id"));
+    if (!exec(query, error))
+        return std::nullopt;
+    QVector<TimeStamp> stamps;
+    while (query.next()) {
+        TimeStamp s;
+        s.id = query.value(0).toLongLong();
+        s.stampedText = query.value(1).toString();
+        s.nonce = quint64(query.value(2).toLongLong());
+        s.token = query.value(3).toByteArray();
+        s.stampedAt = QDateTime::fromMSecsSinceEpoch(query.value(4).toLongLong(), Qt::UTC);
+        stamps.append(s);
+    }
+    return stamps;
+}
+
+std::optional<QDateTime> newest(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT MAX(stamped_utc) FROM time_stamps"));
+    if (!exec(query, error) || !query.next())
+        return std::nullopt;
+    return query.value(0).isNull() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC);
+}
+
+} // namespace TimeStampStore
