@@ -23,6 +23,8 @@ const QString registerDatabaseKey = QStringLiteral("register/database");
 const QString registerUserKey = QStringLiteral("register/user");
 const QString tsaUrlKey = QStringLiteral("register/tsa_url");
 const QString tsaCertificateKey = QStringLiteral("register/tsa_certificate");
+const QString lastVerificationTimeKey = QStringLiteral("records/last_verification");
+const QString lastVerificationResultKey = QStringLiteral("records/last_verification_result");
 
 double kelvin(const QSettings &settings, const QString &key, double fallback)
 {
@@ -140,4 +142,20 @@ std::optional<TimeStamper::Authority> StationSettings::timeStampAuthority() cons
         || tsaCertificate().isEmpty())
         return std::nullopt;
     return TimeStamper::Authority{url, tsaCertificate()};
+}
+
+QDateTime StationSettings::lastVerificationTime() const
+{
+    return QDateTime::fromString(value(lastVerificationTimeKey).toString(), Qt::ISODate);
+}
+
+QString StationSettings::lastVerificationResult() const
+{
+    return value(lastVerificationResultKey).toString();
+}
+
+void StationSettings::setLastVerification(const QDateTime &time, const QString &result)
+{
+    setValue(lastVerificationTimeKey, time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate));
+    setValue(lastVerificationResultKey, result);
 }

@@ -4,6 +4,7 @@
 #include "register/timestamper.h"
 #include "reports/cycleverdict.h"
 
+#include <QDateTime>
 #include <QSettings>
 #include <QString>
 
@@ -65,4 +66,10 @@ public:
     // The authority of register/tsa_url (http or https) with that
     // certificate; nothing unless both are set.
     std::optional<TimeStamper::Authority> timeStampAuthority() const;
+
+    // When this user last verified the register in full, and the result in
+    // a word or two; an invalid time when never.
+    QDateTime lastVerificationTime() const;
+    QString lastVerificationResult() const;
+    void setLastVerification(const QDateTime &time, const QString &result);
 };

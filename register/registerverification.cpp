@@ -53,6 +53,11 @@ void checkStampedPositions(const QSqlDatabase &db, const QVector<ChainPosition> 
 
 } // namespace
 
+CycleVerifier::Logs logsToCheck(const CycleRegister &cycleRegister)
+{
+    return cycleRegister.location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All;
+}
+
 Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString &certificateFile,
            const CycleVerifier::Progress &progress)
 {

@@ -26,6 +26,11 @@ struct Result {
     bool certificateGiven = false;
 };
 
+// The log files a verification on this computer reads: all of a register
+// file's; of a server's, those of the entries this computer entered (the
+// others lie on the stations that wrote them).
+CycleVerifier::Logs logsToCheck(const CycleRegister &cycleRegister);
+
 // certificateFile: the authority's certificate (PEM); empty: the tokens are
 // not checked, the positions they stamp are.
 Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString &certificateFile,

@@ -242,10 +242,8 @@ int RecordsTool::verifyRegister(const QString &tsaCertificate)
     CycleRegister *reg = openRegister(false);
     if (!reg)
         return Failed;
-    // A server's entries name the logs on the stations that wrote them.
-    const RegisterVerification::Result result = RegisterVerification::run(
-        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All,
-        tsaCertificate);
+    const RegisterVerification::Result result =
+        RegisterVerification::run(*reg, RegisterVerification::logsToCheck(*reg), tsaCertificate);
     const CycleVerifier::Report &report = result.report;
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
