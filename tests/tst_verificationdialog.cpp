@@ -9,6 +9,8 @@
 #include "tests/longestcall.h"
 #include "tests/modalanswerer.h"
 #include "tests/registertestdata.h"
+#include "tests/testauthority.h"
+#include "register/timestamper.h"
 #include "ui/recordstab.h"
 #include "ui/verificationdialog.h"
 
@@ -139,6 +141,55 @@ private slots:
         QVERIFY2(text.contains(QDir::toNativeSeparators(registerPath())), qPrintable(text));
         QVERIFY2(text.contains(finding.isEmpty() ? QString("Findings None.") : finding), qPrintable(text));
         QVERIFY2(text.contains("Page 1 of 1"), qPrintable(text));
+    }
+
+    // With both settings the tab has the heads stamped when it starts (no
+    // stamp is a day old) and after each release; otherwise nothing is sent.
+    void recordsTabStampsAfterRelease_data()
+    {
+        QTest::addColumn<QString>("url"); // {authority}: the test's authority
+        QTest::addColumn<bool>("certificate");
+        QTest::addColumn<bool>("stamps");
+        QTest::newRow("both set") << "{authority}" << true << true;
+        QTest::newRow("no certificate") << "{authority}" << false << false;
+        QTest::newRow("no address") << "" << true << false;
+        QTest::newRow("not http") << "file:///tmp/tsa" << true << false;
+    }
+    void recordsTabStampsAfterRelease()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, certificate);
+        QFETCH(bool, stamps);
+        TestAuthority authority;
+        QVERIFY(authority.isMade() && authority.listen());
+        StationSettings settings;
+        settings.setValue("register/tsa_url", url.replace("{authority}", authority.url().toString()));
+        if (certificate)
+            settings.setValue("register/tsa_certificate", authority.certificate());
+        tab = std::make_unique<RecordsTab>(registerPath());
+        auto *stamper = tab->findChild<TimeStamper *>();
+        QCOMPARE(stamper != nullptr, stamps);
+        if (!stamps)
+            return;
+        QSignalSpy stamped(stamper, &TimeStamper::stamped);
+        QVERIFY(stamped.wait(30000));
+        Release r;
+        r.cycleId = 1;
+        r.operatorName = "A. Meier";
+        r.decision = Release::Decision::Rejected;
+        QVERIFY(store->enterRelease(r));
+        emit tab->releaseEntered(r.cycleId);
+        QVERIFY(stamped.wait(30000));
+        QCOMPARE(stamped.size(), 2);
+        QCOMPARE(authority.answered, 2);
+
+        // The dialog checks them against the certificate of the settings.
+        VerificationDialog *dialog = verify();
+        QVERIFY(dialog);
+        const QString words = ::child<QPlainTextEdit>(*dialog, "plainTextEditResult")->toPlainText();
+        QVERIFY2(words.contains("Checked 2 time stamps: the register is proven as of ")
+                     && words.contains("is proven by the time-stamp authority; what came after is not yet."),
+                 qPrintable(words));
     }
 
     // The verification reads logs of 1.5 gigabytes; meanwhile the GUI
