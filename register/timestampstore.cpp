@@ -1,7 +1,9 @@
 #include "register/timestampstore.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 namespace TimeStampStore {
@@ -32,22 +34,27 @@ std::optional<QVector<ChainPosition>> currentHeads(const QSqlDatabase &db, QStri
     return heads;
 }
 
+// A serial number is the controller's data: percent-encoded, so that one
+// that is empty or holds blanks or line breaks stays one field of one line.
 QString stampedText(const QVector<ChainPosition> &positions)
 {
     QString text;
     for (const ChainPosition &p : positions)
-        text += QStringLiteral("%1 #%2 %3\n").arg(p.chain).arg(p.sequence).arg(p.hash);
+        text += QStringLiteral("%1 #%2 %3\n")
+                    .arg(QString::fromLatin1(QUrl::toPercentEncoding(p.chain)), QString::number(p.sequence), p.hash);
     return text;
 }
 
 std::optional<QVector<ChainPosition>> positions(const QString &stampedText)
 {
+    static const QRegularExpression line(QStringLiteral("^(\\S*) #([1-9][0-9]{0,17}) ([0-9a-f]{64})$"));
     QVector<ChainPosition> result;
-    for (const QString &line : stampedText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const std::optional<ChainPosition> position = ChainPosition::parse(line);
-        if (!position)
+    for (const QString &text : stampedText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = line.match(text);
+        if (!match.hasMatch())
             return std::nullopt;
-        result.append(*position);
+        result.append({QUrl::fromPercentEncoding(match.captured(1).toLatin1()), match.captured(2).toLongLong(),
+                       match.captured(3)});
     }
     return result;
 }

@@ -15,8 +15,8 @@ namespace TimeStampStore {
 // The head of every chain the register holds now, by serial number.
 std::optional<QVector<ChainPosition>> currentHeads(const QSqlDatabase &db, QString *error);
 
-// One line per position, "RG100001 #1234 <the full hash>", in the order
-// given; what a token stamps.
+// One line per position, "RG100001 #1234 <the full hash>" (the serial
+// number percent-encoded), in the order given; what a token stamps.
 QString stampedText(const QVector<ChainPosition> &positions);
 // The positions of a stamped text; nothing when a line is not one.
 std::optional<QVector<ChainPosition>> positions(const QString &stampedText);

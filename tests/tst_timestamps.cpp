@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("not hex") << "RG-1 #7 d0fb04dz" << false << "";
         QTest::newRow("longer than a hash") << "RG-1 #7 " + hash + "0" << false << "";
         QTest::newRow("two lines") << "RG-1 #7 d0fb04d1\nRG-2 #1 d0fb04d1" << false << "";
+        QTest::newRow("a marker of arg()") << "RG%1 #7 d0fb04d1" << true << "RG%1 #7 d0fb04d1";
     }
     void chainPositionForms()
     {
@@ -144,6 +145,45 @@ private slots:
         QCOMPARE(position.has_value(), valid);
         if (valid)
             QCOMPARE(position->text(), shortForm);
+    }
+
+    // Whatever a controller calls itself, a stamped text reads back as the
+    // positions stamped; a text edited out of form reads as none.
+    void stampedTextReadsBack_data()
+    {
+        QTest::addColumn<QString>("chain");
+        QTest::addColumn<QString>("edit"); // replaces "#7"; empty: none
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("serial number") << "RG100001" << "" << true;
+        QTest::newRow("no serial number") << "" << "" << true;
+        QTest::newRow("blanks, a number sign") << "RG 1 #7 x" << "" << true;
+        QTest::newRow("a line break, a percent sign") << "RG\n%41" << "" << true;
+        QTest::newRow("a marker of arg()") << "RG%1%2" << "" << true;
+        QTest::newRow("beyond Latin-1") << QString::fromUtf8("Réglé ✓") << "" << true;
+        QTest::newRow("sequence 0") << "RG-1" << "#0" << false;
+        QTest::newRow("no sequence") << "RG-1" << "#" << false;
+    }
+    void stampedTextReadsBack()
+    {
+        QFETCH(QString, chain);
+        QFETCH(QString, edit);
+        QFETCH(bool, readable);
+        const QVector<ChainPosition> stamped{{chain, 7, QString(64, QLatin1Char('a'))},
+                                             {"RG-2", 12, QString(64, QLatin1Char('b'))}};
+        QString text = TimeStampStore::stampedText(stamped);
+        QCOMPARE(text.count('\n'), 2);
+        if (!edit.isEmpty())
+            text.replace(" #7 ", " " + edit + " ");
+        const std::optional<QVector<ChainPosition>> read = TimeStampStore::positions(text);
+        QCOMPARE(read.has_value(), readable);
+        if (!readable)
+            return;
+        QCOMPARE(read->size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(read->at(i).chain, stamped[i].chain);
+            QCOMPARE(read->at(i).sequence, stamped[i].sequence);
+            QCOMPARE(read->at(i).hash, stamped[i].hash);
+        }
     }
 
     // A stamp when the stamper starts (none is a day old) and one after a
