@@ -15,8 +15,10 @@
 
 namespace {
 
-// A stamp is due once the newest is this old.
+// A stamp is due once the newest is this old, or this far ahead of the
+// computer's clock.
 constexpr qint64 dayMs = 24 * 3600 * 1000;
+constexpr qint64 clockBehindMs = 3600 * 1000;
 // An authority that has not answered by then is taken as away.
 constexpr int requestTimeoutMs = 60000;
 
@@ -50,7 +52,7 @@ public:
         const std::optional<QDateTime> newest = TimeStampStore::newest(cycleRegister->database(), &error);
         if (!newest)
             return failed(error);
-        if (!newest->isValid() || newest->msecsTo(QDateTime::currentDateTimeUtc()) >= dayMs)
+        if (due(*newest, QDateTime::currentDateTimeUtc()))
             attempt();
     }
 
@@ -161,6 +163,14 @@ TimeStamper::~TimeStamper()
 {
     thread.quit();
     thread.wait();
+}
+
+bool TimeStamper::due(const QDateTime &newest, const QDateTime &now)
+{
+    if (!newest.isValid())
+        return true;
+    const qint64 age = newest.msecsTo(now);
+    return age >= dayMs || age < -clockBehindMs;
 }
 
 template<typename Call>

@@ -32,6 +32,12 @@ public:
     // Ends its thread; a request under way is abandoned.
     ~TimeStamper() override;
 
+    // Whether the heads are due to be stamped when the newest stamp has the
+    // authority's time newest (invalid: there is none) and this computer's
+    // clock says now: a day on, or when the clock is far behind the
+    // authority's (it was set back, or the stamp would never be due).
+    static bool due(const QDateTime &newest, const QDateTime &now);
+
     // The first wait after a failure and the longest; 1 min and 1 h unless set.
     void setRetryDelays(int firstMs, int longestMs);
     // How often it looks whether the newest stamp is a day old; hourly unless set.

@@ -186,6 +186,26 @@ private slots:
         }
     }
 
+    void dueOnceADay_data()
+    {
+        QTest::addColumn<qint64>("ageMs"); // of the newest stamp; -1: none
+        QTest::addColumn<bool>("due");
+        const qint64 hour = 3600 * 1000;
+        QTest::newRow("none yet") << qint64(-1) << true;
+        QTest::newRow("an hour old") << hour << false;
+        QTest::newRow("a second short of a day") << 24 * hour - 1000 << false;
+        QTest::newRow("a day old") << 24 * hour << true;
+        QTest::newRow("a minute ahead of the clock") << -60 * qint64(1000) << false;
+        QTest::newRow("two hours ahead of the clock") << -2 * hour << true;
+    }
+    void dueOnceADay()
+    {
+        QFETCH(qint64, ageMs);
+        QFETCH(bool, due);
+        const QDateTime now = QDateTime::fromString("2026-12-07T10:00:00Z", Qt::ISODate);
+        QCOMPARE(TimeStamper::due(ageMs == -1 ? QDateTime() : now.addMSecs(-ageMs), now), due);
+    }
+
     // A stamp when the stamper starts (none is a day old) and one after a
     // release; both verify, also on a server.
     void stampAfterReleaseVerifies_data()
