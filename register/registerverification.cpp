@@ -70,14 +70,14 @@ Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString
         result.report.error = error;
         return result;
     }
-    result.report = CycleVerifier::verifyRegister(cycleRegister, logs, progress);
-    if (!result.report.error.isEmpty())
-        return result;
     result.stamps = stamps->size();
+    // The positions of the tokens that verify are witnesses; without a
+    // certificate, those of every token.
     QVector<ChainPosition> witnessed;
+    QVector<CycleVerifier::Problem> invalidStamps;
     for (const TimeStamp &stamp : *stamps) {
         const auto invalid = [&](const QString &why) {
-            result.report.problems.append(
+            invalidStamps.append(
                 {CycleVerifier::Problem::TimeStampInvalid, 0, QString(),
                  tr("The time stamp %1 (%2) does not verify: %3").arg(stamp.id).arg(shown(stamp.stampedAt), why)});
         };
@@ -86,19 +86,27 @@ Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString
             invalid(tr("the text it stamps is not a list of chain positions."));
             continue;
         }
-        witnessed += *positions;
-        if (!result.certificateGiven)
+        if (!result.certificateGiven) {
+            witnessed += *positions;
             continue;
+        }
         ++result.stampsChecked;
         const TimeStampToken::Check check =
             TimeStampToken::verify(stamp.token, certificateFile,
                                    QCryptographicHash::hash(stamp.stampedText.toUtf8(), QCryptographicHash::Sha256),
                                    stamp.nonce);
-        if (!check.verified())
+        if (!check.verified()) {
             invalid(check.error);
-        else if (!result.provenUntil.isValid() || check.time > result.provenUntil)
+            continue;
+        }
+        witnessed += *positions;
+        if (!result.provenUntil.isValid() || check.time > result.provenUntil)
             result.provenUntil = check.time;
     }
+    result.report = CycleVerifier::verifyRegister(cycleRegister, logs, progress);
+    if (!result.report.error.isEmpty())
+        return result;
+    result.report.problems += invalidStamps;
     checkStampedPositions(db, witnessed, result.report);
     return result;
 }
