@@ -254,23 +254,34 @@ private slots:
     void editAfterStampIsReported_data()
     {
         QTest::addColumn<Edit>("edit");
+        QTest::addColumn<bool>("onServer");
         QTest::addColumn<QString>("finding");
-        QTest::newRow("nothing changed") << Edit::None << "";
+        QTest::newRow("nothing changed") << Edit::None << false << "";
         QTest::newRow("newest entry and its head deleted")
-            << Edit::NewestEntryAndHeadDeleted << "BROKEN: The witnessed position RG-2 #3";
-        QTest::newRow("token altered") << Edit::TokenAltered << "UNVERIFIED: The time stamp 1";
-        QTest::newRow("stamped text altered") << Edit::StampedTextAltered << "UNVERIFIED: The time stamp 1";
-        QTest::newRow("signed by another authority") << Edit::OtherAuthority << "UNVERIFIED: The time stamp 1";
+            << Edit::NewestEntryAndHeadDeleted << false << "BROKEN: The witnessed position RG-2 #3";
+        QTest::newRow("newest entry and its head deleted, server")
+            << Edit::NewestEntryAndHeadDeleted << true << "BROKEN: The witnessed position RG-2 #3";
+        QTest::newRow("token altered") << Edit::TokenAltered << false << "UNVERIFIED: The time stamp 1";
+        QTest::newRow("token altered, server") << Edit::TokenAltered << true << "UNVERIFIED: The time stamp 1";
+        QTest::newRow("stamped text altered") << Edit::StampedTextAltered << false << "UNVERIFIED: The time stamp 1";
+        QTest::newRow("signed by another authority") << Edit::OtherAuthority << false << "UNVERIFIED: The time stamp 1";
     }
     void editAfterStampIsReported()
     {
         QFETCH(Edit, edit);
+        QFETCH(bool, onServer);
         QFETCH(QString, finding);
-        const QString path = dir->filePath("register.sqlite");
-        std::unique_ptr<CycleRegister> reg = open(RegisterLocation::file(path));
+        RegisterLocation location = RegisterLocation::file(dir->filePath("register.sqlite"));
+        if (onServer) {
+            if (!server)
+                server = std::make_unique<PostgresServer>();
+            QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
+            location = server->createDatabase();
+        }
+        std::unique_ptr<CycleRegister> reg = open(location);
         QVERIFY(fill(*reg));
         {
-            TimeStamper stamper(RegisterLocation::file(path), of(*authority));
+            TimeStamper stamper(location, of(*authority));
             QSignalSpy stamped(&stamper, &TimeStamper::stamped);
             QVERIFY(stamped.wait(30000));
         }
@@ -308,7 +319,7 @@ private slots:
         QBuffer err;
         out.open(QIODevice::WriteOnly);
         err.open(QIODevice::WriteOnly);
-        RecordsTool tool(path, out, err);
+        RecordsTool tool(location.toString(), out, err);
         const int status = tool.verify({}, certificate);
         const QString printed = QString::fromUtf8(out.data());
         QVERIFY2(err.data().isEmpty(), err.data().constData());
