@@ -21,6 +21,10 @@ const QString registerHostKey = QStringLiteral("register/host");
 const QString registerPortKey = QStringLiteral("register/port");
 const QString registerDatabaseKey = QStringLiteral("register/database");
 const QString registerUserKey = QStringLiteral("register/user");
+const QString tsaUrlKey = QStringLiteral("register/tsa_url");
+const QString tsaCertificateKey = QStringLiteral("register/tsa_certificate");
+const QString lastVerificationTimeKey = QStringLiteral("records/last_verification");
+const QString lastVerificationResultKey = QStringLiteral("records/last_verification_result");
 
 double kelvin(const QSettings &settings, const QString &key, double fallback)
 {
@@ -123,4 +127,35 @@ RegisterLocation StationSettings::registerLocation() const
     return RegisterLocation::server(value(registerHostKey).toString().trimmed(), port,
                                     value(registerDatabaseKey).toString().trimmed(),
                                     value(registerUserKey).toString().trimmed());
+}
+
+QString StationSettings::tsaCertificate() const
+{
+    return value(tsaCertificateKey).toString().trimmed();
+}
+
+std::optional<TimeStamper::Authority> StationSettings::timeStampAuthority() const
+{
+    const QUrl url(value(tsaUrlKey).toString().trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        || tsaCertificate().isEmpty())
+        return std::nullopt;
+    return TimeStamper::Authority{url, tsaCertificate()};
+}
+
+QDateTime StationSettings::lastVerificationTime() const
+{
+    return QDateTime::fromString(value(lastVerificationTimeKey).toString(), Qt::ISODate);
+}
+
+QString StationSettings::lastVerificationResult() const
+{
+    return value(lastVerificationResultKey).toString();
+}
+
+void StationSettings::setLastVerification(const QDateTime &time, const QString &result)
+{
+    setValue(lastVerificationTimeKey, time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate));
+    setValue(lastVerificationResultKey, result);
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "register/registerlocation.h"
+#include "register/timestamper.h"
 #include "reports/cycleverdict.h"
 
+#include <QDateTime>
 #include <QSettings>
 #include <QString>
+
+#include <optional>
 
 // The station's settings store: the platform's native store in user scope
 // (the registry on Windows). Every user opens it with the same names, so all
@@ -55,4 +59,17 @@ public:
     // never a setting. Invalid, with the reason, for any other driver or a
     // port that is no port.
     RegisterLocation registerLocation() const;
+
+    // The time-stamp authority's certificate file, register/tsa_certificate;
+    // empty when the key is absent.
+    QString tsaCertificate() const;
+    // The authority of register/tsa_url (http or https) with that
+    // certificate; nothing unless both are set.
+    std::optional<TimeStamper::Authority> timeStampAuthority() const;
+
+    // When this user last verified the register in full, and the result in
+    // a word or two; an invalid time when never.
+    QDateTime lastVerificationTime() const;
+    QString lastVerificationResult() const;
+    void setLastVerification(const QDateTime &time, const QString &result);
 };

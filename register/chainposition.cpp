@@ -4,7 +4,8 @@
 
 QString ChainPosition::text() const
 {
-    return QStringLiteral("%1 #%2 %3").arg(chain).arg(sequence).arg(hash.left(16));
+    // In one pass: a serial number may hold "%1".
+    return QStringLiteral("%1 #%2 %3").arg(chain, QString::number(sequence), hash.left(16));
 }
 
 std::optional<ChainPosition> ChainPosition::parse(const QString &text)

@@ -20,6 +20,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <vector>
 
 namespace CycleVerifier {
@@ -336,7 +337,8 @@ QString describe(const Cycle &c)
              c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 
-Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<ChainPosition> &witnesses)
+Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<ChainPosition> &witnesses,
+                      const Progress &progress)
 {
     ChainLedger::Records records;
     QHash<qint64, QString> &entryRecords = records[QStringLiteral("entry")];
@@ -344,6 +346,15 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<Cha
     Report report;
     QSqlQuery query(cycleRegister.database());
     query.setForwardOnly(true);
+    int total = 0;
+    if (progress) {
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM cycles")) || !query.next()) {
+            report.error = query.lastError().text();
+            return report;
+        }
+        total = query.value(0).toInt();
+        progress(0, total);
+    }
     QHash<QString, QPair<qint64, QString>> heads;
     if (!query.exec(QStringLiteral("SELECT controller_serial, chain_seq, entry_hash FROM chain_heads"))) {
         report.error = query.lastError().text();
@@ -385,6 +396,8 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<Cha
             entryRecords.insert(e.cycle.id, e.recordHash);
             chains.next(e.cycle);
         }
+        if (progress)
+            progress(std::min(report.entries, total), total);
     }
     if (query.lastError().isValid()) {
         report.error = query.lastError().text();

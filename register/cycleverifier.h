@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class CycleRegister;
 
 // Checks that the register and the logs it names are as they were entered.
@@ -37,6 +39,7 @@ struct Problem {
         // A witnessed position (a printout's, a time stamp's) is gone from
         // the ledger, or holds another hash: the text names the witness.
         WitnessContradicted,
+        TimeStampInvalid,   // a stored time stamp does not verify against the authority's certificate
     };
     Kind kind;
     // The entry it concerns, that follows the missing ones, or whose
@@ -77,8 +80,12 @@ enum class Logs {
 // the records it names, each witness (the ledger must still pass through the
 // witnessed link), and the presence and SHA-256 of the log files chosen;
 // every problem is reported. Entries and log files are checked on all cores.
+//
+// progress, when given, hears how many of the entries have been checked,
+// on the verifying thread, from 0 of all to all of all.
+using Progress = std::function<void(int done, int total)>;
 Report verifyRegister(CycleRegister &cycleRegister, Logs logs = Logs::All,
-                      const QVector<ChainPosition> &witnesses = {});
+                      const QVector<ChainPosition> &witnesses = {}, const Progress &progress = {});
 
 struct FileCheck {
     enum Status {

@@ -182,6 +182,16 @@ const QVector<Migration> all = {
     {6,
      {QStringLiteral("CREATE TABLE station_roles (role TEXT PRIMARY KEY, station TEXT NOT NULL)")},
      [](const QSqlDatabase &db, const CycleVerdict::Band &, QString *error) { return HeadKeeper::install(db, error); }},
+    // Time stamps of the chains' heads by an outside authority: each token
+    // (DER) with the text it stamps (whose SHA-256 it signs), the request's
+    // nonce and the authority's time, UTC milliseconds.
+    {7,
+     {QStringLiteral("CREATE TABLE time_stamps ("
+                     " id {id},"
+                     " stamped_text TEXT NOT NULL,"
+                     " nonce BIGINT NOT NULL,"
+                     " token {blob} NOT NULL,"
+                     " stamped_utc BIGINT NOT NULL)")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

@@ -141,7 +141,7 @@ inline QStringList problems(const CycleVerifier::Report &report)
                                         "LogUnreadable",  "VerdictAltered", "ReleaseAltered",
                                         "ReleaseChainBroken", "ReleasesMissing", "EventAltered",
                                         "LinkBroken",     "RecordMissing",  "RecordAltered",
-                                        "RecordUnlinked", "WitnessContradicted"};
+                                        "RecordUnlinked", "WitnessContradicted", "TimeStampInvalid"};
     QStringList result;
     for (const CycleVerifier::Problem &p : report.problems)
         result << QStringLiteral("%1:%2").arg(QLatin1String(kinds[p.kind])).arg(p.cycleId);

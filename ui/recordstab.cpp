@@ -8,6 +8,7 @@
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
 #include "ui/releasedialog.h"
+#include "ui/verificationdialog.h"
 #include "ui_recordstab.h"
 
 #include <QDir>
@@ -199,6 +200,21 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         emit reportFinished(error, ms);
     });
     connect(reader.get(), &RegisterReader::releaseStored, this, &RecordsTab::releaseStored);
+    verification = new VerificationDialog(location, this);
+    const auto showLastVerification = [this] {
+        const StationSettings settings;
+        ui->labelLastVerification->setText(
+            VerificationSummary::lastLine(settings.lastVerificationTime(), settings.lastVerificationResult()));
+    };
+    showLastVerification();
+    // Kept in the user's settings, not the register: verifying only reads what it checks.
+    connect(verification, &VerificationDialog::verified, this, [showLastVerification](const VerificationSummary &s) {
+        StationSettings().setLastVerification(s.verifiedAt, s.shortResult);
+        showLastVerification();
+    });
+    // With an authority set, the chains' heads are time-stamped daily and after each release.
+    if (const std::optional<TimeStamper::Authority> authority = StationSettings().timeStampAuthority())
+        connect(this, &RecordsTab::releaseEntered, new TimeStamper(location, *authority, this), &TimeStamper::stamp);
     // The title counts them from the start, before the tab is first shown.
     QTimer::singleShot(0, this, &RecordsTab::readWaitingCount);
 }
@@ -541,6 +557,14 @@ void RecordsTab::releaseStored(quint64 ticket, const Release &release, const QSt
     if (chosen && chosen->id == release.cycleId)
         cycleTicket = reader->readCycle(release.cycleId);
     emit releaseEntered(release.cycleId);
+}
+
+void RecordsTab::on_pushButtonVerifyRegister_clicked()
+{
+    verification->start();
+    verification->show();
+    verification->raise();
+    verification->activateWindow();
 }
 
 void RecordsTab::on_pushButtonRelease_clicked()

@@ -21,6 +21,7 @@ class AuditTrailModel;
 class CycleListModel;
 class QPrinter;
 class ReleaseDialog;
+class VerificationDialog;
 
 namespace Ui {
 class RecordsTab;
@@ -125,6 +126,7 @@ private slots:
     void on_pushButtonPrintReport_clicked();
     void on_pushButtonPeriodReport_clicked();
     void on_pushButtonPrintPeriodReport_clicked();
+    void on_pushButtonVerifyRegister_clicked();
 
 private:
     void applyFilter();
@@ -178,6 +180,7 @@ private:
     // The forms being saved, by the sink's ticket; a form may be closed
     // meanwhile.
     QHash<quint64, QPointer<ReleaseDialog>> savingForms;
+    VerificationDialog *verification; // "Verify register...", kept with its last result
     QString exportFolder; // where the last export went
     // The central register: whether the tab reads it now, since when it
     // has been unreachable for the reader and for the sender, and why.

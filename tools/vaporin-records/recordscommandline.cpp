@@ -66,6 +66,7 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("comment"), QString(), QStringLiteral("TEXT")},
         {QStringLiteral("witness"), QString(), QStringLiteral("TEXT")},
         {QStringLiteral("witness-file"), QString(), QStringLiteral("FILE")},
+        {QStringLiteral("tsa-certificate"), QString(), QStringLiteral("FILE")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {QStringLiteral("version"), QString()},
     });
@@ -262,7 +263,10 @@ int verify(const Invocation &in, RecordsTool &tool)
         return in.usage(error);
     if (!positions.isEmpty() && !in.arguments().isEmpty())
         return in.usage(tr("Witnesses are checked against the register, not against files"));
-    return tool.verify(in.arguments(), positions);
+    if (in.isSet("tsa-certificate") && !in.arguments().isEmpty())
+        return in.usage(tr("--tsa-certificate goes with the whole register's verification, not with files"));
+    return tool.verify(in.arguments(), positions,
+                       in.isSet("tsa-certificate") ? in.value("tsa-certificate") : StationSettings().tsaCertificate());
 }
 
 int check(const Invocation &in, RecordsTool &tool)
@@ -348,8 +352,9 @@ const Command *findCommand(const QString &name)
         {QStringLiteral("list"), QStringLiteral("list [--from DATE] [--to DATE] [--program NAME] [--csv]"), 0, 0,
          {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("program"), QStringLiteral("csv")}, list},
         {QStringLiteral("export"), QStringLiteral("export ID --csv"), 1, 1, {QStringLiteral("csv")}, exportSamples},
-        {QStringLiteral("verify"), QStringLiteral("verify [--witness TEXT]... [--witness-file FILE] [FILE...]"), 0, -1,
-         {QStringLiteral("witness"), QStringLiteral("witness-file")}, verify},
+        {QStringLiteral("verify"),
+         QStringLiteral("verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]"), 0, -1,
+         {QStringLiteral("witness"), QStringLiteral("witness-file"), QStringLiteral("tsa-certificate")}, verify},
         {QStringLiteral("check"), QStringLiteral("check FILE --hold T:M [--lower K] [--band K]"), 1, 1,
          {QStringLiteral("hold"), QStringLiteral("lower"), QStringLiteral("band")}, check},
         {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
@@ -476,12 +481,13 @@ Commands:
       The samples of entry ID as CSV: time of day, elapsed seconds,
       temperature in °C.
 
-  verify [--witness TEXT]... [--witness-file FILE] [FILE...]
+  verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]
       Without files: checks every entry against its hash, every
       controller's chain of entries, the samples and every log file the
       register names. Prints each problem on a line of its own, starting
-      with ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE or CONTRADICTED,
-      then which hash scheme covers how many entries, and a summary.
+      with ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, CONTRADICTED or
+      UNVERIFIED, then which hash scheme covers how many entries, and a
+      summary.
       Each stored verdict is judged again from the entry's samples by the
       band stored with it (which the hash of an entry of scheme 2 covers),
       and each release is checked like the entries: against its hash
@@ -500,6 +506,12 @@ Commands:
       On a server, every controller's chain is checked, and the log files
       of the entries this computer entered: the others lie on the stations
       that wrote them, and verify there checks them.
+      Every time stamp the register holds is checked against the
+      certificate of the time-stamp authority (PEM) of --tsa-certificate,
+      or else of the setting register/tsa_certificate: one that does not
+      verify is UNVERIFIED. Every chain position a stamp names must still
+      be on its chain, or it is CONTRADICTED. Prints how many stamps were
+      checked and the newest time they prove.
       With files: checks each file by its content and prints one line:
         OK FILE: ENTRY            the register holds this log as ENTRY
         ALTERED FILE: ENTRY       the register holds a log of this file name,

@@ -6,6 +6,7 @@
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
 #include "register/cycleverifier.h"
+#include "register/registerverification.h"
 #include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
@@ -87,6 +88,8 @@ QString problemKeyword(CycleVerifier::Problem::Kind kind)
         return QStringLiteral("MISSING");
     case Problem::WitnessContradicted:
         return QStringLiteral("CONTRADICTED");
+    case Problem::TimeStampInvalid:
+        return QStringLiteral("UNVERIFIED");
     case Problem::LogUnreadable:
         break;
     }
@@ -233,20 +236,22 @@ int RecordsTool::exportSamples(qint64 id)
     return Success;
 }
 
-int RecordsTool::verify(const QStringList &files, const QVector<ChainPosition> &witnesses)
+int RecordsTool::verify(const QStringList &files, const QVector<ChainPosition> &witnesses,
+                        const QString &tsaCertificate)
 {
-    return files.isEmpty() ? verifyRegister(witnesses) : verifyFiles(files);
+    return files.isEmpty() ? verifyRegister(witnesses, tsaCertificate) : verifyFiles(files);
 }
 
-int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses)
+int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses, const QString &tsaCertificate)
 {
+    if (!tsaCertificate.isEmpty() && !QFileInfo(tsaCertificate).isReadable())
+        return fail(tr("The authority's certificate %1 cannot be read.").arg(native(tsaCertificate)));
     CycleRegister *reg = openRegister(false);
     if (!reg)
         return Failed;
-    // A server's entries name the logs on the stations that wrote them.
-    const CycleVerifier::Report report = CycleVerifier::verifyRegister(
-        *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All,
-        witnesses);
+    const RegisterVerification::Result result =
+        RegisterVerification::run(*reg, RegisterVerification::logsToCheck(*reg), tsaCertificate, witnesses);
+    const CycleVerifier::Report &report = result.report;
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
@@ -260,6 +265,9 @@ int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses)
                                                      counted(report.ledgerChains, "chain", "chains"));
     schemes << tr("%1 checked").arg(counted(witnesses.size(), "witness", "witnesses"));
     print(tr("Coverage: %1.").arg(schemes.join(QLatin1String("; "))));
+    // Registers that were never stamped read as before, unless stamps were asked for.
+    if (result.stamps > 0 || !tsaCertificate.isEmpty())
+        print(RegisterVerification::stampsLine(result));
     const QString checked = tr("Checked %1 of %2 and %3: %4")
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),

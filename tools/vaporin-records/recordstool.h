@@ -37,9 +37,11 @@ public:
     int importFolder(const QString &folder);
     int list(const CycleRegister::Filter &filter, bool csv);
     int exportSamples(qint64 id);
-    // The whole register without files, against the witnesses; otherwise
-    // each file against it.
-    int verify(const QStringList &files, const QVector<ChainPosition> &witnesses = {});
+    // The whole register without files, against the witnesses, its time
+    // stamps checked against the authority's certificate file when one is
+    // given; otherwise each file against it.
+    int verify(const QStringList &files, const QVector<ChainPosition> &witnesses = {},
+               const QString &tsaCertificate = QString());
     int check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band);
     // Appends the release to the history of entry ID, as the release form
     // does and by its rules.
@@ -73,7 +75,7 @@ private:
     // written, when there is no such entry or it cannot be read.
     std::optional<Cycle> entry(qint64 id);
     void print(const QString &line);
-    int verifyRegister(const QVector<ChainPosition> &witnesses);
+    int verifyRegister(const QVector<ChainPosition> &witnesses, const QString &tsaCertificate);
     int verifyFiles(const QStringList &files);
     void printProblems(const QVector<CycleVerifier::Problem> &problems);
 
