@@ -40,6 +40,25 @@ bool landscape(const QString &file)
     return size.section(QLatin1Char('x'), 0, 0).toDouble() > size.section(QLatin1Char('x'), 1).section(QLatin1Char(' '), 1, 1).toDouble();
 }
 
+// A cycle of that verdict, with a release of "A. Meier" before when given
+// its decision.
+Cycle judgedCycle(CycleVerdict::Result verdict, std::optional<Release::Decision> before = std::nullopt)
+{
+    Cycle c = cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+    c.id = 1;
+    c.verdict = CycleVerdict();
+    c.verdict->result = verdict;
+    if (before) {
+        Release earlier;
+        earlier.operatorName = QStringLiteral("A. Meier");
+        earlier.chemicalIndicator = Release::ChemicalIndicator::Passed;
+        earlier.biologicalIndicator = Release::BiologicalIndicator::Pending;
+        earlier.decision = *before;
+        c.latestRelease = earlier;
+    }
+    return c;
+}
+
 } // namespace
 
 class TestRecordsTab : public QObject
@@ -202,19 +221,12 @@ private slots:
         QFETCH(bool, released);
         QFETCH(QString, lastOperator);
         QFETCH(QStringList, proposed);
-        Cycle c = cycleAt("RG-A", 1, "2024-03-01T08:00:00");
-        c.id = 1;
-        c.verdict = CycleVerdict();
-        c.verdict->result = CycleVerdict::Result(verdict);
+        Cycle c = judgedCycle(CycleVerdict::Result(verdict),
+                              released ? std::optional(Release::Decision::Quarantined) : std::nullopt);
         if (released) {
-            Release before;
-            before.operatorName = QStringLiteral("A. Meier");
-            before.load = QStringLiteral("Tray 3");
-            before.lot = QStringLiteral("L-9");
-            before.chemicalIndicator = Release::ChemicalIndicator::Passed;
-            before.biologicalIndicator = Release::BiologicalIndicator::Pending;
-            before.comment = QStringLiteral("BI to follow");
-            c.latestRelease = before;
+            c.latestRelease->load = QStringLiteral("Tray 3");
+            c.latestRelease->lot = QStringLiteral("L-9");
+            c.latestRelease->comment = QStringLiteral("BI to follow");
         }
         ReleaseDialog form(c, lastOperator);
         form.show();
@@ -260,6 +272,57 @@ private slots:
         form.savingFinished({});
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    void releaseFormFollowsTheIndicators_data()
+    {
+        QTest::addColumn<QString>("before"); // the newest release's decision, "" for none
+        QTest::addColumn<QString>("chosen"); // the decision the user picks first, "" for none
+        QTest::addColumn<QString>("chemical");
+        QTest::addColumn<QString>("biological");
+        QTest::addColumn<QString>("decision"); // shown afterwards
+
+        QTest::newRow("PASS, indicators good") << "" << "" << "Passed" << "Negative" << "Released";
+        QTest::newRow("PASS, chemical indicator failed") << "" << "" << "Failed" << "Pending" << "Quarantined";
+        QTest::newRow("released before, biological indicator now positive")
+            << "Released" << "" << "Passed" << "Positive" << "Quarantined";
+        QTest::newRow("quarantined before stays so when good")
+            << "Quarantined" << "" << "Passed" << "Negative" << "Quarantined";
+        QTest::newRow("rejected by the user stays rejected")
+            << "" << "Rejected" << "Failed" << "Negative" << "Rejected";
+        QTest::newRow("released by the user, then a failed indicator")
+            << "" << "Released" << "Failed" << "Not used" << "Quarantined";
+    }
+
+    // The proposal follows the indicators; "Released" against one is
+    // refused with the reason, whatever the comment says.
+    void releaseFormFollowsTheIndicators()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, chosen);
+        QFETCH(QString, chemical);
+        QFETCH(QString, biological);
+        QFETCH(QString, decision);
+        ReleaseDialog form(judgedCycle(CycleVerdict::Result::Pass, Release::parse<Release::Decision>(before)),
+                           QStringLiteral("B. Huber"));
+        auto *decisionBox = ::child<QComboBox>(form, "comboBoxDecision");
+        if (!chosen.isEmpty()) {
+            decisionBox->setCurrentText(chosen);
+            emit decisionBox->activated(decisionBox->currentIndex());
+        }
+        ::child<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(chemical);
+        ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(biological);
+        QCOMPARE(decisionBox->currentText(), decision);
+        QPushButton *save = ::child<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save);
+        QVERIFY(save->isEnabled());
+
+        // Picked again by hand, with a comment: still refused, saying why.
+        decisionBox->setCurrentText(QStringLiteral("Released"));
+        ::child<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(QStringLiteral("looked fine"));
+        const bool contradicted = chemical == "Failed" || biological == "Positive";
+        QCOMPARE(save->isEnabled(), !contradicted);
+        const QString rule = ::child<QLabel>(form, "labelRule")->text();
+        QVERIFY2(contradicted ? rule.contains("not sterile") : rule.isEmpty(), qPrintable(rule));
     }
 
     // Saved as PDF and printed through the chooser (a printer set to a PDF

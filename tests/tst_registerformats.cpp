@@ -192,6 +192,19 @@ private slots:
         QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
         QTest::newRow("blanks kept") << "  a  " << QByteArray("  a  ");
         QTest::newRow("non-ASCII as UTF-8") << QStringLiteral("Prüfung 121°") << QByteArray("Pr\xC3\xBC" "fung 121\xC2\xB0");
+
+        // A spreadsheet would run these; the apostrophe makes them text.
+        QTest::newRow("formula") << "=1+2" << QByteArray("\"'=1+2\"");
+        QTest::newRow("formula with quotes and a comma")
+            << "=HYPERLINK(\"http://x\",\"y\")" << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+        QTest::newRow("plus") << "+SUM(A1:A9)" << QByteArray("\"'+SUM(A1:A9)\"");
+        QTest::newRow("minus") << "-2+3" << QByteArray("\"'-2+3\"");
+        QTest::newRow("at") << "@cmd" << QByteArray("\"'@cmd\"");
+        QTest::newRow("tab") << "\t=1" << QByteArray("\"'\t=1\"");
+        QTest::newRow("carriage return first") << "\r=1" << QByteArray("\"'\r=1\"");
+        QTest::newRow("negative number stays a number") << "-1.50" << QByteArray("-1.50");
+        QTest::newRow("minus inside") << "Tray 3-4" << QByteArray("Tray 3-4");
+        QTest::newRow("minus, then no number") << "-1.5e3" << QByteArray("\"'-1.5e3\"");
     }
     void csvFieldsAreQuoted()
     {

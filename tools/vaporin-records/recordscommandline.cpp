@@ -472,7 +472,9 @@ Commands:
       Nothing is ever overwritten: a later result, the biological
       indicator's a day on, is another release. The load of a cycle whose
       verdict is FAIL or NOT EVALUATED is released only with --comment
-      saying why. Prints the release's place in the history.
+      saying why; a load whose chemical indicator failed or whose
+      biological indicator is positive is not sterile and is never
+      released. Prints the release's place in the history.
 
   report ID --pdf FILE
   report --from DATE --to DATE --pdf FILE
@@ -498,7 +500,9 @@ Commands:
       entries are not intact is not moved: its problems are printed as
       verify prints them, exit status 1.
 
-CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
+CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
+=, +, -, @, a tab or a carriage return that is no plain number begins with an
+apostrophe inside its quotes, so that spreadsheets show it as text.
 
 Exit status:
   0  success: done, everything checked is intact, PASS
