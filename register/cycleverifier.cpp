@@ -59,9 +59,8 @@ void check(Entry &e)
         problem(Problem::SamplesDamaged, tr("The samples of %1 are damaged: %2").arg(entry, error));
     else if (samples->size() != c.sampleCount)
         problem(Problem::SamplesDamaged, tr("%1 should have %2 samples but has %3.")
-                                             .arg(entry)
-                                             .arg(c.sampleCount)
-                                             .arg(samples->size()));
+                                             .arg(entry, QString::number(c.sampleCount),
+                                                  QString::number(samples->size())));
     e.blob.clear();
     // Without readable samples the hash cannot match; the damage is reported
     // once. A verdict is judged again only from an intact entry: an altered

@@ -32,7 +32,7 @@ QString cycleNumberText(const Cycle &c)
 QString programText(const Cycle &c)
 {
     const QString name = orUnknown(c.programName);
-    return c.programNumber > 0 ? QStringLiteral("%1 (no. %2)").arg(name).arg(c.programNumber) : name;
+    return c.programNumber > 0 ? QStringLiteral("%1 (no. %2)").arg(name, QString::number(c.programNumber)) : name;
 }
 
 QString originText(const Cycle &c)

@@ -67,9 +67,15 @@ class TestRecordsTool : public QObject
     QString registerFile() const { return path(QStringLiteral("register.sqlite")); }
 
     // The tool on the test's register.
-    Run tool(const QStringList &arguments, bool onRegister = true)
+    // Its standard output into outputFile when one is given.
+    Run tool(const QStringList &arguments, bool onRegister = true,
+             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+             const QString &outputFile = QString())
     {
         QProcess p;
+        p.setProcessEnvironment(environment);
+        if (!outputFile.isEmpty())
+            p.setStandardOutputFile(outputFile);
         p.setWorkingDirectory(dir->path());
         p.start(QStringLiteral(RECORDS_TOOL_PATH),
                 onRegister ? QStringList{QStringLiteral("--register"), registerFile()} + arguments : arguments);
@@ -164,6 +170,10 @@ private slots:
         QTest::newRow("the same cycle with another content")
             << Files{{"a.txt", a}, {"b.txt", edited}} << 1 << 0 << QStringList{"b.txt: the register holds this cycle as entry 1"}
             << QStringList() << 1;
+        QTest::newRow("a file name with a placeholder")
+            << Files{{"a.txt", a}, {"edited%1.txt", edited}} << 1 << 0
+            << QStringList{"edited%1.txt: the register holds this cycle as entry 1 with another log"} << QStringList()
+            << 1;
         QTest::newRow("odd logs: Latin-1 program, beyond 99 hours, no samples")
             << Files{{"latin1.txt", RegisterTestData::log(latin1).replace("Gef\xc3\xa4\xc3\x9f" "e", "Gef\xe4\xdf" "e")},
                      {"long.txt", RegisterTestData::log(long_)},
@@ -454,6 +464,79 @@ private slots:
             for (const QString &s : notShown)
                 QVERIFY2(!text.contains(s), qPrintable(s + " in\n" + text));
         }
+    }
+
+    void releaseNamesTheAccount_data()
+    {
+        QTest::addColumn<QString>("user"); // $USER; "-" unset
+
+        QTest::newRow("USER unset") << "-";
+        QTest::newRow("USER names someone else") << "Dr. Chief";
+    }
+
+    // The audit trail's user is the account the tool runs as, whatever
+    // $USER says.
+    void releaseNamesTheAccount()
+    {
+        QFETCH(QString, user);
+        QProcess id;
+        id.start(QStringLiteral("id"), {QStringLiteral("-un")});
+        QVERIFY(id.waitForFinished(10000));
+        const QString account = QString::fromLocal8Bit(id.readAllStandardOutput()).trimmed();
+        QVERIFY(!account.isEmpty());
+        enter({cycleAt("RG-7", 1, "2024-03-05T08:00:00")});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("USER"));
+        environment.remove(QStringLiteral("LOGNAME"));
+        if (user != "-")
+            environment.insert(QStringLiteral("USER"), user);
+
+        const Run run = tool({"release", "1", "--operator", "A. Meier", "--decision", "rejected"}, true, environment);
+        QCOMPARE(run.exitCode, 0);
+        CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
+        QVERIFY(reg.open(registerFile()));
+        const std::optional<QVector<Release>> releases = reg.releases(1);
+        QVERIFY(releases && releases->size() == 1);
+        QCOMPARE(releases->first().osUser, account);
+        QCOMPARE(reg.events(1, 1)->first().osUser, account);
+    }
+
+    void outputThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+
+        QTest::newRow("list") << QStringList{"list"};
+        QTest::newRow("list --csv") << QStringList{"list", "--csv"};
+        QTest::newRow("export") << QStringList{"export", "1", "--csv"};
+        QTest::newRow("verify") << QStringList{"verify"};
+    }
+
+    // A full disk is a failure, not a result.
+    void outputThatCannotBeWritten()
+    {
+        QFETCH(QStringList, arguments);
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("This system has no /dev/full");
+        enter({cycleAt("RG-7", 1, "2024-03-05T08:00:00")});
+        const Run run = tool(arguments, true, QProcessEnvironment::systemEnvironment(), "/dev/full");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith("vaporin-records: The output could not be written") && run.err.count('\n') == 1,
+                 qPrintable(run.err));
+    }
+
+    // Without a display, whatever the platform variable says, and with
+    // nothing of the toolkit's own on standard error.
+    void reportWithoutDisplay()
+    {
+        enter({cycleAt("RG-7", 1, "2024-03-05T08:00:00")});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
+            environment.remove(name);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        const Run run = tool({"report", "1", "--pdf", path("r.pdf")}, true, environment);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QVERIFY(RegisterTestData::pdfText(path("r.pdf")).contains("RG-7"));
     }
 
     void usageAndErrors_data()

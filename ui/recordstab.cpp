@@ -486,9 +486,8 @@ void RecordsTab::on_pushButtonExportSamples_clicked()
     if (!chosen)
         return;
     const QString name = QStringLiteral("%1_%2_samples.csv")
-                             .arg(chosen->controllerSerial)
-                             .arg(chosen->cycleNumber >= 0 ? QString::number(chosen->cycleNumber)
-                                                           : QString::number(chosen->id));
+                             .arg(chosen->controllerSerial,
+                                  QString::number(chosen->cycleNumber >= 0 ? chosen->cycleNumber : chosen->id));
     const QString file = askSaveFile(tr("Export Samples"), name, csvFiles(), csvSuffix());
     if (!file.isEmpty() && chosen)
         startExport(reader->exportSamples(chosen->id, file));

@@ -142,9 +142,7 @@ public:
         if (!match.hasMatch() || celsius > maxHoldCelsius || !ok || minutes > maxHoldMinutes) {
             *error = tr("--hold \"%1\" is no hold: give T:M, the temperature in °C (0 to %2) and the minutes "
                         "(0 to %3), e.g. 121:20")
-                         .arg(value("hold"))
-                         .arg(maxHoldCelsius)
-                         .arg(maxHoldMinutes);
+                         .arg(value("hold"), QString::number(maxHoldCelsius), QString::number(maxHoldMinutes));
             return std::nullopt;
         }
         return CycleVerdict::Hold{celsius, minutes};
@@ -160,8 +158,7 @@ public:
         const double k = text.toDouble();
         if (!form.match(text).hasMatch() || k > maxKelvin) {
             *error = tr("--%1 \"%2\" is no tolerance: give kelvin from 0 to %3, e.g. 0.5")
-                         .arg(QLatin1String(option), text)
-                         .arg(maxKelvin);
+                         .arg(QLatin1String(option), text, QString::number(maxKelvin));
             return std::nullopt;
         }
         return k;
