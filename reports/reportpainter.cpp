@@ -1,5 +1,7 @@
 #include "reports/reportpainter.h"
 
+#include "app/safefile.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -105,6 +107,12 @@ bool ReportPainter::writePdf(const QString &fileName, const QString &title, QPag
             *error = QStringLiteral("Cannot write %1: %2").arg(fileName, why);
         return false;
     };
+    QString refused;
+    if (SafeFile::refuseLink(fileName, &refused)) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());

@@ -196,6 +196,19 @@ private slots:
         QVERIFY(finished.last().at(0).toString().contains("no such folder"));
         QTRY_COMPARE(answerer->titles(), QStringList{"Export"});
         QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
+
+        // A link planted at the name is not followed, not even one that
+        // points nowhere yet.
+        const QString planted = dir->filePath(QStringLiteral("planted.csv"));
+        const QString target = dir->filePath(QStringLiteral("elsewhere/taken.csv"));
+        QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::link(target, planted));
+        chooseFileWhenAsked(planted);
+        child<QPushButton>("pushButtonExportList")->click();
+        QVERIFY(finished.wait(5000));
+        QVERIFY2(finished.last().at(0).toString().contains("symbolic link"), qPrintable(finished.last().at(0).toString()));
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(QFileInfo(planted).isSymLink());
     }
 
     void releaseFormProposesAndKeepsItsRule_data()

@@ -539,6 +539,38 @@ private slots:
         QVERIFY(RegisterTestData::pdfText(path("r.pdf")).contains("RG-7"));
     }
 
+    void reportNeverFollowsALink_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("dangling"); // the link points where no file is yet
+
+        const QStringList cycle{"report", "1"};
+        const QStringList period{"report", "--from", "2024-03-05", "--to", "2024-03-05"};
+        QTest::newRow("cycle report, a dangling link") << cycle << true;
+        QTest::newRow("cycle report, a link to a file") << cycle << false;
+        QTest::newRow("period report, a dangling link") << period << true;
+    }
+
+    // A link planted at the report's name is neither followed nor replaced.
+    void reportNeverFollowsALink()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, dangling);
+        enter({cycleAt("RG-7", 1, "2024-03-05T08:00:00")});
+        const QString target = path("elsewhere.pdf");
+        if (!dangling)
+            QVERIFY(write(target, "kept"));
+        QVERIFY(QFile::link(target, path("report.pdf")));
+
+        const Run run = tool(arguments + QStringList{"--pdf", path("report.pdf")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("report.pdf is a symbolic link"), qPrintable(run.err));
+        QCOMPARE(QFileInfo::exists(target), !dangling);
+        if (!dangling)
+            QCOMPARE(read(target), QByteArray("kept"));
+        QVERIFY(QFileInfo(path("report.pdf")).isSymLink());
+    }
+
     void usageAndErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
