@@ -222,6 +222,19 @@ private slots:
         QCOMPARE(listedIds(tool({"list"}).out).size(), imported);
     }
 
+    // Written by a station whose zone did not skip 02:30 on the day this
+    // zone went to summer time: read as written, not refused.
+    void startThatThisZoneSkips()
+    {
+        const QByteArray log = RegisterTestData::log(cycleAt("RG-7", 21, "2024-03-31T01:30:00"));
+        QVERIFY(log.contains("Time Started: 2024-03-31T01:30:00.000Z"));
+        QVERIFY(write(path("logs/skipped.txt"), QByteArray(log).replace("T01:30:00.000Z", "T02:30:00.000Z")));
+        const Run run = tool({"import", path("logs")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith("Imported: 1\n"), qPrintable(run.out));
+        QVERIFY2(tool({"list"}).out.contains("2024-03-31 02:30:00 UTC+01:00"), qPrintable(tool({"list"}).out));
+    }
+
     void list_data()
     {
         QTest::addColumn<QStringList>("arguments");
