@@ -9,6 +9,7 @@
 #include "ui/mainwindow.h"
 #include "ui/recordstab.h"
 #include "ui/releasedialog.h"
+#include "ui/runlogsaver.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -150,6 +151,37 @@ private slots:
         }
         QCOMPARE(opened, QUrl::fromLocalFile(dir->filePath(QStringLiteral("logs"))));
         QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
+    }
+
+    void namesInBoxesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("name"); // of a folder that is not there
+
+        QTest::newRow("bold") << "<b>x</b>";
+        QTest::newRow("image") << "<img src=x.png>";
+        QTest::newRow("table") << "<table><tr><td>a";
+    }
+
+    // Folder and file names in the boxes of the tab and of a failed save
+    // read as they are, whatever they look like.
+    void namesInBoxesAreShownAsWritten()
+    {
+        QFETCH(QString, name);
+        const QString folder = dir->filePath(name);
+        Cycle logged = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+        logged.logPath = folder + QStringLiteral("/RG-A_1.txt");
+        QVERIFY(open({logged}) && chooseRow(0));
+        child<QPushButton>("pushButtonOpenLogFolder")->click();
+        QSignalSpy finished(tab.get(), &RecordsTab::exportFinished);
+        chooseFileWhenAsked(folder + QStringLiteral("/list.csv"));
+        child<QPushButton>("pushButtonExportList")->click();
+        QVERIFY(finished.wait(5000));
+        answerer->answerBoxesTitled("Error", QMessageBox::Discard);
+        QVERIFY(!RunLogSaver::save(nullptr, {}, {folder + QStringLiteral("/log")}));
+
+        QTRY_COMPARE(answerer->titles(), (QStringList{"Log Folder", "Export", "Error"}));
+        for (const ModalAnswerer::Box &box : answerer->boxes)
+            QVERIFY2(box.asWritten && box.text.contains(name), qPrintable(box.title + ": " + box.text));
     }
 
     void exportsAreExactCsv()
