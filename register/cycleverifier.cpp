@@ -4,6 +4,7 @@
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
+#include "register/logfile.h"
 #include "register/parallel.h"
 #include "register/releaserow.h"
 #include "register/samplecodec.h"
@@ -81,7 +82,7 @@ void check(Entry &e)
     }
     if (c.logPath.isEmpty() || !e.checkLog)
         return;
-    if (!QFileInfo::exists(c.logPath)) {
+    if (!LogFile::exists(c.logPath)) {
         problem(Problem::LogMissing, tr("The log %1 of %2 is missing.").arg(QDir::toNativeSeparators(c.logPath), entry));
         return;
     }

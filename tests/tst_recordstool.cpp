@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 using Files = QMap<QString, QByteArray>;
@@ -220,6 +222,40 @@ private slots:
                 QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i] + " / " + expected[i]));
         }
         QCOMPARE(listedIds(tool({"list"}).out).size(), imported);
+    }
+
+    void latin1Names_data()
+    {
+        QTest::addColumn<QByteArray>("name"); // under logs/, its bytes on disk
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("file") << QByteArray("Gef\xe4\xdf" "e 134.txt") << QStringLiteral("Gef\u00e4\u00dfe 134.txt");
+        QTest::newRow("folder") << QByteArray("Pr\xfc" "fung/a.txt") << QStringLiteral("Pr\u00fc" "fung/a.txt");
+    }
+
+    // Logs from an older computer whose file names are Latin-1 bytes are
+    // imported and verified under the names they have on disk.
+    void latin1Names()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, shown);
+        const QByteArray file = QFile::encodeName(path("logs/")) + name;
+        std::filesystem::create_directories(std::filesystem::path(file.toStdString()).parent_path());
+        std::ofstream(file.toStdString(), std::ios::binary)
+            << RegisterTestData::log(cycleAt("RG-7", 1, "2024-03-05T08:00:00")).toStdString();
+        QVERIFY(QFile::decodeName(file) != path("logs/") + shown); // not what Qt would name it
+
+        const Run imported = tool({"import", path("logs")});
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY2(imported.out.startsWith("Imported: 1\n"), qPrintable(imported.out));
+        QVERIFY2(tool({"list", "--csv"}).out.contains("," + path("logs/") + shown + ","), qPrintable(shown));
+        const Run verified = tool({"verify"});
+        QCOMPARE(verified.exitCode, 0);
+        QVERIFY2(verified.out.contains("1 log file: intact."), qPrintable(verified.out));
+
+        // Changed on disk, it is found altered.
+        std::ofstream(file.toStdString(), std::ios::binary | std::ios::app) << "00:00:09\t99.9\t\n";
+        QVERIFY2(tool({"verify"}).out.startsWith("ALTERED: The log " + path("logs/") + shown), qPrintable(shown));
     }
 
     // Written by a station whose zone did not skip 02:30 on the day this
