@@ -173,6 +173,15 @@ private slots:
         QVERIFY2(joined(text).contains(joined(operatorName)), qPrintable(text));
         QVERIFY2(joined(text).contains(joined(comment)), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("2024-03-05 16:20:29 UTC+01:00")), qPrintable(text));
+
+        // The period report's row grows to hold the operator in the
+        // release's column.
+        PeriodReportData listed = period(3);
+        listed.cycles[1].latestRelease = data.releases.first();
+        QVERIFY2(PeriodReport::writePdf(file, listed, &error), qPrintable(error));
+        const QString rows = joined(pdfText(file, 1, pdfPages(file)));
+        QVERIFY2(rows.contains(joined(operatorName)), qPrintable(rows));
+        QVERIFY2(rows.contains(QStringLiteral("reason1")) && rows.contains(QStringLiteral("Operator2")), qPrintable(rows));
     }
 
     // The curve is vectors in its own colour inside the plots, which sit in
