@@ -23,7 +23,9 @@ QString problem(const Release &release, const std::optional<CycleVerdict::Result
     if (release.decision != Release::Decision::Released)
         return {};
     const QString indicator = contradiction(release);
-    if (!indicator.isEmpty())
+    // A release carried from another register (it has its hash) was decided
+    // there, perhaps by a version before this rule: it moves as recorded.
+    if (!indicator.isEmpty() && release.hash.isEmpty())
         return tr("The %1: the load is not sterile and cannot be released.").arg(indicator);
     if (!proven && release.comment.trimmed().isEmpty())
         return tr("The verdict is %1: say in the comment why the load is released all the same.")

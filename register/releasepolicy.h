@@ -21,7 +21,9 @@ inline constexpr char discardedStatus[] = "Discarded by the user";
 // the load of a FAIL or NOT EVALUATED cycle is released only with a comment
 // that says why: the record must show who took that responsibility and on
 // what grounds. A load whose chemical indicator failed or whose
-// biological indicator is positive is not sterile: no comment releases it.
+// biological indicator is positive is not sterile: no comment releases it
+// (a release carried from another register, which has its hash, is
+// carried as it was decided).
 // Rejecting or quarantining it needs no reason.
 QString problem(const Release &release, const std::optional<CycleVerdict::Result> &verdict);
 

@@ -1,5 +1,6 @@
 #include "register/cyclecsv.h"
 #include "register/cyclehash.h"
+#include "register/releasepolicy.h"
 #include "register/runlogparser.h"
 #include "register/samplecodec.h"
 #include "tests/registertestdata.h"
@@ -178,6 +179,57 @@ private slots:
         c.chainSequence = 2;
         c.previousHash = QString(64, QLatin1Char('b'));
         QCOMPARE(CycleHash::entryHash(c), QStringLiteral("0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d"));
+    }
+
+    void releaseRules_data()
+    {
+        using CI = Release::ChemicalIndicator;
+        using BI = Release::BiologicalIndicator;
+        using D = Release::Decision;
+        QTest::addColumn<int>("verdict"); // CycleVerdict::Result
+        QTest::addColumn<int>("chemical");
+        QTest::addColumn<int>("biological");
+        QTest::addColumn<int>("decision");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("carried"); // from another register, with its hash
+        QTest::addColumn<QString>("problem"); // a part of it; "" when none
+
+        const int pass = int(CycleVerdict::Result::Pass);
+        QTest::newRow("released on good indicators") << pass << int(CI::Passed) << int(BI::Negative) << int(D::Released)
+                                                     << "" << false << "";
+        QTest::newRow("chemical indicator failed")
+            << pass << int(CI::Failed) << int(BI::NotUsed) << int(D::Released) << "looked fine" << false
+            << "The chemical indicator failed: the load is not sterile";
+        QTest::newRow("biological indicator positive, FAIL with a comment")
+            << int(CycleVerdict::Result::Fail) << int(CI::Passed) << int(BI::Positive) << int(D::Released)
+            << "released anyway" << false << "The biological indicator is positive";
+        QTest::newRow("rejected on a positive indicator")
+            << pass << int(CI::Failed) << int(BI::Positive) << int(D::Rejected) << "" << false << "";
+        QTest::newRow("carried as it was decided") << pass << int(CI::Passed) << int(BI::Positive) << int(D::Released)
+                                                   << "" << true << "";
+        QTest::newRow("NOT EVALUATED without a comment")
+            << int(CycleVerdict::Result::NotEvaluated) << int(CI::Passed) << int(BI::Negative) << int(D::Released)
+            << "" << false << "The verdict is NOT EVALUATED";
+    }
+    void releaseRules()
+    {
+        QFETCH(int, verdict);
+        QFETCH(int, chemical);
+        QFETCH(int, biological);
+        QFETCH(int, decision);
+        QFETCH(QString, comment);
+        QFETCH(bool, carried);
+        QFETCH(QString, problem);
+        Release r;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.chemicalIndicator = Release::ChemicalIndicator(chemical);
+        r.biologicalIndicator = Release::BiologicalIndicator(biological);
+        r.decision = Release::Decision(decision);
+        r.comment = comment;
+        if (carried)
+            r.hash = QString(64, QLatin1Char('c'));
+        const QString found = ReleasePolicy::problem(r, CycleVerdict::Result(verdict));
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
     }
 
     void csvFieldsAreQuoted_data()
