@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QRegExp>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace ReplyParser {
@@ -155,7 +156,11 @@ std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString 
 
 QString parseVersion(const QString &answer)
 {
-    return answer.mid(19, 5);
+    // A short answer's line end would fall inside; the version becomes a
+    // line of every run log, which a line break would split.
+    QString version = answer.mid(19, 5);
+    version.remove(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f-\\x9f]")));
+    return version;
 }
 
 } // namespace ReplyParser

@@ -23,7 +23,9 @@ std::optional<StatusReport> parseStartAcknowledgement(const QString &answer);
 std::optional<StatusReport> parseStopAcknowledgement(const QString &answer);
 // Finished or SensorError; nothing for any other run state.
 std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString &answer);
-// The firmware version sits at a fixed place in the answer line.
+// The firmware version sits at a fixed place in the answer line: up to five
+// characters from the twentieth, without control characters (the line end
+// of a short answer).
 QString parseVersion(const QString &answer);
 
 } // namespace ReplyParser

@@ -183,7 +183,7 @@ bool SlaveThread::reopenPort(QSerialPort &port, QString *current, bool answeredO
         }
         const int code = port.error();
         qCDebug(lcSerial) << "cannot open" << *current << "error" << code;
-        dropRequests(tr("Can't open %1, error code %2").arg(*current).arg(code));
+        dropRequests(tr("Can't open %1, error code %2").arg(*current, QString::number(code)));
         if (answeredOnce) {
             pause(t.reopenRetryMs);
             continue;

@@ -4,6 +4,7 @@
 #include "register/releasepolicy.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace CycleCsv {
 
@@ -24,9 +25,14 @@ QString number(qint64 value, bool known)
 QString field(const QString &text)
 {
     static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return special.contains(c); }))
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    // A plain number is no formula: a temperature of -1.50 stays a number.
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    const bool formula = !text.isEmpty() && formulaStart.contains(text.front()) && !number.match(text).hasMatch();
+    if (!formula && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return special.contains(c); }))
         return text;
-    QString quoted = text;
+    // A spreadsheet shows a cell that begins with an apostrophe as text.
+    QString quoted = formula ? QLatin1Char('\'') + text : text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }

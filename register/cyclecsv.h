@@ -8,8 +8,10 @@
 #include <QVector>
 
 // Cycles as CSV (RFC 4180): UTF-8, a header row, CRLF line ends, fields with
-// a comma, a quote, CR or LF in quotes with their quotes doubled. Times are
-// ISO 8601 with their UTC offset.
+// a comma, a quote, CR or LF in quotes with their quotes doubled. A field
+// that a spreadsheet would run as a formula (it begins with =, +, -, @, a
+// tab or CR and is no plain number) gets a leading apostrophe inside its
+// quotes. Times are ISO 8601 with their UTC offset.
 namespace CycleCsv {
 
 QString field(const QString &text);

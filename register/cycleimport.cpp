@@ -2,6 +2,7 @@
 
 #include "app/logging.h"
 #include "register/cycleregister.h"
+#include "register/logfile.h"
 #include "register/parallel.h"
 #include "register/runlogparser.h"
 #include "register/sha256.h"
@@ -66,33 +67,21 @@ void list(const fs::path &folder, QVector<std::string> *files, QVector<Unreadabl
     }
 }
 
-QString shownName(const std::string &path)
-{
-    const QByteArray bytes = QByteArray::fromStdString(path);
-    const QString name = QFile::decodeName(bytes);
-    return QFile::encodeName(name) == bytes ? name : QString::fromLatin1(bytes);
-}
-
-// The cycle of one file, or why there is none.
+// The cycle of one file, or why there is none. The file is read by its
+// bytes: a name that is not valid in the system's encoding is still its name.
 std::optional<Cycle> readLog(const std::string &path, QString *reason)
 {
-    const QByteArray encoded = QByteArray::fromStdString(path);
-    const QString name = QFile::decodeName(encoded);
-    if (QFile::encodeName(name) != encoded) {
-        *reason = tr("Its name is not valid in the system's encoding; rename it and import it again.");
-        return std::nullopt;
-    }
-    const QFileInfo info(name);
-    if (!info.isFile()) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
         *reason = tr("It is no regular file.");
         return std::nullopt;
     }
-    if (info.size() > maxLogBytes) {
+    if (fs::file_size(path, error) > std::uintmax_t(maxLogBytes)) {
         *reason = tr("It is too large to be a run log.");
         return std::nullopt;
     }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!LogFile::open(file, QByteArray::fromStdString(path))) {
         *reason = tr("It cannot be read: %1").arg(file.errorString());
         return std::nullopt;
     }
@@ -103,7 +92,7 @@ std::optional<Cycle> readLog(const std::string &path, QString *reason)
     }
     std::optional<Cycle> cycle = RunLogParser::parse(bytes, reason);
     if (cycle) {
-        cycle->logPath = info.absoluteFilePath();
+        cycle->logPath = QFileInfo(LogFile::name(QByteArray::fromStdString(path))).absoluteFilePath();
         cycle->logSha256 = Sha256::hex(bytes);
     }
     return cycle;
@@ -132,7 +121,8 @@ Result importFolder(CycleRegister &cycleRegister, const QString &folder)
             if (read[i])
                 batch.append(*read[i]);
             else
-                result.unreadable.append({QDir::toNativeSeparators(shownName(files[first + i])), reasons[i]});
+                result.unreadable.append(
+                    {QDir::toNativeSeparators(LogFile::name(QByteArray::fromStdString(files[first + i]))), reasons[i]});
         }
         const QVector<CycleRegister::EnterResult> entered = cycleRegister.enter(batch);
         for (int i = 0; i < entered.size(); ++i) {

@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,10 +93,13 @@ QString CycleRegister::path(const QString &setting)
 
 QString CycleRegister::osUser()
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME"); // Windows
-    return user;
+    // The process's own account: $USER says whatever its caller set.
+    passwd entry{};
+    passwd *found = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(geteuid(), &entry, buffer, sizeof buffer, &found) == 0 && found && *found->pw_name)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(geteuid());
 }
 
 QString CycleRegister::station()

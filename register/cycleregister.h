@@ -59,7 +59,9 @@ public:
     static QString defaultPath();
     // The register_path setting when it is set, otherwise defaultPath().
     static QString path(const QString &setting);
-    // Who and where, as the audit trail records them.
+    // Who and where, as the audit trail records them: the login name of
+    // the process's account (its numeric ID when it has none), whatever
+    // $USER says, and the host name.
     static QString osUser();
     static QString station();
 

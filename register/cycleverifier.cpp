@@ -6,6 +6,7 @@
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
 #include "register/eventrow.h"
+#include "register/logfile.h"
 #include "register/parallel.h"
 #include "register/releaserow.h"
 #include "register/samplecodec.h"
@@ -63,9 +64,8 @@ void check(Entry &e)
         problem(Problem::SamplesDamaged, tr("The samples of %1 are damaged: %2").arg(entry, error));
     else if (samples->size() != c.sampleCount)
         problem(Problem::SamplesDamaged, tr("%1 should have %2 samples but has %3.")
-                                             .arg(entry)
-                                             .arg(c.sampleCount)
-                                             .arg(samples->size()));
+                                             .arg(entry, QString::number(c.sampleCount),
+                                                  QString::number(samples->size())));
     e.blob.clear();
     // Without readable samples the hash cannot match; the damage is reported
     // once. A verdict is judged again only from an intact entry: an altered
@@ -89,7 +89,7 @@ void check(Entry &e)
     }
     if (c.logPath.isEmpty() || !e.checkLog)
         return;
-    if (!QFileInfo::exists(c.logPath)) {
+    if (!LogFile::exists(c.logPath)) {
         problem(Problem::LogMissing, tr("The log %1 of %2 is missing.").arg(QDir::toNativeSeparators(c.logPath), entry));
         return;
     }

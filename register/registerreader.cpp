@@ -1,6 +1,7 @@
 #include "register/registerreader.h"
 
 #include "app/logging.h"
+#include "app/safefile.h"
 #include "register/chainledger.h"
 #include "register/cyclecsv.h"
 #include "reports/reportcontent.h"
@@ -34,6 +35,9 @@ struct Read {
 
 QString written(const QString &file, const QByteArray &bytes)
 {
+    QString refused;
+    if (SafeFile::refuseLink(file, &refused))
+        return refused;
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         return tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), out.errorString());

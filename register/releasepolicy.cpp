@@ -20,10 +20,32 @@ QString problem(const Release &release, const std::optional<CycleVerdict::Result
     if (release.operatorName.trimmed().isEmpty())
         return tr("Name the operator who makes the decision.");
     const bool proven = verdict == CycleVerdict::Result::Pass;
-    if (!proven && release.decision == Release::Decision::Released && release.comment.trimmed().isEmpty())
+    if (release.decision != Release::Decision::Released)
+        return {};
+    const QString indicator = contradiction(release);
+    // A release carried from another register (it has its hash) was decided
+    // there, perhaps by a version before this rule: it moves as recorded.
+    if (!indicator.isEmpty() && release.hash.isEmpty())
+        return tr("The %1: the load is not sterile and cannot be released.").arg(indicator);
+    if (!proven && release.comment.trimmed().isEmpty())
         return tr("The verdict is %1: say in the comment why the load is released all the same.")
             .arg(CycleVerdict::resultText(verdict.value_or(CycleVerdict::Result::NotEvaluated)));
     return {};
+}
+
+QString contradiction(const Release &release)
+{
+    if (release.chemicalIndicator == Release::ChemicalIndicator::Failed)
+        return tr("chemical indicator failed");
+    if (release.biologicalIndicator == Release::BiologicalIndicator::Positive)
+        return tr("biological indicator is positive");
+    return {};
+}
+
+Release::Decision proposedDecision(const Release &release, const std::optional<CycleVerdict::Result> &verdict)
+{
+    return verdict == CycleVerdict::Result::Pass && contradiction(release).isEmpty() ? Release::Decision::Released
+                                                                                     : Release::Decision::Quarantined;
 }
 
 bool waits(const Cycle &cycle)

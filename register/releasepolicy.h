@@ -20,8 +20,20 @@ inline constexpr char discardedStatus[] = "Discarded by the user";
 // register holds none); empty when it can. An operator must be named, and
 // the load of a FAIL or NOT EVALUATED cycle is released only with a comment
 // that says why: the record must show who took that responsibility and on
-// what grounds. Rejecting or quarantining it needs no reason.
+// what grounds. A load whose chemical indicator failed or whose
+// biological indicator is positive is not sterile: no comment releases it
+// (a release carried from another register, which has its hash, is
+// carried as it was decided).
+// Rejecting or quarantining it needs no reason.
 QString problem(const Release &release, const std::optional<CycleVerdict::Result> &verdict);
+
+// Which indicator says the load is not sterile ("chemical indicator
+// failed"); empty when none does.
+QString contradiction(const Release &release);
+
+// The decision a form proposes for the release's indicators: "Released"
+// only for a PASS that no indicator contradicts, otherwise "Quarantined".
+Release::Decision proposedDecision(const Release &release, const std::optional<CycleVerdict::Result> &verdict);
 
 // Whether the cycle waits for release: the station recorded or recovered it
 // and its load has no release entry yet. Imported logs are old cycles

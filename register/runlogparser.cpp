@@ -41,9 +41,16 @@ std::optional<QDateTime> localTime(const QString &text)
     // wait.
     static const QCalendar gregorian(QCalendar::System::Gregorian);
     const QDateTime time = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"), gregorian);
-    if (!time.isValid())
+    if (time.isValid())
+        return time.toOffsetFromUtc(time.offsetFromUtc());
+    // A time this computer's zone skips (its clocks went forward then) was
+    // written by a station in a zone that did not: its digits stand as
+    // written, at the offset this zone had the day before.
+    const QDate day = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"), gregorian);
+    const QTime clock = QTime::fromString(text.mid(10), QStringLiteral("'T'HH:mm:ss.zzz'Z'"));
+    if (!day.isValid() || !clock.isValid() || text.size() != 24)
         return std::nullopt;
-    return time.toOffsetFromUtc(time.offsetFromUtc());
+    return QDateTime(day, clock, Qt::OffsetFromUTC, QDateTime(day.addDays(-1), clock).offsetFromUtc());
 }
 
 bool digit(char c)

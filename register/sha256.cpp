@@ -1,5 +1,7 @@
 #include "register/sha256.h"
 
+#include "register/logfile.h"
+
 #include <QFile>
 
 #include <openssl/evp.h>
@@ -42,8 +44,8 @@ QString Sha256::hex(const QByteArray &bytes)
 
 QString Sha256::ofFile(const QString &fileName, QString *error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!LogFile::open(file, LogFile::path(fileName))) {
         if (error)
             *error = file.errorString();
         return {};

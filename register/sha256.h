@@ -24,7 +24,8 @@ public:
     QString hex();
 
     static QString hex(const QByteArray &bytes);
-    // Of a file's bytes, read in blocks; empty with *error set when it cannot be read.
+    // Of a file's bytes, read in blocks; empty with *error set when it
+    // cannot be read. The name is a log's (see LogFile).
     static QString ofFile(const QString &fileName, QString *error = nullptr);
 
 private:

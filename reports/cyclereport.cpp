@@ -32,7 +32,7 @@ QString cycleNumberText(const Cycle &c)
 QString programText(const Cycle &c)
 {
     const QString name = orUnknown(c.programName);
-    return c.programNumber > 0 ? QStringLiteral("%1 (no. %2)").arg(name).arg(c.programNumber) : name;
+    return c.programNumber > 0 ? QStringLiteral("%1 (no. %2)").arg(name, QString::number(c.programNumber)) : name;
 }
 
 QString originText(const Cycle &c)
@@ -75,8 +75,8 @@ public:
         verdictHeight = page.wrappedHeight(Style::Body, v.reason, reasonWidth) + 1
             + page.wrappedHeight(Style::Small, ReportFormat::verdictFigures(v), reasonWidth) + 2 * verdictPadding;
         verdictHeight = qMax(verdictHeight, page.lineHeight(Style::Result) + 2 * verdictPadding);
-        for (const Release &r : data.releases)
-            releaseHeights << qMin(releaseHeight(r), page.height() - 2 * headingHeight());
+        for (int i = 0; i < data.releases.size(); ++i)
+            releaseHeights << qMin(releaseHeight(i), page.height() - 2 * headingHeight());
 
         // Release entries that do not fit on page 1 continue on pages of
         // their own, in their order.
@@ -135,10 +135,23 @@ private:
     double releaseBottom() const { return page.height() - integrityHeight - sectionGap; }
     double sampleTableTop() const { return headingHeight() + page.lineHeight(Style::Small) + 2 + rowHeight * 1.3; }
 
-    double releaseHeight(const Release &r) const
+    // The decision and who made it, beside its time.
+    QString releaseHeadline(int i) const
     {
+        return ReportFormat::releaseHeadline(data.releases[i])
+            + (i == data.releases.size() - 1 ? QStringLiteral("  (current)") : QString());
+    }
+    double releaseHeadlineWidth(const Release &r) const
+    {
+        return page.width() - 4 - page.textWidth(Style::Small, ReportFormat::instant(r.at)) - 4;
+    }
+
+    double releaseHeight(int i) const
+    {
+        const Release &r = data.releases[i];
         const double width = page.width() - 4;
-        double h = page.lineHeight(Style::Bold) + page.wrappedHeight(Style::Small, ReportFormat::releaseDetails(r), width);
+        double h = page.wrappedHeight(Style::Bold, releaseHeadline(i), releaseHeadlineWidth(r))
+            + page.wrappedHeight(Style::Small, ReportFormat::releaseDetails(r), width);
         if (!r.comment.isEmpty())
             h += page.wrappedHeight(Style::Small, QStringLiteral("Comment: ") + r.comment, width);
         return h + 1.5;
@@ -231,14 +244,14 @@ private:
             const bool latest = i == data.releases.size() - 1;
             page.fill(QRectF(0, top, 0.8, releaseHeights[i] - 1.5),
                       latest ? ReportPainter::accent : ReportPainter::rule);
-            page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Bold,
-                      ReportFormat::releaseHeadline(r) + (latest ? QStringLiteral("  (current)") : QString()));
             page.text(QRectF(3, top, w, page.lineHeight(Style::Bold)), Style::Small, ReportFormat::instant(r.at),
                       Qt::AlignRight | Qt::AlignTop, ReportPainter::muted);
             // An entry longer than a page (a comment of many lines) is cut
             // off at the height it was given.
             const double bottom = top + releaseHeights[i] - 1.5;
-            double line = top + page.lineHeight(Style::Bold);
+            double line = top;
+            line += page.wrapped({3, line}, releaseHeadlineWidth(r), Style::Bold, releaseHeadline(i), ReportPainter::ink,
+                                 bottom - line);
             line += page.wrapped({3, line}, w, Style::Small, ReportFormat::releaseDetails(r), ReportPainter::muted, bottom - line);
             if (!r.comment.isEmpty())
                 page.wrapped({3, line}, w, Style::Small, QStringLiteral("Comment: ") + r.comment, ReportPainter::ink,

@@ -7,7 +7,9 @@
 #include <QPagedPaintDevice>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -35,6 +37,8 @@ constexpr std::array<Column, 8> columns{{
 }};
 constexpr int programColumn = 4;
 constexpr int verdictColumn = 6;
+// Columns of names and texts that may be long: they wrap, and their row grows.
+constexpr int wrappedColumns[] = {2, programColumn, 5, 7};
 
 QString periodText(const PeriodReportData &data)
 {
@@ -62,12 +66,11 @@ public:
     Writer(QPagedPaintDevice &device, const PeriodReportData &data) : page(device), data(data)
     {
         rowHeight = page.lineHeight(Style::Small) * 1.45;
-        reasonHeight = page.lineHeight(Style::Small);
         // Rows flow onto as many pages as they need; the first page also
         // carries the summary.
         double y = firstTableTop() + rowHeight;
         for (int i = 0; i < data.cycles.size(); ++i) {
-            const double h = height(data.cycles[i]);
+            const double h = height(i);
             if (y + h > page.height() && y > tableTop(pageStarts.size() + 1) + rowHeight) {
                 pageStarts << i;
                 y = tableTop(pageStarts.size() + 1) + rowHeight;
@@ -118,9 +121,49 @@ private:
         return pageNumber == 1 ? firstTableTop() : page.sectionHeadingHeight();
     }
 
-    double height(const PeriodReportEntry &e) const
+    double cellWidth(int column) const { return columns[column].share * page.width() - 1.6; }
+    // The space above and below a line of a row.
+    double cellPadding() const { return (rowHeight - page.lineHeight(Style::Small)) / 2; }
+
+    QStringList cells(int i) const
     {
-        return e.verdict.result == Result::Pass ? rowHeight : rowHeight + reasonHeight;
+        const PeriodReportEntry &e = data.cycles[i];
+        const Cycle &c = e.cycle;
+        return {
+            QString::number(i + 1),
+            ReportFormat::instant(c.started, false),
+            c.controllerSerial,
+            c.cycleNumber < 0 ? QStringLiteral("\u2013") : QString::number(c.cycleNumber),
+            c.programName,
+            c.status,
+            CycleVerdict::resultText(e.verdict.result),
+            releaseText(e.latestRelease),
+        };
+    }
+
+    double reasonWidth() const
+    {
+        double w = 0;
+        for (int c = programColumn; c < int(columns.size()); ++c)
+            w += cellWidth(c) + 1.6;
+        return w - 1.6;
+    }
+
+    // The cells' height: a line, or the lines of the longest wrapped text.
+    double cellsHeight(int i) const
+    {
+        const QStringList texts = cells(i);
+        double h = rowHeight;
+        for (const int col : wrappedColumns)
+            h = qMax(h, page.wrappedHeight(Style::Small, texts[col], cellWidth(col)) + 2 * cellPadding());
+        return h;
+    }
+
+    double height(int i) const
+    {
+        const PeriodReportEntry &e = data.cycles[i];
+        return cellsHeight(i)
+            + (e.verdict.result == Result::Pass ? 0 : page.wrappedHeight(Style::Small, e.verdict.reason, reasonWidth()));
     }
 
     void drawSummary(double y)
@@ -186,33 +229,27 @@ private:
 
         for (int i = from; i < to; ++i) {
             const PeriodReportEntry &e = data.cycles[i];
-            const Cycle &c = e.cycle;
-            const double h = height(e);
+            const double h = height(i);
+            const double cellsBottom = y + cellsHeight(i);
             if (i % 2 == 1)
                 page.fill(QRectF(0, y, w, h), ReportPainter::shade);
-            const QString cells[] = {
-                QString::number(i + 1),
-                ReportFormat::instant(c.started, false),
-                c.controllerSerial,
-                c.cycleNumber < 0 ? QStringLiteral("\u2013") : QString::number(c.cycleNumber),
-                c.programName,
-                c.status,
-                CycleVerdict::resultText(e.verdict.result),
-                releaseText(e.latestRelease),
-            };
+            const QStringList texts = cells(i);
             for (int col = 0; col < int(columns.size()); ++col) {
                 const bool verdict = col == verdictColumn;
                 const bool open = col == int(columns.size()) - 1 && !e.latestRelease;
-                page.text(cellBox(col, y, rowHeight), verdict ? Style::SmallBold : Style::Small, cells[col],
-                          columns[col].align | Qt::AlignVCenter,
-                          verdict ? ReportPainter::verdictColor(e.verdict.result)
-                                  : open ? ReportPainter::notEvaluated : ReportPainter::ink);
+                const QColor color = verdict ? ReportPainter::verdictColor(e.verdict.result)
+                                     : open  ? ReportPainter::notEvaluated
+                                             : ReportPainter::ink;
+                const QRectF box = cellBox(col, y, rowHeight);
+                if (std::find(std::begin(wrappedColumns), std::end(wrappedColumns), col) != std::end(wrappedColumns))
+                    page.wrapped({box.left(), y + cellPadding()}, box.width(), Style::Small, texts[col], color);
+                else
+                    page.text(box, verdict ? Style::SmallBold : Style::Small, texts[col],
+                              columns[col].align | Qt::AlignVCenter, color);
             }
-            if (e.verdict.result != Result::Pass) {
-                const QRectF reason = cellBox(programColumn, y + rowHeight - 0.8, reasonHeight)
-                                          .united(cellBox(int(columns.size()) - 1, y + rowHeight - 0.8, reasonHeight));
-                page.text(reason, Style::Small, e.verdict.reason, Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
-            }
+            if (e.verdict.result != Result::Pass)
+                page.wrapped({cellBox(programColumn, 0, 0).left(), cellsBottom - 0.8}, reasonWidth(), Style::Small,
+                             e.verdict.reason, ReportPainter::muted);
             y += h;
         }
     }
@@ -220,7 +257,6 @@ private:
     ReportPainter page;
     const PeriodReportData &data;
     double rowHeight = 0;
-    double reasonHeight = 0;
     QList<int> pageStarts; // the first cycle of each page after the first
 };
 

@@ -1,14 +1,39 @@
 #include "reports/reportpainter.h"
 
+#include "app/safefile.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextLayout>
 
 namespace {
 
 constexpr double footerHeight = 8.0; // mm, below the body
+
+// Lays the text out in lines of the width in device units: at word
+// boundaries, and within a word only where it is longer than a line, so that
+// a name or a comment without blanks wraps instead of running off the page.
+// Returns its height.
+qreal layOut(QTextLayout &layout, qreal width)
+{
+    QString text = layout.text();
+    layout.setText(text.replace(QLatin1Char('\n'), QChar::LineSeparator));
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    return y;
+}
 
 } // namespace
 
@@ -105,6 +130,12 @@ bool ReportPainter::writePdf(const QString &fileName, const QString &title, QPag
             *error = QStringLiteral("Cannot write %1: %2").arg(fileName, why);
         return false;
     };
+    QString refused;
+    if (SafeFile::refuseLink(fileName, &refused)) {
+        if (error)
+            *error = refused;
+        return false;
+    }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
@@ -154,8 +185,8 @@ double ReportPainter::textWidth(Style style, const QString &text) const
 
 double ReportPainter::wrappedHeight(Style style, const QString &text, double width) const
 {
-    const QRectF bounds = metrics(style).boundingRect(QRectF(0, 0, units(width), 1e9), Qt::TextWordWrap, text);
-    return qMax(bounds.height() / unitsPerMm, lineHeight(style));
+    QTextLayout layout(text, font(style), &device);
+    return qMax(layOut(layout, units(width)) / unitsPerMm, lineHeight(style));
 }
 
 QRectF ReportPainter::units(const QRectF &mm) const
@@ -203,7 +234,7 @@ void ReportPainter::text(const QRectF &box, Style style, const QString &text, in
     qp.setFont(font(style));
     qp.setPen(color);
     const QRectF target = units(box);
-    if (flags & Qt::TextWordWrap || metrics(style).horizontalAdvance(text) <= target.width())
+    if (metrics(style).horizontalAdvance(text) <= target.width())
         qp.drawText(target, flags, text);
     else
         qp.drawText(target, flags, metrics(style).elidedText(text, Qt::ElideRight, target.width()));
@@ -212,11 +243,22 @@ void ReportPainter::text(const QRectF &box, Style style, const QString &text, in
 double ReportPainter::wrapped(const QPointF &topLeft, double width, Style style, const QString &text,
                               const QColor &color, double maxHeight)
 {
-    // drawText clips to its box.
-    const double h = qMin(wrappedHeight(style, text, width), maxHeight);
-    this->text(QRectF(topLeft, QSizeF(width, h)), style, text,
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, color);
-    return h;
+    QTextLayout layout(text, font(style), &device);
+    layOut(layout, units(width));
+    qp.setPen(color);
+    // Only whole lines: a line cut in half would still be in the PDF's text.
+    // A hundredth of a millimetre spares a line that the sums of heights
+    // measured beforehand round below its own.
+    const double limit = units(maxHeight + 0.01);
+    double h = 0;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (line.y() + line.height() > limit)
+            break;
+        line.draw(&qp, units(topLeft));
+        h = (line.y() + line.height()) / unitsPerMm;
+    }
+    return qMin(qMax(h, lineHeight(style)), maxHeight);
 }
 
 void ReportPainter::line(const QPointF &from, const QPointF &to, double penWidth, const QColor &color,

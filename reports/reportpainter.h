@@ -61,7 +61,8 @@ public:
     // Height of one line of a style, in millimetres.
     double lineHeight(Style style) const;
     double textWidth(Style style, const QString &text) const;
-    // Height of a text wrapped to a width, in millimetres.
+    // Height of a text wrapped to a width as wrapped() wraps it, in
+    // millimetres.
     double wrappedHeight(Style style, const QString &text, double width) const;
 
     // Begins painting; every page gets the footer with "Page N of M".
@@ -70,12 +71,13 @@ public:
     bool end();
     int page() const { return pageNumber; }
 
-    // A text in a box; elided at its right end when it is one line too long
-    // for the box (unless wrapped).
+    // A text of one line in a box; elided at its right end when it is too
+    // long for the box (texts that may be long are wrapped() instead).
     void text(const QRectF &box, Style style, const QString &text, int flags = Qt::AlignLeft | Qt::AlignTop,
               const QColor &color = ink);
-    // A text wrapped to a width from a point, cut off below maxHeight;
-    // returns the height it took.
+    // A text wrapped to a width from a point (breaking a word only when it
+    // is longer than the width); lines below maxHeight are left out. Returns
+    // the height it took.
     double wrapped(const QPointF &topLeft, double width, Style style, const QString &text,
                    const QColor &color = ink, double maxHeight = 1e6);
     void line(const QPointF &from, const QPointF &to, double penWidth, const QColor &color,

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QQueue>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <functional>
@@ -40,6 +41,8 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        // Its text shows as written, not as markup.
+        bool asWritten;
     };
 
     // Returns true once it has dealt with the dialog, false to be asked
@@ -101,7 +104,9 @@ private:
         if (box == lastBox)
             return; // already answered, still closing
         lastBox = box;
-        boxes.append({box->windowTitle(), box->text(), box->icon()});
+        boxes.append({box->windowTitle(), box->text(), box->icon(),
+                      box->textFormat() == Qt::PlainText
+                          || (box->textFormat() == Qt::AutoText && !Qt::mightBeRichText(box->text()))});
         if (onBox)
             onBox(box);
         QAbstractButton *button = nullptr;

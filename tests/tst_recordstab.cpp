@@ -9,6 +9,7 @@
 #include "ui/mainwindow.h"
 #include "ui/recordstab.h"
 #include "ui/releasedialog.h"
+#include "ui/runlogsaver.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -38,6 +39,25 @@ bool landscape(const QString &file)
     p.waitForFinished(30000);
     const QString size = QString::fromUtf8(p.readAllStandardOutput()).section(QStringLiteral("Page size:"), 1);
     return size.section(QLatin1Char('x'), 0, 0).toDouble() > size.section(QLatin1Char('x'), 1).section(QLatin1Char(' '), 1, 1).toDouble();
+}
+
+// A cycle of that verdict, with a release of "A. Meier" before when given
+// its decision.
+Cycle judgedCycle(CycleVerdict::Result verdict, std::optional<Release::Decision> before = std::nullopt)
+{
+    Cycle c = cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+    c.id = 1;
+    c.verdict = CycleVerdict();
+    c.verdict->result = verdict;
+    if (before) {
+        Release earlier;
+        earlier.operatorName = QStringLiteral("A. Meier");
+        earlier.chemicalIndicator = Release::ChemicalIndicator::Passed;
+        earlier.biologicalIndicator = Release::BiologicalIndicator::Pending;
+        earlier.decision = *before;
+        c.latestRelease = earlier;
+    }
+    return c;
 }
 
 } // namespace
@@ -133,6 +153,37 @@ private slots:
         QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
     }
 
+    void namesInBoxesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("name"); // of a folder that is not there
+
+        QTest::newRow("bold") << "<b>x</b>";
+        QTest::newRow("image") << "<img src=x.png>";
+        QTest::newRow("table") << "<table><tr><td>a";
+    }
+
+    // Folder and file names in the boxes of the tab and of a failed save
+    // read as they are, whatever they look like.
+    void namesInBoxesAreShownAsWritten()
+    {
+        QFETCH(QString, name);
+        const QString folder = dir->filePath(name);
+        Cycle logged = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+        logged.logPath = folder + QStringLiteral("/RG-A_1.txt");
+        QVERIFY(open({logged}) && chooseRow(0));
+        child<QPushButton>("pushButtonOpenLogFolder")->click();
+        QSignalSpy finished(tab.get(), &RecordsTab::exportFinished);
+        chooseFileWhenAsked(folder + QStringLiteral("/list.csv"));
+        child<QPushButton>("pushButtonExportList")->click();
+        QVERIFY(finished.wait(5000));
+        answerer->answerBoxesTitled("Error", QMessageBox::Discard);
+        QVERIFY(!RunLogSaver::save(nullptr, {}, {folder + QStringLiteral("/log")}));
+
+        QTRY_COMPARE(answerer->titles(), (QStringList{"Log Folder", "Export", "Error"}));
+        for (const ModalAnswerer::Box &box : answerer->boxes)
+            QVERIFY2(box.asWritten && box.text.contains(name), qPrintable(box.title + ": " + box.text));
+    }
+
     void exportsAreExactCsv()
     {
         Cycle odd = cycleAt("RG-\u00c4", 7, "2024-03-05T14:07:09", 1, "Pr\u00fcf \"A\", 1\nx");
@@ -177,6 +228,19 @@ private slots:
         QVERIFY(finished.last().at(0).toString().contains("no such folder"));
         QTRY_COMPARE(answerer->titles(), QStringList{"Export"});
         QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
+
+        // A link planted at the name is not followed, not even one that
+        // points nowhere yet.
+        const QString planted = dir->filePath(QStringLiteral("planted.csv"));
+        const QString target = dir->filePath(QStringLiteral("elsewhere/taken.csv"));
+        QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::link(target, planted));
+        chooseFileWhenAsked(planted);
+        child<QPushButton>("pushButtonExportList")->click();
+        QVERIFY(finished.wait(5000));
+        QVERIFY2(finished.last().at(0).toString().contains("symbolic link"), qPrintable(finished.last().at(0).toString()));
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(QFileInfo(planted).isSymLink());
     }
 
     void releaseFormProposesAndKeepsItsRule_data()
@@ -202,19 +266,12 @@ private slots:
         QFETCH(bool, released);
         QFETCH(QString, lastOperator);
         QFETCH(QStringList, proposed);
-        Cycle c = cycleAt("RG-A", 1, "2024-03-01T08:00:00");
-        c.id = 1;
-        c.verdict = CycleVerdict();
-        c.verdict->result = CycleVerdict::Result(verdict);
+        Cycle c = judgedCycle(CycleVerdict::Result(verdict),
+                              released ? std::optional(Release::Decision::Quarantined) : std::nullopt);
         if (released) {
-            Release before;
-            before.operatorName = QStringLiteral("A. Meier");
-            before.load = QStringLiteral("Tray 3");
-            before.lot = QStringLiteral("L-9");
-            before.chemicalIndicator = Release::ChemicalIndicator::Passed;
-            before.biologicalIndicator = Release::BiologicalIndicator::Pending;
-            before.comment = QStringLiteral("BI to follow");
-            c.latestRelease = before;
+            c.latestRelease->load = QStringLiteral("Tray 3");
+            c.latestRelease->lot = QStringLiteral("L-9");
+            c.latestRelease->comment = QStringLiteral("BI to follow");
         }
         ReleaseDialog form(c, lastOperator);
         form.show();
@@ -260,6 +317,57 @@ private slots:
         form.savingFinished({});
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    void releaseFormFollowsTheIndicators_data()
+    {
+        QTest::addColumn<QString>("before"); // the newest release's decision, "" for none
+        QTest::addColumn<QString>("chosen"); // the decision the user picks first, "" for none
+        QTest::addColumn<QString>("chemical");
+        QTest::addColumn<QString>("biological");
+        QTest::addColumn<QString>("decision"); // shown afterwards
+
+        QTest::newRow("PASS, indicators good") << "" << "" << "Passed" << "Negative" << "Released";
+        QTest::newRow("PASS, chemical indicator failed") << "" << "" << "Failed" << "Pending" << "Quarantined";
+        QTest::newRow("released before, biological indicator now positive")
+            << "Released" << "" << "Passed" << "Positive" << "Quarantined";
+        QTest::newRow("quarantined before stays so when good")
+            << "Quarantined" << "" << "Passed" << "Negative" << "Quarantined";
+        QTest::newRow("rejected by the user stays rejected")
+            << "" << "Rejected" << "Failed" << "Negative" << "Rejected";
+        QTest::newRow("released by the user, then a failed indicator")
+            << "" << "Released" << "Failed" << "Not used" << "Quarantined";
+    }
+
+    // The proposal follows the indicators; "Released" against one is
+    // refused with the reason, whatever the comment says.
+    void releaseFormFollowsTheIndicators()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, chosen);
+        QFETCH(QString, chemical);
+        QFETCH(QString, biological);
+        QFETCH(QString, decision);
+        ReleaseDialog form(judgedCycle(CycleVerdict::Result::Pass, Release::parse<Release::Decision>(before)),
+                           QStringLiteral("B. Huber"));
+        auto *decisionBox = ::child<QComboBox>(form, "comboBoxDecision");
+        if (!chosen.isEmpty()) {
+            decisionBox->setCurrentText(chosen);
+            emit decisionBox->activated(decisionBox->currentIndex());
+        }
+        ::child<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(chemical);
+        ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(biological);
+        QCOMPARE(decisionBox->currentText(), decision);
+        QPushButton *save = ::child<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save);
+        QVERIFY(save->isEnabled());
+
+        // Picked again by hand, with a comment: still refused, saying why.
+        decisionBox->setCurrentText(QStringLiteral("Released"));
+        ::child<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(QStringLiteral("looked fine"));
+        const bool contradicted = chemical == "Failed" || biological == "Positive";
+        QCOMPARE(save->isEnabled(), !contradicted);
+        const QString rule = ::child<QLabel>(form, "labelRule")->text();
+        QVERIFY2(contradicted ? rule.contains("not sterile") : rule.isEmpty(), qPrintable(rule));
     }
 
     // Saved as PDF and printed through the chooser (a printer set to a PDF

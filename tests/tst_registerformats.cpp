@@ -1,5 +1,6 @@
 #include "register/cyclecsv.h"
 #include "register/cyclehash.h"
+#include "register/releasepolicy.h"
 #include "register/runlogparser.h"
 #include "register/samplecodec.h"
 #include "tests/registertestdata.h"
@@ -165,19 +166,92 @@ private slots:
         QVERIFY2(why.contains(reason, Qt::CaseInsensitive), qPrintable(why));
     }
 
-    // Entries made by earlier versions must keep verifying: the canonical
-    // form behind this hash never changes.
-    void entryHashIsStable()
+    // Records made by earlier versions must keep verifying: the canonical
+    // forms behind these hashes never change.
+    void hashFormsAreStable_data()
     {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("hash");
+        QTest::newRow("entry, scheme 1") << "entry 1" << "0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d";
+        QTest::newRow("entry, scheme 2") << "entry 2" << "8c5292649db9e6cf81f1504d3b6eb84b173a17f997f57895870047f2e240958c";
+        QTest::newRow("scheme 1 entry's record") << "record 1" << "5f2aa4b2ebfcbc1f2dc44efab0db464ddda4520e7fd4ac88abd100be2388cdac";
+        QTest::newRow("audit event") << "event" << "e2c0fecaf3e6b4dc0d5c2184414be54376f6fbc300cb6495d6153374a420920b";
+        QTest::newRow("ledger link") << "link" << "4ef7de100bf424b09c5eefc513cf66d0f2141373fc3ad883ed1d0a24b1517b56";
+    }
+    void hashFormsAreStable()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, hash);
         Cycle c = RegisterTestData::cycle(QStringLiteral("RG-00042"), 17,
                                           QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs),
                                           {{0, 25.0}, {2000, 25.1}, {4000, 121.35}});
         c.enteredAt = QDateTime::fromString("2024-03-05T15:07:11.000+01:00", Qt::ISODateWithMs);
         c.logPath = QStringLiteral("/logs/Program_1.txt");
+        c.logName = QStringLiteral("Program_1.txt");
         c.logSha256 = QString(64, QLatin1Char('a'));
         c.chainSequence = 2;
         c.previousHash = QString(64, QLatin1Char('b'));
-        QCOMPARE(CycleHash::entryHash(c), QStringLiteral("0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d"));
+        c.hashScheme = form.endsWith('1') ? 1 : 2;
+        c.entryHash = QString(64, QLatin1Char('c'));
+        c.verdict = CycleVerdict::evaluate(c, {0.5, 3.0});
+        const AuditEvent event{7, c.enteredAt, "nurse", "station-1", "program write", "RG-00042", 0, "{\"program\":1}", {}};
+        const QString computed = form.startsWith("entry")    ? CycleHash::entryHash(c)
+                                 : form.startsWith("record") ? CycleHash::entryRecordHash(c)
+                                 : form == "event"          ? CycleHash::eventHash(event)
+                                                            : CycleHash::linkHash("RG-00042", 3, "entry", 12, c.entryHash,
+                                                                                  QString(64, QLatin1Char('d')));
+        QCOMPARE(computed, hash);
+    }
+
+    void releaseRules_data()
+    {
+        using CI = Release::ChemicalIndicator;
+        using BI = Release::BiologicalIndicator;
+        using D = Release::Decision;
+        QTest::addColumn<int>("verdict"); // CycleVerdict::Result
+        QTest::addColumn<int>("chemical");
+        QTest::addColumn<int>("biological");
+        QTest::addColumn<int>("decision");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("carried"); // from another register, with its hash
+        QTest::addColumn<QString>("problem"); // a part of it; "" when none
+
+        const int pass = int(CycleVerdict::Result::Pass);
+        QTest::newRow("released on good indicators") << pass << int(CI::Passed) << int(BI::Negative) << int(D::Released)
+                                                     << "" << false << "";
+        QTest::newRow("chemical indicator failed")
+            << pass << int(CI::Failed) << int(BI::NotUsed) << int(D::Released) << "looked fine" << false
+            << "The chemical indicator failed: the load is not sterile";
+        QTest::newRow("biological indicator positive, FAIL with a comment")
+            << int(CycleVerdict::Result::Fail) << int(CI::Passed) << int(BI::Positive) << int(D::Released)
+            << "released anyway" << false << "The biological indicator is positive";
+        QTest::newRow("rejected on a positive indicator")
+            << pass << int(CI::Failed) << int(BI::Positive) << int(D::Rejected) << "" << false << "";
+        QTest::newRow("carried as it was decided") << pass << int(CI::Passed) << int(BI::Positive) << int(D::Released)
+                                                   << "" << true << "";
+        QTest::newRow("NOT EVALUATED without a comment")
+            << int(CycleVerdict::Result::NotEvaluated) << int(CI::Passed) << int(BI::Negative) << int(D::Released)
+            << "" << false << "The verdict is NOT EVALUATED";
+    }
+    void releaseRules()
+    {
+        QFETCH(int, verdict);
+        QFETCH(int, chemical);
+        QFETCH(int, biological);
+        QFETCH(int, decision);
+        QFETCH(QString, comment);
+        QFETCH(bool, carried);
+        QFETCH(QString, problem);
+        Release r;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.chemicalIndicator = Release::ChemicalIndicator(chemical);
+        r.biologicalIndicator = Release::BiologicalIndicator(biological);
+        r.decision = Release::Decision(decision);
+        r.comment = comment;
+        if (carried)
+            r.hash = QString(64, QLatin1Char('c'));
+        const QString found = ReleasePolicy::problem(r, CycleVerdict::Result(verdict));
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
     }
 
     void csvFieldsAreQuoted_data()
@@ -192,6 +266,19 @@ private slots:
         QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
         QTest::newRow("blanks kept") << "  a  " << QByteArray("  a  ");
         QTest::newRow("non-ASCII as UTF-8") << QStringLiteral("Prüfung 121°") << QByteArray("Pr\xC3\xBC" "fung 121\xC2\xB0");
+
+        // A spreadsheet would run these; the apostrophe makes them text.
+        QTest::newRow("formula") << "=1+2" << QByteArray("\"'=1+2\"");
+        QTest::newRow("formula with quotes and a comma")
+            << "=HYPERLINK(\"http://x\",\"y\")" << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+        QTest::newRow("plus") << "+SUM(A1:A9)" << QByteArray("\"'+SUM(A1:A9)\"");
+        QTest::newRow("minus") << "-2+3" << QByteArray("\"'-2+3\"");
+        QTest::newRow("at") << "@cmd" << QByteArray("\"'@cmd\"");
+        QTest::newRow("tab") << "\t=1" << QByteArray("\"'\t=1\"");
+        QTest::newRow("carriage return first") << "\r=1" << QByteArray("\"'\r=1\"");
+        QTest::newRow("negative number stays a number") << "-1.50" << QByteArray("-1.50");
+        QTest::newRow("minus inside") << "Tray 3-4" << QByteArray("Tray 3-4");
+        QTest::newRow("minus, then no number") << "-1.5e3" << QByteArray("\"'-1.5e3\"");
     }
     void csvFieldsAreQuoted()
     {

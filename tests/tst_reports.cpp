@@ -139,6 +139,51 @@ private slots:
             QVERIFY2(all.contains(r.operatorName), qPrintable(r.operatorName));
     }
 
+    void longTextIsWrappedWhole_data()
+    {
+        QTest::addColumn<QString>("operatorName");
+        QTest::addColumn<QString>("comment");
+
+        QString words;
+        for (int i = 0; words.size() < 320; ++i)
+            words += QStringLiteral("Name%1 ").arg(i);
+        QString unbroken;
+        for (int i = 0; unbroken.size() < 800; ++i)
+            unbroken += QString::number(i % 10) + QLatin1Char("abcdefghij"[i % 10]);
+        QTest::newRow("operator of 320 characters") << words.left(320).trimmed() << QStringLiteral("short");
+        QTest::newRow("unbroken operator name") << unbroken.left(320) << QStringLiteral("short");
+        QTest::newRow("unbroken comment of 800 characters") << QStringLiteral("A. Meier") << unbroken.left(800);
+    }
+
+    // Every character of a long name or comment is on the page, and the
+    // release's time beside it stays readable.
+    void longTextIsWrappedWhole()
+    {
+        QFETCH(QString, operatorName);
+        QFETCH(QString, comment);
+        const CycleReportData data = report(
+            cycle(1800), {release(operatorName, Release::Decision::Quarantined, Release::BiologicalIndicator::Pending,
+                                  comment)});
+        const QString file = dir.filePath(QStringLiteral("long.pdf"));
+        QString error;
+        QVERIFY2(CycleReport::writePdf(file, data, &error), qPrintable(error));
+
+        const QString text = pdfText(file, 1, 1);
+        const auto joined = [](QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); };
+        QVERIFY2(joined(text).contains(joined(operatorName)), qPrintable(text));
+        QVERIFY2(joined(text).contains(joined(comment)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("2024-03-05 16:20:29 UTC+01:00")), qPrintable(text));
+
+        // The period report's row grows to hold the operator in the
+        // release's column.
+        PeriodReportData listed = period(3);
+        listed.cycles[1].latestRelease = data.releases.first();
+        QVERIFY2(PeriodReport::writePdf(file, listed, &error), qPrintable(error));
+        const QString rows = joined(pdfText(file, 1, pdfPages(file)));
+        QVERIFY2(rows.contains(joined(operatorName)), qPrintable(rows));
+        QVERIFY2(rows.contains(QStringLiteral("reason1")) && rows.contains(QStringLiteral("Operator2")), qPrintable(rows));
+    }
+
     // The curve is vectors in its own colour inside the plots, which sit in
     // the page's middle; without samples there is none of that colour.
     void curveInThePlot()

@@ -230,6 +230,31 @@ private slots:
     }
     void cleanup() { tearDown(); }
 
+    void namesInTheWindowsBoxesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("name"); // of a program, in a controller's message
+
+        QTest::newRow("bold") << "<b>x</b>";
+        QTest::newRow("image") << "<img src=x.png>";
+    }
+
+    // A program's name from the controller, and the controller's own
+    // messages, read as they are in the window's boxes.
+    void namesInTheWindowsBoxesAreShownAsWritten()
+    {
+        QFETCH(QString, name);
+        auto w = std::make_unique<MainWindow>(&link->manager);
+        QList<CM::Program> programs = sim->programs();
+        programs[0].name = name;
+        w->on_programsReceived(programs);
+        answerer->answerBoxes({QMessageBox::Cancel, QMessageBox::Ok});
+        w->askStartProgram();
+        w->programError("Vaporin - Error", name);
+        QCOMPARE(answerer->titles(), (QStringList{"START", "Vaporin - Error"}));
+        for (const ModalAnswerer::Box &box : answerer->boxes)
+            QVERIFY2(box.asWritten && box.text.contains(name), qPrintable(box.title + ": " + box.text));
+    }
+
     // A program read that begins or ends during a run (a run adopted while
     // the first read was pending, say) changes the lists only: the run's
     // controls, its log name and its record stay as they were.

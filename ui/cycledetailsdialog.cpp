@@ -24,6 +24,7 @@ CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reade
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (const CycleSummary::Field &field : CycleSummary::fields(cycle)) {
         auto *value = new QLabel(field.value);
+        value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setWordWrap(true);
         if (field.hash)

@@ -8,14 +8,15 @@
 #include "register/auditevents.h"
 #include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
+#include "ui/plainmessagebox.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 #include "ui/recordstab.h"
 #include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
-#include "ui_mainwindow.h"
 #include "widgets/qprogressindicator.h"
+#include "ui_mainwindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -115,7 +116,7 @@ MainWindow::MainWindow(CommunicationManager *manager)
                                                 QCoreApplication::applicationDirPath());
     logFolder = folder.path;
     if (folder.announce)
-        QMessageBox::information(this, QStringLiteral("Log Folder"), LogFolder::announcement(logFolder));
+        PlainMessageBox::show(this, QMessageBox::Information, QStringLiteral("Log Folder"), LogFolder::announcement(logFolder));
     ui->lineEditLogFolder->setText(logFolder);
     ui->lineEditLogFolder->setCursorPosition(0);
 
@@ -222,7 +223,7 @@ void MainWindow::selectLogFolder()
 
 void MainWindow::showError(QString message)
 {
-    QMessageBox::critical(this, tr("Error"), message, QMessageBox::Ok);
+    PlainMessageBox::show(this, QMessageBox::Critical, tr("Error"), message);
 }
 
 void MainWindow::refreshPrograms()
@@ -371,8 +372,8 @@ void MainWindow::askStartProgram()
 {
     if (!programChosen())
         return;
-    const auto answer = QMessageBox::question(
-        this, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
+    const auto answer = PlainMessageBox::show(
+        this, QMessageBox::Question, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
     // A run adopted while the question was open is not started again.
     if (answer != QMessageBox::Yes || currentStatus == CommunicationManager::Running)
@@ -429,7 +430,7 @@ void MainWindow::on_programStatusChanged(CommunicationManager::ProgramStatus sta
             endRun(tr(textConnectionLost), QMessageBox::Critical, tr(textConnectionLostTitle),
                    tr(textConnectionLostCancelled));
         } else {
-            QMessageBox::critical(this, tr(textConnectionLostTitle), message, QMessageBox::Ok);
+            PlainMessageBox::show(this, QMessageBox::Critical, tr(textConnectionLostTitle), message);
             unlessRunning(CM::ReadFailed);
         }
         break;
@@ -503,7 +504,7 @@ void MainWindow::endRun(const QString &result, QMessageBox::Icon icon, const QSt
     const std::optional<QString> saved = saveRunRecord(result);
     const QString text = saved ? savedText.arg(*saved) : unsavedText;
     if (!text.isEmpty())
-        QMessageBox(icon, title, text, QMessageBox::Ok, this).exec();
+        PlainMessageBox::show(this, icon, title, text);
     makeLogName();
 }
 
@@ -540,7 +541,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
             ? tr("\nThe station keeps the record and offers to save it again at its next start.")
             : QString();
         journal.close();
-        QMessageBox::critical(this, tr("Error"),
+        PlainMessageBox::show(this, QMessageBox::Critical, tr("Error"),
                               tr("The run log was NOT saved.\nResult of the run: %1").arg(result) + kept);
         return std::nullopt;
     }
@@ -654,14 +655,14 @@ void MainWindow::programError(QString title, QString message)
         return;
     }
     if (title != QLatin1String(textControllerError) || currentStatus != CommunicationManager::Running) {
-        QMessageBox::warning(this, title, message, QMessageBox::Ok);
+        PlainMessageBox::show(this, QMessageBox::Warning, title, message);
         return;
     }
     // The controller ended the run with an error; the journal knows it
     // before the user is asked, in case no answer ever comes.
     digiUpdate(CommunicationManager::DigiRunEnded);
     completeRunRecord(tr(textStoppedByError));
-    QMessageBox::warning(this, title, message, QMessageBox::Ok);
+    PlainMessageBox::show(this, QMessageBox::Warning, title, message);
     QMessageBox question(QMessageBox::Question, tr("Finished because of an error"),
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -925,7 +926,7 @@ bool MainWindow::saveEditedProgram()
     // on the tab and nothing is sent.
     const QString refusal = ProgramMemory::encodeRefusal(program);
     if (!refusal.isEmpty()) {
-        QMessageBox::warning(this, tr(textInvalidProgram), refusal, QMessageBox::Ok);
+        PlainMessageBox::show(this, QMessageBox::Warning, tr(textInvalidProgram), refusal);
         return false;
     }
 

@@ -7,6 +7,7 @@
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
+#include "ui/plainmessagebox.h"
 #include "ui/releasedialog.h"
 #include "ui/verificationdialog.h"
 #include "ui_recordstab.h"
@@ -182,7 +183,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
             ui->labelExportResult->setText(tr("%L1 rows saved.").arg(rows));
         } else {
             ui->labelExportResult->clear();
-            QMessageBox::warning(this, tr("Export"), tr("The export failed.\n%1").arg(error));
+            PlainMessageBox::show(this, QMessageBox::Warning, tr("Export"), tr("The export failed.\n%1").arg(error));
         }
         emit exportFinished(error);
     });
@@ -195,7 +196,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
             ui->labelExportResult->setText(tr("Report done."));
         } else {
             ui->labelExportResult->clear();
-            QMessageBox::warning(this, tr("Report"), tr("The report failed.\n%1").arg(error));
+            PlainMessageBox::show(this, QMessageBox::Warning, tr("Report"), tr("The report failed.\n%1").arg(error));
         }
         emit reportFinished(error, ms);
     });
@@ -502,9 +503,8 @@ void RecordsTab::on_pushButtonExportSamples_clicked()
     if (!chosen)
         return;
     const QString name = QStringLiteral("%1_%2_samples.csv")
-                             .arg(chosen->controllerSerial)
-                             .arg(chosen->cycleNumber >= 0 ? QString::number(chosen->cycleNumber)
-                                                           : QString::number(chosen->id));
+                             .arg(chosen->controllerSerial,
+                                  QString::number(chosen->cycleNumber >= 0 ? chosen->cycleNumber : chosen->id));
     const QString file = askSaveFile(tr("Export Samples"), name, csvFiles(), csvSuffix());
     if (!file.isEmpty() && chosen)
         startExport(reader->exportSamples(chosen->id, file));
@@ -516,15 +516,15 @@ void RecordsTab::on_pushButtonOpenLogFolder_clicked()
         return;
     const QString folder = QFileInfo(chosen->logPath).absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        QMessageBox::warning(this, tr("Log Folder"),
-                             tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
+        PlainMessageBox::show(this, QMessageBox::Warning, tr("Log Folder"),
+                              tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
         return;
     }
     // A desktop without a file manager would otherwise show nothing at all.
     if (!urlOpener(QUrl::fromLocalFile(folder))) {
-        QMessageBox::warning(this, tr("Log Folder"),
-                             tr("The folder %1 could not be shown: no program to show folders was found.")
-                                 .arg(QDir::toNativeSeparators(folder)));
+        PlainMessageBox::show(this, QMessageBox::Warning, tr("Log Folder"),
+                              tr("The folder %1 could not be shown: no program to show folders was found.")
+                                  .arg(QDir::toNativeSeparators(folder)));
     }
 }
 

@@ -53,6 +53,7 @@ void RegisterAlert::showWhenFree()
             .arg(reason)
             .arg(waiting),
         QMessageBox::Ok, window);
+    box->setTextFormat(Qt::PlainText); // the reason may quote names from the register
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();

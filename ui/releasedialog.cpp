@@ -39,14 +39,14 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
                                      CycleSummary::program(cycle), ReportFormat::instant(cycle.started),
                                      ReportFormat::orUnknown(cycle.status)));
     const CycleVerdict::Result result = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
-    QString verdict = tr("Verdict: <b>%1</b>, %2")
+    QString verdictText = tr("Verdict: <b>%1</b>, %2")
                           .arg(CycleVerdict::resultText(result),
                                (cycle.verdict ? cycle.verdict->reason : tr("none stored")).toHtmlEscaped());
     // The record must show on what grounds a load went out without proof.
     if (result != CycleVerdict::Result::Pass)
-        verdict += tr(".<br>Its samples do not prove the hold: its load is released only with a comment that "
+        verdictText += tr(".<br>Its samples do not prove the hold: its load is released only with a comment that "
                       "says why.");
-    ui->labelVerdict->setText(verdict);
+    ui->labelVerdict->setText(verdictText);
     ui->labelVerdict->setTextFormat(Qt::RichText);
 
     // A later entry changes what has changed since, usually the
@@ -54,7 +54,9 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
     const std::optional<Release> &latest = cycle.latestRelease;
     Release start;
     start.lot = ReleasePolicy::proposedLot(cycle);
-    start.decision = result == CycleVerdict::Result::Pass ? Release::Decision::Released : Release::Decision::Quarantined;
+    start.decision = ReleasePolicy::proposedDecision(start, verdict());
+    // A decision taken before stands until an indicator contradicts it.
+    decisionChosen = latest.has_value();
     if (latest) {
         start = *latest;
         start.comment.clear();
@@ -74,6 +76,10 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
     connect(ui->lineEditOperator, &QLineEdit::textChanged, this, &ReleaseDialog::updateRule);
     connect(ui->comboBoxDecision, qOverload<int>(&QComboBox::currentIndexChanged), this, &ReleaseDialog::updateRule);
     connect(ui->plainTextEditComment, &QPlainTextEdit::textChanged, this, &ReleaseDialog::updateRule);
+    connect(ui->comboBoxDecision, qOverload<int>(&QComboBox::activated), this, [this] { decisionChosen = true; });
+    for (QComboBox *indicator : {ui->comboBoxChemicalIndicator, ui->comboBoxBiologicalIndicator})
+        connect(indicator, qOverload<int>(&QComboBox::currentIndexChanged), this, &ReleaseDialog::followIndicators);
+    followIndicators();
     updateRule();
 }
 
@@ -93,9 +99,23 @@ Release ReleaseDialog::release() const
     return r;
 }
 
+std::optional<CycleVerdict::Result> ReleaseDialog::verdict() const
+{
+    return cycle.verdict ? std::optional(cycle.verdict->result) : std::nullopt;
+}
+
 QString ReleaseDialog::problem() const
 {
-    return ReleasePolicy::problem(release(), cycle.verdict ? std::optional(cycle.verdict->result) : std::nullopt);
+    return ReleasePolicy::problem(release(), verdict());
+}
+
+void ReleaseDialog::followIndicators()
+{
+    const Release r = release();
+    const Release::Decision proposal = ReleasePolicy::proposedDecision(r, verdict());
+    // Never "Released" against an indicator, whoever chose it.
+    if (!decisionChosen || (r.decision == Release::Decision::Released && proposal != r.decision))
+        ui->comboBoxDecision->setCurrentIndex(ui->comboBoxDecision->findData(int(proposal)));
 }
 
 void ReleaseDialog::updateRule()

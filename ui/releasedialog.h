@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class ReleaseDialog;
@@ -44,10 +45,14 @@ public slots:
     void accept() override;
 
 private:
+    std::optional<CycleVerdict::Result> verdict() const;
+    // The proposed decision, as the indicators are changed.
+    void followIndicators();
     void updateRule();
     void setSaving(bool saving);
 
     std::unique_ptr<Ui::ReleaseDialog> ui;
     const Cycle cycle;
     bool saving = false;
+    bool decisionChosen = false; // by the user, or by the release the form starts from
 };

@@ -1,5 +1,7 @@
 #include "ui/runlogsaver.h"
 
+#include "ui/plainmessagebox.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,8 +21,8 @@ std::optional<RunLog::WriteResult> RunLogSaver::save(QWidget *parent, const Comm
     QString proposal = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
         + QFileInfo(attempt.fileName).fileName();
     while (!attempt.written) {
-        const auto answer = QMessageBox::critical(
-            parent, tr("Error"),
+        const auto answer = PlainMessageBox::show(
+            parent, QMessageBox::Critical, tr("Error"),
             tr("The run log could not be written to\n%1\n%2\n\nDo you want to save it elsewhere?")
                 .arg(QDir::toNativeSeparators(attempt.fileName), attempt.errorString),
             QMessageBox::Save | QMessageBox::Discard, QMessageBox::Save);
@@ -43,10 +45,10 @@ std::optional<RunLog::WriteResult> RunLogSaver::save(QWidget *parent, const Comm
         if (!chosen.endsWith(QLatin1String(".txt"))) {
             chosen += QLatin1String(".txt");
             if (QFileInfo::exists(chosen)
-                && QMessageBox::warning(parent, dialog.windowTitle(),
-                                        tr("%1 already exists.\nDo you want to replace it?")
-                                            .arg(QFileInfo(chosen).fileName()),
-                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                && PlainMessageBox::show(parent, QMessageBox::Warning, dialog.windowTitle(),
+                                         tr("%1 already exists.\nDo you want to replace it?")
+                                             .arg(QFileInfo(chosen).fileName()),
+                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                     != QMessageBox::Yes)
                 continue;
         }

@@ -3,6 +3,7 @@
 #include "app/logging.h"
 #include "records/runjournal.h"
 #include "register/registerwriter.h"
+#include "ui/plainmessagebox.h"
 #include "ui/runlogsaver.h"
 
 #include <QDir>
@@ -42,10 +43,10 @@ void RunRecovery::recoverAll(QWidget *parent, const QString &journalFolder, cons
         // second log of the run at the next start.
         journal.recordLogged({written->fileName, written->sha256, Cycle::Origin::Recovered});
         journal.close();
-        QMessageBox::information(parent, tr("Run Log Recovered"),
-                                 tr("The station stopped before the log of a run was saved.\n"
-                                    "The run log has now been saved to\n%1")
-                                     .arg(QDir::toNativeSeparators(written->fileName)));
+        PlainMessageBox::show(parent, QMessageBox::Information, tr("Run Log Recovered"),
+                              tr("The station stopped before the log of a run was saved.\n"
+                                 "The run log has now been saved to\n%1")
+                                  .arg(QDir::toNativeSeparators(written->fileName)));
         writer.enterJournal(fileName);
     }
 }

@@ -1,5 +1,7 @@
+#include "app/logging.h"
 #include "app/stationsettings.h"
 #include "tools/vaporin-records/recordscommandline.h"
+#include "tools/vaporin-records/recordstool.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,15 +12,16 @@
 
 int main(int argc, char *argv[])
 {
+    Logging::quietToolkit();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Reports draw text and need the fonts of a GUI application, but no
-    // display: a records tool runs over ssh and in scripts too.
+    // Reports draw text and need the fonts of a GUI application, but never
+    // a display, whatever the platform variable says: a records tool runs
+    // over ssh and in scripts too.
     std::unique_ptr<QCoreApplication> app;
     if (RecordsCommandLine::needsGui(arguments)) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -31,5 +34,11 @@ int main(int argc, char *argv[])
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return RecordsCommandLine::run(QCoreApplication::arguments(), out, err);
+    const int status = RecordsCommandLine::run(QCoreApplication::arguments(), out, err);
+    // Output lost on a full disk or a closed pipe is a failure, not a result.
+    if (!out.flush() || out.error() != QFileDevice::NoError) {
+        err.write("vaporin-records: The output could not be written: " + out.errorString().toUtf8() + '\n');
+        return RecordsTool::Failed;
+    }
+    return status;
 }

@@ -147,9 +147,7 @@ public:
         if (!match.hasMatch() || celsius > maxHoldCelsius || !ok || minutes > maxHoldMinutes) {
             *error = tr("--hold \"%1\" is no hold: give T:M, the temperature in °C (0 to %2) and the minutes "
                         "(0 to %3), e.g. 121:20")
-                         .arg(value("hold"))
-                         .arg(maxHoldCelsius)
-                         .arg(maxHoldMinutes);
+                         .arg(value("hold"), QString::number(maxHoldCelsius), QString::number(maxHoldMinutes));
             return std::nullopt;
         }
         return CycleVerdict::Hold{celsius, minutes};
@@ -165,8 +163,7 @@ public:
         const double k = text.toDouble();
         if (!form.match(text).hasMatch() || k > maxKelvin) {
             *error = tr("--%1 \"%2\" is no tolerance: give kelvin from 0 to %3, e.g. 0.5")
-                         .arg(QLatin1String(option), text)
-                         .arg(maxKelvin);
+                         .arg(QLatin1String(option), text, QString::number(maxKelvin));
             return std::nullopt;
         }
         return k;
@@ -537,7 +534,9 @@ Commands:
       Nothing is ever overwritten: a later result, the biological
       indicator's a day on, is another release. The load of a cycle whose
       verdict is FAIL or NOT EVALUATED is released only with --comment
-      saying why. Prints the release's place in the history.
+      saying why; a load whose chemical indicator failed or whose
+      biological indicator is positive is not sterile and is never
+      released. Prints the release's place in the history.
 
   report ID --pdf FILE
   report --from DATE --to DATE --pdf FILE
@@ -563,7 +562,9 @@ Commands:
       entries are not intact is not moved: its problems are printed as
       verify prints them, exit status 1.
 
-CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
+CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
+=, +, -, @, a tab or a carriage return that is no plain number begins with an
+apostrophe inside its quotes, so that spreadsheets show it as text.
 
 Exit status:
   0  success: done, everything checked is intact, PASS

@@ -181,8 +181,8 @@ int RecordsTool::importFolder(const QString &folder)
     print(tr("Already present: %1").arg(result.alreadyPresent));
     print(tr("Differing from their entry: %1").arg(result.differing.size()));
     for (const CycleImport::Differing &file : result.differing)
-        print(tr("  %1: the register holds this cycle as entry %2 with another log").arg(native(file.file))
-                  .arg(file.entryId));
+        print(tr("  %1: the register holds this cycle as entry %2 with another log")
+                  .arg(native(file.file), QString::number(file.entryId)));
     print(tr("Unreadable: %1").arg(result.unreadable.size()));
     for (const CycleImport::Unreadable &file : result.unreadable)
         print(QStringLiteral("  %1: %2").arg(native(file.file), file.reason));

@@ -1,0 +1,12 @@
+#include "ui/plainmessagebox.h"
+
+QMessageBox::StandardButton PlainMessageBox::show(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                                  const QString &text, QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
