@@ -431,6 +431,8 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started) : none);
     ui->labelCycleDuration->setText(cycle ? CycleSummary::duration(*cycle) : none);
     ui->labelCycleStatus->setText(cycle ? ReportFormat::orUnknown(cycle->status) : none);
+    ui->labelCycleVerdict->setText(cycle ? CycleSummary::verdict(*cycle) : none);
+    ui->labelCycleRelease->setText(cycle ? CycleSummary::release(*cycle) : none);
     if (cycle)
         chart.show(cycle->samples);
     else
