@@ -132,15 +132,18 @@ private slots:
     {
         QTest::addColumn<double>("lastTemperature"); // negative: every step deleted
         QTest::addColumn<QString>("refusal");        // box title; none: saved
-        QTest::newRow("no step") << -1.0 << "No step!";
-        QTest::newRow("last step above 80.0") << 80.1 << "Invalid Program!";
-        QTest::newRow("sixteen steps") << 60.0 << "Invalid Program!";
-        QTest::newRow("last step at 80.0") << 80.0 << "";
+        QTest::addColumn<QString>("says");           // the end of the box's text, or of the word of the save
+        QTest::newRow("no step") << -1.0 << "No step!" << "Must be at least 1 step.";
+        QTest::newRow("last step above 80.0") << 80.1 << "Invalid Program!"
+                                              << QString::fromUtf8("80.0°C.\nAdd a cooling step at 80.0 °C or below as the last step.");
+        QTest::newRow("sixteen steps") << 60.0 << "Invalid Program!" << "at most 15 steps; this one has 16.";
+        QTest::newRow("last step at 80.0") << 80.0 << "" << "Program 1 \"Instruments 134\" saved to the controller.";
     }
     void savingChecksTheProgram()
     {
         QFETCH(double, lastTemperature);
         QFETCH(QString, refusal);
+        QFETCH(QString, says);
         const bool sixteen = QTest::currentDataTag() == QLatin1String("sixteen steps");
         if (sixteen)
             sim->answerNextWith(imageWithSixteenSteps(sim->programImage()), "GET_EEPR");
@@ -155,12 +158,16 @@ private slots:
             QCOMPARE(memoryCommands().mid(6), (QStringList{":00000001FF\n", "GET_EEPR\n"}));
             QCOMPARE(sim->programs()[0].steps.last(), (Step{0, 3, 80.0}));
             QCOMPARE(answerer->boxes.size(), 0);
+            QCOMPARE(child<QLabel>("labelProgramSaved")->text(), says);
+            enterStep(stepButton(0, "buttonEditStep"), 1, 105.0); // a new edit: the word was about the last save
+            QCOMPARE(child<QLabel>("labelProgramSaved")->text(), QString());
             return;
         }
         answerer->answerBoxes({QMessageBox::Ok, QMessageBox::Save});
         child("buttonRefleshProgramsEditTab")->click();
         QCOMPARE(answerer->titles(), (QStringList{refusal, "Vaporin Regulon", refusal}));
-        QVERIFY(!sixteen || answerer->boxes[0].text.contains("15"));
+        QVERIFY2(answerer->boxes[0].text.endsWith(says), qPrintable(answerer->boxes[0].text));
+        QVERIFY(child<QLabel>("labelProgramSaved")->text().isEmpty());
         QCOMPARE(memoryCommands(), QStringList{"GET_EEPR\n"});
         QVERIFY(modified());
     }
@@ -206,6 +213,7 @@ private slots:
         QTEST(answerer->boxes[0].text, "message");
         QVERIFY(readDone());
         QCOMPARE(nameField()->text(), sim->programs()[0].name);
+        QVERIFY(child<QLabel>("labelProgramSaved")->text().isEmpty()); // no word of a save
         QCOMPARE(memoryCommands().last(), QString("GET_EEPR\n"));
         QCOMPARE(link->restarts, 0);
     }

@@ -1,4 +1,5 @@
 #include "tests/isolateduser.h"
+#include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/temperaturechart.h"
 #include "ui/timeaxisticks.h"
@@ -6,6 +7,10 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLineSeries>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 using Steps = QList<CommunicationManager::ProgramStep>;
@@ -171,6 +176,46 @@ private slots:
         }
         // The marks reach the end.
         QVERIFY(ticks.last().seconds + stepMinutes * 60LL > qMax(end, 60LL));
+    }
+
+    // What is typed into the step dialog is kept as typed; a value the
+    // controller cannot take is refused where it stands, saying why, and OK
+    // waits until it is corrected.
+    void stepDialogRefusesVisibly_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("shown");
+        QTest::addColumn<QString>("problem"); // empty: taken
+        const QString temperature = QString::fromUtf8("The temperature must be 20.0 to 140.0 °C.");
+        QTest::newRow("200 °C, once cut to 20") << "doubleSpinBoxTemp" << "200" << 200.0 << temperature;
+        QTest::newRow("19.9 °C") << "doubleSpinBoxTemp" << "19.9" << 19.9 << temperature;
+        QTest::newRow("140 °C") << "doubleSpinBoxTemp" << "140" << 140.0 << "";
+        QTest::newRow("20 °C") << "doubleSpinBoxTemp" << "20" << 20.0 << "";
+        QTest::newRow("70000 min, once cut to 7000") << "spinBoxMinutes" << "70000" << 70000.0
+                                                     << "The time must be 0 to 65535 minutes.";
+        QTest::newRow("65535 min") << "spinBoxMinutes" << "65535" << 65535.0 << "";
+        QTest::newRow("0 min") << "spinBoxMinutes" << "0" << 0.0 << "";
+    }
+    void stepDialogRefusesVisibly()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, shown);
+        QFETCH(QString, problem);
+        EditPorgramStepDialog dialog;
+        dialog.show();
+        auto *box = dialog.findChild<QAbstractSpinBox *>(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(field == "spinBoxMinutes" ? double(dialog.minutes()) : dialog.temperature(), shown);
+        QCOMPARE(dialog.findChild<QLabel *>("labelProblem")->text(), problem);
+        QCOMPARE(box->toolTip(), problem);
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
+        QCOMPARE(ok->isEnabled(), problem.isEmpty());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(dialog.result(), problem.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
 };
 

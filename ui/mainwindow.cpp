@@ -10,10 +10,12 @@
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
+#include "ui/readingwatch.h"
 #include "ui/recordstab.h"
 #include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
+#include "ui/verdictbanner.h"
 #include "ui_mainwindow.h"
 #include "widgets/qprogressindicator.h"
 
@@ -128,6 +130,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
     ui->progressBarTemperature->show();
     temperatureAnimation = new QPropertyAnimation(ui->progressBarTemperature, "value", this);
     temperatureAnimation->setDuration(50);
+    readingWatch = new ReadingWatch(ui->progressBarTemperature, ui->labelTemperature,
+                                    ReadingWatch::staleAfterMs(communicationManager->worker().timing()), this);
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
@@ -166,6 +170,9 @@ MainWindow::MainWindow(CommunicationManager *manager)
     cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
     new RegisterAlert(cycleRegisterWriter.get(), this);
     connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
+    verdictBanner = new VerdictBanner(ownRegister);
+    ui->verticalLayout->insertWidget(0, verdictBanner);
+    connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, verdictBanner, &VerdictBanner::cycleEntered);
     if (RegisterSender *sender = cycleRegisterWriter->sender()) {
         connect(sender, &RegisterSender::sent, recordsTab, &RecordsTab::cycleEntered);
         connect(sender, &RegisterSender::stateChanged, recordsTab, &RecordsTab::outboxStateChanged);
@@ -316,7 +323,7 @@ void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
         qRound(qBound(float(bar->minimum()), t, float(bar->maximum()))));
     temperatureAnimation->start();
 
-    ui->labelTemperature->setText(QString::asprintf("%.0f °C", double(t)));
+    readingWatch->show(t);
 
     if (currentStatus == CommunicationManager::Running)
         recordSample(t);
@@ -463,6 +470,7 @@ void MainWindow::beginRun()
 {
     ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
     liveChart.reset();
+    verdictBanner->clear();
     runStartMs = clock();
     runRecord = CommunicationManager::Program();
     runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(runStartMs));
@@ -869,6 +877,9 @@ void MainWindow::programUpdated(bool isSuccess, QString message)
     cycleRegisterWriter->enterEvent(AuditEvents::programWrite(controllerSerial, writtenProgramNumber,
                                                               programBeforeWrite, programWritten, isSuccess,
                                                               isSuccess ? QString() : message));
+    ui->labelProgramSaved->setText(
+        isSuccess ? tr("Program %1 \"%2\" saved to the controller.").arg(writtenProgramNumber).arg(programWritten.name)
+                  : QString());
     if (!isSuccess)
         showError(message);
     refreshPrograms();
@@ -894,6 +905,8 @@ void MainWindow::updateEditedState()
     }
     ui->pushButtonEdirProgramSave->setEnabled(modified);
     ui->pushButtonEdirProgramReset->setEnabled(modified);
+    if (modified) // the last save's word is about the stored program
+        ui->labelProgramSaved->clear();
 }
 
 const CommunicationManager::Program &MainWindow::storedProgram() const
@@ -915,7 +928,8 @@ bool MainWindow::saveEditedProgram()
         return false;
     }
     if (editedSteps.last().temperature > 80.0) {
-        QMessageBox::warning(this, tr(textInvalidProgram), tr(textLastStepTemperature), QMessageBox::Ok);
+        QMessageBox::warning(this, tr(textInvalidProgram),
+                             tr(textLastStepTemperature) + QLatin1Char('\n') + tr(textAddCoolingStep), QMessageBox::Ok);
         return false;
     }
     CommunicationManager::Program program = storedProgram();
@@ -940,6 +954,8 @@ bool MainWindow::saveEditedProgram()
     QProgressDialog dialog(tr(textSaving), QString(), 0, 6, this);
     dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QString());
+    // Wide enough for the title that the window system puts in its stead.
+    dialog.setMinimumWidth(360);
     // Stays open at the maximum until the write has ended.
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);

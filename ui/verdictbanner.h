@@ -1,0 +1,42 @@
+#pragma once
+
+#include "reports/cycleverdict.h"
+
+#include <QFrame>
+
+#include <memory>
+
+class QLabel;
+class RegisterReader;
+struct Cycle;
+
+// The verdict of the run that has just been entered into the register,
+// where the staff at the machine look: large, coloured (PASS green, FAIL
+// red, NOT EVALUATED grey), with its one-line reason. It stays until the
+// next run starts; hidden while there is none.
+class VerdictBanner : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Reads the entries from the register file that the station enters
+    // its runs into first.
+    explicit VerdictBanner(const QString &registerPath, QWidget *parent = nullptr);
+    ~VerdictBanner() override;
+
+    // A run's entry was made: its verdict shows once read from the register.
+    void cycleEntered(qint64 id);
+    // A new run begins: the last one's verdict goes.
+    void clear();
+    // The verdict of an entry; an entry without one (the register could not
+    // judge it) says so in grey.
+    void showVerdict(const Cycle &cycle);
+
+    static QColor color(CycleVerdict::Result result);
+
+private:
+    std::unique_ptr<RegisterReader> reader;
+    quint64 wanted = 0; // the ticket of the entry to show
+    QLabel *result = nullptr;
+    QLabel *reason = nullptr;
+};
