@@ -1,3 +1,4 @@
+#include "app/startwindow.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "device/programmemory.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -216,6 +218,40 @@ private slots:
         QVERIFY(child<QLabel>("labelProgramSaved")->text().isEmpty()); // no word of a save
         QCOMPARE(memoryCommands().last(), QString("GET_EEPR\n"));
         QCOMPARE(link->restarts, 0);
+    }
+
+    // Once a controller is listed, Enter connects to it, also while Exit
+    // has the focus; with nothing listed the window says what to check,
+    // and Enter ends nothing. The buttons keep their places and texts.
+    void deviceWindowConnectsOnEnterOrSaysWhatToCheck_data()
+    {
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("a controller listed") << true;
+        QTest::newRow("nothing listed") << false;
+    }
+    void deviceWindowConnectsOnEnterOrSaysWhatToCheck()
+    {
+        QFETCH(bool, listed);
+        link->listPorts(listed ? QStringList{"regulon"} : QStringList{});
+        StartWindow devices(&link->manager);
+        devices.show();
+        auto *refresh = ::child<QWidget>(devices, "buttonReflesh");
+        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000); // the scan has ended
+        auto *exit = ::child<QPushButton>(devices, "buttonExit");
+        auto *connect = ::child<QPushButton>(devices, "buttonConnect");
+        QCOMPARE(exit->text() + " " + connect->text(), QString("Exit Connect"));
+        QVERIFY(exit->x() < connect->x() && exit->y() == connect->y());
+        auto *hint = ::child<QLabel>(devices, "labelNoController");
+        QCOMPARE(hint->isVisible(), !listed);
+        for (const char *check : {"cable", "switched on", "dialout"})
+            QVERIFY2(hint->text().contains(check), check);
+        QVERIFY(connect->isDefault());
+        QCOMPARE(connect->isEnabled(), listed);
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Return);
+        QCOMPARE(devices.isVisible(), !listed);
+        QCOMPARE(devices.result(), listed ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(devices.selectedSerial(), QString(listed ? "12345678" : "00000000"));
     }
 
     // A corrupted image is read again three times without a word, then
