@@ -29,7 +29,7 @@ CycleChart::CycleChart()
 {
     QChart *chart = curve.chart;
     chart->setTitle({});
-    chart->setMargins(QMargins(0, 4, 8, 0));
+    chart->setMargins(QMargins(0, 4, 18, 0)); // half a time label: the last mark may stand at the end
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
     curve.axisX->setTitleText(QObject::tr("Time since the start [HH:MM]"));

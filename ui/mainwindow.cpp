@@ -75,7 +75,7 @@ void fitChart(TemperatureChart &chart)
     QFont title = chart.chart->titleFont();
     title.setPointSize(9);
     chart.chart->setTitleFont(title);
-    chart.chart->setMargins(QMargins(4, 0, 8, 0));
+    chart.chart->setMargins(QMargins(4, 0, 18, 0)); // half a time label: the last mark may stand at the end
     chart.chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart.chart->setBackgroundRoundness(5);
     chart.chartView->setStyleSheet(QStringLiteral("background: transparent;"));
@@ -170,9 +170,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
     cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
     new RegisterAlert(cycleRegisterWriter.get(), this);
     connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
-    verdictBanner = new VerdictBanner(ownRegister);
+    verdictBanner = new VerdictBanner(ownRegister, cycleRegisterWriter.get());
     ui->verticalLayout->insertWidget(0, verdictBanner);
-    connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, verdictBanner, &VerdictBanner::cycleEntered);
     if (RegisterSender *sender = cycleRegisterWriter->sender()) {
         connect(sender, &RegisterSender::sent, recordsTab, &RecordsTab::cycleEntered);
         connect(sender, &RegisterSender::stateChanged, recordsTab, &RecordsTab::outboxStateChanged);

@@ -3,12 +3,13 @@
 #include "app/logging.h"
 #include "register/cycle.h"
 #include "register/registerreader.h"
+#include "register/registerwriter.h"
 #include "reports/reportpainter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
-VerdictBanner::VerdictBanner(const QString &registerPath, QWidget *parent)
+VerdictBanner::VerdictBanner(const QString &registerPath, RegisterWriter *writer, QWidget *parent)
     : QFrame(parent)
     , reader(std::make_unique<RegisterReader>(registerPath))
 {
@@ -30,6 +31,7 @@ VerdictBanner::VerdictBanner(const QString &registerPath, QWidget *parent)
     layout->addWidget(reason, 1);
     hide();
 
+    connect(writer, &RegisterWriter::cycleEntered, this, &VerdictBanner::cycleEntered);
     connect(reader.get(), &RegisterReader::cycleRead, this,
             [this](quint64 ticket, const Cycle &cycle, const QString &error) {
                 if (ticket != wanted)

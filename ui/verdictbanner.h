@@ -8,6 +8,7 @@
 
 class QLabel;
 class RegisterReader;
+class RegisterWriter;
 struct Cycle;
 
 // The verdict of the run that has just been entered into the register,
@@ -19,9 +20,9 @@ class VerdictBanner : public QFrame
     Q_OBJECT
 
 public:
-    // Reads the entries from the register file that the station enters
-    // its runs into first.
-    explicit VerdictBanner(const QString &registerPath, QWidget *parent = nullptr);
+    // Shows the verdict of each entry the writer makes, read from the
+    // register file that the writer enters the runs into first.
+    VerdictBanner(const QString &registerPath, RegisterWriter *writer, QWidget *parent = nullptr);
     ~VerdictBanner() override;
 
     // A run's entry was made: its verdict shows once read from the register.
