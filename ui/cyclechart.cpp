@@ -7,7 +7,6 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
-
 QT_CHARTS_USE_NAMESPACE
 
 namespace {
