@@ -1,16 +1,18 @@
+#include "register/registerwriter.h"
 #include "tests/isolateduser.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/temperaturechart.h"
 #include "ui/timeaxisticks.h"
+#include "ui/verdictbanner.h"
 
-#include <QtCharts/QChartView>
-#include <QtCharts/QCategoryAxis>
-#include <QtCharts/QLineSeries>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 using Steps = QList<CommunicationManager::ProgramStep>;
@@ -176,6 +178,40 @@ private slots:
         }
         // The marks reach the end.
         QVERIFY(ticks.last().seconds + stepMinutes * 60LL > qMax(end, 60LL));
+    }
+
+    // Once a run has started, only entries of runs from then on show their
+    // verdict: an earlier run's entry made late (its journal waited for the
+    // register) must not stand beside the new curve.
+    void verdictBannerShowsOnlyRunsFromTheLastStart_data()
+    {
+        QTest::addColumn<int>("startedAfterRunStartS"); // the entry's start
+        QTest::addColumn<bool>("runStarted");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("before any run: a recovered run") << -3600 << false << true;
+        QTest::newRow("the run itself") << 0 << true << true;
+        QTest::newRow("an hour before the run") << -3600 << true << false;
+    }
+    void verdictBannerShowsOnlyRunsFromTheLastStart()
+    {
+        QFETCH(int, startedAfterRunStartS);
+        QFETCH(bool, runStarted);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        RegisterWriter writer(dir.filePath("register.sqlite"), dir.filePath("journals"));
+        VerdictBanner banner(dir.filePath("register.sqlite"), &writer);
+        const QDateTime runStart = QDateTime::currentDateTime();
+        if (runStarted)
+            banner.runStarted(runStart);
+        Cycle entry;
+        entry.started = runStart.addSecs(startedAfterRunStartS);
+        entry.verdict = CycleVerdict();
+        entry.verdict->result = CycleVerdict::Result::Fail;
+        entry.verdict->reason = "held 121.0 °C for 3 min of 15 min";
+        banner.showVerdict(entry);
+        QCOMPARE(banner.isVisible(), shown);
+        if (shown)
+            QCOMPARE(banner.findChild<QLabel *>("labelVerdict")->text(), QString("FAIL"));
     }
 
     // What is typed into the step dialog is kept as typed; a value the

@@ -469,8 +469,8 @@ void MainWindow::beginRun()
 {
     ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
     liveChart.reset();
-    verdictBanner->clear();
     runStartMs = clock();
+    verdictBanner->runStarted(QDateTime::fromMSecsSinceEpoch(runStartMs));
     runRecord = CommunicationManager::Program();
     runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(runStartMs));
     runRecord.name = ui->comboBoxPrograms->currentText();

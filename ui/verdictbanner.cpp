@@ -51,14 +51,18 @@ void VerdictBanner::cycleEntered(qint64 id)
     wanted = reader->readCycle(id);
 }
 
-void VerdictBanner::clear()
+void VerdictBanner::runStarted(const QDateTime &at)
 {
+    runStart = at;
     wanted = 0;
     hide();
 }
 
 void VerdictBanner::showVerdict(const Cycle &cycle)
 {
+    // A second's leeway for the clock's rounding.
+    if (runStart.isValid() && cycle.started.msecsTo(runStart) > 1000)
+        return;
     const CycleVerdict::Result verdict = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
     result->setText(CycleVerdict::resultText(verdict));
     result->setStyleSheet(QStringLiteral("color: %1;").arg(color(verdict).name()));

@@ -2,6 +2,7 @@
 
 #include "reports/cycleverdict.h"
 
+#include <QDateTime>
 #include <QFrame>
 
 #include <memory>
@@ -27,8 +28,10 @@ public:
 
     // A run's entry was made: its verdict shows once read from the register.
     void cycleEntered(qint64 id);
-    // A new run begins: the last one's verdict goes.
-    void clear();
+    // A new run begins at this instant: the last one's verdict goes, and
+    // so do the entries of earlier runs entered only now (their journals
+    // waited for the register).
+    void runStarted(const QDateTime &at);
     // The verdict of an entry; an entry without one (the register could not
     // judge it) says so in grey.
     void showVerdict(const Cycle &cycle);
@@ -38,6 +41,7 @@ public:
 private:
     std::unique_ptr<RegisterReader> reader;
     quint64 wanted = 0; // the ticket of the entry to show
+    QDateTime runStart; // of the newest run; invalid before the first
     QLabel *result = nullptr;
     QLabel *reason = nullptr;
 };
