@@ -12,7 +12,9 @@ StartWindow::StartWindow(CommunicationManager *manager)
     , communicationManager(manager ? manager : CommunicationManager::instance())
 {
     ui->setupUi(this);
-    setFixedSize(311, 200);
+    // Room below the list for what to check when nothing is found.
+    setFixedSize(311, 250);
+    ui->labelNoController->hide();
 
     // Shows through while the refresh button is hidden, that is while a
     // scan runs.
@@ -64,6 +66,7 @@ void StartWindow::on_buttonReflesh_clicked()
     ui->comboBoxRegulons->clear();
     ui->comboBoxRegulons->setEnabled(false);
     ui->buttonConnect->setEnabled(false);
+    ui->labelNoController->hide();
     communicationManager->scanPorts();
 }
 
@@ -78,5 +81,10 @@ void StartWindow::on_regulons_got(QMap<QString, QString> regulons)
     const bool found = !regulonMap.isEmpty();
     ui->buttonConnect->setEnabled(found);
     ui->comboBoxRegulons->setEnabled(found);
+    ui->labelNoController->setVisible(!found);
     ui->buttonReflesh->show();
+    // Enter connects to the listed controller: Connect is the form's
+    // default button, and Exit never takes Enter over.
+    if (found)
+        ui->comboBoxRegulons->setFocus();
 }

@@ -26,3 +26,5 @@ inline constexpr const char textAtLeastOneStep[] = "Must be at least 1 step.";
 inline constexpr const char textInvalidProgram[] = "Invalid Program!";
 // UTF-8 source text: convert with QString::fromUtf8.
 inline constexpr const char textLastStepTemperature[] = "The temperature of the last step must be less than 80.0\u00b0C.";
+// What the refusal above asks for; UTF-8 too.
+inline constexpr const char textAddCoolingStep[] = "Add a cooling step at 80.0 \u00b0C or below as the last step.";

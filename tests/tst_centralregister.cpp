@@ -50,7 +50,7 @@ void useServer(const RegisterLocation &server, const QString &logs)
 }
 
 // A station as a clinic runs it: the main window on a simulated controller's
-// line, with the register the settings name. Program 1 takes 3.5 s here.
+// line, with the register the settings name. Program 1 takes 4.6 s here.
 struct Station {
     std::unique_ptr<SimulatedLink> link;
     RegulonSim *sim = nullptr;

@@ -1,3 +1,4 @@
+#include "app/startwindow.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "device/programmemory.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -132,15 +134,18 @@ private slots:
     {
         QTest::addColumn<double>("lastTemperature"); // negative: every step deleted
         QTest::addColumn<QString>("refusal");        // box title; none: saved
-        QTest::newRow("no step") << -1.0 << "No step!";
-        QTest::newRow("last step above 80.0") << 80.1 << "Invalid Program!";
-        QTest::newRow("sixteen steps") << 60.0 << "Invalid Program!";
-        QTest::newRow("last step at 80.0") << 80.0 << "";
+        QTest::addColumn<QString>("says");           // the end of the box's text, or of the word of the save
+        QTest::newRow("no step") << -1.0 << "No step!" << "Must be at least 1 step.";
+        QTest::newRow("last step above 80.0") << 80.1 << "Invalid Program!"
+                                              << QString::fromUtf8("80.0°C.\nAdd a cooling step at 80.0 °C or below as the last step.");
+        QTest::newRow("sixteen steps") << 60.0 << "Invalid Program!" << "at most 15 steps; this one has 16.";
+        QTest::newRow("last step at 80.0") << 80.0 << "" << "Program 1 \"Instruments 134\" saved to the controller.";
     }
     void savingChecksTheProgram()
     {
         QFETCH(double, lastTemperature);
         QFETCH(QString, refusal);
+        QFETCH(QString, says);
         const bool sixteen = QTest::currentDataTag() == QLatin1String("sixteen steps");
         if (sixteen)
             sim->answerNextWith(imageWithSixteenSteps(sim->programImage()), "GET_EEPR");
@@ -155,12 +160,16 @@ private slots:
             QCOMPARE(memoryCommands().mid(6), (QStringList{":00000001FF\n", "GET_EEPR\n"}));
             QCOMPARE(sim->programs()[0].steps.last(), (Step{0, 3, 80.0}));
             QCOMPARE(answerer->boxes.size(), 0);
+            QCOMPARE(child<QLabel>("labelProgramSaved")->text(), says);
+            enterStep(stepButton(0, "buttonEditStep"), 1, 105.0); // a new edit: the word was about the last save
+            QCOMPARE(child<QLabel>("labelProgramSaved")->text(), QString());
             return;
         }
         answerer->answerBoxes({QMessageBox::Ok, QMessageBox::Save});
         child("buttonRefleshProgramsEditTab")->click();
         QCOMPARE(answerer->titles(), (QStringList{refusal, "Vaporin Regulon", refusal}));
-        QVERIFY(!sixteen || answerer->boxes[0].text.contains("15"));
+        QVERIFY2(answerer->boxes[0].text.endsWith(says), qPrintable(answerer->boxes[0].text));
+        QVERIFY(child<QLabel>("labelProgramSaved")->text().isEmpty());
         QCOMPARE(memoryCommands(), QStringList{"GET_EEPR\n"});
         QVERIFY(modified());
     }
@@ -206,8 +215,43 @@ private slots:
         QTEST(answerer->boxes[0].text, "message");
         QVERIFY(readDone());
         QCOMPARE(nameField()->text(), sim->programs()[0].name);
+        QVERIFY(child<QLabel>("labelProgramSaved")->text().isEmpty()); // no word of a save
         QCOMPARE(memoryCommands().last(), QString("GET_EEPR\n"));
         QCOMPARE(link->restarts, 0);
+    }
+
+    // Once a controller is listed, Enter connects to it, also while Exit
+    // has the focus; with nothing listed the window says what to check,
+    // and Enter ends nothing. The buttons keep their places and texts.
+    void deviceWindowConnectsOnEnterOrSaysWhatToCheck_data()
+    {
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("a controller listed") << true;
+        QTest::newRow("nothing listed") << false;
+    }
+    void deviceWindowConnectsOnEnterOrSaysWhatToCheck()
+    {
+        QFETCH(bool, listed);
+        link->listPorts(listed ? QStringList{"regulon"} : QStringList{});
+        StartWindow devices(&link->manager);
+        devices.show();
+        auto *refresh = ::child<QWidget>(devices, "buttonReflesh");
+        QTRY_VERIFY_WITH_TIMEOUT(!refresh->isHidden(), 10000); // the scan has ended
+        auto *exit = ::child<QPushButton>(devices, "buttonExit");
+        auto *connect = ::child<QPushButton>(devices, "buttonConnect");
+        QCOMPARE(exit->text() + " " + connect->text(), QString("Exit Connect"));
+        QVERIFY(exit->x() < connect->x() && exit->y() == connect->y());
+        auto *hint = ::child<QLabel>(devices, "labelNoController");
+        QCOMPARE(hint->isVisible(), !listed);
+        for (const char *check : {"cable", "switched on", "dialout"})
+            QVERIFY2(hint->text().contains(check), check);
+        QVERIFY(connect->isDefault());
+        QCOMPARE(connect->isEnabled(), listed);
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Return);
+        QCOMPARE(devices.isVisible(), !listed);
+        QCOMPARE(devices.result(), listed ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(devices.selectedSerial(), QString(listed ? "12345678" : "00000000"));
     }
 
     // A corrupted image is read again three times without a word, then

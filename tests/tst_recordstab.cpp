@@ -243,6 +243,40 @@ private slots:
         QVERIFY(QFileInfo(planted).isSymLink());
     }
 
+    // The chosen cycle's panel shows its verdict with the reason, and its
+    // newest release or that it still waits for one.
+    void chosenCycleShowsItsVerdictAndRelease_data()
+    {
+        QTest::addColumn<QString>("decidedBy"); // empty: not released
+        QTest::addColumn<QString>("release");
+        QTest::newRow("waiting") << "" << "Waits for release";
+        QTest::newRow("rejected") << "A. Meier" << "Rejected by A. Meier, ";
+    }
+    void chosenCycleShowsItsVerdictAndRelease()
+    {
+        QFETCH(QString, decidedBy);
+        QFETCH(QString, release);
+        QVector<Cycle> cycles{cycleAt("RG-A", 1, "2024-03-01T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, cycles));
+        const Cycle entered = store->cycle(store->cycles({}, -1).value().first().id).value();
+        QVERIFY(entered.verdict);
+        if (!decidedBy.isEmpty()) {
+            Release r;
+            r.cycleId = entered.id;
+            r.operatorName = decidedBy;
+            r.decision = Release::Decision::Rejected;
+            QVERIFY2(store->enterRelease(r), qPrintable(store->errorString()));
+        }
+        tab = std::make_unique<RecordsTab>(registerPath());
+        tab->show();
+        QTRY_COMPARE(tab->cycleList()->rowCount(), 1);
+        QVERIFY(chooseRow(0));
+        QCOMPARE(child<QLabel>("labelCycleVerdict")->text(),
+                 CycleVerdict::resultText(entered.verdict->result) + ": " + entered.verdict->reason);
+        QVERIFY2(child<QLabel>("labelCycleRelease")->text().startsWith(release),
+                 qPrintable(child<QLabel>("labelCycleRelease")->text()));
+    }
+
     void releaseFormProposesAndKeepsItsRule_data()
     {
         QTest::addColumn<int>("verdict"); // CycleVerdict::Result

@@ -26,6 +26,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 #include <QtTest>
 
 #include <sched.h>
@@ -189,7 +191,7 @@ QString controls(MainWindow &w)
 }
 
 // The station that the crash test kills, in a process of its own: a run of
-// program 1, which takes 3.5 s here. It says "running" when the run has
+// program 1, which takes 4.6 s here. It says "running" when the run has
 // started, and "box Error" when the final save has failed and asks for
 // another place, where it stays.
 int stationToBeKilled()
@@ -391,6 +393,84 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(logAtRestart != "<no restart>", 15000);
         QVERIFY2(logAtRestart.contains("\nStatus: Connection lost\n"), logAtRestart.constData());
         QVERIFY(boxShown("Connection lost! Program cancelled! Saved to " + name + ".txt", "Connecton Lost"));
+    }
+
+    // When a run's entry is made, the Home tab shows its verdict beside the
+    // curve, in its colour with its reason, until the next run starts.
+    void verdictOfTheRunShowsOnTheHomeTab_data()
+    {
+        QTest::addColumn<bool>("adopted");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("stopped before its hold") << false << "FAIL" << "#b01e1e";
+        QTest::newRow("adopted from the controller") << true << "NOT EVALUATED" << "#6b6b6b";
+    }
+    void verdictOfTheRunShowsOnTheHomeTab()
+    {
+        QFETCH(bool, adopted);
+        QFETCH(QString, verdict);
+        QFETCH(QString, colour);
+        MainWindow &w = openConnected();
+        auto *banner = child<QWidget>(w, "frameVerdict");
+        auto *result = child<QLabel>(w, "labelVerdict");
+        QVERIFY(banner->isHidden());
+        if (adopted) {
+            answerer->answerBoxes({QMessageBox::Yes});
+            sim->setStatusBit(3, 5, true); // "A program is already running."
+            QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(w, "buttonStop")->isHidden(), 10000);
+        } else {
+            startRun();
+        }
+        QVERIFY(recording());
+        if (adopted)
+            sim->setSensorFault(true); // ends the run the station did not start
+        else
+            press("buttonStop");
+        QTRY_VERIFY_WITH_TIMEOUT(banner->isVisible(), 10000);
+        const QVector<Cycle> entries = registerEntries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(result->text(), verdict);
+        QVERIFY2(result->styleSheet().contains(colour), qPrintable(result->styleSheet()));
+        QCOMPARE(child<QLabel>(w, "labelVerdictReason")->text(), entries[0].verdict->reason);
+        // On the Home tab beside the curve, not over it.
+        QCOMPARE(banner->parentWidget(), child<QWidget>(w, "verticalLayoutWidget"));
+
+        sim->setStatusBit(3, 5, false);
+        sim->setSensorFault(false);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QWidget>(w, "buttonStart")->isEnabled(), 10000);
+        startRun();
+        QVERIFY(banner->isHidden());
+    }
+
+    // While no temperature comes (the cable is out), the thermometer and its
+    // number are greyed and say since when; the run's curve keeps what it
+    // has drawn, also once the connection is declared lost.
+    void outageGreysTheThermometerAndKeepsTheCurve()
+    {
+        MainWindow &w = openConnected();
+        startRun();
+        QVERIFY(recording());
+        auto *number = child<QLabel>(w, "labelTemperature");
+        auto *thermometer = child<QWidget>(w, "progressBarTemperature");
+        const QString liveStyle = thermometer->styleSheet();
+        QVERIFY(!number->text().contains("no reading"));
+        auto *home = child<QWidget>(w, "verticalLayoutWidget")->findChild<QtCharts::QChartView *>();
+        auto *curve = qobject_cast<QtCharts::QLineSeries *>(home->chart()->series().value(0));
+        QVERIFY(curve && curve->count() > 0);
+        const QTime pulled = QTime::currentTime();
+        sim->unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(number->text().contains("no reading since "), 20000);
+        const QPointF drawnLast = curve->at(curve->count() - 1);
+        const QTime since = QTime::fromString(number->text().section("no reading since ", 1).left(8), "HH:mm:ss");
+        QVERIFY2(since.isValid() && qAbs(since.secsTo(pulled)) <= 5, qPrintable(number->text()));
+        QVERIFY(number->styleSheet().contains("color"));
+        QVERIFY(thermometer->styleSheet() != liveStyle && thermometer->styleSheet().startsWith(liveStyle));
+        QVERIFY(curve->count() > 0);
+        QCOMPARE(curve->at(curve->count() - 1), drawnLast);
+        QTRY_VERIFY_WITH_TIMEOUT(answerer->titles().contains("Connecton Lost"), 20000);
+        QVERIFY(curve->count() > 0);
+        QCOMPARE(curve->at(curve->count() - 1), drawnLast);
+        QVERIFY(number->text().contains("no reading since "));
     }
 
     // After a run the controller keeps reporting it finished. Once a failed
@@ -599,7 +679,7 @@ private slots:
         QFETCH(QString, end);
         QFETCH(int, program);
         QFETCH(QString, status);
-        sim->setSpeed(300); // program 1 takes 3.5 s
+        sim->setSpeed(300); // program 1 takes 4.6 s
         MainWindow &w = openConnected();
         auto *chooser = child<QComboBox>(w, "comboBoxPrograms");
         QString name = child<QLineEdit>(w, "lineEditLogName")->text();
@@ -664,9 +744,8 @@ private slots:
     {
         QFETCH(int, refusedStep);
         QFETCH(QString, message);
-        QList<CM::Program> programs = sim->programs();
-        programs[0].steps.append({0, 3, 60.0}); // ends cool enough to be written as it is
-        QVERIFY(sim->setPrograms(programs));
+        // The controller's own program, as it came: it ends cooling, so it
+        // can be written as edited.
         const CM::Program before = sim->programs().at(0);
         MainWindow &w = openConnected();
         w.setControllerSerial("RG100042"); // as the device selection chose it
@@ -688,6 +767,8 @@ private slots:
         QCOMPARE(write["outcome"].toString(), QString(refusedStep < 0 ? "written" : "failed"));
         QCOMPARE(write["message"].toString(), message);
         QVERIFY(QDir(RunJournal::defaultFolder()).entryList({"*.event"}).isEmpty());
+        QVERIFY(refusedStep >= 0 || sim->programs().at(0).name == "Renamed");
+        QVERIFY(!answerer->titles().contains("Invalid Program!"));
     }
 
     // A register that cannot be written never holds up the run's log. The

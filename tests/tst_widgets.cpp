@@ -1,9 +1,17 @@
+#include "register/registerwriter.h"
 #include "tests/isolateduser.h"
+#include "ui/editporgramstepdialog.h"
 #include "ui/programprofile.h"
 #include "ui/temperaturechart.h"
+#include "ui/timeaxisticks.h"
+#include "ui/verdictbanner.h"
 
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChartView>
-#include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLineSeries>
 #include <QtTest>
 
@@ -16,7 +24,7 @@ namespace {
 // difference (largest of the colour channels) to a pixel of the other at
 // most one pixel away, and of these the largest. Antialiased edges differ:
 // many short segments laid over each other blend into a darker edge than
-// one long one (up to about 110 here). A line missing or out of place by
+// one long one (up to about 150 here, on a steep first column). A line missing or out of place by
 // more than a pixel shows as a blue pixel where the other has background
 // (above 200).
 int distance(const QImage &first, const QImage &second)
@@ -47,16 +55,18 @@ int distance(const QImage &first, const QImage &second)
 // The picture of every point: a chart of that size whose own curve is
 // replaced by all of them once its layout has settled (a new layout would
 // reduce the curve again).
-QImage everyPoint(const Points &curve, QSize size, const QDateTime &end)
+QImage everyPoint(const Points &curve, QSize size, double end)
 {
     TemperatureChart chart;
     chart.chartView->resize(size);
     chart.chartView->grab();
     QVector<QPointF> all;
     for (const QPointF &point : curve)
-        all << QPointF((qint64(point.x()) + chartEpochSeconds) * 1000.0, float(point.y()));
+        all << QPointF(qint64(point.x()), float(point.y()));
     chart.series->replace(all);
-    chart.axisX->setRange(chartOrigin(), end);
+    chart.setPoints(curve); // the same range and marks
+    chart.series->replace(all);
+    chart.axisX->setRange(0.0, end);
     return chart.chartView->grab().toImage();
 }
 
@@ -102,7 +112,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, oneByOne);
         TemperatureChart reduced;
-        QCOMPARE(reduced.axisX->max(), chartOrigin().addSecs(60)); // a new chart: the first minute
+        QCOMPARE(reduced.axisX->max(), 60.0); // a new chart: the first minute
         reduced.chartView->resize(size);
         int shown = curve.size() - oneByOne;
         reduced.setPoints(curve.mid(0, shown));
@@ -110,16 +120,138 @@ private slots:
             if (shown > curve.size() - oneByOne) {
                 const QPointF &sample = curve.at(shown - 1);
                 reduced.addPoint(float(sample.y()), qint64(sample.x()));
-                QCOMPARE(reduced.axisX->max(), chartOrigin().addSecs(qint64(sample.x())));
+                QCOMPARE(reduced.axisX->max(), qMax(60.0, double(qint64(sample.x())))); // at least a minute
             }
             const QImage picture = reduced.chartView->grab().toImage();
             QVERIFY(reduced.series->count() <= 4 * reduced.columns());
             const int apart = distance(picture, everyPoint(curve.mid(0, shown), size, reduced.axisX->max()));
-            QVERIFY2(apart < 128, qPrintable(QString("%1 points: %2").arg(shown).arg(apart)));
+            QVERIFY2(apart < 170, qPrintable(QString("%1 points: %2").arg(shown).arg(apart)));
         } while (shown++ < curve.size());
         reduced.reset();
         QCOMPARE(reduced.series->count(), 0);
-        QCOMPARE(reduced.axisX->max(), chartOrigin().addSecs(60));
+        QCOMPARE(reduced.axisX->max(), 60.0);
+    }
+
+    // The marks of every chart's time axis for runs from 30 s to 100 h:
+    // round steps from 0 to the end, each label once, in HH:MM.
+    void timeAxisTicks_data()
+    {
+        QTest::addColumn<qint64>("end"); // seconds
+        QTest::addColumn<int>("maxTicks");
+        QTest::addColumn<QString>("labels"); // first ... last
+        QTest::addColumn<int>("stepMinutes");
+        QTest::newRow("30 s") << 30LL << 10 << "00:00 ... 00:01" << 1;
+        QTest::newRow("just begun") << 0LL << 10 << "00:00 ... 00:01" << 1;
+        QTest::newRow("90 s") << 90LL << 10 << "00:00 ... 00:01" << 1;
+        QTest::newRow("7 min 47 s") << 467LL << 10 << "00:00 ... 00:07" << 1;
+        QTest::newRow("16 min program") << 960LL << 10 << "00:00 ... 00:16" << 2;
+        QTest::newRow("17 min 24 s, once 01:27 and 02:54") << 1044LL << 12 << "00:00 ... 00:16" << 2;
+        QTest::newRow("45 min") << 2700LL << 10 << "00:00 ... 00:45" << 5;
+        QTest::newRow("61 min, where mm:ss wrapped") << 3660LL << 10 << "00:00 ... 01:00" << 10;
+        QTest::newRow("61 min, narrow chart") << 3660LL << 3 << "00:00 ... 01:00" << 30;
+        QTest::newRow("2 h 30") << 9000LL << 8 << "00:00 ... 02:30" << 30;
+        QTest::newRow("5 h") << 18000LL << 6 << "00:00 ... 05:00" << 60;
+        QTest::newRow("10 h") << 36000LL << 6 << "00:00 ... 10:00" << 120;
+        QTest::newRow("30 h") << 108000LL << 8 << "00:00 ... 30:00" << 360;
+        QTest::newRow("61 h") << 219600LL << 10 << "00:00 ... 60:00" << 720;
+        QTest::newRow("100 h") << 360000LL << 8 << "00:00 ... 96:00" << 1440;
+        QTest::newRow("100 h, narrow chart") << 360000LL << 3 << "00:00 ... 96:00" << 2880;
+        QTest::newRow("3000 h") << 10800000LL << 8 << "00:00 ... 2688:00" << 16 * 1440;
+    }
+    void timeAxisTicks()
+    {
+        QFETCH(qint64, end);
+        QFETCH(int, maxTicks);
+        QFETCH(QString, labels);
+        QFETCH(int, stepMinutes);
+        const QVector<TimeAxisTicks::Tick> ticks = TimeAxisTicks::choose(end, maxTicks);
+        QVERIFY(ticks.size() >= 2 && ticks.size() <= maxTicks);
+        QCOMPARE(ticks.first().label + " ... " + ticks.last().label, labels);
+        QSet<QString> seen;
+        for (int i = 0; i < ticks.size(); ++i) {
+            const TimeAxisTicks::Tick &tick = ticks[i];
+            QCOMPARE(tick.seconds, i * stepMinutes * 60LL);
+            QVERIFY(tick.seconds <= qMax(end, 60LL));
+            QCOMPARE(tick.label, QString::asprintf("%02lld:%02lld", tick.seconds / 3600, tick.seconds / 60 % 60));
+            QVERIFY2(!seen.contains(tick.label), qPrintable(tick.label));
+            seen.insert(tick.label);
+        }
+        // The marks reach the end.
+        QVERIFY(ticks.last().seconds + stepMinutes * 60LL > qMax(end, 60LL));
+    }
+
+    // Once a run has started, only entries of runs from then on show their
+    // verdict: an earlier run's entry made late (its journal waited for the
+    // register) must not stand beside the new curve.
+    void verdictBannerShowsOnlyRunsFromTheLastStart_data()
+    {
+        QTest::addColumn<int>("startedAfterRunStartS"); // the entry's start
+        QTest::addColumn<bool>("runStarted");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("before any run: a recovered run") << -3600 << false << true;
+        QTest::newRow("the run itself") << 0 << true << true;
+        QTest::newRow("an hour before the run") << -3600 << true << false;
+    }
+    void verdictBannerShowsOnlyRunsFromTheLastStart()
+    {
+        QFETCH(int, startedAfterRunStartS);
+        QFETCH(bool, runStarted);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        RegisterWriter writer(dir.filePath("register.sqlite"), dir.filePath("journals"));
+        VerdictBanner banner(dir.filePath("register.sqlite"), &writer);
+        const QDateTime runStart = QDateTime::currentDateTime();
+        if (runStarted)
+            banner.runStarted(runStart);
+        Cycle entry;
+        entry.started = runStart.addSecs(startedAfterRunStartS);
+        entry.verdict = CycleVerdict();
+        entry.verdict->result = CycleVerdict::Result::Fail;
+        entry.verdict->reason = "held 121.0 °C for 3 min of 15 min";
+        banner.showVerdict(entry);
+        QCOMPARE(banner.isVisible(), shown);
+        if (shown)
+            QCOMPARE(banner.findChild<QLabel *>("labelVerdict")->text(), QString("FAIL"));
+    }
+
+    // What is typed into the step dialog is kept as typed; a value the
+    // controller cannot take is refused where it stands, saying why, and OK
+    // waits until it is corrected.
+    void stepDialogRefusesVisibly_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("shown");
+        QTest::addColumn<QString>("problem"); // empty: taken
+        const QString temperature = QString::fromUtf8("The temperature must be 20.0 to 140.0 °C.");
+        QTest::newRow("200 °C, once cut to 20") << "doubleSpinBoxTemp" << "200" << 200.0 << temperature;
+        QTest::newRow("19.9 °C") << "doubleSpinBoxTemp" << "19.9" << 19.9 << temperature;
+        QTest::newRow("140 °C") << "doubleSpinBoxTemp" << "140" << 140.0 << "";
+        QTest::newRow("20 °C") << "doubleSpinBoxTemp" << "20" << 20.0 << "";
+        QTest::newRow("70000 min, once cut to 7000") << "spinBoxMinutes" << "70000" << 70000.0
+                                                     << "The time must be 0 to 65535 minutes.";
+        QTest::newRow("65535 min") << "spinBoxMinutes" << "65535" << 65535.0 << "";
+        QTest::newRow("0 min") << "spinBoxMinutes" << "0" << 0.0 << "";
+    }
+    void stepDialogRefusesVisibly()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, shown);
+        QFETCH(QString, problem);
+        EditPorgramStepDialog dialog;
+        dialog.show();
+        auto *box = dialog.findChild<QAbstractSpinBox *>(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(field == "spinBoxMinutes" ? double(dialog.minutes()) : dialog.temperature(), shown);
+        QCOMPARE(dialog.findChild<QLabel *>("labelProblem")->text(), problem);
+        QCOMPARE(box->toolTip(), problem);
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
+        QCOMPARE(ok->isEnabled(), problem.isEmpty());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(dialog.result(), problem.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "register/releasepolicy.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
+#include "ui/cyclesummary.h"
 
 #include <QColor>
 
@@ -45,14 +46,6 @@ QVariant color(const Cycle &c, int column)
     if (column == CycleListModel::ReleaseDecision && ReleasePolicy::waits(c))
         return QColor(0xa8, 0x52, 0x00);
     return {};
-}
-
-QString releaseToolTip(const Cycle &c)
-{
-    if (c.latestRelease)
-        return QStringLiteral("%1, %2").arg(ReportFormat::releaseHeadline(*c.latestRelease),
-                                            ReportFormat::instant(c.latestRelease->at));
-    return ReleasePolicy::waits(c) ? CycleListModel::tr("Waits for release") : CycleListModel::tr("Waits for no release");
 }
 
 } // namespace
@@ -111,7 +104,7 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
         case Verdict:
             return c.verdict ? c.verdict->reason : QVariant();
         case ReleaseDecision:
-            return releaseToolTip(c);
+            return CycleSummary::release(c);
         }
         return data(index, Qt::DisplayRole);
     } else if (role == Qt::ForegroundRole) {

@@ -1,6 +1,7 @@
 #include "ui/cyclesummary.h"
 
 #include "register/cyclefields.h"
+#include "register/releasepolicy.h"
 #include "reports/reportformat.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,21 @@ QString duration(const Cycle &cycle)
     if (!cycle.started.isValid() || !cycle.finished.isValid())
         return ReportFormat::orUnknown({});
     return ReportFormat::duration(cycle.started.msecsTo(cycle.finished));
+}
+
+QString verdict(const Cycle &cycle)
+{
+    if (!cycle.verdict)
+        return tr("none");
+    return CycleVerdict::resultText(cycle.verdict->result) + QStringLiteral(": ") + cycle.verdict->reason;
+}
+
+QString release(const Cycle &cycle)
+{
+    if (cycle.latestRelease)
+        return QStringLiteral("%1, %2").arg(ReportFormat::releaseHeadline(*cycle.latestRelease),
+                                            ReportFormat::instant(cycle.latestRelease->at));
+    return ReleasePolicy::waits(cycle) ? tr("Waits for release") : tr("Waits for no release");
 }
 
 QString origin(const Cycle &cycle)

@@ -20,6 +20,11 @@ QString program(const Cycle &cycle);
 QString cycleNumber(const Cycle &cycle);
 // From start to end, "2 h 03 min 00 s".
 QString duration(const Cycle &cycle);
+// "FAIL: <its one-line reason>"; "none" when the register holds no verdict.
+QString verdict(const Cycle &cycle);
+// The newest release decision with who made it and when, or whether the
+// entry still waits for one.
+QString release(const Cycle &cycle);
 // How the entry came to be, e.g. "recorded by the station".
 QString origin(const Cycle &cycle);
 

@@ -8,13 +8,19 @@ namespace Ui {
 class EditPorgramStepDialog;
 }
 
-// Asks for one step's holding time and temperature. The spin boxes keep the
-// values within what the controller's program memory can hold.
+// Asks for one step's holding time and temperature. A value outside what
+// the controller takes is refused where it was typed: the field is marked
+// and says why, and OK waits until it is corrected. The spin boxes take
+// more digits than allowed, so that no keystroke is silently dropped.
 class EditPorgramStepDialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    static constexpr int mostMinutes = 65535;
+    static constexpr double lowestCelsius = 20.0;
+    static constexpr double highestCelsius = 140.0;
+
     explicit EditPorgramStepDialog(QWidget *parent = nullptr);
     ~EditPorgramStepDialog() override;
 
@@ -23,6 +29,12 @@ public:
     double temperature() const;
     void setTemperature(double temperature);
 
+    // Why the value cannot be taken; empty when it can.
+    static QString minutesProblem(int minutes);
+    static QString temperatureProblem(double celsius);
+
 private:
+    void check();
+
     std::unique_ptr<Ui::EditPorgramStepDialog> ui;
 };

@@ -11,10 +11,12 @@
 #include "ui/plainmessagebox.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
+#include "ui/readingwatch.h"
 #include "ui/recordstab.h"
 #include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
 #include "ui/runrecovery.h"
+#include "ui/verdictbanner.h"
 #include "widgets/qprogressindicator.h"
 #include "ui_mainwindow.h"
 
@@ -74,7 +76,7 @@ void fitChart(TemperatureChart &chart)
     QFont title = chart.chart->titleFont();
     title.setPointSize(9);
     chart.chart->setTitleFont(title);
-    chart.chart->setMargins(QMargins(4, 0, 8, 0));
+    chart.chart->setMargins(QMargins(4, 0, 18, 0)); // half a time label: the last mark may stand at the end
     chart.chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart.chart->setBackgroundRoundness(5);
     chart.chartView->setStyleSheet(QStringLiteral("background: transparent;"));
@@ -129,6 +131,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
     ui->progressBarTemperature->show();
     temperatureAnimation = new QPropertyAnimation(ui->progressBarTemperature, "value", this);
     temperatureAnimation->setDuration(50);
+    readingWatch = new ReadingWatch(ui->progressBarTemperature, ui->labelTemperature,
+                                    ReadingWatch::staleAfterMs(communicationManager->worker().timing()), this);
 
     ui->tabWidget->setTabText(0, tr(textHome));
     ui->tabWidget->setTabText(1, tr(textPrograms));
@@ -167,6 +171,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
     cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
     new RegisterAlert(cycleRegisterWriter.get(), this);
     connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
+    verdictBanner = new VerdictBanner(ownRegister, cycleRegisterWriter.get());
+    ui->verticalLayout->insertWidget(0, verdictBanner);
     if (RegisterSender *sender = cycleRegisterWriter->sender()) {
         connect(sender, &RegisterSender::sent, recordsTab, &RecordsTab::cycleEntered);
         connect(sender, &RegisterSender::stateChanged, recordsTab, &RecordsTab::outboxStateChanged);
@@ -317,7 +323,7 @@ void MainWindow::on_tempDataUpdated(CommunicationManager::TempData temp)
         qRound(qBound(float(bar->minimum()), t, float(bar->maximum()))));
     temperatureAnimation->start();
 
-    ui->labelTemperature->setText(QString::asprintf("%.0f °C", double(t)));
+    readingWatch->show(t);
 
     if (currentStatus == CommunicationManager::Running)
         recordSample(t);
@@ -465,6 +471,7 @@ void MainWindow::beginRun()
     ui->labelRunningTime->setText(QStringLiteral("00:00:00"));
     liveChart.reset();
     runStartMs = clock();
+    verdictBanner->runStarted(QDateTime::fromMSecsSinceEpoch(runStartMs));
     runRecord = CommunicationManager::Program();
     runRecord.timeStarted = RunRecordFormat::timestampText(QDateTime::fromMSecsSinceEpoch(runStartMs));
     runRecord.name = ui->comboBoxPrograms->currentText();
@@ -870,6 +877,9 @@ void MainWindow::programUpdated(bool isSuccess, QString message)
     cycleRegisterWriter->enterEvent(AuditEvents::programWrite(controllerSerial, writtenProgramNumber,
                                                               programBeforeWrite, programWritten, isSuccess,
                                                               isSuccess ? QString() : message));
+    ui->labelProgramSaved->setText(
+        isSuccess ? tr("Program %1 \"%2\" saved to the controller.").arg(writtenProgramNumber).arg(programWritten.name)
+                  : QString());
     if (!isSuccess)
         showError(message);
     refreshPrograms();
@@ -895,6 +905,8 @@ void MainWindow::updateEditedState()
     }
     ui->pushButtonEdirProgramSave->setEnabled(modified);
     ui->pushButtonEdirProgramReset->setEnabled(modified);
+    if (modified) // the last save's word is about the stored program
+        ui->labelProgramSaved->clear();
 }
 
 const CommunicationManager::Program &MainWindow::storedProgram() const
@@ -916,7 +928,8 @@ bool MainWindow::saveEditedProgram()
         return false;
     }
     if (editedSteps.last().temperature > 80.0) {
-        QMessageBox::warning(this, tr(textInvalidProgram), tr(textLastStepTemperature), QMessageBox::Ok);
+        QMessageBox::warning(this, tr(textInvalidProgram),
+                             tr(textLastStepTemperature) + QLatin1Char('\n') + tr(textAddCoolingStep), QMessageBox::Ok);
         return false;
     }
     CommunicationManager::Program program = storedProgram();
@@ -941,6 +954,8 @@ bool MainWindow::saveEditedProgram()
     QProgressDialog dialog(tr(textSaving), QString(), 0, 6, this);
     dialog.setWindowFlags((dialog.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QString());
+    // Wide enough for the title that the window system puts in its stead.
+    dialog.setMinimumWidth(360);
     // Stays open at the maximum until the write has ended.
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);

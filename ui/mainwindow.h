@@ -17,8 +17,10 @@
 
 class QProgressDialog;
 class QPropertyAnimation;
+class ReadingWatch;
 class RecordsTab;
 class RegisterWriter;
+class VerdictBanner;
 
 namespace Ui {
 class MainWindow;
@@ -103,6 +105,8 @@ private:
 
     // Moves the thermometer to each new sample; one object for all samples.
     QPropertyAnimation *temperatureAnimation = nullptr;
+    ReadingWatch *readingWatch = nullptr; // greys the thermometer while no reading comes
+    VerdictBanner *verdictBanner = nullptr; // the last run's verdict, beside its curve
 
     // Run control: starting and stopping a program, following its status
     // reports and recording the run until its log is saved.

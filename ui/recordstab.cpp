@@ -448,6 +448,11 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started) : none);
     ui->labelCycleDuration->setText(cycle ? CycleSummary::duration(*cycle) : none);
     ui->labelCycleStatus->setText(cycle ? ReportFormat::orUnknown(cycle->status) : none);
+    ui->labelCycleVerdict->setText(cycle ? CycleSummary::verdict(*cycle) : none);
+    ui->labelCycleRelease->setText(cycle ? CycleSummary::release(*cycle) : none);
+    // One line each, cut at the panel's edge so that the curve keeps its height; whole as tooltips.
+    ui->labelCycleVerdict->setToolTip(ui->labelCycleVerdict->text());
+    ui->labelCycleRelease->setToolTip(ui->labelCycleRelease->text());
     if (cycle)
         chart.show(cycle->samples);
     else

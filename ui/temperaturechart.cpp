@@ -1,12 +1,14 @@
 #include "ui/temperaturechart.h"
 
+#include <QFontMetrics>
 #include <QSignalBlocker>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 
 QT_CHARTS_USE_NAMESPACE
@@ -14,12 +16,14 @@ QT_CHARTS_USE_NAMESPACE
 namespace {
 // The top of the fixed temperature range.
 constexpr double maxCelsius = 150.0;
-}
+// Room between two marks' labels, in pixels.
+constexpr int labelGap = 16;
 
-QDateTime chartOrigin()
+qint64 shownEnd(qint64 seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(chartEpochSeconds);
+    return std::max(seconds, TimeAxisTicks::shortestRangeSeconds);
 }
+} // namespace
 
 TemperatureChart::TemperatureChart()
 {
@@ -27,10 +31,9 @@ TemperatureChart::TemperatureChart()
     chart->legend()->hide();
     chart->setTitle(QObject::tr("Temperature"));
 
-    axisX = new QDateTimeAxis;
-    axisX->setTickCount(12);
+    axisX = new QCategoryAxis;
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axisX->setTitleText(QObject::tr("TIME [HH:MM]"));
-    axisX->setFormat(QStringLiteral("mm:ss"));
     chart->addAxis(axisX, Qt::AlignBottom);
 
     series = new QLineSeries;
@@ -72,7 +75,7 @@ void TemperatureChart::addPoint(float temperature, qint64 seconds)
     if (!chartView)
         return;
     curve.add(seconds, temperature);
-    rangeEnd = seconds;
+    rangeEnd = shownEnd(seconds);
     draw();
 }
 
@@ -81,7 +84,7 @@ void TemperatureChart::reset()
     if (!chartView)
         return;
     curve.clear();
-    rangeEnd = 60;
+    rangeEnd = TimeAxisTicks::shortestRangeSeconds;
     draw();
 }
 
@@ -96,7 +99,7 @@ void TemperatureChart::setPoints(const QList<QPointF> &points)
         curve.add(seconds, point.y());
         last = qMax(last, seconds);
     }
-    rangeEnd = last > 0 ? last : 60;
+    rangeEnd = shownEnd(last);
     draw();
 }
 
@@ -111,16 +114,35 @@ void TemperatureChart::draw()
 {
     drawnArea = chart->plotArea().size();
     const double rowHeight = drawnArea.height() >= 1.0 ? maxCelsius / drawnArea.height() : 0.0;
-    QVector<QPointF> points = curve.reduced(rangeEnd, columns(), rowHeight);
-    for (QPointF &point : points)
-        point.setX((point.x() + double(chartEpochSeconds)) * 1000.0);
-    const QDateTime end = QDateTime::fromSecsSinceEpoch(rangeEnd + chartEpochSeconds);
+    const QVector<QPointF> points = curve.reduced(rangeEnd, columns(), rowHeight);
+    const double end = double(rangeEnd);
     // A new range moves every point, so the curve is laid out anew then
     // anyway; the new points need not be laid out a first time. An unchanged
-    // or empty range lays nothing out: there the replace must.
+    // range lays nothing out: there the replace must.
     {
-        const QSignalBlocker layoutWithTheRange(rangeEnd > 0 && end != axisX->max() ? series : nullptr);
+        const QSignalBlocker layoutWithTheRange(end != axisX->max() ? series : nullptr);
         series->replace(points);
     }
-    axisX->setRange(chartOrigin(), end);
+    // The axis lays out new marks only for a new range.
+    if (label())
+        axisX->setRange(0.0, end + 1.0);
+    axisX->setRange(0.0, end);
+}
+
+bool TemperatureChart::label()
+{
+    // As many marks as the widest label leaves room for: the last one's.
+    const int labelWidth = QFontMetrics(axisX->labelsFont()).horizontalAdvance(TimeAxisTicks::label(rangeEnd));
+    const int maxTicks = int(drawnArea.width()) / (labelWidth + labelGap) + 1;
+    const QVector<TimeAxisTicks::Tick> wanted = TimeAxisTicks::choose(rangeEnd, maxTicks);
+    if (wanted == ticks)
+        return false;
+    ticks = wanted;
+    for (const QString &old : axisX->categoriesLabels())
+        axisX->remove(old);
+    // A category's label stands at its end: the first one's is 0.
+    axisX->setStartValue(-1.0);
+    for (const TimeAxisTicks::Tick &tick : ticks)
+        axisX->append(tick.label, double(tick.seconds));
+    return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/curvereduction.h"
+#include "ui/timeaxisticks.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QPointF>
 #include <QPointer>
@@ -11,20 +11,16 @@
 
 QT_CHARTS_BEGIN_NAMESPACE
 class QChart;
+class QCategoryAxis;
 class QChartView;
-class QDateTimeAxis;
 class QLineSeries;
 QT_CHARTS_END_NAMESPACE
 
-// Elapsed time 0 of every chart: 2018-06-07 00:00:00 UTC. Elapsed seconds are
-// laid onto this midnight so that a date-time axis labels them as mm:ss.
-inline constexpr qint64 chartEpochSeconds = 1528329600;
-
-// The left end of every chart's time range.
-QDateTime chartOrigin();
-
-// Temperature over elapsed time: one line series on a date-time X axis and a
-// fixed 0-150 °C Y axis. The X range always runs from 0 to the newest point.
+// Temperature over elapsed time: one line series over elapsed seconds and a
+// fixed 0-150 °C Y axis. The X range runs from 0 to the newest point, and
+// at least a minute; its marks are TimeAxisTicks' for the range and the
+// chart's width. (Instants on a date-time axis would be labelled in local
+// time: wrong by the zone's part-hour offset, and starting again each hour.)
 // The series holds only the points that the chart's pixel columns show (see
 // CurveReduction): laying out every point of a long run at each new sample
 // would take the window longer with every sample.
@@ -52,14 +48,18 @@ public:
     QPointer<QtCharts::QChartView> chartView;
     QtCharts::QLineSeries *series = nullptr;
     QtCharts::QChart *chart = nullptr;
-    QtCharts::QDateTimeAxis *axisX = nullptr;
+    QtCharts::QCategoryAxis *axisX = nullptr;
+    // The marks on axisX.
+    QVector<TimeAxisTicks::Tick> ticks;
 
 private:
-    // Lays the reduced curve and the range from 0 to rangeEnd onto the chart.
+    // Lays the reduced curve, the range from 0 to rangeEnd and its marks
+    // onto the chart.
     void draw();
+    bool label();
 
     CurveReduction curve;
-    qint64 rangeEnd = 60; // seconds
+    qint64 rangeEnd = TimeAxisTicks::shortestRangeSeconds;
     QSizeF drawnArea; // the plot area that the curve was reduced to
     QMetaObject::Connection redrawOnResize;
 };

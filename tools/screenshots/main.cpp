@@ -7,7 +7,8 @@
 // prepare, say in ready when the live data has arrived, and name the widget.
 //
 // Then a whole run of the first program, with the station's clock as fast
-// as the simulated chamber's, is entered into the register, released twice
+// as the simulated chamber's, is entered into the register (the Home tab's
+// picture with its verdict), released twice
 // in the Records tab and reported: the tab's picture, and the first page of
 // its cycle report rendered by pdftoppm (poppler-utils). The chamber is held
 // 2 K above each step's temperature, as a real one.
@@ -181,6 +182,14 @@ bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString 
         *error = QStringLiteral("the run was never entered");
         return false;
     }
+    // The Home tab after the run: its verdict beside its curve.
+    const QString verdict = target.filePath(QStringLiteral("mainwindow-verdict.png"));
+    if (!waitUntil([&] { return s.find<QWidget>(s.mainWindow.get(), "frameVerdict")->isVisible(); }, 10000)
+        || !s.mainWindow->grab().save(verdict)) {
+        *error = QStringLiteral("no verdict shown, or cannot write ") + verdict;
+        return false;
+    }
+    std::printf("%s\n", qPrintable(verdict));
 
     RecordsTab *tab = s.mainWindow->records();
     s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentWidget(tab);
