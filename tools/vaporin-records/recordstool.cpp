@@ -4,7 +4,10 @@
 #include "register/cyclecsv.h"
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
+#include "register/backupstatus.h"
 #include "register/cycleverifier.h"
+#include "register/registerbackup.h"
+#include "register/registerrestore.h"
 #include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
@@ -238,6 +241,11 @@ int RecordsTool::verifyRegister()
     // A server's entries name the logs on the stations that wrote them.
     const CycleVerifier::Report report = CycleVerifier::verifyRegister(
         *reg, reg->location().isServer() ? CycleVerifier::Logs::OfThisStation : CycleVerifier::Logs::All);
+    return printReport(report);
+}
+
+int RecordsTool::printReport(const CycleVerifier::Report &report)
+{
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
@@ -400,4 +408,89 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
               .arg(counted(data.cycles.size(), "cycle", "cycles"), from.toString(Qt::ISODate), to.toString(Qt::ISODate),
                    native(pdfFile)));
     return Success;
+}
+
+std::optional<QString> RecordsTool::registerFile()
+{
+    const RegisterLocation where = location();
+    if (!where.isValid()) {
+        fail(where.errorString());
+        return std::nullopt;
+    }
+    if (where.isServer()) {
+        fail(tr("The register %1 is on a server: back it up there (see the README's \"Backups\").")
+                 .arg(shown(where)));
+        return std::nullopt;
+    }
+    return where.path();
+}
+
+int RecordsTool::backup(const QString &folder)
+{
+    const std::optional<QString> file = registerFile();
+    if (!file)
+        return Failed;
+    if (!QFileInfo(*file).isFile())
+        return fail(tr("There is no register %1.").arg(native(*file)));
+    BackupPolicy policy = BackupPolicy::fromSettings();
+    if (!folder.isEmpty())
+        policy.folder = folder;
+    if (policy.folder.isEmpty())
+        return fail(tr("No backup folder: give one, or choose one in the Records tab."));
+    const RegisterBackup::Result result = RegisterBackup::take(*file, policy);
+    if (!result.verified)
+        return fail(tr("The backup failed: %1").arg(result.error));
+    print(tr("Backup verified: %1").arg(native(result.file)));
+    print(tr("Entries: %1").arg(result.entries));
+    print(tr("Logs copied: %1").arg(result.logsCopied));
+    for (const QString &log : result.differingLogs)
+        print(tr("DIFFERS %1: its copy in the backup was kept").arg(log));
+    for (const QString &removed : result.removed)
+        print(tr("Removed older backup: %1").arg(native(removed)));
+    if (!result.error.isEmpty())
+        return fail(result.error);
+    return result.differingLogs.isEmpty() ? Success : ProblemsFound;
+}
+
+int RecordsTool::backupStatus()
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    QString error;
+    const std::optional<BackupStatus> status = BackupStatus::read(*reg, &error);
+    if (!status)
+        return fail(tr("The register cannot be read: %1").arg(error));
+    const int overdueDays = BackupPolicy::fromSettings().overdueDays;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString &line : status->lines(now, overdueDays))
+        print(line);
+    return status->healthy(now, overdueDays) ? Success : ProblemsFound;
+}
+
+int RecordsTool::restore(const QString &backup, const QString &logFolder, bool force)
+{
+    const std::optional<QString> file = registerFile();
+    if (!file)
+        return Failed;
+    const RegisterRestore::Result result = RegisterRestore::restore(backup, *file, logFolder, force);
+    for (const Cycle &c : result.lacking)
+        print(tr("NOT IN THE BACKUP: %1").arg(CycleVerifier::describe(c)));
+    if (!result.error.isEmpty() && result.restoredFile.isEmpty()) {
+        if (!result.lacking.isEmpty())
+            fail(tr("%1 Give --force to replace it anyway; it is then kept beside the restored one.")
+                     .arg(result.error));
+        return result.lacking.isEmpty() ? fail(result.error) : int(ProblemsFound);
+    }
+    print(tr("Restored: %1").arg(native(result.restoredFile)));
+    if (!result.replacedKeptAs.isEmpty())
+        print(tr("The replaced register is kept as: %1").arg(native(result.replacedKeptAs)));
+    print(tr("Logs restored: %1").arg(result.logsRestored));
+    print(tr("Logs already there: %1").arg(result.logsPresent));
+    for (const QString &log : result.logsDiffering)
+        print(tr("DIFFERS %1: another file of that name is there; not overwritten").arg(log));
+    if (!result.error.isEmpty())
+        return fail(result.error);
+    const int verified = printReport(result.report);
+    return verified == Success && !result.logsDiffering.isEmpty() ? int(ProblemsFound) : verified;
 }
