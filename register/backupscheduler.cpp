@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 BackupScheduler::BackupScheduler(const QString &registerPath, QObject *parent)
     : QObject(parent), registerPath(registerPath)
 {
@@ -29,14 +31,18 @@ void BackupScheduler::onThread(Call &&call)
 
 void BackupScheduler::cycleEntered()
 {
-    if (!running && verifiedOn != QDate::currentDate() && !BackupPolicy::fromSettings().folder.isEmpty())
-        start();
+    if (backedUpAfterEntryOn == QDate::currentDate() || BackupPolicy::fromSettings().folder.isEmpty())
+        return;
+    if (running)
+        entryWaiting = true; // backed up when the one under way ends
+    else
+        start(true);
 }
 
 void BackupScheduler::backUpNow()
 {
     if (!running)
-        start();
+        start(false);
 }
 
 void BackupScheduler::readStatus()
@@ -44,20 +50,22 @@ void BackupScheduler::readStatus()
     onThread([this] { reportStatus(); });
 }
 
-void BackupScheduler::start()
+void BackupScheduler::start(bool afterEntry)
 {
     running = true;
     emit runningChanged(true);
-    onThread([this, policy = BackupPolicy::fromSettings()] {
+    onThread([this, afterEntry, policy = BackupPolicy::fromSettings()] {
         const RegisterBackup::Result result = RegisterBackup::take(registerPath, policy);
         QMetaObject::invokeMethod(
             this,
-            [this, result] {
+            [this, result, afterEntry] {
                 running = false;
-                if (result.verified)
-                    verifiedOn = QDate::currentDate();
+                if (afterEntry && result.verified)
+                    backedUpAfterEntryOn = QDate::currentDate();
                 emit runningChanged(false);
                 emit backupFinished(result.verified ? QString() : result.error);
+                if (std::exchange(entryWaiting, false))
+                    cycleEntered();
             },
             Qt::QueuedConnection);
         reportStatus();
@@ -78,13 +86,6 @@ void BackupScheduler::reportStatus()
                                                                                "The backups' status cannot be read: %1")
                                                        .arg(error)};
     const bool healthy = status && status->healthy(now, overdueDays);
-    const QDate verified = status ? status->lastVerified.toLocalTime().date() : QDate();
     QMetaObject::invokeMethod(
-        this,
-        [this, lines, healthy, verified] {
-            if (verified.isValid() && (!verifiedOn.isValid() || verified > verifiedOn))
-                verifiedOn = verified;
-            emit statusRead(lines, healthy);
-        },
-        Qt::QueuedConnection);
+        this, [this, lines, healthy] { emit statusRead(lines, healthy); }, Qt::QueuedConnection);
 }

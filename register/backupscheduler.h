@@ -9,8 +9,9 @@
 // The station's backups of its register file (RegisterBackup) into the
 // folder of the settings (BackupPolicy), on a thread of their own so that
 // neither the window nor the register's writer ever waits for them: one
-// after the first entry of each day, and one whenever asked. A failed
-// attempt is retried after the next entry. Signals are emitted on the
+// after the first entry of each day (once it is in the register, so that
+// the entry never waits for the backup), and one whenever asked. After a
+// failed attempt the next entry tries again. Signals are emitted on the
 // thread the scheduler was made on.
 class BackupScheduler : public QObject
 {
@@ -24,8 +25,8 @@ public:
     bool isRunning() const { return running; }
 
 public slots:
-    // A cycle was entered: a backup, unless one is under way, no folder is
-    // chosen or one was verified today.
+    // A cycle was entered: a backup, unless no folder is chosen or one
+    // after an entry was verified today; after the one under way, if one is.
     void cycleEntered();
     void backUpNow();
     // Reads the status from the register's audit trail.
@@ -39,7 +40,7 @@ signals:
     void statusRead(const QStringList &lines, bool healthy);
 
 private:
-    void start();
+    void start(bool afterEntry);
     // Runs the call on the scheduler's thread.
     template<typename Call>
     void onThread(Call &&call);
@@ -48,7 +49,8 @@ private:
 
     const QString registerPath;
     bool running = false;
-    QDate verifiedOn; // the day of the newest verified backup known
+    bool entryWaiting = false; // an entry came while a backup was under way
+    QDate backedUpAfterEntryOn;
     QObject context;  // lives on the thread
     QThread thread;
 };
