@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30000;
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/register-%1").arg(count);
+    const QString folder = GeneratedRegister::benchFolder(count);
     QString error;
     if (!GeneratedRegister::make(folder, count, &error)) {
         benchFailed(QStringLiteral("generated register"), error);
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     }
     // A copy of the register (its logs stay where they are) that the cycle
     // of the daily backup goes into, and the backup folder, on the same disk.
-    QTemporaryDir work(QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/backup-XXXXXX"));
+    QTemporaryDir work(folder + QStringLiteral("-backup-XXXXXX"));
     const QString registerPath = work.filePath(QStringLiteral("register.sqlite"));
     if (!QFile::copy(GeneratedRegister::registerPath(folder), registerPath) || !QDir().mkpath(work.filePath("usb"))) {
         benchFailed(QStringLiteral("backup"), QStringLiteral("the register cannot be copied"));
