@@ -55,15 +55,16 @@ CycleVerifier::Report BackupCheck::run(const QString &registerFile, const QStrin
     if (!report.error.isEmpty())
         return report;
     QVector<Log> logs;
-    if (!query.exec(QStringLiteral("SELECT id, controller_serial, log_path, log_name, log_sha256 FROM cycles "
+    if (!query.exec(QStringLiteral("SELECT id, controller_serial, log_path, log_sha256 FROM cycles "
                                    "WHERE log_path <> '' ORDER BY id"))) {
         report.error = query.lastError().text();
         return report;
     }
     while (query.next()) {
-        const QString path = logFolder.isEmpty() ? query.value(2).toString()
-                                                 : QDir(logFolder).filePath(query.value(3).toString());
-        logs.append({query.value(0).toLongLong(), query.value(1).toString(), path, query.value(4).toString()});
+        const QString named = query.value(2).toString();
+        const QString path = logFolder.isEmpty() ? named : copyPath(logFolder, named);
+        logs.append({query.value(0).toLongLong(), query.value(1).toString(), path.isEmpty() ? named : path,
+                     path.isEmpty() ? QString() : query.value(3).toString()});
     }
     QVector<QString> found(logs.size());
     QVector<QString> errors(logs.size());
@@ -74,7 +75,10 @@ CycleVerifier::Report BackupCheck::run(const QString &registerFile, const QStrin
         const Log &log = logs[i];
         const QString shown = QDir::toNativeSeparators(log.path);
         using Problem = CycleVerifier::Problem;
-        if (!QFileInfo::exists(log.path))
+        if (log.sha256.isEmpty())
+            report.problems.append({Problem::LogUnreadable, log.cycleId, log.serial,
+                                    tr("The log %1 of entry %2 has a name no copy can have.").arg(shown).arg(log.cycleId)});
+        else if (!QFileInfo::exists(log.path))
             report.problems.append({Problem::LogMissing, log.cycleId, log.serial,
                                     tr("The log %1 of entry %2 is missing.").arg(shown).arg(log.cycleId)});
         else if (found[i].isEmpty())
@@ -86,4 +90,13 @@ CycleVerifier::Report BackupCheck::run(const QString &registerFile, const QStrin
                                     tr("The log %1 of entry %2 is not the one entered.").arg(shown).arg(log.cycleId)});
     }
     return report;
+}
+
+QString BackupCheck::copyPath(const QString &folder, const QString &logPath)
+{
+    const QString name = QFileInfo(logPath).fileName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('\\')))
+        return {};
+    return QDir(folder).filePath(name);
 }

@@ -15,4 +15,9 @@ public:
     // logFolder empty: the logs where the register names them. The report's
     // error says when the copy cannot be opened or is not sound as a file.
     static CycleVerifier::Report run(const QString &registerFile, const QString &logFolder);
+
+    // Where the copy of the log that the register names by logPath lies in
+    // the folder: under the log's file name. Empty for a name that would
+    // lead out of the folder: a register's texts are data, never paths.
+    static QString copyPath(const QString &folder, const QString &logPath);
 };

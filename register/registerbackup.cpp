@@ -169,11 +169,13 @@ bool Attempt::copyLogs(CycleRegister &live)
     if (!QDir().mkpath(logs.path()))
         return fail(tr("The folder %1 cannot be made.").arg(native(logs.path())));
     QSqlQuery query(live.database());
-    if (!query.exec(QStringLiteral("SELECT log_path, log_name FROM cycles WHERE log_path <> '' ORDER BY id")))
+    if (!query.exec(QStringLiteral("SELECT log_path FROM cycles WHERE log_path <> '' ORDER BY id")))
         return fail(query.lastError().text());
     while (query.next()) {
         const QString from = query.value(0).toString();
-        const QString to = logs.filePath(query.value(1).toString());
+        const QString to = BackupCheck::copyPath(logs.path(), from);
+        if (to.isEmpty())
+            continue; // the verification below reports it
         const QFileInfo source(from);
         const QFileInfo copy(to);
         if (!copy.exists()) {

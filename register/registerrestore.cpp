@@ -73,7 +73,6 @@ bool lacking(const QString &backup, const QString &path, QVector<Cycle> *entries
 }
 
 struct Log {
-    QString name;
     QString path;
     QString sha256;
 };
@@ -148,16 +147,19 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
         if (!restored)
             return result;
         QSqlQuery query(restored->database());
-        if (!query.exec(QStringLiteral("SELECT log_name, log_path, log_sha256 FROM cycles WHERE log_path <> ''"))) {
+        if (!query.exec(QStringLiteral("SELECT log_path, log_sha256 FROM cycles WHERE log_path <> ''"))) {
             result.error = query.lastError().text();
             return result;
         }
         while (query.next())
-            logs.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
+            logs.append({query.value(0).toString(), query.value(1).toString()});
     }
-    const QDir copies(QFileInfo(file).dir().filePath(QStringLiteral("logs")));
+    const QString copies = QFileInfo(file).dir().filePath(QStringLiteral("logs"));
     for (const Log &log : logs) {
-        const QString to = logFolder.isEmpty() ? log.path : QDir(logFolder).filePath(log.name);
+        const QString copy = BackupCheck::copyPath(copies, log.path);
+        const QString to = logFolder.isEmpty() ? log.path : BackupCheck::copyPath(logFolder, log.path);
+        if (copy.isEmpty() || to.isEmpty())
+            continue; // the verification below reports it
         if (QFileInfo::exists(to)) {
             if (Sha256::ofFile(to) == log.sha256)
                 ++result.logsPresent;
@@ -165,7 +167,7 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
                 result.logsDiffering << native(to);
             continue;
         }
-        if (QDir().mkpath(QFileInfo(to).absolutePath()) && QFile::copy(copies.filePath(log.name), to))
+        if (QDir().mkpath(QFileInfo(to).absolutePath()) && QFile::copy(copy, to))
             ++result.logsRestored;
     }
     result.report = BackupCheck::run(registerPath, logFolder);

@@ -352,6 +352,27 @@ private slots:
         QVERIFY2(status.out.contains("Warning: the log " + logs[1] + " differs from its copy"), qPrintable(status.out));
     }
 
+    // A register's log path is data: one whose name would lead out of the
+    // backup's logs/ is copied nowhere, and the backup does not verify.
+    void logPathLeadingOutOfTheFolderIsNoCopy()
+    {
+        enterThree();
+        Cycle odd = cycleAt("RG-9", 1, "2024-03-08T08:00:00");
+        odd.logPath = path("station/logs/..");
+        odd.logSha256 = Sha256::hex("x");
+        {
+            CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
+            QVERIFY(reg.open(registerFile()));
+            QVector<Cycle> one{odd};
+            QVERIFY(RegisterTestData::enter(reg, one));
+        }
+        const Run run = tool({"backup", backups()});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("has a name no copy can have"), qPrintable(run.err));
+        QCOMPARE(QDir(backups()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"logs"});
+        QCOMPARE(QDir(path("usb/logs")).entryList(QDir::Files).size(), 3);
+    }
+
     // The README's "When the PC dies": the register and the logs are gone,
     // the backup brings them back where they were, or somewhere new.
     void restoreRoundTrip_data()
