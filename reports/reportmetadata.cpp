@@ -24,7 +24,8 @@ QByteArray ReportMetadata::xmp(const QString &creator, const QString &producer, 
     add(QStringLiteral("Clinic"), clinic);
     add(QStringLiteral("Controller"), controller);
     add(QStringLiteral("Cycle"), cycle);
-    const QString date = created.toString(Qt::ISODate);
+    // With its UTC offset, as the document's information dictionary has it.
+    const QString date = created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate);
     const QString packet = QStringLiteral(
         "<?xpacket begin='\ufeff' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
         "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
