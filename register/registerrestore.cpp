@@ -99,40 +99,42 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
     const QString file = backupFile(backup, &result.error);
     if (file.isEmpty())
         return result;
-    const bool replacing = QFileInfo::exists(registerPath);
-    if (replacing && !lacking(file, registerPath, &result.lacking, &result.error))
-        return result;
-    if (!result.lacking.isEmpty() && !force) {
-        result.error = tr("The register %1 holds %2 entries that the backup lacks; nothing was replaced.")
-                           .arg(native(registerPath))
-                           .arg(result.lacking.size());
-        return result;
-    }
-    // The station's connection would still write into a replaced file, and
-    // its journal would be applied to the restored one.
-    if (QFileInfo::exists(registerPath + QStringLiteral("-wal"))) {
-        result.error = tr("The register %1 is in use; close the station first.").arg(native(registerPath));
-        return result;
-    }
     if (!QDir().mkpath(QFileInfo(registerPath).absolutePath())) {
         result.error = tr("The folder of %1 cannot be made.").arg(native(registerPath));
         return result;
     }
+    // Copied first and read only there: the backup's own folder may be
+    // read-only, and stays as it is.
     const QString part = registerPath + QStringLiteral(".restoring");
-    QFile::remove(part);
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(part + QLatin1String(suffix));
     if (!QFile::copy(file, part)) {
         result.error = tr("The backup %1 cannot be copied to %2.").arg(native(file), native(part));
         return result;
     }
+    const auto refuse = [&](const QString &why) {
+        QFile::remove(part);
+        result.error = why;
+        return result;
+    };
+    const bool replacing = QFileInfo::exists(registerPath);
+    QString error;
+    if (replacing && !lacking(part, registerPath, &result.lacking, &error))
+        return refuse(error);
+    if (!result.lacking.isEmpty() && !force)
+        return refuse(tr("The register %1 holds %2 entries that the backup lacks; nothing was replaced.")
+                          .arg(native(registerPath))
+                          .arg(result.lacking.size()));
+    // The station's connection would still write into a replaced file, and
+    // its journal would be applied to the restored one.
+    if (QFileInfo::exists(registerPath + QStringLiteral("-wal")))
+        return refuse(tr("The register %1 is in use; close the station first.").arg(native(registerPath)));
     if (replacing) {
-        result.replacedKeptAs = QStringLiteral("%1.replaced-%2").arg(registerPath,
-            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
-        if (!QFile::rename(registerPath, result.replacedKeptAs)) {
-            QFile::remove(part);
-            result.error = tr("The register %1 cannot be moved aside.").arg(native(registerPath));
-            result.replacedKeptAs.clear();
-            return result;
-        }
+        const QString aside = QStringLiteral("%1.replaced-%2").arg(
+            registerPath, QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
+        if (!QFile::rename(registerPath, aside))
+            return refuse(tr("The register %1 cannot be moved aside.").arg(native(registerPath)));
+        result.replacedKeptAs = aside;
     }
     if (!QFile::rename(part, registerPath)) {
         result.error = tr("The restored register cannot be named %1.").arg(native(registerPath));

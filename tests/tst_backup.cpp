@@ -389,6 +389,10 @@ private slots:
         QVERIFY(QDir(path("station")).removeRecursively());
         const QString target = elsewhere ? path("new pc/register.sqlite") : registerFile();
         const QStringList options = elsewhere ? QStringList{"--logs", path("new pc/logs")} : QStringList{};
+        if (privateMounts) { // a write-protected disk
+            mount(backups(), nullptr, MS_BIND, nullptr);
+            mount(backups(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr);
+        }
         const Run run = tool(QStringList{"restore", backups()} + options, target);
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QVERIFY2(run.out.contains("Logs restored: 3\n"), qPrintable(run.out));
