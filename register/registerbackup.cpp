@@ -125,8 +125,12 @@ bool Attempt::run(CycleRegister &live)
     const QString made = BackupGenerations::fileName(QDateTime::currentDateTimeUtc());
     const QString file = dir.filePath(made);
     const QString part = file + partSuffix;
-    if (!copyRegister(live, part) || !copyLogs(live))
+    if (!copyRegister(live, part))
         return false;
+    if (!copyLogs(live)) {
+        QFile::remove(part); // not left to fill a disk that is full already
+        return false;
+    }
     const CycleVerifier::Report report = BackupCheck::run(part, dir.filePath(QStringLiteral("logs")));
     QFile::remove(part + QStringLiteral("-wal"));
     QFile::remove(part + QStringLiteral("-shm"));
@@ -134,7 +138,9 @@ bool Attempt::run(CycleRegister &live)
         QFile::remove(part);
         QString why = report.error;
         if (why.isEmpty())
-            why = report.problems.first().text;
+            why = report.problems.size() == 1
+                ? report.problems.first().text
+                : tr("%1 (and %2 more problems)").arg(report.problems.first().text).arg(report.problems.size() - 1);
         return fail(tr("The backup does not verify: %1").arg(why));
     }
     if (!sync(part) || QFile::exists(file) || !QFile::rename(part, file)) {
