@@ -19,6 +19,7 @@ BackupScheduler::BackupScheduler(const QString &registerPath, QObject *parent)
 
 BackupScheduler::~BackupScheduler()
 {
+    stopping = true;
     thread.quit();
     thread.wait();
 }
@@ -55,7 +56,9 @@ void BackupScheduler::start(bool afterEntry)
     running = true;
     emit runningChanged(true);
     onThread([this, afterEntry, policy = BackupPolicy::fromSettings()] {
-        const RegisterBackup::Result result = RegisterBackup::take(registerPath, policy);
+        const RegisterBackup::Result result = RegisterBackup::take(registerPath, policy, &stopping);
+        if (result.stopped)
+            return;
         QMetaObject::invokeMethod(
             this,
             [this, result, afterEntry] {

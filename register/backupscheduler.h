@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
+
 // The station's backups of its register file (RegisterBackup) into the
 // folder of the settings (BackupPolicy), on a thread of their own so that
 // neither the window nor the register's writer ever waits for them: one
@@ -19,7 +21,7 @@ class BackupScheduler : public QObject
 
 public:
     explicit BackupScheduler(const QString &registerPath, QObject *parent = nullptr);
-    // Waits for a backup under way to end.
+    // Stops a backup under way (see RegisterBackup::take) and waits for it.
     ~BackupScheduler() override;
 
     bool isRunning() const { return running; }
@@ -50,6 +52,7 @@ private:
     const QString registerPath;
     bool running = false;
     bool entryWaiting = false; // an entry came while a backup was under way
+    std::atomic<bool> stopping{false};
     QDate backedUpAfterEntryOn;
     QObject context;  // lives on the thread
     QThread thread;

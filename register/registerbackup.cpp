@@ -95,6 +95,7 @@ bool differs(const QFileInfo &log, const QFileInfo &copy)
 
 struct Attempt {
     const BackupPolicy &policy;
+    const std::atomic<bool> *stop;
     RegisterBackup::Result result;
 
     bool fail(const QString &why)
@@ -178,6 +179,10 @@ bool Attempt::copyLogs(CycleRegister &live)
     if (!query.exec(QStringLiteral("SELECT log_path FROM cycles WHERE log_path <> '' ORDER BY id")))
         return fail(query.lastError().text());
     while (query.next()) {
+        if (stop && *stop) {
+            result.stopped = true;
+            return fail(tr("The backup was stopped."));
+        }
         const QString from = query.value(0).toString();
         const QString to = BackupCheck::copyPath(logs.path(), from);
         if (to.isEmpty())
@@ -213,9 +218,10 @@ void Attempt::prune()
 
 } // namespace
 
-RegisterBackup::Result RegisterBackup::take(const QString &registerPath, const BackupPolicy &policy)
+RegisterBackup::Result RegisterBackup::take(const QString &registerPath, const BackupPolicy &policy,
+                                            const std::atomic<bool> *stop)
 {
-    Attempt attempt{policy, {}};
+    Attempt attempt{policy, stop, {}};
     QString error;
     const std::unique_ptr<CycleRegister> live =
         CycleRegister::opened(QStringLiteral("register-backup"), RegisterLocation::file(registerPath), &error);
@@ -225,6 +231,8 @@ RegisterBackup::Result RegisterBackup::take(const QString &registerPath, const B
     }
     attempt.run(*live);
     Result &result = attempt.result;
+    if (result.stopped)
+        return result;
     AuditEvent event = result.verified ? BackupStatus::verifiedEvent(result.file, result.entries, result.logsCopied,
                                                                      result.differingLogs)
                                        : BackupStatus::failedEvent(policy.folder, result.error);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // One backup of the register file into a backup folder, while the station
 // may go on writing: the register is copied consistently (VACUUM INTO)
 // under a temporary name, the logs it names that the folder does not hold
@@ -27,10 +29,15 @@ public:
         QStringList differingLogs;
         QStringList removed; // generations pruned
         QString error;       // why it failed
+        bool stopped = false;
     };
 
     // Backs the register file up into policy.folder, which must exist: a
     // folder that is not there is a disk that is not plugged in, and is not
-    // made on the station's own disk instead.
-    static Result take(const QString &registerPath, const BackupPolicy &policy);
+    // made on the station's own disk instead. When *stop turns true (the
+    // station closes) it stops before the next log, leaves nothing and
+    // records nothing (result.stopped): the first backup of years of logs
+    // must not hold up the closing.
+    static Result take(const QString &registerPath, const BackupPolicy &policy,
+                       const std::atomic<bool> *stop = nullptr);
 };

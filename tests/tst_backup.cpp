@@ -337,6 +337,20 @@ private slots:
         QCOMPARE(entriesOf(newest()), 4);
     }
 
+    // The station closing stops a backup before its next log: nothing is
+    // left, nothing counts and nothing is recorded as failed.
+    void stoppedBackupLeavesNothing()
+    {
+        enterThree();
+        const std::atomic<bool> stop{true};
+        const RegisterBackup::Result result = RegisterBackup::take(registerFile(), {backups(), 14, 12, 7}, &stop);
+        QVERIFY(result.stopped && !result.verified);
+        QCOMPARE(QDir(backups()).entryList(QDir::Files), QStringList());
+        const Run status = tool({"backup", "--status"});
+        QVERIFY2(status.out.startsWith("No verified backup yet.\nWarning: no verified") && status.out.count('\n') == 2,
+                 qPrintable(status.out));
+    }
+
     void logEditedAfterItsBackupIsReportedAndItsCopyKept()
     {
         const QStringList logs = enterThree();
