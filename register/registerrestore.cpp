@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -173,5 +175,24 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
             ++result.logsRestored;
     }
     result.report = BackupCheck::run(registerPath, logFolder);
+
+    // The audit trail tells when, from what and how the register came back.
+    error.clear();
+    if (const std::unique_ptr<CycleRegister> restored = openFile(registerPath, &error)) {
+        AuditEvent event;
+        event.kind = QLatin1String(restoredKind);
+        event.details = QString::fromUtf8(QJsonDocument(QJsonObject{
+                                                            {QStringLiteral("backup"), native(file)},
+                                                            {QStringLiteral("replaced kept as"),
+                                                             native(result.replacedKeptAs)},
+                                                            {QStringLiteral("logs restored"), result.logsRestored},
+                                                            {QStringLiteral("intact"), result.report.intact()},
+                                                        })
+                                              .toJson(QJsonDocument::Compact));
+        if (!restored->appendEvent(event))
+            error = restored->errorString();
+    }
+    if (!error.isEmpty())
+        result.error = tr("The register is restored, but it cannot record the restore: %1").arg(error);
     return result;
 }

@@ -10,10 +10,14 @@
 // Restores a backup (BackupGenerations) as the register file, with its logs,
 // and verifies the result. A register already there is replaced only when
 // it holds no entry that the backup lacks, or when forced; the replaced file
-// is kept beside the restored one.
+// is kept beside the restored one. The restore is an event of the restored
+// register's audit trail.
 class RegisterRestore
 {
 public:
+    // The audit trail's event of a restore, in the restored register.
+    static constexpr char restoredKind[] = "register restored";
+
     struct Result {
         QString error;           // nothing was replaced
         QVector<Cycle> lacking;  // the entries of the register there that the backup lacks

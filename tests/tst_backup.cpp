@@ -8,6 +8,7 @@
 #include "register/backupstatus.h"
 #include "register/cycleregister.h"
 #include "register/registerbackup.h"
+#include "register/registerrestore.h"
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
@@ -411,6 +412,13 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QVERIFY2(run.out.contains("Logs restored: 3\n"), qPrintable(run.out));
         QVERIFY2(run.out.endsWith("Checked 3 entries of 2 controllers and 3 log files: intact.\n"), qPrintable(run.out));
+        {
+            CycleRegister restored(QStringLiteral("test-%1").arg(++connections));
+            QVERIFY(restored.open(target));
+            const QVector<AuditEvent> events = restored.events(0, 1).value_or(QVector<AuditEvent>());
+            QVERIFY(!events.isEmpty() && events[0].kind == RegisterRestore::restoredKind);
+            QVERIFY2(events[0].details.contains("\"intact\":true"), qPrintable(events[0].details));
+        }
         if (elsewhere) {
             QVERIFY(BackupCheck::run(target, path("new pc/logs")).intact());
         } else {
