@@ -552,7 +552,8 @@ Commands:
       not given; a file that is there already is never overwritten (a
       DIFFERS line says when it is not the one entered). Then verifies the
       restored register against the restored logs and prints as verify
-      does. A register that holds entries the backup lacks is not replaced:
+      does; the restore is an event of the restored register's audit
+      trail. A register that holds entries the backup lacks is not replaced:
       they are listed (NOT IN THE BACKUP: ENTRY) and the exit status is 1;
       --force replaces it and keeps it beside the restored one as
       FILE.replaced-<UTC time>. Close the station first.

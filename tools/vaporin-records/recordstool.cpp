@@ -434,7 +434,7 @@ int RecordsTool::backup(const QString &folder)
         return fail(tr("There is no register %1.").arg(native(*file)));
     BackupPolicy policy = BackupPolicy::fromSettings();
     if (!folder.isEmpty())
-        policy.folder = folder;
+        policy.folder = QFileInfo(folder).absoluteFilePath(); // the audit trail names it from anywhere
     if (policy.folder.isEmpty())
         return fail(tr("No backup folder: give one, or choose one in the Records tab."));
     const RegisterBackup::Result result = RegisterBackup::take(*file, policy);
