@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     IsolatedUser user;
     QApplication app(argc, argv);
     const int count = 30000;
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/register-%1").arg(count);
+    const QString folder = GeneratedRegister::benchFolder(count);
     QString error;
     if (!GeneratedRegister::make(folder, count, &error)) {
         benchFailed(QStringLiteral("generated register"), error);

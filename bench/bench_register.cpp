@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30000;
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/register-%1").arg(count);
+    const QString folder = GeneratedRegister::benchFolder(count);
     QString error;
     if (!GeneratedRegister::make(folder, count, &error)) {
         benchFailed(QStringLiteral("generated register"), error);

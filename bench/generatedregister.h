@@ -5,6 +5,7 @@
 #include "register/sha256.h"
 #include "tests/registertestdata.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +23,12 @@ inline QStringList programNames()
 {
     return {QStringLiteral("Program 1"), QStringLiteral("Instruments 134"), QStringLiteral("Textiles 121"),
             QStringLiteral("Prion 134/18"), QStringLiteral("Rubber 121"), QStringLiteral("Test B&D")};
+}
+
+// Where the benchmarks keep the register of that many cycles: the build's bench-data/.
+inline QString benchFolder(int count)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/register-%1").arg(count);
 }
 
 inline QString registerPath(const QString &folder)

@@ -358,9 +358,11 @@ bool CycleReport::write(QPagedPaintDevice &device, const CycleReportData &data)
 
 bool CycleReport::writePdf(const QString &fileName, const CycleReportData &data, QString *error)
 {
-    const QString title = QStringLiteral("Cycle %1, controller %2")
-                              .arg(cycleNumberText(data.cycle), orUnknown(data.cycle.controllerSerial));
+    const QString cycle = cycleNumberText(data.cycle);
+    const QString controller = orUnknown(data.cycle.controllerSerial);
+    const ReportMetadata metadata{QStringLiteral("Cycle %1, controller %2").arg(cycle, controller), data.clinicName,
+                                  controller, cycle};
     return ReportPainter::writePdf(
-        fileName, title, QPageLayout::Portrait,
+        fileName, metadata, QPageLayout::Portrait,
         [&](QPagedPaintDevice &device) { return write(device, data); }, error);
 }

@@ -269,7 +269,9 @@ bool PeriodReport::write(QPagedPaintDevice &device, const PeriodReportData &data
 
 bool PeriodReport::writePdf(const QString &fileName, const PeriodReportData &data, QString *error)
 {
+    const QString period = periodText(data);
     return ReportPainter::writePdf(
-        fileName, QStringLiteral("Period report %1").arg(periodText(data)), QPageLayout::Landscape,
+        fileName, {QStringLiteral("Period report %1").arg(period), data.clinicName, QString(), period},
+        QPageLayout::Landscape,
         [&](QPagedPaintDevice &device) { return write(device, data); }, error);
 }

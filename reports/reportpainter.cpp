@@ -122,7 +122,7 @@ ReportPainter::ReportPainter(QPagedPaintDevice &device)
     }
 }
 
-bool ReportPainter::writePdf(const QString &fileName, const QString &title, QPageLayout::Orientation orientation,
+bool ReportPainter::writePdf(const QString &fileName, const ReportMetadata &metadata, QPageLayout::Orientation orientation,
                              const std::function<bool(QPagedPaintDevice &)> &draw, QString *error)
 {
     const auto fail = [&](const QString &why) {
@@ -141,8 +141,14 @@ bool ReportPainter::writePdf(const QString &fileName, const QString &title, QPag
         return fail(file.errorString());
     {
         QPdfWriter pdf(&file);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Vaporin Regulon"));
+        // The archival form: fonts embedded, no transparency, its
+        // metadata in XMP that names the clinic, controller and cycle.
+        const QString creator = QStringLiteral("Vaporin Regulon");
+        pdf.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        pdf.setTitle(metadata.title);
+        pdf.setCreator(creator);
+        pdf.setDocumentXmpMetadata(metadata.xmp(creator, QStringLiteral("Qt ") + QLatin1String(qVersion()),
+                                                QDateTime::currentDateTime()));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 12, 15, 10),
                                       QPageLayout::Millimeter));
         if (!draw(pdf))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/cycleverdict.h"
+#include "reports/reportmetadata.h"
 
 #include <QColor>
 #include <QFont>
@@ -48,9 +49,10 @@ public:
 
     explicit ReportPainter(QPagedPaintDevice &device);
 
-    // Writes an A4 PDF with what `draw` paints. The file is replaced only
-    // when it was written completely; on failure `error` says why.
-    static bool writePdf(const QString &fileName, const QString &title, QPageLayout::Orientation orientation,
+    // Writes an A4 PDF/A-1b (every font embedded, the metadata in its XMP)
+    // with what `draw` paints. The file is replaced only when it was
+    // written completely; on failure `error` says why.
+    static bool writePdf(const QString &fileName, const ReportMetadata &metadata, QPageLayout::Orientation orientation,
                          const std::function<bool(QPagedPaintDevice &)> &draw, QString *error);
 
     // The printable area less the footer, in millimetres from its top left.

@@ -44,7 +44,8 @@ bool VerificationReport::writePdf(const QString &fileName, const VerificationSum
 {
     const QString when = ReportFormat::instant(summary.verifiedAt);
     return ReportPainter::writePdf(
-        fileName, QStringLiteral("Register verification %1").arg(when), QPageLayout::Portrait,
+        fileName, {QStringLiteral("Register verification %1").arg(when), clinicName, QString(), QString()},
+        QPageLayout::Portrait,
         [&](QPagedPaintDevice &device) {
             ReportPainter page(device);
             QVector<Block> laidOut = blocks(summary);

@@ -241,6 +241,55 @@ private slots:
         QCOMPARE(found, expected);
     }
 
+    // Reports for the archive: PDF/A-1b with every font embedded, and the
+    // clinic, controller and cycle in the XMP, escaped as the data they are.
+    void reportsAreArchivalPdf_data()
+    {
+        QTest::addColumn<bool>("cycleReport");
+        QTest::addColumn<QString>("clinic");
+        QTest::addColumn<QStringList>("metadata");
+        QTest::newRow("cycle report") << true << "Dental Surgery Example"
+                                      << QStringList{"Clinic: Dental Surgery Example", "Controller: RG-00042",
+                                                     "Cycle: 1234"};
+        QTest::newRow("period report") << false << "Dental Surgery Example"
+                                       << QStringList{"Clinic: Dental Surgery Example", "Cycle: 2024-03-"};
+        QTest::newRow("a clinic's name with markup") << true << "Smith & Sons <Dental>"
+                                                     << QStringList{"Clinic: Smith &amp; Sons &lt;Dental&gt;"};
+    }
+    void reportsAreArchivalPdf()
+    {
+        QFETCH(bool, cycleReport);
+        QFETCH(QString, clinic);
+        QFETCH(QStringList, metadata);
+        const QString file = dir.filePath(QStringLiteral("archive.pdf"));
+        QString error;
+        if (cycleReport) {
+            CycleReportData data = report(cycle(600));
+            data.clinicName = clinic;
+            QVERIFY2(CycleReport::writePdf(file, data, &error), qPrintable(error));
+        } else {
+            PeriodReportData data = period(5);
+            data.clinicName = clinic;
+            QVERIFY2(PeriodReport::writePdf(file, data, &error), qPrintable(error));
+        }
+        // name type encoding emb sub uni object ID: each font's "emb" is yes.
+        const QStringList fonts =
+            QString::fromUtf8(run(QStringLiteral("pdffonts"), {file})).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(fonts.size() > 2, qPrintable(fonts.join('\n')));
+        static const QRegularExpression embedded(QStringLiteral("\\s(yes|no)\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"));
+        for (const QString &font : fonts.mid(2)) {
+            const QRegularExpressionMatch m = embedded.match(font);
+            QVERIFY2(m.hasMatch() && m.captured(1) == QLatin1String("yes"), qPrintable(font));
+        }
+        const QString xmp = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), file}));
+        QVERIFY2(xmp.contains(QLatin1String("<pdfaid:part>1</pdfaid:part>"))
+                     && xmp.contains(QLatin1String("<pdfaid:conformance>B</pdfaid:conformance>")),
+                 qPrintable(xmp));
+        for (const QString &item : metadata)
+            QVERIFY2(xmp.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + xmp));
+        QVERIFY(!xmp.contains(clinic.contains('<') ? clinic : QStringLiteral("<Dental>")));
+    }
+
     void periodReportListsEachCycle()
     {
         const PeriodReportData data = period(70);

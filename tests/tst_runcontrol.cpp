@@ -3,6 +3,8 @@
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "register/auditevents.h"
+#include "register/backupcheck.h"
+#include "register/backupgenerations.h"
 #include "register/cyclefields.h"
 #include "register/cycleregister.h"
 #include "register/registerwriter.h"
@@ -729,6 +731,34 @@ private slots:
         QCOMPARE(entry.logSha256, Sha256::hex(log));
         // Every sample, of which the log keeps the last of each second and of those every second one.
         QCOMPARE(RegisterTestData::log(entry), log);
+    }
+
+    // A backup asked for during a run, and the one the run's entry brings:
+    // the run goes on and is entered as always, and the backup after its
+    // entry verifies and holds it with its log.
+    void backupsTakenAroundARunHoldItOnceEntered()
+    {
+        QTemporaryDir usb;
+        StationSettings().setValue("backup/folder", usb.path());
+        sim->setSpeed(300); // program 1 takes 3.5 s
+        MainWindow &w = openConnected();
+        const QString name = startRun();
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(RunJournal().journals().value(0)).count(" point\t") >= 3, 10000);
+        QTest::mouseClick(child<QWidget>(w, "pushButtonBackUpNow"), Qt::LeftButton);
+        QVERIFY(recording());
+        QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(RunJournal().journals().isEmpty(), 10000);
+        const auto newest = [&] {
+            const QStringList made = BackupGenerations::inFolder(usb.path());
+            return made.isEmpty() ? QString() : QDir(usb.path()).filePath(made.last());
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!newest().isEmpty() && registerEntries(newest()).size() == 1, 20000);
+        const CycleVerifier::Report report = BackupCheck::run(newest(), QDir(usb.path()).filePath("logs"));
+        QVERIFY2(report.intact(), qPrintable(RegisterTestData::problems(report).join(' ') + report.error));
+        QCOMPARE(report.logs, 1);
+        QCOMPARE(registerEntries(newest()).value(0).logPath, QDir(logs).filePath(name + ".txt"));
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(w, "labelBackupStatus")->text().startsWith("Last verified backup: today"),
+                                 10000);
     }
 
     // Every program write, whether the controller took it or not, is an

@@ -4,6 +4,7 @@
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
 #include "ui/audittrailmodel.h"
+#include "ui/backuppanel.h"
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
@@ -95,6 +96,10 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->setupUi(this);
     ui->labelRegisterMessage->hide();
     ui->labelCentralRegister->hide();
+    if (!hasCentral) {
+        backupPanel = new BackupPanel(location.path(), this);
+        ui->verticalLayoutRecords->insertWidget(ui->verticalLayoutRecords->indexOf(ui->tabWidgetRecords), backupPanel);
+    }
 
     cycles = new CycleListModel(reader.get(), this);
     events = new AuditTrailModel(reader.get(), 0, this);
@@ -275,6 +280,8 @@ void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
 void RecordsTab::cycleEntered()
 {
     readWaitingCount();
+    if (backupPanel)
+        backupPanel->cycleEntered();
     if (!everShown)
         return; // read in full at the first show
     cycles->refresh();

@@ -18,6 +18,7 @@
 #include <optional>
 
 class AuditTrailModel;
+class BackupPanel;
 class CycleListModel;
 class QPrinter;
 class ReleaseDialog;
@@ -80,6 +81,8 @@ public:
 
     CycleListModel *cycleList() const { return cycles; }
     AuditTrailModel *auditTrail() const { return events; }
+    // The backups of the register file; none for a register on a server.
+    BackupPanel *backups() const { return backupPanel; }
     // The cycle shown with its samples, if one is.
     const std::optional<Cycle> &chosenCycle() const { return chosen; }
 
@@ -167,6 +170,7 @@ private:
     CycleListModel *cycles;
     AuditTrailModel *events;
     CycleChart chart;
+    BackupPanel *backupPanel = nullptr;
     QTimer textDebounce;
     QTimer centralRetry; // while the station's own register is shown
     bool everShown = false;

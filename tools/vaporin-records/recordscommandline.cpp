@@ -67,6 +67,9 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("witness"), QString(), QStringLiteral("TEXT")},
         {QStringLiteral("witness-file"), QString(), QStringLiteral("FILE")},
         {QStringLiteral("tsa-certificate"), QString(), QStringLiteral("FILE")},
+        {QStringLiteral("status"), QString()},
+        {QStringLiteral("logs"), QString(), QStringLiteral("FOLDER")},
+        {QStringLiteral("force"), QString()},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {QStringLiteral("version"), QString()},
     });
@@ -342,6 +345,22 @@ int migrate(const Invocation &in, RecordsTool &tool)
     return tool.migrate(target);
 }
 
+int backup(const Invocation &in, RecordsTool &tool)
+{
+    if (!in.isSet("status"))
+        return tool.backup(in.argument(0));
+    if (!in.arguments().isEmpty())
+        return in.usage(tr("--status takes no folder"));
+    return tool.backupStatus();
+}
+
+int restore(const Invocation &in, RecordsTool &tool)
+{
+    if (in.isSet("logs") && in.value("logs").isEmpty())
+        return in.usage(tr("--logs needs a folder"));
+    return tool.restore(in.argument(0), in.value("logs"), in.isSet("force"));
+}
+
 const Command *findCommand(const QString &name)
 {
     static const Command commands[] = {
@@ -365,6 +384,10 @@ const Command *findCommand(const QString &name)
           QStringLiteral("load"), QStringLiteral("lot"), QStringLiteral("comment")},
          release},
         {QStringLiteral("migrate"), QStringLiteral("migrate --to URI"), 0, 0, {QStringLiteral("to")}, migrate},
+        {QStringLiteral("backup"), QStringLiteral("backup [FOLDER], or backup --status"), 0, 1,
+         {QStringLiteral("status")}, backup},
+        {QStringLiteral("restore"), QStringLiteral("restore BACKUP [--logs FOLDER] [--force]"), 1, 1,
+         {QStringLiteral("logs"), QStringLiteral("force")}, restore},
     };
     for (const Command &command : commands)
         if (command.name == name)
@@ -561,6 +584,43 @@ Commands:
       there, and of releases carried and already there. A register whose
       entries are not intact is not moved: its problems are printed as
       verify prints them, exit status 1.
+
+  backup [FOLDER]
+      Backs the register file up into FOLDER, or into the folder of the
+      setting backup/folder (chosen in the Records tab), while the station
+      may go on writing: a consistent copy of the register, the run logs it
+      names that the folder does not hold yet (into FOLDER/logs/, copied
+      once and never rewritten), verified where it lies (SQLite's integrity
+      check, and verify's checks against the copied logs) and only then
+      named register-<UTC time>.sqlite. The newest backup of each of the
+      last 14 days (backup/daily) and of each of the last 12 months
+      (backup/monthly) is kept; older ones are removed after a newer one
+      is verified. The folder must exist: a disk that is not plugged in
+      is an error, not a new folder. Prints the backup's file, its entries
+      and the logs copied, and a line DIFFERS LOG for each log that differs
+      from its copy in the backup (the copy is kept). Every backup and
+      every failed attempt is recorded in the audit trail. Exit status 0,
+      1 when logs differ, 2 when the backup failed.
+
+  backup --status
+      Prints "Last verified backup: DAY, TIME" with its file in brackets
+      (DAY: today, yesterday or the date), or "No verified backup yet.",
+      then a line starting with "Warning:" when none is newer than 7 days
+      (backup/overdue_days), when the last attempt failed, and for each
+      log that differs from its copy. Exit status 0, or 1 with a warning.
+
+  restore BACKUP [--logs FOLDER] [--force]
+      Restores a backup file, or the newest backup in the folder BACKUP,
+      as the register file (the station's, or --register FILE), and its
+      logs into FOLDER, or where the register names them when --logs is
+      not given; a file that is there already is never overwritten (a
+      DIFFERS line says when it is not the one entered). Then verifies the
+      restored register against the restored logs and prints as verify
+      does; the restore is an event of the restored register's audit
+      trail. A register that holds entries the backup lacks is not replaced:
+      they are listed (NOT IN THE BACKUP: ENTRY) and the exit status is 1;
+      --force replaces it and keeps it beside the restored one as
+      FILE.replaced-<UTC time>. Close the station first.
 
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
 =, +, -, @, a tab or a carriage return that is no plain number begins with an

@@ -1,16 +1,19 @@
 #include "tools/vaporin-records/recordstool.h"
 
 #include "app/stationsettings.h"
+#include "register/backupstatus.h"
 #include "register/chainledger.h"
 #include "register/cyclecsv.h"
 #include "register/cyclefields.h"
 #include "register/cycleimport.h"
 #include "register/cycleverifier.h"
-#include "register/registerverification.h"
+#include "register/registerbackup.h"
+#include "register/registerrestore.h"
 #include "register/registertransfer.h"
+#include "register/registerverification.h"
+#include "register/releasepolicy.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
-#include "register/releasepolicy.h"
 #include "reports/periodreport.h"
 #include "reports/reportcontent.h"
 #include "reports/reportformat.h"
@@ -251,7 +254,13 @@ int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses, const Q
         return Failed;
     const RegisterVerification::Result result =
         RegisterVerification::run(*reg, RegisterVerification::logsToCheck(*reg), tsaCertificate, witnesses);
-    const CycleVerifier::Report &report = result.report;
+    // Registers that were never stamped read as before, unless stamps were asked for.
+    const bool stamps = result.stamps > 0 || !tsaCertificate.isEmpty();
+    return printReport(result.report, witnesses.size(), stamps ? RegisterVerification::stampsLine(result) : QString());
+}
+
+int RecordsTool::printReport(const CycleVerifier::Report &report, int witnesses, const QString &stamps)
+{
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
@@ -263,11 +272,10 @@ int RecordsTool::verifyRegister(const QVector<ChainPosition> &witnesses, const Q
         schemes << tr("scheme %1 covers %2").arg(it.key()).arg(counted(it.value(), "entry", "entries"));
     schemes << tr("the ledger links %1 in %2").arg(counted(report.links, "record", "records"),
                                                      counted(report.ledgerChains, "chain", "chains"));
-    schemes << tr("%1 checked").arg(counted(witnesses.size(), "witness", "witnesses"));
+    schemes << tr("%1 checked").arg(counted(witnesses, "witness", "witnesses"));
     print(tr("Coverage: %1.").arg(schemes.join(QLatin1String("; "))));
-    // Registers that were never stamped read as before, unless stamps were asked for.
-    if (result.stamps > 0 || !tsaCertificate.isEmpty())
-        print(RegisterVerification::stampsLine(result));
+    if (!stamps.isEmpty())
+        print(stamps);
     const QString checked = tr("Checked %1 of %2 and %3: %4")
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),
@@ -426,4 +434,89 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
               .arg(counted(data.cycles.size(), "cycle", "cycles"), from.toString(Qt::ISODate), to.toString(Qt::ISODate),
                    native(pdfFile)));
     return Success;
+}
+
+std::optional<QString> RecordsTool::registerFile()
+{
+    const RegisterLocation where = location();
+    if (!where.isValid()) {
+        fail(where.errorString());
+        return std::nullopt;
+    }
+    if (where.isServer()) {
+        fail(tr("The register %1 is on a server: back it up there (see the README's \"Backups\").")
+                 .arg(shown(where)));
+        return std::nullopt;
+    }
+    return where.path();
+}
+
+int RecordsTool::backup(const QString &folder)
+{
+    const std::optional<QString> file = registerFile();
+    if (!file)
+        return Failed;
+    if (!QFileInfo(*file).isFile())
+        return fail(tr("There is no register %1.").arg(native(*file)));
+    BackupPolicy policy = BackupPolicy::fromSettings();
+    if (!folder.isEmpty())
+        policy.folder = QFileInfo(folder).absoluteFilePath(); // the audit trail names it from anywhere
+    if (policy.folder.isEmpty())
+        return fail(tr("No backup folder: give one, or choose one in the Records tab."));
+    const RegisterBackup::Result result = RegisterBackup::take(*file, policy);
+    if (!result.verified)
+        return fail(tr("The backup failed: %1").arg(result.error));
+    print(tr("Backup verified: %1").arg(native(result.file)));
+    print(tr("Entries: %1").arg(result.entries));
+    print(tr("Logs copied: %1").arg(result.logsCopied));
+    for (const QString &log : result.differingLogs)
+        print(tr("DIFFERS %1: its copy in the backup was kept").arg(log));
+    for (const QString &removed : result.removed)
+        print(tr("Removed older backup: %1").arg(native(removed)));
+    if (!result.error.isEmpty())
+        return fail(result.error);
+    return result.differingLogs.isEmpty() ? Success : ProblemsFound;
+}
+
+int RecordsTool::backupStatus()
+{
+    CycleRegister *reg = openRegister(false);
+    if (!reg)
+        return Failed;
+    QString error;
+    const std::optional<BackupStatus> status = BackupStatus::read(*reg, &error);
+    if (!status)
+        return fail(tr("The register cannot be read: %1").arg(error));
+    const int overdueDays = BackupPolicy::fromSettings().overdueDays;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString &line : status->lines(now, overdueDays))
+        print(line);
+    return status->healthy(now, overdueDays) ? Success : ProblemsFound;
+}
+
+int RecordsTool::restore(const QString &backup, const QString &logFolder, bool force)
+{
+    const std::optional<QString> file = registerFile();
+    if (!file)
+        return Failed;
+    const RegisterRestore::Result result = RegisterRestore::restore(backup, *file, logFolder, force);
+    for (const Cycle &c : result.lacking)
+        print(tr("NOT IN THE BACKUP: %1").arg(CycleVerifier::describe(c)));
+    if (!result.error.isEmpty() && result.restoredFile.isEmpty()) {
+        if (!result.lacking.isEmpty())
+            fail(tr("%1 Give --force to replace it anyway; it is then kept beside the restored one.")
+                     .arg(result.error));
+        return result.lacking.isEmpty() ? fail(result.error) : int(ProblemsFound);
+    }
+    print(tr("Restored: %1").arg(native(result.restoredFile)));
+    if (!result.replacedKeptAs.isEmpty())
+        print(tr("The replaced register is kept as: %1").arg(native(result.replacedKeptAs)));
+    print(tr("Logs restored: %1").arg(result.logsRestored));
+    print(tr("Logs already there: %1").arg(result.logsPresent));
+    for (const QString &log : result.logsDiffering)
+        print(tr("DIFFERS %1: another file of that name is there; not overwritten").arg(log));
+    if (!result.error.isEmpty())
+        return fail(result.error);
+    const int verified = printReport(result.report);
+    return verified == Success && !result.logsDiffering.isEmpty() ? int(ProblemsFound) : verified;
 }

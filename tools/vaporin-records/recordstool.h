@@ -54,6 +54,17 @@ public:
     // the target register (see RegisterTransfer).
     int migrate(const RegisterLocation &target);
 
+    // A verified backup of the register file into the folder, or the one
+    // the settings name (see RegisterBackup).
+    int backup(const QString &folder);
+    // What the audit trail says of the backups (see BackupStatus): 1 when
+    // there is a warning.
+    int backupStatus();
+    // Restores the backup (a backup file, or a backup folder's newest) as
+    // the register file, its logs into logFolder or, when empty, where
+    // the register names them, and verifies it (see RegisterRestore).
+    int restore(const QString &backup, const QString &logFolder, bool force);
+
     // "vaporin-records: <message>" on err; Failed.
     int fail(const QString &message);
 
@@ -76,6 +87,12 @@ private:
     std::optional<Cycle> entry(qint64 id);
     void print(const QString &line);
     int verifyRegister(const QVector<ChainPosition> &witnesses, const QString &tsaCertificate);
+    // Prints the problems and the summary as verify does, with the number
+    // of witnesses checked and the time stamps' line when there is one;
+    // its exit status.
+    int printReport(const CycleVerifier::Report &report, int witnesses = 0, const QString &stamps = QString());
+    // The register file to work on; nothing, with the error written, for a server's.
+    std::optional<QString> registerFile();
     int verifyFiles(const QStringList &files);
     void printProblems(const QVector<CycleVerifier::Problem> &problems);
 
