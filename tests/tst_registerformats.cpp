@@ -165,19 +165,41 @@ private slots:
         QVERIFY2(why.contains(reason, Qt::CaseInsensitive), qPrintable(why));
     }
 
-    // Entries made by earlier versions must keep verifying: the canonical
-    // form behind this hash never changes.
-    void entryHashIsStable()
+    // Records made by earlier versions must keep verifying: the canonical
+    // forms behind these hashes never change.
+    void hashFormsAreStable_data()
     {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("hash");
+        QTest::newRow("entry, scheme 1") << "entry 1" << "0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d";
+        QTest::newRow("entry, scheme 2") << "entry 2" << "8c5292649db9e6cf81f1504d3b6eb84b173a17f997f57895870047f2e240958c";
+        QTest::newRow("scheme 1 entry's record") << "record 1" << "5f2aa4b2ebfcbc1f2dc44efab0db464ddda4520e7fd4ac88abd100be2388cdac";
+        QTest::newRow("audit event") << "event" << "e2c0fecaf3e6b4dc0d5c2184414be54376f6fbc300cb6495d6153374a420920b";
+        QTest::newRow("ledger link") << "link" << "4ef7de100bf424b09c5eefc513cf66d0f2141373fc3ad883ed1d0a24b1517b56";
+    }
+    void hashFormsAreStable()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, hash);
         Cycle c = RegisterTestData::cycle(QStringLiteral("RG-00042"), 17,
                                           QDateTime::fromString("2024-03-05T14:07:09.042+01:00", Qt::ISODateWithMs),
                                           {{0, 25.0}, {2000, 25.1}, {4000, 121.35}});
         c.enteredAt = QDateTime::fromString("2024-03-05T15:07:11.000+01:00", Qt::ISODateWithMs);
         c.logPath = QStringLiteral("/logs/Program_1.txt");
+        c.logName = QStringLiteral("Program_1.txt");
         c.logSha256 = QString(64, QLatin1Char('a'));
         c.chainSequence = 2;
         c.previousHash = QString(64, QLatin1Char('b'));
-        QCOMPARE(CycleHash::entryHash(c), QStringLiteral("0fb0876b8c5614cc67d9bfcc312b69cc984ca336459353c3ecdcd3b04229e06d"));
+        c.hashScheme = form.endsWith('1') ? 1 : 2;
+        c.entryHash = QString(64, QLatin1Char('c'));
+        c.verdict = CycleVerdict::evaluate(c, {0.5, 3.0});
+        const AuditEvent event{7, c.enteredAt, "nurse", "station-1", "program write", "RG-00042", 0, "{\"program\":1}", {}};
+        const QString computed = form.startsWith("entry")    ? CycleHash::entryHash(c)
+                                 : form.startsWith("record") ? CycleHash::entryRecordHash(c)
+                                 : form == "event"          ? CycleHash::eventHash(event)
+                                                            : CycleHash::linkHash("RG-00042", 3, "entry", 12, c.entryHash,
+                                                                                  QString(64, QLatin1Char('d')));
+        QCOMPARE(computed, hash);
     }
 
     void csvFieldsAreQuoted_data()
