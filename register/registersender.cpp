@@ -3,6 +3,7 @@
 #include "app/logging.h"
 #include "register/cycleregister.h"
 #include "register/registertransfer.h"
+#include "register/transferlock.h"
 
 #include <QAtomicInt>
 #include <QTimer>
@@ -123,13 +124,18 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
         addCycle(release.cycleId);
     RegisterTransfer::Result result;
     QHash<qint64, qint64> serverIds;
-    if (!RegisterTransfer::lockTarget(*server, error))
-        return false;
-    const bool carried =
-        RegisterTransfer::moveEntries(*local, *server, cycleIds, QStringLiteral("cycle sent"), result, serverIds)
-        && RegisterTransfer::carryReleases(*server, *releases, serverIds, result)
-        && RegisterTransfer::carryEvents(*server, *events, serverIds, result);
-    RegisterTransfer::unlockTarget(*server);
+    bool carried = false;
+    {
+        const TransferLock lock(*server);
+        if (!lock.isLocked()) {
+            *error = lock.errorString();
+            return false;
+        }
+        carried =
+            RegisterTransfer::moveEntries(*local, *server, cycleIds, QStringLiteral("cycle sent"), result, serverIds)
+            && RegisterTransfer::carryReleases(*server, *releases, serverIds, result)
+            && RegisterTransfer::carryEvents(*server, *events, serverIds, result);
+    }
     if (!carried) {
         *error = result.refused.isEmpty() ? result.error : result.refused.first().text;
         // The entries before an altered one are on the server now.

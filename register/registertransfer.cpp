@@ -3,14 +3,12 @@
 #include "app/logging.h"
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
-#include "register/sqldialect.h"
+#include "register/transferlock.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlError>
-#include <QSqlQuery>
 
 #include <algorithm>
 #include <tuple>
@@ -136,22 +134,6 @@ bool carryEvents(CycleRegister &to, QVector<AuditEvent> events, const QHash<qint
     return true;
 }
 
-bool lockTarget(CycleRegister &to, QString *error)
-{
-    QSqlQuery query(to.database());
-    if (to.dialect().transferLock.isEmpty() || query.exec(to.dialect().transferLock))
-        return true;
-    *error = query.lastError().text();
-    return false;
-}
-
-void unlockTarget(CycleRegister &to)
-{
-    QSqlQuery query(to.database());
-    if (!to.dialect().transferUnlock.isEmpty() && !query.exec(to.dialect().transferUnlock))
-        qCDebug(lcRegister) << "the transfer lock was not given back:" << query.lastError().text();
-}
-
 Result transfer(CycleRegister &from, CycleRegister &to)
 {
     Result result;
@@ -193,12 +175,14 @@ Result transfer(CycleRegister &from, CycleRegister &to)
         }
         releases += *history;
     }
-    if (!lockTarget(to, &result.error))
+    const TransferLock lock(to);
+    if (!lock.isLocked()) {
+        result.error = lock.errorString();
         return result;
+    }
     if (moveEntries(from, to, entries, QStringLiteral("cycle migrated"), result, ids)
         && carryReleases(to, releases, ids, result))
         carryEvents(to, *trail, ids, result);
-    unlockTarget(to);
     qCDebug(lcRegister) << "transfer from" << from.location().toString() << "to" << to.location().toString() << ":"
                         << result.moved << "moved," << result.alreadyPresent << "already present," << result.releases
                         << "releases carried," << result.releasesPresent << "present," << result.events

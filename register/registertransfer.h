@@ -52,19 +52,11 @@ struct Result {
 };
 
 // Moving again adds nothing that was moved before, also while another
-// transfer into the same server runs.
+// transfer into the same register runs (see TransferLock).
 Result transfer(CycleRegister &from, CycleRegister &to);
 
-// Two transfers into one server at once (two senders, a sender and
-// migrate) would each find a release or event missing and each add it: they
-// take turns, holding this lock of the target's connection from looking to
-// adding. A connection that is lost gives it back. False with *error when
-// it cannot be taken.
-bool lockTarget(CycleRegister &to, QString *error);
-void unlockTarget(CycleRegister &to);
-
 // The steps of a transfer, for moving part of a register (a station's
-// outbox), inside lockTarget() and unlockTarget(). Each adds to result and
+// outbox), while holding the target's TransferLock. Each adds to result and
 // returns false on a failure.
 //
 // Moves these entries of from, in this order, each with an event of kind

@@ -24,7 +24,7 @@ struct SqlDialect {
     // already makes writers wait for each other.
     QString ledgerLock;
     // Taken and given back around moving records into the register from
-    // another (see RegisterTransfer::lockTarget); empty where none is needed.
+    // another (see TransferLock); empty where none is needed.
     QString transferLock;
     QString transferUnlock;
 
