@@ -93,6 +93,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->setupUi(this);
     ui->labelRegisterMessage->hide();
     ui->labelCentralRegister->hide();
+    // The verdicts judged here use the defaults of settings out of bounds.
+    ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
+    ui->labelSettingsNotice->setVisible(!ui->labelSettingsNotice->text().isEmpty());
 
     cycles = new CycleListModel(reader.get(), this);
     events = new AuditTrailModel(reader.get(), 0, this);
