@@ -4,6 +4,7 @@
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "device/programmemory.h"
+#include "records/logname.h"
 #include "records/runrecordformat.h"
 #include "register/auditevents.h"
 #include "register/registerwriter.h"
@@ -186,13 +187,6 @@ MainWindow::~MainWindow()
     }
 }
 
-QString MainWindow::logName(const QString &programText, const QDateTime &time)
-{
-    QString name = programText;
-    name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return name + QLatin1Char('_') + time.toString(QStringLiteral("yyyy_MM_dd__hh_mm_ss"));
-}
-
 void MainWindow::setClock(std::function<qint64()> msSinceEpoch)
 {
     clock = std::move(msSinceEpoch);
@@ -200,7 +194,7 @@ void MainWindow::setClock(std::function<qint64()> msSinceEpoch)
 
 void MainWindow::makeLogName()
 {
-    ui->lineEditLogName->setText(logName(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
+    ui->lineEditLogName->setText(LogName::suggested(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
     ui->lineEditLogName->setCursorPosition(0);
 }
 
@@ -480,7 +474,8 @@ void MainWindow::beginRun()
         if (index < programs.size() && programs.at(index).name == runRecord.name)
             runRecord.steps = programs.at(index).steps;
     }
-    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text(), start);
+    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + LogName::safe(ui->lineEditLogName->text()),
+                  start);
     communicationManager->getInfo();
 }
 
@@ -531,7 +526,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     completeRunRecord(result);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
-    const QString logName = ui->lineEditLogName->text();
+    const QString logName = LogName::safe(ui->lineEditLogName->text());
     const QString basePath = ui->lineEditLogFolder->text() + QLatin1Char('/') + logName;
     const std::optional<RunLog::WriteResult> written = RunLogSaver::save(this, record, {basePath});
     if (!written) {
