@@ -26,3 +26,5 @@ inline constexpr const char textAtLeastOneStep[] = "Must be at least 1 step.";
 inline constexpr const char textInvalidProgram[] = "Invalid Program!";
 // UTF-8 source text: convert with QString::fromUtf8.
 inline constexpr const char textLastStepTemperature[] = "The temperature of the last step must be less than 80.0\u00b0C.";
+// The status of a run whose station was closed while the controller ran on.
+inline constexpr const char textStationClosed[] = "Station closed during the run";

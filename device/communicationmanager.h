@@ -104,6 +104,9 @@ public:
     // an empty handler brings the default back.
     void setRestartHandler(std::function<void()> handler);
 
+    // Whether the controller was declared lost: the station restarts.
+    bool connectionLost() const { return lostByTimeout || lostByError; }
+
     // The worker, for tests that need to shorten its timings.
     SlaveThread &worker();
 

@@ -9,6 +9,7 @@
 #include "register/auditevents.h"
 #include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
+#include "ui/exitquestion.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 #include "ui/recordstab.h"
@@ -183,7 +184,8 @@ MainWindow::~MainWindow()
     disconnect(communicationManager, nullptr, this, nullptr);
     if (currentStatus == CommunicationManager::Running) {
         currentStatus = CommunicationManager::Idle;
-        saveRunRecord(tr(textCancelledByUser));
+        // Closed by the user, or by the restart after the controller stopped answering.
+        saveRunRecord(tr(communicationManager->connectionLost() ? textConnectionLost : textStationClosed));
     }
 }
 
@@ -676,11 +678,7 @@ void MainWindow::programError(QString title, QString message)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    event->ignore();
-    const auto answer = QMessageBox::question(this, QStringLiteral("Exit"), QStringLiteral("Do you want to exit?"),
-                                              QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer == QMessageBox::Yes)
-        event->accept();
+    event->setAccepted(ExitQuestion::confirm(this, currentStatus == CommunicationManager::Running));
 }
 
 void MainWindow::showEvent(QShowEvent *event)
