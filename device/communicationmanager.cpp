@@ -211,6 +211,7 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
             emit gotProgramStatus(report->status, report->message);
         break;
     case ReqStatus:
+        reportedProgramNumber = ReplyParser::runStatusProgram(s).value_or(0);
         if (const auto status = ReplyParser::parseRunStatus(s))
             emit gotProgramStatus(*status, QString());
         break;

@@ -104,6 +104,10 @@ public:
     // an empty handler brings the default back.
     void setRestartHandler(std::function<void()> handler);
 
+    // The program the controller last said it runs or ran (1 to 6); 0 while
+    // it has named none.
+    int reportedProgram() const { return reportedProgramNumber; }
+
     // Whether the controller was declared lost: the station restarts.
     bool connectionLost() const { return lostByTimeout || lostByError; }
 
@@ -175,6 +179,7 @@ private:
     // Consecutive failures of the periodic queries since the last answer;
     // the connection is declared lost once per kind of failure.
     int failCount = 0;
+    int reportedProgramNumber = 0;
     bool lostByTimeout = false;
     bool lostByError = false;
 

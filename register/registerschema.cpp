@@ -154,6 +154,13 @@ const QVector<Migration> all = {
       QStringLiteral("DROP TABLE outbox"),
       QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")},
      fillVerdicts},
+    // Adopted runs have a reason of their own, their steps known or not: the
+    // verdicts judged before say so too, as verification judges them again.
+    {9,
+     {QStringLiteral("UPDATE verdicts SET reason = 'recording began after the start'"
+                     " WHERE result = 'not evaluated' AND cycle_id IN (SELECT id FROM cycles WHERE adopted = 1)"
+                     " AND reason IN ('the program''s steps are unknown',"
+                     " 'the recording began after the program had started')")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

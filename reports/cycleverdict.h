@@ -28,8 +28,9 @@ struct Cycle;
 // - PASS when the longest stretch lasts at least M minutes, whatever the
 //   run's status (a run cancelled after its hold did sterilise; the reason
 //   names the status). FAIL otherwise, with the numbers. NOT EVALUATED when
-//   the steps are unknown, the recording began after the program (an
-//   adopted run: its beginning is missing) or no step has a holding time.
+//   the recording began after the program (an adopted run: its beginning is
+//   missing; it says so whether its steps are known or not), the steps are
+//   unknown or no step has a holding time.
 // - "The hold" for the lowest and highest temperature runs from the first
 //   to the last sample at or above the band's lower edge.
 class CycleVerdict

@@ -531,6 +531,45 @@ private slots:
         return ok;
     }
 
+    // Adopted runs judged before they had a reason of their own (steps
+    // unknown, or known): the migration gives them theirs, so that the
+    // register still verifies; other verdicts stay as they were.
+    void adoptedRunsGetTheirReasonByMigration_data()
+    {
+        QTest::addColumn<bool>("stepsKnown");
+        QTest::addColumn<QString>("reasonBefore");
+        QTest::newRow("steps unknown") << false << "the program's steps are unknown";
+        QTest::newRow("steps known") << true << "the recording began after the program had started";
+    }
+    void adoptedRunsGetTheirReasonByMigration()
+    {
+        QFETCH(bool, stepsKnown);
+        QFETCH(QString, reasonBefore);
+        const QString path = dir->filePath("adopted.sqlite");
+        QVector<Cycle> cycles{RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00"),
+                              RegisterTestData::cycleAt("RG-A", 2, "2024-03-01T09:00:00")};
+        cycles[0].adopted = true;
+        cycles[0].programNumber = 0;
+        if (!stepsKnown)
+            cycles[0].steps.clear();
+        cycles[1].steps.clear(); // a run of unknown steps, not adopted
+        {
+            std::unique_ptr<CycleRegister> made = open(path);
+            QVERIFY(RegisterTestData::enter(*made, cycles));
+            QSqlQuery query(made->database());
+            QVERIFY(query.exec("UPDATE verdicts SET reason = '" + QString(reasonBefore).replace("'", "''")
+                               + "' WHERE cycle_id = " + QString::number(cycles[0].id)));
+            QVERIFY(query.exec("DELETE FROM schema_migrations WHERE version = 9"));
+            QVERIFY(!CycleVerifier::verifyRegister(*made).intact());
+        }
+        std::unique_ptr<CycleRegister> migrated = open(path);
+        QVERIFY2(migrated->isOpen(), qPrintable(migrated->errorString()));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*migrated);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(migrated->cycle(cycles[0].id)->verdict->reason, QString("recording began after the start"));
+        QCOMPARE(migrated->cycle(cycles[1].id)->verdict->reason, QString("the program's steps are unknown"));
+    }
+
     void firstSchemaIsCarriedAlong()
     {
         const QString path = dir->filePath("first.sqlite");

@@ -670,12 +670,12 @@ private slots:
     void runsAreEnteredIntoTheRegister_data()
     {
         QTest::addColumn<QString>("end");
-        QTest::addColumn<int>("program"); // chosen, 1 to 6; 0: adopted from the controller
+        QTest::addColumn<int>("program"); // chosen, 1 to 6; negated: started at the controller and adopted
         QTest::addColumn<QString>("status");
         QTest::newRow("program finished") << "finished" << 1 << "Successfully completed";
         QTest::newRow("stopped by the user") << "stop" << 3 << "Program cancelled by user";
         QTest::newRow("ended by an error, log discarded") << "discard" << 2 << "Discarded by the user";
-        QTest::newRow("adopted, station closed") << "close" << 0 << "Station closed during the run";
+        QTest::newRow("adopted, station closed") << "close" << -2 << "Station closed during the run";
     }
     void runsAreEnteredIntoTheRegister()
     {
@@ -691,10 +691,12 @@ private slots:
             name = startRun();
         } else {
             answerer->answerBoxes({QMessageBox::Yes});
+            sim->startAtController(-program);
+            QVERIFY(waitForCommands("GET_STAT\n", 1)); // which the controller reports
             sim->setStatusBit(3, 5, true); // "A program is already running."
             QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(w, "buttonStop")->isHidden(), 10000);
         }
-        const QString programName = chooser->currentText();
+        const QString programName = sim->programs().at(qAbs(program) - 1).name;
         QTRY_VERIFY_WITH_TIMEOUT(readFile(RunJournal().journals().value(0)).count(" point\t") >= 3, 10000);
         if (end == "finished") {
             QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt"), 15000);
@@ -713,11 +715,11 @@ private slots:
         const Cycle &entry = entries[0];
         QCOMPARE(entry.controllerSerial, QString("RG100042"));
         QCOMPARE(entry.cycleNumber, sim->cycleCounter());
-        QCOMPARE(entry.programNumber, program);
+        QCOMPARE(entry.programNumber, qAbs(program));
         QCOMPARE(entry.programName, programName);
-        QCOMPARE(CycleFields::stepsText(entry.steps),
-                 program > 0 ? CycleFields::stepsText(sim->programs().at(program - 1).steps) : QString());
-        QCOMPARE(entry.adopted, program == 0);
+        QCOMPARE(CycleFields::stepsText(entry.steps), CycleFields::stepsText(sim->programs().at(qAbs(program) - 1).steps));
+        QCOMPARE(entry.adopted, program < 0);
+        QCOMPARE(entry.verdict && entry.verdict->reason == "recording began after the start", program < 0);
         QCOMPARE(entry.status, status);
         QCOMPARE(entry.origin, Cycle::Origin::Recorded);
         QCOMPARE(entry.started.offsetFromUtc(), entry.started.toLocalTime().offsetFromUtc());

@@ -135,8 +135,12 @@ private slots:
             cancelled);
         row("cancelled after the hold", clean, Result::Pass,
             "(20 min required); the run ended \"Program cancelled by user\"", 1200000, program, cancelled);
-        row("adopted run", clean, Result::NotEvaluated, "the recording began after the program had started", 1200000,
+        // What the station stores of an adopted run: the steps of the program the controller reports running,
+        // or none when it reports no program.
+        row("adopted run, program reported", clean, Result::NotEvaluated, "recording began after the start", 1200000,
             program, completed, true);
+        row("adopted run, no program reported", clean, Result::NotEvaluated, "recording began after the start", -1, "",
+            completed, true);
         row("unknown steps", clean, Result::NotEvaluated, "the program's steps are unknown", -1, "");
         row("no step holds for a time", clean, Result::NotEvaluated, "no step of the program holds for a time", -1,
             "0@121.0");

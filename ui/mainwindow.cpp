@@ -468,11 +468,13 @@ void MainWindow::beginRun()
     RunJournal::Start start;
     start.at = instant(runStartMs);
     start.adopted = adoptingRun;
-    // The program the start command named, as the controller held it; of a
-    // run the controller began by itself the station knows neither.
-    const int index = ui->comboBoxPrograms->currentIndex();
-    if (!adoptingRun && index >= 0) {
+    // The program the start command named, or that the controller reports
+    // for a run it began by itself, as the controller held it.
+    const int index = adoptingRun ? communicationManager->reportedProgram() - 1 : ui->comboBoxPrograms->currentIndex();
+    if (index >= 0) {
         start.programNumber = index + 1;
+        if (adoptingRun && index < programs.size())
+            runRecord.name = programs.at(index).name;
         if (index < programs.size() && programs.at(index).name == runRecord.name)
             runRecord.steps = programs.at(index).steps;
     }
