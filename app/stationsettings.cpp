@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 
+#include <QStringList>
+
 #include <cmath>
+#include <optional>
 
 namespace {
 const QString stationOrganization = QStringLiteral("Vaporin");
@@ -26,17 +29,30 @@ const QString tsaCertificateKey = QStringLiteral("register/tsa_certificate");
 const QString lastVerificationTimeKey = QStringLiteral("records/last_verification");
 const QString lastVerificationResultKey = QStringLiteral("records/last_verification_result");
 
-double kelvin(const QSettings &settings, const QString &key, double fallback)
+// The tolerance stored under the key; nothing when it is set but unusable.
+std::optional<double> kelvin(const QSettings &settings, const QString &key, double fallback)
 {
+    if (!settings.contains(key))
+        return fallback;
     bool ok = false;
     const double value = settings.value(key).toDouble(&ok);
-    return ok && std::isfinite(value) && value >= 0.0 ? value : fallback;
+    if (ok && std::isfinite(value) && value >= 0.0 && value <= CycleVerdict::Band::maxKelvin)
+        return value;
+    return std::nullopt;
 }
+
+const std::pair<const QString *, double CycleVerdict::Band::*> bandKeys[] = {
+    {&lowerToleranceKey, &CycleVerdict::Band::lowerTolerance},
+    {&upperBandKey, &CycleVerdict::Band::upperBand},
+};
 } // namespace
 
 StationSettings::StationSettings()
     : QSettings(QSettings::NativeFormat, QSettings::UserScope, stationOrganization, stationApplication)
 {
+    // People type into the file in UTF-8. What was written without a codec
+    // is escaped ASCII, which reads the same either way.
+    setIniCodec("UTF-8");
 }
 
 void StationSettings::nameApplication()
@@ -62,9 +78,26 @@ QString StationSettings::language() const
 
 CycleVerdict::Band StationSettings::verdictBand() const
 {
+    CycleVerdict::Band band;
+    for (const auto &[key, field] : bandKeys)
+        band.*field = kelvin(*this, *key, band.*field).value_or(band.*field);
+    return band;
+}
+
+QString StationSettings::verdictBandNotice() const
+{
     const CycleVerdict::Band defaults;
-    return {kelvin(*this, lowerToleranceKey, defaults.lowerTolerance),
-            kelvin(*this, upperBandKey, defaults.upperBand)};
+    QStringList notices;
+    for (const auto &[key, field] : bandKeys) {
+        if (!kelvin(*this, *key, defaults.*field))
+            notices << QCoreApplication::translate("StationSettings",
+                                                   "The setting %1 is \"%2\", which is no tolerance from 0 to %3 K; "
+                                                   "the verdicts use %4 K.")
+                           .arg(*key, value(*key).toString())
+                           .arg(CycleVerdict::Band::maxKelvin)
+                           .arg(defaults.*field, 0, 'f', 1);
+    }
+    return notices.join(QLatin1Char('\n'));
 }
 
 void StationSettings::setVerdictBand(const CycleVerdict::Band &band)

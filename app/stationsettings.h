@@ -31,8 +31,12 @@ public:
     QString language() const;
 
     // The verdict's tolerances in kelvin; a value that is absent, not a
-    // number or negative counts as the default.
+    // number or outside 0 to CycleVerdict::Band::maxKelvin counts as the
+    // default.
     CycleVerdict::Band verdictBand() const;
+    // For each tolerance set to such a value, a line saying that its default
+    // applies; empty when none is.
+    QString verdictBandNotice() const;
     void setVerdictBand(const CycleVerdict::Band &band);
 
     // The operator named by the last release made at this station, whom the

@@ -28,3 +28,5 @@ inline constexpr const char textInvalidProgram[] = "Invalid Program!";
 inline constexpr const char textLastStepTemperature[] = "The temperature of the last step must be less than 80.0\u00b0C.";
 // What the refusal above asks for; UTF-8 too.
 inline constexpr const char textAddCoolingStep[] = "Add a cooling step at 80.0 \u00b0C or below as the last step.";
+// The status of a run whose station was closed while the controller ran on.
+inline constexpr const char textStationClosed[] = "Station closed during the run";

@@ -18,6 +18,13 @@ const QString readFailedText = QStringLiteral(
     "Could not read from device. Please try with connecting another USB cable. "
     "If the error persists try to do a restart of the controller.");
 
+// A start or stop that never left the station, as the port was gone.
+const QString startNotSentText = QStringLiteral(
+    "The start was not sent: the controller cannot be reached. No program was started.");
+const QString stopNotSentText = QStringLiteral(
+    "The stop was not sent: the controller cannot be reached. The program goes on; press Stop again once the "
+    "controller is back, or stop it at the controller.");
+
 // Silently repeated reads before a failed read is reported.
 constexpr int silentReadRetries = 3;
 
@@ -204,6 +211,7 @@ void CommunicationManager::showRequest(const QString &s, int requestId, const QS
             emit gotProgramStatus(report->status, report->message);
         break;
     case ReqStatus:
+        reportedProgramNumber = ReplyParser::runStatusProgram(s).value_or(0);
         if (const auto status = ReplyParser::parseRunStatus(s))
             emit gotProgramStatus(*status, QString());
         break;
@@ -240,10 +248,10 @@ void CommunicationManager::processError(const QString &s, int requestId, const Q
     // Never sent: the controller goes on as it was, so the user is told
     // and the station carries on reconnecting, counting towards a loss.
     case ReqStart:
-        emit gotProgramStatus(StartFailed, cantConnectText);
+        emit gotProgramStatus(StartFailed, startNotSentText);
         break;
     case ReqStop:
-        emit gotProgramStatus(StopFailed, cantConnectText);
+        emit gotProgramStatus(StopFailed, stopNotSentText);
         break;
     default:
         break;

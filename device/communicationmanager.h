@@ -104,6 +104,13 @@ public:
     // an empty handler brings the default back.
     void setRestartHandler(std::function<void()> handler);
 
+    // The program the controller last said it runs or ran (1 to 6); 0 while
+    // it has named none.
+    int reportedProgram() const { return reportedProgramNumber; }
+
+    // Whether the controller was declared lost: the station restarts.
+    bool connectionLost() const { return lostByTimeout || lostByError; }
+
     // The worker, for tests that need to shorten its timings.
     SlaveThread &worker();
 
@@ -172,6 +179,7 @@ private:
     // Consecutive failures of the periodic queries since the last answer;
     // the connection is declared lost once per kind of failure.
     int failCount = 0;
+    int reportedProgramNumber = 0;
     bool lostByTimeout = false;
     bool lostByError = false;
 

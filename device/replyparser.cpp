@@ -154,6 +154,16 @@ std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString 
     }
 }
 
+std::optional<int> runStatusProgram(const QString &answer)
+{
+    const QString keyword = QStringLiteral("DAT_STAT");
+    if (!matches(keyword + QStringLiteral(" .*,") + number + QLatin1Char('\n'), answer))
+        return std::nullopt;
+    bool isInt = false;
+    const int program = fields(answer, keyword, true).constFirst().toInt(&isInt);
+    return isInt && program >= 1 && program <= 6 ? std::optional<int>(program) : std::nullopt;
+}
+
 QString parseVersion(const QString &answer)
 {
     // A short answer's line end would fall inside; the version becomes a

@@ -23,6 +23,9 @@ std::optional<StatusReport> parseStartAcknowledgement(const QString &answer);
 std::optional<StatusReport> parseStopAcknowledgement(const QString &answer);
 // Finished or SensorError; nothing for any other run state.
 std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString &answer);
+// The program (1 to 6) that a run-status answer names in its first field;
+// nothing when the field names none.
+std::optional<int> runStatusProgram(const QString &answer);
 // The firmware version sits at a fixed place in the answer line: up to five
 // characters from the twentieth, without control characters (the line end
 // of a short answer).

@@ -104,18 +104,23 @@ void SlaveThread::run()
         QString answer;
         if (next == Next::Request) {
             qCDebug(lcSerial) << "request" << handed.requestId << handed.command;
-            if (exchange(port, handed.command, t.writeWaitMs, handed.waitMs, t.answerGapMs, t.answerOverrunMs,
-                         &answer))
+            const Outcome outcome = exchange(port, handed.command, t.writeWaitMs, handed.waitMs, t.answerGapMs,
+                                             t.answerOverrunMs, &answer);
+            if (outcome == Outcome::Answered)
                 emit request(answer, handed.requestId, handed.requestInfo);
+            else if (outcome == Outcome::NotSent)
+                emit error(tr("Can't write to %1").arg(current), handed.requestId, handed.requestInfo);
             else
                 reportTimeout(handed.requestId, handed.requestInfo);
             pause(t.pauseMs);
-            reopen = portSwitched(current);
+            // A port that cannot take a command is gone: open it again.
+            reopen = outcome == Outcome::NotSent || portSwitched(current);
             continue;
         }
 
-        if (!exchange(port, QStringLiteral("GET_TEMP\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs,
-                      t.pollGapMs, t.answerOverrunMs, &answer)) {
+        if (exchange(port, QStringLiteral("GET_TEMP\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs, t.pollGapMs,
+                     t.answerOverrunMs, &answer)
+            != Outcome::Answered) {
             reportTimeout(CommunicationManager::ReqTemperature, QString());
             // Until the controller has answered once, a silent line is not a
             // reason to reopen the port.
@@ -129,8 +134,9 @@ void SlaveThread::run()
         if (answeredTemperatures++ % 2 == 0)
             sendCommand(QStringLiteral("GET_STAT\n"), t.statusWaitMs, CommunicationManager::ReqStatus, QString());
 
-        if (!exchange(port, QStringLiteral("GET_DIGI\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs,
-                      t.pollGapMs, t.answerOverrunMs, &answer)) {
+        if (exchange(port, QStringLiteral("GET_DIGI\n"), t.pollWriteWaitMs, t.pollAnswerWaitMs, t.pollGapMs,
+                     t.answerOverrunMs, &answer)
+            != Outcome::Answered) {
             reportTimeout(CommunicationManager::ReqDigital, QString());
             reopen = true;
             continue;
@@ -213,19 +219,26 @@ void SlaveThread::dropRequests(const QString &message)
         emit error(message, request.requestId, request.requestInfo);
 }
 
-bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
-                           int gapMs, int overrunMs, QString *answer)
+SlaveThread::Outcome SlaveThread::exchange(QSerialPort &port, const QString &command, int writeWaitMs,
+                                           int answerWaitMs, int gapMs, int overrunMs, QString *answer)
 {
-    if (port.isOpen()) {
+    bool sent = port.isOpen();
+    if (sent) {
         // What arrived before the command is written cannot answer it: the
         // rest of an answer that outlasted its wait, or noise on the line.
         port.clear(QSerialPort::Input);
         port.write(command.toUtf8());
-        port.waitForBytesWritten(writeWaitMs);
+        // A port whose device is gone fails the write at once; a slow one
+        // only times out, and what it took may still reach the controller.
+        sent = port.waitForBytesWritten(writeWaitMs) || port.bytesToWrite() == 0
+            || port.error() == QSerialPort::NoError || port.error() == QSerialPort::TimeoutError;
+        // Reported as not sent, it must never go out later (a stop long after).
+        if (!sent)
+            port.clear(QSerialPort::Output);
     }
     QElapsedTimer clock;
     clock.start();
-    if (port.isOpen() && port.waitForReadyRead(answerWaitMs)) {
+    if (sent && port.waitForReadyRead(answerWaitMs)) {
         QByteArray data = port.readAll();
         // A line that never falls silent (a console, a receiver that
         // streams) would keep this read going for ever and growing.
@@ -234,16 +247,18 @@ bool SlaveThread::exchange(QSerialPort &port, const QString &command, int writeW
             if (data.size() > maxAnswerBytes || clock.elapsed() > answerWaitMs + overrunMs) {
                 qCDebug(lcSerial) << "answer to" << command << "still running after" << clock.elapsed() << "ms and"
                                   << data.size() << "bytes, taken as none:" << data.left(80);
-                return false;
+                return Outcome::Unanswered;
             }
         }
         *answer = answerText(data);
-        return true;
+        return Outcome::Answered;
     }
     // A port in error ends the library's wait at once; waiting out the rest
     // keeps a broken line from turning the loop into a busy spin.
     pause(answerWaitMs - int(clock.elapsed()));
-    return false;
+    if (!sent)
+        qCDebug(lcSerial) << command << "not sent:" << port.errorString();
+    return sent ? Outcome::Unanswered : Outcome::NotSent;
 }
 
 void SlaveThread::reportTimeout(int requestId, const QString &requestInfo)

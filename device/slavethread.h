@@ -77,6 +77,9 @@ protected:
 
 private:
     enum class Next { Request, Poll, End };
+    // NotSent: the port failed to take the command, so the controller
+    // cannot have received it.
+    enum class Outcome { Answered, Unanswered, NotSent };
 
     // Called with the mutex held: (re)starts the thread unless it runs and
     // has not yet decided to end.
@@ -86,8 +89,8 @@ private:
     Next takeNext(SlaveRequest *request);
     bool portSwitched(const QString &current);
     bool reopenPort(QSerialPort &port, QString *current, bool answeredOnce, const Timing &t);
-    bool exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
-                  int gapMs, int overrunMs, QString *answer);
+    Outcome exchange(QSerialPort &port, const QString &command, int writeWaitMs, int answerWaitMs,
+                     int gapMs, int overrunMs, QString *answer);
     void dropRequests(const QString &message);
     void reportTimeout(int requestId, const QString &requestInfo);
     bool pause(int ms); // false when quit interrupted it

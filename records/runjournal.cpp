@@ -1,6 +1,7 @@
 #include "records/runjournal.h"
 
 #include "app/logging.h"
+#include "records/nofollowfile.h"
 #include "records/runrecordformat.h"
 #include "register/cyclefields.h"
 
@@ -267,7 +268,8 @@ RunJournal::~RunJournal() = default;
 bool RunJournal::begin(const Program &record, const QString &basePath, const Start &start)
 {
     close();
-    if (!QDir().mkpath(folder))
+    // What a run was is the clinic's record, not for other accounts.
+    if (!NoFollowFile::makeFolder(folder, NoFollowFile::Access::OwnerOnly))
         return false;
     // Named by the time (oldest first) and a random part, so that stations
     // running side by side never pick the same name.
@@ -291,8 +293,9 @@ bool RunJournal::begin(const Program &record, const QString &basePath, const Sta
         header += journalLine({stepsTag, CycleFields::stepsText(record.steps)});
     if (start.adopted)
         header += journalLine({adoptedTag, QStringLiteral("1")});
-    file.setFileName(creating);
-    if (!held || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(header) != header.size()
+    if (!held || !NoFollowFile::open(file, creating, QIODevice::WriteOnly | QIODevice::NewOnly,
+                                     NoFollowFile::Access::OwnerOnly)
+        || file.write(header) != header.size()
         || !file.flush() || !QFile::rename(creating, name)) {
         qCDebug(lcRecords) << "no journal" << name << file.errorString();
         file.close();
@@ -382,12 +385,13 @@ bool RunJournal::adopt(const QString &fileName, QByteArray *content)
 {
     close();
     std::unique_ptr<QLockFile> held = lockOf(fileName);
-    QFile journal(fileName);
-    if (!held || !journal.open(QIODevice::ReadOnly))
+    QFile journal;
+    const auto access = NoFollowFile::Access::OwnerOnly;
+    if (!held || !NoFollowFile::open(journal, fileName, QIODevice::ReadOnly, access))
         return false;
     *content = journal.readAll();
-    file.setFileName(fileName);
-    if (journal.error() != QFile::NoError || !file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (journal.error() != QFile::NoError
+        || !NoFollowFile::open(file, fileName, QIODevice::WriteOnly | QIODevice::Append, access))
         return false;
     tornEnd = !content->isEmpty() && !content->endsWith('\n');
     path = fileName;

@@ -1,13 +1,13 @@
 #include "records/runlog.h"
 
 #include "app/logging.h"
+#include "records/nofollowfile.h"
 #include "records/runrecordformat.h"
 #include "register/sha256.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QVector>
 
@@ -83,16 +83,9 @@ WriteResult writeRunLog(const CommunicationManager::Program &record, const QStri
                                  .arg(QDir::toNativeSeparators(folder));
     } else {
         const QByteArray bytes = content(record);
-        QSaveFile file(fileName);
-        // The bytes reach the file only when the buffer is flushed, and
-        // commit() would not see that fail (a full disk): an empty log would
-        // replace the file and be announced as saved.
-        result.written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-            && file.commit();
+        result.written = NoFollowFile::write(fileName, bytes, NoFollowFile::Access::Shared, &result.errorString);
         if (result.written)
             result.sha256 = Sha256::hex(bytes);
-        else
-            result.errorString = file.errorString();
     }
     qCDebug(lcRecords) << "run log" << fileName << (result.written ? "written" : "not written:")
                        << result.errorString;

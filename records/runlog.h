@@ -24,7 +24,7 @@ struct WriteResult {
 QByteArray content(const CommunicationManager::Program &record);
 
 // Writes the log atomically: the file is either complete or, on failure,
-// left as it was before.
+// left as it was before. A symbolic link at the name is refused, never followed.
 WriteResult writeRunLog(const CommunicationManager::Program &record, const QString &fileName);
 
 // Writes the log to basePath + ".txt", or to basePath + "_2.txt" and so on

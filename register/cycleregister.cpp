@@ -1,6 +1,7 @@
 #include "register/cycleregister.h"
 
 #include "app/logging.h"
+#include "records/nofollowfile.h"
 #include "register/chainledger.h"
 #include "register/cyclefields.h"
 #include "register/cyclehash.h"
@@ -136,8 +137,13 @@ bool CycleRegister::open(const RegisterLocation &location)
     if (!location.isValid())
         return fail(location.errorString());
     const QString path = location.path();
-    if (location.kind() == RegisterLocation::Kind::File && !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return fail(tr("The folder of the register %1 cannot be made.").arg(QDir::toNativeSeparators(path)));
+    if (location.kind() == RegisterLocation::Kind::File) {
+        const auto ownerOnly = NoFollowFile::Access::OwnerOnly;
+        if (!NoFollowFile::makeFolder(QFileInfo(path).absolutePath(), ownerOnly))
+            return fail(tr("The folder of the register %1 cannot be made.").arg(QDir::toNativeSeparators(path)));
+        QFile made; // a new register, empty and private: SQLite gives its other files the register's mode
+        NoFollowFile::open(made, path, QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly);
+    }
     if (QSqlDatabase::contains(connectionName))
         return fail(tr("The connection %1 is in use already.").arg(connectionName));
     const QSqlDatabase db = location.addDatabase(connectionName);

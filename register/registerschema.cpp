@@ -159,8 +159,15 @@ const QVector<Migration> all = {
     // The ledger: every record linked into its controller's chain (see
     // ChainLedger); the records there already are linked in the order they
     // were made. Entries keep the hash scheme they were made with.
+    // Adopted runs have a reason of their own, their steps known or not: the
+    // verdicts judged before say so too, as verification judges them again,
+    // before the ledger covers them.
     {5,
-     {QStringLiteral("ALTER TABLE cycles ADD COLUMN hash_scheme INTEGER NOT NULL DEFAULT 1"),
+     {QStringLiteral("UPDATE verdicts SET reason = 'recording began after the start'"
+                     " WHERE result = 'not evaluated' AND cycle_id IN (SELECT id FROM cycles WHERE adopted = 1)"
+                     " AND reason IN ('the program''s steps are unknown',"
+                     " 'the recording began after the program had started')"),
+      QStringLiteral("ALTER TABLE cycles ADD COLUMN hash_scheme INTEGER NOT NULL DEFAULT 1"),
       QStringLiteral("ALTER TABLE events ADD COLUMN event_hash TEXT NOT NULL DEFAULT ''"),
       QStringLiteral("CREATE TABLE ledger ("
                      " chain TEXT NOT NULL,"

@@ -1,6 +1,7 @@
 #include "register/registerwriter.h"
 
 #include "app/logging.h"
+#include "records/nofollowfile.h"
 #include "register/cycleregister.h"
 
 #include <QAtomicInt>
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
@@ -337,12 +337,12 @@ void RegisterWriter::enterEvent(AuditEvent event)
     // Small and rare (a program write): written at once, so that a crash
     // right after cannot lose it.
     const QString fileName = newEventFile(work->folder);
-    QSaveFile file(fileName);
-    const QByteArray content = eventFileContent(event);
-    const bool durable = QDir().mkpath(work->folder) && file.open(QIODevice::WriteOnly)
-        && file.write(content) == content.size() && file.commit();
+    const auto ownerOnly = NoFollowFile::Access::OwnerOnly;
+    QString error;
+    const bool durable = NoFollowFile::makeFolder(work->folder, ownerOnly)
+        && NoFollowFile::write(fileName, eventFileContent(event), ownerOnly, &error);
     if (!durable)
-        qCDebug(lcRegister) << "event file" << fileName << "not written:" << file.errorString();
+        qCDebug(lcRegister) << "event file" << fileName << "not written:" << error;
     Waiting item{fileName, std::nullopt};
     if (!durable)
         item = {QString(), event}; // entered from memory, if the station lives that long

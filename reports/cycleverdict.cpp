@@ -24,6 +24,12 @@ qint64 tenths(double celsius)
     return std::llround(celsius * 10.0);
 }
 
+// Its beginning is missing: nothing proves what the chamber did before.
+QString adoptedReason()
+{
+    return QStringLiteral("recording began after the start");
+}
+
 QString bandText(const CycleVerdict &v)
 {
     return QStringLiteral("%1 to %2").arg(ReportFormat::temperature(v.bandLow()), ReportFormat::celsius(v.bandHigh()));
@@ -118,7 +124,7 @@ CycleVerdict CycleVerdict::evaluate(const Cycle &cycle, const Band &band)
     if (cycle.steps.isEmpty()) {
         CycleVerdict v;
         v.band = band;
-        v.reason = QStringLiteral("the program's steps are unknown");
+        v.reason = cycle.adopted ? adoptedReason() : QStringLiteral("the program's steps are unknown");
         return v;
     }
     const std::optional<Hold> hold = holdOf(cycle.steps);
@@ -144,7 +150,7 @@ CycleVerdict CycleVerdict::evaluate(const Cycle &cycle, const Hold &hold, const 
     measure(v, cycle.samples);
 
     if (cycle.adopted) {
-        v.reason = QStringLiteral("the recording began after the program had started");
+        v.reason = adoptedReason();
         return v;
     }
     const bool completed = cycle.status == QLatin1String(textSuccessfullyCompleted);

@@ -28,8 +28,9 @@ struct Cycle;
 // - PASS when the longest stretch lasts at least M minutes, whatever the
 //   run's status (a run cancelled after its hold did sterilise; the reason
 //   names the status). FAIL otherwise, with the numbers. NOT EVALUATED when
-//   the steps are unknown, the recording began after the program (an
-//   adopted run: its beginning is missing) or no step has a holding time.
+//   the recording began after the program (an adopted run: its beginning is
+//   missing; it says so whether its steps are known or not), the steps are
+//   unknown or no step has a holding time.
 // - "The hold" for the lowest and highest temperature runs from the first
 //   to the last sample at or above the band's lower edge.
 class CycleVerdict
@@ -37,8 +38,11 @@ class CycleVerdict
 public:
     enum class Result { Pass, Fail, NotEvaluated };
 
-    // Tolerances in kelvin; both are at least 0.
+    // Tolerances in kelvin; both are at least 0 and at most maxKelvin.
     struct Band {
+        // Wider than any chamber's regulation: a band beyond it proves nothing.
+        static constexpr double maxKelvin = 50.0;
+
         double lowerTolerance = 0.0;
         double upperBand = 3.0;
     };

@@ -160,7 +160,9 @@ private slots:
         row("unanswered stop during the report", {">t4", "t5"}, {"status 7 " + cantConnect, "restart"});
         row("unanswered start after a loss", repeat("t-1", 7) + QStringList{"t4"}, lost);
         row("start and stop that never reached the controller", {"e4", "e5"},
-            {"status 4 " + cantConnect, "status 7 " + cantConnect});
+            {"status 4 The start was not sent: the controller cannot be reached. No program was started.",
+             "status 7 The stop was not sent: the controller cannot be reached. The program goes on; press Stop "
+             "again once the controller is back, or stop it at the controller."});
         row("program read, port failure", {"e3"}, {"status 5 " + wentWrong});
         row("program read unanswered", {"t3"}, {"status 5 " + cantConnect, "restart"});
 

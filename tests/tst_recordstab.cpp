@@ -136,6 +136,26 @@ private slots:
         QVERIFY(!RecordsTab::filterFor({}, {}, {}, {}, {}, false).from.isValid());
     }
 
+    // A verdict setting out of bounds is named above the records, and the
+    // notice is gone once the setting is usable again.
+    void settingOutOfBoundsIsNoticed_data()
+    {
+        QTest::addColumn<QString>("upperBand");
+        QTest::addColumn<bool>("noticed");
+        QTest::newRow("usable") << "3.5" << false;
+        QTest::newRow("out of bounds") << "100" << true;
+    }
+    void settingOutOfBoundsIsNoticed()
+    {
+        QFETCH(QString, upperBand);
+        QFETCH(bool, noticed);
+        StationSettings().setValue("verdict/upper_band", upperBand);
+        QVERIFY(open({}));
+        auto *notice = child<QLabel>("labelSettingsNotice");
+        QCOMPARE(notice->isVisible(), noticed);
+        QCOMPARE(notice->text().contains("verdict/upper_band is \"100\""), noticed);
+    }
+
     // The chosen cycle's log folder opens through the opener, or the user
     // is told that it could not.
     void logFolderOpensOrIsNamed()

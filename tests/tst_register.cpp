@@ -1,5 +1,6 @@
 #include "app/stationsettings.h"
 #include "register/chainledger.h"
+#include "register/cyclefields.h"
 #include "register/cyclehash.h"
 #include "register/cycleimport.h"
 #include "register/cycleregister.h"
@@ -547,6 +548,77 @@ private slots:
         return ok;
     }
 
+    // The migrations up to version 4, the version before the ledger, as
+    // that version applied them.
+    static void migrateToVersion4(const QSqlDatabase &db)
+    {
+        QSqlQuery query(db);
+        QString error;
+        for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
+            if (m.version == 1 || m.version > 4)
+                continue;
+            for (const QString &statement : m.statements)
+                QVERIFY2(query.exec(SqlDialect::forDriver("QSQLITE")->sql(statement)), qPrintable(statement));
+            QVERIFY2(!m.fill || m.fill(db, {0.0, 3.0}, &error), qPrintable(error));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)));
+        }
+    }
+
+    // Adopted runs judged before they had a reason of their own (steps
+    // unknown, or known): the upgrade gives them theirs before the ledger
+    // covers them, so that the register still verifies.
+    void adoptedRunsGetTheirReasonByMigration_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("reasonBefore");
+        QTest::newRow("steps unknown") << "" << "the program's steps are unknown";
+        QTest::newRow("steps known") << "20@121.0;5@60.0" << "the recording began after the program had started";
+    }
+    void adoptedRunsGetTheirReasonByMigration()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, reasonBefore);
+        // The first version's entry, adopted, with its hash of then.
+        Cycle adopted = RegisterTestData::cycle(QStringLiteral("RG-00042"), 17,
+                                                QDateTime::fromMSecsSinceEpoch(1709644029042, Qt::OffsetFromUTC, 3600),
+                                                {{0, 25.0}, {2000, 25.1}, {4000, 121.35}});
+        adopted.station = "station-1";
+        adopted.programNumber = 1;
+        adopted.programName = "Program 1";
+        adopted.steps = *CycleFields::steps(steps);
+        adopted.adopted = true;
+        adopted.finished = QDateTime::fromMSecsSinceEpoch(1709644034042, Qt::OffsetFromUTC, 3600);
+        adopted.status = "Successfully completed";
+        adopted.firmwareVersion = "2.1";
+        adopted.softwareVersion = "3.0.1";
+        adopted.origin = Cycle::Origin::Recorded;
+        adopted.logPath.clear();
+        adopted.logSha256.clear();
+        adopted.enteredAt = QDateTime::fromMSecsSinceEpoch(1709647631000, Qt::OffsetFromUTC, 3600);
+        adopted.chainSequence = 1;
+        adopted.previousHash.clear();
+        adopted.hashScheme = 1;
+        const QString hash = CycleHash::entryHash(adopted);
+        const QString path = dir->filePath("adopted.sqlite");
+        QVERIFY(createFirstSchema(path, {QStringLiteral("UPDATE cycles SET adopted = 1, steps = '%1', entry_hash = '%2'")
+                                             .arg(steps, hash),
+                                         QStringLiteral("UPDATE chain_heads SET entry_hash = '%1'").arg(hash)}));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "adopted");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            migrateToVersion4(db);
+            QSqlQuery query(db);
+            QVERIFY(query.exec("UPDATE verdicts SET reason = '" + QString(reasonBefore).replace("'", "''") + "'"));
+        }
+        QSqlDatabase::removeDatabase("adopted");
+        std::unique_ptr<CycleRegister> migrated = open(path);
+        QVERIFY2(migrated->isOpen(), qPrintable(migrated->errorString()));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*migrated);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ')));
+        QCOMPARE(migrated->cycle(1)->verdict->reason, QString("recording began after the start"));
+    }
+
     void firstSchemaIsCarriedAlong()
     {
         const QString path = dir->filePath("first.sqlite");
@@ -607,16 +679,9 @@ private slots:
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "previous");
             db.setDatabaseName(path);
             QVERIFY(db.open());
+            migrateToVersion4(db);
             QSqlQuery query(db);
             QString error;
-            for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
-                if (m.version == 1 || m.version > 4)
-                    continue;
-                for (const QString &statement : m.statements)
-                    QVERIFY2(query.exec(SqlDialect::forDriver("QSQLITE")->sql(statement)), qPrintable(statement));
-                QVERIFY2(!m.fill || m.fill(db, {0.0, 3.0}, &error), qPrintable(error));
-                QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)));
-            }
             QVERIFY(query.exec(QStringLiteral("SELECT %1 FROM verdicts WHERE cycle_id = 1")
                                    .arg(VerdictRow::columns("verdicts")))
                     && query.next());

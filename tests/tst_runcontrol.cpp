@@ -317,8 +317,56 @@ private slots:
 
         window.reset();
         const QByteArray log = logOf(name);
-        QVERIFY(log.contains("\nStatus: Program cancelled by user\n") && !log.contains("77.7"));
+        QVERIFY(log.contains("\nStatus: Station closed during the run\n") && !log.contains("77.7"));
         QVERIFY(!sim->receivedCommands().contains("CMD_STOP\n"));
+    }
+
+    // Closing the station asks whether to exit and, during a run, what that
+    // does to the run. Closed during a run, the log and the register say so
+    // and the controller runs on.
+    void closingDuringARun_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("closed");
+        using B = QMessageBox;
+        QTest::newRow("idle, exit") << false << QList<int>{B::Yes} << true;
+        QTest::newRow("running, exit cancelled") << true << QList<int>{B::Cancel} << false;
+        QTest::newRow("running, not anyway") << true << QList<int>{B::Yes, B::No} << false;
+        QTest::newRow("running, exit anyway") << true << QList<int>{B::Yes, B::Yes} << true;
+    }
+    void closingDuringARun()
+    {
+        QFETCH(bool, running);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, closed);
+        MainWindow &w = openConnected();
+        const QString name = running ? startRun() : QString();
+        for (int answer : answers)
+            answerer->answerBoxes({QMessageBox::StandardButton(answer)});
+        const int boxesBefore = answerer->boxes.size();
+        QCOMPARE(w.close(), closed);
+        QCOMPARE(answerer->titles().mid(boxesBefore), QVector<QString>(answers.size(), "Exit").toList());
+        QCOMPARE(answerer->boxes.value(boxesBefore).text, QString("Do you want to exit?"));
+        if (answers.size() > 1)
+            QCOMPARE(answerer->boxes.value(boxesBefore + 1).text,
+                     QString("A program is running. The controller goes on with it, but the station stops recording "
+                             "this run: its log and its register entry end now with the status \"Station closed "
+                             "during the run\".\nExit anyway?"));
+        if (!closed) {
+            QVERIFY(recording());
+            QVERIFY(logFiles().isEmpty());
+            return;
+        }
+        window.reset();
+        QCOMPARE(logFiles().size(), int(running));
+        if (!running)
+            return;
+        QVERIFY(logOf(name).contains("\nStatus: Station closed during the run\n"));
+        QTRY_VERIFY(RunJournal().journals().isEmpty());
+        QCOMPARE(registerEntries().value(0).status, QString("Station closed during the run"));
+        QVERIFY(!sim->receivedCommands().contains("CMD_STOP\n"));
+        QVERIFY(sim->runState() == 20 || sim->runState() == 30); // the controller runs on: heating or holding
     }
 
     // What the user or the controller does to a connected window, and what
@@ -528,15 +576,32 @@ private slots:
         QVERIFY(answerer->titles().contains("Run Log Recovered"));
     }
 
-    // Stop pressed while the cable is out, which is back 8 s after it was
-    // pulled: the stop either reaches the controller, or the user is told
-    // that it did not and stops the run again once the cable is back.
-    // Either way the one log holds the whole run.
-    void stopPressedWhileTheCableIsOutIsReported()
+    // Stop pressed one second into an outage of the cable, which is back
+    // after 8 s: the stop cannot reach the controller and the user is told
+    // so, and no log says the user cancelled a run that goes on. Without a
+    // declared loss the same run is recorded across the outage and stopped
+    // again. A loss (seven failed queries) or a stop left unanswered restarts
+    // the station: the log says "Connection lost", and the restarted station
+    // offers to go on recording the run that continues.
+    void stopDuringACableOutage_data()
     {
+        QTest::addColumn<int>("reopenRetryMs");
+        QTest::addColumn<bool>("silent"); // the controller no longer answers instead
+        QTest::addColumn<bool>("restarted");
+        QTest::newRow("no loss declared: the run goes on") << 2000 << false << false;
+        QTest::newRow("loss declared: the restarted station records on") << 300 << false << true;
+        QTest::newRow("stop unanswered: the restarted station records on") << 300 << true << true;
+    }
+    void stopDuringACableOutage()
+    {
+        QFETCH(int, reopenRetryMs);
+        QFETCH(bool, silent);
+        QFETCH(bool, restarted);
         SlaveThread::Timing t = link->manager.worker().timing();
-        t.reopenRetryMs = 2000; // the connection is not declared lost before the cable is back
+        t.reopenRetryMs = reopenRetryMs;
         link->manager.worker().setTiming(t);
+        bool restart = false;
+        link->manager.setRestartHandler([&] { restart = true; });
         MainWindow &w = openConnected();
         const QString name = startRun();
         QElapsedTimer runClock;
@@ -545,20 +610,29 @@ private slots:
         int portFailures = 0;
         QObject counter; // ends the connection with this function
         connect(&link->manager.worker(), &SlaveThread::error, &counter, [&] { ++portFailures; });
-        sim->unplug();
         qint64 backAfterMs = -1;
         QTimer plugBack;
         plugBack.setSingleShot(true);
         connect(&plugBack, &QTimer::timeout, [&] { backAfterMs = sim->plugInAgain() ? runClock.elapsed() : 0; });
-        plugBack.start(8000);
-        QTRY_VERIFY_WITH_TIMEOUT(portFailures > 0, 5000); // the cable is out
-
+        if (silent) {
+            sim->setSilent(true);
+        } else {
+            sim->unplug();
+            plugBack.start(8000);
+            QTRY_VERIFY_WITH_TIMEOUT(portFailures > 0, 5000); // the cable is out
+        }
+        answerer->answerBoxesTitled("Error", QMessageBox::Ok);
+        answerer->answerBoxesTitled("Connecton Lost", QMessageBox::Ok);
         press("buttonStop");
-        auto *stop = child<QWidget>(w, "buttonStop");
-        const QString cancelled = "Program cancelled! Saved to " + name + ".txt";
-        QTRY_VERIFY_WITH_TIMEOUT(boxShown(cancelled) || boxShown("Can't connect to the regulon", "Error"), 15000);
-        if (!boxShown(cancelled)) {
+        const QString notSent = "The stop was not sent: the controller cannot be reached. The program goes on; press "
+                                "Stop again once the controller is back, or stop it at the controller.";
+        QTRY_VERIFY_WITH_TIMEOUT(boxShown(notSent, "Error") || restart, 15000);
+        QVERIFY(!sim->receivedCommands().contains("CMD_STOP\n") || silent);
+        QVERIFY(!boxShown("Program cancelled! Saved to " + name + ".txt"));
+        if (!restarted) {
+            auto *stop = child<QWidget>(w, "buttonStop");
             QVERIFY(stop->isEnabled() && stop->isVisible());
+            QVERIFY(logFiles().isEmpty());
             QTRY_VERIFY_WITH_TIMEOUT(backAfterMs > 0, 10000);
             QVERIFY(recording());
             // One run from before the outage to after it.
@@ -567,12 +641,46 @@ private slots:
             const QString last = journalled->record.dataPoints.lastKey();
             QVERIFY2(QTime(0, 0).secsTo(QTime::fromString(last, "hh:mm:ss")) >= backAfterMs / 1000, qPrintable(last));
             QVERIFY(stopRun(name));
+            QCOMPARE(link->restarts, 0);
+            QTRY_VERIFY(RunJournal().journals().isEmpty());
+            QVERIFY(logOf(name).contains("\nStatus: Program cancelled by user\n"));
+            auto *start = child<QWidget>(w, "buttonStart");
+            QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && start->isVisible(), 5000);
+            return;
         }
-        QCOMPARE(link->restarts, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(restart, 15000);
+        window.reset(); // the old station ends
+        const QByteArray log = logOf(name);
+        QVERIFY2(log.contains("\nStatus: Connection lost\n"), log.constData());
         QTRY_VERIFY(RunJournal().journals().isEmpty());
-        QVERIFY(logOf(name).contains("\nStatus: Program cancelled by user\n"));
-        auto *start = child<QWidget>(w, "buttonStart");
-        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled() && start->isVisible(), 5000);
+        QCOMPARE(registerEntries().value(0).status, QString("Connection lost"));
+
+        // The restarted station, once the controller is back, running on.
+        sim->setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(backAfterMs != -1 || silent, 10000);
+        QVERIFY(backAfterMs != 0);
+        // The old station's line is closed, as its process has ended.
+        QSignalSpy oldLine(&link->manager.worker(), &SlaveThread::error);
+        link->manager.changePort(dir.filePath("gone"));
+        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(oldLine.cbegin(), oldLine.cend(),
+                                             [](const QVariantList &e) { return e.value(0).toString().contains("gone"); }),
+                                 10000);
+        sim->setStatusBit(3, 5, true); // "A program is already running."
+        CommunicationManager next;
+        next.worker().setTiming(link->manager.worker().timing());
+        next.setRestartHandler([] {});
+        next.changePort(link->port("regulon"));
+        answerer->answerBoxesTitled("Vaporin - Error", QMessageBox::Yes);
+        window = std::make_unique<MainWindow>(&next);
+        const auto endsFirst = qScopeGuard([this] { window.reset(); }); // before its device link
+        window->show();
+        QTRY_VERIFY2_WITH_TIMEOUT(!child<QWidget>(*window, "buttonStop")->isHidden(),
+                                  qPrintable(answerer->titles().join(", ")), 15000);
+        QVERIFY(boxShown("A program is already running.\nDo you want to start recording temperature?\nAlert: The "
+                         "file that will be created afterwards won't contain the previous temperatures."));
+        QVERIFY(recording());
+        const auto adopted = RunJournal::parse(readFile(RunJournal().journals().value(0)));
+        QVERIFY(adopted && adopted->adopted);
     }
 
     // A log that does not fit on the disk is written whole or not at all, a
@@ -669,12 +777,12 @@ private slots:
     void runsAreEnteredIntoTheRegister_data()
     {
         QTest::addColumn<QString>("end");
-        QTest::addColumn<int>("program"); // chosen, 1 to 6; 0: adopted from the controller
+        QTest::addColumn<int>("program"); // chosen, 1 to 6; negated: started at the controller and adopted
         QTest::addColumn<QString>("status");
         QTest::newRow("program finished") << "finished" << 1 << "Successfully completed";
         QTest::newRow("stopped by the user") << "stop" << 3 << "Program cancelled by user";
         QTest::newRow("ended by an error, log discarded") << "discard" << 2 << "Discarded by the user";
-        QTest::newRow("adopted, station closed") << "close" << 0 << "Program cancelled by user";
+        QTest::newRow("adopted, station closed") << "close" << -2 << "Station closed during the run";
     }
     void runsAreEnteredIntoTheRegister()
     {
@@ -690,10 +798,12 @@ private slots:
             name = startRun();
         } else {
             answerer->answerBoxes({QMessageBox::Yes});
+            sim->startAtController(-program);
+            QVERIFY(waitForCommands("GET_STAT\n", 1)); // which the controller reports
             sim->setStatusBit(3, 5, true); // "A program is already running."
             QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(w, "buttonStop")->isHidden(), 10000);
         }
-        const QString programName = chooser->currentText();
+        const QString programName = sim->programs().at(qAbs(program) - 1).name;
         QTRY_VERIFY_WITH_TIMEOUT(readFile(RunJournal().journals().value(0)).count(" point\t") >= 3, 10000);
         if (end == "finished") {
             QTRY_VERIFY_WITH_TIMEOUT(boxShown("Program finished! Saved to " + name + ".txt"), 15000);
@@ -712,11 +822,11 @@ private slots:
         const Cycle &entry = entries[0];
         QCOMPARE(entry.controllerSerial, QString("RG100042"));
         QCOMPARE(entry.cycleNumber, sim->cycleCounter());
-        QCOMPARE(entry.programNumber, program);
+        QCOMPARE(entry.programNumber, qAbs(program));
         QCOMPARE(entry.programName, programName);
-        QCOMPARE(CycleFields::stepsText(entry.steps),
-                 program > 0 ? CycleFields::stepsText(sim->programs().at(program - 1).steps) : QString());
-        QCOMPARE(entry.adopted, program == 0);
+        QCOMPARE(CycleFields::stepsText(entry.steps), CycleFields::stepsText(sim->programs().at(qAbs(program) - 1).steps));
+        QCOMPARE(entry.adopted, program < 0);
+        QCOMPARE(entry.verdict && entry.verdict->reason == "recording began after the start", program < 0);
         QCOMPARE(entry.status, status);
         QCOMPARE(entry.origin, Cycle::Origin::Recorded);
         QCOMPARE(entry.started.offsetFromUtc(), entry.started.toLocalTime().offsetFromUtc());

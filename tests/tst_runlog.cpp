@@ -1,9 +1,13 @@
+#include "records/logname.h"
 #include "records/runjournal.h"
 #include "records/runlog.h"
 #include "records/runrecordformat.h"
+#include "register/cycleregister.h"
 #include "register/sha256.h"
 #include "tests/longestcall.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
@@ -149,6 +153,138 @@ private slots:
         QCOMPARE(bytes(base + "_2.txt"), QByteArray("second"));
         QCOMPARE(bytes(base + "_3.txt"), header());
         QCOMPARE(result.sha256, Sha256::hex(header()));
+    }
+
+    // A program's name from the controller chooses the log's name, never
+    // its folder; names that were safe keep their bytes.
+    void logNameStaysInsideTheLogFolder_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("name"); // without the time
+        QTest::newRow("ordinary") << "Program 1" << "Program_1";
+        QTest::newRow("blanks and umlauts") << "Prüfung  Instrumente 134" << "Prüfung__Instrumente_134";
+        QTest::newRow("dots inside") << "Instr. 1..2" << "Instr._1..2";
+        QTest::newRow("upwards") << "../../../escaped" << "_________escaped";
+        QTest::newRow("absolute") << "/abs" << "_abs";
+        QTest::newRow("hidden") << ".hidden" << "_hidden";
+        QTest::newRow("slash") << "a/b" << "a_b";
+        QTest::newRow("backslash") << "a\\b" << "a_b";
+        QTest::newRow("a part of dots") << "a/./..b" << "a_____b";
+        QTest::newRow("control characters") << "a\tb\x1b\x7f" << "a_b__";
+        QTest::newRow("NUL") << QString::fromLatin1("a\0b", 3) << "a_b";
+    }
+    void logNameStaysInsideTheLogFolder()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, name);
+        const QString suggested = LogName::suggested(program, QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+        QCOMPARE(suggested, name + "_2024_03_05__14_07_09");
+        QCOMPARE(LogName::safe(suggested), suggested);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("a/b/logs");
+        QVERIFY(QDir().mkpath(folder));
+        const RunLog::WriteResult result = RunLog::saveRunLog(record(), folder + '/' + suggested);
+        QVERIFY2(result.written, qPrintable(result.errorString));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{suggested + ".txt"});
+        QCOMPARE(QFileInfo(result.fileName).absolutePath(), folder);
+    }
+
+    // A symbolic link planted at a record's name, pointing nowhere or at a
+    // file elsewhere, is refused with a message that says so; nothing is
+    // written through it and the link stays as it was.
+    void linkAtARecordsNameIsRefused_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("next log's name, link to nowhere") << "log" << false;
+        QTest::newRow("log replaced, link to a file") << "replaced log" << true;
+        QTest::newRow("journal taken over, link to a file") << "journal" << true;
+    }
+    void linkAtARecordsNameIsRefused()
+    {
+        QFETCH(QString, record);
+        QFETCH(bool, targetExists);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("elsewhere/target");
+        QVERIFY(QDir().mkpath(dir.filePath("elsewhere")) && QDir().mkpath(dir.filePath("logs")));
+        if (targetExists) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("theirs") == 6);
+        }
+        QString name = dir.filePath("logs/run");
+        bool written = false;
+        QString error;
+        if (record == "journal") {
+            RunJournal journal(dir.filePath("logs"));
+            QVERIFY(journal.begin(::record(), name, {}));
+            name = journal.fileName();
+            journal.close();
+            QVERIFY(QFile::remove(name) && QFile::link(target, name));
+            QByteArray content;
+            written = RunJournal(dir.filePath("logs")).adopt(name, &content);
+            if (written) {
+                RunJournal adopted(dir.filePath("logs"));
+                adopted.adopt(name, &content);
+                adopted.recordDiscarded();
+            }
+        } else {
+            QVERIFY(QFile::link(target, name + ".txt"));
+            const RunLog::WriteResult result = record == "log" ? RunLog::saveRunLog(::record(), name)
+                                                               : RunLog::writeRunLog(::record(), name + ".txt");
+            written = result.written;
+            error = result.errorString;
+            QCOMPARE(result.fileName, name + ".txt");
+            QVERIFY2(error.contains("is a symbolic link"), qPrintable(error));
+        }
+        QVERIFY(!written);
+        QFile file(target);
+        QCOMPARE(file.exists(), targetExists);
+        QVERIFY(!targetExists || (file.open(QIODevice::ReadOnly) && file.readAll() == "theirs"));
+        QCOMPARE(QFileInfo(record == "journal" ? name : name + ".txt").symLinkTarget(), target);
+        QCOMPARE(QDir(dir.filePath("logs")).entryList({"*.new"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Whatever the umask, the register and the journals are their owner's
+    // alone, folders made for them included; run logs are made as any file
+    // of the clinic's shared log folder.
+    void recordsArePrivateToTheirOwner_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("register folder") << "register" << "data" << 0700;
+        QTest::newRow("register") << "register" << "data/station/register.sqlite" << 0600;
+        QTest::newRow("register's write-ahead log") << "register" << "data/station/register.sqlite-wal" << 0600;
+        QTest::newRow("journal folder") << "journal" << "data/journals" << 0700;
+        QTest::newRow("journal") << "journal" << "data/journals/*.journal" << 0600;
+        QTest::newRow("run log") << "log" << "run.txt" << 0666;
+    }
+    void recordsArePrivateToTheirOwner()
+    {
+        QFETCH(QString, made);
+        QFETCH(QString, checked);
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const mode_t before = ::umask(0);
+        CycleRegister cycleRegister("private");
+        RunJournal journal(dir.filePath("data/journals"));
+        bool ok = false;
+        if (made == "register")
+            ok = cycleRegister.open(dir.filePath("data/station/register.sqlite"));
+        else if (made == "journal")
+            ok = journal.begin(record(), dir.filePath("run"), {});
+        else
+            ok = RunLog::saveRunLog(record(), dir.filePath("run")).written;
+        ::umask(before);
+        QVERIFY(ok);
+        QString path = dir.filePath(checked);
+        if (path.contains('*')) {
+            const QFileInfo pattern(path);
+            path = QDir(pattern.path()).entryInfoList({pattern.fileName()}).value(0).filePath();
+        }
+        struct stat status {};
+        QVERIFY2(::stat(QFile::encodeName(path).constData(), &status) == 0, qPrintable(path));
+        QCOMPARE(int(status.st_mode & 0777), mode);
     }
 
     void crcIsTheStandardCrc32() { QCOMPARE(RunJournal::crc32("123456789"), 0xCBF43926u); }

@@ -153,6 +153,26 @@ private slots:
                  QString("Can't open %1, error code %2").arg(missing).arg(int(QSerialPort::DeviceNotFoundError)));
     }
 
+    // The device vanishes while its port is open: a stop handed over then
+    // fails to be written, so it is reported as a port failure (never sent)
+    // rather than as unanswered, and it never goes out once the device is back.
+    void commandThePortCannotTakeIsNotSent()
+    {
+        Fixture f;
+        QCOMPARE(f.ask({"GET_INFO\n"}), QStringList{"CON_INFO RG100001,0\n"});
+        f.outcomes.clear();
+        f.sim.unplug();
+        f.worker.sendCommand("CMD_STOP\n", 2000, 5, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.outcomes.isEmpty() && f.worker.isFinished(), 5000); // it gave up reopening
+        QCoreApplication::processEvents();
+        QCOMPARE(f.outcomes.first().kind, QString("error"));
+        QCOMPARE(f.outcomes.first().id, 5);
+        QVERIFY(f.sim.plugInAgain());
+        f.sim.clearReceivedCommands();
+        QCOMPARE(f.ask({"GET_INFO\n"}), QStringList{"CON_INFO RG100001,0\n"});
+        QCOMPARE(f.sim.receivedCommands(), QStringList{"GET_INFO\n"});
+    }
+
     void requestHandedOverWhileTheThreadEndsIsNeverLost()
     {
         Fixture f(5, 0); // the thread decides to end right after each outcome

@@ -3,6 +3,8 @@
 #include "reports/cycleverdict.h"
 #include "tests/isolateduser.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using Result = CycleVerdict::Result;
@@ -133,8 +135,12 @@ private slots:
             cancelled);
         row("cancelled after the hold", clean, Result::Pass,
             "(20 min required); the run ended \"Program cancelled by user\"", 1200000, program, cancelled);
-        row("adopted run", clean, Result::NotEvaluated, "the recording began after the program had started", 1200000,
+        // What the station stores of an adopted run: the steps of the program the controller reports running,
+        // or none when it reports no program.
+        row("adopted run, program reported", clean, Result::NotEvaluated, "recording began after the start", 1200000,
             program, completed, true);
+        row("adopted run, no program reported", clean, Result::NotEvaluated, "recording began after the start", -1, "",
+            completed, true);
         row("unknown steps", clean, Result::NotEvaluated, "the program's steps are unknown", -1, "");
         row("no step holds for a time", clean, Result::NotEvaluated, "no step of the program holds for a time", -1,
             "0@121.0");
@@ -187,29 +193,67 @@ private slots:
         QCOMPARE(v.highestInHold->elapsedMs, (holdStart + 20) * stepMs);
     }
 
-    // A tolerance from the settings store that is no usable number falls
-    // back to its default instead of turning the band around.
+    // A tolerance from the settings store that is no usable number, or
+    // beyond the records tool's bound, falls back to its default instead of
+    // turning the band around or widening it past proving anything, and the
+    // notice for the Records tab names it.
     void bandFromTheSettings_data()
     {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<double>("lower");
-        QTest::newRow("absent") << QVariant() << 0.0;
-        QTest::newRow("a number") << QVariant(0.5) << 0.5;
-        QTest::newRow("a number as text") << QVariant("1.5") << 1.5;
-        QTest::newRow("negative") << QVariant(-1.0) << 0.0;
-        QTest::newRow("not a number") << QVariant("half a kelvin") << 0.0;
-        QTest::newRow("infinite") << QVariant("inf") << 0.0;
+        QTest::addColumn<bool>("noticed");
+        QTest::newRow("absent") << QVariant() << 0.0 << false;
+        QTest::newRow("a number") << QVariant(0.5) << 0.5 << false;
+        QTest::newRow("a number as text") << QVariant("1.5") << 1.5 << false;
+        QTest::newRow("the bound") << QVariant("50") << 50.0 << false;
+        QTest::newRow("beyond the bound") << QVariant("100") << 0.0 << true;
+        QTest::newRow("negative") << QVariant(-1.0) << 0.0 << true;
+        QTest::newRow("not a number") << QVariant("half a kelvin") << 0.0 << true;
+        QTest::newRow("infinite") << QVariant("inf") << 0.0 << true;
     }
     void bandFromTheSettings()
     {
         QFETCH(QVariant, stored);
         QFETCH(double, lower);
+        QFETCH(bool, noticed);
         StationSettings settings;
         settings.remove(QStringLiteral("verdict"));
         if (stored.isValid())
             settings.setValue(QStringLiteral("verdict/lower_tolerance"), stored);
         QCOMPARE(settings.verdictBand().lowerTolerance, lower);
         QCOMPARE(settings.verdictBand().upperBand, 3.0);
+        const QString notice = settings.verdictBandNotice();
+        QCOMPARE(notice.isEmpty(), !noticed);
+        QVERIFY2(!noticed || notice.contains("verdict/lower_tolerance is \"" + stored.toString() + "\""),
+                 qPrintable(notice));
+    }
+
+    // The settings file as a person types it (UTF-8), and as the station
+    // wrote it before it named the file's encoding: both read the same.
+    void settingsFileIsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("typed in UTF-8") << QByteArray("clinic_name=Zahnarztpraxis M\xC3\xBCller\n");
+        QTest::newRow("written before") << QByteArray();
+    }
+    void settingsFileIsUtf8()
+    {
+        QFETCH(QByteArray, line);
+        const QString clinic = QStringLiteral("Zahnarztpraxis M\u00fcller");
+        const QString fileName = StationSettings().fileName();
+        QFile::remove(fileName);
+        if (line.isEmpty()) {
+            QSettings before(fileName, QSettings::IniFormat); // no codec named, as then
+            before.setValue("clinic_name", clinic);
+        } else {
+            QFile file(fileName);
+            QVERIFY(QDir().mkpath(QFileInfo(fileName).path()));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[General]\n" + line) > 0);
+        }
+        QCOMPARE(StationSettings().clinicName(), clinic);
+        StationSettings().setLastOperator(clinic); // written again: the clinic's name stays
+        QCOMPARE(StationSettings().clinicName(), clinic);
+        QCOMPARE(StationSettings().lastOperator(), clinic);
     }
 };
 

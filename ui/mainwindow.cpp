@@ -4,10 +4,12 @@
 #include "app/stationsettings.h"
 #include "app/texts.h"
 #include "device/programmemory.h"
+#include "records/logname.h"
 #include "records/runrecordformat.h"
 #include "register/auditevents.h"
 #include "register/registerwriter.h"
 #include "ui/editporgramstepdialog.h"
+#include "ui/exitquestion.h"
 #include "ui/plainmessagebox.h"
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
@@ -189,15 +191,9 @@ MainWindow::~MainWindow()
     disconnect(communicationManager, nullptr, this, nullptr);
     if (currentStatus == CommunicationManager::Running) {
         currentStatus = CommunicationManager::Idle;
-        saveRunRecord(tr(textCancelledByUser));
+        // Closed by the user, or by the restart after the controller stopped answering.
+        saveRunRecord(tr(communicationManager->connectionLost() ? textConnectionLost : textStationClosed));
     }
-}
-
-QString MainWindow::logName(const QString &programText, const QDateTime &time)
-{
-    QString name = programText;
-    name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return name + QLatin1Char('_') + time.toString(QStringLiteral("yyyy_MM_dd__hh_mm_ss"));
 }
 
 void MainWindow::setClock(std::function<qint64()> msSinceEpoch)
@@ -207,7 +203,7 @@ void MainWindow::setClock(std::function<qint64()> msSinceEpoch)
 
 void MainWindow::makeLogName()
 {
-    ui->lineEditLogName->setText(logName(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
+    ui->lineEditLogName->setText(LogName::suggested(ui->comboBoxPrograms->currentText(), QDateTime::currentDateTime()));
     ui->lineEditLogName->setCursorPosition(0);
 }
 
@@ -480,15 +476,18 @@ void MainWindow::beginRun()
     RunJournal::Start start;
     start.at = instant(runStartMs);
     start.adopted = adoptingRun;
-    // The program the start command named, as the controller held it; of a
-    // run the controller began by itself the station knows neither.
-    const int index = ui->comboBoxPrograms->currentIndex();
-    if (!adoptingRun && index >= 0) {
+    // The program the start command named, or that the controller reports
+    // for a run it began by itself, as the controller held it.
+    const int index = adoptingRun ? communicationManager->reportedProgram() - 1 : ui->comboBoxPrograms->currentIndex();
+    if (index >= 0) {
         start.programNumber = index + 1;
+        if (adoptingRun && index < programs.size())
+            runRecord.name = programs.at(index).name;
         if (index < programs.size() && programs.at(index).name == runRecord.name)
             runRecord.steps = programs.at(index).steps;
     }
-    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + ui->lineEditLogName->text(), start);
+    journal.begin(runRecord, ui->lineEditLogFolder->text() + QLatin1Char('/') + LogName::safe(ui->lineEditLogName->text()),
+                  start);
     communicationManager->getInfo();
 }
 
@@ -539,7 +538,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
     completeRunRecord(result);
     // What is written stays as it is now, whatever the boxes below let in.
     const CommunicationManager::Program record = runRecord;
-    const QString logName = ui->lineEditLogName->text();
+    const QString logName = LogName::safe(ui->lineEditLogName->text());
     const QString basePath = ui->lineEditLogFolder->text() + QLatin1Char('/') + logName;
     const std::optional<RunLog::WriteResult> written = RunLogSaver::save(this, record, {basePath});
     if (!written) {
@@ -689,11 +688,7 @@ void MainWindow::programError(QString title, QString message)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    event->ignore();
-    const auto answer = QMessageBox::question(this, QStringLiteral("Exit"), QStringLiteral("Do you want to exit?"),
-                                              QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::NoButton);
-    if (answer == QMessageBox::Yes)
-        event->accept();
+    event->setAccepted(ExitQuestion::confirm(this, currentStatus == CommunicationManager::Running));
 }
 
 void MainWindow::showEvent(QShowEvent *event)

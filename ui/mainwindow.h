@@ -42,10 +42,6 @@ public:
     // The Records tab; its cycleEntered() wants to hear of every new entry.
     RecordsTab *records() const { return recordsTab; }
 
-    // The suggested log file name: the program's text with blanks made
-    // underscores, then the time as _yyyy_MM_dd__hh_mm_ss (24-hour clock).
-    static QString logName(const QString &programText, const QDateTime &time);
-
     // The clock of the run's times (milliseconds since the epoch); the
     // system clock unless replaced, e.g. to play a long run in less time.
     void setClock(std::function<qint64()> msSinceEpoch);

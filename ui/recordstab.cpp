@@ -100,6 +100,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         backupPanel = new BackupPanel(location.path(), this);
         ui->verticalLayoutRecords->insertWidget(ui->verticalLayoutRecords->indexOf(ui->tabWidgetRecords), backupPanel);
     }
+    // The verdicts judged here use the defaults of settings out of bounds.
+    ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
+    ui->labelSettingsNotice->setVisible(!ui->labelSettingsNotice->text().isEmpty());
 
     cycles = new CycleListModel(reader.get(), this);
     events = new AuditTrailModel(reader.get(), 0, this);

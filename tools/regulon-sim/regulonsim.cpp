@@ -71,6 +71,11 @@ bool RegulonSim::plugInAgain()
     return plugIn(link);
 }
 
+void RegulonSim::startAtController(int number)
+{
+    onSimThread([&] { device->startAtController(number); });
+}
+
 void RegulonSim::unplug()
 {
     onSimThread([this] { device->unplug(); });

@@ -66,6 +66,8 @@ public:
     quint32 statusWord(int word) const; // word 1 to 3
     void setStatusBit(int word, int bit, bool on); // bit 0 to 31; others are ignored
     void setSensorFault(bool on);      // run status 0 while on
+    // Starts program 1 to 6 as the controller's own keys do, without the station.
+    void startAtController(int number);
 
     void setSilent(bool silent);
     // Sends the line every intervalMs milliseconds besides the answers, as

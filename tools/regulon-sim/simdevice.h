@@ -79,6 +79,9 @@ public:
     ChamberModel &chamber();
     int runState();
 
+    // A program started at the controller's own keys, as CMD_STAR would.
+    void startAtController(int number) { answerStart(QByteArray::number(number)); }
+
 signals:
     void commandReceived(const QByteArray &line);
 

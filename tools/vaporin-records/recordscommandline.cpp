@@ -25,7 +25,7 @@ QString tr(const char *text)
 // 50 K is a typing error.
 constexpr double maxHoldCelsius = 200.0;
 constexpr int maxHoldMinutes = 65535;
-constexpr double maxKelvin = 50.0;
+constexpr double maxKelvin = CycleVerdict::Band::maxKelvin;
 
 QString withoutStop(QString text)
 {
