@@ -1,7 +1,7 @@
 #include "register/registerreader.h"
 
 #include "app/logging.h"
-#include "app/safefile.h"
+#include "records/nofollowfile.h"
 #include "register/chainledger.h"
 #include "register/cyclecsv.h"
 #include "reports/reportcontent.h"
@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSqlQuery>
 
 #include <atomic>
@@ -35,12 +34,9 @@ struct Read {
 
 QString written(const QString &file, const QByteArray &bytes)
 {
-    QString refused;
-    if (SafeFile::refuseLink(file, &refused))
-        return refused;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        return tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), out.errorString());
+    QString why;
+    if (!NoFollowFile::write(file, bytes, NoFollowFile::Access::Shared, &why))
+        return tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), why);
     return {};
 }
 

@@ -1,12 +1,12 @@
 #include "reports/reportpainter.h"
 
-#include "app/safefile.h"
+#include "records/nofollowfile.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextLayout>
 
 namespace {
@@ -130,17 +130,12 @@ bool ReportPainter::writePdf(const QString &fileName, const ReportMetadata &meta
             *error = QStringLiteral("Cannot write %1: %2").arg(fileName, why);
         return false;
     };
-    QString refused;
-    if (SafeFile::refuseLink(fileName, &refused)) {
-        if (error)
-            *error = refused;
-        return false;
-    }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    // Drawn in memory, then written whole and never through a link at its
+    // name.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         // The archival form: fonts embedded, no transparency, its
         // metadata in XMP that names the clinic, controller and cycle.
         const QString creator = QStringLiteral("Vaporin Regulon");
@@ -154,8 +149,9 @@ bool ReportPainter::writePdf(const QString &fileName, const ReportMetadata &meta
         if (!draw(pdf))
             return fail(QStringLiteral("the report could not be drawn"));
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    QString why;
+    if (!NoFollowFile::write(fileName, buffer.data(), NoFollowFile::Access::Shared, &why))
+        return fail(why);
     return true;
 }
 
