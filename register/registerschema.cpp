@@ -154,6 +154,8 @@ const QVector<Migration> all = {
       QStringLiteral("DROP TABLE outbox"),
       QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")},
      fillVerdicts},
+    // The Records tab's choice of operators, read after every entry.
+    {11, {QStringLiteral("CREATE INDEX releases_operator ON releases (operator_name)")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a
