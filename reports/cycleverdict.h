@@ -37,8 +37,11 @@ class CycleVerdict
 public:
     enum class Result { Pass, Fail, NotEvaluated };
 
-    // Tolerances in kelvin; both are at least 0.
+    // Tolerances in kelvin; both are at least 0 and at most maxKelvin.
     struct Band {
+        // Wider than any chamber's regulation: a band beyond it proves nothing.
+        static constexpr double maxKelvin = 50.0;
+
         double lowerTolerance = 0.0;
         double upperBand = 3.0;
     };

@@ -98,7 +98,7 @@ struct Station {
 
     RecordsTab &recordsShown()
     {
-        child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records());
+        child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records()->parentWidget());
         return *window->records();
     }
 };
