@@ -7,6 +7,8 @@
 #include "tests/modalanswerer.h"
 #include "tests/registertestdata.h"
 #include "tests/simulatedlink.h"
+#include "tools/regulon-sim/regulonsim.h"
+#include "tools/vaporin-records/recordscommandline.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/audittrailmodel.h"
 #include "ui/mainwindow.h"
@@ -16,6 +18,7 @@
 #include "ui/recordswindow.h"
 #include "ui/releasedialog.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
@@ -476,6 +479,48 @@ private slots:
         QCOMPARE(page->recordsWindow()->size(), QSize(1200, 700));
         ::child<QPushButton>(*page, "pushButtonRecordsBack")->click();
         QCOMPARE(view->parentWidget(), page);
+    }
+
+    // vaporin-records window: the records of a desk without an autoclave,
+    // which never asks for a controller nor opens a port.
+    void recordsWindowWithoutAnAutoclave()
+    {
+        QVector<Cycle> cycles{cycleAt("RG-A", 1, "2024-03-01T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, cycles));
+        QTemporaryDir links;
+        RegulonSim sim;
+        QVERIFY2(sim.plugIn(links.filePath(QStringLiteral("regulon"))), qPrintable(sim.errorString()));
+        qputenv("REGULON_SERIAL_PORTS", QFile::encodeName(sim.linkPath()));
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        int rows = -1;
+        QStringList windows;
+        QTimer::singleShot(0, [&] {
+            RecordsWindow *records = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->isVisible())
+                    windows << w->metaObject()->className();
+                records = records ? records : qobject_cast<RecordsWindow *>(w);
+            }
+            if (!records)
+                return;
+            QTest::qWaitFor([&] { return records->view()->cycleList()->rowCount() == 1; }, 10000);
+            rows = records->view()->cycleList()->rowCount();
+            records->close();
+        });
+        const QStringList command{"vaporin-records", "--register", registerPath(), "window"};
+        QCOMPARE(RecordsCommandLine::run(command, out, err), 0);
+        qunsetenv("REGULON_SERIAL_PORTS");
+        QCOMPARE(windows, QStringList{"RecordsWindow"});
+        QCOMPARE(rows, 1);
+        QCOMPARE(sim.receivedCommands(), QStringList());
+
+        // No window on a register that is not there.
+        const QStringList none{"vaporin-records", "--register", dir->filePath("none.sqlite"), "window"};
+        QCOMPARE(RecordsCommandLine::run(none, out, err), 2);
+        QVERIFY(err.data().contains("There is no register"));
     }
 
     void columnWidthsAreRemembered()

@@ -1,6 +1,7 @@
 #include "app/stationsettings.h"
 #include "tools/vaporin-records/recordscommandline.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,7 +17,9 @@ int main(int argc, char *argv[])
     // Reports draw text and need the fonts of a GUI application, but no
     // display: a records tool runs over ssh and in scripts too.
     std::unique_ptr<QCoreApplication> app;
-    if (RecordsCommandLine::needsGui(arguments)) {
+    if (RecordsCommandLine::opensWindow(arguments)) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else if (RecordsCommandLine::needsGui(arguments)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -301,6 +301,11 @@ int migrate(const Invocation &in, RecordsTool &tool)
     return tool.migrate(target);
 }
 
+int window(const Invocation &, RecordsTool &tool)
+{
+    return tool.window();
+}
+
 const Command *findCommand(const QString &name)
 {
     static const Command commands[] = {
@@ -322,6 +327,7 @@ const Command *findCommand(const QString &name)
           QStringLiteral("load"), QStringLiteral("lot"), QStringLiteral("comment")},
          release},
         {QStringLiteral("migrate"), QStringLiteral("migrate --to URI"), 0, 0, {QStringLiteral("to")}, migrate},
+        {QStringLiteral("window"), QStringLiteral("window"), 0, 0, {}, window},
     };
     for (const Command &command : commands)
         if (command.name == name)
@@ -381,11 +387,25 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     return command->run(invocation, tool);
 }
 
-bool needsGui(const QStringList &arguments)
+namespace {
+
+QString commandOf(const QStringList &arguments)
 {
     QCommandLineParser parser;
     addOptions(parser);
-    return parser.parse(arguments) && parser.positionalArguments().value(0) == QLatin1String("report");
+    return parser.parse(arguments) ? parser.positionalArguments().value(0) : QString();
+}
+
+} // namespace
+
+bool needsGui(const QStringList &arguments)
+{
+    return commandOf(arguments) == QLatin1String("report");
+}
+
+bool opensWindow(const QStringList &arguments)
+{
+    return commandOf(arguments) == QLatin1String("window");
 }
 
 QString help()
@@ -497,6 +517,13 @@ Commands:
       there, and of releases carried and already there. A register whose
       entries are not intact is not moved: its problems are printed as
       verify prints them, exit status 1.
+
+  window
+      Opens the records window on the register, as the station shows it in
+      its Records tab: search, curves, details, the audit trail, releases,
+      reports, exports and settings, for a desk without an autoclave. It
+      never opens a serial port. Needs a display; ends when the window is
+      closed.
 
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
 

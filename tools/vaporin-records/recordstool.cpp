@@ -12,7 +12,10 @@
 #include "reports/periodreport.h"
 #include "reports/reportcontent.h"
 #include "reports/reportformat.h"
+#include "ui/recordstab.h"
+#include "ui/recordswindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -400,4 +403,18 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
               .arg(counted(data.cycles.size(), "cycle", "cycles"), from.toString(Qt::ISODate), to.toString(Qt::ISODate),
                    native(pdfFile)));
     return Success;
+}
+
+int RecordsTool::window()
+{
+    // As for every command but import: a mistyped file is no empty register.
+    if (!openRegister(false))
+        return Failed;
+    // The view reads through connections of its own.
+    cycleRegister.reset();
+    auto *records = new RecordsWindow(new RecordsTab(location(), QString()));
+    records->setWindowTitle(tr("Vaporin Records"));
+    records->setAttribute(Qt::WA_DeleteOnClose);
+    records->show();
+    return QApplication::exec() == 0 ? Success : Failed;
 }

@@ -50,6 +50,9 @@ public:
     // Moves the named register, or else the station's register file, into
     // the target register (see RegisterTransfer).
     int migrate(const RegisterLocation &target);
+    // The records window on the register until the user closes it; needs
+    // a QApplication.
+    int window();
 
     // "vaporin-records: <message>" on err; Failed.
     int fail(const QString &message);
