@@ -8,9 +8,24 @@ namespace CycleQuery {
 
 namespace {
 
-// The cycle's newest release, as the lists show it.
-const char currentRelease[] = "newest.cycle_id = cycles.id"
-                              " AND newest.seq = (SELECT MAX(seq) FROM releases WHERE releases.cycle_id = cycles.id)";
+// Whether the cycle is one of those a query on its releases finds. The
+// releases are searched once, not once per cycle; the unary plus keeps the
+// cycles read in the list's order, so that the first page needs no more of
+// them than it shows (and no sort of all found) when many match.
+QString amongCycles(const QString &query)
+{
+    return QStringLiteral("+cycles.id IN (%1)").arg(query);
+}
+
+// The cycles whose newest release (the one the lists show) has a column of
+// this value: the column is compared first, and the newest found by the
+// index only for the releases that match.
+QString currentReleaseWith(const char *column)
+{
+    return amongCycles(QStringLiteral("SELECT newest.cycle_id FROM releases newest WHERE newest.%1 = ?"
+                          " AND newest.seq = (SELECT MAX(seq) FROM releases WHERE releases.cycle_id = newest.cycle_id)")
+                           .arg(QLatin1String(column)));
+}
 
 } // namespace
 
@@ -45,13 +60,9 @@ QString where(const CycleRegister::Filter &f, const SqlDialect &dialect, QVarian
                             " AND NOT EXISTS (SELECT 1 FROM releases WHERE releases.cycle_id = cycles.id)"),
              QString::fromUtf8(ReleasePolicy::discardedStatus));
     if (!f.releasedBy.isEmpty())
-        term(QStringLiteral("EXISTS (SELECT 1 FROM releases newest WHERE %1 AND newest.operator_name = ?)")
-                 .arg(QLatin1String(currentRelease)),
-             f.releasedBy);
+        term(currentReleaseWith("operator_name"), f.releasedBy);
     if (f.decision)
-        term(QStringLiteral("EXISTS (SELECT 1 FROM releases newest WHERE %1 AND newest.decision = ?)")
-                 .arg(QLatin1String(currentRelease)),
-             Release::keyword(*f.decision));
+        term(currentReleaseWith("decision"), Release::keyword(*f.decision));
     if (!f.text.isEmpty()) {
         const auto any = [&](const QStringList &columns) {
             QStringList found;
@@ -67,12 +78,10 @@ QString where(const CycleRegister::Filter &f, const SqlDialect &dialect, QVarian
                                      QStringLiteral("cycles.log_name"), QStringLiteral("cycles.station")});
         // Any release, not only the newest: what an earlier one noted (a
         // lot, a remark) still names the load.
-        const QString inReleases = any({QStringLiteral("any_release.lot"), QStringLiteral("any_release.load_description"),
-                                        QStringLiteral("any_release.operator_name"),
-                                        QStringLiteral("any_release.comment")});
-        terms << QStringLiteral("(%1 OR EXISTS (SELECT 1 FROM releases any_release"
-                                " WHERE any_release.cycle_id = cycles.id AND (%2)))")
-                     .arg(inCycle, inReleases);
+        const QString inReleases = any({QStringLiteral("lot"), QStringLiteral("load_description"),
+                                        QStringLiteral("operator_name"), QStringLiteral("comment")});
+        terms << QStringLiteral("(%1 OR %2)")
+                     .arg(inCycle, amongCycles(QStringLiteral("SELECT cycle_id FROM releases WHERE ") + inReleases));
     }
     return terms.join(QLatin1String(" AND "));
 }
