@@ -64,17 +64,18 @@ QString where(const CycleRegister::Filter &f, const SqlDialect &dialect, QVarian
     if (f.decision)
         term(currentReleaseWith("decision"), Release::keyword(*f.decision));
     if (!f.text.isEmpty()) {
+        // One comparison per row: the columns joined by a control character
+        // that typed text does not hold, so that no match spans two of them.
         const auto any = [&](const QStringList &columns) {
-            QStringList found;
-            for (const QString &column : columns) {
-                found << QStringLiteral("%1 %2 ? ESCAPE '\\'").arg(column, dialect.caseInsensitiveLike);
-                *values << containing(f.text);
-            }
-            return found.join(QLatin1String(" OR "));
+            const QString joined = columns.join(QLatin1String(" || ? || "));
+            for (int i = 1; i < columns.size(); ++i)
+                *values << QStringLiteral("\x1f");
+            *values << containing(f.text);
+            return QStringLiteral("(%1) %2 ? ESCAPE '\\'").arg(joined, dialect.caseInsensitiveLike);
         };
         const QString inCycle = any({QStringLiteral("cycles.program_name"), QStringLiteral("cycles.status"),
                                      QStringLiteral("cycles.controller_serial"),
-                                     QStringLiteral("CAST(cycles.cycle_number AS TEXT)"),
+                                     QStringLiteral("COALESCE(CAST(cycles.cycle_number AS TEXT), '')"),
                                      QStringLiteral("cycles.log_name"), QStringLiteral("cycles.station")});
         // Any release, not only the newest: what an earlier one noted (a
         // lot, a remark) still names the load.
