@@ -31,13 +31,14 @@ class RecordsTab;
 // The Records view: the register's cycles, newest first, with their
 // verdicts and releases, filtered by period, program, status, controller,
 // free text, the current release's operator and decision, and whether they
-// wait for release; the chosen cycle's fields and whole
-// curve, its log's folder and details; its release form; CSV exports; cycle
-// and period reports as PDF files or printed; and the audit trail. It reads
-// through readers on threads of their own, so it stays usable during a run
-// and never holds up the window, also not while a server is far away or
-// gone; it writes nothing but releases. It reads nothing until first shown
-// but the number of cycles waiting for release.
+// wait for release; the chosen cycle's fields and whole curve, its log's
+// folder and details; its release form; CSV exports; cycle and period
+// reports as PDF files or printed; the audit trail; and its settings. It
+// reads through readers on threads of their own, so it stays usable during
+// a run and never holds up the window, also not while a server is far away
+// or gone; it writes nothing but releases and the audit events of its
+// settings. It reads nothing until first shown but the number of cycles
+// waiting for release.
 //
 // The station's window holds it in its Records tab (see RecordsPage), from
 // where it can move into a window of its own (RecordsWindow) and back: one
