@@ -523,6 +523,27 @@ private slots:
         QVERIFY(err.data().contains("There is no register"));
     }
 
+    // A station's tab and a desk's window on one register see what the
+    // other (or any writer) enters, without a restart.
+    void twoWindowsSeeEachOthersEntries()
+    {
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));
+        RecordsTab desk(registerPath());
+        desk.show();
+        QTRY_COMPARE(desk.cycleList()->rowCount(), 1);
+        QVector<Cycle> entered{cycleAt("RG-A", 2, "2024-03-02T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, entered));
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(tab->cycleList()->rowCount(), 2, 10000);
+        Release r;
+        r.cycleId = entered[0].id;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.decision = Release::Decision::Rejected;
+        QVERIFY(store->enterRelease(r));
+        QTRY_VERIFY_WITH_TIMEOUT(tab->cycleList()->at(0).latestRelease, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(desk.cycleList()->at(0).latestRelease, 10000);
+    }
+
     void columnWidthsAreRemembered()
     {
         QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));

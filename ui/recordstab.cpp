@@ -28,6 +28,8 @@ namespace {
 constexpr int textDebounceMs = 300;
 // While the central register is away, the tab looks for it this often.
 constexpr int centralRetryMs = 15000;
+// What other windows and stations enter shows within this long.
+constexpr int changeCheckMs = 3000;
 
 // The lists' column widths, as their headers save them.
 const QString cycleColumnsKey = QStringLiteral("records/cycle_columns");
@@ -136,6 +138,19 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         reader->retryCentral();
         cycleEntered();
     });
+    // Every entry, release and change of settings is an audit event: a
+    // newer one than last time means something to show.
+    changeCheck.setInterval(changeCheckMs);
+    connect(&changeCheck, &QTimer::timeout, this, &RecordsTab::readNewestEvent);
+    connect(tallies.get(), &RegisterReader::eventsRead, this,
+            [this](quint64 ticket, const QVector<AuditEvent> &newest, const QString &error) {
+                if (ticket != newestEventTicket || !error.isEmpty())
+                    return;
+                const qint64 id = newest.isEmpty() ? 0 : newest.constFirst().id;
+                if (newestEventId >= 0 && id != newestEventId)
+                    cycleEntered();
+                newestEventId = id;
+            });
 
     connect(ui->tableViewCycles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { choose(current); });
@@ -354,6 +369,9 @@ void RecordsTab::showEvent(QShowEvent *event)
     if (everShown)
         return;
     everShown = true;
+    // What the lists read now is the state to compare with.
+    readNewestEvent();
+    changeCheck.start();
     applyFilter();
     events->reload();
     readChoices();
@@ -375,6 +393,11 @@ void RecordsTab::applyFilter()
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
     countWanted = true;
+}
+
+void RecordsTab::readNewestEvent()
+{
+    newestEventTicket = tallies->readEvents(0, 1);
 }
 
 void RecordsTab::readWaitingCount()

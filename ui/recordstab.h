@@ -163,6 +163,7 @@ private:
                         const QString &suffix);
     void startExport(quint64 ticket);
     void readWaitingCount();
+    void readNewestEvent();
     void releaseStored(quint64 ticket, const Release &release, const QString &error);
     void settingsEventStored(quint64 ticket, const QString &error);
     // The days of the filter's period, or none for all dates.
@@ -190,6 +191,10 @@ private:
     CycleChart chart;
     QTimer textDebounce;
     QTimer centralRetry; // while the station's own register is shown
+    // Looks for what others entered: the newest audit event's ID, -1 until known.
+    QTimer changeCheck;
+    quint64 newestEventTicket = 0;
+    qint64 newestEventId = -1;
     bool everShown = false;
     bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
