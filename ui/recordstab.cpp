@@ -30,6 +30,9 @@ constexpr int textDebounceMs = 300;
 constexpr int centralRetryMs = 15000;
 // What other windows and stations enter shows within this long.
 constexpr int changeCheckMs = 3000;
+// The newest audit event's ID before it is first read, and after it could not be.
+constexpr qint64 unknownEvent = -1;
+constexpr qint64 unreadableEvent = -2;
 
 // The lists' column widths, as their headers save them.
 const QString cycleColumnsKey = QStringLiteral("records/cycle_columns");
@@ -144,10 +147,16 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     connect(&changeCheck, &QTimer::timeout, this, &RecordsTab::readNewestEvent);
     connect(tallies.get(), &RegisterReader::eventsRead, this,
             [this](quint64 ticket, const QVector<AuditEvent> &newest, const QString &error) {
-                if (ticket != newestEventTicket || !error.isEmpty())
+                if (ticket != newestEventTicket)
                     return;
+                // After a failure the lists may have failed too: the next
+                // answer reads them again.
+                if (!error.isEmpty()) {
+                    newestEventId = unreadableEvent;
+                    return;
+                }
                 const qint64 id = newest.isEmpty() ? 0 : newest.constFirst().id;
-                if (newestEventId >= 0 && id != newestEventId)
+                if (newestEventId != unknownEvent && id != newestEventId)
                     cycleEntered();
                 newestEventId = id;
             });

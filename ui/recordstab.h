@@ -191,7 +191,8 @@ private:
     CycleChart chart;
     QTimer textDebounce;
     QTimer centralRetry; // while the station's own register is shown
-    // Looks for what others entered: the newest audit event's ID, -1 until known.
+    // Looks for what others entered: the newest audit event's ID (negative
+    // until read).
     QTimer changeCheck;
     quint64 newestEventTicket = 0;
     qint64 newestEventId = -1;
