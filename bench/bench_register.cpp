@@ -78,6 +78,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("status"), {{}, {}, {}, QStringLiteral("Cancelled by user"), {}, {}}},
         {QStringLiteral("free text"), {{}, {}, {}, {}, {}, QStringLiteral("prion")}},
         {QStringLiteral("free text found nowhere"), {{}, {}, {}, {}, {}, QStringLiteral("no such text")}},
+        {QStringLiteral("free text: a release's lot"), {{}, {}, {}, {}, {}, QStringLiteral("LOT-17001")}},
+        {QStringLiteral("the current release's operator"), {{}, {}, {}, {}, {}, {}, false, QStringLiteral("C. Roth")}},
+        {QStringLiteral("the current release's decision"),
+         {{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Rejected}},
     };
     for (const auto &[name, filter] : filters) {
         benchRow(QStringLiteral("Records tab: filter by %1, first 100 rows").arg(name),

@@ -15,8 +15,9 @@
 // A clinic's register after years of use, for the register's benchmarks
 // (and those of whatever reads it): cycles of two hours with a sample every
 // 2 s, ten a day on three controllers, each with its run log in
-// logs/<thousand>/. Made once per folder and count and kept; a later call
-// finds it complete and returns at once.
+// logs/<thousand>/, and each load released by one of four operators with
+// its lot. Made once per folder and count and kept; a later call finds it
+// complete and returns at once.
 namespace GeneratedRegister {
 
 inline QStringList programNames()
@@ -48,6 +49,22 @@ inline Cycle cycle(int n)
     return c;
 }
 
+// The release of the cycle number n's load.
+inline Release release(int n, qint64 cycleId)
+{
+    static const QStringList operators{QStringLiteral("A. Meier"), QStringLiteral("B. Huber"),
+                                       QStringLiteral("C. Roth"), QStringLiteral("D. Keller")};
+    Release r;
+    r.cycleId = cycleId;
+    r.operatorName = operators.at(n % 4);
+    r.lot = QStringLiteral("LOT-%1").arg(10000 + n);
+    r.load = QStringLiteral("Tray %1").arg(n % 5 + 1);
+    r.chemicalIndicator = Release::ChemicalIndicator::Passed;
+    r.decision = Release::Decision::Released;
+    r.comment = QStringLiteral("as the indicator showed");
+    return r;
+}
+
 inline QString logPath(const QString &folder, int n)
 {
     return QStringLiteral("%1/logs/%2/cycle-%3.txt").arg(folder).arg(n / 1000, 3, 10, QLatin1Char('0')).arg(n);
@@ -56,7 +73,7 @@ inline QString logPath(const QString &folder, int n)
 // False, with *error, when it cannot be made.
 inline bool make(const QString &folder, int count, QString *error)
 {
-    const QString done = QStringLiteral("%1/complete-%2").arg(folder).arg(count);
+    const QString done = QStringLiteral("%1/complete-released-%2").arg(folder).arg(count);
     if (QFile::exists(done))
         return true;
     QDir(folder).removeRecursively();
@@ -89,11 +106,17 @@ inline bool make(const QString &folder, int count, QString *error)
             *error = QStringLiteral("the logs could not be written");
             return false;
         }
+        QVector<Release> releases;
         for (const CycleRegister::EnterResult &result : store.enter(cycles)) {
             if (result.outcome != CycleRegister::Outcome::Entered) {
                 *error = result.error;
                 return false;
             }
+            releases << release(first + releases.size(), result.id);
+        }
+        if (!store.enterReleases(releases)) {
+            *error = store.errorString();
+            return false;
         }
     }
     QFile marker(done);

@@ -34,4 +34,20 @@ AuditEvent programWrite(const QString &controllerSerial, int programNumber,
     return event;
 }
 
+std::optional<AuditEvent> settingsChange(const QVariantMap &before, const QVariantMap &after)
+{
+    QJsonObject changes;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changes.insert(it.key(), QJsonObject{{QStringLiteral("before"), QJsonValue::fromVariant(before.value(it.key()))},
+                                                 {QStringLiteral("after"), QJsonValue::fromVariant(it.value())}});
+    }
+    if (changes.isEmpty())
+        return std::nullopt;
+    AuditEvent event;
+    event.kind = QLatin1String(settingsChangeKind);
+    event.details = QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact));
+    return event;
+}
+
 } // namespace AuditEvents

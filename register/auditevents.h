@@ -4,6 +4,9 @@
 #include "register/cycle.h"
 
 #include <QString>
+#include <QVariantMap>
+
+#include <optional>
 
 // The audit trail's events that the station makes itself.
 namespace AuditEvents {
@@ -17,5 +20,13 @@ constexpr char programWriteKind[] = "program write";
 AuditEvent programWrite(const QString &controllerSerial, int programNumber,
                         const CommunicationManager::Program &before, const CommunicationManager::Program &after,
                         bool written, const QString &message);
+
+// The kind of a change of the station's settings.
+constexpr char settingsChangeKind[] = "settings change";
+
+// A change of settings made at the station, from the values before to those
+// after (by their keys in the settings file): each key whose value changed,
+// with both values. Nothing when none changed.
+std::optional<AuditEvent> settingsChange(const QVariantMap &before, const QVariantMap &after);
 
 } // namespace AuditEvents

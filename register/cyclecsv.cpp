@@ -51,14 +51,22 @@ QByteArray cycles(const QVector<Cycle> &cycles)
                           QStringLiteral("Program number"), QStringLiteral("Program"), QStringLiteral("Cycle number"),
                           QStringLiteral("Controller serial"), QStringLiteral("Status"), QStringLiteral("Origin"),
                           QStringLiteral("Samples"), QStringLiteral("Log file"), QStringLiteral("Log SHA-256"),
-                          QStringLiteral("Station"), QStringLiteral("Verdict"), QStringLiteral("Release")});
-    for (const Cycle &c : cycles)
+                          QStringLiteral("Station"), QStringLiteral("Verdict"), QStringLiteral("Release"),
+                          QStringLiteral("Release operator"), QStringLiteral("Release time"), QStringLiteral("Lot"),
+                          QStringLiteral("Load"), QStringLiteral("Chemical indicator"),
+                          QStringLiteral("Biological indicator")});
+    for (const Cycle &c : cycles) {
+        const std::optional<Release> &r = c.latestRelease;
         out += row({QString::number(c.id), isoTime(c.started), isoTime(c.finished),
                     number(c.programNumber, c.programNumber > 0), c.programName,
                     number(c.cycleNumber, c.cycleNumber >= 0), c.controllerSerial, c.status,
                     CycleFields::originText(c.origin), QString::number(c.sampleCount),
                     QDir::toNativeSeparators(c.logPath), c.logSha256, c.station,
-                    c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(), ReleasePolicy::standing(c)});
+                    c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(), ReleasePolicy::standing(c),
+                    r ? r->operatorName : QString(), r ? isoTime(r->at) : QString(), r ? r->lot : QString(),
+                    r ? r->load : QString(), r ? Release::text(r->chemicalIndicator) : QString(),
+                    r ? Release::text(r->biologicalIndicator) : QString()});
+    }
     return out;
 }
 

@@ -19,7 +19,8 @@ QByteArray row(const QStringList &fields);
 
 // The list: ID, start, end, program number and name, cycle number,
 // controller, status, origin, samples, log file, log SHA-256, station,
-// verdict ("PASS"), release (the newest decision, or "waiting").
+// verdict ("PASS"), release (the newest decision, or "waiting"), and the
+// newest release's operator, time, lot, load and indicators.
 QByteArray cycles(const QVector<Cycle> &cycles);
 
 // One cycle's samples: time of day, elapsed seconds, temperature in °C.

@@ -5,6 +5,7 @@
 #include "register/chainledger.h"
 #include "register/cyclefields.h"
 #include "register/cyclehash.h"
+#include "register/cyclequery.h"
 #include "app/stationsettings.h"
 #include "register/cyclerow.h"
 #include "register/eventrow.h"
@@ -46,15 +47,6 @@ std::pair<QString, QVariantList> inList(const QString &column, const QVector<qin
     for (qint64 id : ids)
         values << id;
     return {QStringLiteral("%1 IN (%2)").arg(column, QStringLiteral("?, ").repeated(ids.size()).chopped(2)), values};
-}
-
-// LIKE matches "%" and "_" as wildcards; the user's text means itself.
-QString likePattern(QString text)
-{
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + text + QLatin1Char('%');
 }
 
 // A null QString would be stored as NULL; the register's texts are never NULL.
@@ -787,53 +779,12 @@ std::optional<QVector<Cycle>> CycleRegister::select(const QString &where, const 
     return result;
 }
 
-namespace {
-
-// The WHERE clause of a filter and its values.
-QString filterClause(const CycleRegister::Filter &f, const SqlDialect &dialect, QVariantList *values)
-{
-    QStringList terms{QStringLiteral("1 = 1")};
-    const auto term = [&](const QString &sql, const QVariant &value) {
-        terms << sql;
-        *values << value;
-    };
-    if (f.from.isValid())
-        term(QStringLiteral("cycles.started_utc >= ?"), CycleRow::utcMs(f.from));
-    if (f.to.isValid())
-        term(QStringLiteral("cycles.started_utc < ?"), CycleRow::utcMs(f.to));
-    if (!f.program.isEmpty())
-        term(QStringLiteral("cycles.program_name = ?"), f.program);
-    if (!f.status.isEmpty())
-        term(QStringLiteral("cycles.status = ?"), f.status);
-    if (!f.controllerSerial.isEmpty())
-        term(QStringLiteral("cycles.controller_serial = ?"), f.controllerSerial);
-    if (f.waitingForRelease)
-        term(QStringLiteral("cycles.origin <> 'imported' AND cycles.status <> ?"
-                            " AND NOT EXISTS (SELECT 1 FROM releases WHERE releases.cycle_id = cycles.id)"),
-             QString::fromUtf8(ReleasePolicy::discardedStatus));
-    if (!f.text.isEmpty()) {
-        const QStringList searched{QStringLiteral("cycles.program_name"), QStringLiteral("cycles.status"),
-                                   QStringLiteral("cycles.controller_serial"),
-                                   QStringLiteral("CAST(cycles.cycle_number AS TEXT)"), QStringLiteral("cycles.log_name"),
-                                   QStringLiteral("cycles.station")};
-        QStringList any;
-        for (const QString &column : searched) {
-            any << QStringLiteral("%1 %2 ? ESCAPE '\\'").arg(column, dialect.caseInsensitiveLike);
-            *values << likePattern(f.text);
-        }
-        terms << QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
-    }
-    return terms.join(QLatin1String(" AND "));
-}
-
-} // namespace
-
 std::optional<QVector<Cycle>> CycleRegister::cycles(const Filter &filter, int limit, const Cycle *after)
 {
     if (!ready())
         return std::nullopt;
     QVariantList values;
-    QString where = filterClause(filter, *sqlDialect, &values);
+    QString where = CycleQuery::where(filter, *sqlDialect, &values);
     if (after) {
         const qint64 started = CycleRow::utcMs(after->started);
         where += QLatin1String(" AND (cycles.started_utc < ? OR (cycles.started_utc = ? AND cycles.id < ?))");
@@ -849,7 +800,7 @@ std::optional<int> CycleRegister::count(const Filter &filter)
         return std::nullopt;
     QVariantList values;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM cycles WHERE ") + filterClause(filter, *sqlDialect, &values));
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM cycles WHERE ") + CycleQuery::where(filter, *sqlDialect, &values));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!exec(query) || !query.next())
@@ -981,14 +932,19 @@ std::optional<QStringList> CycleRegister::controllers()
     return distinct(QStringLiteral("controller_serial"));
 }
 
+std::optional<QStringList> CycleRegister::operators()
+{
+    return distinct(QStringLiteral("operator_name"), QStringLiteral("releases"));
+}
+
 // Each column has an index that begins with it, so this reads no entry.
-std::optional<QStringList> CycleRegister::distinct(const QString &column)
+std::optional<QStringList> CycleRegister::distinct(const QString &column, const QString &table)
 {
     if (!ready())
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM cycles ORDER BY %1").arg(column))) {
+    if (!query.exec(QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(column, table))) {
         fail(query.lastError().text());
         return std::nullopt;
     }

@@ -29,10 +29,15 @@ public:
         QString status;           // status text, exactly
         QString controllerSerial; // exactly
         // Found, regardless of ASCII case, in the program name, status,
-        // serial number, cycle number, log file name or station.
+        // serial number, cycle number, log file name or station, or in the
+        // lot, load, operator or comment of any of the cycle's releases.
         QString text;
         // Only the cycles that wait for release (see ReleasePolicy::waits).
         bool waitingForRelease = false;
+        // The operator and the decision of the cycle's current (newest)
+        // release; empty / nothing: any, or none.
+        QString releasedBy;
+        std::optional<Release::Decision> decision;
     };
 
     enum class Outcome {
@@ -173,6 +178,8 @@ public:
     std::optional<QStringList> programNames();
     std::optional<QStringList> statuses();
     std::optional<QStringList> controllers();
+    // The operators the releases name, sorted, each once.
+    std::optional<QStringList> operators();
 
     // What waits to be sent, oldest first, at most limit items.
     std::optional<QVector<OutboxItem>> outbox(int limit);
@@ -211,7 +218,7 @@ private:
     std::optional<QVector<Cycle>> select(const QString &where, const QVariantList &values, const QString &tail);
     std::optional<QVector<AuditEvent>> selectEvents(const QStringList &terms, const QVariantList &values, int limit,
                                                     int offset);
-    std::optional<QStringList> distinct(const QString &column);
+    std::optional<QStringList> distinct(const QString &column, const QString &table = QStringLiteral("cycles"));
 
     QString connectionName;
     RegisterLocation openedLocation;

@@ -277,9 +277,10 @@ quint64 RegisterReader::readChoices()
             const auto programs = r.programNames();
             const auto statuses = programs ? r.statuses() : std::nullopt;
             const auto controllers = statuses ? r.controllers() : std::nullopt;
-            if (!controllers)
+            const auto operators = controllers ? r.operators() : std::nullopt;
+            if (!operators)
                 return std::nullopt;
-            return Choices{*programs, *statuses, *controllers};
+            return Choices{*programs, *statuses, *controllers, *operators};
         });
         return [=] { emit choicesRead(ticket, read.value, read.error); };
     });
@@ -357,6 +358,20 @@ quint64 RegisterReader::submitRelease(const Release &release, const QString &ent
             read.error = tr("The release was not saved: the register shown has changed; choose the cycle again.");
         qCDebug(lcRegister) << "release of entry" << release.cycleId << "entered as" << read.value.sequence << read.error;
         return [=] { emit releaseStored(ticket, read.value, read.error); };
+    });
+}
+
+quint64 RegisterReader::submitEvent(const AuditEvent &event)
+{
+    return post([=](quint64 ticket) {
+        const auto read = context->read<AuditEvent>(
+            [&](CycleRegister &r) {
+                AuditEvent entered = event;
+                return r.appendEvent(entered) ? std::optional<AuditEvent>(entered) : std::nullopt;
+            },
+            QT_TRANSLATE_NOOP("RegisterReader", "The event was not saved: %1"));
+        qCDebug(lcRegister) << "event" << event.kind << "entered as" << read.value.id << read.error;
+        return [=] { emit eventStored(ticket, read.value, read.error); };
     });
 }
 

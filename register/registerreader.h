@@ -24,8 +24,9 @@ struct RegisterReaderSource;
 // The register is opened at the first request and, while it cannot be,
 // again at each later one; until then every answer carries the error.
 //
-// Besides reading, it enters the releases that the Records tab's users make
-// (the one thing the tab writes), and writes the reports of what it reads.
+// Besides reading, it enters the releases that the Records view's users make
+// and the audit events of their settings (the only things the view writes),
+// and writes the reports of what it reads.
 //
 // A register on a server may have a fallback, the station's own register
 // file: while the server cannot be reached the answers come from there
@@ -47,6 +48,7 @@ public:
         QStringList programs;
         QStringList statuses;
         QStringList controllers;
+        QStringList operators; // who made releases
     };
 
     // The register file.
@@ -86,6 +88,9 @@ public:
     // release is entered or has failed: a form stays open until then, so
     // that a release is never lost once its form is saved.
     quint64 submitRelease(const Release &release, const QString &entryHash);
+    // Appends the event to the audit trail of the register read now, its
+    // time, user and station filled in; the answer comes once it is there.
+    quint64 submitEvent(const AuditEvent &event);
     // The cycle report of one entry with its release history, and the
     // period report of the cycles of the filter between the days (invalid:
     // those of the first and the last cycle), naming the clinic.
@@ -108,6 +113,8 @@ signals:
     // error is empty when the release is entered; release is as entered
     // (its sequence and hash filled).
     void releaseStored(quint64 ticket, const Release &release, const QString &error);
+    // error is empty when the event is entered.
+    void eventStored(quint64 ticket, const AuditEvent &event, const QString &error);
     // The answers after this one come from the server (central) or from the
     // fallback, the server having been unreachable since then, for the reason.
     void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);

@@ -199,6 +199,8 @@ const QVector<Migration> all = {
                      " nonce BIGINT NOT NULL,"
                      " token {blob} NOT NULL,"
                      " stamped_utc BIGINT NOT NULL)")}},
+    // The Records tab's choice of operators, read after every entry.
+    {11, {QStringLiteral("CREATE INDEX releases_operator ON releases (operator_name)")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

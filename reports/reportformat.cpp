@@ -86,6 +86,13 @@ QString kelvin(double k)
     return temperature(k) + QStringLiteral(" K");
 }
 
+// "−0.5 K", "+3.0 K"; no tolerance at all reads "0.0 K", without a sign.
+QString tolerance(QChar sign, double k)
+{
+    const QString text = kelvin(k);
+    return text == kelvin(0.0) ? text : sign + text;
+}
+
 } // namespace
 
 QString verdictFigures(const CycleVerdict &v)
@@ -93,9 +100,9 @@ QString verdictFigures(const CycleVerdict &v)
     QStringList parts;
     if (v.holdKnown) {
         parts << QStringLiteral("hold %1 for %2 min").arg(celsius(v.hold.celsius)).arg(v.hold.minutes)
-              << QStringLiteral("band %1 to %2 (\u2212%3, +%4)")
-                     .arg(temperature(v.bandLow()), celsius(v.bandHigh()), kelvin(v.band.lowerTolerance),
-                          kelvin(v.band.upperBand));
+              << QStringLiteral("band %1 to %2 (%3, %4)")
+                     .arg(temperature(v.bandLow()), celsius(v.bandHigh()), tolerance(QChar(0x2212), v.band.lowerTolerance),
+                          tolerance(QLatin1Char('+'), v.band.upperBand));
         if (!v.longestStretch.isEmpty())
             parts << QStringLiteral("longest stretch in the band %1 to %2, %3")
                          .arg(elapsed(v.longestStretch.startMs), elapsed(v.longestStretch.endMs),
@@ -105,7 +112,8 @@ QString verdictFigures(const CycleVerdict &v)
                          .arg(celsius(v.lowestInHold->celsius), elapsed(v.lowestInHold->elapsedMs),
                               celsius(v.highestInHold->celsius), elapsed(v.highestInHold->elapsedMs));
     } else {
-        parts << QStringLiteral("tolerances \u2212%1, +%2").arg(kelvin(v.band.lowerTolerance), kelvin(v.band.upperBand));
+        parts << QStringLiteral("tolerances %1, %2")
+                     .arg(tolerance(QChar(0x2212), v.band.lowerTolerance), tolerance(QLatin1Char('+'), v.band.upperBand));
     }
     return parts.join(separator());
 }

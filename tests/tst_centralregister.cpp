@@ -99,7 +99,7 @@ struct Station {
 
     RecordsTab &recordsShown()
     {
-        child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records());
+        child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records()->parentWidget());
         return *window->records();
     }
 };
@@ -356,6 +356,24 @@ private slots:
         // Any station releases any station's cycle.
         QVERIFY(releaseRow(tab, 0));
         QCOMPARE(countRows(*central, "releases WHERE cycle_id = 2"), 1);
+    }
+
+    // A station's tab and a desk's records window on the server see each
+    // other's entries and releases within seconds, without a restart.
+    void deskAndStationSeeEachOther()
+    {
+        const std::unique_ptr<CycleRegister> central = openRegister(database);
+        RecordsTab station(database, dir.filePath("station.sqlite"));
+        RecordsTab desk(database, QString());
+        station.show();
+        desk.show();
+        Cycle entered = RegisterTestData::cycle("A", 1, RegisterTestData::localTime("2026-12-07T08:00:00"),
+                                                RegisterTestData::run(1, 1));
+        QCOMPARE(central->enter(entered).outcome, CycleRegister::Outcome::Entered);
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(station.cycleList()->rowCount(), 1, 10000);
+        QVERIFY(releaseRow(desk, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(station.cycleList()->at(0).latestRelease, 10000);
     }
 
     void centralRegisterLine_data()

@@ -90,7 +90,7 @@ private slots:
 
         auto *tabs = child<QTabWidget>(w, "tabWidget");
         RecordsTab &tab = *w.records();
-        const int recordsIndex = tabs->indexOf(&tab);
+        const int recordsIndex = tabs->indexOf(tab.parentWidget()); // its page
         QCOMPARE(tabs->tabText(recordsIndex), QString("Records"));
 
         boxes.answerBoxes({QMessageBox::Yes});

@@ -1,17 +1,30 @@
 #include "app/stationsettings.h"
+#include "register/auditevents.h"
 #include "register/cycleregister.h"
+#include "register/registerwriter.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
 #include "tests/registertestdata.h"
 #include "tests/simulatedlink.h"
+#include "tools/regulon-sim/regulonsim.h"
+#include "tools/vaporin-records/recordscommandline.h"
 #include "ui/cyclelistmodel.h"
+#include "ui/audittrailmodel.h"
 #include "ui/mainwindow.h"
+#include "ui/recordspage.h"
+#include "ui/recordssettingsdialog.h"
 #include "ui/recordstab.h"
+#include "ui/recordswindow.h"
 #include "ui/releasedialog.h"
 #include "ui/runlogsaver.h"
 
+#include <QBuffer>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -91,6 +104,28 @@ class TestRecordsTab : public QObject
         QSignalSpy shown(tab.get(), &RecordsTab::cycleShown);
         child<QTableView>("tableViewCycles")->setCurrentIndex(tab->cycleList()->index(row, 0));
         return shown.wait(5000);
+    }
+
+    // The cycle numbers the list shows, top down.
+    QList<int> listed() const
+    {
+        QList<int> numbers;
+        for (const Cycle &c : tab->cycleList()->loaded())
+            numbers << c.cycleNumber;
+        return numbers;
+    }
+
+    // A station's window on the register, its Records tab shown.
+    std::unique_ptr<MainWindow> station(SimulatedLink &link)
+    {
+        StationSettings settings;
+        settings.setRegisterPath(registerPath());
+        settings.setLogFolder(dir->filePath(QStringLiteral("logs")));
+        QDir().mkpath(dir->filePath(QStringLiteral("logs")));
+        auto window = std::make_unique<MainWindow>(&link.manager);
+        window->show();
+        ::child<QTabWidget>(*window, "tabWidget")->setCurrentWidget(window->records()->parentWidget());
+        return window;
     }
 
     // Answers the next file dialog with this file.
@@ -226,10 +261,11 @@ private slots:
         QCOMPARE(finished.last().at(0).toString(), QString());
         QCOMPARE(RegisterTestData::read(listFile),
                  QByteArray("ID,Started,Finished,Program number,Program,Cycle number,Controller serial,Status,Origin,"
-                            "Samples,Log file,Log SHA-256,Station,Verdict,Release\r\n"
+                            "Samples,Log file,Log SHA-256,Station,Verdict,Release,Release operator,Release time,Lot,Load,"
+                            "Chemical indicator,Biological indicator\r\n"
                             "2,2024-03-05T14:07:09.000+01:00,2024-03-05T14:07:13.000+01:00,1,"
                             "\"Pr\xc3\xbc" "f \"\"A\"\", 1\nx\",7,RG-\xc3\x84,Program cancelled by user,recorded,3,,,"
-                            "\"st,1\",FAIL,waiting\r\n"));
+                            "\"st,1\",FAIL,waiting,,,,,,\r\n"));
 
         QVERIFY(chooseRow(0));
         chooseFileWhenAsked(samplesFile);
@@ -472,6 +508,251 @@ private slots:
         QTRY_COMPARE(answerer->titles(), QStringList{"Report"});
         QVERIFY(child<QPushButton>("pushButtonPrintReport")->isEnabled());
     }
+    // What releases noted finds their cycles; the current release's
+    // operator and decision narrow the list.
+    void searchFindsALoad_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("releasedBy");
+        QTest::addColumn<QString>("decision");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("a lot") << "LOT-4711" << "" << "" << QList<int>{2};
+        QTest::newRow("an operator, of any release") << "meier" << "" << "" << QList<int>{3, 2};
+        QTest::newRow("a comment") << "spore test" << "" << "" << QList<int>{3};
+        QTest::newRow("released by") << "" << "B. Huber" << "" << QList<int>{2};
+        QTest::newRow("decision") << "" << "" << "Rejected" << QList<int>{3};
+        QTest::newRow("nothing") << "LOT-4711" << "" << "Rejected" << QList<int>{};
+    }
+    void searchFindsALoad()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, releasedBy);
+        QFETCH(QString, decision);
+        QFETCH(QList<int>, expected);
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00"), cycleAt("RG-A", 2, "2024-03-02T08:00:00"),
+                      cycleAt("RG-A", 3, "2024-03-03T08:00:00")}));
+        const auto enterRelease = [&](qint64 id, const QString &name, Release::Decision d, const QString &lot,
+                                      const QString &comment) {
+            Release r;
+            r.cycleId = id;
+            r.operatorName = name;
+            r.decision = d;
+            r.lot = lot;
+            r.comment = comment;
+            return store->enterRelease(r);
+        };
+        QVERIFY(enterRelease(2, "A. Meier", Release::Decision::Quarantined, "LOT-4711", {}));
+        QVERIFY(enterRelease(2, "B. Huber", Release::Decision::Released, "LOT-4711", "BI negative"));
+        QVERIFY(enterRelease(3, "C. Meier", Release::Decision::Rejected, "LOT-4712", "spore test positive"));
+        tab->cycleEntered();
+        auto *operators = child<QComboBox>("comboBoxReleasedByFilter");
+        QTRY_COMPARE(operators->count(), 4); // anyone and the three
+
+        // Only the answer to the last of the filters' changes comes in.
+        QSignalSpy read(tab->cycleList(), &PagedTableModelBase::rowsRead);
+        operators->setCurrentIndex(qMax(0, operators->findData(releasedBy)));
+        auto *decisions = child<QComboBox>("comboBoxDecisionFilter");
+        decisions->setCurrentIndex(qMax(0, decisions->findText(decision)));
+        auto *search = child<QLineEdit>("lineEditFilterText");
+        search->setText(text);
+        QTest::keyClick(search, Qt::Key_Return);
+        QVERIFY(read.wait(5000));
+        QCOMPARE(listed(), expected);
+    }
+
+    // After a new search the panel shows the cycle chosen before when the
+    // list still holds it, and nothing when it does not: never a curve of
+    // a cycle the list does not show.
+    void searchKeepsTheChosenCycleOrShowsNothing()
+    {
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00", 4, "Instruments"),
+                      cycleAt("RG-A", 2, "2024-03-02T08:00:00", 4, "Textiles")}));
+        QVERIFY(chooseRow(1)); // cycle 1
+        auto *search = child<QLineEdit>("lineEditFilterText");
+        auto *program = child<QLabel>("labelCycleProgram");
+        const QString instruments = program->text();
+
+        QSignalSpy shown(tab.get(), &RecordsTab::cycleShown);
+        search->setText(QStringLiteral("RG-A"));
+        QVERIFY(shown.wait(5000));
+        QCOMPARE(shown.last().at(0).toLongLong(), 1);
+        QCOMPARE(program->text(), instruments);
+        QCOMPARE(child<QTableView>("tableViewCycles")->currentIndex().row(), 1);
+
+        search->setText(QStringLiteral("Textiles"));
+        QTRY_COMPARE(listed(), QList<int>{2});
+        QCOMPARE(program->text(), QString("-"));
+        QVERIFY(!tab->chosenCycle());
+    }
+
+    // A program write, which the station's writer enters, shows in the
+    // audit trail at once.
+    void programWriteAppearsInTheAuditTrail()
+    {
+        SimulatedLink link;
+        const std::unique_ptr<MainWindow> window = station(link);
+        AuditTrailModel *trail = window->records()->auditTrail();
+        // Read before the event is entered: it shows by being entered.
+        QSignalSpy read(trail, &PagedTableModelBase::rowsRead);
+        QVERIFY(read.wait(5000));
+        QCOMPARE(trail->rowCount(), 0);
+        CommunicationManager::Program before;
+        before.name = QStringLiteral("Instruments");
+        CommunicationManager::Program after = before;
+        after.name = QStringLiteral("Instruments 134");
+        window->registerWriter()->enterEvent(AuditEvents::programWrite("RG-A", 2, before, after, true, {}));
+        QTRY_COMPARE(trail->rowCount(), 1);
+        QCOMPARE(trail->at(0).kind, QString(AuditEvents::programWriteKind));
+    }
+
+    // The view moves into a window of its own and back: the same view, its
+    // chosen cycle kept; the window resizes and keeps its size.
+    void recordsWindowHoldsTheSameView()
+    {
+        QVector<Cycle> cycles{cycleAt("RG-A", 1, "2024-03-01T08:00:00"), cycleAt("RG-A", 2, "2024-03-02T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, cycles));
+        SimulatedLink link;
+        const std::unique_ptr<MainWindow> window = station(link);
+        RecordsTab *view = window->records();
+        auto *page = qobject_cast<RecordsPage *>(view->parentWidget());
+        QVERIFY(page);
+        QTRY_COMPARE(view->cycleList()->rowCount(), 2);
+        ::child<QTableView>(*view, "tableViewCycles")->setCurrentIndex(view->cycleList()->index(1, 0));
+        QTRY_VERIFY(view->chosenCycle() && view->chosenCycle()->cycleNumber == 1);
+
+        ::child<QPushButton>(*view, "pushButtonOpenInWindow")->click();
+        RecordsWindow *own = page->recordsWindow();
+        QVERIFY(own && own->isVisible() && own->isWindow());
+        QCOMPARE(own->view(), view);
+        QCOMPARE(view->window(), static_cast<QWidget *>(own));
+        QVERIFY(!::child<QPushButton>(*view, "pushButtonOpenInWindow")->isVisibleTo(own));
+        QCOMPARE(view->chosenCycle()->cycleNumber, 1);
+        QCOMPARE(::child<QTableView>(*view, "tableViewCycles")->currentIndex().row(), 1);
+
+        own->resize(1200, 700);
+        QTRY_COMPARE(view->size(), QSize(1200, 700));
+        own->close();
+        QTRY_COMPARE(view->parentWidget(), page);
+        QVERIFY(!page->recordsWindow());
+        QVERIFY(::child<QPushButton>(*view, "pushButtonOpenInWindow")->isVisibleTo(page));
+        QCOMPARE(view->chosenCycle()->cycleNumber, 1);
+
+        page->openWindow();
+        QCOMPARE(page->recordsWindow()->size(), QSize(1200, 700));
+        ::child<QPushButton>(*page, "pushButtonRecordsBack")->click();
+        QCOMPARE(view->parentWidget(), page);
+    }
+
+    // vaporin-records window: the records of a desk without an autoclave,
+    // which never asks for a controller nor opens a port.
+    void recordsWindowWithoutAnAutoclave()
+    {
+        QVector<Cycle> cycles{cycleAt("RG-A", 1, "2024-03-01T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, cycles));
+        QTemporaryDir links;
+        RegulonSim sim;
+        QVERIFY2(sim.plugIn(links.filePath(QStringLiteral("regulon"))), qPrintable(sim.errorString()));
+        qputenv("REGULON_SERIAL_PORTS", QFile::encodeName(sim.linkPath()));
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        int rows = -1;
+        QStringList windows;
+        QTimer::singleShot(0, [&] {
+            RecordsWindow *records = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->isVisible())
+                    windows << w->metaObject()->className();
+                records = records ? records : qobject_cast<RecordsWindow *>(w);
+            }
+            if (!records)
+                return;
+            QTest::qWaitFor([&] { return records->view()->cycleList()->rowCount() == 1; }, 10000);
+            rows = records->view()->cycleList()->rowCount();
+            records->close();
+        });
+        const QStringList command{"vaporin-records", "--register", registerPath(), "window"};
+        QCOMPARE(RecordsCommandLine::run(command, out, err), 0);
+        qunsetenv("REGULON_SERIAL_PORTS");
+        QCOMPARE(windows, QStringList{"RecordsWindow"});
+        QCOMPARE(rows, 1);
+        QCOMPARE(sim.receivedCommands(), QStringList());
+
+        // No window on a register that is not there.
+        const QStringList none{"vaporin-records", "--register", dir->filePath("none.sqlite"), "window"};
+        QCOMPARE(RecordsCommandLine::run(none, out, err), 2);
+        QVERIFY(err.data().contains("There is no register"));
+    }
+
+    // A station's tab and a desk's window on one register see what the
+    // other (or any writer) enters, without a restart.
+    void twoWindowsSeeEachOthersEntries()
+    {
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));
+        RecordsTab desk(registerPath());
+        desk.show();
+        QTRY_COMPARE(desk.cycleList()->rowCount(), 1);
+        QVector<Cycle> entered{cycleAt("RG-A", 2, "2024-03-02T08:00:00")};
+        QVERIFY(RegisterTestData::enter(*store, entered));
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(tab->cycleList()->rowCount(), 2, 10000);
+        Release r;
+        r.cycleId = entered[0].id;
+        r.operatorName = QStringLiteral("A. Meier");
+        r.decision = Release::Decision::Rejected;
+        QVERIFY(store->enterRelease(r));
+        QTRY_VERIFY_WITH_TIMEOUT(tab->cycleList()->at(0).latestRelease, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(desk.cycleList()->at(0).latestRelease, 10000);
+    }
+
+    void columnWidthsAreRemembered()
+    {
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));
+        child<QTableView>("tableViewCycles")->horizontalHeader()->resizeSection(CycleListModel::Program, 333);
+        tab.reset();
+        tab = std::make_unique<RecordsTab>(registerPath());
+        QCOMPARE(child<QTableView>("tableViewCycles")->horizontalHeader()->sectionSize(CycleListModel::Program), 333);
+    }
+
+    // The tolerances stay within their bounds; a change counts once the
+    // audit trail holds it, and no change makes no event.
+    void settingsAreBoundedAndAudited()
+    {
+        StationSettings().setClinicName(QStringLiteral("Old name"));
+        QVERIFY(open({}));
+        const auto form = [&] {
+            child<QPushButton>("pushButtonSettings")->click();
+            return tab->findChild<RecordsSettingsDialog *>();
+        };
+        RecordsSettingsDialog *settings = form();
+        QVERIFY(settings && settings->isVisible() && !settings->isModal());
+        auto *lower = ::child<QDoubleSpinBox>(*settings, "doubleSpinBoxLowerTolerance");
+        auto *upper = ::child<QDoubleSpinBox>(*settings, "doubleSpinBoxUpperBand");
+        QCOMPARE((QList<double>{lower->minimum(), lower->maximum(), upper->minimum(), upper->maximum()}),
+                 (QList<double>{0.0, 50.0, 0.0, 50.0}));
+        upper->setValue(80.0);
+        QCOMPARE(upper->value(), 50.0);
+        upper->setValue(2.5);
+        ::child<QLineEdit>(*settings, "lineEditClinicName")->setText(QStringLiteral("Dental Surgery Example"));
+        ::child<QDialogButtonBox>(*settings, "buttons")->button(QDialogButtonBox::Save)->click();
+        QTRY_COMPARE(tab->auditTrail()->rowCount(), 1);
+        const AuditEvent change = tab->auditTrail()->at(0);
+        QCOMPARE(change.kind, QString(AuditEvents::settingsChangeKind));
+        QCOMPARE(AuditTrailModel::detailsInWords(change.details),
+                 QString("clinic name: (after: Dental Surgery Example, before: Old name); "
+                         "verdict/upper band: (after: 2.5, before: 3)"));
+        QTRY_VERIFY(!settings->isVisible());
+        QCOMPARE(StationSettings().clinicName(), QString("Dental Surgery Example"));
+        QCOMPARE(StationSettings().verdictBand().upperBand, 2.5);
+
+        // Saved unchanged: closed, nothing entered.
+        settings = form();
+        ::child<QDialogButtonBox>(*settings, "buttons")->button(QDialogButtonBox::Save)->click();
+        QVERIFY(!settings->isVisible());
+        QCOMPARE(store->events()->size(), 1);
+    }
+
     // A run's end is answered while a release form is open: the form never
     // stands in its way and stays as it was.
     void runEndsWhileTheReleaseFormIsOpen()
@@ -485,7 +766,7 @@ private slots:
         SimulatedLink link;
         MainWindow window(&link.manager);
         window.show();
-        ::child<QTabWidget>(window, "tabWidget")->setCurrentWidget(window.records());
+        ::child<QTabWidget>(window, "tabWidget")->setCurrentWidget(window.records()->parentWidget());
         QTRY_COMPARE(window.records()->cycleList()->rowCount(), 1);
         auto *list = ::child<QTableView>(window, "tableViewCycles");
         list->setCurrentIndex(window.records()->cycleList()->index(0, 0));

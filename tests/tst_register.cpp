@@ -159,7 +159,24 @@ private slots:
         QTest::newRow("text: % is no wildcard") << F{{}, {}, {}, {}, {}, "t%x"} << QStringList();
         QTest::newRow("text: _ is no wildcard") << F{{}, {}, {}, {}, {}, "t_5"} << QStringList();
         QTest::newRow("text: cycle number") << F{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
-        QTest::newRow("waiting for release") << F{{}, {}, {}, {}, {}, {}, true} << QStringList{"B-3", "B-2", "A-2"};
+        QTest::newRow("waiting for release") << F{{}, {}, {}, {}, {}, {}, true} << QStringList{"B-3", "B-2"};
+        // What releases noted: of any release, not only the current one.
+        QTest::newRow("text: a lot") << F{{}, {}, {}, {}, {}, "lot-4711"} << QStringList{"A-2"};
+        QTest::newRow("text: an operator") << F{{}, {}, {}, {}, {}, "meier"} << QStringList{"A-2", "A-1"};
+        QTest::newRow("text: a comment of an earlier release") << F{{}, {}, {}, {}, {}, "BI to follow"}
+                                                               << QStringList{"A-2"};
+        QTest::newRow("text: a load") << F{{}, {}, {}, {}, {}, "tray b"} << QStringList{"A-2"};
+        QTest::newRow("text: % in a release is no wildcard") << F{{}, {}, {}, {}, {}, "lot%4711"} << QStringList();
+        // By the current release only.
+        QTest::newRow("released by") << F{{}, {}, {}, {}, {}, {}, false, "B. Huber"} << QStringList{"A-2"};
+        QTest::newRow("released by, an earlier release's operator")
+            << F{{}, {}, {}, {}, {}, {}, false, "C. Meier"} << QStringList();
+        QTest::newRow("decision") << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Rejected}
+                                  << QStringList{"A-1"};
+        QTest::newRow("decision of the current release")
+            << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Quarantined} << QStringList();
+        QTest::newRow("operator and decision together")
+            << F{{}, {}, {}, {}, {}, "lot", false, "B. Huber", Release::Decision::Released} << QStringList{"A-2"};
     }
     void filtersAndPages()
     {
@@ -171,6 +188,14 @@ private slots:
         QVERIFY(RegisterTestData::enter(*store, cycles));
         Release decided = release(cycles[0].id, "A. Meier", Release::Decision::Rejected);
         QVERIFY2(store->enterRelease(decided), qPrintable(store->errorString()));
+        // Quarantined until the biological indicator's result, then released.
+        Release first = release(cycles[1].id, "C. Meier", Release::Decision::Quarantined, "BI to follow");
+        first.lot = QStringLiteral("LOT-4711");
+        first.load = QStringLiteral("Tray B, forceps");
+        Release second = release(cycles[1].id, "B. Huber", Release::Decision::Released, "BI negative");
+        second.lot = first.lot;
+        QVERIFY2(store->enterRelease(first) && store->enterRelease(second), qPrintable(store->errorString()));
+        QCOMPARE(store->operators(), std::optional(QStringList{"A. Meier", "B. Huber", "C. Meier"}));
         QCOMPARE(store->count(filter), expected.size());
         QStringList listed;
         std::optional<Cycle> last;

@@ -287,7 +287,8 @@ private slots:
         QCOMPARE(CycleCsv::row({text, QStringLiteral("x")}), csv + ",x\r\n");
     }
 
-    // The origin and the release are words; a cycle without a verdict has an empty field.
+    // The origin and the release are words; a cycle without a verdict or a
+    // release has empty fields.
     void csvOfCycles()
     {
         Cycle c = RegisterTestData::cycle(QStringLiteral("RG,1"), 4,
@@ -299,14 +300,24 @@ private slots:
         Cycle imported = c;
         imported.origin = Cycle::Origin::Imported;
         c.verdict = CycleVerdict::evaluate(c, {});
-        imported.latestRelease = Release();
+        // The current release's fields, each in its column.
+        Release released;
+        released.operatorName = QStringLiteral("A. Meier");
+        released.at = QDateTime::fromString("2024-03-06T09:30:00.000+01:00", Qt::ISODateWithMs);
+        released.lot = QStringLiteral("LOT-4711");
+        released.load = QStringLiteral("Tray 3, forceps");
+        released.chemicalIndicator = Release::ChemicalIndicator::Passed;
+        released.biologicalIndicator = Release::BiologicalIndicator::Pending;
+        imported.latestRelease = released;
         QCOMPARE(CycleCsv::cycles({c, imported}),
                  QByteArray("ID,Started,Finished,Program number,Program,Cycle number,Controller serial,Status,Origin,"
-                            "Samples,Log file,Log SHA-256,Station,Verdict,Release\r\n"
+                            "Samples,Log file,Log SHA-256,Station,Verdict,Release,Release operator,Release time,Lot,"
+                            "Load,Chemical indicator,Biological indicator\r\n"
                             "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
-                            "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1,FAIL,waiting\r\n"
+                            "\"RG,1\",Successfully completed,recorded,2,/logs/a.txt,,station-1,FAIL,waiting,,,,,,\r\n"
                             "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
-                            "\"RG,1\",Successfully completed,imported,2,/logs/a.txt,,station-1,,Quarantined\r\n"));
+                            "\"RG,1\",Successfully completed,imported,2,/logs/a.txt,,station-1,,Quarantined,A. Meier,"
+                            "2024-03-06T09:30:00.000+01:00,LOT-4711,\"Tray 3, forceps\",Passed,Pending\r\n"));
     }
 };
 

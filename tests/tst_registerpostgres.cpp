@@ -199,6 +199,38 @@ private slots:
         QCOMPARE(report.logs, 1);
     }
 
+    // The search's SQL on the server: a release's lot in any case, with
+    // "%" meaning itself, and the current release's operator and decision.
+    void searchFindsReleasesOnTheServer()
+    {
+        QVERIFY(freshRegister());
+        QVector<Cycle> cycles{cycle("A", 1, "2024-03-05T14:07:09"), cycle("A", 2, "2024-03-06T08:00:00")};
+        for (const CycleRegister::EnterResult &r : store->enter(cycles))
+            QVERIFY2(r.outcome == CycleRegister::Outcome::Entered, qPrintable(r.error));
+        for (const auto &[name, decision] : {std::pair("A. Meier", Release::Decision::Quarantined),
+                                             std::pair("B. Huber", Release::Decision::Released)}) {
+            Release r;
+            r.cycleId = cycles[0].id;
+            r.operatorName = QString::fromLatin1(name);
+            r.decision = decision;
+            r.lot = QStringLiteral("LOT-4711");
+            r.comment = QStringLiteral("BI negative");
+            QVERIFY2(store->enterRelease(r), qPrintable(store->errorString()));
+        }
+        using F = CycleRegister::Filter;
+        for (const auto &[filter, found] :
+             {std::pair(F{{}, {}, {}, {}, {}, "lot-4711"}, 1), std::pair(F{{}, {}, {}, {}, {}, "lot%4711"}, 0),
+              std::pair(F{{}, {}, {}, {}, {}, {}, false, "B. Huber"}, 1),
+              std::pair(F{{}, {}, {}, {}, {}, {}, false, "A. Meier"}, 0),
+              std::pair(F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Released}, 1)}) {
+            const auto listed = store->cycles(filter, 100);
+            QVERIFY2(listed, qPrintable(store->errorString()));
+            QCOMPARE(listed->size(), found);
+            QCOMPARE(store->count(filter), std::optional<int>(found));
+        }
+        QCOMPARE(store->operators(), std::optional(QStringList{"A. Meier", "B. Huber"}));
+    }
+
     void verificationFindsEditsOnTheServer_data()
     {
         QTest::addColumn<QStringList>("statements");

@@ -2,6 +2,7 @@
 #include "register/release.h"
 #include "reports/cyclecurve.h"
 #include "reports/cyclereport.h"
+#include "reports/reportformat.h"
 #include "reports/periodreport.h"
 #include "tests/isolateduser.h"
 #include "tests/reportdata.h"
@@ -121,6 +122,33 @@ private slots:
                                           Release::BiologicalIndicator::Positive, endless)})
             << QStringList{"Release 1 entry Continued on page 2", "Page 1 of 3"};
     }
+    // A tolerance of none has no sign: never "−0.0 K".
+    void toleranceFigures_data()
+    {
+        QTest::addColumn<bool>("holdKnown");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no lower tolerance") << true << 0.0 << 3.0 << "band 121.0 to 124.0 °C (0.0 K, +3.0 K)";
+        QTest::newRow("both") << true << 0.5 << 2.0 << "band 120.5 to 123.0 °C (−0.5 K, +2.0 K)";
+        QTest::newRow("no upper band") << true << 1.0 << 0.0 << "(−1.0 K, 0.0 K)";
+        QTest::newRow("less than shows") << true << 0.004 << 3.0 << "(0.0 K, +3.0 K)";
+        QTest::newRow("hold unknown") << false << 0.0 << 3.0 << "tolerances 0.0 K, +3.0 K";
+    }
+    void toleranceFigures()
+    {
+        QFETCH(bool, holdKnown);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        QFETCH(QString, shown);
+        CycleVerdict v;
+        v.holdKnown = holdKnown;
+        v.hold = {121.0, 15};
+        v.band = {lower, upper};
+        const QString figures = ReportFormat::verdictFigures(v);
+        QVERIFY2(figures.contains(shown), qPrintable(figures));
+    }
+
     void cycleReportFirstPage()
     {
         QFETCH(CycleReportData, data);

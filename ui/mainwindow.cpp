@@ -14,6 +14,7 @@
 #include "ui/programprofile.h"
 #include "ui/programstepitem.h"
 #include "ui/readingwatch.h"
+#include "ui/recordspage.h"
 #include "ui/recordstab.h"
 #include "ui/registeralert.h"
 #include "ui/runlogsaver.h"
@@ -146,9 +147,10 @@ MainWindow::MainWindow(CommunicationManager *manager)
     // Before "About us"; it reads the register only once shown, but for
     // the cycles waiting for release, which its title counts.
     recordsTab = new RecordsTab(registerLocation, ownRegister);
-    ui->tabWidget->insertTab(2, recordsTab, tr("Records"));
-    connect(recordsTab, &RecordsTab::waitingForReleaseCounted, this, [this](int waiting) {
-        ui->tabWidget->setTabText(ui->tabWidget->indexOf(recordsTab),
+    auto *recordsPage = new RecordsPage(recordsTab);
+    ui->tabWidget->insertTab(2, recordsPage, tr("Records"));
+    connect(recordsTab, &RecordsTab::waitingForReleaseCounted, this, [this, recordsPage](int waiting) {
+        ui->tabWidget->setTabText(ui->tabWidget->indexOf(recordsPage),
                                   waiting > 0 ? tr("Records (%1)").arg(waiting) : tr("Records"));
     });
     ui->tabWidget->setCurrentIndex(0);
@@ -173,6 +175,7 @@ MainWindow::MainWindow(CommunicationManager *manager)
     cycleRegisterWriter = std::make_unique<RegisterWriter>(registerLocation, ownRegister);
     new RegisterAlert(cycleRegisterWriter.get(), this);
     connect(cycleRegisterWriter.get(), &RegisterWriter::cycleEntered, recordsTab, &RecordsTab::cycleEntered);
+    connect(cycleRegisterWriter.get(), &RegisterWriter::eventEntered, recordsTab, &RecordsTab::eventEntered);
     verdictBanner = new VerdictBanner(ownRegister, cycleRegisterWriter.get());
     ui->verticalLayout->insertWidget(0, verdictBanner);
     if (RegisterSender *sender = cycleRegisterWriter->sender()) {

@@ -81,7 +81,7 @@ private:
     void applyLanguage(const QString &language);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    RecordsTab *recordsTab = nullptr; // owned by the tab widget
+    RecordsTab *recordsTab = nullptr; // owned by its page in the tab widget, or its window
     TemperatureChart liveChart;
     TemperatureChart profileChart;
     QString logFolder;

@@ -9,6 +9,7 @@
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
 #include "ui/plainmessagebox.h"
+#include "ui/recordssettingsdialog.h"
 #include "ui/releasedialog.h"
 #include "ui/verificationdialog.h"
 #include "ui_recordstab.h"
@@ -30,6 +31,15 @@ namespace {
 constexpr int textDebounceMs = 300;
 // While the central register is away, the tab looks for it this often.
 constexpr int centralRetryMs = 15000;
+// What other windows and stations enter shows within this long.
+constexpr int changeCheckMs = 3000;
+// The newest audit event's ID before it is first read, and after it could not be.
+constexpr qint64 unknownEvent = -1;
+constexpr qint64 unreadableEvent = -2;
+
+// The lists' column widths, as their headers save them.
+const QString cycleColumnsKey = QStringLiteral("records/cycle_columns");
+const QString auditColumnsKey = QStringLiteral("records/audit_columns");
 
 QString csvFiles()
 {
@@ -103,16 +113,25 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     // The verdicts judged here use the defaults of settings out of bounds.
     ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
     ui->labelSettingsNotice->setVisible(!ui->labelSettingsNotice->text().isEmpty());
+    // Beside the Cycles and Audit trail tabs: no room taken from the lists.
+    ui->tabWidgetRecords->setCornerWidget(ui->widgetRecordsActions, Qt::TopRightCorner);
+    connect(ui->pushButtonOpenInWindow, &QPushButton::clicked, this, &RecordsTab::windowWanted);
 
     cycles = new CycleListModel(reader.get(), this);
     events = new AuditTrailModel(reader.get(), 0, this);
     ui->tableViewCycles->setModel(cycles);
-    ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
     ui->tableViewAuditTrail->setModel(events);
-    for (QTableView *view : {ui->tableViewCycles, ui->tableViewAuditTrail}) {
+    const StationSettings settings;
+    for (const auto &[view, key] : {std::pair(ui->tableViewCycles, cycleColumnsKey),
+                                    std::pair(ui->tableViewAuditTrail, auditColumnsKey)}) {
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+        view->horizontalHeader()->restoreState(settings.value(key).toByteArray());
     }
+    ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
+    ui->comboBoxDecisionFilter->addItem(tr("All decisions"), QString());
+    for (const auto &decision : ReleaseChoices::decisions)
+        ui->comboBoxDecisionFilter->addItem(Release::text(decision.value), Release::keyword(decision.value));
     ui->verticalLayoutCycleChart->addWidget(chart.view());
 
     {
@@ -132,17 +151,42 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         reader->retryCentral();
         cycleEntered();
     });
+    // Every entry, release and change of settings is an audit event: a
+    // newer one than last time means something to show.
+    changeCheck.setInterval(changeCheckMs);
+    connect(&changeCheck, &QTimer::timeout, this, &RecordsTab::readNewestEvent);
+    connect(tallies.get(), &RegisterReader::eventsRead, this,
+            [this](quint64 ticket, const QVector<AuditEvent> &newest, const QString &error) {
+                if (ticket != newestEventTicket)
+                    return;
+                // After a failure the lists may have failed too: the next
+                // answer reads them again.
+                if (!error.isEmpty()) {
+                    newestEventId = unreadableEvent;
+                    return;
+                }
+                const qint64 id = newest.isEmpty() ? 0 : newest.constFirst().id;
+                if (newestEventId != unknownEvent && id != newestEventId)
+                    cycleEntered();
+                newestEventId = id;
+            });
 
     connect(ui->tableViewCycles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { choose(current); });
-    // A new filter's list has nothing chosen.
-    connect(cycles, &QAbstractItemModel::modelReset, this, [this] { choose({}); });
+    // A new search shows nothing until its rows are in, then the cycle
+    // chosen before if they hold it.
+    connect(cycles, &QAbstractItemModel::modelReset, this, [this] {
+        const qint64 before = chosen ? chosen->id : chosenBeforeSearch;
+        choose({});
+        chosenBeforeSearch = before;
+    });
     for (PagedTableModelBase *model : {static_cast<PagedTableModelBase *>(cycles),
                                        static_cast<PagedTableModelBase *>(events)}) {
         connect(model, &PagedTableModelBase::readFailed, this, &RecordsTab::showProblem);
         connect(model, &PagedTableModelBase::rowsRead, ui->labelRegisterMessage, &QWidget::hide);
     }
     connect(cycles, &PagedTableModelBase::rowsRead, this, [this] {
+        chooseAgain();
         ui->pushButtonExportList->setEnabled(!exportTicket);
         enableReports();
         // Counted once the rows are in: the count does not compete with them.
@@ -224,12 +268,17 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     // With an authority set, the chains' heads are time-stamped daily and after each release.
     if (const std::optional<TimeStamper::Authority> authority = StationSettings().timeStampAuthority())
         connect(this, &RecordsTab::releaseEntered, new TimeStamper(location, *authority, this), &TimeStamper::stamp);
+    connect(reader.get(), &RegisterReader::eventStored, this,
+            [this](quint64 ticket, const AuditEvent &, const QString &error) { settingsEventStored(ticket, error); });
     // The title counts them from the start, before the tab is first shown.
     QTimer::singleShot(0, this, &RecordsTab::readWaitingCount);
 }
 
 RecordsTab::~RecordsTab()
 {
+    StationSettings settings;
+    settings.setValue(cycleColumnsKey, ui->tableViewCycles->horizontalHeader()->saveState());
+    settings.setValue(auditColumnsKey, ui->tableViewAuditTrail->horizontalHeader()->saveState());
     // Open details use the reader; they go before it does.
     qDeleteAll(findChildren<CycleDetailsDialog *>(QString(), Qt::FindDirectChildrenOnly));
 }
@@ -278,6 +327,17 @@ void RecordsTab::setUrlOpener(std::function<bool(const QUrl &)> opener)
 void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
 {
     printerChooser = std::move(chooser);
+}
+
+void RecordsTab::setWindowButtonShown(bool shown)
+{
+    ui->pushButtonOpenInWindow->setVisible(shown);
+}
+
+void RecordsTab::eventEntered()
+{
+    if (everShown)
+        events->refresh();
 }
 
 void RecordsTab::cycleEntered()
@@ -345,6 +405,9 @@ void RecordsTab::showEvent(QShowEvent *event)
     if (everShown)
         return;
     everShown = true;
+    // What the lists read now is the state to compare with.
+    readNewestEvent();
+    changeCheck.start();
     applyFilter();
     events->reload();
     readChoices();
@@ -355,15 +418,22 @@ void RecordsTab::applyFilter()
     textDebounce.stop();
     if (!everShown)
         return;
-    const CycleRegister::Filter filter =
+    CycleRegister::Filter filter =
         filterFor({ui->checkBoxAllDates->isChecked(), ui->dateEditFrom->date(), ui->dateEditTo->date()},
                   ui->comboBoxProgramFilter->currentData().toString(),
                   ui->comboBoxStatusFilter->currentData().toString(),
                   ui->comboBoxControllerFilter->currentData().toString(), ui->lineEditFilterText->text(),
                   ui->checkBoxWaitingForRelease->isChecked());
+    filter.releasedBy = ui->comboBoxReleasedByFilter->currentData().toString();
+    filter.decision = Release::parse<Release::Decision>(ui->comboBoxDecisionFilter->currentData().toString());
     cycles->setFilter(filter);
     ui->labelCycleCount->clear();
     countWanted = true;
+}
+
+void RecordsTab::readNewestEvent()
+{
+    newestEventTicket = tallies->readEvents(0, 1);
 }
 
 void RecordsTab::readWaitingCount()
@@ -383,6 +453,7 @@ void RecordsTab::showChoices(const RegisterReader::Choices &choices)
     fillChoices(ui->comboBoxProgramFilter, tr("All programs"), choices.programs);
     fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), choices.statuses);
     fillChoices(ui->comboBoxControllerFilter, tr("All controllers"), choices.controllers);
+    fillChoices(ui->comboBoxReleasedByFilter, tr("Any operator"), choices.operators);
     // A station's own register mostly knows its one controller.
     ui->comboBoxControllerFilter->setVisible(hasCentral || ui->comboBoxControllerFilter->count() > 2);
 }
@@ -424,6 +495,16 @@ void RecordsTab::on_comboBoxControllerFilter_currentIndexChanged(int)
     applyFilter();
 }
 
+void RecordsTab::on_comboBoxReleasedByFilter_currentIndexChanged(int)
+{
+    applyFilter();
+}
+
+void RecordsTab::on_comboBoxDecisionFilter_currentIndexChanged(int)
+{
+    applyFilter();
+}
+
 void RecordsTab::on_lineEditFilterText_textChanged(const QString &)
 {
     textDebounce.start();
@@ -436,6 +517,7 @@ void RecordsTab::on_lineEditFilterText_returnPressed()
 
 void RecordsTab::choose(const QModelIndex &current)
 {
+    chosenBeforeSearch = 0;
     if (!current.isValid()) {
         cycleTicket = 0;
         showCycle(std::nullopt);
@@ -445,6 +527,15 @@ void RecordsTab::choose(const QModelIndex &current)
     if (chosen && chosen->id == id && !cycleTicket)
         return;
     cycleTicket = reader->readCycle(id);
+}
+
+void RecordsTab::chooseAgain()
+{
+    const qint64 id = std::exchange(chosenBeforeSearch, 0);
+    const QVector<Cycle> &rows = cycles->loaded();
+    const auto found = std::find_if(rows.cbegin(), rows.cend(), [id](const Cycle &c) { return c.id == id; });
+    if (id && found != rows.cend())
+        ui->tableViewCycles->setCurrentIndex(cycles->index(int(found - rows.cbegin()), 0));
 }
 
 void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
@@ -677,4 +768,37 @@ void RecordsTab::on_pushButtonPeriodReport_clicked()
 void RecordsTab::on_pushButtonPrintPeriodReport_clicked()
 {
     reportPeriod(true);
+}
+
+void RecordsTab::on_pushButtonSettings_clicked()
+{
+    // One form: a second click brings it up.
+    if (auto *open = findChild<RecordsSettingsDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *form = new RecordsSettingsDialog(RecordsSettings::read(StationSettings()), this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form, &RecordsSettingsDialog::saveRequested, this, [this, form](const AuditEvent &change) {
+        savingSettings.insert(reader->submitEvent(change), {form, form->settings()});
+    });
+    form->show();
+}
+
+void RecordsTab::settingsEventStored(quint64 ticket, const QString &error)
+{
+    if (!savingSettings.contains(ticket))
+        return;
+    const auto [form, settings] = savingSettings.take(ticket);
+    // Applied only once the audit trail holds the change.
+    if (error.isEmpty()) {
+        StationSettings station;
+        settings.write(station);
+        events->refresh();
+    }
+    if (form)
+        form->savingFinished(error);
+    else if (!error.isEmpty())
+        showProblem(error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/recordssettings.h"
 #include "register/cycleregister.h"
 #include "register/registerreader.h"
 #include "ui/cyclechart.h"
@@ -21,6 +22,7 @@ class AuditTrailModel;
 class BackupPanel;
 class CycleListModel;
 class QPrinter;
+class RecordsSettingsDialog;
 class ReleaseDialog;
 class VerificationDialog;
 
@@ -28,15 +30,22 @@ namespace Ui {
 class RecordsTab;
 }
 
-// The Records tab: the register's cycles, newest first, with their verdicts
-// and releases, filtered by period, program, status, controller, free text
-// and whether they wait for release; the chosen cycle's fields and whole
-// curve, its log's folder and details; its release form; CSV exports; cycle
-// and period reports as PDF files or printed; and the audit trail. It reads
-// through readers on threads of their own, so it stays usable during a run
-// and never holds up the window, also not while a server is far away or
-// gone; it writes nothing but releases. It reads nothing until first shown
-// but the number of cycles waiting for release.
+// The Records view: the register's cycles, newest first, with their
+// verdicts and releases, filtered by period, program, status, controller,
+// free text, the current release's operator and decision, and whether they
+// wait for release; the chosen cycle's fields and whole curve, its log's
+// folder and details; its release form; CSV exports; cycle and period
+// reports as PDF files or printed; the audit trail; and its settings. It
+// reads through readers on threads of their own, so it stays usable during
+// a run and never holds up the window, also not while a server is far away
+// or gone; it writes nothing but releases and the audit events of its
+// settings. It reads nothing until first shown but the number of cycles
+// waiting for release.
+//
+// The station's window holds it in its Records tab (see RecordsPage), from
+// where it can move into a window of its own (RecordsWindow) and back: one
+// view, its filters, selection and open forms go with it. Its columns'
+// widths are remembered.
 //
 // A central register on a server shows the cycles of every station, with
 // the station that entered each. While the server cannot be reached, a
@@ -79,6 +88,10 @@ public:
     // dialog unless replaced (tests print into a PDF file). False: cancelled.
     void setPrinterChooser(std::function<bool(QPrinter &)> chooser);
 
+    // Whether "Open in window" shows; not where the view is in a window of
+    // its own already.
+    void setWindowButtonShown(bool shown);
+
     CycleListModel *cycleList() const { return cycles; }
     AuditTrailModel *auditTrail() const { return events; }
     // The backups of the register file; none for a register on a server.
@@ -90,6 +103,8 @@ public slots:
     // A cycle was entered into the register: the lists and the filters'
     // choices show it, and what the user chose stays chosen.
     void cycleEntered();
+    // An audit event was entered into the register: the audit trail shows it.
+    void eventEntered();
     // What the station's sender last told (see RegisterSender::stateChanged).
     void outboxStateChanged(int waiting, const QDateTime &failingSince, const QString &reason);
 
@@ -106,6 +121,8 @@ signals:
     void waitingForReleaseCounted(int count);
     // A release of the cycle was stored.
     void releaseEntered(qint64 cycleId);
+    // "Open in window" was pressed.
+    void windowWanted();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -130,6 +147,9 @@ private slots:
     void on_pushButtonPeriodReport_clicked();
     void on_pushButtonPrintPeriodReport_clicked();
     void on_pushButtonVerifyRegister_clicked();
+    void on_comboBoxReleasedByFilter_currentIndexChanged(int index);
+    void on_comboBoxDecisionFilter_currentIndexChanged(int index);
+    void on_pushButtonSettings_clicked();
 
 private:
     void applyFilter();
@@ -139,6 +159,8 @@ private:
     void sourceChanged(bool central, const QDateTime &unreachableSince, const QString &reason);
     void showCentralRegisterLine();
     void choose(const QModelIndex &current);
+    // Chooses again the cycle chosen before a new search, if the list holds it.
+    void chooseAgain();
     void showCycle(const std::optional<Cycle> &cycle);
     void showProblem(const QString &error);
     // The file to save into, asked with a save dialog; empty: cancelled.
@@ -146,7 +168,9 @@ private:
                         const QString &suffix);
     void startExport(quint64 ticket);
     void readWaitingCount();
+    void readNewestEvent();
     void releaseStored(quint64 ticket, const Release &release, const QString &error);
+    void settingsEventStored(quint64 ticket, const QString &error);
     // The days of the filter's period, or none for all dates.
     std::pair<QDate, QDate> shownPeriod() const;
     // Writes the report into a PDF file or on a printer the user chose.
@@ -173,6 +197,11 @@ private:
     BackupPanel *backupPanel = nullptr;
     QTimer textDebounce;
     QTimer centralRetry; // while the station's own register is shown
+    // Looks for what others entered: the newest audit event's ID (negative
+    // until read).
+    QTimer changeCheck;
+    quint64 newestEventTicket = 0;
+    qint64 newestEventId = -1;
     bool everShown = false;
     bool countWanted = false; // once the list's rows are in
     quint64 countTicket = 0;
@@ -185,6 +214,8 @@ private:
     // meanwhile.
     QHash<quint64, QPointer<ReleaseDialog>> savingForms;
     VerificationDialog *verification; // "Verify register...", kept with its last result
+    // The settings whose change's event is being stored, with their form.
+    QHash<quint64, std::pair<QPointer<RecordsSettingsDialog>, RecordsSettings>> savingSettings;
     QString exportFolder; // where the last export went
     // The central register: whether the tab reads it now, since when it
     // has been unreachable for the reader and for the sender, and why.
@@ -196,6 +227,7 @@ private:
     QDateTime senderFailingSince;
     QString senderReason;
     std::optional<Cycle> chosen;
+    qint64 chosenBeforeSearch = 0; // until the new search's rows are in
     std::function<bool(const QUrl &)> urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     std::function<bool(QPrinter &)> printerChooser;
 };

@@ -10,8 +10,9 @@
 // as the simulated chamber's, is entered into the register (the Home tab's
 // picture with its verdict), released twice
 // in the Records tab and reported: the tab's picture, and the first page of
-// its cycle report rendered by pdftoppm (poppler-utils). The chamber is held
-// 2 K above each step's temperature, as a real one.
+// its cycle report rendered by pdftoppm (poppler-utils); last the records in
+// their own window, and found by the released load's lot. The chamber is
+// held 2 K above each step's temperature, as a real one.
 
 #include "app/startwindow.h"
 #include "app/stationsettings.h"
@@ -149,6 +150,7 @@ bool release(Scene &s, const QString &decision, const QString &biologicalIndicat
     if (form) {
         s.find<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
         s.find<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3: forceps, mirrors, probes"));
+        s.find<QLineEdit>(form, "lineEditLot")->setText(QStringLiteral("LOT-4711"));
         s.find<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
         s.find<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(biologicalIndicator);
         s.find<QComboBox>(form, "comboBoxDecision")->setCurrentText(decision);
@@ -192,7 +194,7 @@ bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString 
     std::printf("%s\n", qPrintable(verdict));
 
     RecordsTab *tab = s.mainWindow->records();
-    s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentWidget(tab);
+    s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentWidget(tab->parentWidget()); // its page
     waitUntil([&] { return tab->cycleList()->rowCount() == 2; }, 10000);
     s.find<QTableView>(tab, "tableViewCycles")->setCurrentIndex(tab->cycleList()->index(0, 0));
     waitUntil([&] { return tab->chosenCycle().has_value(); }, 10000);
@@ -237,6 +239,33 @@ bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString 
     }
     std::printf("%s.png\n", qPrintable(page));
     return true;
+}
+
+// The records in their own window at a desk's size, then found by the lot
+// of the released load.
+bool recordsWindow(Scene &s, const QDir &target, QString *error)
+{
+    RecordsTab *tab = s.mainWindow->records();
+    s.find<QPushButton>(tab, "pushButtonOpenInWindow")->click();
+    QWidget *window = tab->window();
+    window->resize(1400, 820);
+    const auto save = [&](const char *file) {
+        waitUntil([] { return false; }, 300);
+        const QString path = target.filePath(QString::fromLatin1(file));
+        if (!window->grab().save(path)) {
+            *error = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    };
+    if (!save("records-window.png"))
+        return false;
+    auto *search = s.find<QLineEdit>(tab, "lineEditFilterText");
+    search->setText(QStringLiteral("LOT-4711"));
+    emit search->returnPressed();
+    waitUntil([&] { return tab->cycleList()->rowCount() == 1 && tab->chosenCycle().has_value(); }, 10000);
+    return save("records-search.png");
 }
 
 } // namespace
@@ -298,7 +327,7 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(path));
     }
     QString error;
-    if (!cycleReport(scene, answerer, target, &error))
+    if (!cycleReport(scene, answerer, target, &error) || !recordsWindow(scene, target, &error))
         return fail(qPrintable(error));
     return 0;
 }

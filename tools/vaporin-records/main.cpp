@@ -3,6 +3,7 @@
 #include "tools/vaporin-records/recordscommandline.h"
 #include "tools/vaporin-records/recordstool.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -20,7 +21,9 @@ int main(int argc, char *argv[])
     // a display, whatever the platform variable says: a records tool runs
     // over ssh and in scripts too.
     std::unique_ptr<QCoreApplication> app;
-    if (RecordsCommandLine::needsGui(arguments)) {
+    if (RecordsCommandLine::opensWindow(arguments)) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else if (RecordsCommandLine::needsGui(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

@@ -361,6 +361,11 @@ int restore(const Invocation &in, RecordsTool &tool)
     return tool.restore(in.argument(0), in.value("logs"), in.isSet("force"));
 }
 
+int window(const Invocation &, RecordsTool &tool)
+{
+    return tool.window();
+}
+
 const Command *findCommand(const QString &name)
 {
     static const Command commands[] = {
@@ -388,6 +393,7 @@ const Command *findCommand(const QString &name)
          {QStringLiteral("status")}, backup},
         {QStringLiteral("restore"), QStringLiteral("restore BACKUP [--logs FOLDER] [--force]"), 1, 1,
          {QStringLiteral("logs"), QStringLiteral("force")}, restore},
+        {QStringLiteral("window"), QStringLiteral("window"), 0, 0, {}, window},
     };
     for (const Command &command : commands)
         if (command.name == name)
@@ -447,11 +453,25 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     return command->run(invocation, tool);
 }
 
-bool needsGui(const QStringList &arguments)
+namespace {
+
+QString commandOf(const QStringList &arguments)
 {
     QCommandLineParser parser;
     addOptions(parser);
-    return parser.parse(arguments) && parser.positionalArguments().value(0) == QLatin1String("report");
+    return parser.parse(arguments) ? parser.positionalArguments().value(0) : QString();
+}
+
+} // namespace
+
+bool needsGui(const QStringList &arguments)
+{
+    return commandOf(arguments) == QLatin1String("report");
+}
+
+bool opensWindow(const QStringList &arguments)
+{
+    return commandOf(arguments) == QLatin1String("window");
 }
 
 QString help()
@@ -621,6 +641,13 @@ Commands:
       they are listed (NOT IN THE BACKUP: ENTRY) and the exit status is 1;
       --force replaces it and keeps it beside the restored one as
       FILE.replaced-<UTC time>. Close the station first.
+
+  window
+      Opens the records window on the register, as the station shows it in
+      its Records tab: search, curves, details, the audit trail, releases,
+      reports, exports and settings, for a desk without an autoclave. It
+      never opens a serial port. Needs a display; ends when the window is
+      closed.
 
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
 =, +, -, @, a tab or a carriage return that is no plain number begins with an

@@ -16,6 +16,8 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err);
 // Whether the command draws (a report needs a QGuiApplication for its
 // fonts); the others run without a display.
 bool needsGui(const QStringList &arguments);
+// Whether the command opens a window on the display (a QApplication's).
+bool opensWindow(const QStringList &arguments);
 
 // What --help prints: every command, its output and the exit statuses.
 QString help();

@@ -17,7 +17,10 @@
 #include "reports/periodreport.h"
 #include "reports/reportcontent.h"
 #include "reports/reportformat.h"
+#include "ui/recordstab.h"
+#include "ui/recordswindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -519,4 +522,18 @@ int RecordsTool::restore(const QString &backup, const QString &logFolder, bool f
         return fail(result.error);
     const int verified = printReport(result.report);
     return verified == Success && !result.logsDiffering.isEmpty() ? int(ProblemsFound) : verified;
+}
+
+int RecordsTool::window()
+{
+    // As for every command but import: a mistyped file is no empty register.
+    if (!openRegister(false))
+        return Failed;
+    // The view reads through connections of its own.
+    cycleRegister.reset();
+    auto *records = new RecordsWindow(new RecordsTab(location(), QString()));
+    records->setWindowTitle(tr("Vaporin Records"));
+    records->setAttribute(Qt::WA_DeleteOnClose);
+    records->show();
+    return QApplication::exec() == 0 ? Success : Failed;
 }

@@ -53,6 +53,9 @@ public:
     // Moves the named register, or else the station's register file, into
     // the target register (see RegisterTransfer).
     int migrate(const RegisterLocation &target);
+    // The records window on the register until the user closes it; needs
+    // a QApplication.
+    int window();
 
     // A verified backup of the register file into the folder, or the one
     // the settings name (see RegisterBackup).
