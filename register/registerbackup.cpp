@@ -119,8 +119,10 @@ bool Attempt::run(CycleRegister &live)
         return fail(tr("The backup folder %1 is not there (is its disk plugged in?).").arg(native(folder)));
     QDir dir(folder);
     // What an attempt that was cut off left: never a backup.
+    // SQLite's journals beside the copy too: a copy killed while it was
+    // written leaves its rollback journal.
     for (const QString &name : dir.entryList({QLatin1String("*") + partSuffix, QStringLiteral("*.part-wal"),
-                                              QStringLiteral("*.part-shm")},
+                                              QStringLiteral("*.part-shm"), QStringLiteral("*.part-journal")},
                                              QDir::Files))
         dir.remove(name);
     const QString made = BackupGenerations::fileName(QDateTime::currentDateTimeUtc());
