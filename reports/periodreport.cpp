@@ -82,20 +82,19 @@ public:
     bool write()
     {
         const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
-        QStringList positions;
-        for (const ChainPosition &position : data.positions)
-            positions << position.text();
-        QStringList footerParts{QStringLiteral("Period report %1").arg(periodText(data)),
-                                QStringLiteral("%1 cycles").arg(data.cycles.size()),
-                                QStringLiteral("generated %1").arg(ReportFormat::instant(generated))};
-        if (!positions.isEmpty())
-            footerParts << QStringLiteral("Register position: %1").arg(positions.join(QLatin1String(", ")));
-        const QString footer = footerParts.join(ReportFormat::separator());
+        const QString footer = QStringList{QStringLiteral("Period report %1").arg(periodText(data)),
+                                           QStringLiteral("%1 cycles").arg(data.cycles.size()),
+                                           QStringLiteral("generated %1").arg(ReportFormat::instant(generated))}
+                                   .join(ReportFormat::separator());
         if (!page.begin(1 + pageStarts.size(), footer))
             return false;
         page.pageHeader(data.clinicName, QStringLiteral("Cycle register: period report"), periodText(data),
                         QStringLiteral("Report generated %1").arg(ReportFormat::instant(generated)));
         drawSummary(page.pageHeaderHeight() + sectionGap);
+        // Under the summary and wrapped, never cut short: each position is a
+        // witness only when it can be typed back whole.
+        if (!positionsText().isEmpty())
+            page.wrapped(QPointF(0, positionsTop()), page.width(), Style::Small, positionsText());
         const int firstEnd = pageStarts.isEmpty() ? data.cycles.size() : pageStarts.first();
         drawTable(firstTableTop(), 0, firstEnd);
         if (data.cycles.isEmpty())
@@ -111,10 +110,29 @@ public:
     }
 
 private:
+    // The chains' heads when printed, for `verify --witness`; empty without.
+    QString positionsText() const
+    {
+        QStringList positions;
+        for (const ChainPosition &position : data.positions)
+            positions << position.text();
+        return positions.isEmpty() ? QString()
+                                   : QStringLiteral("Register positions when printed: %1")
+                                         .arg(positions.join(QLatin1String(", ")));
+    }
+    double positionsTop() const
+    {
+        return page.pageHeaderHeight() + sectionGap + page.sectionHeadingHeight() + tileHeight + 1;
+    }
+    double positionsHeight() const
+    {
+        const QString text = positionsText();
+        return text.isEmpty() ? 0.0 : 1 + page.wrappedHeight(Style::Small, text, page.width());
+    }
     double firstTableTop() const
     {
-        return page.pageHeaderHeight() + sectionGap + page.sectionHeadingHeight() + tileHeight + sectionGap
-            + page.sectionHeadingHeight();
+        return page.pageHeaderHeight() + sectionGap + page.sectionHeadingHeight() + tileHeight + positionsHeight()
+            + sectionGap + page.sectionHeadingHeight();
     }
     double tableTop(int pageNumber) const
     {

@@ -357,6 +357,21 @@ private slots:
                  qPrintable(text.left(600)));
     }
 
+    // Every controller's printed position is whole on the page, however
+    // many there are: one cut short witnesses nothing.
+    void periodReportPrintsEveryPositionWhole()
+    {
+        PeriodReportData data = period(3);
+        for (int i = 0; i < 12; ++i)
+            data.positions.append({QStringLiteral("RG10000%1").arg(i), 20000 + i, QString(64, QLatin1Char('a' + i % 6))});
+        const QString file = dir.filePath(QStringLiteral("positions.pdf"));
+        QString error;
+        QVERIFY2(PeriodReport::writePdf(file, data, &error), qPrintable(error));
+        const QString text = pdfText(file, 1, 1).simplified();
+        for (const ChainPosition &position : data.positions)
+            QVERIFY2(text.contains(position.text()), qPrintable(position.text()));
+    }
+
 private:
     QTemporaryDir dir;
 };
