@@ -1,6 +1,7 @@
 #include "register/registerbackup.h"
 
 #include "app/logging.h"
+#include "records/nofollowfile.h"
 #include "register/backupcheck.h"
 #include "register/backupgenerations.h"
 #include "register/backupstatus.h"
@@ -162,6 +163,14 @@ bool Attempt::copyRegister(CycleRegister &live, const QString &part)
 {
     // A consistent snapshot of the live register, also while the writer
     // enters a cycle; never a plain copy of a file that is being written.
+    // Made empty first, the owner's alone as the register is: SQLite keeps
+    // the mode of the file it copies into.
+    QFile made;
+    QString error;
+    if (!NoFollowFile::open(made, part, QIODevice::WriteOnly | QIODevice::NewOnly, NoFollowFile::Access::OwnerOnly,
+                            &error))
+        return fail(tr("The register cannot be copied to %1: %2").arg(native(part), error));
+    made.close();
     QSqlQuery query(live.database());
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(part);

@@ -110,7 +110,10 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
     const QString part = registerPath + QStringLiteral(".restoring");
     for (const char *suffix : {"", "-wal", "-shm"})
         QFile::remove(part + QLatin1String(suffix));
-    if (!QFile::copy(file, part)) {
+    // The register is the owner's alone, whatever mode the backup's copy has.
+    if (!QFile::copy(file, part)
+        || !QFile::setPermissions(part, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        QFile::remove(part);
         result.error = tr("The backup %1 cannot be copied to %2.").arg(native(file), native(part));
         return result;
     }

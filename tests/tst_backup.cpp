@@ -412,6 +412,11 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QVERIFY2(run.out.contains("Logs restored: 3\n"), qPrintable(run.out));
         QVERIFY2(run.out.endsWith("Checked 3 entries of 2 controllers and 3 log files: intact.\n"), qPrintable(run.out));
+        // The backup and the restored register are the owner's alone, as the register was.
+        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther
+            | QFileDevice::WriteOther;
+        QCOMPARE(QFileInfo(newest()).permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(target).permissions() & others, QFileDevice::Permissions());
         {
             CycleRegister restored(QStringLiteral("test-%1").arg(++connections));
             QVERIFY(restored.open(target));
