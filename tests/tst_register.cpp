@@ -809,40 +809,6 @@ private slots:
     void everyEditIsCaught_data() { RegisterEdits::addRows(); }
     void everyEditIsCaught() { RegisterEdits::check(*store); }
 
-    // What a register's ledger says when it is read back.
-    void positionsReadBack_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("chain"); // empty: not a position
-        QTest::addColumn<qint64>("sequence");
-        QTest::addColumn<QString>("hash");
-        QTest::newRow("printed") << "RG100001 #1234 d0fb04d1c3a2b4e5" << "RG100001" << qint64(1234) << "d0fb04d1c3a2b4e5";
-        QTest::newRow("upper case, spaces around") << "  RG100001 #7 D0FB04D1  " << "RG100001" << qint64(7) << "d0fb04d1";
-        QTest::newRow("full hash") << "A #1 " + QString(64, 'a') << "A" << qint64(1) << QString(64, 'a');
-        QTest::newRow("serial with a space") << "RG 1 #2 0123456789" << "RG 1" << qint64(2) << "0123456789";
-        QTest::newRow("hash too short") << "RG100001 #1234 d0fb04d" << "" << qint64(0) << "";
-        QTest::newRow("hash too long") << "A #1 " + QString(65, 'a') << "" << qint64(0) << "";
-        QTest::newRow("not hex") << "RG100001 #1234 d0fb04dg" << "" << qint64(0) << "";
-        QTest::newRow("sequence 0") << "RG100001 #0 d0fb04d1" << "" << qint64(0) << "";
-        QTest::newRow("no sequence") << "RG100001 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
-        QTest::newRow("no chain") << "#12 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
-    }
-    void positionsReadBack()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, chain);
-        QFETCH(qint64, sequence);
-        QFETCH(QString, hash);
-        const std::optional<ChainPosition> parsed = ChainPosition::parse(text);
-        QCOMPARE(parsed.has_value(), !chain.isEmpty());
-        if (!parsed)
-            return;
-        QCOMPARE(parsed->chain, chain);
-        QCOMPARE(parsed->sequence, sequence);
-        QCOMPARE(parsed->hash, hash);
-        QCOMPARE(ChainPosition::parse(parsed->text())->text(), parsed->text());
-    }
-
     // Two stations' threads, each with its own connection, extend one chain.
     void concurrentWritersKeepTheChain()
     {
