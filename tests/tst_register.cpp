@@ -160,19 +160,13 @@ private slots:
         QTest::newRow("text: _ is no wildcard") << F{{}, {}, {}, {}, {}, "t_5"} << QStringList();
         QTest::newRow("text: cycle number") << F{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
         QTest::newRow("waiting for release") << F{{}, {}, {}, {}, {}, {}, true} << QStringList{"B-3", "B-2"};
-        // What releases noted: of any release, not only the current one.
-        QTest::newRow("text: a lot") << F{{}, {}, {}, {}, {}, "lot-4711"} << QStringList{"A-2"};
-        QTest::newRow("text: an operator") << F{{}, {}, {}, {}, {}, "meier"} << QStringList{"A-2", "A-1"};
-        QTest::newRow("text: a comment of an earlier release") << F{{}, {}, {}, {}, {}, "BI to follow"}
-                                                               << QStringList{"A-2"};
+        // What releases noted, of any release, not only the current one (the
+        // Records tab's search for a lot, an operator or a comment takes this path).
         QTest::newRow("text: a load") << F{{}, {}, {}, {}, {}, "tray b"} << QStringList{"A-2"};
         QTest::newRow("text: % in a release is no wildcard") << F{{}, {}, {}, {}, {}, "lot%4711"} << QStringList();
         // By the current release only.
-        QTest::newRow("released by") << F{{}, {}, {}, {}, {}, {}, false, "B. Huber"} << QStringList{"A-2"};
         QTest::newRow("released by, an earlier release's operator")
             << F{{}, {}, {}, {}, {}, {}, false, "C. Meier"} << QStringList();
-        QTest::newRow("decision") << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Rejected}
-                                  << QStringList{"A-1"};
         QTest::newRow("decision of the current release")
             << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Quarantined} << QStringList();
         QTest::newRow("operator and decision together")
