@@ -203,21 +203,19 @@ private slots:
         QCOMPARE(notice->text().contains("verdict/upper_band is \"100\""), noticed);
     }
 
-    // The chosen cycle's log folder opens through the opener, or the user
-    // is told that it could not.
-    void logFolderOpensOrIsNamed()
+    // The chosen cycle's log folder opens through the opener (one that
+    // cannot be opened is named in a box: namesInBoxesAreShownAsWritten).
+    void logFolderOpens()
     {
         Cycle logged = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
         logged.logPath = dir->filePath(QStringLiteral("logs/RG-A_1.txt"));
         QDir().mkpath(dir->filePath(QStringLiteral("logs")));
         QVERIFY(open({logged}) && chooseRow(0));
         QUrl opened;
-        for (const bool shown : {false, true}) {
-            tab->setUrlOpener([&](const QUrl &url) { opened = url; return shown; });
-            child<QPushButton>("pushButtonOpenLogFolder")->click();
-        }
+        tab->setUrlOpener([&](const QUrl &url) { opened = url; return true; });
+        child<QPushButton>("pushButtonOpenLogFolder")->click();
         QCOMPARE(opened, QUrl::fromLocalFile(dir->filePath(QStringLiteral("logs"))));
-        QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
+        QVERIFY(answerer->boxes.isEmpty());
     }
 
     void namesInBoxesAreShownAsWritten_data()
@@ -230,7 +228,8 @@ private slots:
     }
 
     // Folder and file names in the boxes of the tab and of a failed save
-    // read as they are, whatever they look like.
+    // read as they are, whatever they look like; a failed export leaves the
+    // button usable.
     void namesInBoxesAreShownAsWritten()
     {
         QFETCH(QString, name);
@@ -249,6 +248,7 @@ private slots:
         QTRY_COMPARE(answerer->titles(), (QStringList{"Log Folder", "Export", "Error"}));
         for (const ModalAnswerer::Box &box : answerer->boxes)
             QVERIFY2(box.asWritten && box.text.contains(name), qPrintable(box.title + ": " + box.text));
+        QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
     }
 
     void exportsAreExactCsv()
@@ -288,14 +288,6 @@ private slots:
                                                    "2024-03-05T14:07:09.000+01:00,0.000,25.00\r\n"
                                                    "2024-03-05T14:07:10.500+01:00,1.500,30.25\r\n"
                                                    "2024-03-05T14:07:13.000+01:00,4.000,-0.50\r\n"));
-
-        // A file that cannot be written is named in a message; nothing else is lost.
-        chooseFileWhenAsked(dir->filePath(QStringLiteral("no such folder/list.csv")));
-        child<QPushButton>("pushButtonExportList")->click();
-        QVERIFY(finished.wait(5000));
-        QVERIFY(finished.last().at(0).toString().contains("no such folder"));
-        QTRY_COMPARE(answerer->titles(), QStringList{"Export"});
-        QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
 
         // A link planted at the name is not followed, not even one that
         // points nowhere yet.
