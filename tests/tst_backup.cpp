@@ -86,10 +86,18 @@ class TestBackup : public QObject
             c.logSha256 = Sha256::hex(log);
             logs << c.logPath;
         }
-        CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
-        if (!reg.open(registerFile()) || !RegisterTestData::enter(reg, cycles))
-            qWarning() << "not entered:" << reg.errorString();
+        enterAsThey(cycles);
         return logs;
+    }
+
+    // Enters the cycles with the log paths and hashes they have.
+    bool enterAsThey(QVector<Cycle> cycles)
+    {
+        CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
+        if (reg.open(registerFile()) && RegisterTestData::enter(reg, cycles))
+            return true;
+        qWarning() << "not entered:" << reg.errorString();
+        return false;
     }
 
     QStringList enterThree()
@@ -314,12 +322,7 @@ private slots:
         stuck.logPath = path("station/logs/RG-7_3.txt");
         const QByteArray log = RegisterTestData::log(stuck);
         stuck.logSha256 = Sha256::hex(log);
-        {
-            CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
-            QVERIFY(reg.open(registerFile()));
-            QVector<Cycle> one{stuck};
-            QVERIFY(RegisterTestData::enter(reg, one));
-        }
+        QVERIFY(enterAsThey({stuck}));
         QVERIFY(::mkfifo(QFile::encodeName(stuck.logPath).constData(), 0600) == 0);
         QProcess p;
         p.start(QStringLiteral(RECORDS_TOOL_PATH), {"--register", registerFile(), "backup", backups()});
@@ -375,12 +378,7 @@ private slots:
         Cycle odd = cycleAt("RG-9", 1, "2024-03-08T08:00:00");
         odd.logPath = path("station/logs/..");
         odd.logSha256 = Sha256::hex("x");
-        {
-            CycleRegister reg(QStringLiteral("test-%1").arg(++connections));
-            QVERIFY(reg.open(registerFile()));
-            QVector<Cycle> one{odd};
-            QVERIFY(RegisterTestData::enter(reg, one));
-        }
+        QVERIFY(enterAsThey({odd}));
         const Run run = tool({"backup", backups()});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains("has a name no copy can have"), qPrintable(run.err));

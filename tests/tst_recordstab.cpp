@@ -73,6 +73,18 @@ Cycle judgedCycle(CycleVerdict::Result verdict, std::optional<Release::Decision>
     return c;
 }
 
+Release decided(qint64 cycleId, const QString &operatorName, Release::Decision decision, const QString &lot = {},
+                const QString &comment = {})
+{
+    Release r;
+    r.cycleId = cycleId;
+    r.operatorName = operatorName;
+    r.decision = decision;
+    r.lot = lot;
+    r.comment = comment;
+    return r;
+}
+
 } // namespace
 
 class TestRecordsTab : public QObject
@@ -191,21 +203,19 @@ private slots:
         QCOMPARE(notice->text().contains("verdict/upper_band is \"100\""), noticed);
     }
 
-    // The chosen cycle's log folder opens through the opener, or the user
-    // is told that it could not.
-    void logFolderOpensOrIsNamed()
+    // The chosen cycle's log folder opens through the opener (one that
+    // cannot be opened is named in a box: namesInBoxesAreShownAsWritten).
+    void logFolderOpens()
     {
         Cycle logged = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
         logged.logPath = dir->filePath(QStringLiteral("logs/RG-A_1.txt"));
         QDir().mkpath(dir->filePath(QStringLiteral("logs")));
         QVERIFY(open({logged}) && chooseRow(0));
         QUrl opened;
-        for (const bool shown : {false, true}) {
-            tab->setUrlOpener([&](const QUrl &url) { opened = url; return shown; });
-            child<QPushButton>("pushButtonOpenLogFolder")->click();
-        }
+        tab->setUrlOpener([&](const QUrl &url) { opened = url; return true; });
+        child<QPushButton>("pushButtonOpenLogFolder")->click();
         QCOMPARE(opened, QUrl::fromLocalFile(dir->filePath(QStringLiteral("logs"))));
-        QTRY_COMPARE(answerer->titles(), QStringList{"Log Folder"});
+        QVERIFY(answerer->boxes.isEmpty());
     }
 
     void namesInBoxesAreShownAsWritten_data()
@@ -218,7 +228,8 @@ private slots:
     }
 
     // Folder and file names in the boxes of the tab and of a failed save
-    // read as they are, whatever they look like.
+    // read as they are, whatever they look like; a failed export leaves the
+    // button usable.
     void namesInBoxesAreShownAsWritten()
     {
         QFETCH(QString, name);
@@ -237,6 +248,7 @@ private slots:
         QTRY_COMPARE(answerer->titles(), (QStringList{"Log Folder", "Export", "Error"}));
         for (const ModalAnswerer::Box &box : answerer->boxes)
             QVERIFY2(box.asWritten && box.text.contains(name), qPrintable(box.title + ": " + box.text));
+        QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
     }
 
     void exportsAreExactCsv()
@@ -277,14 +289,6 @@ private slots:
                                                    "2024-03-05T14:07:10.500+01:00,1.500,30.25\r\n"
                                                    "2024-03-05T14:07:13.000+01:00,4.000,-0.50\r\n"));
 
-        // A file that cannot be written is named in a message; nothing else is lost.
-        chooseFileWhenAsked(dir->filePath(QStringLiteral("no such folder/list.csv")));
-        child<QPushButton>("pushButtonExportList")->click();
-        QVERIFY(finished.wait(5000));
-        QVERIFY(finished.last().at(0).toString().contains("no such folder"));
-        QTRY_COMPARE(answerer->titles(), QStringList{"Export"});
-        QVERIFY(child<QPushButton>("pushButtonExportList")->isEnabled());
-
         // A link planted at the name is not followed, not even one that
         // points nowhere yet.
         const QString planted = dir->filePath(QStringLiteral("planted.csv"));
@@ -316,13 +320,8 @@ private slots:
         QVERIFY(RegisterTestData::enter(*store, cycles));
         const Cycle entered = store->cycle(store->cycles({}, -1).value().first().id).value();
         QVERIFY(entered.verdict);
-        if (!decidedBy.isEmpty()) {
-            Release r;
-            r.cycleId = entered.id;
-            r.operatorName = decidedBy;
-            r.decision = Release::Decision::Rejected;
-            QVERIFY2(store->enterRelease(r), qPrintable(store->errorString()));
-        }
+        Release r = decided(entered.id, decidedBy, Release::Decision::Rejected);
+        QVERIFY2(decidedBy.isEmpty() || store->enterRelease(r), qPrintable(store->errorString()));
         tab = std::make_unique<RecordsTab>(registerPath());
         tab->show();
         QTRY_COMPARE(tab->cycleList()->rowCount(), 1);
@@ -466,11 +465,8 @@ private slots:
     {
         StationSettings().setClinicName(QStringLiteral("Dental Surgery Example"));
         QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00", 70), cycleAt("RG-A", 2, "2024-03-02T08:00:00", 70)}));
-        Release r;
-        r.cycleId = 2;
-        r.operatorName = QStringLiteral("A. Meier");
+        Release r = decided(2, QStringLiteral("A. Meier"), Release::Decision::Released);
         r.biologicalIndicator = Release::BiologicalIndicator::Negative;
-        r.decision = Release::Decision::Released;
         QVERIFY(store->enterRelease(r));
         QVERIFY(chooseRow(0));
         QSignalSpy finished(tab.get(), &RecordsTab::reportFinished);
@@ -531,19 +527,10 @@ private slots:
         QFETCH(QList<int>, expected);
         QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00"), cycleAt("RG-A", 2, "2024-03-02T08:00:00"),
                       cycleAt("RG-A", 3, "2024-03-03T08:00:00")}));
-        const auto enterRelease = [&](qint64 id, const QString &name, Release::Decision d, const QString &lot,
-                                      const QString &comment) {
-            Release r;
-            r.cycleId = id;
-            r.operatorName = name;
-            r.decision = d;
-            r.lot = lot;
-            r.comment = comment;
-            return store->enterRelease(r);
-        };
-        QVERIFY(enterRelease(2, "A. Meier", Release::Decision::Quarantined, "LOT-4711", {}));
-        QVERIFY(enterRelease(2, "B. Huber", Release::Decision::Released, "LOT-4711", "BI negative"));
-        QVERIFY(enterRelease(3, "C. Meier", Release::Decision::Rejected, "LOT-4712", "spore test positive"));
+        QVector<Release> releases{decided(2, "A. Meier", Release::Decision::Quarantined, "LOT-4711"),
+                                  decided(2, "B. Huber", Release::Decision::Released, "LOT-4711", "BI negative"),
+                                  decided(3, "C. Meier", Release::Decision::Rejected, "LOT-4712", "spore test positive")};
+        QVERIFY(store->enterReleases(releases));
         tab->cycleEntered();
         auto *operators = child<QComboBox>("comboBoxReleasedByFilter");
         QTRY_COMPARE(operators->count(), 4); // anyone and the three
@@ -697,10 +684,7 @@ private slots:
         QVERIFY(RegisterTestData::enter(*store, entered));
         QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 2, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(tab->cycleList()->rowCount(), 2, 10000);
-        Release r;
-        r.cycleId = entered[0].id;
-        r.operatorName = QStringLiteral("A. Meier");
-        r.decision = Release::Decision::Rejected;
+        Release r = decided(entered[0].id, QStringLiteral("A. Meier"), Release::Decision::Rejected);
         QVERIFY(store->enterRelease(r));
         QTRY_VERIFY_WITH_TIMEOUT(tab->cycleList()->at(0).latestRelease, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(desk.cycleList()->at(0).latestRelease, 10000);
@@ -760,14 +744,9 @@ private slots:
     {
         QVector<Cycle> cycles{cycleAt("RG-A", 1, "2024-03-01T08:00:00", 70)};
         QVERIFY(RegisterTestData::enter(*store, cycles));
-        StationSettings settings;
-        settings.setRegisterPath(registerPath());
-        settings.setLogFolder(dir->filePath(QStringLiteral("logs")));
-        QDir().mkpath(dir->filePath(QStringLiteral("logs")));
         SimulatedLink link;
-        MainWindow window(&link.manager);
-        window.show();
-        ::child<QTabWidget>(window, "tabWidget")->setCurrentWidget(window.records()->parentWidget());
+        const std::unique_ptr<MainWindow> shown = station(link);
+        MainWindow &window = *shown;
         QTRY_COMPARE(window.records()->cycleList()->rowCount(), 1);
         auto *list = ::child<QTableView>(window, "tableViewCycles");
         list->setCurrentIndex(window.records()->cycleList()->index(0, 0));

@@ -160,19 +160,13 @@ private slots:
         QTest::newRow("text: _ is no wildcard") << F{{}, {}, {}, {}, {}, "t_5"} << QStringList();
         QTest::newRow("text: cycle number") << F{{}, {}, {}, {}, {}, "3"} << QStringList{"B-3"};
         QTest::newRow("waiting for release") << F{{}, {}, {}, {}, {}, {}, true} << QStringList{"B-3", "B-2"};
-        // What releases noted: of any release, not only the current one.
-        QTest::newRow("text: a lot") << F{{}, {}, {}, {}, {}, "lot-4711"} << QStringList{"A-2"};
-        QTest::newRow("text: an operator") << F{{}, {}, {}, {}, {}, "meier"} << QStringList{"A-2", "A-1"};
-        QTest::newRow("text: a comment of an earlier release") << F{{}, {}, {}, {}, {}, "BI to follow"}
-                                                               << QStringList{"A-2"};
+        // What releases noted, of any release, not only the current one (the
+        // Records tab's search for a lot, an operator or a comment takes this path).
         QTest::newRow("text: a load") << F{{}, {}, {}, {}, {}, "tray b"} << QStringList{"A-2"};
         QTest::newRow("text: % in a release is no wildcard") << F{{}, {}, {}, {}, {}, "lot%4711"} << QStringList();
         // By the current release only.
-        QTest::newRow("released by") << F{{}, {}, {}, {}, {}, {}, false, "B. Huber"} << QStringList{"A-2"};
         QTest::newRow("released by, an earlier release's operator")
             << F{{}, {}, {}, {}, {}, {}, false, "C. Meier"} << QStringList();
-        QTest::newRow("decision") << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Rejected}
-                                  << QStringList{"A-1"};
         QTest::newRow("decision of the current release")
             << F{{}, {}, {}, {}, {}, {}, false, {}, Release::Decision::Quarantined} << QStringList();
         QTest::newRow("operator and decision together")
@@ -808,40 +802,6 @@ private slots:
     // The edits of RegisterEdits, on a register file.
     void everyEditIsCaught_data() { RegisterEdits::addRows(); }
     void everyEditIsCaught() { RegisterEdits::check(*store); }
-
-    // What a register's ledger says when it is read back.
-    void positionsReadBack_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("chain"); // empty: not a position
-        QTest::addColumn<qint64>("sequence");
-        QTest::addColumn<QString>("hash");
-        QTest::newRow("printed") << "RG100001 #1234 d0fb04d1c3a2b4e5" << "RG100001" << qint64(1234) << "d0fb04d1c3a2b4e5";
-        QTest::newRow("upper case, spaces around") << "  RG100001 #7 D0FB04D1  " << "RG100001" << qint64(7) << "d0fb04d1";
-        QTest::newRow("full hash") << "A #1 " + QString(64, 'a') << "A" << qint64(1) << QString(64, 'a');
-        QTest::newRow("serial with a space") << "RG 1 #2 0123456789" << "RG 1" << qint64(2) << "0123456789";
-        QTest::newRow("hash too short") << "RG100001 #1234 d0fb04d" << "" << qint64(0) << "";
-        QTest::newRow("hash too long") << "A #1 " + QString(65, 'a') << "" << qint64(0) << "";
-        QTest::newRow("not hex") << "RG100001 #1234 d0fb04dg" << "" << qint64(0) << "";
-        QTest::newRow("sequence 0") << "RG100001 #0 d0fb04d1" << "" << qint64(0) << "";
-        QTest::newRow("no sequence") << "RG100001 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
-        QTest::newRow("no chain") << "#12 d0fb04d1c3a2b4e5" << "" << qint64(0) << "";
-    }
-    void positionsReadBack()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, chain);
-        QFETCH(qint64, sequence);
-        QFETCH(QString, hash);
-        const std::optional<ChainPosition> parsed = ChainPosition::parse(text);
-        QCOMPARE(parsed.has_value(), !chain.isEmpty());
-        if (!parsed)
-            return;
-        QCOMPARE(parsed->chain, chain);
-        QCOMPARE(parsed->sequence, sequence);
-        QCOMPARE(parsed->hash, hash);
-        QCOMPARE(ChainPosition::parse(parsed->text())->text(), parsed->text());
-    }
 
     // Two stations' threads, each with its own connection, extend one chain.
     void concurrentWritersKeepTheChain()

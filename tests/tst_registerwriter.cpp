@@ -39,6 +39,19 @@ QString journalOf(const QString &folder, const QString &serial, int cycleNumber,
     return name;
 }
 
+// A program write's event, complete, so that its file is the one the writer makes.
+AuditEvent programWrite(int offsetSeconds, const QString &details)
+{
+    AuditEvent event;
+    event.at = QDateTime::fromMSecsSinceEpoch(1796637600123, Qt::OffsetFromUTC, offsetSeconds);
+    event.osUser = "praxis";
+    event.station = "desk-1";
+    event.kind = "program write";
+    event.controllerSerial = "RG1";
+    event.details = details;
+    return event;
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList({"*.journal", "*.event"}, QDir::Files);
@@ -98,13 +111,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             contents << file.readAll();
         }
-        AuditEvent event; // complete, so that its file is the one the writer makes
-        event.at = QDateTime::fromMSecsSinceEpoch(1796637600123, Qt::OffsetFromUTC, 3600);
-        event.osUser = "praxis";
-        event.station = "desk-1";
-        event.kind = "program write";
-        event.controllerSerial = "RG1";
-        event.details = "{\"program\":2}";
+        const AuditEvent event = programWrite(3600, "{\"program\":2}");
         {
             RegisterWriter writer(registerPath, folder);
             QSignalSpy entered(&writer, &RegisterWriter::cycleEntered);
@@ -187,14 +194,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("valid");
-        AuditEvent event;
-        event.at = QDateTime::fromMSecsSinceEpoch(1796637600123, Qt::OffsetFromUTC, -18000);
-        event.osUser = "praxis";
-        event.station = "desk-1";
-        event.kind = "program write";
-        event.controllerSerial = "RG1";
-        event.details = "{\"program\":2,\"outcome\":\"failed\"}";
-        const QByteArray good = RegisterWriter::eventFileContent(event);
+        const QByteArray good = RegisterWriter::eventFileContent(programWrite(-18000, "{\"program\":2,\"outcome\":\"failed\"}"));
         QTest::newRow("as written") << good << true;
         QTest::newRow("cut short") << good.left(good.size() / 2) << false;
         QTest::newRow("no kind") << QByteArray(good).replace("\"program write\"", "\"\"") << false;

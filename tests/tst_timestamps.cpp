@@ -135,8 +135,11 @@ private slots:
         QTest::newRow("full hash, upper case") << "RG100001 #1234 " + hash.toUpper() << true
                                                << "RG100001 #1234 d0fb04d1c3a2b4e5";
         QTest::newRow("eight digits, blanks around") << "  RG-1 #7 d0fb04d1 " << true << "RG-1 #7 d0fb04d1";
+        QTest::newRow("serial with a blank") << "RG 1 #2 0123456789" << true << "RG 1 #2 0123456789";
         QTest::newRow("seven digits") << "RG-1 #7 d0fb04d" << false << "";
         QTest::newRow("no number sign") << "RG-1 7 d0fb04d1" << false << "";
+        QTest::newRow("no sequence") << "RG-1 d0fb04d1c3a2b4e5" << false << "";
+        QTest::newRow("no chain") << "#12 d0fb04d1c3a2b4e5" << false << "";
         QTest::newRow("sequence 0") << "RG-1 #0 d0fb04d1" << false << "";
         QTest::newRow("not hex") << "RG-1 #7 d0fb04dz" << false << "";
         QTest::newRow("longer than a hash") << "RG-1 #7 " + hash + "0" << false << "";
@@ -150,8 +153,12 @@ private slots:
         QFETCH(QString, shortForm);
         const std::optional<ChainPosition> position = ChainPosition::parse(text);
         QCOMPARE(position.has_value(), valid);
-        if (valid)
-            QCOMPARE(position->text(), shortForm);
+        if (!valid)
+            return;
+        QCOMPARE(position->text(), shortForm);
+        // The whole hash is kept, in lower case, and the short form reads back as itself.
+        QVERIFY(text.contains(position->hash, Qt::CaseInsensitive) && position->hash == position->hash.toLower());
+        QCOMPARE(ChainPosition::parse(shortForm)->text(), shortForm);
     }
 
     // Whatever a controller calls itself, a stamped text reads back as the

@@ -201,14 +201,10 @@ private slots:
             QFile big(log);
             QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(768) << 20));
         }
-        QVector<Cycle> more;
-        for (int i = 0; i < 2; ++i) {
-            Cycle c = cycleAt("RG-3", i + 1, QStringLiteral("2024-03-02T%1:00:00").arg(i % 24, 2, 10, QChar('0')));
-            c.started = c.started.addDays(i / 24);
-            c.finished = c.finished.addDays(i / 24);
+        QVector<Cycle> more{cycleAt("RG-3", 1, "2024-03-02T00:00:00"), cycleAt("RG-3", 2, "2024-03-02T01:00:00")};
+        for (Cycle &c : more) {
             c.logPath = log;
-            c.logSha256 = QString::number(i).rightJustified(64, QChar('0')); // not the big file's
-            more << c;
+            c.logSha256 = QString::number(c.cycleNumber).rightJustified(64, QChar('0')); // not the big file's
         }
         QVERIFY(RegisterTestData::enter(*store, more));
         tab = std::make_unique<RecordsTab>(registerPath());
