@@ -43,7 +43,7 @@ void BackupPanel::setFolderChooser(std::function<QString(const QString &)> choos
 
 QString BackupPanel::shownStatus() const
 {
-    return ui->labelBackupStatus->text();
+    return ui->labelBackupStatus->toolTip();
 }
 
 void BackupPanel::cycleEntered()
@@ -67,7 +67,13 @@ void BackupPanel::on_pushButtonBackupFolder_clicked()
 
 void BackupPanel::showStatus(const QStringList &lines, bool healthy)
 {
-    ui->labelBackupStatus->setText(statusText(BackupPolicy::fromSettings().folder, lines));
+    // One line in the tab, the status and the first warning; the whole
+    // text, the folder included, in its tooltip.
+    QStringList compact{lines.value(0)};
+    if (!healthy && lines.size() > 1)
+        compact << lines.at(1);
+    ui->labelBackupStatus->setText(compact.join(QLatin1Char(' ')));
+    ui->labelBackupStatus->setToolTip(statusText(BackupPolicy::fromSettings().folder, lines));
     // The warning colour of the tab's other messages.
     ui->labelBackupStatus->setStyleSheet(healthy ? QString() : QStringLiteral("color: #b00020;"));
 }

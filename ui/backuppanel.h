@@ -32,6 +32,7 @@ public:
     // Empty: cancelled.
     void setFolderChooser(std::function<QString(const QString &current)> chooser);
     BackupScheduler *scheduler() const { return backups.get(); }
+    // The whole status, as its tooltip gives it.
     QString shownStatus() const;
 
 public slots:

@@ -108,7 +108,8 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->labelCentralRegister->hide();
     if (!hasCentral) {
         backupPanel = new BackupPanel(location.path(), this);
-        ui->verticalLayoutRecords->insertWidget(ui->verticalLayoutRecords->indexOf(ui->tabWidgetRecords), backupPanel);
+        // In the row under the lists, beside the verification: the lists keep their height.
+        ui->horizontalLayoutVerification->addWidget(backupPanel, 1);
     }
     // The verdicts judged here use the defaults of settings out of bounds.
     ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
