@@ -1,11 +1,10 @@
 #include "register/cyclehash.h"
 
 #include "register/cyclefields.h"
+#include "register/hashform.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
 #include "register/verdictrow.h"
-
-#include <QtEndian>
 
 #include <cmath>
 
@@ -65,7 +64,7 @@ namespace CycleHash {
 //  13  lot number
 //  14  chemical indicator: "passed", "failed" or "unused"
 //  15  biological indicator: "pending", "negative", "positive" or "unused"
-//  16  decision: "released", "rejected" or "quarantined"
+//  16  decision: "released", "rejected", "quarantined" or "recalled"
 //  17  comment
 //  18  the cycle's previous release's hash, lowercase hex; empty for the first
 
@@ -74,57 +73,11 @@ namespace {
 constexpr char version[] = "vaporin-cycle-entry-1";
 constexpr char releaseVersion[] = "vaporin-cycle-release-1";
 
-class Form
-{
-public:
-    void field(const QByteArray &bytes)
-    {
-        length(quint64(bytes.size()));
-        out += bytes;
-    }
-    void field(const QString &text) { field(text.toUtf8()); }
-    void field(qint64 number) { field(QByteArray::number(number)); }
-    void null() { length(~quint64(0)); }
-    void optional(bool present, qint64 number) { present ? field(number) : null(); }
-    void instant(const QDateTime &time)
-    {
-        if (time.isValid()) {
-            field(time.toMSecsSinceEpoch());
-            field(qint64(time.offsetFromUtc()));
-        } else {
-            null();
-            null();
-        }
-    }
-    void samples(const QVector<CycleSample> &samples)
-    {
-        length(quint64(samples.size()) * 16);
-        const int start = out.size();
-        out.resize(start + samples.size() * 16);
-        uchar *p = reinterpret_cast<uchar *>(out.data()) + start;
-        for (const CycleSample &sample : samples) {
-            qToBigEndian(sample.elapsedMs, p);
-            qToBigEndian(SampleCodec::centidegrees(sample.celsius), p + 8);
-            p += 16;
-        }
-    }
-
-    QByteArray out;
-
-private:
-    void length(quint64 n)
-    {
-        uchar bytes[8];
-        qToBigEndian(n, bytes);
-        out.append(reinterpret_cast<const char *>(bytes), 8);
-    }
-};
-
 } // namespace
 
 QString entryHash(const Cycle &cycle)
 {
-    Form form;
+    HashForm form;
     form.out.reserve(1024 + cycle.samples.size() * 16);
     form.field(QByteArray(version));
     form.field(cycle.station);
@@ -152,7 +105,7 @@ QString entryHash(const Cycle &cycle)
 
 QString releaseHash(const Release &release, const QString &cycleEntryHash, const std::optional<CycleVerdict> &verdict)
 {
-    Form form;
+    HashForm form;
     form.field(QByteArray(releaseVersion));
     form.field(cycleEntryHash);
     if (verdict) {

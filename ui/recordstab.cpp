@@ -7,6 +7,7 @@
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
+#include "ui/packsview.h"
 #include "ui/releasedialog.h"
 #include "ui_recordstab.h"
 
@@ -99,6 +100,8 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->tableViewCycles->setModel(cycles);
     ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
     ui->tableViewAuditTrail->setModel(events);
+    packs = new PacksView(reader.get(), this);
+    ui->tabWidgetRecords->addTab(packs, tr("Packs"));
     for (QTableView *view : {ui->tableViewCycles, ui->tableViewAuditTrail}) {
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
         view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
@@ -252,7 +255,8 @@ void RecordsTab::setUrlOpener(std::function<bool(const QUrl &)> opener)
 
 void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
 {
-    printerChooser = std::move(chooser);
+    printerChooser = chooser;
+    packs->setPrinterChooser(std::move(chooser));
 }
 
 void RecordsTab::cycleEntered()
@@ -423,6 +427,7 @@ void RecordsTab::choose(const QModelIndex &current)
 void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
 {
     chosen = cycle;
+    packs->setCycle(cycle);
     const QString none = QStringLiteral("-");
     ui->labelCycleProgram->setText(cycle ? CycleSummary::program(*cycle) : none);
     ui->labelCycleNumber->setText(cycle ? CycleSummary::cycleNumber(*cycle) : none);
@@ -559,7 +564,7 @@ void RecordsTab::on_pushButtonRelease_clicked()
     form->setAttribute(Qt::WA_DeleteOnClose);
     connect(form, &ReleaseDialog::saveRequested, this,
             [this, form, entryHash = chosen->entryHash](const Release &release) {
-                savingForms.insert(reader->submitRelease(release, entryHash), form);
+                savingForms.insert(reader->submitRelease(release, entryHash, form->pin()), form);
             });
     form->show();
 }

@@ -19,6 +19,7 @@
 
 class AuditTrailModel;
 class CycleListModel;
+class PacksView;
 class QPrinter;
 class ReleaseDialog;
 
@@ -79,6 +80,7 @@ public:
 
     CycleListModel *cycleList() const { return cycles; }
     AuditTrailModel *auditTrail() const { return events; }
+    PacksView *packsView() const { return packs; }
     // The cycle shown with its samples, if one is.
     const std::optional<Cycle> &chosenCycle() const { return chosen; }
 
@@ -163,6 +165,7 @@ private:
     // Reports too: a period report of years takes long, and the lists go on.
     std::unique_ptr<RegisterReader> reports;
     CycleListModel *cycles;
+    PacksView *packs;
     AuditTrailModel *events;
     CycleChart chart;
     QTimer textDebounce;
