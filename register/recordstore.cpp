@@ -26,10 +26,14 @@ std::optional<QSqlQuery> RecordStore::run(const QString &statement, const QVaria
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.prepare(statement)) {
+    // PostgreSQL prepares no transaction control: a statement without
+    // values runs as it is.
+    if (values.isEmpty() ? !query.exec(statement) : !query.prepare(statement)) {
         fail(query.lastError().text());
         return std::nullopt;
     }
+    if (values.isEmpty())
+        return query;
     // A null QString would be stored as NULL; the register's texts are
     // never NULL where they are not meant to be.
     for (const QVariant &v : values)

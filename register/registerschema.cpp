@@ -292,12 +292,14 @@ bool allowRecalled(const QSqlDatabase &db, const CycleVerdict::Band &, QString *
     const QString before = QStringLiteral("decision IN ('released', 'rejected', 'quarantined')");
     const QString after = QStringLiteral("decision IN ('released', 'rejected', 'quarantined', 'recalled')");
     QSqlQuery query(db);
+    // PostgreSQL prepares no DDL: statements without values run as they are.
     const auto exec = [&](const QString &statement, const QVariantList &values = {}) {
-        query.prepare(statement);
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        if (query.exec())
-            return true;
+        if (values.isEmpty() ? query.exec(statement) : query.prepare(statement)) {
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            if (values.isEmpty() || query.exec())
+                return true;
+        }
         *error = query.lastError().text();
         return false;
     };

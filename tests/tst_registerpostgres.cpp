@@ -7,8 +7,12 @@
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
+#include "register/packstore.h"
+#include "register/packuses.h"
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
+#include "register/releasesigning.h"
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
 #include "tests/postgresserver.h"
@@ -195,6 +199,44 @@ private slots:
         QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
         QCOMPARE(report.chains, 2);
         QCOMPARE(report.logs, 1);
+    }
+
+    // Accounts, a signed recall, packs and a use on the server: the same
+    // statements in its dialect.
+    void packsFromReleaseToRecallOnTheServer()
+    {
+        QVERIFY(freshRegister());
+        store->setVerdictBand({0.5, 3.0});
+        Cycle c = cycle("A", 7, QDate::currentDate().addDays(-1).toString(Qt::ISODate) + "T08:00:00");
+        enterAll(*store, {c});
+        const qint64 id = store->cycles({}, 1)->value(0).id;
+        OperatorAccounts accounts(*store);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        QVERIFY2(accounts.add(chef, QStringLiteral("470815"), {}), qPrintable(accounts.errorString()));
+        QVERIFY(!accounts.signIn({"s. chef", "000000"}));
+        Release r;
+        r.cycleId = id;
+        r.operatorName = QStringLiteral("s. chef");
+        r.decision = Release::Decision::Released;
+        r.comment = QStringLiteral("signed on the server");
+        QString error;
+        QVERIFY2(ReleaseSigning::enter(*store, r, QStringLiteral("470815"), &error), qPrintable(error));
+        const std::optional<QVector<Pack>> packs = PackStore(*store).makePacks(id, 3, QStringLiteral("Tray"));
+        QVERIFY2(packs, qPrintable(PackStore(*store).errorString()));
+        PackUses uses(*store);
+        PackUse use{0, packs->at(1).code, 0, {}, QStringLiteral("S. Chef"), QStringLiteral("K-7")};
+        QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
+        r.decision = Release::Decision::Recalled;
+        QVERIFY2(ReleaseSigning::enter(*store, r, QStringLiteral("470815"), &error), qPrintable(error));
+        const std::optional<PackUses::Check> check = uses.lookUp(packs->at(0).code);
+        QVERIFY(check && check->refused);
+        const QVector<PackUses::RecallRow> rows = uses.recallList(id).value_or(QVector<PackUses::RecallRow>());
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[1].uses.value(0).reference, QString("K-7"));
+        QVERIFY(uses.eraseReference(rows[1].uses[0].id, QStringLiteral("S. Chef")));
+        QVERIFY(uses.recallList(id)->at(1).uses[0].erased);
+        QCOMPARE(PackStore(*store).expiring(QDate::currentDate().addDays(200))->size(), 2);
+        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
     }
 
     void verificationFindsEditsOnTheServer_data()
