@@ -35,7 +35,7 @@ struct Line {
     QStringList cells;
 };
 
-constexpr std::array<double, 5> shares{0.25, 0.17, 0.2, 0.2, 0.18};
+constexpr std::array<double, 5> shares{0.21, 0.17, 0.28, 0.17, 0.17};
 
 QVector<Line> lines(const RecallReportData &data)
 {
@@ -77,10 +77,11 @@ bool RecallReport::write(QPagedPaintDevice &device, const RecallReportData &data
         return false;
     const Cycle &c = data.cycle;
     page.pageHeader(data.clinicName, tr("Cycle register: recall report"),
-                    tr("Cycle %1, controller %2")
-                        .arg(c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : tr("unknown"),
-                             ReportFormat::orUnknown(c.controllerSerial)),
-                    c.latestRelease ? ReportFormat::releaseHeadline(*c.latestRelease) : QString());
+                    tr("Cycle %1").arg(c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : tr("unknown")),
+                    tr("controller %1%2")
+                        .arg(ReportFormat::orUnknown(c.controllerSerial),
+                             c.latestRelease ? ReportFormat::separator() + ReportFormat::releaseHeadline(*c.latestRelease)
+                                             : QString()));
     y = top;
     int next = 1;
     for (int i = 0; i < all.size(); ++i) {
