@@ -546,6 +546,8 @@ private slots:
         };
         const QString csv = path("recall.csv");
         const QVector<Case> cases{
+            {{"pack-types", "Tray", "--days", "0"}, 2, "--days \"0\" is no number from 1 to 3650"},
+            {{"pack-types", "Tray", "--days", "90"}, 0, "Tray                 90\n"},
             {{"labels", "2", "--packs", "2", "--type", "Tray", "--pdf", path("no.pdf")},
              2,
              "Labels are printed only for a cycle whose load is released."},
@@ -566,6 +568,7 @@ private slots:
             {{"recall", "1", "--pdf", path("recall.pdf"), "--csv", csv}, 0, "1 packs used, 5 to be taken from the shelves."},
             {{"recall", "1", "--pdf", path("recall.pdf"), "extra"}, 2, "Too many arguments"},
             {{"expiring", "--days", "200"}, 0, "RG7-0216-06  Tray  "},
+            {{"expiring", "--days", "80"}, 0, "Code  Type  Expires\n"},
         };
         for (const Case &c : cases) {
             const Run run = tool(c.arguments);

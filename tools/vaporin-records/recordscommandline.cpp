@@ -371,6 +371,17 @@ int expiring(const Invocation &in, RecordsTool &tool)
     return tool.expiring(*days);
 }
 
+int packTypes(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    if (in.arguments().isEmpty() != !in.isSet("days"))
+        return in.usage(tr("Give a type with its shelf life, NAME --days N, or neither"));
+    const std::optional<int> days = number(in, "days", 1, 3650, 0, &error);
+    if (!days)
+        return in.usage(error);
+    return tool.packTypes(in.argument(0), *days);
+}
+
 int eraseReference(const Invocation &in, RecordsTool &tool)
 {
     if (in.value("by").trimmed().isEmpty())
@@ -462,6 +473,8 @@ const Command *findCommand(const QString &name)
         {QStringLiteral("recall"), QStringLiteral("recall ID --pdf FILE [--csv FILE]"), 1, 2,
          {QStringLiteral("pdf"), QStringLiteral("csv")}, recall},
         {QStringLiteral("expiring"), QStringLiteral("expiring [--days N]"), 0, 0, {QStringLiteral("days")}, expiring},
+        {QStringLiteral("pack-types"), QStringLiteral("pack-types [NAME --days N]"), 0, 1, {QStringLiteral("days")},
+         packTypes},
         {QStringLiteral("erase-reference"), QStringLiteral("erase-reference REF --by NAME [--pin-stdin]"), 1, 1,
          {QStringLiteral("by"), QStringLiteral("pin-stdin")}, eraseReference},
         {QStringLiteral("labels"),
@@ -691,6 +704,11 @@ Commands:
   expiring [--days N]
       The packs not used that expire within N days (14 unless given) or
       have expired: to be reprocessed.
+
+  pack-types [NAME --days N]
+      The clinic's pack types with their shelf lives; with NAME and --days,
+      adds the type or sets its shelf life (1 to 3650 days) first. A type
+      not in the list has a shelf life of 180 days.
 
   erase-reference REF --by NAME [--pin-stdin]
       Erases the patient's reference REF from every use that names it, on

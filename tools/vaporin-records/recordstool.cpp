@@ -567,6 +567,23 @@ int RecordsTool::recall(qint64 id, const QString &pdfFile, const QString &csvFil
     return Success;
 }
 
+int RecordsTool::packTypes(const QString &name, int days)
+{
+    if (!openRegister(false))
+        return Failed;
+    PackStore store(*cycleRegister);
+    if (!name.isEmpty() && !store.setPackType({name, days}))
+        return fail(tr("The pack type was not set: %1").arg(store.errorString()));
+    const std::optional<QVector<PackStore::PackType>> types = store.packTypes();
+    if (!types)
+        return fail(tr("The register cannot be read: %1").arg(store.errorString()));
+    QVector<QStringList> rows{{tr("Type"), tr("Shelf life (days)")}};
+    for (const PackStore::PackType &t : *types)
+        rows << QStringList{t.name, QString::number(t.shelfLifeDays)};
+    out.write(alignedTable(rows, {false, true}).toUtf8());
+    return Success;
+}
+
 int RecordsTool::expiring(int days)
 {
     if (!openRegister(false))

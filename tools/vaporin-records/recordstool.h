@@ -70,6 +70,9 @@ public:
     int use(const QString &code, const QString &reference, const QString &operatorName, const QString &comment);
     // The recall report of entry ID as PDF, and as CSV when csvFile is given.
     int recall(qint64 id, const QString &pdfFile, const QString &csvFile);
+    // The pack types with their shelf lives; with a name, sets that type's
+    // shelf life first.
+    int packTypes(const QString &name, int days);
     // The packs not used that expire within `days` days or have expired.
     int expiring(int days);
     // Erases the patient reference from every use that names it, signed
