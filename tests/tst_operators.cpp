@@ -4,13 +4,18 @@
 #include "register/cycleregister.h"
 #include "register/operatoraccounts.h"
 #include "register/pinhash.h"
+#include "register/registerreader.h"
 #include "register/releasesigning.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
+#include "ui/operatorsdialog.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QLoggingCategory>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -238,6 +243,36 @@ private slots:
         for (const OperatorAccount &account : a.accounts().value_or(QVector<OperatorAccount>()))
             QCOMPARE(account.hash.size(), 64);
         QCOMPARE(a.accounts()->size(), 2);
+    }
+
+    // The station's window for the accounts: the first needs no signature,
+    // the next one a supervisor's; the PIN fields are emptied after each try.
+    void operatorsDialogAddsSignedAccounts()
+    {
+        reg.reset();
+        RegisterReader reader(dir->filePath(QStringLiteral("register.sqlite")));
+        OperatorsDialog dialog(&reader);
+        QSignalSpy shown(&dialog, &OperatorsDialog::accountsShown);
+        QVERIFY(shown.wait(10000));
+        const auto add = [&](const QString &name, const QString &initials, const QString &pin, const QString &by,
+                             const QString &byPin) {
+            dialog.findChild<QLineEdit *>("lineEditName")->setText(name);
+            dialog.findChild<QLineEdit *>("lineEditInitials")->setText(initials);
+            dialog.findChild<QLineEdit *>("lineEditNewPin")->setText(pin);
+            dialog.findChild<QLineEdit *>("lineEditSupervisor")->setText(by);
+            dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(byPin);
+            shown.clear();
+            dialog.findChild<QPushButton *>("pushButtonAdd")->click();
+            return shown.wait(10000) ? shown.first().first().toString() : QStringLiteral("no answer");
+        };
+        QCOMPARE(add("S. Chef", "SC", "4711", "", ""), QString());
+        QVERIFY(dialog.findChild<QLineEdit *>("lineEditNewPin")->text().isEmpty());
+        QVERIFY(add("A. Meier", "AM", "1234", "S. Chef", "0000").startsWith("Wrong PIN for S. Chef"));
+        QCOMPARE(add("A. Meier", "AM", "1234", "S. Chef", "4711"), QString());
+        auto *table = dialog.findChild<QTableWidget *>("tableWidgetAccounts");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 2)->text(), QString("Supervisor"));
+        QCOMPARE(table->item(0, 0)->text(), QString("A. Meier"));
     }
 
     // PINs reach neither the register file nor the debug output.

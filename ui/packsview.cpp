@@ -5,6 +5,7 @@
 #include "register/registerreader.h"
 #include "reports/labelsheet.h"
 #include "reports/recallreport.h"
+#include "ui/operatorsdialog.h"
 #include "ui_packsview.h"
 
 #include <QFileDialog>
@@ -61,6 +62,11 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
     connect(ui->pushButtonLabelsPdf, &QPushButton::clicked, this, [this] { writeLabels(false); });
     connect(ui->pushButtonRecallReport, &QPushButton::clicked, this, &PacksView::writeRecallReport);
     connect(ui->pushButtonRefreshExpiring, &QPushButton::clicked, this, &PacksView::refreshExpiring);
+    connect(ui->pushButtonOperators, &QPushButton::clicked, this, [this] {
+        auto *dialog = new OperatorsDialog(this->reader, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+    });
     setCycle(std::nullopt);
     refreshExpiring();
 }
