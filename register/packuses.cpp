@@ -194,7 +194,12 @@ std::optional<QVector<PackUse>> PackUses::selectUses(const QString &where, const
 
 bool PackUses::eraseReference(qint64 useId, const QString &by)
 {
-    return transaction([&] {
+    // Erased means gone from the file: SQLite keeps deleted bytes in its
+    // pages, and older pages in its journal, unless told otherwise.
+    const bool sqlite = db.driverName() == QLatin1String("QSQLITE");
+    if (sqlite && !run(QStringLiteral("PRAGMA secure_delete=ON")))
+        return false;
+    const bool erased = transaction([&] {
         const std::optional<QVariant> code = value(QStringLiteral("SELECT code FROM pack_uses WHERE id = ?"), {useId});
         if (!code)
             return false;
@@ -210,6 +215,11 @@ bool PackUses::eraseReference(qint64 useId, const QString &by)
         return run(QStringLiteral("UPDATE pack_uses SET reference = NULL WHERE id = ?"), {useId})
             && appendEvent(event);
     });
+    // Another reader may hold the journal a while; the next erasure or
+    // checkpoint empties it then.
+    if (erased && sqlite)
+        run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    return erased;
 }
 
 std::optional<QByteArray> PackUses::key()

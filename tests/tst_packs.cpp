@@ -295,6 +295,9 @@ private slots:
             for (const PackUse &use : row.uses)
                 QCOMPARE(PackUses::recordHash(use, row.pack.hash), use.hash);
         QVERIFY(CycleVerifier::verifyRegister(*reg).intact());
+        // Nor do the register's files keep it.
+        for (const QString &name : QDir(dir->path()).entryList(QDir::Files))
+            QVERIFY2(!RegisterTestData::read(dir->filePath(name)).contains("K-2291"), qPrintable(name));
     }
 
     // Packs not used that expire within the days or have, soonest first.
