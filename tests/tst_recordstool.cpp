@@ -577,6 +577,11 @@ private slots:
         }
         QVERIFY(RegisterTestData::pdfText(path("recall.pdf")).contains("K-2291"));
         QVERIFY(read(csv).contains(",K-2291,A. Meier\r\n"));
+        // Moving the register says what it leaves behind.
+        const Run moved = tool({"migrate", "--to", path("moved.sqlite")});
+        QVERIFY2(moved.exitCode == 1
+                     && moved.out.contains("NOT MOVED: 0 operator accounts, 6 packs and 2 uses stay in "),
+                 qPrintable(moved.out + moved.err));
         // The reference stays out of everything else.
         QVERIFY(!RegisterTestData::pdfText(path("labels.pdf")).contains("K-2291"));
         QVERIFY(!tool({"list", "--csv"}).out.contains("K-2291"));

@@ -738,7 +738,9 @@ Commands:
       entries moved and already there, of audit events carried and already
       there, and of releases carried and already there. A register whose
       entries are not intact is not moved: its problems are printed as
-      verify prints them, exit status 1.
+      verify prints them, exit status 1. Operator accounts, packs and
+      their uses are not moved yet: a line starting with NOT MOVED counts
+      them, exit status 1.
 
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends.
 
