@@ -577,10 +577,24 @@ private slots:
         }
         QVERIFY(RegisterTestData::pdfText(path("recall.pdf")).contains("K-2291"));
         QVERIFY(read(csv).contains(",K-2291,A. Meier\r\n"));
+        // An erased reference leaves every record's hash true; an altered
+        // use shows.
+        QCOMPARE(tool({"operator", "add", "S. Chef", "--initials", "SC", "--pin-stdin"}, true, "470815\n470815\n").exitCode, 0);
+        const Run erased = tool({"erase-reference", "K-2291", "--by", "S. Chef", "--pin-stdin"}, true, "470815\n");
+        QVERIFY2(erased.exitCode == 0 && erased.out == "The reference is erased from 1 uses.\n", qPrintable(erased.out + erased.err));
+        QVERIFY(!read(registerFile()).contains("K-2291"));
+        Run verified = tool({"verify"});
+        QVERIFY2(verified.exitCode == 0 && verified.out.endsWith("intact.\n"), qPrintable(verified.out));
+        sql({"UPDATE pack_uses SET operator_name = 'B. Huber' WHERE code = 'RG7-0216-03'"});
+        verified = tool({"verify"});
+        QVERIFY2(verified.exitCode == 1
+                     && verified.out.contains("ALTERED: use 1 of pack RG7-0216-03 does not match its hash\n")
+                     && verified.out.endsWith("1 problem.\n"),
+                 qPrintable(verified.out));
         // Moving the register says what it leaves behind.
         const Run moved = tool({"migrate", "--to", path("moved.sqlite")});
         QVERIFY2(moved.exitCode == 1
-                     && moved.out.contains("NOT MOVED: 0 operator accounts, 6 packs and 2 uses stay in "),
+                     && moved.out.contains("NOT MOVED: 1 operator accounts, 6 packs and 2 uses stay in "),
                  qPrintable(moved.out + moved.err));
         // The reference stays out of everything else.
         QVERIFY(!RegisterTestData::pdfText(path("labels.pdf")).contains("K-2291"));

@@ -618,7 +618,9 @@ Commands:
       Each stored verdict is judged again from the entry's samples by the
       band stored with it, and each release is checked like the entries:
       against its hash (which covers the entry and the verdict it was made
-      on) and its place in the cycle's release history.
+      on) and its place in the cycle's release history. Operator accounts,
+      packs and their uses are checked against their own hashes (an
+      erased patient reference still checks).
       On a server, every controller's chain is checked, and the log files
       of the entries this computer entered: the others lie on the stations
       that wrote them, and verify there checks them.

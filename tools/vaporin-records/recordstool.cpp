@@ -8,6 +8,7 @@
 #include "register/operatoraccounts.h"
 #include "register/packstore.h"
 #include "register/packuses.h"
+#include "register/packverifier.h"
 #include "register/registertransfer.h"
 #include "register/runlogparser.h"
 #include "reports/cyclereport.h"
@@ -249,6 +250,13 @@ int RecordsTool::verifyRegister()
     if (!report.error.isEmpty())
         return fail(tr("The register cannot be read: %1").arg(report.error));
     printProblems(report.problems);
+    QString error;
+    const std::optional<QStringList> altered = PackVerifier::altered(*reg, &error);
+    if (!altered)
+        return fail(tr("The register cannot be read: %1").arg(error));
+    for (const QString &record : *altered)
+        print(tr("ALTERED: %1 does not match its hash").arg(record));
+    const int problems = report.problems.size() + altered->size();
     if (report.logsSkipped)
         print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
                   .arg(counted(report.logsSkipped, "log file", "log files")));
@@ -256,10 +264,9 @@ int RecordsTool::verifyRegister()
                                 .arg(counted(report.entries, "entry", "entries"),
                                      counted(report.chains, "controller", "controllers"),
                                      counted(report.logs, "log file", "log files"),
-                                     report.intact() ? tr("intact.")
-                                                     : counted(report.problems.size(), "problem.", "problems."));
+                                     problems == 0 ? tr("intact.") : counted(problems, "problem.", "problems."));
     print(checked);
-    return report.intact() ? Success : ProblemsFound;
+    return problems == 0 ? Success : ProblemsFound;
 }
 
 void RecordsTool::printProblems(const QVector<CycleVerifier::Problem> &problems)
