@@ -407,7 +407,7 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<Cha
     chains.finishAll();
     if (!verifyReleases(cycleRegister.database(), report, records)
         || !verifyEvents(cycleRegister.database(), report, records)
-        || !PackVerifier::verify(cycleRegister, report)
+        || !PackVerifier::verify(cycleRegister, report, records)
         || !ChainLedger::verify(cycleRegister.database(), records, witnesses, report))
         return report;
     qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.releases << "releases,"

@@ -160,6 +160,8 @@ std::optional<QVector<Pack>> PackStore::makePacks(qint64 cycleId, int count, con
             if (!id)
                 return false;
             p.id = id->toLongLong();
+            if (!link(p.controllerSerial, QStringLiteral("pack"), p.id, p.hash))
+                return false;
             made << p;
         }
         AuditEvent event;

@@ -131,6 +131,8 @@ bool PackUses::enter(PackUse &use)
         if (!id)
             return false;
         made.id = id->toLongLong();
+        if (!link(checked->pack.controllerSerial, QStringLiteral("use"), made.id, made.hash))
+            return false;
         AuditEvent event;
         event.at = made.at;
         event.kind = QStringLiteral("pack used");

@@ -21,7 +21,7 @@ QString tr(const char *text)
 
 } // namespace
 
-bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report)
+bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLedger::Records &records)
 {
     QSqlQuery q(cycleRegister.database());
     q.setForwardOnly(true);
@@ -53,6 +53,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report)
                                " packs.printed_offset, packs.record_hash, cycles.entry_hash"
                                " FROM packs LEFT JOIN cycles ON cycles.id = packs.cycle_id ORDER BY packs.id")))
         return fail();
+    QHash<qint64, QString> &packs = records[QStringLiteral("pack")];
     while (q.next()) {
         Pack p;
         p.id = q.value(0).toLongLong();
@@ -64,6 +65,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report)
         p.operatorInitials = q.value(7).toString();
         p.printedAt = CycleRow::time(q.value(8).toLongLong(), q.value(9).toInt());
         p.hash = q.value(10).toString();
+        packs.insert(p.id, p.hash);
         if (PackStore::recordHash(p, q.value(11).toString()) != p.hash)
             altered(tr("pack %1").arg(p.code));
     }
@@ -72,6 +74,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report)
                                " pack_uses.comment, pack_uses.record_hash, packs.record_hash"
                                " FROM pack_uses LEFT JOIN packs ON packs.id = pack_uses.pack_id ORDER BY pack_uses.id")))
         return fail();
+    QHash<qint64, QString> &uses = records[QStringLiteral("use")];
     while (q.next()) {
         PackUse u;
         u.code = q.value(1).toString();
@@ -82,6 +85,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report)
         u.comment = q.value(7).toString();
         u.id = q.value(0).toLongLong();
         u.hash = q.value(8).toString();
+        uses.insert(u.id, u.hash);
         if (PackUses::recordHash(u, q.value(9).toString()) != u.hash)
             altered(tr("use %1 of pack %2").arg(u.id).arg(u.code));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/chainledger.h"
 #include "register/cycleverifier.h"
 
 class CycleRegister;
@@ -11,8 +12,9 @@ class CycleRegister;
 namespace PackVerifier {
 
 // An altered record is a RecordAltered problem of report ("pack
-// RG100001-0042-03 does not match its hash"). False with report.error when
-// the register cannot be read.
-bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report);
+// RG100001-0042-03 does not match its hash"); the packs' and uses' stored
+// hashes go into records, for the ledger to check that each is linked. False
+// with report.error when the register cannot be read.
+bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLedger::Records &records);
 
 } // namespace PackVerifier

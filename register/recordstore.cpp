@@ -1,6 +1,7 @@
 #include "register/recordstore.h"
 
 #include "app/logging.h"
+#include "register/chainledger.h"
 #include "register/cycleregister.h"
 #include "register/cyclerow.h"
 #include "register/eventrow.h"
@@ -59,6 +60,12 @@ bool RecordStore::appendEvent(AuditEvent event)
     event.station = CycleRegister::station();
     QString error;
     return EventRow::insert(db, event, &error) || fail(error);
+}
+
+bool RecordStore::link(const QString &controllerSerial, const QString &kind, qint64 id, const QString &hash)
+{
+    QString error;
+    return ChainLedger::append(db, ChainLedger::chainOf(controllerSerial), kind, id, hash, &error) || fail(error);
 }
 
 bool RecordStore::fail(const QString &error)

@@ -50,6 +50,9 @@ protected:
     // The event with this time, the user and station filled in, appended to
     // the audit trail; within a transaction.
     bool appendEvent(AuditEvent event);
+    // The record as the next link of its controller's chain of the ledger
+    // (kind: "pack", "use"); within a transaction.
+    bool link(const QString &controllerSerial, const QString &kind, qint64 id, const QString &hash);
     bool fail(const QString &error);
 
     QSqlDatabase db;

@@ -708,8 +708,8 @@ Commands:
       and each release is checked like the entries: against its hash
       (which covers the entry and the verdict it was made on) and its place
       in the cycle's release history. Every audit event is checked against
-      its hash, and the ledger, which links every entry, release and event
-      into its controller's chain: a record removed, altered or added past
+      its hash, and the ledger, which links every entry, release, event,
+      pack and use into its controller's chain: a record removed, altered or added past
       the program shows there.
       --witness TEXT (repeatable) checks that the register still passes
       through a position printed on a report or release printout, such as
