@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QtCharts/QChartView>
@@ -123,7 +124,14 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->tableViewCycles->setModel(cycles);
     ui->tableViewAuditTrail->setModel(events);
     packs = new PacksView(reader.get(), this);
-    ui->tabWidgetRecords->addTab(packs, tr("Packs"));
+    // Scrolled rather than widening the whole view (and the records
+    // window) to the Packs forms' width.
+    auto *packsArea = new QScrollArea(this);
+    packsArea->setObjectName(QStringLiteral("scrollAreaPacks"));
+    packsArea->setFrameShape(QFrame::NoFrame);
+    packsArea->setWidgetResizable(true);
+    packsArea->setWidget(packs);
+    ui->tabWidgetRecords->addTab(packsArea, tr("Packs"));
     const StationSettings settings;
     for (const auto &[view, key] : {std::pair(ui->tableViewCycles, cycleColumnsKey),
                                     std::pair(ui->tableViewAuditTrail, auditColumnsKey)}) {

@@ -40,6 +40,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -293,7 +294,7 @@ bool packsAndRecall(Scene &s, ModalAnswerer &answerer, const QDir &target, QStri
 {
     RecordsTab *tab = s.mainWindow->records();
     PacksView *packs = tab->packsView();
-    s.find<QTabWidget>(tab, "tabWidgetRecords")->setCurrentWidget(packs);
+    s.find<QTabWidget>(tab, "tabWidgetRecords")->setCurrentWidget(s.find<QScrollArea>(tab, "scrollAreaPacks"));
     QTemporaryDir dir;
     QString pdf;
     answerer.handleDialogs([&](QWidget *dialog) {
