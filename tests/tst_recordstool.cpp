@@ -810,17 +810,17 @@ private slots:
         QVERIFY(!read(registerFile()).contains("K-2291"));
         Run verified = tool({"verify"});
         QVERIFY2(verified.exitCode == 0 && verified.out.endsWith("intact.\n"), qPrintable(verified.out));
+        // Moving the register says what it leaves behind.
+        const Run moved = tool({"migrate", "--to", path("moved.sqlite")});
+        QVERIFY2(moved.exitCode == 1
+                     && moved.out.contains("NOT MOVED: 1 operator accounts, 6 packs and 2 uses stay in "),
+                 qPrintable(moved.out + moved.err));
         sql({"UPDATE pack_uses SET operator_name = 'B. Huber' WHERE code = 'RG7-0216-03'"});
         verified = tool({"verify"});
         QVERIFY2(verified.exitCode == 1
                      && verified.out.contains("ALTERED: use 1 of pack RG7-0216-03 does not match its hash\n")
                      && verified.out.endsWith("1 problem.\n"),
                  qPrintable(verified.out));
-        // Moving the register says what it leaves behind.
-        const Run moved = tool({"migrate", "--to", path("moved.sqlite")});
-        QVERIFY2(moved.exitCode == 1
-                     && moved.out.contains("NOT MOVED: 1 operator accounts, 6 packs and 2 uses stay in "),
-                 qPrintable(moved.out + moved.err));
         // The reference stays out of everything else.
         QVERIFY(!RegisterTestData::pdfText(path("labels.pdf")).contains("K-2291"));
         QVERIFY(!tool({"list", "--csv"}).out.contains("K-2291"));
