@@ -1,11 +1,10 @@
 #include "register/cyclehash.h"
 
 #include "register/cyclefields.h"
+#include "register/hashform.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
 #include "register/verdictrow.h"
-
-#include <QtEndian>
 
 #include <cmath>
 
@@ -103,7 +102,7 @@ namespace CycleHash {
 //  13  lot number
 //  14  chemical indicator: "passed", "failed" or "unused"
 //  15  biological indicator: "pending", "negative", "positive" or "unused"
-//  16  decision: "released", "rejected" or "quarantined"
+//  16  decision: "released", "rejected", "quarantined" or "recalled"
 //  17  comment
 //  18  the cycle's previous release's hash, lowercase hex; empty for the first
 
@@ -116,68 +115,23 @@ constexpr char releaseVersion[] = "vaporin-cycle-release-1";
 constexpr char eventVersion[] = "vaporin-audit-event-1";
 constexpr char linkVersion[] = "vaporin-ledger-link-1";
 
-class Form
+// A verdict's stored values, each a field; all NULL without verdict.
+void verdictFields(HashForm &form, const std::optional<CycleVerdict> &verdict)
 {
-public:
-    void field(const QByteArray &bytes)
-    {
-        length(quint64(bytes.size()));
-        out += bytes;
+    if (verdict) {
+        for (const QVariant &v : VerdictRow::values(*verdict))
+            form.value(v);
+    } else {
+        for (int i = 0; i < VerdictRow::columnCount(); ++i)
+            form.null();
     }
-    void field(const QString &text) { field(text.toUtf8()); }
-    void field(qint64 number) { field(QByteArray::number(number)); }
-    void null() { length(~quint64(0)); }
-    void optional(bool present, qint64 number) { present ? field(number) : null(); }
-    void value(const QVariant &value) { value.isValid() && !value.isNull() ? field(value.toString()) : null(); }
-    void verdict(const std::optional<CycleVerdict> &verdict)
-    {
-        if (verdict) {
-            for (const QVariant &v : VerdictRow::values(*verdict))
-                value(v);
-        } else {
-            for (int i = 0; i < VerdictRow::columnCount(); ++i)
-                null();
-        }
-    }
-    void instant(const QDateTime &time)
-    {
-        if (time.isValid()) {
-            field(time.toMSecsSinceEpoch());
-            field(qint64(time.offsetFromUtc()));
-        } else {
-            null();
-            null();
-        }
-    }
-    void samples(const QVector<CycleSample> &samples)
-    {
-        length(quint64(samples.size()) * 16);
-        const int start = out.size();
-        out.resize(start + samples.size() * 16);
-        uchar *p = reinterpret_cast<uchar *>(out.data()) + start;
-        for (const CycleSample &sample : samples) {
-            qToBigEndian(sample.elapsedMs, p);
-            qToBigEndian(SampleCodec::centidegrees(sample.celsius), p + 8);
-            p += 16;
-        }
-    }
-
-    QByteArray out;
-
-private:
-    void length(quint64 n)
-    {
-        uchar bytes[8];
-        qToBigEndian(n, bytes);
-        out.append(reinterpret_cast<const char *>(bytes), 8);
-    }
-};
+}
 
 } // namespace
 
 QString entryHash(const Cycle &cycle)
 {
-    Form form;
+    HashForm form;
     form.out.reserve(1024 + cycle.samples.size() * 16);
     form.field(QByteArray(cycle.hashScheme == 1 ? version : version2));
     form.field(cycle.station);
@@ -202,7 +156,7 @@ QString entryHash(const Cycle &cycle)
     form.field(cycle.previousHash);
     if (cycle.hashScheme != 1) {
         form.field(cycle.logName);
-        form.verdict(cycle.verdict);
+        verdictFields(form, cycle.verdict);
     }
     return Sha256::hex(form.out);
 }
@@ -211,17 +165,17 @@ QString entryRecordHash(const Cycle &cycle)
 {
     if (cycle.hashScheme != 1)
         return cycle.entryHash;
-    Form form;
+    HashForm form;
     form.field(QByteArray(sealVersion));
     form.field(cycle.entryHash);
     form.field(cycle.logName);
-    form.verdict(cycle.verdict);
+    verdictFields(form, cycle.verdict);
     return Sha256::hex(form.out);
 }
 
 QString eventHash(const AuditEvent &event)
 {
-    Form form;
+    HashForm form;
     form.field(QByteArray(eventVersion));
     form.instant(event.at);
     form.field(event.osUser);
@@ -236,7 +190,7 @@ QString eventHash(const AuditEvent &event)
 QString linkHash(const QString &chain, qint64 sequence, const QString &kind, qint64 recordId,
                  const QString &recordHash, const QString &previousHash)
 {
-    Form form;
+    HashForm form;
     form.field(QByteArray(linkVersion));
     form.field(chain);
     form.field(sequence);
@@ -249,7 +203,7 @@ QString linkHash(const QString &chain, qint64 sequence, const QString &kind, qin
 
 QString releaseHash(const Release &release, const QString &cycleEntryHash, const std::optional<CycleVerdict> &verdict)
 {
-    Form form;
+    HashForm form;
     form.field(QByteArray(releaseVersion));
     form.field(cycleEntryHash);
     if (verdict) {

@@ -688,34 +688,15 @@ std::optional<QVector<Release>> CycleRegister::selectReleases(const QString &whe
     return result;
 }
 
-namespace {
-
-// An event's columns but its ID and cycle, in the order bindEventValues()
-// binds their values.
-const QStringList eventColumns{QStringLiteral("at_utc"), QStringLiteral("at_offset"), QStringLiteral("os_user"),
-                               QStringLiteral("station"), QStringLiteral("kind"), QStringLiteral("controller_serial"),
-                               QStringLiteral("details")};
-
-void bindEventValues(QSqlQuery &query, const AuditEvent &event)
-{
-    for (const QVariant &value : {QVariant(CycleRow::utcMs(event.at)), QVariant(CycleRow::offsetSeconds(event.at)),
-                                  QVariant(text(event.osUser)), QVariant(text(event.station)),
-                                  QVariant(text(event.kind)), QVariant(text(event.controllerSerial)),
-                                  QVariant(text(event.details))})
-        query.addBindValue(value);
-}
-
-} // namespace
-
 // The ID of an event with the same fields; 0 when there is none.
 std::optional<qint64> CycleRegister::sameEvent(const AuditEvent &event)
 {
     QSqlQuery query(database());
     // "= NULL" matches nothing; an event of no cycle is looked for as one.
     query.prepare(QStringLiteral("SELECT id FROM events WHERE %1 = ? AND %2")
-                      .arg(eventColumns.join(QLatin1String(" = ? AND ")),
+                      .arg(EventRow::fields().join(QLatin1String(" = ? AND ")),
                            event.cycleId ? QStringLiteral("cycle_id = ?") : QStringLiteral("cycle_id IS NULL")));
-    bindEventValues(query, event);
+    EventRow::bind(query, event);
     if (event.cycleId)
         query.addBindValue(event.cycleId);
     if (!exec(query))
@@ -725,22 +706,8 @@ std::optional<qint64> CycleRegister::sameEvent(const AuditEvent &event)
 
 bool CycleRegister::insertEvent(AuditEvent &event)
 {
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("INSERT INTO events (%1, cycle_id, event_hash) VALUES (%2?, ?) RETURNING id")
-                      .arg(eventColumns.join(QLatin1String(", ")), QStringLiteral("?, ").repeated(eventColumns.size())));
-    bindEventValues(query, event);
-    query.addBindValue(nullable(event.cycleId != 0, event.cycleId));
-    event.hash = CycleHash::eventHash(event);
-    query.addBindValue(event.hash);
-    if (!exec(query))
-        return false;
-    if (!query.next())
-        return fail(tr("The new event's ID was not returned."));
-    event.id = query.value(0).toLongLong();
     QString error;
-    return ChainLedger::append(database(), ChainLedger::chainOf(event.controllerSerial), QStringLiteral("event"),
-                               event.id, event.hash, &error)
-        || fail(error);
+    return EventRow::insert(database(), event, &error) || fail(error);
 }
 
 // Each cycle with its verdict and its newest release.

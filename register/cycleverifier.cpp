@@ -7,6 +7,7 @@
 #include "register/cyclerow.h"
 #include "register/eventrow.h"
 #include "register/logfile.h"
+#include "register/packverifier.h"
 #include "register/parallel.h"
 #include "register/releaserow.h"
 #include "register/samplecodec.h"
@@ -406,6 +407,7 @@ Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<Cha
     chains.finishAll();
     if (!verifyReleases(cycleRegister.database(), report, records)
         || !verifyEvents(cycleRegister.database(), report, records)
+        || !PackVerifier::verify(cycleRegister, report, records)
         || !ChainLedger::verify(cycleRegister.database(), records, witnesses, report))
         return report;
     qCDebug(lcRegister) << "verified" << report.entries << "entries," << report.releases << "releases,"

@@ -4,6 +4,7 @@
 #include "records/nofollowfile.h"
 #include "register/chainledger.h"
 #include "register/cyclecsv.h"
+#include "register/releasesigning.h"
 #include "reports/reportcontent.h"
 
 #include <QCoreApplication>
@@ -338,10 +339,11 @@ quint64 RegisterReader::readReleases(qint64 cycleId)
     });
 }
 
-quint64 RegisterReader::submitRelease(const Release &release, const QString &entryHash)
+quint64 RegisterReader::submitRelease(const Release &release, const QString &entryHash, const QString &pin)
 {
     return post([=](quint64 ticket) {
         bool otherEntry = false;
+        QString refused;
         auto read = context->read<Release>(
             [&](CycleRegister &r) -> std::optional<Release> {
                 // The register read may have changed since the cycle was
@@ -350,12 +352,15 @@ quint64 RegisterReader::submitRelease(const Release &release, const QString &ent
                 const std::optional<Cycle> cycle = r.cycle(release.cycleId);
                 otherEntry = cycle && cycle->entryHash != entryHash;
                 Release entered = release;
-                return cycle && !otherEntry && r.enterRelease(entered) ? std::optional<Release>(entered)
-                                                                        : std::nullopt;
+                return cycle && !otherEntry && ReleaseSigning::enter(r, entered, pin, &refused)
+                    ? std::optional<Release>(entered)
+                    : std::nullopt;
             },
             QT_TRANSLATE_NOOP("RegisterReader", "The release was not saved: %1"));
         if (otherEntry)
             read.error = tr("The release was not saved: the register shown has changed; choose the cycle again.");
+        else if (!read.error.isEmpty() && !refused.isEmpty())
+            read.error = tr("The release was not saved: %1").arg(refused);
         qCDebug(lcRegister) << "release of entry" << release.cycleId << "entered as" << read.value.sequence << read.error;
         return [=] { emit releaseStored(ticket, read.value, read.error); };
     });
@@ -372,6 +377,17 @@ quint64 RegisterReader::submitEvent(const AuditEvent &event)
             QT_TRANSLATE_NOOP("RegisterReader", "The event was not saved: %1"));
         qCDebug(lcRegister) << "event" << event.kind << "entered as" << read.value.id << read.error;
         return [=] { emit eventStored(ticket, read.value, read.error); };
+    });
+}
+
+quint64 RegisterReader::access(std::function<Done(CycleRegister &)> work,
+                               std::function<void(const QString &error)> failed)
+{
+    return post([=](quint64) -> Done {
+        const auto read = context->read<Done>([&](CycleRegister &r) { return std::optional<Done>(work(r)); });
+        if (read.value)
+            return read.value;
+        return [failed, error = read.error] { failed(error); };
     });
 }
 

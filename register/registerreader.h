@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -86,8 +87,9 @@ public:
     // Enters the release of the cycle release.cycleId, whose entry has
     // this hash, into the register read now. The answer comes when the
     // release is entered or has failed: a form stays open until then, so
-    // that a release is never lost once its form is saved.
-    quint64 submitRelease(const Release &release, const QString &entryHash);
+    // that a release is never lost once its form is saved. Signed with the
+    // operator's PIN once the register has accounts (see ReleaseSigning).
+    quint64 submitRelease(const Release &release, const QString &entryHash, const QString &pin = {});
     // Appends the event to the audit trail of the register read now, its
     // time, user and station filled in; the answer comes once it is there.
     quint64 submitEvent(const AuditEvent &event);
@@ -97,6 +99,13 @@ public:
     quint64 writeCycleReport(qint64 id, const QString &clinicName, const ReportOutput &output);
     quint64 writePeriodReport(const CycleRegister::Filter &filter, const QDate &from, const QDate &to,
                               const QString &clinicName, const ReportOutput &output);
+
+    // For the records kept beside the cycles (packs, uses): work runs on
+    // the reader's thread with the register read now, and what it returns
+    // runs on this object's thread; failed(error) runs there instead when
+    // the register cannot be opened. What work captures must outlive it.
+    using Done = std::function<void()>;
+    quint64 access(std::function<Done(CycleRegister &)> work, std::function<void(const QString &error)> failed);
 
 signals:
     // error is empty on success, otherwise a sentence for the user.

@@ -23,6 +23,7 @@ namespace RegisterSchema {
 namespace {
 
 bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error);
+bool allowRecalled(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error);
 
 // Times are UTC milliseconds beside their UTC offset in seconds; hashes are
 // lowercase hex. Texts that may be unknown are empty rather than NULL, except
@@ -201,6 +202,66 @@ const QVector<Migration> all = {
                      " stamped_utc BIGINT NOT NULL)")}},
     // The Records tab's choice of operators, read after every entry.
     {11, {QStringLiteral("CREATE INDEX releases_operator ON releases (operator_name)")}},
+    // Operators who sign: the PIN only as its slow salted hash; accounts are
+    // deactivated, never deleted, as releases name them. A row's own hash
+    // covers what it says (record_hash); the failed PINs and the lock-out
+    // are the sign-in's state, not the record's.
+    {12,
+     {QStringLiteral("CREATE TABLE operators ("
+                     " id {id},"
+                     " name TEXT NOT NULL,"
+                     " initials TEXT NOT NULL,"
+                     " role TEXT NOT NULL CHECK (role IN ('operator', 'supervisor')),"
+                     " active INTEGER NOT NULL,"
+                     " pin_hash TEXT NOT NULL,"
+                     " changed_utc BIGINT NOT NULL,"
+                     " changed_offset INTEGER NOT NULL,"
+                     " record_hash TEXT NOT NULL,"
+                     " failed_pins INTEGER NOT NULL,"
+                     " locked_until_utc BIGINT)"),
+      QStringLiteral("CREATE UNIQUE INDEX operators_name ON operators (LOWER(name))")},
+     allowRecalled},
+    // From cycle to pack to patient. A pack's code is unique; its recall is
+    // its cycle's newest release. A use keeps the patient reference as a
+    // keyed hash, which its own hash covers, beside the reference, which
+    // a supervisor can erase without breaking what the hash proves.
+    {13,
+     {QStringLiteral("CREATE TABLE pack_types ("
+                     " name TEXT PRIMARY KEY,"
+                     " shelf_life_days INTEGER NOT NULL CHECK (shelf_life_days > 0))"),
+      QStringLiteral("CREATE TABLE packs ("
+                     " id {id},"
+                     " code TEXT NOT NULL UNIQUE,"
+                     " cycle_id BIGINT NOT NULL REFERENCES cycles (id),"
+                     " pack_number INTEGER NOT NULL,"
+                     " pack_type TEXT NOT NULL,"
+                     " sterilised_utc BIGINT NOT NULL,"
+                     " sterilised_offset INTEGER NOT NULL,"
+                     " expires_on TEXT NOT NULL,"
+                     " operator_initials TEXT NOT NULL,"
+                     " printed_utc BIGINT NOT NULL,"
+                     " printed_offset INTEGER NOT NULL,"
+                     " record_hash TEXT NOT NULL)"),
+      QStringLiteral("CREATE UNIQUE INDEX packs_cycle ON packs (cycle_id, pack_number)"),
+      QStringLiteral("CREATE INDEX packs_expiry ON packs (expires_on)"),
+      // A use of a code the register does not know is kept as typed.
+      QStringLiteral("CREATE TABLE pack_uses ("
+                     " id {id},"
+                     " code TEXT NOT NULL,"
+                     " pack_id BIGINT REFERENCES packs (id),"
+                     " at_utc BIGINT NOT NULL,"
+                     " at_offset INTEGER NOT NULL,"
+                     " operator_name TEXT NOT NULL,"
+                     " reference_hash TEXT NOT NULL,"
+                     " reference TEXT,"
+                     " warning TEXT NOT NULL,"
+                     " comment TEXT NOT NULL,"
+                     " record_hash TEXT NOT NULL)"),
+      QStringLiteral("CREATE INDEX pack_uses_pack ON pack_uses (pack_id)"),
+      // The key of the references' keyed hashes, made once per register.
+      QStringLiteral("CREATE TABLE register_keys ("
+                     " purpose TEXT PRIMARY KEY,"
+                     " key_hex TEXT NOT NULL)")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a
@@ -265,6 +326,42 @@ bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QStrin
     qCDebug(lcRegister) << "verdicts judged for" << filled << "earlier entries, band" << rounded.lowerTolerance
                         << rounded.upperBand;
     return true;
+}
+
+// Releases may be "recalled": a cycle found faulty after its release. The
+// stored rows all stay valid under the wider check, so neither database
+// needs the table rebuilt (which SQLite could not do in a transaction
+// without dropping what refers to the releases): PostgreSQL replaces the
+// constraint, SQLite's table definition is rewritten in place, as its
+// documentation describes for a loosened constraint.
+bool allowRecalled(const QSqlDatabase &db, const CycleVerdict::Band &, QString *error)
+{
+    const QString before = QStringLiteral("decision IN ('released', 'rejected', 'quarantined')");
+    const QString after = QStringLiteral("decision IN ('released', 'rejected', 'quarantined', 'recalled')");
+    QSqlQuery query(db);
+    // PostgreSQL prepares no DDL: statements without values run as they are.
+    const auto exec = [&](const QString &statement, const QVariantList &values = {}) {
+        if (values.isEmpty() ? query.exec(statement) : query.prepare(statement)) {
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            if (values.isEmpty() || query.exec())
+                return true;
+        }
+        *error = query.lastError().text();
+        return false;
+    };
+    if (db.driverName() == QLatin1String("QPSQL"))
+        return exec(QStringLiteral("ALTER TABLE releases DROP CONSTRAINT releases_decision_check"))
+            && exec(QStringLiteral("ALTER TABLE releases ADD CONSTRAINT releases_decision_check CHECK (%1)").arg(after));
+    if (!exec(QStringLiteral("PRAGMA schema_version")) || !query.next())
+        return false;
+    const qint64 version = query.value(0).toLongLong();
+    query.finish();
+    return exec(QStringLiteral("PRAGMA writable_schema=ON"))
+        && exec(QStringLiteral("UPDATE sqlite_master SET sql = replace(sql, ?, ?) WHERE type = 'table' AND name = 'releases'"),
+                {before, after})
+        && exec(QStringLiteral("PRAGMA schema_version=%1").arg(version + 1))
+        && exec(QStringLiteral("PRAGMA writable_schema=OFF"));
 }
 
 QString tr(const char *text)

@@ -12,7 +12,9 @@
 struct Release {
     enum class ChemicalIndicator { Passed, Failed, NotUsed };
     enum class BiologicalIndicator { Pending, Negative, Positive, NotUsed };
-    enum class Decision { Released, Rejected, Quarantined };
+    // Recalled: a cycle found faulty after its release (a positive
+    // biological indicator a day on); every pack of it is recalled.
+    enum class Decision { Released, Rejected, Quarantined, Recalled };
 
     QString operatorName;
     QString load; // what the load held
@@ -70,6 +72,7 @@ inline constexpr Choice<Release::Decision> decisions[] = {
     {Release::Decision::Released, "released", "Released"},
     {Release::Decision::Rejected, "rejected", "Rejected"},
     {Release::Decision::Quarantined, "quarantined", "Quarantined"},
+    {Release::Decision::Recalled, "recalled", "Recalled"},
 };
 
 inline const auto &of(Release::ChemicalIndicator) { return chemicalIndicators; }

@@ -187,7 +187,7 @@ private:
     void drawSummary(double y)
     {
         int counts[3] = {0, 0, 0};
-        int released = 0, rejected = 0, quarantined = 0, open = 0;
+        int released = 0, rejected = 0, quarantined = 0, recalled = 0, open = 0;
         for (const PeriodReportEntry &e : data.cycles) {
             ++counts[int(e.verdict.result)];
             if (!e.latestRelease)
@@ -196,6 +196,8 @@ private:
                 ++released;
             else if (e.latestRelease->decision == Release::Decision::Rejected)
                 ++rejected;
+            else if (e.latestRelease->decision == Release::Decision::Recalled)
+                ++recalled;
             else
                 ++quarantined;
         }
@@ -213,6 +215,7 @@ private:
             {Release::text(Release::Decision::Released), released, ReportPainter::ink},
             {Release::text(Release::Decision::Rejected), rejected, ReportPainter::ink},
             {Release::text(Release::Decision::Quarantined), quarantined, ReportPainter::ink},
+            {Release::text(Release::Decision::Recalled), recalled, ReportPainter::fail},
             {QStringLiteral("Not released"), open, ReportPainter::notEvaluated},
         };
         const int n = int(std::size(tiles));

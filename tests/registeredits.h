@@ -4,6 +4,8 @@
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/packstore.h"
+#include "register/packuses.h"
 #include "tests/registertestdata.h"
 
 #include <QSqlError>
@@ -82,7 +84,8 @@ inline bool recomputeHistory(CycleRegister &store, const QString &serial)
 
 // Controller A: entries 1 (PASS, released, then rejected with the BI
 // positive) and 2 (FAIL), a program write, then entry 3; controller B:
-// entries 4 and 5; a setting changed on no controller. The witnesses are
+// entries 4 and 5; a setting changed on no controller; controller C: entry
+// 6, released, its packs 1 and 2, and a use of pack 1. The witnesses are
 // the heads after that, as a printout shows them. Each edit is made with
 // plain SQL, as someone who can write the file would; "recompute"
 // rewrites controller A's history after an edit, hashes, heads and
@@ -121,7 +124,7 @@ inline void addRows()
         << QStringList{"RecordMissing:0"} << true;
     QTest::newRow("all releases and their head deleted")
         << QStringList{"DELETE FROM releases", "DELETE FROM release_heads"}
-        << QStringList{"RecordMissing:0", "RecordMissing:0"} << true;
+        << QStringList{"RecordMissing:0", "RecordMissing:0", "RecordMissing:0"} << true;
     QTest::newRow("FAIL turned into PASS by a wider band")
         << QStringList{"UPDATE verdicts SET result = 'pass', reason = 'held',"
                        " lower_tolerance_centikelvin = 1000, upper_band_centikelvin = 1000 WHERE cycle_id = 2"}
@@ -148,6 +151,20 @@ inline void addRows()
         << QStringList{"UPDATE ledger SET record_hash = (SELECT entry_hash FROM cycles WHERE id = 2)"
                        " WHERE kind = 'entry' AND record_id = 1"}
         << QStringList{"LinkBroken:0", "RecordAltered:0"} << true;
+    QTest::newRow("pack deleted") << QStringList{"DELETE FROM packs WHERE pack_number = 2"}
+                                  << QStringList{"RecordMissing:0"} << true;
+    QTest::newRow("use deleted") << QStringList{"DELETE FROM pack_uses"} << QStringList{"RecordMissing:0"} << true;
+    QTest::newRow("pack added past the program")
+        << QStringList{"INSERT INTO packs (code, cycle_id, pack_number, pack_type, sterilised_utc, sterilised_offset,"
+                       " expires_on, operator_initials, printed_utc, printed_offset, record_hash)"
+                       " SELECT code || '-3', cycle_id, 3, pack_type, sterilised_utc, sterilised_offset, expires_on,"
+                       " operator_initials, printed_utc, printed_offset, record_hash FROM packs WHERE pack_number = 2"}
+        << QStringList{"RecordAltered:0", "RecordUnlinked:0"} << true;
+    QTest::newRow("pack type changed") << QStringList{"UPDATE packs SET pack_type = 'Bowl' WHERE pack_number = 1"}
+                                       << QStringList{"RecordAltered:0"} << true;
+    QTest::newRow("use's hash replaced")
+        << QStringList{"UPDATE pack_uses SET record_hash = (SELECT record_hash FROM packs WHERE pack_number = 1)"}
+        << QStringList{"RecordAltered:0", "RecordAltered:0"} << true;
     QTest::newRow("history recomputed after an edit")
         << QStringList{"UPDATE cycles SET program_name = 'Program 6' WHERE id = 2", "recompute"}
         << QStringList{"WitnessContradicted:0"} << false;
@@ -179,17 +196,31 @@ inline void check(CycleRegister &store)
                          RegisterTestData::cycleAt("B", 4, "2024-03-04T08:00:00"),
                          RegisterTestData::cycleAt("B", 5, "2024-03-05T08:00:00")};
     QVERIFY(RegisterTestData::enter(store, later));
+    Cycle packed = RegisterTestData::cycleAt("C", 6, "2024-03-06T08:00:00", 70);
+    QCOMPARE(store.enter(packed).outcome, CycleRegister::Outcome::Entered);
+    Release released = release(packed.id, "A. Meier", Release::Decision::Released);
+    released.comment = QStringLiteral("BI negative"); // FAIL by the band of then
+    QVERIFY2(store.enterRelease(released), qPrintable(store.errorString()));
+    PackStore packStore(store);
+    const std::optional<QVector<Pack>> packs = packStore.makePacks(packed.id, 2, QStringLiteral("Tray"));
+    QVERIFY2(packs, qPrintable(packStore.errorString()));
+    PackUses uses(store);
+    PackUse use{0, packs->at(0).code, 0, {}, QStringLiteral("A. Meier"), QStringLiteral("K-7")};
+    use.comment = QStringLiteral("kept sealed"); // expired long ago
+    QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
     QString error;
     const std::optional<QVector<ChainPosition>> witnesses = ChainLedger::heads(store.database(), &error);
-    QVERIFY2(witnesses && witnesses->size() == 3, qPrintable(error));
+    QVERIFY2(witnesses && witnesses->size() == 4, qPrintable(error));
     // As typed back from paper.
     QVector<ChainPosition> typed;
     for (const ChainPosition &w : *witnesses)
         typed << *ChainPosition::parse(w.text());
     const CycleVerifier::Report before = CycleVerifier::verifyRegister(store, CycleVerifier::Logs::All, typed);
     QVERIFY2(before.intact(), qPrintable(RegisterTestData::problems(before).join(' ')));
-    QCOMPARE(before.entriesByScheme, (QMap<int, int>{{2, 5}}));
-    QCOMPARE(before.links, 5 + 5 + 2 + 2 + 2); // entries, their events, releases, theirs, the two events
+    QCOMPARE(before.entriesByScheme, (QMap<int, int>{{2, 6}}));
+    // Entries, their events, releases, theirs, the two events, then C's:
+    // entry, event, release, event, packs, their event, use, its event.
+    QCOMPARE(before.links, 5 + 5 + 2 + 2 + 2 + 1 + 1 + 1 + 1 + 2 + 1 + 1 + 1);
 
     for (const QString &change : changes) {
         if (change == "recompute")

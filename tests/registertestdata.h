@@ -111,6 +111,27 @@ inline QString pdfText(const QString &file)
     return QString::fromUtf8(p.readAllStandardOutput()).simplified();
 }
 
+// The barcodes of every page of a PDF as zbarimg reads them from the pages
+// rendered by pdftoppm, page by page, each page's in the order found.
+inline QStringList pdfBarcodes(const QString &file, const QString &folder)
+{
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("450"), QStringLiteral("-gray"),
+                                               QStringLiteral("-png"), file, folder + QStringLiteral("/page")});
+    render.waitForFinished(60000);
+    QStringList codes;
+    for (const QString &page : QDir(folder).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name)) {
+        QProcess scan;
+        scan.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"),
+                                               QStringLiteral("-Sdisable"), QStringLiteral("-Scode128.enable"),
+                                               QDir(folder).filePath(page)});
+        scan.waitForFinished(60000);
+        codes += QString::fromUtf8(scan.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QFile::remove(QDir(folder).filePath(page));
+    }
+    return codes;
+}
+
 // The run record the station would have written the cycle's log from.
 inline CommunicationManager::Program logRecord(const Cycle &c)
 {

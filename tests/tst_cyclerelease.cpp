@@ -1,14 +1,17 @@
 #include "app/stationsettings.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
 #include "tests/modalanswerer.h"
+#include "tests/registertestdata.h"
 #include "tests/simulatedlink.h"
 #include "tools/regulon-sim/factoryprograms.h"
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/mainwindow.h"
+#include "ui/packsview.h"
 #include "ui/recordstab.h"
 #include "ui/releasedialog.h"
 #include "ui/releasehistorymodel.h"
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -153,6 +157,79 @@ private slots:
         QVERIFY2(report.intact(), qPrintable(report.error + (report.problems.isEmpty() ? QString()
                                                                                       : report.problems[0].text)));
         QCOMPARE(report.releases, 2);
+
+        // Once the clinic has accounts, a release is signed with a PIN.
+        OperatorAccounts accounts(stored);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        QVERIFY(accounts.add(chef, QStringLiteral("470815"), {}));
+        QVERIFY(accounts.add(meier, QStringLiteral("260317"), {"S. Chef", "470815"}));
+        child<QPushButton>(tab, "pushButtonRelease")->click();
+        ReleaseDialog *form = tab.findChild<ReleaseDialog *>();
+        QVERIFY(form);
+        child<QLineEdit>(*form, "lineEditPin")->setText(QStringLiteral("111111"));
+        child<QPlainTextEdit>(*form, "plainTextEditComment")->setPlainText(QStringLiteral("Signed"));
+        child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(*form, "labelRule")->text().contains("Wrong PIN for A. Meier"), 10000);
+        QVERIFY(child<QLineEdit>(*form, "lineEditPin")->text().isEmpty());
+        QVERIFY(release(tab, [](ReleaseDialog &form) {
+            child<QLineEdit>(form, "lineEditPin")->setText(QStringLiteral("260317"));
+        }));
+        QTRY_COMPARE(tab.chosenCycle()->latestRelease->sequence, qint64(3));
+
+        // Six labels to PDF, read back by a barcode reader.
+        PacksView &packs = *tab.packsView();
+        QTemporaryDir out;
+        const QString labels = out.filePath(QStringLiteral("labels.pdf"));
+        packs.setSaveFileChooser([&](const QString &, const QString &) { return labels; });
+        child<QSpinBox>(packs, "spinBoxPackCount")->setValue(6);
+        child<QComboBox>(packs, "comboBoxFormat")->setCurrentIndex(child<QComboBox>(packs, "comboBoxFormat")->findData("a4-65"));
+        child<QSpinBox>(packs, "spinBoxFirstPosition")->setValue(3);
+        QSignalSpy labelled(&packs, &PacksView::labelsDone);
+        child<QPushButton>(packs, "pushButtonLabelsPdf")->click();
+        QVERIFY(labelled.wait(20000));
+        QCOMPARE(labelled.first().first().toString(), QString());
+        QStringList codes = RegisterTestData::pdfBarcodes(labels, out.path());
+        std::sort(codes.begin(), codes.end());
+        QStringList expected;
+        for (int n = 1; n <= 6; ++n)
+            expected << QStringLiteral("RG100042-0042-0%1").arg(n);
+        QCOMPARE(codes, expected);
+
+        // One of them scanned at the chair: a scanner types and presses Enter.
+        QTest::keyClicks(child<QLineEdit>(packs, "lineEditReference"), QStringLiteral("K-2291"));
+        child<QLineEdit>(packs, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+        QSignalSpy used(&packs, &PacksView::useEntered);
+        QTest::keyClicks(child<QLineEdit>(packs, "lineEditCode"), expected[2]);
+        QTest::keyClick(child<QLineEdit>(packs, "lineEditCode"), Qt::Key_Return);
+        QVERIFY(used.wait(10000));
+        QCOMPARE(used.first().first().value<PackUse>().code, expected[2]);
+
+        // A positive indicator a day on: the cycle is recalled, the report
+        // names the patient and the five packs on the shelves.
+        QVERIFY(release(tab, [](ReleaseDialog &form) {
+            child<QLineEdit>(form, "lineEditPin")->setText(QStringLiteral("260317"));
+            child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Positive"));
+            child<QComboBox>(form, "comboBoxDecision")->setCurrentText(QStringLiteral("Recalled"));
+            child<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(QStringLiteral("BI positive"));
+        }));
+        QTRY_COMPARE(tab.chosenCycle()->latestRelease->decision, Release::Decision::Recalled);
+        const QString recall = out.filePath(QStringLiteral("recall.pdf"));
+        packs.setSaveFileChooser([&](const QString &, const QString &) { return recall; });
+        QSignalSpy reported(&packs, &PacksView::recallReportDone);
+        child<QPushButton>(packs, "pushButtonRecallReport")->click();
+        QVERIFY(reported.wait(20000));
+        const QString text = RegisterTestData::pdfText(recall);
+        const QString shelf = text.mid(text.indexOf("Not used"));
+        QVERIFY2(text.contains(expected[2] + " Instrument pouch") && text.contains("K-2291"), qPrintable(text));
+        for (const QString &code : expected)
+            QCOMPARE(shelf.contains(code), code != expected[2]);
+        // Scanning a recalled pack is refused with the reason.
+        QTest::keyClicks(child<QLineEdit>(packs, "lineEditCode"), expected[3]);
+        QTest::keyClick(child<QLineEdit>(packs, "lineEditCode"), Qt::Key_Return);
+        QTRY_VERIFY(child<QLabel>(packs, "labelCheck")->text().contains("is recalled"));
+        QVERIFY(!child<QPushButton>(packs, "pushButtonUseAnyway")->isVisible());
+        QVERIFY(CycleVerifier::verifyRegister(stored).intact());
     }
 };
 

@@ -375,7 +375,7 @@ private slots:
                               decision->currentText()}),
                  proposed);
         QCOMPARE(comment->toPlainText(), QString());
-        QCOMPARE(decision->count() + ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->count(), 3 + 4);
+        QCOMPARE(decision->count() + ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->count(), 4 + 4);
 
         // Nothing is saved without an operator, nor a load released without
         // proof of its hold unless the comment says why.

@@ -68,11 +68,11 @@ class TestRecordsTool : public QObject
     QString path(const QString &name) const { return dir->filePath(name); }
     QString registerFile() const { return path(QStringLiteral("register.sqlite")); }
 
-    // The tool on the test's register.
+    // The tool on the test's register, with this standard input.
     // Its standard output into outputFile when one is given.
     Run tool(const QStringList &arguments, bool onRegister = true,
              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-             const QString &outputFile = QString())
+             const QString &outputFile = QString(), const QByteArray &input = {})
     {
         QProcess p;
         p.setProcessEnvironment(environment);
@@ -81,12 +81,19 @@ class TestRecordsTool : public QObject
         p.setWorkingDirectory(dir->path());
         p.start(QStringLiteral(RECORDS_TOOL_PATH),
                 onRegister ? QStringList{QStringLiteral("--register"), registerFile()} + arguments : arguments);
+        p.write(input);
+        p.closeWriteChannel();
         if (!p.waitForFinished(30000)) {
             p.kill();
             p.waitForFinished();
         }
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    Run tool(const QStringList &arguments, bool onRegister, const QByteArray &input)
+    {
+        return tool(arguments, onRegister, QProcessEnvironment::systemEnvironment(), QString(), input);
     }
 
     // Writes each cycle's run log into the folder logs/ (under its name), returns the paths.
@@ -676,6 +683,149 @@ private slots:
         QVERIFY(QFileInfo(path("report.pdf")).isSymLink());
     }
 
+    // Once the register has accounts, a release is signed with a PIN from
+    // standard input or the terminal, never from an option.
+    void signedReleases()
+    {
+        QVector<Cycle> cycles{cycleAt("RG-7", 1, "2024-03-04T08:00:00"), cycleAt("RG-7", 2, "2024-03-05T08:00:00")};
+        cycles[0].samples = holdAt122(25);
+        cycles[1].samples = holdAt122(15); // FAIL
+        enter(cycles);
+        const QStringList pinStdin{"--pin-stdin"};
+        Run run = tool({"operator", "add", "S. Chef", "--initials", "SC", "--pin-stdin"}, true, "473915\n473915\n");
+        QVERIFY2(run.exitCode == 0 && run.out == "Added S. Chef (SC), supervisor.\n", qPrintable(run.out + run.err));
+        run = tool({"operator", "add", "A. Meier", "--initials", "AM", "--pin-stdin"}, true, "826104\n826104\n");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("A supervisor signs new accounts: --by NAME"), qPrintable(run.err));
+        run = tool({"operator", "add", "A. Meier", "--initials", "AM", "--by", "S. Chef", "--pin-stdin"}, true,
+                   "473915\n826104\n826104\n");
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        run = tool({"operator", "add", "B. Huber", "--initials", "BH", "--by", "S. Chef", "--pin-stdin"}, true,
+                   "473915\n551122\n551123\n");
+        QVERIFY2(run.exitCode == 2 && run.err.contains("The two PINs differ"), qPrintable(run.err));
+
+        struct Case {
+            QStringList arguments;
+            QByteArray input;
+            int exitCode;
+            QString said;
+        };
+        const QVector<Case> cases{
+            {{"release", "1", "--operator", "A. Meier", "--decision", "released"},
+             "",
+             2,
+             "A PIN is needed: run the command at a terminal, or give --pin-stdin"},
+            {{"release", "1", "--operator", "A. Meier", "--decision", "released", "--pin-stdin"},
+             "9999\n",
+             2,
+             "Wrong PIN for A. Meier: 4 more attempts"},
+            {{"release", "2", "--operator", "A. Meier", "--decision", "released", "--comment", "BI negative",
+              "--pin-stdin"},
+             "826104\n",
+             2,
+             "only a supervisor releases its load"},
+            {{"release", "2", "--operator", "S. Chef", "--decision", "released", "--comment", "BI negative",
+              "--pin-stdin"},
+             "473915\n",
+             0,
+             "Released by S. Chef."},
+            {{"release", "1", "--operator", "a. meier", "--decision", "released", "--pin-stdin"},
+             "826104\n",
+             0,
+             "Released by A. Meier."},
+            {{"release", "1", "--operator", "A. Meier", "--decision", "recalled", "--pin-stdin"},
+             "826104\n",
+             0,
+             "Recalled by A. Meier."},
+            {{"operator", "change", "A. Meier", "--deactivate", "--by", "S. Chef", "--pin-stdin"},
+             "473915\n",
+             0,
+             "Changed A. Meier (AM), operator, deactivated."},
+            {{"operators"}, "", 0, "A. Meier  AM        operator    deactivated"},
+        };
+        for (const Case &c : cases) {
+            run = tool(c.arguments, true, c.input);
+            QVERIFY2(run.exitCode == c.exitCode && (run.out + run.err).contains(c.said),
+                     qPrintable(c.arguments.join(' ') + ": " + run.out + run.err));
+        }
+        // Neither the register file nor its journal holds a PIN.
+        const QByteArray stored = read(registerFile()) + read(registerFile() + "-wal");
+        for (const char *pin : {"473915", "826104"})
+            QVERIFY2(!stored.contains(pin), pin);
+    }
+
+    // From labels to a recall, as a clinic without the station's window
+    // would go: each step's output and what the register refuses.
+    void packsFromLabelsToRecall()
+    {
+        const QString yesterday = QDate::currentDate().addDays(-1).toString(Qt::ISODate);
+        QVector<Cycle> cycles{cycleAt("RG-7", 216, yesterday + "T08:00:00"), cycleAt("RG-7", 217, yesterday + "T10:00:00")};
+        for (Cycle &c : cycles)
+            c.samples = holdAt122(25);
+        enter(cycles);
+        QCOMPARE(tool({"release", "1", "--operator", "A. Meier", "--decision", "released"}).exitCode, 0);
+        struct Case {
+            QStringList arguments;
+            int exitCode;
+            QString said;
+        };
+        const QString csv = path("recall.csv");
+        const QVector<Case> cases{
+            {{"pack-types", "Tray", "--days", "0"}, 2, "--days \"0\" is no number from 1 to 3650"},
+            {{"pack-types", "Tray", "--days", "90"}, 0, "Tray                 90\n"},
+            {{"labels", "2", "--packs", "2", "--type", "Tray", "--pdf", path("no.pdf")},
+             2,
+             "Labels are printed only for a cycle whose load is released."},
+            {{"labels", "1", "--packs", "6", "--type", "Tray", "--format", "a4-65", "--first", "60", "--pdf",
+              path("labels.pdf")},
+             0,
+             "6 labels, RG7-0216-01 to RG7-0216-06, are in"},
+            {{"labels", "1", "--packs", "1", "--type", "Tray", "--format", "a5", "--pdf", path("labels.pdf")},
+             2,
+             "There is no label format \"a5\"."},
+            {{"use", "RG7-0216-03", "--reference", "K-2291", "--operator", "A. Meier"}, 0, "Entered the use of RG7-0216-03 by A. Meier."},
+            {{"use", "rg7-0216-03", "--reference", "K-3", "--operator", "A. Meier"}, 2, "was used already. Say in the comment"},
+            {{"use", "RG7-0216-99", "--reference", "K-3", "--operator", "A. Meier", "--comment", "label torn"},
+             0,
+             "despite: The register knows no pack of this code."},
+            {{"release", "1", "--operator", "A. Meier", "--decision", "recalled", "--bi", "positive"}, 0, "Recalled by A. Meier."},
+            {{"use", "RG7-0216-04", "--reference", "K-4", "--operator", "A. Meier", "--comment", "urgent"}, 2, "is recalled"},
+            {{"recall", "1", "--pdf", path("recall.pdf"), "--csv", csv}, 0, "1 packs used, 5 to be taken from the shelves."},
+            {{"recall", "1", "--pdf", path("recall.pdf"), "extra"}, 2, "Too many arguments"},
+            {{"expiring", "--days", "200"}, 0, "RG7-0216-06  Tray  "},
+            {{"expiring", "--days", "80"}, 0, "Code  Type  Expires\n"},
+        };
+        for (const Case &c : cases) {
+            const Run run = tool(c.arguments);
+            QVERIFY2(run.exitCode == c.exitCode && (run.out + run.err).contains(c.said),
+                     qPrintable(c.arguments.join(' ') + ": " + run.out + run.err));
+        }
+        QVERIFY(RegisterTestData::pdfText(path("recall.pdf")).contains("K-2291"));
+        QVERIFY(read(csv).contains(",K-2291,A. Meier\r\n"));
+        // An erased reference leaves every record's hash true; an altered
+        // use shows.
+        QCOMPARE(tool({"operator", "add", "S. Chef", "--initials", "SC", "--pin-stdin"}, true, "470815\n470815\n").exitCode, 0);
+        const Run erased = tool({"erase-reference", "K-2291", "--by", "S. Chef", "--pin-stdin"}, true, "470815\n");
+        QVERIFY2(erased.exitCode == 0 && erased.out == "The reference is erased from 1 uses.\n", qPrintable(erased.out + erased.err));
+        QVERIFY(!read(registerFile()).contains("K-2291"));
+        Run verified = tool({"verify"});
+        QVERIFY2(verified.exitCode == 0 && verified.out.endsWith("intact.\n"), qPrintable(verified.out));
+        // Moving the register says what it leaves behind.
+        const Run moved = tool({"migrate", "--to", path("moved.sqlite")});
+        QVERIFY2(moved.exitCode == 1
+                     && moved.out.contains("NOT MOVED: 1 operator accounts, 6 packs and 2 uses stay in "),
+                 qPrintable(moved.out + moved.err));
+        sql({"UPDATE pack_uses SET operator_name = 'B. Huber' WHERE code = 'RG7-0216-03'"});
+        verified = tool({"verify"});
+        QVERIFY2(verified.exitCode == 1
+                     && verified.out.contains("ALTERED: use 1 of pack RG7-0216-03 does not match its hash\n")
+                     && verified.out.endsWith("1 problem.\n"),
+                 qPrintable(verified.out));
+        // The reference stays out of everything else.
+        QVERIFY(!RegisterTestData::pdfText(path("labels.pdf")).contains("K-2291"));
+        QVERIFY(!tool({"list", "--csv"}).out.contains("K-2291"));
+    }
+
     void usageAndErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -690,7 +840,7 @@ private slots:
                                                << "The report no/such/folder/r.pdf cannot be written";
         QTest::newRow("release, unknown decision")
             << QStringList{"release", "1", "--operator", "A. Meier", "--decision", "ok"}
-            << "--decision \"ok\" is none of released|rejected|quarantined";
+            << "--decision \"ok\" is none of released|rejected|quarantined|recalled";
         QTest::newRow("witness, not a position") << QStringList{"verify", "--witness", "RG-7 #3"}
                                                  << "The witness \"RG-7 #3\" is no register position";
         QTest::newRow("witness file missing") << QStringList{"verify", "--witness-file", "no-such-file.txt"}

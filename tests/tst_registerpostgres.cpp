@@ -7,8 +7,12 @@
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
+#include "register/packstore.h"
+#include "register/packuses.h"
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
+#include "register/releasesigning.h"
 #include "register/sqldialect.h"
 #include "register/sha256.h"
 #include "tests/isolateduser.h"
@@ -229,6 +233,44 @@ private slots:
             QCOMPARE(store->count(filter), std::optional<int>(found));
         }
         QCOMPARE(store->operators(), std::optional(QStringList{"A. Meier", "B. Huber"}));
+    }
+
+    // Accounts, a signed recall, packs and a use on the server: the same
+    // statements in its dialect.
+    void packsFromReleaseToRecallOnTheServer()
+    {
+        QVERIFY(freshRegister());
+        store->setVerdictBand({0.5, 3.0});
+        Cycle c = cycle("A", 7, QDate::currentDate().addDays(-1).toString(Qt::ISODate) + "T08:00:00");
+        enterAll(*store, {c});
+        const qint64 id = store->cycles({}, 1)->value(0).id;
+        OperatorAccounts accounts(*store);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        QVERIFY2(accounts.add(chef, QStringLiteral("470815"), {}), qPrintable(accounts.errorString()));
+        QVERIFY(!accounts.signIn({"s. chef", "000000"}));
+        Release r;
+        r.cycleId = id;
+        r.operatorName = QStringLiteral("s. chef");
+        r.decision = Release::Decision::Released;
+        r.comment = QStringLiteral("signed on the server");
+        QString error;
+        QVERIFY2(ReleaseSigning::enter(*store, r, QStringLiteral("470815"), &error), qPrintable(error));
+        const std::optional<QVector<Pack>> packs = PackStore(*store).makePacks(id, 3, QStringLiteral("Tray"));
+        QVERIFY2(packs, qPrintable(PackStore(*store).errorString()));
+        PackUses uses(*store);
+        PackUse use{0, packs->at(1).code, 0, {}, QStringLiteral("S. Chef"), QStringLiteral("K-7")};
+        QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
+        r.decision = Release::Decision::Recalled;
+        QVERIFY2(ReleaseSigning::enter(*store, r, QStringLiteral("470815"), &error), qPrintable(error));
+        const std::optional<PackUses::Check> check = uses.lookUp(packs->at(0).code);
+        QVERIFY(check && check->refused);
+        const QVector<PackUses::RecallRow> rows = uses.recallList(id).value_or(QVector<PackUses::RecallRow>());
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[1].uses.value(0).reference, QString("K-7"));
+        QVERIFY(uses.eraseReference(rows[1].uses[0].id, QStringLiteral("S. Chef")));
+        QVERIFY(uses.recallList(id)->at(1).uses[0].erased);
+        QCOMPARE(PackStore(*store).expiring(QDate::currentDate().addDays(200))->size(), 2);
+        QVERIFY(CycleVerifier::verifyRegister(*store).intact());
     }
 
     void verificationFindsEditsOnTheServer_data()
@@ -541,10 +583,36 @@ private slots:
             r.decision = decision;
             QVERIFY2(station->enterRelease(r), qPrintable(station->errorString()));
         }
+        // What changes in place with the README's few rights to change: an
+        // account (a wrong PIN counted), a pack type's shelf life, an erased
+        // reference; packs and uses are only added.
+        OperatorAccounts accounts(*station);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        QVERIFY2(accounts.add(chef, QStringLiteral("470815"), {}), qPrintable(accounts.errorString()));
+        QVERIFY(!accounts.signIn({"S. Chef", "000000"}));
+        PackStore packStore(*station);
+        for (const int days : {90, 120})
+            QVERIFY2(packStore.setPackType({QStringLiteral("Tray"), days}), qPrintable(packStore.errorString()));
+        Release released;
+        released.cycleId = next.id;
+        released.operatorName = QStringLiteral("S. Chef");
+        released.decision = Release::Decision::Released;
+        released.comment = QStringLiteral("BI negative");
+        QString error;
+        QVERIFY2(ReleaseSigning::enter(*station, released, QStringLiteral("470815"), &error), qPrintable(error));
+        const std::optional<QVector<Pack>> packs = packStore.makePacks(next.id, 2, QStringLiteral("Tray"));
+        QVERIFY2(packs, qPrintable(packStore.errorString()));
+        PackUses uses(*station);
+        PackUse use{0, packs->at(0).code, 0, {}, QStringLiteral("S. Chef"), QStringLiteral("K-7")};
+        use.comment = QStringLiteral("kept sealed");
+        QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
+        QVERIFY2(uses.eraseReference(use.id, QStringLiteral("S. Chef")), qPrintable(uses.errorString()));
         QVERIFY(CycleVerifier::verifyRegister(*station).intact());
         const auto refused = [](CycleRegister &reg) {
             for (const char *change :
-                 {"UPDATE cycles SET status = 'x'", "DELETE FROM events", "DROP TABLE events", "CREATE TABLE notes (t TEXT)",
+                 {"UPDATE packs SET pack_type = 'x'", "DELETE FROM packs", "UPDATE pack_uses SET operator_name = 'x'",
+                  "DELETE FROM pack_uses", "UPDATE pack_types SET name = 'x'", "DELETE FROM operators",
+                  "UPDATE cycles SET status = 'x'", "DELETE FROM events", "DROP TABLE events", "CREATE TABLE notes (t TEXT)",
                   "UPDATE releases SET decision = 'released'", "DELETE FROM verdicts", "DELETE FROM ledger",
                   "INSERT INTO schema_migrations VALUES (99, 0)", "DELETE FROM schema_migrations",
                   "UPDATE chain_heads SET chain_seq = 1", "DELETE FROM chain_heads",

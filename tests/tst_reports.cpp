@@ -353,7 +353,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("reason 1 ")));
         QVERIFY(!text.contains(QStringLiteral("reason 0 ")));
         QVERIFY2(text.contains(QStringLiteral("CYCLES PASS FAIL NOT EVALUATED RELEASED REJECTED QUARANTINED "
-                                              "NOT RELEASED 70 24 23 23 52 0 0 18")),
+                                              "RECALLED NOT RELEASED 70 24 23 23 52 0 0 0 18")),
                  qPrintable(text.left(600)));
     }
 

@@ -8,6 +8,7 @@
 #include "ui/cycledetailsdialog.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/cyclesummary.h"
+#include "ui/packsview.h"
 #include "ui/plainmessagebox.h"
 #include "ui/recordssettingsdialog.h"
 #include "ui/releasedialog.h"
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QtCharts/QChartView>
@@ -122,6 +124,15 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     events = new AuditTrailModel(reader.get(), 0, this);
     ui->tableViewCycles->setModel(cycles);
     ui->tableViewAuditTrail->setModel(events);
+    packs = new PacksView(reader.get(), this);
+    // Scrolled rather than widening the whole view (and the records
+    // window) to the Packs forms' width.
+    auto *packsArea = new QScrollArea(this);
+    packsArea->setObjectName(QStringLiteral("scrollAreaPacks"));
+    packsArea->setFrameShape(QFrame::NoFrame);
+    packsArea->setWidgetResizable(true);
+    packsArea->setWidget(packs);
+    ui->tabWidgetRecords->addTab(packsArea, tr("Packs"));
     const StationSettings settings;
     for (const auto &[view, key] : {std::pair(ui->tableViewCycles, cycleColumnsKey),
                                     std::pair(ui->tableViewAuditTrail, auditColumnsKey)}) {
@@ -327,7 +338,8 @@ void RecordsTab::setUrlOpener(std::function<bool(const QUrl &)> opener)
 
 void RecordsTab::setPrinterChooser(std::function<bool(QPrinter &)> chooser)
 {
-    printerChooser = std::move(chooser);
+    printerChooser = chooser;
+    packs->setPrinterChooser(std::move(chooser));
 }
 
 void RecordsTab::setWindowButtonShown(bool shown)
@@ -542,6 +554,7 @@ void RecordsTab::chooseAgain()
 void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
 {
     chosen = cycle;
+    packs->setCycle(cycle);
     const QString none = QStringLiteral("-");
     ui->labelCycleProgram->setText(cycle ? CycleSummary::program(*cycle) : none);
     ui->labelCycleNumber->setText(cycle ? CycleSummary::cycleNumber(*cycle) : none);
@@ -690,7 +703,7 @@ void RecordsTab::on_pushButtonRelease_clicked()
     form->setAttribute(Qt::WA_DeleteOnClose);
     connect(form, &ReleaseDialog::saveRequested, this,
             [this, form, entryHash = chosen->entryHash](const Release &release) {
-                savingForms.insert(reader->submitRelease(release, entryHash), form);
+                savingForms.insert(reader->submitRelease(release, entryHash, form->pin()), form);
             });
     form->show();
 }

@@ -21,6 +21,7 @@
 class AuditTrailModel;
 class BackupPanel;
 class CycleListModel;
+class PacksView;
 class QPrinter;
 class RecordsSettingsDialog;
 class ReleaseDialog;
@@ -96,6 +97,7 @@ public:
     AuditTrailModel *auditTrail() const { return events; }
     // The backups of the register file; none for a register on a server.
     BackupPanel *backups() const { return backupPanel; }
+    PacksView *packsView() const { return packs; }
     // The cycle shown with its samples, if one is.
     const std::optional<Cycle> &chosenCycle() const { return chosen; }
 
@@ -192,6 +194,7 @@ private:
     // Reports too: a period report of years takes long, and the lists go on.
     std::unique_ptr<RegisterReader> reports;
     CycleListModel *cycles;
+    PacksView *packs;
     AuditTrailModel *events;
     CycleChart chart;
     BackupPanel *backupPanel = nullptr;

@@ -104,6 +104,11 @@ std::optional<CycleVerdict::Result> ReleaseDialog::verdict() const
     return cycle.verdict ? std::optional(cycle.verdict->result) : std::nullopt;
 }
 
+QString ReleaseDialog::pin() const
+{
+    return ui->lineEditPin->text();
+}
+
 QString ReleaseDialog::problem() const
 {
     return ReleasePolicy::problem(release(), verdict());
@@ -135,6 +140,8 @@ void ReleaseDialog::accept()
 void ReleaseDialog::savingFinished(const QString &error)
 {
     setSaving(false);
+    // A PIN is typed for each signature, never kept for the next.
+    ui->lineEditPin->clear();
     if (error.isEmpty()) {
         QDialog::accept();
         return;
@@ -145,7 +152,7 @@ void ReleaseDialog::savingFinished(const QString &error)
 void ReleaseDialog::setSaving(bool on)
 {
     saving = on;
-    const QList<QWidget *> fields{ui->lineEditOperator,          ui->lineEditLoad,     ui->lineEditLot,
+    const QList<QWidget *> fields{ui->lineEditOperator,          ui->lineEditPin,      ui->lineEditLoad,     ui->lineEditLot,
                                   ui->comboBoxChemicalIndicator, ui->comboBoxBiologicalIndicator,
                                   ui->comboBoxDecision,          ui->plainTextEditComment};
     for (QWidget *field : fields)

@@ -33,6 +33,8 @@ public:
     qint64 cycleId() const { return cycle.id; }
     // The release the form describes, of its cycle.
     Release release() const;
+    // The PIN typed, which signs the release; never part of it.
+    QString pin() const;
     // Why the form cannot be saved as it is; empty when it can.
     QString problem() const;
 

@@ -10,9 +10,11 @@
 // as the simulated chamber's, is entered into the register (the Home tab's
 // picture with its verdict), released twice
 // in the Records tab and reported: the tab's picture, and the first page of
-// its cycle report rendered by pdftoppm (poppler-utils); last the records in
-// their own window, and found by the released load's lot. The chamber is
-// held 2 K above each step's temperature, as a real one.
+// its cycle report rendered by pdftoppm (poppler-utils). The chamber is held
+// 2 K above each step's temperature, as a real one. Then six labels of the
+// released cycle on a half-used sheet, one pack scanned at the chair (the
+// Packs view's picture) and the cycle recalled: its recall report. Last the
+// records in their own window, and found by the load's lot.
 
 #include "app/startwindow.h"
 #include "app/stationsettings.h"
@@ -23,6 +25,7 @@
 #include "tools/regulon-sim/regulonsim.h"
 #include "ui/cyclelistmodel.h"
 #include "ui/mainwindow.h"
+#include "ui/packsview.h"
 #include "ui/recordstab.h"
 #include "ui/releasedialog.h"
 
@@ -37,6 +40,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -268,6 +273,83 @@ bool recordsWindow(Scene &s, const QDir &target, QString *error)
     return save("records-search.png");
 }
 
+// A PDF's page as a picture, cut to a strip of it (all of it: height 0).
+bool render(const QString &pdf, const QString &picture, int dpi, int top = 0, int height = 0)
+{
+    QStringList arguments{QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                          QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"),
+                          QStringLiteral("-l"), QStringLiteral("1")};
+    if (height > 0)
+        arguments << QStringLiteral("-y") << QString::number(top) << QStringLiteral("-H") << QString::number(height)
+                  << QStringLiteral("-W") << QString::number(int(dpi * 210 / 25.4));
+    if (QProcess::execute(QStringLiteral("pdftoppm"), arguments << pdf << picture) != 0)
+        return false;
+    std::printf("%s.png\n", qPrintable(picture));
+    return true;
+}
+
+// The released cycle's six labels on a half-used A4 sheet, one of them
+// scanned at the chair, then the cycle recalled and its recall report.
+bool packsAndRecall(Scene &s, ModalAnswerer &answerer, const QDir &target, QString *error)
+{
+    RecordsTab *tab = s.mainWindow->records();
+    PacksView *packs = tab->packsView();
+    s.find<QTabWidget>(tab, "tabWidgetRecords")->setCurrentWidget(s.find<QScrollArea>(tab, "scrollAreaPacks"));
+    QTemporaryDir dir;
+    QString pdf;
+    answerer.handleDialogs([&](QWidget *dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog))
+            chooseFile(files, pdf);
+        return true;
+    });
+    std::optional<QString> done;
+    QObject::connect(packs, &PacksView::labelsDone, [&](const QString &failure) { done = failure; });
+    QObject::connect(packs, &PacksView::recallReportDone, [&](const QString &failure) { done = failure; });
+    s.find<QSpinBox>(packs, "spinBoxPackCount")->setValue(6);
+    auto *format = s.find<QComboBox>(packs, "comboBoxFormat");
+    format->setCurrentIndex(format->findData(QStringLiteral("a4-65")));
+    s.find<QSpinBox>(packs, "spinBoxFirstPosition")->setValue(12);
+    pdf = dir.filePath(QStringLiteral("labels.pdf"));
+    s.find<QPushButton>(packs, "pushButtonLabelsPdf")->click();
+    waitUntil([&] { return done.has_value(); }, 30000);
+    // The rows of the sheet that hold them: positions 12 to 17.
+    if (!done || !done->isEmpty() || !render(pdf, target.filePath(QStringLiteral("label-sheet")), 150, 290, 260)) {
+        *error = QStringLiteral("the labels were not written: ") + done.value_or(QStringLiteral("no answer"));
+        return false;
+    }
+
+    bool used = false;
+    QObject::connect(packs, &PacksView::useEntered, [&used] { used = true; });
+    s.find<QLineEdit>(packs, "lineEditReference")->setText(QStringLiteral("K-2291"));
+    s.find<QLineEdit>(packs, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+    auto *code = s.find<QLineEdit>(packs, "lineEditCode");
+    code->setText(QStringLiteral("RG100001-%1-03").arg(tab->chosenCycle()->cycleNumber, 4, 10, QLatin1Char('0')));
+    emit code->returnPressed();
+    waitUntil([&] { return used; }, 10000);
+    waitUntil([] { return false; }, 300);
+    const QString view = target.filePath(QStringLiteral("records-packs.png"));
+    if (!used || !s.mainWindow->grab().save(view)) {
+        *error = QStringLiteral("the use was not entered or not pictured");
+        return false;
+    }
+    std::printf("%s\n", qPrintable(view));
+
+    if (!release(s, QStringLiteral("Recalled"), QStringLiteral("Positive"), QStringLiteral("BI positive after 48 h"))) {
+        *error = QStringLiteral("the recall was not stored");
+        return false;
+    }
+    waitUntil([&] { return tab->chosenCycle()->latestRelease->decision == Release::Decision::Recalled; }, 10000);
+    done.reset();
+    pdf = dir.filePath(QStringLiteral("recall.pdf"));
+    s.find<QPushButton>(packs, "pushButtonRecallReport")->click();
+    waitUntil([&] { return done.has_value(); }, 30000);
+    if (!done || !done->isEmpty() || !render(pdf, target.filePath(QStringLiteral("recall-report")), 96, 0, 560)) {
+        *error = QStringLiteral("the recall report was not written: ") + done.value_or(QStringLiteral("no answer"));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -327,7 +409,8 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(path));
     }
     QString error;
-    if (!cycleReport(scene, answerer, target, &error) || !recordsWindow(scene, target, &error))
+    if (!cycleReport(scene, answerer, target, &error) || !packsAndRecall(scene, answerer, target, &error)
+        || !recordsWindow(scene, target, &error))
         return fail(qPrintable(error));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "tools/vaporin-records/recordscommandline.h"
 
 #include "app/stationsettings.h"
+#include "tools/vaporin-records/pinreader.h"
 #include "tools/vaporin-records/recordstool.h"
 
 #include <QCommandLineParser>
@@ -70,6 +71,19 @@ void addOptions(QCommandLineParser &parser)
         {QStringLiteral("status"), QString()},
         {QStringLiteral("logs"), QString(), QStringLiteral("FOLDER")},
         {QStringLiteral("force"), QString()},
+        {QStringLiteral("pin-stdin"), QString()},
+        {QStringLiteral("packs"), QString(), QStringLiteral("N")},
+        {QStringLiteral("type"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("format"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("first"), QString(), QStringLiteral("N")},
+        {QStringLiteral("reference"), QString(), QStringLiteral("REF")},
+        {QStringLiteral("days"), QString(), QStringLiteral("N")},
+        {QStringLiteral("initials"), QString(), QStringLiteral("TEXT")},
+        {QStringLiteral("role"), QString(), QStringLiteral("ROLE")},
+        {QStringLiteral("by"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("rename"), QString(), QStringLiteral("NAME")},
+        {QStringLiteral("activate"), QString()},
+        {QStringLiteral("deactivate"), QString()},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
         {QStringLiteral("version"), QString()},
     });
@@ -318,7 +332,7 @@ int release(const Invocation &in, RecordsTool &tool)
     if (in.value("operator").trimmed().isEmpty())
         return in.usage(tr("Name the operator: --operator NAME"));
     if (!in.isSet("decision"))
-        return in.usage(tr("The decision is missing: --decision released|rejected|quarantined"));
+        return in.usage(tr("The decision is missing: --decision released|rejected|quarantined|recalled"));
     Release r;
     r.operatorName = in.value("operator").trimmed();
     r.load = in.value("load");
@@ -333,6 +347,138 @@ int release(const Invocation &in, RecordsTool &tool)
     r.chemicalIndicator = *ci;
     r.biologicalIndicator = *bi;
     return tool.release(*id, r);
+}
+
+// A whole number from low to high, or the fallback when the option is absent.
+std::optional<int> number(const Invocation &in, const char *option, int low, int high, int fallback, QString *error)
+{
+    if (!in.isSet(option))
+        return fallback;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    const int n = in.value(option).toInt();
+    if (!digits.match(in.value(option)).hasMatch() || n < low || n > high) {
+        *error = tr("--%1 \"%2\" is no number from %3 to %4").arg(QLatin1String(option), in.value(option)).arg(low).arg(high);
+        return std::nullopt;
+    }
+    return n;
+}
+
+int labels(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    const std::optional<qint64> id = in.id(in.argument(0), &error);
+    if (!id)
+        return in.usage(error);
+    if (!in.isSet("packs"))
+        return in.usage(tr("The number of packs is missing: --packs N"));
+    if (in.value("type").trimmed().isEmpty())
+        return in.usage(tr("The pack type is missing: --type NAME"));
+    if (!in.isSet("pdf") || in.value("pdf").isEmpty())
+        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+    const std::optional<int> packs = number(in, "packs", 1, 999, 0, &error);
+    const std::optional<int> first = packs ? number(in, "first", 1, 65, 1, &error) : std::nullopt;
+    if (!first)
+        return in.usage(error);
+    return tool.labels(*id, *packs, in.value("type"), in.isSet("format") ? in.value("format") : QStringLiteral("62x29"),
+                       *first, in.value("pdf"));
+}
+
+int use(const Invocation &in, RecordsTool &tool)
+{
+    if (in.value("reference").trimmed().isEmpty())
+        return in.usage(tr("The patient's or case's reference is missing: --reference REF"));
+    if (in.value("operator").trimmed().isEmpty())
+        return in.usage(tr("Name the operator: --operator NAME"));
+    return tool.use(in.argument(0), in.value("reference"), in.value("operator"), in.value("comment"));
+}
+
+// --csv is a switch elsewhere: here its file is the second argument.
+int recall(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    const std::optional<qint64> id = in.id(in.argument(0), &error);
+    if (!id)
+        return in.usage(error);
+    if (!in.isSet("pdf") || in.value("pdf").isEmpty())
+        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+    if (in.isSet("csv") != (in.arguments().size() == 2))
+        return in.usage(in.isSet("csv") ? tr("The CSV file is missing: --csv FILE") : tr("Too many arguments"));
+    return tool.recall(*id, in.value("pdf"), in.argument(1));
+}
+
+int expiring(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    const std::optional<int> days = number(in, "days", 0, 3650, 14, &error);
+    if (!days)
+        return in.usage(error);
+    return tool.expiring(*days);
+}
+
+int packTypes(const Invocation &in, RecordsTool &tool)
+{
+    QString error;
+    if (in.arguments().isEmpty() != !in.isSet("days"))
+        return in.usage(tr("Give a type with its shelf life, NAME --days N, or neither"));
+    const std::optional<int> days = number(in, "days", 1, 3650, 0, &error);
+    if (!days)
+        return in.usage(error);
+    return tool.packTypes(in.argument(0), *days);
+}
+
+int eraseReference(const Invocation &in, RecordsTool &tool)
+{
+    if (in.value("by").trimmed().isEmpty())
+        return in.usage(tr("A supervisor signs the erasure: --by NAME"));
+    return tool.eraseReference(in.argument(0), in.value("by").trimmed());
+}
+
+int operators(const Invocation &, RecordsTool &tool)
+{
+    return tool.operators();
+}
+
+int operatorAccount(const Invocation &in, RecordsTool &tool)
+{
+    const QString action = in.argument(0);
+    const QString name = in.argument(1);
+    const QString by = in.value("by").trimmed();
+    std::optional<OperatorAccount::Role> role;
+    if (in.isSet("role")) {
+        role = OperatorAccount::parseRole(in.value("role"));
+        if (!role)
+            return in.usage(tr("--role \"%1\" is none of operator|supervisor").arg(in.value("role")));
+    }
+    if (action == QLatin1String("add")) {
+        if (in.isSet("rename") || in.isSet("activate") || in.isSet("deactivate"))
+            return in.usage(tr("A new account takes --initials, --role and --by"));
+        if (in.value("initials").trimmed().isEmpty())
+            return in.usage(tr("The initials are missing: --initials TEXT"));
+        OperatorAccount account;
+        account.name = name;
+        account.initials = in.value("initials");
+        account.role = role.value_or(OperatorAccount::Role::Operator);
+        return tool.addOperator(account, by);
+    }
+    if (action != QLatin1String("change") && action != QLatin1String("reset-pin"))
+        return in.usage(tr("\"%1\" is none of add|change|reset-pin").arg(action));
+    if (by.isEmpty())
+        return in.usage(tr("A supervisor signs the change: --by NAME"));
+    if (action == QLatin1String("reset-pin")) {
+        if (in.isSet("rename") || in.isSet("initials") || in.isSet("role") || in.isSet("activate")
+            || in.isSet("deactivate"))
+            return in.usage(tr("reset-pin takes only --by"));
+        return tool.resetOperatorPin(name, by);
+    }
+    if (in.isSet("activate") && in.isSet("deactivate"))
+        return in.usage(tr("Give --activate or --deactivate, not both"));
+    RecordsTool::AccountChange change;
+    change.name = in.value("rename").trimmed();
+    change.initials = in.value("initials").trimmed();
+    change.role = role;
+    if (in.isSet("activate") || in.isSet("deactivate"))
+        change.active = in.isSet("activate");
+    return tool.changeOperator(name, change, by);
 }
 
 int migrate(const Invocation &in, RecordsTool &tool)
@@ -381,13 +527,38 @@ const Command *findCommand(const QString &name)
         {QStringLiteral("report"), QStringLiteral("report ID --pdf FILE, or report --from DATE --to DATE --pdf FILE"),
          0, 1, {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("pdf")}, report},
         {QStringLiteral("release"),
-         QStringLiteral("release ID --operator NAME --decision released|rejected|quarantined "
+         QStringLiteral("release ID --operator NAME --decision released|rejected|quarantined|recalled "
                         "[--ci passed|failed|unused] [--bi pending|negative|positive|unused] [--load TEXT] "
-                        "[--lot TEXT] [--comment TEXT]"),
+                        "[--lot TEXT] [--comment TEXT] [--pin-stdin]"),
          1, 1,
          {QStringLiteral("operator"), QStringLiteral("decision"), QStringLiteral("ci"), QStringLiteral("bi"),
-          QStringLiteral("load"), QStringLiteral("lot"), QStringLiteral("comment")},
+          QStringLiteral("load"), QStringLiteral("lot"), QStringLiteral("comment"), QStringLiteral("pin-stdin")},
          release},
+        {QStringLiteral("operators"), QStringLiteral("operators"), 0, 0, {}, operators},
+        {QStringLiteral("use"), QStringLiteral("use CODE --reference REF --operator NAME [--comment TEXT]"), 1, 1,
+         {QStringLiteral("reference"), QStringLiteral("operator"), QStringLiteral("comment")}, use},
+        {QStringLiteral("recall"), QStringLiteral("recall ID --pdf FILE [--csv FILE]"), 1, 2,
+         {QStringLiteral("pdf"), QStringLiteral("csv")}, recall},
+        {QStringLiteral("expiring"), QStringLiteral("expiring [--days N]"), 0, 0, {QStringLiteral("days")}, expiring},
+        {QStringLiteral("pack-types"), QStringLiteral("pack-types [NAME --days N]"), 0, 1, {QStringLiteral("days")},
+         packTypes},
+        {QStringLiteral("erase-reference"), QStringLiteral("erase-reference REF --by NAME [--pin-stdin]"), 1, 1,
+         {QStringLiteral("by"), QStringLiteral("pin-stdin")}, eraseReference},
+        {QStringLiteral("labels"),
+         QStringLiteral("labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65] [--first N]"),
+         1, 1,
+         {QStringLiteral("packs"), QStringLiteral("type"), QStringLiteral("pdf"), QStringLiteral("format"),
+          QStringLiteral("first")},
+         labels},
+        {QStringLiteral("operator"),
+         QStringLiteral("operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME], "
+                        "operator change NAME [--rename NAME] [--initials TEXT] [--role operator|supervisor] "
+                        "[--activate|--deactivate] --by NAME, or operator reset-pin NAME --by NAME; "
+                        "each with [--pin-stdin]"),
+         2, 2,
+         {QStringLiteral("initials"), QStringLiteral("role"), QStringLiteral("by"), QStringLiteral("rename"),
+          QStringLiteral("activate"), QStringLiteral("deactivate"), QStringLiteral("pin-stdin")},
+         operatorAccount},
         {QStringLiteral("migrate"), QStringLiteral("migrate --to URI"), 0, 0, {QStringLiteral("to")}, migrate},
         {QStringLiteral("backup"), QStringLiteral("backup [FOLDER], or backup --status"), 0, 1,
          {QStringLiteral("status")}, backup},
@@ -438,6 +609,8 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     if (!command)
         return usage(tr("\"%1\" is no command").arg(positional.first()));
 
+    PinReader pins(parser.isSet(QStringLiteral("pin-stdin")), err);
+    tool.setPinReader(&pins);
     const Invocation invocation(parser, *command, tool);
     for (const QString &option : parser.optionNames()) {
         if (option != QLatin1String("register") && !command->options.contains(option))
@@ -466,7 +639,9 @@ QString commandOf(const QStringList &arguments)
 
 bool needsGui(const QStringList &arguments)
 {
-    return commandOf(arguments) == QLatin1String("report");
+    const QString command = commandOf(arguments);
+    return command == QLatin1String("report") || command == QLatin1String("labels")
+        || command == QLatin1String("recall");
 }
 
 bool opensWindow(const QStringList &arguments)
@@ -533,8 +708,8 @@ Commands:
       and each release is checked like the entries: against its hash
       (which covers the entry and the verdict it was made on) and its place
       in the cycle's release history. Every audit event is checked against
-      its hash, and the ledger, which links every entry, release and event
-      into its controller's chain: a record removed, altered or added past
+      its hash, and the ledger, which links every entry, release, event,
+      pack and use into its controller's chain: a record removed, altered or added past
       the program shows there.
       --witness TEXT (repeatable) checks that the register still passes
       through a position printed on a report or release printout, such as
@@ -542,7 +717,9 @@ Commands:
       position per line (blank lines and lines starting with # are left
       out). A witness that the register no longer holds, or holds with
       another hash, is a CONTRADICTED line: newer records were removed, or
-      the history up to it rewritten.
+      the history up to it rewritten. Operator accounts, packs and their
+      uses are checked against their own hashes too (an erased patient
+      reference still checks).
       On a server, every controller's chain is checked, and the log files
       of the entries this computer entered: the others lie on the stations
       that wrote them, and verify there checks them.
@@ -568,18 +745,85 @@ Commands:
       verdict/upper_band (0.0 K and 3.0 K unless set). A hold of 0 minutes
       is NOT EVALUATED. Exit status 0 PASS, 1 FAIL, 3 NOT EVALUATED.
 
-  release ID --operator NAME --decision released|rejected|quarantined
+  release ID --operator NAME --decision released|rejected|quarantined|recalled
           [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
-          [--load TEXT] [--lot TEXT] [--comment TEXT]
+          [--load TEXT] [--lot TEXT] [--comment TEXT] [--pin-stdin]
       Appends a release to the history of entry ID: who decided what about
       its load, with the chemical (--ci) and biological (--bi) indicators
       (both "unused" unless given), what the load held and its lot number.
       Nothing is ever overwritten: a later result, the biological
-      indicator's a day on, is another release. The load of a cycle whose
+      indicator's a day on, is another release; "recalled" is the decision
+      for a cycle found faulty after its release. The load of a cycle whose
       verdict is FAIL or NOT EVALUATED is released only with --comment
       saying why; a load whose chemical indicator failed or whose
       biological indicator is positive is not sterile and is never
-      released. Prints the release's place in the history.
+      released. Once the register has operator accounts, NAME is an
+      account's and the release is signed with its PIN, asked for on the
+      terminal without echo (or read as a line of standard input with
+      --pin-stdin; never an option); releasing the load of a FAIL or NOT
+      EVALUATED cycle then takes a supervisor. Five wrong PINs in a row
+      lock the account for 5 minutes. Prints the release's place in the
+      history.
+
+  operators
+      The operator accounts: name, initials, role, and whether active,
+      deactivated or locked.
+
+  operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME]
+  operator change NAME [--rename NAME] [--initials TEXT]
+          [--role operator|supervisor] [--activate|--deactivate] --by NAME
+  operator reset-pin NAME --by NAME
+      Adds an operator account (the register's first is a supervisor and
+      needs no --by), changes one, or gives it a new PIN (which also ends a
+      lock-out). Every change is signed by the supervisor --by with the PIN
+      and is an event of the audit trail; accounts are deactivated, never
+      deleted. PINs are asked for as release asks: the supervisor's first,
+      then the new PIN twice. A PIN has at least 4 characters and is kept
+      only as a slow salted hash (scrypt).
+
+  labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65]
+          [--first N]
+      Enters N packs of entry ID into the register and writes their labels
+      as the PDF FILE: each a pack code ("RG100001-0042-03": controller,
+      cycle number, pack number) as a Code 128 barcode and as text, the
+      pack type NAME, the sterilisation date, the expiry date (the type's
+      shelf life, 180 days unless the clinic's list of pack types says
+      otherwise), the initials of the operator who released the load, the
+      controller, the program and the verdict. Only for a cycle whose newest
+      release is "released". The formats: label-printer rolls of 62 x 29,
+      57 x 32 and 50 x 25 mm (the default 62x29), one label a page, or A4
+      sheets of 65 labels of 38.1 x 21.2 mm (a4-65), filled from position
+      --first (1 to 65, row by row; 1 unless given) so that a half-used
+      sheet is used up. Prints the codes and where the file is.
+
+  use CODE --reference REF --operator NAME [--comment TEXT]
+      Enters the use of the pack CODE at the chair for the patient's or
+      case's reference REF (a chart number; no names needed) by the
+      operator (an active account's name once the register has accounts).
+      A recalled pack is refused with the reason. A pack that is unknown,
+      not released, expired or used already is entered only with --comment
+      saying why; the warning is kept with the use.
+
+  recall ID --pdf FILE [--csv FILE]
+      The recall report of entry ID, usually a cycle released as
+      "recalled": its packs used (when, the patient's reference, by whom)
+      and not used (to be taken from the shelves), as the PDF FILE and, with
+      --csv, as CSV too. The only output that names patients' references.
+
+  expiring [--days N]
+      The packs not used that expire within N days (14 unless given) or
+      have expired: to be reprocessed.
+
+  pack-types [NAME --days N]
+      The clinic's pack types with their shelf lives; with NAME and --days,
+      adds the type or sets its shelf life (1 to 3650 days) first. A type
+      not in the list has a shelf life of 180 days.
+
+  erase-reference REF --by NAME [--pin-stdin]
+      Erases the patient's reference REF from every use that names it, on
+      request, signed by the supervisor NAME with the PIN. The uses keep a
+      keyed hash of it, which their own hashes cover, so that they still
+      prove themselves.
 
   report ID --pdf FILE
   report --from DATE --to DATE --pdf FILE
@@ -603,7 +847,9 @@ Commands:
       entries moved and already there, of audit events carried and already
       there, and of releases carried and already there. A register whose
       entries are not intact is not moved: its problems are printed as
-      verify prints them, exit status 1.
+      verify prints them, exit status 1. Operator accounts, packs and
+      their uses are not moved yet: a line starting with NOT MOVED counts
+      them, exit status 1.
 
   backup [FOLDER]
       Backs the register file up into FOLDER, or into the folder of the

@@ -2,6 +2,7 @@
 
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccount.h"
 #include "register/release.h"
 #include "reports/cycleverdict.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class PinReader;
 class QIODevice;
 
 // The commands of the records tool. Each writes its results to `out` and its
@@ -43,10 +45,46 @@ public:
     int verify(const QStringList &files, const QVector<ChainPosition> &witnesses = {},
                const QString &tsaCertificate = QString());
     int check(const QString &logFile, const CycleVerdict::Hold &hold, const CycleVerdict::Band &band);
+    // Where PINs come from; none: commands that need one fail.
+    void setPinReader(PinReader *reader) { pins = reader; }
+
     // Appends the release to the history of entry ID, as the release form
-    // does and by its rules.
+    // does and by its rules; signed with the operator's PIN once the
+    // register has accounts.
     int release(qint64 id, Release release);
+
+    // The operator accounts, one line each.
+    int operators();
+    // Adds the account with a new PIN (asked twice), signed by the
+    // supervisor `by` unless it is the register's first.
+    int addOperator(const OperatorAccount &account, const QString &by);
+    // Changes the account of this name: each given field (empty: kept).
+    struct AccountChange {
+        QString name;
+        QString initials;
+        std::optional<OperatorAccount::Role> role;
+        std::optional<bool> active;
+    };
+    int changeOperator(const QString &name, const AccountChange &change, const QString &by);
+    int resetOperatorPin(const QString &name, const QString &by);
     int cycleReport(qint64 id, const QString &pdfFile);
+    // Enters the use of a pack at the chair, as the Packs view does; a
+    // warning needs a comment, a recalled pack is refused.
+    int use(const QString &code, const QString &reference, const QString &operatorName, const QString &comment);
+    // The recall report of entry ID as PDF, and as CSV when csvFile is given.
+    int recall(qint64 id, const QString &pdfFile, const QString &csvFile);
+    // The pack types with their shelf lives; with a name, sets that type's
+    // shelf life first.
+    int packTypes(const QString &name, int days);
+    // The packs not used that expire within `days` days or have expired.
+    int expiring(int days);
+    // Erases the patient reference from every use that names it, signed
+    // by the supervisor `by`.
+    int eraseReference(const QString &reference, const QString &by);
+    // Enters `count` packs of entry ID, released, and writes their labels
+    // in the format (see LabelSheet) from the sheet's position `first` as
+    // the PDF file.
+    int labels(qint64 id, int count, const QString &type, const QString &format, int first, const QString &pdfFile);
     // The cycles that started from the first moment of `from` to the last of
     // `to`, local time.
     int periodReport(const QDate &from, const QDate &to, const QString &pdfFile);
@@ -98,9 +136,16 @@ private:
     std::optional<QString> registerFile();
     int verifyFiles(const QStringList &files);
     void printProblems(const QVector<CycleVerifier::Problem> &problems);
+    // The PIN asked for by the prompt; nothing, with the error written.
+    std::optional<QString> pin(const QString &prompt);
+    // A new PIN, typed twice.
+    std::optional<QString> newPin(const QString &name);
+    // The account of this name, with the error written when there is none.
+    std::optional<OperatorAccount> namedAccount(const QString &name);
 
     QString registerName;
     QIODevice &out;
     QIODevice &err;
     std::unique_ptr<CycleRegister> cycleRegister;
+    PinReader *pins = nullptr;
 };

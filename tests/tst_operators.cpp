@@ -1,0 +1,318 @@
+// Operator accounts without a station: PINs, the lock-out, supervisors'
+// signatures and the audit trail, on real register files.
+
+#include "register/cycleregister.h"
+#include "register/operatoraccounts.h"
+#include "register/pinhash.h"
+#include "register/registerreader.h"
+#include "register/releasesigning.h"
+#include "tests/isolateduser.h"
+#include "tests/registertestdata.h"
+#include "ui/operatorsdialog.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using RegisterTestData::cycleAt;
+using Role = OperatorAccount::Role;
+
+Q_DECLARE_METATYPE(Release::Decision)
+
+namespace {
+
+QStringList captured;
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    captured << message;
+}
+
+} // namespace
+
+class OperatorsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<CycleRegister> reg;
+    QDateTime clock = QDateTime::currentDateTime();
+    int connections = 0;
+
+    OperatorAccounts accounts()
+    {
+        return OperatorAccounts(*reg, [this] { return clock; });
+    }
+
+    // A supervisor "S. Chef" (PIN 4711) and an operator "A. Meier" (PIN 1234).
+    bool twoAccounts()
+    {
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        OperatorAccounts a = accounts();
+        return a.add(chef, QStringLiteral("4711"), {}) && a.add(meier, QStringLiteral("1234"), {"S. Chef", "4711"});
+    }
+
+    QStringList eventKinds()
+    {
+        QStringList kinds;
+        for (const AuditEvent &e : reg->events().value_or(QVector<AuditEvent>()))
+            kinds.prepend(e.kind);
+        return kinds;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        reg = std::make_unique<CycleRegister>(QStringLiteral("operators-%1").arg(++connections));
+        QVERIFY2(reg->open(dir->filePath(QStringLiteral("register.sqlite"))), qPrintable(reg->errorString()));
+        // The test cycles' samples wander 0.1 K below the hold.
+        reg->setVerdictBand({0.5, 3.0});
+    }
+
+    void pinHash_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("matches");
+        const QString made = PinHash::make(QStringLiteral("2468"));
+        QTest::newRow("its own PIN") << made << "2468" << true;
+        QTest::newRow("another PIN") << made << "2469" << false;
+        QTest::newRow("the PIN with a blank") << made << "2468 " << false;
+        QTest::newRow("a PIN stored in clear") << "2468" << "2468" << false;
+        // A planted row must not make the station allocate gigabytes.
+        QTest::newRow("a cost beyond bounds") << QString(made).replace("scrypt$16384$", "scrypt$1073741824$") << "2468"
+                                              << false;
+        QTest::newRow("a truncated hash") << made.left(made.size() - 30) << "2468" << false;
+    }
+
+    void pinHash()
+    {
+        QFETCH(bool, matches);
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QCOMPARE(PinHash::matches(typed, stored), matches);
+    }
+
+    // Wrong PINs in a row lock the account; a right PIN before clears them.
+    void wrongPinsLockTheAccount_data()
+    {
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("minutesLater");
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("four wrong, then the right one") << 4 << 0 << true << "";
+        QTest::newRow("five wrong lock even the right one") << 5 << 0 << false << "locked after 5 wrong PINs until";
+        QTest::newRow("still locked after four minutes") << 5 << 4 << false << "locked";
+        QTest::newRow("unlocked after five minutes") << 5 << 5 << true << "";
+    }
+
+    void wrongPinsLockTheAccount()
+    {
+        QFETCH(bool, signedIn);
+        QFETCH(int, minutesLater);
+        QFETCH(int, wrong);
+        QFETCH(QString, error);
+        QVERIFY(twoAccounts());
+        OperatorAccounts a = accounts();
+        for (int i = 1; i <= wrong; ++i) {
+            QVERIFY(!a.signIn({"a. meier", "9999"}));
+            QVERIFY2(a.errorString().contains(i < 5 ? QString("%1 more attempts").arg(5 - i) : "locked for 5 minutes"),
+                     qPrintable(a.errorString()));
+        }
+        clock = clock.addSecs(minutesLater * 60 + 1);
+        const std::optional<OperatorAccount> in = a.signIn({"a. meier", "1234"});
+        QCOMPARE(bool(in), signedIn);
+        if (in)
+            QCOMPARE(in->name, QString("A. Meier"));
+        else
+            QVERIFY2(a.errorString().contains(error), qPrintable(a.errorString()));
+        QCOMPARE(eventKinds().count("operator locked out"), wrong >= 5 ? 1 : 0);
+        // The count starts anew after a lock-out or a right PIN.
+        if (in) {
+            QVERIFY(!a.signIn({"A. Meier", "0000"}));
+            QVERIFY2(a.errorString().contains("4 more attempts"), qPrintable(a.errorString()));
+        }
+    }
+
+    // Who may release what: a load without proof needs a supervisor.
+    void releaseIsSigned_data()
+    {
+        QTest::addColumn<QString>("signer");
+        QTest::addColumn<QString>("pin");
+        QTest::addColumn<bool>("passed");
+        QTest::addColumn<Release::Decision>("decision");
+        QTest::addColumn<QString>("refused");
+        using D = Release::Decision;
+        QTest::newRow("operator releases a PASS") << "a. meier" << "1234" << true << D::Released << "";
+        QTest::newRow("operator releases a FAIL")
+            << "A. Meier" << "1234" << false << D::Released << "The verdict is FAIL: only a supervisor releases its load.";
+        QTest::newRow("supervisor releases a FAIL") << "S. Chef" << "4711" << false << D::Released << "";
+        QTest::newRow("operator rejects a FAIL") << "A. Meier" << "1234" << false << D::Rejected << "";
+        QTest::newRow("operator recalls a PASS") << "A. Meier" << "1234" << true << D::Recalled << "";
+        QTest::newRow("wrong PIN") << "A. Meier" << "4711" << true << D::Released << "Wrong PIN for A. Meier";
+        QTest::newRow("no account") << "B. Huber" << "1234" << true << D::Released << "There is no operator \"B. Huber\".";
+    }
+
+    void releaseIsSigned()
+    {
+        QFETCH(QString, pin);
+        QFETCH(Release::Decision, decision);
+        QFETCH(QString, signer);
+        QFETCH(bool, passed);
+        QFETCH(QString, refused);
+        QVector<Cycle> cycles{cycleAt("RG-1", 1, "2024-03-04T08:00:00", 70), cycleAt("RG-1", 2, "2024-03-04T10:00:00", 4)};
+        QVERIFY(RegisterTestData::enter(*reg, cycles));
+        QVERIFY(twoAccounts());
+        Release r;
+        r.cycleId = cycles[passed ? 0 : 1].id;
+        r.operatorName = signer;
+        r.decision = decision;
+        r.comment = QStringLiteral("BI incubator confirmed");
+        QString error;
+        QCOMPARE(ReleaseSigning::enter(*reg, r, pin, &error), refused.isEmpty());
+        QVERIFY2(refused.isEmpty() ? error.isEmpty() : error.startsWith(refused), qPrintable(error));
+        const QVector<Release> stored = reg->releases(r.cycleId).value_or(QVector<Release>());
+        QCOMPARE(stored.size(), refused.isEmpty() ? 1 : 0);
+        // The account's name as it is, whatever case was typed.
+        if (!stored.isEmpty())
+            QVERIFY(stored[0].operatorName == "A. Meier" || stored[0].operatorName == "S. Chef");
+    }
+
+    // Until the first account is made, releases are named as before.
+    void registerWithoutAccountsTakesNames()
+    {
+        QVector<Cycle> cycles{cycleAt("RG-1", 1, "2024-03-04T08:00:00", 70)};
+        QVERIFY(RegisterTestData::enter(*reg, cycles));
+        Release r;
+        r.cycleId = cycles[0].id;
+        r.operatorName = QStringLiteral("anyone");
+        r.decision = Release::Decision::Released;
+        QString error;
+        QVERIFY2(ReleaseSigning::enter(*reg, r, QString(), &error), qPrintable(error));
+        QCOMPARE(reg->releases(r.cycleId)->value(0).operatorName, QString("anyone"));
+    }
+
+    // Every change is an event naming who signed it; only supervisors sign,
+    // and the register keeps one active supervisor.
+    void accountChangesAreAudited()
+    {
+        OperatorAccounts a = accounts();
+        OperatorAccount first{0, QStringLiteral("S. Chef"), QStringLiteral("SC"), Role::Operator};
+        QVERIFY2(a.add(first, QStringLiteral("4711"), {}), qPrintable(a.errorString()));
+        QCOMPARE(first.role, Role::Supervisor);
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        QVERIFY(!a.add(meier, QStringLiteral("1234"), {}));
+        QVERIFY(a.add(meier, QStringLiteral("1234"), {"S. Chef", "4711"}));
+        OperatorAccount third{0, QStringLiteral("B. Huber"), QStringLiteral("BH")};
+        QVERIFY(!a.add(third, QStringLiteral("5678"), {"A. Meier", "1234"}));
+        QVERIFY2(a.errorString().contains("is no supervisor"), qPrintable(a.errorString()));
+        OperatorAccount twin{0, QStringLiteral("a. MEIER"), QStringLiteral("AM2")};
+        QVERIFY(!a.add(twin, QStringLiteral("5678"), {"S. Chef", "4711"}));
+        QVERIFY(!a.add(third, QStringLiteral("12"), {"S. Chef", "4711"}));
+        QVERIFY2(a.errorString().contains("at least 4"), qPrintable(a.errorString()));
+
+        meier.name = QStringLiteral("A. Meier-Huber");
+        QVERIFY(a.change(meier, {"S. Chef", "4711"}));
+        QVERIFY(a.resetPin(meier.id, QStringLiteral("8642"), {"S. Chef", "4711"}));
+        QVERIFY(a.signIn({"A. Meier-Huber", "8642"}));
+        meier.active = false;
+        QVERIFY(a.change(meier, {"S. Chef", "4711"}));
+        QVERIFY(!a.signIn({"A. Meier-Huber", "8642"}));
+        QVERIFY2(a.errorString().contains("deactivated"), qPrintable(a.errorString()));
+        first.role = Role::Operator;
+        QVERIFY(!a.change(first, {"S. Chef", "4711"}));
+        QVERIFY2(a.errorString().contains("at least one active supervisor"), qPrintable(a.errorString()));
+
+        QCOMPARE(eventKinds(), (QStringList{"operator added", "operator added", "operator changed",
+                                            "operator PIN reset", "operator changed"}));
+        const QVector<AuditEvent> events = *reg->events();
+        const QJsonObject last = QJsonDocument::fromJson(events[0].details.toUtf8()).object();
+        QCOMPARE(last.value("name").toString(), QString("A. Meier-Huber"));
+        QCOMPARE(last.value("active").toBool(), false);
+        QCOMPARE(last.value("by").toString(), QString("S. Chef"));
+        // Each account's own hash covers what it says.
+        for (const OperatorAccount &account : a.accounts().value_or(QVector<OperatorAccount>()))
+            QCOMPARE(account.hash.size(), 64);
+        QCOMPARE(a.accounts()->size(), 2);
+    }
+
+    // The station's window for the accounts: the first needs no signature,
+    // the next one a supervisor's; the PIN fields are emptied after each try.
+    void operatorsDialogAddsSignedAccounts()
+    {
+        reg.reset();
+        RegisterReader reader(dir->filePath(QStringLiteral("register.sqlite")));
+        OperatorsDialog dialog(&reader);
+        QSignalSpy shown(&dialog, &OperatorsDialog::accountsShown);
+        QVERIFY(shown.wait(10000));
+        const auto add = [&](const QString &name, const QString &initials, const QString &pin, const QString &by,
+                             const QString &byPin) {
+            dialog.findChild<QLineEdit *>("lineEditName")->setText(name);
+            dialog.findChild<QLineEdit *>("lineEditInitials")->setText(initials);
+            dialog.findChild<QLineEdit *>("lineEditNewPin")->setText(pin);
+            dialog.findChild<QLineEdit *>("lineEditSupervisor")->setText(by);
+            dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(byPin);
+            shown.clear();
+            dialog.findChild<QPushButton *>("pushButtonAdd")->click();
+            return shown.wait(10000) ? shown.first().first().toString() : QStringLiteral("no answer");
+        };
+        QCOMPARE(add("S. Chef", "SC", "4711", "", ""), QString());
+        QVERIFY(dialog.findChild<QLineEdit *>("lineEditNewPin")->text().isEmpty());
+        QVERIFY(add("A. Meier", "AM", "1234", "S. Chef", "0000").startsWith("Wrong PIN for S. Chef"));
+        QCOMPARE(add("A. Meier", "AM", "1234", "S. Chef", "4711"), QString());
+        auto *table = dialog.findChild<QTableWidget *>("tableWidgetAccounts");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 2)->text(), QString("Supervisor"));
+        QCOMPARE(table->item(0, 0)->text(), QString("A. Meier"));
+    }
+
+    // PINs reach neither the register file nor the debug output.
+    void pinsNeverInClearText()
+    {
+        const QString pin = QStringLiteral("735914");
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=true"));
+        captured.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(capture);
+        {
+            OperatorAccounts a = accounts();
+            OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+            OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+            a.add(chef, pin, {});
+            a.add(meier, QStringLiteral("1234"), {"S. Chef", pin});
+            a.signIn({"S. Chef", pin + "0"});
+            a.resetPin(meier.id, pin + "1", {"S. Chef", pin});
+            QVector<Cycle> cycles{cycleAt("RG-1", 1, "2024-03-04T08:00:00", 70)};
+            RegisterTestData::enter(*reg, cycles);
+            Release r;
+            r.cycleId = cycles[0].id;
+            r.operatorName = QStringLiteral("S. Chef");
+            QString error;
+            ReleaseSigning::enter(*reg, r, pin, &error);
+        }
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        reg.reset();
+        QVERIFY(!captured.isEmpty());
+        QVERIFY2(!captured.join('\n').contains(pin), qPrintable(captured.join('\n')));
+        for (const QString &name : QDir(dir->path()).entryList(QDir::Files)) {
+            QFile file(dir->filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(!bytes.contains(pin.toUtf8()), qPrintable(name));
+            QVERIFY2(!bytes.contains(QByteArray(reinterpret_cast<const char *>(pin.utf16()), pin.size() * 2)),
+                     qPrintable(name));
+        }
+    }
+};
+
+STATION_GUI_TEST_MAIN(OperatorsTest)
+#include "tst_operators.moc"
