@@ -251,6 +251,8 @@ bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString 
 bool recordsWindow(Scene &s, const QDir &target, QString *error)
 {
     RecordsTab *tab = s.mainWindow->records();
+    // The cycles with their curve, whichever inner tab an earlier picture left open.
+    s.find<QTabWidget>(tab, "tabWidgetRecords")->setCurrentIndex(0);
     s.find<QPushButton>(tab, "pushButtonOpenInWindow")->click();
     QWidget *window = tab->window();
     window->resize(1400, 820);
