@@ -16,12 +16,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30000;
-    const QString folder = GeneratedRegister::benchFolder(count);
-    QString error;
-    if (!GeneratedRegister::make(folder, count, &error)) {
-        benchFailed(QStringLiteral("generated register"), error);
+    const QString folder = GeneratedRegister::ready(count);
+    if (folder.isEmpty())
         return 1;
-    }
     // A copy of the register (its logs stay where they are) that the cycle
     // of the daily backup goes into, and the backup folder, on the same disk.
     QTemporaryDir work(folder + QStringLiteral("-backup-XXXXXX"));

@@ -103,12 +103,9 @@ int main(int argc, char *argv[])
     IsolatedUser user;
     QApplication app(argc, argv);
     const int count = 30000;
-    const QString folder = GeneratedRegister::benchFolder(count);
-    QString error;
-    if (!GeneratedRegister::make(folder, count, &error)) {
-        benchFailed(QStringLiteral("generated register"), error);
+    const QString folder = GeneratedRegister::ready(count);
+    if (folder.isEmpty())
         return 1;
-    }
 
     RecordsTab tab(GeneratedRegister::registerPath(folder));
     tab.resize(990, 420);

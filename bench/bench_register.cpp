@@ -38,12 +38,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 30000;
-    const QString folder = GeneratedRegister::benchFolder(count);
-    QString error;
-    if (!GeneratedRegister::make(folder, count, &error)) {
-        benchFailed(QStringLiteral("generated register"), error);
+    const QString folder = GeneratedRegister::ready(count);
+    if (folder.isEmpty())
         return 1;
-    }
 
     CycleRegister store(QStringLiteral("bench"));
     if (!store.open(GeneratedRegister::registerPath(folder))) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bench/benchrow.h"
 #include "register/cycleregister.h"
 #include "register/parallel.h"
 #include "register/sha256.h"
@@ -123,6 +124,20 @@ inline bool make(const QString &folder, int count, QString *error)
     marker.open(QIODevice::WriteOnly);
     qInfo("generated a register of %d cycles in %.0f s", count, clock.elapsed() / 1000.0);
     return true;
+}
+
+// The folder of the generated register of count cycles, made first when it
+// is not there yet; empty, with the failure reported as a benchmark row,
+// when it cannot be made.
+inline QString ready(int count)
+{
+    const QString folder = benchFolder(count);
+    QString error;
+    if (!make(folder, count, &error)) {
+        benchFailed(QStringLiteral("generated register"), error);
+        return QString();
+    }
+    return folder;
 }
 
 } // namespace GeneratedRegister
