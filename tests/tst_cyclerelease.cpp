@@ -97,10 +97,17 @@ private slots:
         const int recordsIndex = tabs->indexOf(tab.parentWidget()); // its page
         QCOMPARE(tabs->tabText(recordsIndex), QString("Records"));
 
+        // A desk's records window on the station's register, as
+        // vaporin-records window opens it.
+        RecordsTab desk(CycleRegister::path(settings.registerPath()));
+        desk.show();
+
         boxes.answerBoxes({QMessageBox::Yes});
         QTest::mouseClick(start, Qt::LeftButton);
         // The run's end, its log, its entry and the count of what waits.
         QTRY_COMPARE_WITH_TIMEOUT(tabs->tabText(recordsIndex), QString("Records (1)"), 30000);
+        // The desk sees the run the station entered, without a restart.
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 1, 10000);
 
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(recordsIndex).center());
         CycleListModel &list = *tab.cycleList();
@@ -127,6 +134,8 @@ private slots:
         }));
         QTRY_COMPARE(tabs->tabText(recordsIndex), QString("Records"));
         QTRY_COMPARE(list.index(0, CycleListModel::ReleaseDecision).data().toString(), QString("Released"));
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->index(0, CycleListModel::ReleaseDecision).data().toString(),
+                                  QString("Released"), 10000);
         QCOMPARE(StationSettings().lastOperator(), QString("A. Meier"));
         QTRY_VERIFY(tab.chosenCycle()->latestRelease);
 
