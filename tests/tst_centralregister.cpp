@@ -312,6 +312,9 @@ private slots:
     // controller's intact chain.
     void twoStationsRecordAtOnce()
     {
+        // A desk's records window on the server, open while the stations run.
+        RecordsTab desk(database, QString());
+        desk.show();
         QVector<QProcess *> stations;
         for (const QString controller : {"RG-A", "RG-B"}) {
             auto *station = new QProcess(this);
@@ -329,12 +332,14 @@ private slots:
             QCOMPARE(station->exitCode(), 0);
         }
         checkServer({{"RG-A", 2}, {"RG-B", 2}});
+        // Their runs reach the desk without a restart.
+        QTRY_COMPARE_WITH_TIMEOUT(desk.cycleList()->rowCount(), 4, 10000);
     }
 
     // The tab on the server: every controller's cycles with the station
     // that entered each, filtered by controller. A desk's records window on
     // the server sees the entries and the station's release within seconds,
-    // without a restart.
+    // and the station the desk's, without a restart.
     void tabShowsEveryControllerOfTheServer()
     {
         const std::unique_ptr<CycleRegister> central = openRegister(database);
@@ -369,6 +374,11 @@ private slots:
         QVERIFY(releaseRow(tab, 0));
         QCOMPARE(countRows(*central, "releases WHERE cycle_id = 2"), 1);
         QTRY_VERIFY_WITH_TIMEOUT(desk.cycleList()->at(1).latestRelease, 10000);
+        // And the desk's release reaches the station's tab.
+        controllers->setCurrentIndex(0);
+        QTRY_COMPARE(tab.cycleList()->rowCount(), 3);
+        QVERIFY(releaseRow(desk, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(tab.cycleList()->at(0).latestRelease, 10000);
     }
 
     void centralRegisterLine_data()
