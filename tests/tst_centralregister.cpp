@@ -88,13 +88,14 @@ struct Station {
     {
         answerer->answerBoxes({QMessageBox::Yes});
         QTest::mouseClick(child<QWidget>(*window, "buttonStart"), Qt::LeftButton);
-        return QTest::qWaitFor([&] { return !child<QWidget>(*window, "buttonStop")->isHidden(); }, 10000);
+        return QTest::qWaitFor([&] { return !child<QWidget>(*window, "buttonStop")->isHidden(); }, 30000);
     }
 
-    // Until the run has ended and the station has told so.
+    // Until the run has ended and the station has told so; bounds wide
+    // enough for two stations at once under the sanitizers on two cores.
     bool runEnded(int runs)
     {
-        return QTest::qWaitFor([&] { return answerer->titles().count("Success") == runs; }, 20000);
+        return QTest::qWaitFor([&] { return answerer->titles().count("Success") == runs; }, 60000);
     }
 
     RecordsTab &recordsShown()
@@ -328,7 +329,7 @@ private slots:
             stations << station;
         }
         for (QProcess *station : stations) {
-            QVERIFY(station->waitForFinished(50000));
+            QVERIFY(station->waitForFinished(150000));
             QCOMPARE(station->exitCode(), 0);
         }
         checkServer({{"RG-A", 2}, {"RG-B", 2}});
