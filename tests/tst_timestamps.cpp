@@ -88,6 +88,17 @@ class TestTimeStamps : public QObject
     std::unique_ptr<PostgresServer> server;
     int connections = 0;
 
+    // A register file, or a new database on the test's server (started
+    // once); invalid when the server does not run.
+    RegisterLocation where(bool onServer)
+    {
+        if (!onServer)
+            return RegisterLocation::file(dir->filePath("register.sqlite"));
+        if (!server)
+            server = std::make_unique<PostgresServer>();
+        return server->isRunning() ? server->createDatabase() : RegisterLocation();
+    }
+
     std::unique_ptr<CycleRegister> open(const RegisterLocation &location)
     {
         auto reg = std::make_unique<CycleRegister>(QStringLiteral("test-%1").arg(++connections));
@@ -231,13 +242,8 @@ private slots:
     void stampAfterReleaseVerifies()
     {
         QFETCH(bool, onServer);
-        RegisterLocation location = RegisterLocation::file(dir->filePath("register.sqlite"));
-        if (onServer) {
-            if (!server)
-                server = std::make_unique<PostgresServer>();
-            QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
-            location = server->createDatabase();
-        }
+        const RegisterLocation location = where(onServer);
+        QVERIFY2(location.isValid(), qPrintable(server ? server->errorString() : QString()));
         std::unique_ptr<CycleRegister> reg = open(location);
         QVERIFY(reg->isOpen());
         QVERIFY(fill(*reg));
@@ -285,13 +291,8 @@ private slots:
         QFETCH(Edit, edit);
         QFETCH(bool, onServer);
         QFETCH(QString, finding);
-        RegisterLocation location = RegisterLocation::file(dir->filePath("register.sqlite"));
-        if (onServer) {
-            if (!server)
-                server = std::make_unique<PostgresServer>();
-            QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
-            location = server->createDatabase();
-        }
+        const RegisterLocation location = where(onServer);
+        QVERIFY2(location.isValid(), qPrintable(server ? server->errorString() : QString()));
         std::unique_ptr<CycleRegister> reg = open(location);
         QVERIFY(fill(*reg));
         {
