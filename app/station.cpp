@@ -1,12 +1,16 @@
 #include "app/station.h"
 
+#include "app/language.h"
 #include "app/startwindow.h"
+#include "app/stationsettings.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
 
 int Station::run(CommunicationManager *manager)
 {
+    // Before the first window: texts are translated as widgets are built.
+    Language::install(Language::fromSetting(StationSettings().language()));
     MainWindow mainWindow(manager);
     // Before anything else: a run that a crash or power cut interrupted gets
     // its log now, right after the box about the log folder.

@@ -76,6 +76,14 @@ QString StationSettings::language() const
     return value(languageKey).toString();
 }
 
+void StationSettings::setLanguage(const QString &language)
+{
+    if (language.isEmpty())
+        remove(languageKey);
+    else
+        setValue(languageKey, language);
+}
+
 CycleVerdict::Band StationSettings::verdictBand() const
 {
     CycleVerdict::Band band;

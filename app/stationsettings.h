@@ -29,6 +29,8 @@ public:
 
     // Empty when the key is absent.
     QString language() const;
+    // Empty removes the key.
+    void setLanguage(const QString &language);
 
     // The verdict's tolerances in kelvin; a value that is absent, not a
     // number or outside 0 to CycleVerdict::Band::maxKelvin counts as the

@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "app/logging.h"
 #include "app/stationsettings.h"
 #include "tools/vaporin-records/recordscommandline.h"
@@ -31,6 +32,9 @@ int main(int argc, char *argv[])
     }
     // The station's settings and data folder, where its register lives.
     StationSettings::nameApplication();
+    // Reports and messages for people in the station's language; command
+    // names, options and machine-readable lines stay English for scripts.
+    Language::install(Language::fromSetting(StationSettings().language()));
     QCoreApplication::setApplicationVersion(QStringLiteral(STATION_VERSION));
 
     QFile out;
