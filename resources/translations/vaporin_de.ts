@@ -2942,6 +2942,25 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>StoredText</name>
+    <message>
+        <source>Successfully completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program cancelled by user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station closed during the run</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TimeStampToken</name>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read: %2</source>
