@@ -6,6 +6,7 @@
 #include "reports/labelsheet.h"
 #include "reports/recallreport.h"
 #include "ui/operatorsdialog.h"
+#include "ui/signerchooser.h"
 #include "ui_packsview.h"
 
 #include <QFileDialog>
@@ -40,7 +41,8 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
     for (const LabelSheet::Format &format : LabelSheet::formats())
         ui->comboBoxFormat->addItem(format.description, format.name);
     ui->comboBoxPackType->setCurrentText(tr("Instrument pouch"));
-    ui->lineEditOperator->setText(StationSettings().lastOperator());
+    signer = new SignerChooser(ui->comboBoxOperator, nullptr, nullptr, SignerChooser::Signers::Anyone,
+                               StationSettings().lastOperator(), this);
     ui->tableWidgetExpiring->setColumnCount(3);
     ui->tableWidgetExpiring->setHorizontalHeaderLabels({tr("Code"), tr("Type"), tr("Expires")});
     ui->labelComment->hide();
@@ -65,6 +67,7 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
     connect(ui->pushButtonOperators, &QPushButton::clicked, this, [this] {
         auto *dialog = new OperatorsDialog(this->reader, this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::finished, this, [this] { signer->load(this->reader); });
         dialog->show();
     });
     setCycle(std::nullopt);
@@ -72,6 +75,14 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
 }
 
 PacksView::~PacksView() = default;
+
+void PacksView::showEvent(QShowEvent *event)
+{
+    // Accounts change rarely and are few: read again whenever the view is
+    // shown, so that one made elsewhere is offered.
+    signer->load(reader);
+    QWidget::showEvent(event);
+}
 
 void PacksView::setCycle(const std::optional<Cycle> &chosen)
 {
@@ -168,7 +179,7 @@ void PacksView::submitUse(const QString &comment)
     PackUse use;
     use.code = pendingCode;
     use.reference = ui->lineEditReference->text();
-    use.operatorName = ui->lineEditOperator->text();
+    use.operatorName = signer->name();
     use.comment = comment;
     ui->lineEditCode->setEnabled(false);
     ui->pushButtonUseAnyway->setEnabled(false);
