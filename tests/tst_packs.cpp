@@ -3,15 +3,26 @@
 
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
 #include "register/packstore.h"
 #include "register/packuses.h"
+#include "register/registerreader.h"
 #include "reports/labelsheet.h"
 #include "reports/packlabel.h"
 #include "reports/recallreport.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
+#include "ui/packtypesdialog.h"
 
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -133,6 +144,83 @@ private slots:
         for (const AuditEvent &e : reg->events(id).value_or(QVector<AuditEvent>()))
             audited += e.kind == "packs labelled";
         QCOMPARE(audited, 2);
+    }
+
+    // A shelf life decides every later label's expiry: each change is an
+    // audit event with what it was and who signed, linked as every event.
+    void packTypeChangesAreAudited_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("event"); // kind and details; "" for none
+        QTest::addColumn<int>("shelfLife"); // of "Tray" afterwards
+
+        QTest::newRow("a new type") << " Implant tray " << 30 << "pack type added {\"by\":\"S. Chef\",\"days\":30,\"type\":\"Implant tray\"}" << 90;
+        QTest::newRow("a shelf life changed") << "Tray" << 60 << "pack type changed {\"before\":90,\"by\":\"S. Chef\",\"days\":60,\"type\":\"Tray\"}" << 60;
+        QTest::newRow("the same shelf life: nothing changes") << "Tray" << 90 << "" << 90;
+        QTest::newRow("no shelf life") << "Tray" << 0 << "" << 90;
+        QTest::newRow("no name") << "  " << 30 << "" << 90;
+    }
+    void packTypeChangesAreAudited()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, days);
+        QFETCH(QString, event);
+        QFETCH(int, shelfLife);
+        PackStore store(*reg);
+        QVERIFY(store.setPackType({QStringLiteral("Tray"), 90}));
+        const int before = reg->events()->size();
+        QCOMPARE(store.setPackType({name, days}, QStringLiteral("S. Chef")), days > 0 && !name.trimmed().isEmpty());
+        const QVector<AuditEvent> events = *reg->events();
+        QCOMPARE(events.size(), before + !event.isEmpty());
+        if (!event.isEmpty())
+            QCOMPARE(events.first().kind + ' ' + events.first().details, event);
+        QCOMPARE(store.packTypes()->first().shelfLifeDays, name.trimmed() == "Implant tray" ? days : shelfLife);
+        QVERIFY(CycleVerifier::verifyRegister(*reg).intact());
+    }
+
+    // The station's pack types: only a supervisor, chosen and signing with
+    // the PIN, changes them; the change is the register's audited one.
+    void packTypesDialogTakesASupervisor()
+    {
+        OperatorAccounts accounts(*reg);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        QVERIFY(accounts.add(chef, QStringLiteral("4711"), {}));
+        QVERIFY(accounts.add(meier, QStringLiteral("1234"), {"S. Chef", "4711"}));
+        QVERIFY(PackStore(*reg).setPackType({QStringLiteral("Tray"), 90}));
+        reg.reset();
+        RegisterReader reader(dir->filePath(QStringLiteral("register.sqlite")));
+        PackTypesDialog dialog(&reader);
+        QSignalSpy shown(&dialog, &PackTypesDialog::typesShown);
+        QVERIFY(shown.wait(10000));
+        auto *table = dialog.findChild<QTableWidget *>("tableWidgetPackTypes");
+        QCOMPARE(table->rowCount(), 1);
+        table->selectRow(0);
+        QCOMPARE(dialog.findChild<QLineEdit *>("lineEditPackTypeName")->text(), QString("Tray"));
+        QCOMPARE(dialog.findChild<QSpinBox *>("spinBoxShelfLife")->value(), 90);
+        auto *supervisor = dialog.findChild<QComboBox *>("comboBoxSupervisor");
+        QTRY_VERIFY(!supervisor->isEditable());
+        QCOMPARE(supervisor->count(), 1); // the operator signs no such change
+        const auto save = [&](int days, const QString &pin) {
+            dialog.findChild<QSpinBox *>("spinBoxShelfLife")->setValue(days);
+            dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(pin);
+            shown.clear();
+            dialog.findChild<QPushButton *>("pushButtonSaveType")->click();
+            return shown.wait(10000) ? shown.first().first().toString() : QStringLiteral("no answer");
+        };
+        QVERIFY(save(60, "0000").startsWith("Wrong PIN for S. Chef"));
+        QVERIFY(dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->text().isEmpty());
+        QCOMPARE(table->item(0, 1)->text(), QString("90"));
+        QCOMPARE(save(60, "4711"), QString());
+        QCOMPARE(table->item(0, 1)->text(), QString("60"));
+
+        CycleRegister stored(QStringLiteral("packs-check"));
+        QVERIFY(stored.open(dir->filePath(QStringLiteral("register.sqlite"))));
+        const AuditEvent last = stored.events()->first();
+        QCOMPARE(last.kind, QString("pack type changed"));
+        QCOMPARE(QJsonDocument::fromJson(last.details.toUtf8()).object().value("by").toString(), QString("S. Chef"));
+        QVERIFY(CycleVerifier::verifyRegister(stored).intact());
     }
 
     // What a scanner reads from the printed labels is each pack's code, in

@@ -6,6 +6,7 @@
 #include "reports/labelsheet.h"
 #include "reports/recallreport.h"
 #include "ui/operatorsdialog.h"
+#include "ui/packtypesdialog.h"
 #include "ui/signerchooser.h"
 #include "ui_packsview.h"
 
@@ -70,8 +71,36 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
         connect(dialog, &QDialog::finished, this, [this] { signer->load(this->reader); });
         dialog->show();
     });
+    connect(ui->pushButtonPackTypes, &QPushButton::clicked, this, [this] {
+        auto *dialog = new PackTypesDialog(this->reader, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::finished, this, &PacksView::readPackTypes);
+        dialog->show();
+    });
     setCycle(std::nullopt);
     refreshExpiring();
+    readPackTypes();
+}
+
+// The types the clinic keeps are offered for the labels; another can be typed.
+void PacksView::readPackTypes()
+{
+    QPointer<PacksView> view(this);
+    reader->access(
+        [view](CycleRegister &r) -> RegisterReader::Done {
+            const std::optional<QVector<PackStore::PackType>> types = PackStore(r).packTypes();
+            return [view, types] {
+                if (!view || !types)
+                    return;
+                QComboBox *box = view->ui->comboBoxPackType;
+                const QString typed = box->currentText();
+                box->clear();
+                for (const PackStore::PackType &type : *types)
+                    box->addItem(type.name);
+                box->setCurrentText(typed);
+            };
+        },
+        [](const QString &) {});
 }
 
 PacksView::~PacksView() = default;

@@ -65,6 +65,7 @@ private:
     void writeLabels(bool print);
     void writeRecallReport();
     void showExpiring(const QVector<Pack> &packs, const QString &error);
+    void readPackTypes();
 
     std::unique_ptr<Ui::PacksView> ui;
     RegisterReader *reader;
