@@ -7,6 +7,7 @@
 #include "reports/recallreport.h"
 #include "ui/operatorsdialog.h"
 #include "ui/packtypesdialog.h"
+#include "ui/referenceusesview.h"
 #include "ui/signerchooser.h"
 #include "ui_packsview.h"
 
@@ -46,6 +47,8 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
                                StationSettings().lastOperator(), this);
     ui->tableWidgetExpiring->setColumnCount(3);
     ui->tableWidgetExpiring->setHorizontalHeaderLabels({tr("Code"), tr("Type"), tr("Expires")});
+    // Erasures are rare: below the labels.
+    ui->verticalLayoutPacks->insertWidget(2, new ReferenceUsesView(reader, this));
     ui->labelComment->hide();
     ui->lineEditComment->hide();
     ui->pushButtonUseAnyway->hide();
@@ -236,6 +239,8 @@ void PacksView::useFinished(const PackUse &use, const QString &error)
         showMessage(error, true);
         return;
     }
+    // Erasures are rare: below the labels.
+    ui->verticalLayoutPacks->insertWidget(2, new ReferenceUsesView(reader, this));
     ui->labelComment->hide();
     ui->lineEditComment->hide();
     ui->lineEditComment->clear();
