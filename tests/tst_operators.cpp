@@ -265,7 +265,8 @@ private slots:
             dialog.findChild<QLineEdit *>("lineEditName")->setText(name);
             dialog.findChild<QLineEdit *>("lineEditInitials")->setText(initials);
             dialog.findChild<QLineEdit *>("lineEditNewPin")->setText(pin);
-            dialog.findChild<QLineEdit *>("lineEditSupervisor")->setText(by);
+            dialog.findChild<QComboBox *>("comboBoxSupervisor")->setCurrentIndex(
+                dialog.findChild<QComboBox *>("comboBoxSupervisor")->findData(by));
             dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(byPin);
             shown.clear();
             dialog.findChild<QPushButton *>("pushButtonAdd")->click();
