@@ -165,6 +165,11 @@ void PacksView::scanned()
         ui->lineEditReference->setFocus();
         return;
     }
+    if (signer->name().isEmpty()) {
+        showMessage(tr("Choose the operator first."), true);
+        ui->comboBoxOperator->setFocus();
+        return;
+    }
     pendingCode = code;
     ui->lineEditCode->setEnabled(false);
     QPointer<PacksView> view(this);

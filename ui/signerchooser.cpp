@@ -75,7 +75,10 @@ void SignerChooser::setAccounts(const QVector<OperatorAccount> &accounts)
         names->setEditable(false);
         for (const OperatorAccount &a : qAsConst(shown))
             names->addItem(itemText(a), a.name);
-        names->setCurrentIndex(std::max(0, names->findData(before, Qt::UserRole, Qt::MatchFixedString)));
+        // Nobody is taken for someone else: a name that is not offered
+        // leaves the choice to the user, where no PIN would catch it.
+        const int found = names->findData(before, Qt::UserRole, Qt::MatchFixedString);
+        names->setCurrentIndex(found >= 0 || signers == Signers::Anyone ? found : 0);
         if (pinField)
             pinField->show();
         if (pinLabel)

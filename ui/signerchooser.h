@@ -40,7 +40,8 @@ public:
     // Reads the accounts off the GUI thread and offers them (loaded tells).
     void load(RegisterReader *reader);
     // Offers these accounts; none: a typed name. The name chosen or typed
-    // before stays chosen when it is offered.
+    // before stays chosen when it is offered; otherwise nobody is chosen
+    // (the first supervisor where only supervisors sign).
     void setAccounts(const QVector<OperatorAccount> &accounts);
 
     // The name chosen or typed, trimmed.
