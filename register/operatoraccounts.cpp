@@ -167,7 +167,7 @@ std::optional<OperatorAccount> OperatorAccounts::supervisor(const Signature &by)
 {
     std::optional<OperatorAccount> signer = signIn(by);
     if (signer && signer->role != OperatorAccount::Role::Supervisor) {
-        fail(tr("%1 is no supervisor: only a supervisor changes accounts.").arg(signer->name));
+        fail(tr("%1 is no supervisor: only a supervisor signs this.").arg(signer->name));
         return std::nullopt;
     }
     return signer;

@@ -46,6 +46,9 @@ public:
     // otherwise nothing, errorString() says why (unknown, inactive, locked
     // until when, wrong PIN with the attempts left).
     std::optional<OperatorAccount> signIn(const Signature &signature);
+    // As signIn, for what only a supervisor signs (account changes, pack
+    // types, erasures): another account is refused.
+    std::optional<OperatorAccount> supervisor(const Signature &by);
 
     // Adds the account (name, initials, role) with the PIN; fills in its ID,
     // time and hash. The first account is made a supervisor and `by` is not
@@ -62,7 +65,6 @@ public:
     static QString recordHash(const OperatorAccount &account, const QString &pinHash);
 
 private:
-    std::optional<OperatorAccount> supervisor(const Signature &by);
     std::optional<OperatorAccount> select(const QString &where, const QVariantList &values);
     QString accountProblem(const OperatorAccount &account);
     bool store(OperatorAccount &account, const QString &pinHash, bool insert);

@@ -69,17 +69,37 @@ std::optional<QVector<PackStore::PackType>> PackStore::packTypes()
     return types;
 }
 
-bool PackStore::setPackType(const PackType &type)
+bool PackStore::setPackType(const PackType &type, const QString &by)
 {
     const QString name = type.name.trimmed();
     if (name.isEmpty() || name.size() > 60)
         return fail(tr("A pack type's name has 1 to 60 characters."));
     if (type.shelfLifeDays < 1 || type.shelfLifeDays > maxShelfLifeDays)
         return fail(tr("A shelf life is 1 to %1 days.").arg(maxShelfLifeDays));
-    return run(QStringLiteral("INSERT INTO pack_types (name, shelf_life_days) VALUES (?, ?) ON CONFLICT (name)"
-                              " DO UPDATE SET shelf_life_days = excluded.shelf_life_days"),
-               {name, type.shelfLifeDays})
-        .has_value();
+    // The expiry printed on every later label follows from it: each change
+    // is kept with the days before.
+    return transaction([&] {
+        const std::optional<QVariant> before =
+            value(QStringLiteral("SELECT shelf_life_days FROM pack_types WHERE name = ?"), {name});
+        if (!before)
+            return false;
+        if (!before->isNull() && before->toInt() == type.shelfLifeDays)
+            return true;
+        if (!run(QStringLiteral("INSERT INTO pack_types (name, shelf_life_days) VALUES (?, ?) ON CONFLICT (name)"
+                                " DO UPDATE SET shelf_life_days = excluded.shelf_life_days"),
+                 {name, type.shelfLifeDays}))
+            return false;
+        QJsonObject details{{QStringLiteral("type"), name}, {QStringLiteral("days"), type.shelfLifeDays}};
+        if (!before->isNull())
+            details.insert(QStringLiteral("before"), before->toInt());
+        if (!by.isEmpty())
+            details.insert(QStringLiteral("by"), by);
+        AuditEvent event;
+        event.at = now();
+        event.kind = before->isNull() ? QStringLiteral("pack type added") : QStringLiteral("pack type changed");
+        event.details = QString::fromUtf8(QJsonDocument(details).toJson(QJsonDocument::Compact));
+        return appendEvent(event);
+    });
 }
 
 QString PackStore::code(const QString &controllerSerial, int cycleNumber, qint64 cycleId, int number)

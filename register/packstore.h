@@ -26,8 +26,10 @@ public:
 
     // The pack types the clinic keeps, by name.
     std::optional<QVector<PackType>> packTypes();
-    // Adds the type or changes its shelf life (1 to 3650 days).
-    bool setPackType(const PackType &type);
+    // Adds the type or changes its shelf life (1 to 3650 days), with a
+    // "pack type added" or "pack type changed" audit event naming `by`,
+    // the supervisor who signed it (checked by the caller; empty: none).
+    bool setPackType(const PackType &type, const QString &by = {});
 
     // Enters `count` (1 to 999) new packs of the cycle, numbered on from its
     // packs before, of the type (its shelf life, or the default for a type

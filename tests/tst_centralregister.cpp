@@ -166,7 +166,7 @@ class TestCentralRegister : public QObject
         auto *form = tab.findChild<ReleaseDialog *>();
         if (!form)
             return false;
-        child<QLineEdit>(*form, "lineEditOperator")->setText("A. Meier");
+        child<QComboBox>(*form, "comboBoxOperator")->setCurrentText("A. Meier");
         child<QPlainTextEdit>(*form, "plainTextEditComment")->setPlainText("BI pending");
         child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
         return entered.wait(15000);

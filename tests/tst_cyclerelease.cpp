@@ -126,7 +126,7 @@ private slots:
 
         // The load released while its biological indicator incubates ...
         QVERIFY(release(tab, [](ReleaseDialog &form) {
-            child<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+            child<QComboBox>(form, "comboBoxOperator")->setCurrentText(QStringLiteral("A. Meier"));
             child<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3"));
             child<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
             child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Pending"));
@@ -141,7 +141,7 @@ private slots:
 
         // ... and its result a day later, from what the first one said.
         QVERIFY(release(tab, [](ReleaseDialog &form) {
-            QCOMPARE(child<QLineEdit>(form, "lineEditOperator")->text(), QString("A. Meier"));
+            QCOMPARE(child<QComboBox>(form, "comboBoxOperator")->currentText(), QString("A. Meier"));
             QCOMPARE(child<QLineEdit>(form, "lineEditLot")->text(), QString("RG100042-42"));
             child<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(QStringLiteral("Negative"));
             child<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(QStringLiteral("BI negative after 24 h"));
@@ -173,9 +173,29 @@ private slots:
         OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
         QVERIFY(accounts.add(chef, QStringLiteral("470815"), {}));
         QVERIFY(accounts.add(meier, QStringLiteral("260317"), {"S. Chef", "470815"}));
+        // A third account, deactivated, is not offered; the last operator is
+        // proposed among the accounts read when the form opens.
+        OperatorAccount gone{0, QStringLiteral("B. Alt"), QStringLiteral("BA")};
+        QVERIFY(accounts.add(gone, QStringLiteral("555555"), {"S. Chef", "470815"}));
+        gone.active = false;
+        QVERIFY(accounts.change(gone, {"S. Chef", "470815"}));
         child<QPushButton>(tab, "pushButtonRelease")->click();
         ReleaseDialog *form = tab.findChild<ReleaseDialog *>();
         QVERIFY(form);
+        auto *signer = child<QComboBox>(*form, "comboBoxOperator");
+        QTRY_VERIFY(!signer->isEditable());
+        QStringList offered;
+        for (int i = 0; i < signer->count(); ++i)
+            offered << signer->itemText(i);
+        QCOMPARE(offered, (QStringList{"A. Meier (AM), operator", "S. Chef (SC), supervisor"}));
+        QCOMPARE(signer->currentData().toString(), QString("A. Meier"));
+        QVERIFY(!child<QLabel>(*form, "labelSupervisorNeeded")->isVisibleTo(form));
+        // A keyboard chooses by typing, as a scanner's user does.
+        signer->setFocus();
+        QTest::keyClicks(signer, QStringLiteral("s. c"));
+        QCOMPARE(signer->currentData().toString(), QString("S. Chef"));
+        QTest::keyClick(signer, Qt::Key_Up);
+        QCOMPARE(signer->currentData().toString(), QString("A. Meier"));
         child<QLineEdit>(*form, "lineEditPin")->setText(QStringLiteral("111111"));
         child<QPlainTextEdit>(*form, "plainTextEditComment")->setPlainText(QStringLiteral("Signed"));
         child<QDialogButtonBox>(*form, "buttons")->button(QDialogButtonBox::Save)->click();
@@ -206,8 +226,12 @@ private slots:
         QCOMPARE(codes, expected);
 
         // One of them scanned at the chair: a scanner types and presses Enter.
+        // The Packs tab offers the accounts as it is shown.
+        auto *records = child<QTabWidget>(tab, "tabWidgetRecords");
+        records->setCurrentIndex(records->count() - 1);
+        QTRY_VERIFY(!child<QComboBox>(packs, "comboBoxOperator")->isEditable());
         QTest::keyClicks(child<QLineEdit>(packs, "lineEditReference"), QStringLiteral("K-2291"));
-        child<QLineEdit>(packs, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+        QTest::keyClicks(child<QComboBox>(packs, "comboBoxOperator"), QStringLiteral("A"));
         QSignalSpy used(&packs, &PacksView::useEntered);
         QTest::keyClicks(child<QLineEdit>(packs, "lineEditCode"), expected[2]);
         QTest::keyClick(child<QLineEdit>(packs, "lineEditCode"), Qt::Key_Return);

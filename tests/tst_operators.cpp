@@ -9,10 +9,16 @@
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
 #include "ui/operatorsdialog.h"
+#include "ui/releasedialog.h"
+#include "ui/signerchooser.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QTableWidget>
@@ -259,7 +265,8 @@ private slots:
             dialog.findChild<QLineEdit *>("lineEditName")->setText(name);
             dialog.findChild<QLineEdit *>("lineEditInitials")->setText(initials);
             dialog.findChild<QLineEdit *>("lineEditNewPin")->setText(pin);
-            dialog.findChild<QLineEdit *>("lineEditSupervisor")->setText(by);
+            dialog.findChild<QComboBox *>("comboBoxSupervisor")->setCurrentIndex(
+                dialog.findChild<QComboBox *>("comboBoxSupervisor")->findData(by));
             dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(byPin);
             shown.clear();
             dialog.findChild<QPushButton *>("pushButtonAdd")->click();
@@ -273,6 +280,105 @@ private slots:
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(1, 2)->text(), QString("Supervisor"));
         QCOMPARE(table->item(0, 0)->text(), QString("A. Meier"));
+    }
+
+    // Who may sign is offered by the chooser: active accounts only, only
+    // supervisors where they sign; without accounts a name is typed.
+    void chooserOffersWhoMaySign_data()
+    {
+        QTest::addColumn<QStringList>("accounts"); // name, initials, S(upervisor) or O(perator), A(ctive) or D
+        QTest::addColumn<bool>("supervisors");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("chosen"); // the name that signs
+
+        const QStringList clinic{"A. Meier|AM|O|A", "B. Alt|BA|O|D", "S. Chef|SC|S|A", "T. Vogt|TV|S|D"};
+        QTest::newRow("no accounts: the name typed") << QStringList() << false << "C. Roth" << QStringList() << "C. Roth";
+        QTest::newRow("the last operator proposed, any case")
+            << clinic << false << "a. meier" << QStringList{"A. Meier (AM), operator", "S. Chef (SC), supervisor"}
+            << "A. Meier";
+        QTest::newRow("a name without account: nobody chosen")
+            << clinic << false << "C. Roth" << QStringList{"A. Meier (AM), operator", "S. Chef (SC), supervisor"}
+            << "";
+        QTest::newRow("supervisors only") << clinic << true << "A. Meier" << QStringList{"S. Chef (SC), supervisor"}
+                                          << "S. Chef";
+        QTest::newRow("no active supervisor: nobody signs, typing neither")
+            << QStringList{"A. Meier|AM|O|A", "T. Vogt|TV|S|D"} << true << "T. Vogt" << QStringList() << "";
+    }
+    void chooserOffersWhoMaySign()
+    {
+        QFETCH(QStringList, accounts);
+        QFETCH(bool, supervisors);
+        QFETCH(QString, proposed);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, chosen);
+        QVector<OperatorAccount> all;
+        for (const QString &line : accounts) {
+            const QStringList f = line.split('|');
+            OperatorAccount a{all.size() + 1, f[0], f[1]};
+            a.role = f[2] == "S" ? OperatorAccount::Role::Supervisor : OperatorAccount::Role::Operator;
+            a.active = f[3] == "A";
+            all.append(a);
+        }
+        QComboBox names;
+        QLineEdit pin;
+        SignerChooser chooser(&names, &pin, nullptr,
+                              supervisors ? SignerChooser::Signers::Supervisors : SignerChooser::Signers::Anyone,
+                              proposed, nullptr);
+        QSignalSpy changed(&chooser, &SignerChooser::changed);
+        chooser.setAccounts(all);
+        QCOMPARE(changed.count(), 1);
+        QStringList items;
+        for (int i = 0; i < names.count(); ++i)
+            items << names.itemText(i);
+        QCOMPARE(items, offered);
+        QCOMPARE(chooser.name(), chosen);
+        QCOMPARE(chooser.hasAccounts(), !all.isEmpty());
+        QCOMPARE(names.isEditable(), all.isEmpty());
+        QCOMPARE(pin.isHidden(), all.isEmpty());
+        QCOMPARE(chooser.chosen().has_value(), !all.isEmpty() && !chosen.isEmpty());
+    }
+
+    // The release form says beside the chooser when only a supervisor
+    // releases, and keeps an operator from saving such a release.
+    void releaseFormAsksForASupervisor_data()
+    {
+        QTest::addColumn<int>("verdict");
+        QTest::addColumn<QString>("signer");
+        QTest::addColumn<bool>("noteShown");
+        QTest::addColumn<QString>("rule"); // empty: it can be saved
+
+        const int pass = int(CycleVerdict::Result::Pass);
+        const int fail = int(CycleVerdict::Result::Fail);
+        const int none = int(CycleVerdict::Result::NotEvaluated);
+        QTest::newRow("PASS, an operator") << pass << "A. Meier" << false << "";
+        QTest::newRow("FAIL, an operator") << fail << "A. Meier" << true << "only a supervisor releases its load";
+        QTest::newRow("FAIL, a supervisor") << fail << "S. Chef" << true << "";
+        QTest::newRow("NOT EVALUATED, an operator") << none << "A. Meier" << true << "only a supervisor releases";
+    }
+    void releaseFormAsksForASupervisor()
+    {
+        QFETCH(int, verdict);
+        QFETCH(QString, signer);
+        QFETCH(bool, noteShown);
+        QFETCH(QString, rule);
+        Cycle c = RegisterTestData::cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+        c.id = 1;
+        c.verdict = CycleVerdict();
+        c.verdict->result = CycleVerdict::Result(verdict);
+        ReleaseDialog form(c, signer);
+        form.show();
+        QVERIFY(twoAccounts());
+        form.signer()->setAccounts(*accounts().accounts());
+        auto *note = form.findChild<QLabel *>("labelSupervisorNeeded");
+        QCOMPARE(note->isVisible(), noteShown);
+        QVERIFY(note->text().contains("supervisor") == noteShown);
+        form.findChild<QComboBox *>("comboBoxDecision")->setCurrentText("Released");
+        form.findChild<QPlainTextEdit *>("plainTextEditComment")->setPlainText("BI negative after 48 h");
+        QCOMPARE(form.release().operatorName, signer);
+        QVERIFY2(rule.isEmpty() ? form.problem().isEmpty() : form.problem().contains(rule), qPrintable(form.problem()));
+        QCOMPARE(form.findChild<QDialogButtonBox *>("buttons")->button(QDialogButtonBox::Save)->isEnabled(),
+                 rule.isEmpty());
     }
 
     // PINs reach neither the register file nor the debug output.

@@ -3,15 +3,28 @@
 
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
 #include "register/packstore.h"
 #include "register/packuses.h"
+#include "register/registerreader.h"
 #include "reports/labelsheet.h"
 #include "reports/packlabel.h"
 #include "reports/recallreport.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
+#include "ui/erasereferencedialog.h"
+#include "ui/packsview.h"
+#include "ui/packtypesdialog.h"
 
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -133,6 +146,83 @@ private slots:
         for (const AuditEvent &e : reg->events(id).value_or(QVector<AuditEvent>()))
             audited += e.kind == "packs labelled";
         QCOMPARE(audited, 2);
+    }
+
+    // A shelf life decides every later label's expiry: each change is an
+    // audit event with what it was and who signed, linked as every event.
+    void packTypeChangesAreAudited_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("event"); // kind and details; "" for none
+        QTest::addColumn<int>("shelfLife"); // of "Tray" afterwards
+
+        QTest::newRow("a new type") << " Implant tray " << 30 << "pack type added {\"by\":\"S. Chef\",\"days\":30,\"type\":\"Implant tray\"}" << 90;
+        QTest::newRow("a shelf life changed") << "Tray" << 60 << "pack type changed {\"before\":90,\"by\":\"S. Chef\",\"days\":60,\"type\":\"Tray\"}" << 60;
+        QTest::newRow("the same shelf life: nothing changes") << "Tray" << 90 << "" << 90;
+        QTest::newRow("no shelf life") << "Tray" << 0 << "" << 90;
+        QTest::newRow("no name") << "  " << 30 << "" << 90;
+    }
+    void packTypeChangesAreAudited()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, days);
+        QFETCH(QString, event);
+        QFETCH(int, shelfLife);
+        PackStore store(*reg);
+        QVERIFY(store.setPackType({QStringLiteral("Tray"), 90}));
+        const int before = reg->events()->size();
+        QCOMPARE(store.setPackType({name, days}, QStringLiteral("S. Chef")), days > 0 && !name.trimmed().isEmpty());
+        const QVector<AuditEvent> events = *reg->events();
+        QCOMPARE(events.size(), before + !event.isEmpty());
+        if (!event.isEmpty())
+            QCOMPARE(events.first().kind + ' ' + events.first().details, event);
+        QCOMPARE(store.packTypes()->first().shelfLifeDays, name.trimmed() == "Implant tray" ? days : shelfLife);
+        QVERIFY(CycleVerifier::verifyRegister(*reg).intact());
+    }
+
+    // The station's pack types: only a supervisor, chosen and signing with
+    // the PIN, changes them; the change is the register's audited one.
+    void packTypesDialogTakesASupervisor()
+    {
+        OperatorAccounts accounts(*reg);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        QVERIFY(accounts.add(chef, QStringLiteral("4711"), {}));
+        QVERIFY(accounts.add(meier, QStringLiteral("1234"), {"S. Chef", "4711"}));
+        QVERIFY(PackStore(*reg).setPackType({QStringLiteral("Tray"), 90}));
+        reg.reset();
+        RegisterReader reader(dir->filePath(QStringLiteral("register.sqlite")));
+        PackTypesDialog dialog(&reader);
+        QSignalSpy shown(&dialog, &PackTypesDialog::typesShown);
+        QVERIFY(shown.wait(10000));
+        auto *table = dialog.findChild<QTableWidget *>("tableWidgetPackTypes");
+        QCOMPARE(table->rowCount(), 1);
+        table->selectRow(0);
+        QCOMPARE(dialog.findChild<QLineEdit *>("lineEditPackTypeName")->text(), QString("Tray"));
+        QCOMPARE(dialog.findChild<QSpinBox *>("spinBoxShelfLife")->value(), 90);
+        auto *supervisor = dialog.findChild<QComboBox *>("comboBoxSupervisor");
+        QTRY_VERIFY(!supervisor->isEditable());
+        QCOMPARE(supervisor->count(), 1); // the operator signs no such change
+        const auto save = [&](int days, const QString &pin) {
+            dialog.findChild<QSpinBox *>("spinBoxShelfLife")->setValue(days);
+            dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->setText(pin);
+            shown.clear();
+            dialog.findChild<QPushButton *>("pushButtonSaveType")->click();
+            return shown.wait(10000) ? shown.first().first().toString() : QStringLiteral("no answer");
+        };
+        QVERIFY(save(60, "0000").startsWith("Wrong PIN for S. Chef"));
+        QVERIFY(dialog.findChild<QLineEdit *>("lineEditSupervisorPin")->text().isEmpty());
+        QCOMPARE(table->item(0, 1)->text(), QString("90"));
+        QCOMPARE(save(60, "4711"), QString());
+        QCOMPARE(table->item(0, 1)->text(), QString("60"));
+
+        CycleRegister stored(QStringLiteral("packs-check"));
+        QVERIFY(stored.open(dir->filePath(QStringLiteral("register.sqlite"))));
+        const AuditEvent last = stored.events()->first();
+        QCOMPARE(last.kind, QString("pack type changed"));
+        QCOMPARE(QJsonDocument::fromJson(last.details.toUtf8()).object().value("by").toString(), QString("S. Chef"));
+        QVERIFY(CycleVerifier::verifyRegister(stored).intact());
     }
 
     // What a scanner reads from the printed labels is each pack's code, in
@@ -298,6 +388,104 @@ private slots:
         // Nor do the register's files keep it.
         for (const QString &name : QDir(dir->path()).entryList(QDir::Files))
             QVERIFY2(!RegisterTestData::read(dir->filePath(name)).contains("K-2291"), qPrintable(name));
+    }
+
+    // A supervisor erases one use's reference from the Packs view: the
+    // confirmation names the pack, never the reference; the other uses keep
+    // it, and the register still proves itself.
+    void referenceErasedInTheView_data()
+    {
+        QTest::addColumn<QString>("supervisor"); // typed into the chooser to choose
+        QTest::addColumn<QString>("pin");
+        QTest::addColumn<QString>("error"); // "" when erased
+        QTest::newRow("the supervisor's PIN") << "S" << "4711" << "";
+        QTest::newRow("a wrong PIN") << "S" << "0000" << "Wrong PIN for S. Chef";
+        // An operator is not offered: typing the name leaves the supervisor
+        // chosen, whom the operator's PIN does not sign for.
+        QTest::newRow("an operator's name typed") << "A. Meier" << "1234" << "Wrong PIN for S. Chef";
+    }
+    void referenceErasedInTheView()
+    {
+        QFETCH(QString, supervisor);
+        QFETCH(QString, pin);
+        QFETCH(QString, error);
+        const qint64 id = releasedCycle();
+        OperatorAccounts accounts(*reg);
+        OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+        OperatorAccount meier{0, QStringLiteral("A. Meier"), QStringLiteral("AM")};
+        QVERIFY(accounts.add(chef, QStringLiteral("4711"), {}));
+        QVERIFY(accounts.add(meier, QStringLiteral("1234"), {"S. Chef", "4711"}));
+        const std::optional<QVector<Pack>> packs = PackStore(*reg).makePacks(id, 3, QStringLiteral("Tray"));
+        QVERIFY(packs);
+        PackUses uses(*reg);
+        for (int i = 0; i < 3; ++i) {
+            PackUse use{0, packs->at(i).code, 0, {}, QStringLiteral("A. Meier"), i < 2 ? "K-2291" : "K-1"};
+            QVERIFY(uses.enter(use));
+        }
+        reg.reset();
+
+        {
+            // The view and its reader gone before the register is read here.
+            RegisterReader reader(dir->filePath(QStringLiteral("register.sqlite")));
+            PacksView view(&reader);
+            view.show();
+            QSignalSpy listed(view.findChild<QWidget *>("ReferenceUsesView"), SIGNAL(usesShown(int, QString)));
+            QTest::keyClicks(view.findChild<QLineEdit *>("lineEditUsesReference"), QStringLiteral("K-2291"));
+            QTest::keyClick(view.findChild<QLineEdit *>("lineEditUsesReference"), Qt::Key_Return);
+            QVERIFY(listed.wait(10000));
+            QCOMPARE(listed.first().first().toInt(), 2);
+            auto *table = view.findChild<QTableWidget *>("tableWidgetUses");
+            const auto states = [table] {
+                QStringList cells;
+                for (int row = 0; row < table->rowCount(); ++row)
+                    cells << table->item(row, 0)->text() + ' ' + table->item(row, 3)->text();
+                return cells;
+            };
+            // Newest first: the second pack's use.
+            QCOMPARE(states(), (QStringList{"RG100001-0042-02 kept", "RG100001-0042-01 kept"}));
+            table->selectRow(1);
+            view.findChild<QPushButton *>("pushButtonEraseReference")->click();
+            auto *dialog = view.findChild<EraseReferenceDialog *>();
+            QVERIFY(dialog && dialog->isVisible());
+            const QString question = dialog->findChild<QLabel *>("labelQuestion")->text();
+            QVERIFY2(question.contains("RG100001-0042-01") && !question.contains("K-2291"), qPrintable(question));
+            auto *chooser = dialog->findChild<QComboBox *>("comboBoxSupervisor");
+            QTRY_VERIFY(!chooser->isEditable());
+            QCOMPARE(chooser->count(), 1);
+            QTest::keyClicks(chooser, supervisor);
+            dialog->findChild<QLineEdit *>("lineEditSupervisorPin")->setText(pin);
+            QSignalSpy finished(dialog, &EraseReferenceDialog::erasingFinished);
+            listed.clear();
+            dialog->findChild<QPushButton *>("pushButtonErase")->click();
+            QVERIFY(finished.wait(10000));
+            const QString answer = finished.first().first().toString();
+            QVERIFY2(error.isEmpty() ? answer.isEmpty() : answer.contains(error), qPrintable(answer));
+            if (error.isEmpty()) {
+                QVERIFY(listed.wait(10000));
+                QTRY_VERIFY(!view.findChild<EraseReferenceDialog *>());
+            } else {
+                QVERIFY(dialog->isVisible());
+                QVERIFY(dialog->findChild<QLineEdit *>("lineEditSupervisorPin")->text().isEmpty());
+            }
+            QCOMPARE(states(), (QStringList{"RG100001-0042-02 kept",
+                                            QString("RG100001-0042-01 ") + (error.isEmpty() ? "erased" : "kept")}));
+        }
+        CycleRegister stored(QStringLiteral("packs-erased"));
+        QVERIFY(stored.open(dir->filePath(QStringLiteral("register.sqlite"))));
+        PackUses after(stored);
+        QStringList kept;
+        const std::optional<QVector<PackUses::RecallRow>> rows = after.recallList(id);
+        QVERIFY2(rows, qPrintable(after.errorString()));
+        for (const PackUses::RecallRow &row : *rows)
+            for (const PackUse &use : row.uses)
+                kept << use.reference;
+        QCOMPARE(kept, (QStringList{error.isEmpty() ? "" : "K-2291", "K-2291", "K-1"}));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(stored);
+        QVERIFY2(report.intact(), qPrintable(report.error + (report.problems.isEmpty() ? QString() : report.problems[0].text)));
+        const AuditEvent last = stored.events()->first();
+        QCOMPARE(last.kind == "reference erased", error.isEmpty());
+        if (error.isEmpty())
+            QVERIFY(last.details.contains("\"by\":\"S. Chef\"") && !last.details.contains("K-2291"));
     }
 
     // Packs not used that expire within the days or have, soonest first.

@@ -365,10 +365,10 @@ private slots:
         ReleaseDialog form(c, lastOperator);
         form.show();
         QVERIFY(!form.isModal() && !QApplication::activeModalWidget());
-        auto *operatorName = ::child<QLineEdit>(form, "lineEditOperator");
+        auto *operatorName = ::child<QComboBox>(form, "comboBoxOperator");
         auto *comment = ::child<QPlainTextEdit>(form, "plainTextEditComment");
         auto *decision = ::child<QComboBox>(form, "comboBoxDecision");
-        QCOMPARE((QStringList{operatorName->text(), ::child<QLineEdit>(form, "lineEditLoad")->text(),
+        QCOMPARE((QStringList{operatorName->currentText(), ::child<QLineEdit>(form, "lineEditLoad")->text(),
                               ::child<QLineEdit>(form, "lineEditLot")->text(),
                               ::child<QComboBox>(form, "comboBoxChemicalIndicator")->currentText(),
                               ::child<QComboBox>(form, "comboBoxBiologicalIndicator")->currentText(),
@@ -380,10 +380,10 @@ private slots:
         // Nothing is saved without an operator, nor a load released without
         // proof of its hold unless the comment says why.
         QPushButton *save = ::child<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save);
-        operatorName->clear();
+        operatorName->setCurrentText(QString());
         QVERIFY(!save->isEnabled());
         QVERIFY(::child<QLabel>(form, "labelRule")->text().contains("operator"));
-        operatorName->setText(QStringLiteral("C. Roth"));
+        operatorName->setCurrentText(QStringLiteral("C. Roth"));
         decision->setCurrentText(QStringLiteral("Released"));
         const bool proven = verdict == int(CycleVerdict::Result::Pass);
         QCOMPARE(save->isEnabled(), proven);
@@ -754,7 +754,7 @@ private slots:
         ::child<QPushButton>(window, "pushButtonRelease")->click();
         auto *form = window.records()->findChild<ReleaseDialog *>();
         QVERIFY(form && form->isVisible());
-        ::child<QLineEdit>(*form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+        ::child<QComboBox>(*form, "comboBoxOperator")->setCurrentText(QStringLiteral("A. Meier"));
 
         QWidget *modalAtTheBox = nullptr;
         answerer->whenBoxShown([&](QMessageBox *box) { modalAtTheBox = box == QApplication::activeModalWidget() ? box : nullptr; });
@@ -766,7 +766,7 @@ private slots:
         QVERIFY(modalAtTheBox);
         QCOMPARE(QDir(dir->filePath(QStringLiteral("logs"))).entryList({"*.txt"}).size(), 1);
         QVERIFY(form->isVisible() && !form->isModal());
-        QCOMPARE(::child<QLineEdit>(*form, "lineEditOperator")->text(), QString("A. Meier"));
+        QCOMPARE(::child<QComboBox>(*form, "comboBoxOperator")->currentText(), QString("A. Meier"));
     }
 
 };

@@ -2,6 +2,7 @@
 
 #include "register/operatoraccounts.h"
 #include "register/registerreader.h"
+#include "ui/signerchooser.h"
 #include "ui_operatorsdialog.h"
 
 #include <QPointer>
@@ -12,6 +13,8 @@ OperatorsDialog::OperatorsDialog(RegisterReader *reader, QWidget *parent)
     , reader(reader)
 {
     ui->setupUi(this);
+    signer = new SignerChooser(ui->comboBoxSupervisor, ui->lineEditSupervisorPin, ui->labelSupervisorPin,
+                               SignerChooser::Signers::Supervisors, QString(), this);
     ui->comboBoxRole->addItem(tr("Operator"), int(OperatorAccount::Role::Operator));
     ui->comboBoxRole->addItem(tr("Supervisor"), int(OperatorAccount::Role::Supervisor));
     ui->tableWidgetAccounts->setColumnCount(4);
@@ -55,9 +58,9 @@ void OperatorsDialog::run(Action action)
     account.role = OperatorAccount::Role(ui->comboBoxRole->currentData().toInt());
     account.active = ui->checkBoxActive->isChecked();
     const QString pin = ui->lineEditNewPin->text();
-    const OperatorAccounts::Signature by{ui->lineEditSupervisor->text(), ui->lineEditSupervisorPin->text()};
+    const OperatorAccounts::Signature by{signer->name(), signer->pin()};
     ui->lineEditNewPin->clear();
-    ui->lineEditSupervisorPin->clear();
+    signer->clearPin();
     setEnabled(false);
     QPointer<OperatorsDialog> dialog(this);
     const auto finished = [dialog](const QVector<OperatorAccount> &accounts, const QString &error) {
@@ -85,6 +88,9 @@ void OperatorsDialog::showAccounts(const QVector<OperatorAccount> &accounts, con
 {
     setEnabled(true);
     shown = accounts;
+    // Unread accounts leave the supervisors offered as they were.
+    if (error.isEmpty())
+        signer->setAccounts(accounts);
     QTableWidget *table = ui->tableWidgetAccounts;
     table->setRowCount(accounts.size());
     for (int row = 0; row < accounts.size(); ++row) {

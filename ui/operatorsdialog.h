@@ -9,6 +9,7 @@
 
 class OperatorAccounts;
 class RegisterReader;
+class SignerChooser;
 
 namespace Ui {
 class OperatorsDialog;
@@ -16,8 +17,9 @@ class OperatorsDialog;
 
 // The register's operator accounts: the first one made (a supervisor) needs
 // no signature; every later addition, change and PIN reset is signed by a
-// supervisor's name and PIN. PINs are cleared from the form after each try.
-// Reads and writes go through the register reader, off the GUI thread.
+// supervisor chosen among the accounts, with the PIN. PINs are cleared from
+// the form after each try. Reads and writes go through the register reader,
+// off the GUI thread.
 class OperatorsDialog : public QDialog
 {
     Q_OBJECT
@@ -39,5 +41,6 @@ private:
 
     std::unique_ptr<Ui::OperatorsDialog> ui;
     RegisterReader *reader;
+    SignerChooser *signer;
     QVector<OperatorAccount> shown;
 };

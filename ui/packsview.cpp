@@ -6,6 +6,9 @@
 #include "reports/labelsheet.h"
 #include "reports/recallreport.h"
 #include "ui/operatorsdialog.h"
+#include "ui/packtypesdialog.h"
+#include "ui/referenceusesview.h"
+#include "ui/signerchooser.h"
 #include "ui_packsview.h"
 
 #include <QFileDialog>
@@ -40,9 +43,12 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
     for (const LabelSheet::Format &format : LabelSheet::formats())
         ui->comboBoxFormat->addItem(format.description, format.name);
     ui->comboBoxPackType->setCurrentText(tr("Instrument pouch"));
-    ui->lineEditOperator->setText(StationSettings().lastOperator());
+    signer = new SignerChooser(ui->comboBoxOperator, nullptr, nullptr, SignerChooser::Signers::Anyone,
+                               StationSettings().lastOperator(), this);
     ui->tableWidgetExpiring->setColumnCount(3);
     ui->tableWidgetExpiring->setHorizontalHeaderLabels({tr("Code"), tr("Type"), tr("Expires")});
+    // Erasures are rare: below the labels.
+    ui->verticalLayoutPacks->insertWidget(2, new ReferenceUsesView(reader, this));
     ui->labelComment->hide();
     ui->lineEditComment->hide();
     ui->pushButtonUseAnyway->hide();
@@ -65,13 +71,50 @@ PacksView::PacksView(RegisterReader *reader, QWidget *parent)
     connect(ui->pushButtonOperators, &QPushButton::clicked, this, [this] {
         auto *dialog = new OperatorsDialog(this->reader, this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::finished, this, [this] { signer->load(this->reader); });
+        dialog->show();
+    });
+    connect(ui->pushButtonPackTypes, &QPushButton::clicked, this, [this] {
+        auto *dialog = new PackTypesDialog(this->reader, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::finished, this, &PacksView::readPackTypes);
         dialog->show();
     });
     setCycle(std::nullopt);
     refreshExpiring();
+    readPackTypes();
+}
+
+// The types the clinic keeps are offered for the labels; another can be typed.
+void PacksView::readPackTypes()
+{
+    QPointer<PacksView> view(this);
+    reader->access(
+        [view](CycleRegister &r) -> RegisterReader::Done {
+            const std::optional<QVector<PackStore::PackType>> types = PackStore(r).packTypes();
+            return [view, types] {
+                if (!view || !types)
+                    return;
+                QComboBox *box = view->ui->comboBoxPackType;
+                const QString typed = box->currentText();
+                box->clear();
+                for (const PackStore::PackType &type : *types)
+                    box->addItem(type.name);
+                box->setCurrentText(typed);
+            };
+        },
+        [](const QString &) {});
 }
 
 PacksView::~PacksView() = default;
+
+void PacksView::showEvent(QShowEvent *event)
+{
+    // Accounts change rarely and are few: read again whenever the view is
+    // shown, so that one made elsewhere is offered.
+    signer->load(reader);
+    QWidget::showEvent(event);
+}
 
 void PacksView::setCycle(const std::optional<Cycle> &chosen)
 {
@@ -122,6 +165,11 @@ void PacksView::scanned()
         ui->lineEditReference->setFocus();
         return;
     }
+    if (signer->name().isEmpty()) {
+        showMessage(tr("Choose the operator first."), true);
+        ui->comboBoxOperator->setFocus();
+        return;
+    }
     pendingCode = code;
     ui->lineEditCode->setEnabled(false);
     QPointer<PacksView> view(this);
@@ -168,7 +216,7 @@ void PacksView::submitUse(const QString &comment)
     PackUse use;
     use.code = pendingCode;
     use.reference = ui->lineEditReference->text();
-    use.operatorName = ui->lineEditOperator->text();
+    use.operatorName = signer->name();
     use.comment = comment;
     ui->lineEditCode->setEnabled(false);
     ui->pushButtonUseAnyway->setEnabled(false);
@@ -196,6 +244,8 @@ void PacksView::useFinished(const PackUse &use, const QString &error)
         showMessage(error, true);
         return;
     }
+    // Erasures are rare: below the labels.
+    ui->verticalLayoutPacks->insertWidget(2, new ReferenceUsesView(reader, this));
     ui->labelComment->hide();
     ui->lineEditComment->hide();
     ui->lineEditComment->clear();

@@ -13,6 +13,7 @@
 
 class QPrinter;
 class RegisterReader;
+class SignerChooser;
 
 namespace Ui {
 class PacksView;
@@ -52,6 +53,9 @@ signals:
     void recallReportDone(const QString &error);
     void expiringShown(int packs);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void scanned();
     void showCheck(const PackUses::Check &check);
@@ -61,9 +65,11 @@ private:
     void writeLabels(bool print);
     void writeRecallReport();
     void showExpiring(const QVector<Pack> &packs, const QString &error);
+    void readPackTypes();
 
     std::unique_ptr<Ui::PacksView> ui;
     RegisterReader *reader;
+    SignerChooser *signer;
     std::optional<Cycle> cycle;
     std::function<bool(QPrinter &)> printerChooser;
     std::function<QString(const QString &, const QString &)> saveFileChooser;

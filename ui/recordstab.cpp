@@ -12,6 +12,7 @@
 #include "ui/plainmessagebox.h"
 #include "ui/recordssettingsdialog.h"
 #include "ui/releasedialog.h"
+#include "ui/signerchooser.h"
 #include "ui/verificationdialog.h"
 #include "ui_recordstab.h"
 
@@ -701,6 +702,7 @@ void RecordsTab::on_pushButtonRelease_clicked()
     }
     auto *form = new ReleaseDialog(*chosen, StationSettings().lastOperator(), this);
     form->setAttribute(Qt::WA_DeleteOnClose);
+    form->signer()->load(reader.get());
     connect(form, &ReleaseDialog::saveRequested, this,
             [this, form, entryHash = chosen->entryHash](const Release &release) {
                 savingForms.insert(reader->submitRelease(release, entryHash, form->pin()), form);

@@ -1,8 +1,10 @@
 #include "ui/releasedialog.h"
 
 #include "register/releasepolicy.h"
+#include "register/releasesigning.h"
 #include "reports/reportformat.h"
 #include "ui/cyclesummary.h"
+#include "ui/signerchooser.h"
 #include "ui_releasedialog.h"
 
 #include <QComboBox>
@@ -66,14 +68,15 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
     } else {
         ui->labelHistory->setText(tr("Not released yet."));
     }
-    ui->lineEditOperator->setText(lastOperator.isEmpty() ? start.operatorName : lastOperator);
+    chooser = new SignerChooser(ui->comboBoxOperator, ui->lineEditPin, ui->labelPin, SignerChooser::Signers::Anyone,
+                               lastOperator.isEmpty() ? start.operatorName : lastOperator, this);
     ui->lineEditLoad->setText(start.load);
     ui->lineEditLot->setText(start.lot);
     fill(ui->comboBoxChemicalIndicator, start.chemicalIndicator);
     fill(ui->comboBoxBiologicalIndicator, start.biologicalIndicator);
     fill(ui->comboBoxDecision, start.decision);
 
-    connect(ui->lineEditOperator, &QLineEdit::textChanged, this, &ReleaseDialog::updateRule);
+    connect(chooser, &SignerChooser::changed, this, &ReleaseDialog::updateRule);
     connect(ui->comboBoxDecision, qOverload<int>(&QComboBox::currentIndexChanged), this, &ReleaseDialog::updateRule);
     connect(ui->plainTextEditComment, &QPlainTextEdit::textChanged, this, &ReleaseDialog::updateRule);
     connect(ui->comboBoxDecision, qOverload<int>(&QComboBox::activated), this, [this] { decisionChosen = true; });
@@ -89,7 +92,7 @@ Release ReleaseDialog::release() const
 {
     Release r;
     r.cycleId = cycle.id;
-    r.operatorName = ui->lineEditOperator->text().trimmed();
+    r.operatorName = chooser->name();
     r.load = ui->lineEditLoad->text().trimmed();
     r.lot = ui->lineEditLot->text().trimmed();
     r.chemicalIndicator = chosen<Release::ChemicalIndicator>(ui->comboBoxChemicalIndicator);
@@ -106,12 +109,15 @@ std::optional<CycleVerdict::Result> ReleaseDialog::verdict() const
 
 QString ReleaseDialog::pin() const
 {
-    return ui->lineEditPin->text();
+    return chooser->pin();
 }
 
 QString ReleaseDialog::problem() const
 {
-    return ReleasePolicy::problem(release(), verdict());
+    const Release r = release();
+    const QString problem = ReleasePolicy::problem(r, verdict());
+    const std::optional<OperatorAccount> account = chooser->chosen();
+    return problem.isEmpty() && account ? ReleaseSigning::problem(*account, r.decision, verdict()) : problem;
 }
 
 void ReleaseDialog::followIndicators()
@@ -125,6 +131,13 @@ void ReleaseDialog::followIndicators()
 
 void ReleaseDialog::updateRule()
 {
+    // Said beside the chooser before anyone is chosen in vain.
+    const bool supervisorNeeded = chooser->hasAccounts() && verdict() != CycleVerdict::Result::Pass;
+    ui->labelSupervisorNeeded->setVisible(supervisorNeeded);
+    ui->labelSupervisorNeeded->setText(
+        supervisorNeeded ? tr("Only a supervisor releases the load of a %1 cycle.")
+                               .arg(CycleVerdict::resultText(verdict().value_or(CycleVerdict::Result::NotEvaluated)))
+                         : QString());
     ui->labelRule->setText(problem());
     ui->buttons->button(QDialogButtonBox::Save)->setEnabled(!saving && problem().isEmpty());
 }
@@ -141,7 +154,7 @@ void ReleaseDialog::savingFinished(const QString &error)
 {
     setSaving(false);
     // A PIN is typed for each signature, never kept for the next.
-    ui->lineEditPin->clear();
+    chooser->clearPin();
     if (error.isEmpty()) {
         QDialog::accept();
         return;
@@ -152,7 +165,7 @@ void ReleaseDialog::savingFinished(const QString &error)
 void ReleaseDialog::setSaving(bool on)
 {
     saving = on;
-    const QList<QWidget *> fields{ui->lineEditOperator,          ui->lineEditPin,      ui->lineEditLoad,     ui->lineEditLot,
+    const QList<QWidget *> fields{ui->comboBoxOperator,          ui->lineEditPin,      ui->lineEditLoad,     ui->lineEditLot,
                                   ui->comboBoxChemicalIndicator, ui->comboBoxBiologicalIndicator,
                                   ui->comboBoxDecision,          ui->plainTextEditComment};
     for (QWidget *field : fields)

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+class SignerChooser;
+
 namespace Ui {
 class ReleaseDialog;
 }
@@ -37,6 +39,8 @@ public:
     QString pin() const;
     // Why the form cannot be saved as it is; empty when it can.
     QString problem() const;
+    // Who signs: the accounts it offers are read by whoever opens the form.
+    SignerChooser *signer() const { return chooser; }
 
     void savingFinished(const QString &error);
 
@@ -55,6 +59,7 @@ private:
 
     std::unique_ptr<Ui::ReleaseDialog> ui;
     const Cycle cycle;
+    SignerChooser *chooser;
     bool saving = false;
     bool decisionChosen = false; // by the user, or by the release the form starts from
 };

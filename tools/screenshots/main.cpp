@@ -153,7 +153,7 @@ bool release(Scene &s, const QString &decision, const QString &biologicalIndicat
     s.find<QPushButton>(tab, "pushButtonRelease")->click();
     auto *form = tab->findChild<ReleaseDialog *>();
     if (form) {
-        s.find<QLineEdit>(form, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+        s.find<QComboBox>(form, "comboBoxOperator")->setCurrentText(QStringLiteral("A. Meier"));
         s.find<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3: forceps, mirrors, probes"));
         s.find<QLineEdit>(form, "lineEditLot")->setText(QStringLiteral("LOT-4711"));
         s.find<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
@@ -323,7 +323,7 @@ bool packsAndRecall(Scene &s, ModalAnswerer &answerer, const QDir &target, QStri
     bool used = false;
     QObject::connect(packs, &PacksView::useEntered, [&used] { used = true; });
     s.find<QLineEdit>(packs, "lineEditReference")->setText(QStringLiteral("K-2291"));
-    s.find<QLineEdit>(packs, "lineEditOperator")->setText(QStringLiteral("A. Meier"));
+    s.find<QComboBox>(packs, "comboBoxOperator")->setCurrentText(QStringLiteral("A. Meier"));
     auto *code = s.find<QLineEdit>(packs, "lineEditCode");
     code->setText(QStringLiteral("RG100001-%1-03").arg(tab->chosenCycle()->cycleNumber, 4, 10, QLatin1Char('0')));
     emit code->returnPressed();

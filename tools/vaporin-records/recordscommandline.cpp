@@ -816,8 +816,8 @@ Commands:
 
   pack-types [NAME --days N]
       The clinic's pack types with their shelf lives; with NAME and --days,
-      adds the type or sets its shelf life (1 to 3650 days) first. A type
-      not in the list has a shelf life of 180 days.
+      adds the type or sets its shelf life (1 to 3650 days) first, with an
+      audit event. A type not in the list has a shelf life of 180 days.
 
   erase-reference REF --by NAME [--pin-stdin]
       Erases the patient's reference REF from every use that names it, on

@@ -652,10 +652,9 @@ int RecordsTool::eraseReference(const QString &reference, const QString &by)
     if (!typed)
         return Failed;
     OperatorAccounts accounts(*cycleRegister);
-    const std::optional<OperatorAccount> signer = accounts.signIn({by, *typed});
-    if (!signer || signer->role != OperatorAccount::Role::Supervisor)
-        return fail(tr("Only a supervisor erases a reference: %1")
-                        .arg(signer ? tr("%1 is no supervisor.").arg(signer->name) : accounts.errorString()));
+    const std::optional<OperatorAccount> signer = accounts.supervisor({by, *typed});
+    if (!signer)
+        return fail(tr("The reference was not erased: %1").arg(accounts.errorString()));
     PackUses uses(*cycleRegister);
     const std::optional<QVector<PackUse>> found = uses.usesOf(reference);
     if (!found)
