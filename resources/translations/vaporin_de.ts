@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name></name>
+    <message>
+        <source>Entry changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samples damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order of entries broken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order of releases broken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Releases missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audit event changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ledger broken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record not in the ledger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History rewritten after a witness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time stamp not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Attempt</name>
     <message>
         <source>No backup folder is chosen.</source>
@@ -215,6 +290,25 @@
     </message>
 </context>
 <context>
+    <name>CycleCurve</name>
+    <message>
+        <source>whole run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hold in detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elapsed h:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No samples recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CycleDetailsDialog</name>
     <message>
         <source>Cycle</source>
@@ -343,6 +437,204 @@
     </message>
     <message>
         <source>The samples of entry %1 are damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CycleReport</name>
+    <message>
+        <source>%1 (no. %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recorded by the station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recovered from the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>imported from a run log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, adopted run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cycle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report generated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release history (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sterilisation cycle record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRAM STEPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the band shaded over the hold, its longest stretch marked at the bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, oldest first</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continued on page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integrity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run log SHA-256</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register entry hash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>station software %1, controller firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not entered in the register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (when printed; vaporin-records verify --witness)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle %1, controller %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %1 samples: time since the recording began (h:mm:ss) and chamber temperature (ଌ), down each column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1043,6 +1335,25 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
 </context>
 <context>
+    <name>PackLabel</name>
+    <message>
+        <source>the barcode library is out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gave no bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ster. %1  Exp. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PackStore</name>
     <message>
         <source>A pack type&apos;s name has 1 to 60 characters.</source>
@@ -1311,6 +1622,100 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
 </context>
 <context>
+    <name>PeriodReport</name>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period report %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>generated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle register: period report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report generated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cycles in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycles %1 (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register positions when printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newest release per cycle; reasons under every verdict but %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PinHash</name>
     <message>
         <source>A PIN has at least %1 characters.</source>
@@ -1396,15 +1801,47 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>controller %1%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Recall of cycle %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(erased)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used: the patients treated with a pack of this load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used: take these packs from the shelves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>controller %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2777,6 +3214,135 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
 </context>
 <context>
+    <name>ReportFormat</name>
+    <message>
+        <source>Released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarantined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hold %1 for %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>band %1 to %2 (%3, %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longest stretch in the band %1 to %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the hold lowest %1 at %2, highest %3 at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tolerances %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chemical indicator: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>biological indicator: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>load: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lot: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entered by %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportMetadata</name>
+    <message>
+        <source>Clinic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPainter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clinic name not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RunLog</name>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -3014,6 +3580,77 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>VerdictText</name>
+    <message>
+        <source>PASS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOT EVALUATED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recording began after the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program&apos;s steps are unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no step of the program holds for a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hold at %1 has no holding time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>held %1 for %2 from %3 to %4 (%5 min required)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no samples recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never reached %1 (highest %2 at %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longest stretch at %1 lasted %2 of the %3 min required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>highest %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no sample for %1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run ended &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register holds no verdict for this cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VerificationDialog</name>
     <message>
         <source>Verify register</source>
@@ -3050,6 +3687,37 @@ The run log has now been saved to
     <message>
         <source>The PDF could not be written.
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerificationReport</name>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What was checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register verification %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cycle register: verification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3109,6 +3777,65 @@ The run log has now been saved to
     </message>
     <message>
         <source>No full verification yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controllers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n releases</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
