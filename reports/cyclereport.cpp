@@ -322,7 +322,7 @@ private:
         const double w = page.width();
         heading(0, tr("Samples"), tr("Cycle %1, controller %2").arg(cycleNumberText(c), controllerText(c)));
         page.text(QRectF(0, headingHeight() + 0.5, w, page.lineHeight(Style::Small)), Style::Small,
-                  tr("All %1 samples: time since the recording began (h:mm:ss) and chamber temperature (\u00b0C), "
+                  tr("All %1 samples: time since the recording began (h:mm:ss) and chamber temperature (°C), "
                      "down each column")
                       .arg(locale.toString(c.samples.size())),
                   Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);

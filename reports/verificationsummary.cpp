@@ -7,8 +7,6 @@
 
 namespace {
 
-using Summary = VerificationSummary;
-
 // "1 entry", "%n entries": the many form with its plural forms in each
 // language.
 struct Noun {
@@ -28,7 +26,7 @@ constexpr Noun logNoun{QT_TRANSLATE_NOOP("VerificationSummary", "1 log file"),
 
 QString counted(int n, const Noun &noun)
 {
-    return n == 1 ? Summary::tr(noun.one) : Summary::tr(noun.many, nullptr, n);
+    return n == 1 ? VerificationSummary::tr(noun.one) : VerificationSummary::tr(noun.many, nullptr, n);
 }
 
 QString kindText(CycleVerifier::Problem::Kind kind)
@@ -36,41 +34,41 @@ QString kindText(CycleVerifier::Problem::Kind kind)
     using Problem = CycleVerifier::Problem;
     switch (kind) {
     case Problem::EntryAltered:
-        return Summary::tr("Entry changed");
+        return VerificationSummary::tr("Entry changed");
     case Problem::SamplesDamaged:
-        return Summary::tr("Samples damaged");
+        return VerificationSummary::tr("Samples damaged");
     case Problem::ChainBroken:
-        return Summary::tr("Order of entries broken");
+        return VerificationSummary::tr("Order of entries broken");
     case Problem::EntriesMissing:
-        return Summary::tr("Entries missing");
+        return VerificationSummary::tr("Entries missing");
     case Problem::LogMissing:
-        return Summary::tr("Log file missing");
+        return VerificationSummary::tr("Log file missing");
     case Problem::LogAltered:
-        return Summary::tr("Log file changed");
+        return VerificationSummary::tr("Log file changed");
     case Problem::LogUnreadable:
-        return Summary::tr("Log file unreadable");
+        return VerificationSummary::tr("Log file unreadable");
     case Problem::VerdictAltered:
-        return Summary::tr("Verdict changed");
+        return VerificationSummary::tr("Verdict changed");
     case Problem::ReleaseAltered:
-        return Summary::tr("Release changed");
+        return VerificationSummary::tr("Release changed");
     case Problem::ReleaseChainBroken:
-        return Summary::tr("Order of releases broken");
+        return VerificationSummary::tr("Order of releases broken");
     case Problem::ReleasesMissing:
-        return Summary::tr("Releases missing");
+        return VerificationSummary::tr("Releases missing");
     case Problem::EventAltered:
-        return Summary::tr("Audit event changed");
+        return VerificationSummary::tr("Audit event changed");
     case Problem::LinkBroken:
-        return Summary::tr("Ledger broken");
+        return VerificationSummary::tr("Ledger broken");
     case Problem::RecordMissing:
-        return Summary::tr("Record missing");
+        return VerificationSummary::tr("Record missing");
     case Problem::RecordAltered:
-        return Summary::tr("Record changed");
+        return VerificationSummary::tr("Record changed");
     case Problem::RecordUnlinked:
-        return Summary::tr("Record not in the ledger");
+        return VerificationSummary::tr("Record not in the ledger");
     case Problem::WitnessContradicted:
-        return Summary::tr("History rewritten after a witness");
+        return VerificationSummary::tr("History rewritten after a witness");
     case Problem::TimeStampInvalid:
-        return Summary::tr("Time stamp not valid");
+        return VerificationSummary::tr("Time stamp not valid");
     }
     return QString();
 }
