@@ -146,7 +146,7 @@ private:
     double identificationTop() const { return page.pageHeaderHeight() + sectionGap; }
     double verdictTop() const
     {
-        return identificationTop() + headingHeight() + 3 * cellHeight + page.lineHeight(Style::Label) + stepsHeight
+        return identificationTop() + headingHeight() + cellsHeight() + page.lineHeight(Style::Label) + stepsHeight
             + sectionGap;
     }
     double curveTop() const { return verdictTop() + headingHeight() + verdictHeight + sectionGap; }
@@ -178,13 +178,65 @@ private:
 
     static QString commentText(const Release &r) { return tr("Comment: %1").arg(r.comment); }
 
-    void cell(double x, double y, double width, const QString &label, const QString &value,
-              Style style = Style::Body)
+    // The cycle's fields, three to a row.
+    struct Cell {
+        QString label;
+        QString value;
+        Style style = Style::Body;
+    };
+    QVector<Cell> cells() const
     {
+        return {
+            {tr("Controller serial number"), controllerText(c)},
+            {tr("Program"), programText(c)},
+            {tr("Cycle number"), cycleNumberText(c)},
+            {tr("Started"), instant(c.started)},
+            {tr("Finished"), instant(c.finished)},
+            {tr("Duration"), durationText(c)},
+            {tr("Status"), c.status.isEmpty() ? orUnknown(c.status, locale) : StoredText::shown(c.status), Style::Bold},
+            {tr("Entry"), originText(c)},
+            {tr("Station"), orUnknown(c.station, locale)},
+        };
+    }
+    double cellWidth() const { return page.width() / 3 - 2; }
+    // A value longer than its cell (the longer words of some languages)
+    // wraps in the small print.
+    bool cellWraps(const Cell &cell) const { return page.textWidth(cell.style, cell.value) > cellWidth(); }
+    double cellsHeight() const
+    {
+        const QVector<Cell> all = cells();
+        double h = 0;
+        for (int row = 0; row < all.size(); row += 3) {
+            double extra = 0;
+            for (int i = row; i < row + 3; ++i)
+                if (cellWraps(all[i]))
+                    extra = qMax(extra, page.wrappedHeight(Style::Small, all[i].value, cellWidth())
+                                            - page.lineHeight(all[i].style));
+            h += cellHeight + extra;
+        }
+        return h;
+    }
+
+    void drawCells(double y)
+    {
+        const QVector<Cell> all = cells();
         const double labelHeight = page.lineHeight(Style::Label);
-        page.text(QRectF(x, y, width - 2, labelHeight), Style::Label, locale.toUpper(label),
-                  Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
-        page.text(QRectF(x, y + labelHeight, width - 2, page.lineHeight(style)), style, value);
+        for (int row = 0; row < all.size(); row += 3) {
+            double extra = 0;
+            for (int i = row; i < row + 3; ++i) {
+                const Cell &cell = all[i];
+                const double x = (i - row) * page.width() / 3;
+                page.text(QRectF(x, y, cellWidth(), labelHeight), Style::Label, locale.toUpper(cell.label),
+                          Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+                if (cellWraps(cell))
+                    extra = qMax(extra, page.wrapped({x, y + labelHeight}, cellWidth(), Style::Small, cell.value)
+                                            - page.lineHeight(cell.style));
+                else
+                    page.text(QRectF(x, y + labelHeight, cellWidth(), page.lineHeight(cell.style)), cell.style,
+                              cell.value);
+            }
+            y += cellHeight + extra;
+        }
     }
 
     void drawFirstPage()
@@ -194,20 +246,8 @@ private:
                         tr("Controller %1").arg(controllerText(c)));
 
         double y = heading(identificationTop(), tr("Cycle"));
-        const double col = w / 3;
-        cell(0, y, col, tr("Controller serial number"), controllerText(c));
-        cell(col, y, col, tr("Program"), programText(c));
-        cell(2 * col, y, col, tr("Cycle number"), cycleNumberText(c));
-        y += cellHeight;
-        cell(0, y, col, tr("Started"), instant(c.started));
-        cell(col, y, col, tr("Finished"), instant(c.finished));
-        cell(2 * col, y, col, tr("Duration"), durationText(c));
-        y += cellHeight;
-        cell(0, y, col, tr("Status"), c.status.isEmpty() ? orUnknown(c.status, locale) : StoredText::shown(c.status),
-             Style::Bold);
-        cell(col, y, col, tr("Entry"), originText(c));
-        cell(2 * col, y, col, tr("Station"), orUnknown(c.station, locale));
-        y += cellHeight;
+        drawCells(y);
+        y += cellsHeight();
         page.text(QRectF(0, y, w, page.lineHeight(Style::Label)), Style::Label, tr("PROGRAM STEPS"),
                   Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
         page.wrapped({0, y + page.lineHeight(Style::Label)}, w, Style::Body, ReportFormat::steps(c.steps, locale));

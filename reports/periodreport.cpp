@@ -20,7 +20,7 @@ using Style = ReportPainter::Style;
 using Result = CycleVerdict::Result;
 
 constexpr double sectionGap = 5.0;
-constexpr double tileHeight = 13.0;
+constexpr double tileGap = 2.0;
 
 // The table's columns: title, share of the width, alignment.
 struct Column {
@@ -71,6 +71,12 @@ class Writer
 public:
     Writer(QPagedPaintDevice &device, const PeriodReportData &data) : page(device), data(data)
     {
+        // A tile's label that is longer than its tile takes a second line,
+        // and every tile grows by it.
+        tileHeight = 13.0;
+        for (const QString &label : tileLabels())
+            if (page.textWidth(Style::Label, label) > tileLabelWidth())
+                tileHeight = 13.0 + page.lineHeight(Style::Label);
         for (const PeriodReportEntry &e : data.cycles)
             reasons << VerdictText::reason(e.verdict.reason);
         rowHeight = page.lineHeight(Style::Small) * 1.45;
@@ -182,7 +188,9 @@ private:
         double h = rowHeight;
         for (const int col : wrappedColumns)
             h = qMax(h, page.wrappedHeight(Style::Small, texts[col], cellWidth(col)) + 2 * cellPadding());
-        return h;
+        // A verdict's word longer than its column in some languages takes two lines.
+        return qMax(h, page.wrappedHeight(Style::SmallBold, texts[verdictColumn], cellWidth(verdictColumn))
+                           + 2 * cellPadding());
     }
 
     double height(int i) const
@@ -191,6 +199,27 @@ private:
         return cellsHeight(i)
             + (e.verdict.result == Result::Pass ? 0
                                                 : page.wrappedHeight(Style::Small, reasons[i], reasonWidth()));
+    }
+
+    static constexpr int tileCount = 9;
+    double tileWidth() const { return (page.width() - tileGap * (tileCount - 1)) / tileCount; }
+    double tileLabelWidth() const { return tileWidth() - 4.5; }
+    std::array<QString, tileCount> tileLabels() const
+    {
+        std::array<QString, tileCount> labels{
+            tr("Cycles"),
+            VerdictText::result(Result::Pass),
+            VerdictText::result(Result::Fail),
+            VerdictText::result(Result::NotEvaluated),
+            decision(Release::Decision::Released),
+            decision(Release::Decision::Rejected),
+            decision(Release::Decision::Quarantined),
+            decision(Release::Decision::Recalled),
+            tr("Not released"),
+        };
+        for (QString &label : labels)
+            label = locale.toUpper(label);
+        return labels;
     }
 
     void drawSummary(double y)
@@ -211,37 +240,30 @@ private:
                 ++quarantined;
         }
         y = page.sectionHeading(y, tr("Summary"));
-        const struct {
-            QString label;
-            int count;
-            QColor color;
-        } tiles[] = {
-            {tr("Cycles"), int(data.cycles.size()), ReportPainter::ink},
-            {VerdictText::result(Result::Pass), counts[int(Result::Pass)], ReportPainter::pass},
-            {VerdictText::result(Result::Fail), counts[int(Result::Fail)], ReportPainter::fail},
-            {VerdictText::result(Result::NotEvaluated), counts[int(Result::NotEvaluated)], ReportPainter::notEvaluated},
-            {decision(Release::Decision::Released), released, ReportPainter::ink},
-            {decision(Release::Decision::Rejected), rejected, ReportPainter::ink},
-            {decision(Release::Decision::Quarantined), quarantined, ReportPainter::ink},
-            {decision(Release::Decision::Recalled), recalled, ReportPainter::fail},
-            {tr("Not released"), open, ReportPainter::notEvaluated},
-        };
-        const int n = int(std::size(tiles));
-        const double gap = 2.0;
-        const double w = (page.width() - gap * (n - 1)) / n;
-        for (int i = 0; i < n; ++i) {
-            const QRectF tile(i * (w + gap), y + 1.5, w, tileHeight - 2);
+        const std::array<QString, tileCount> labels = tileLabels();
+        const std::array<std::pair<int, QColor>, tileCount> tiles{{
+            {int(data.cycles.size()), ReportPainter::ink},
+            {counts[int(Result::Pass)], ReportPainter::pass},
+            {counts[int(Result::Fail)], ReportPainter::fail},
+            {counts[int(Result::NotEvaluated)], ReportPainter::notEvaluated},
+            {released, ReportPainter::ink},
+            {rejected, ReportPainter::ink},
+            {quarantined, ReportPainter::ink},
+            {recalled, ReportPainter::fail},
+            {open, ReportPainter::notEvaluated},
+        }};
+        const double w = tileWidth();
+        for (int i = 0; i < tileCount; ++i) {
+            const QRectF tile(i * (w + tileGap), y + 1.5, w, tileHeight - 2);
             page.fill(tile, ReportPainter::shade);
-            // A label longer than its tile takes a second line.
-            const QString label = locale.toUpper(tiles[i].label);
-            const QRectF labelBox = tile.adjusted(2.5, 1, -2, 0);
-            if (page.textWidth(Style::Label, label) <= labelBox.width())
-                page.text(labelBox, Style::Label, label, Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+            const QRectF labelBox(tile.left() + 2.5, tile.top() + 1, tileLabelWidth(), tileHeight);
+            if (page.textWidth(Style::Label, labels[i]) <= labelBox.width())
+                page.text(labelBox, Style::Label, labels[i], Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
             else
-                page.wrapped(labelBox.topLeft(), labelBox.width(), Style::Label, label, ReportPainter::muted,
+                page.wrapped(labelBox.topLeft(), labelBox.width(), Style::Label, labels[i], ReportPainter::muted,
                              2 * page.lineHeight(Style::Label));
-            page.text(tile.adjusted(2.5, 0, -2, -1), Style::Heading, locale.toString(tiles[i].count),
-                      Qt::AlignLeft | Qt::AlignBottom, tiles[i].color);
+            page.text(tile.adjusted(2.5, 0, -2, -1), Style::Heading, locale.toString(tiles[i].first),
+                      Qt::AlignLeft | Qt::AlignBottom, tiles[i].second);
         }
         page.sectionHeading(y + tileHeight + sectionGap, tr("Cycles"),
                             tr("newest release per cycle; reasons under every verdict but %1")
@@ -279,6 +301,8 @@ private:
                 const QRectF box = cellBox(col, y, rowHeight);
                 if (std::find(std::begin(wrappedColumns), std::end(wrappedColumns), col) != std::end(wrappedColumns))
                     page.wrapped({box.left(), y + cellPadding()}, box.width(), Style::Small, texts[col], color);
+                else if (verdict && page.textWidth(Style::SmallBold, texts[col]) > box.width())
+                    page.wrapped({box.left(), y + cellPadding()}, box.width(), Style::SmallBold, texts[col], color);
                 else
                     page.text(box, verdict ? Style::SmallBold : Style::Small, texts[col],
                               columns[col].align | Qt::AlignVCenter, color);
@@ -300,6 +324,7 @@ private:
     const PeriodReportData &data;
     QStringList reasons; // each cycle's, in the report's language
     double rowHeight = 0;
+    double tileHeight = 0;
     QList<int> pageStarts; // the first cycle of each page after the first
 };
 
