@@ -82,8 +82,8 @@ public:
         for (const CycleVerdict::Result result :
              {CycleVerdict::Result::Pass, CycleVerdict::Result::Fail, CycleVerdict::Result::NotEvaluated})
             verdictLabelWidth = qMax(verdictLabelWidth, page.textWidth(Style::Result, VerdictText::result(result)) + 9);
-        // A long word of a language takes two lines rather than the reason's room.
-        verdictLabelWidth = qMin(verdictLabelWidth, page.width() * 0.3);
+        // A word longer still takes two lines rather than the reason's room.
+        verdictLabelWidth = qMin(verdictLabelWidth, page.width() * 0.4);
         reasonWidth = page.width() - verdictLabelWidth - 2 * verdictPadding;
         verdictHeight = page.wrappedHeight(Style::Body, reason, reasonWidth) + 1
             + page.wrappedHeight(Style::Small, ReportFormat::verdictFigures(v, locale), reasonWidth)
