@@ -1,5 +1,6 @@
 #include "reports/cyclecurve.h"
 
+#include "app/language.h"
 #include "reports/cycleverdict.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
@@ -32,7 +33,7 @@ QString clockText(double minutes)
 QString scaleText(double celsius)
 {
     return std::abs(celsius - std::round(celsius)) < 1e-9 ? QString::number(std::llround(celsius))
-                                                          : ReportFormat::temperature(celsius);
+                                                          : ReportFormat::temperature(celsius, Language::locale());
 }
 
 } // namespace
@@ -41,7 +42,7 @@ const QColor CycleCurve::color(0x00, 0x5b, 0xc4);
 
 CycleCurve::View CycleCurve::wholeRun(const QVector<CycleSample> &samples, const CycleVerdict &verdict)
 {
-    View view{QStringLiteral("whole run"), 0, 60000, verdict.holdKnown ? verdict.bandLow() : 20.0,
+    View view{tr("whole run"), 0, 60000, verdict.holdKnown ? verdict.bandLow() : 20.0,
               verdict.holdKnown ? verdict.bandHigh() : 40.0};
     for (const CycleSample &s : samples) {
         if (!std::isfinite(s.celsius))
@@ -59,7 +60,7 @@ std::optional<CycleCurve::View> CycleCurve::holdDetail(const CycleVerdict &verdi
         return std::nullopt;
     constexpr qint64 marginMs = 2 * 60000;
     constexpr double marginK = 1.5;
-    View view{QStringLiteral("hold in detail"), std::max<qint64>(verdict.holdSpan.startMs - marginMs, 0),
+    View view{tr("hold in detail"), std::max<qint64>(verdict.holdSpan.startMs - marginMs, 0),
               verdict.holdSpan.endMs + marginMs, verdict.bandLow() - marginK, verdict.bandHigh() + marginK};
     if (verdict.lowestInHold)
         view.low = std::min(view.low, verdict.lowestInHold->celsius);
@@ -104,7 +105,7 @@ void CycleCurve::draw(ReportPainter &page, const QRectF &box, const QVector<Cycl
     page.text(QRectF(box.left(), box.top(), box.width() / 2, labelHeight), Style::SmallBold,
               QStringLiteral("\u00b0C \u00b7 %1").arg(view.title), Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
     page.text(QRectF(box.center().x(), box.top(), plot.right() - box.center().x(), labelHeight), Style::Small,
-              QStringLiteral("elapsed h:mm"), Qt::AlignRight | Qt::AlignTop, ReportPainter::muted);
+              tr("elapsed h:mm"), Qt::AlignRight | Qt::AlignTop, ReportPainter::muted);
 
     QPainter &p = page.painter();
     p.save();
@@ -151,5 +152,5 @@ void CycleCurve::draw(ReportPainter &page, const QRectF &box, const QVector<Cycl
     page.line(plot.bottomLeft(), plot.bottomRight(), 0.25, ReportPainter::muted);
     page.line(plot.bottomLeft(), plot.topLeft(), 0.25, ReportPainter::muted);
     if (samples.isEmpty())
-        page.text(plot, Style::Body, QStringLiteral("No samples recorded"), Qt::AlignCenter, ReportPainter::muted);
+        page.text(plot, Style::Body, tr("No samples recorded"), Qt::AlignCenter, ReportPainter::muted);
 }

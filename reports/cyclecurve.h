@@ -3,6 +3,7 @@
 #include "register/cycle.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRectF>
 #include <QString>
 
@@ -15,6 +16,8 @@ class ReportPainter;
 // verdict's band shaded over the hold and its longest stretch marked.
 class CycleCurve
 {
+    Q_DECLARE_TR_FUNCTIONS(CycleCurve)
+
 public:
     // The curve's own colour, used nowhere else on a page.
     static const QColor color;

@@ -5,6 +5,7 @@
 #include "register/release.h"
 #include "reports/cycleverdict.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -30,6 +31,8 @@ struct CycleReportData {
 // register; then every sample as a table. "Page N of M" on every page.
 class CycleReport
 {
+    Q_DECLARE_TR_FUNCTIONS(CycleReport)
+
 public:
     // Draws on a paged device as it is set up (a printer after its dialog);
     // false when the device cannot be painted on.

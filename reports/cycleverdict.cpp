@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "register/cycle.h"
 #include "reports/reportformat.h"
+#include "reports/verdicttext.h"
 
 #include <QStringList>
 
@@ -24,20 +25,28 @@ qint64 tenths(double celsius)
     return std::llround(celsius * 10.0);
 }
 
+// A clause of a reason as the register stores it: English, whatever the
+// station's language (VerdictText translates it where it is shown).
+QString clause(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
 // Its beginning is missing: nothing proves what the chamber did before.
 QString adoptedReason()
 {
-    return QStringLiteral("recording began after the start");
+    return clause(VerdictText::adopted);
 }
 
 QString bandText(const CycleVerdict &v)
 {
-    return QStringLiteral("%1 to %2").arg(ReportFormat::temperature(v.bandLow()), ReportFormat::celsius(v.bandHigh()));
+    return clause(VerdictText::band).arg(ReportFormat::temperature(v.bandLow()), ReportFormat::celsius(v.bandHigh()));
 }
 
-QString atText(const CycleSample &s)
+// A sample's temperature and when, for "%1 at %2".
+QString atText(const char *text, const CycleSample &s)
 {
-    return QStringLiteral("%1 at %2").arg(ReportFormat::celsius(s.celsius), ReportFormat::elapsed(s.elapsedMs));
+    return clause(text).arg(ReportFormat::celsius(s.celsius), ReportFormat::elapsed(s.elapsedMs));
 }
 
 // Fills the figures of a known hold from the samples.
@@ -92,25 +101,26 @@ void measure(CycleVerdict &v, const QVector<CycleSample> &samples)
 QString failReason(const CycleVerdict &v, const QVector<CycleSample> &samples)
 {
     if (samples.isEmpty())
-        return QStringLiteral("no samples recorded");
+        return clause(VerdictText::noSamples);
     QStringList parts;
     if (v.holdSpan.isEmpty()) {
         const auto hottest = std::max_element(samples.begin(), samples.end(),
                                               [](const CycleSample &a, const CycleSample &b) {
                                                   return a.celsius < b.celsius;
                                               });
-        parts << QStringLiteral("never reached %1 (highest %2)")
-                     .arg(ReportFormat::celsius(v.bandLow()), atText(*hottest));
+        parts << clause(VerdictText::neverReached)
+                     .arg(ReportFormat::celsius(v.bandLow()), ReportFormat::celsius(hottest->celsius),
+                          ReportFormat::elapsed(hottest->elapsedMs));
     } else {
-        parts << QStringLiteral("longest stretch at %1 lasted %2 of the %3 min required")
+        parts << clause(VerdictText::tooShort)
                      .arg(bandText(v), ReportFormat::duration(v.longestStretch.durationMs()))
                      .arg(v.hold.minutes);
         if (v.lowestInHold && hundredths(v.lowestInHold->celsius) < hundredths(v.bandLow()))
-            parts << QStringLiteral("lowest %1").arg(atText(*v.lowestInHold));
+            parts << atText(VerdictText::lowest, *v.lowestInHold);
         if (v.highestInHold && hundredths(v.highestInHold->celsius) > hundredths(v.bandHigh()))
-            parts << QStringLiteral("highest %1").arg(atText(*v.highestInHold));
+            parts << atText(VerdictText::highest, *v.highestInHold);
         if (v.longestGap.durationMs() > CycleVerdict::maxSampleGapMs)
-            parts << QStringLiteral("no sample for %1 from %2")
+            parts << clause(VerdictText::gap)
                          .arg(ReportFormat::duration(v.longestGap.durationMs()),
                               ReportFormat::elapsed(v.longestGap.startMs));
     }
@@ -124,14 +134,14 @@ CycleVerdict CycleVerdict::evaluate(const Cycle &cycle, const Band &band)
     if (cycle.steps.isEmpty()) {
         CycleVerdict v;
         v.band = band;
-        v.reason = cycle.adopted ? adoptedReason() : QStringLiteral("the program's steps are unknown");
+        v.reason = cycle.adopted ? adoptedReason() : clause(VerdictText::stepsUnknown);
         return v;
     }
     const std::optional<Hold> hold = holdOf(cycle.steps);
     if (!hold) {
         CycleVerdict v;
         v.band = band;
-        v.reason = QStringLiteral("no step of the program holds for a time");
+        v.reason = clause(VerdictText::noHoldingStep);
         return v;
     }
     return evaluate(cycle, *hold, band);
@@ -143,7 +153,7 @@ CycleVerdict CycleVerdict::evaluate(const Cycle &cycle, const Hold &hold, const 
     v.band = band;
     v.hold = hold;
     if (hold.minutes <= 0) {
-        v.reason = QStringLiteral("the hold at %1 has no holding time").arg(ReportFormat::celsius(hold.celsius));
+        v.reason = clause(VerdictText::noHoldingTime).arg(ReportFormat::celsius(hold.celsius));
         return v;
     }
     v.holdKnown = true;
@@ -154,10 +164,11 @@ CycleVerdict CycleVerdict::evaluate(const Cycle &cycle, const Hold &hold, const 
         return v;
     }
     const bool completed = cycle.status == QLatin1String(textSuccessfullyCompleted);
-    const QString ended = completed ? QString() : QStringLiteral("; the run ended \"%1\"").arg(cycle.status);
+    const QString ended =
+        completed ? QString() : QStringLiteral("; ") + clause(VerdictText::ended).arg(cycle.status);
     if (!v.longestStretch.isEmpty() && v.longestStretch.durationMs() >= qint64(hold.minutes) * 60000) {
         v.result = Result::Pass;
-        v.reason = QStringLiteral("held %1 for %2 from %3 to %4 (%5 min required)")
+        v.reason = clause(VerdictText::held)
                        .arg(bandText(v), ReportFormat::duration(v.longestStretch.durationMs()),
                             ReportFormat::elapsed(v.longestStretch.startMs),
                             ReportFormat::elapsed(v.longestStretch.endMs))

@@ -13,16 +13,11 @@ namespace LabelSheet {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("LabelSheet", text);
-}
-
 Format roll(const char *name, double width, double height)
 {
     Format f;
     f.name = QString::fromLatin1(name);
-    f.description = tr("Roll, %1 x %2 mm").arg(width).arg(height);
+    f.description = QCoreApplication::translate("LabelSheet", "Roll, %1 x %2 mm").arg(width).arg(height);
     f.label = {width, height};
     return f;
 }
@@ -36,7 +31,7 @@ const QVector<Format> &formats()
         // columns, 2.54 mm between them, 10.7 mm above and below.
         Format a4;
         a4.name = QStringLiteral("a4-65");
-        a4.description = tr("A4 sheet, 65 labels of 38.1 x 21.2 mm");
+        a4.description = QCoreApplication::translate("LabelSheet", "A4 sheet, 65 labels of 38.1 x 21.2 mm");
         a4.label = {38.1, 21.2};
         a4.sheet = true;
         a4.columns = 5;
@@ -96,11 +91,11 @@ bool writePdf(const QString &fileName, const Format &format, const QVector<Pack>
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(tr("Pack labels"));
+        pdf.setTitle(QCoreApplication::translate("LabelSheet", "Pack labels"));
         pdf.setCreator(QStringLiteral("Vaporin Regulon"));
         pdf.setResolution(1200);
         if (!draw(pdf, format, packs, first)) {
-            *error = tr("the labels could not be drawn");
+            *error = QCoreApplication::translate("LabelSheet", "the labels could not be drawn");
             return false;
         }
     }

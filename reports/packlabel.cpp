@@ -1,5 +1,10 @@
 #include "reports/packlabel.h"
 
+#include "app/language.h"
+#include "reports/reportformat.h"
+#include "reports/verdicttext.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -16,6 +21,16 @@ namespace {
 // A Code 128 reader needs ten modules of blank on either side.
 constexpr int quietModules = 10;
 
+// The font made smaller, down to two thirds, until the text fits the width:
+// the words of some languages are longer than a small label's line.
+QFont fitted(QFont font, const QString &text, double width, QPaintDevice *device)
+{
+    const int full = font.pixelSize();
+    for (int size = full; size > full * 2 / 3 && QFontMetricsF(font, device).horizontalAdvance(text) > width; --size)
+        font.setPixelSize(size - 1);
+    return font;
+}
+
 struct SymbolFree {
     void operator()(zint_symbol *symbol) const { ZBarcode_Delete(symbol); }
 };
@@ -26,7 +41,7 @@ std::optional<Bars> code128(const QString &text, QString *error)
 {
     const std::unique_ptr<zint_symbol, SymbolFree> symbol(ZBarcode_Create());
     if (!symbol) {
-        *error = QStringLiteral("the barcode library is out of memory");
+        *error = QCoreApplication::translate("PackLabel", "the barcode library is out of memory");
         return std::nullopt;
     }
     symbol->symbology = BARCODE_CODE128;
@@ -39,7 +54,7 @@ std::optional<Bars> code128(const QString &text, QString *error)
         || ZBarcode_Buffer_Vector(symbol.get(), 0) >= ZINT_ERROR || !symbol->vector) {
         *error = QString::fromLatin1(symbol->errtxt);
         if (error->isEmpty())
-            *error = QStringLiteral("\"%1\" cannot be encoded").arg(text);
+            *error = QCoreApplication::translate("PackLabel", "\"%1\" cannot be encoded").arg(text);
         return std::nullopt;
     }
     // The vector's units are the library's; its bars span the symbol's
@@ -53,7 +68,7 @@ std::optional<Bars> code128(const QString &text, QString *error)
     Bars bars;
     bars.modules = symbol->width;
     if (right <= left || bars.modules <= 0) {
-        *error = QStringLiteral("\"%1\" gave no bars").arg(text);
+        *error = QCoreApplication::translate("PackLabel", "\"%1\" gave no bars").arg(text);
         return std::nullopt;
     }
     const double perModule = (right - left) / bars.modules;
@@ -85,12 +100,20 @@ bool paint(QPainter &painter, const QRectF &box, double dotsPerMm, const Pack &p
     painter.setFont(bold);
     QRectF row(inner.left(), inner.top(), inner.width(), line);
     painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, pack.code);
-    painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, pack.verdict);
+    // The verdict beside the code, smaller when its word is long.
+    const QString verdict = VerdictText::result(pack.verdict);
+    const double verdictWidth =
+        row.width() - QFontMetricsF(bold, painter.device()).horizontalAdvance(pack.code) - 0.8 * dotsPerMm;
+    const QFont verdictFont = fitted(bold, verdict, verdictWidth, painter.device());
+    painter.setFont(verdictFont);
+    painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
+                     QFontMetricsF(verdictFont, painter.device()).elidedText(verdict, Qt::ElideRight, verdictWidth));
 
+    const QLocale locale = Language::locale();
     const QStringList lines{
         QStringLiteral("%1 · %2").arg(pack.type, pack.operatorInitials),
-        QStringLiteral("Ster. %1  Exp. %2")
-            .arg(pack.sterilisedAt.date().toString(Qt::ISODate), pack.expiresOn.toString(Qt::ISODate)),
+        QCoreApplication::translate("PackLabel", "Ster. %1  Exp. %2")
+            .arg(ReportFormat::day(pack.sterilisedAt.date(), locale), ReportFormat::day(pack.expiresOn, locale)),
         QStringLiteral("%1 · %2").arg(pack.controllerSerial, pack.programName),
     };
     const double barsTop = row.bottom() + 0.3 * dotsPerMm;
@@ -102,11 +125,12 @@ bool paint(QPainter &painter, const QRectF &box, double dotsPerMm, const Pack &p
         painter.drawRect(QRectF(inner.left() + (quietModules + x) * module, barsTop, width * module, barsHeight));
 
     painter.setPen(Qt::black);
-    painter.setFont(font);
     row.moveTop(barsTop + barsHeight + 0.3 * dotsPerMm);
     for (const QString &text : lines) {
+        const QFont lineFont = fitted(font, text, row.width(), painter.device());
+        painter.setFont(lineFont);
         painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(font, painter.device()).elidedText(text, Qt::ElideRight, row.width()));
+                         QFontMetricsF(lineFont, painter.device()).elidedText(text, Qt::ElideRight, row.width()));
         row.moveTop(row.bottom());
     }
     painter.restore();

@@ -1,7 +1,10 @@
 #include "reports/periodreport.h"
 
+#include "app/language.h"
+#include "register/storedtext.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
+#include "reports/verdicttext.h"
 
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -17,7 +20,7 @@ using Style = ReportPainter::Style;
 using Result = CycleVerdict::Result;
 
 constexpr double sectionGap = 5.0;
-constexpr double tileHeight = 13.0;
+constexpr double tileGap = 2.0;
 
 // The table's columns: title, share of the width, alignment.
 struct Column {
@@ -26,14 +29,14 @@ struct Column {
     Qt::Alignment align;
 };
 constexpr std::array<Column, 8> columns{{
-    {"No.", 0.035, Qt::AlignRight},
-    {"Started", 0.165, Qt::AlignLeft},
-    {"Controller", 0.09, Qt::AlignLeft},
-    {"Cycle", 0.05, Qt::AlignRight},
-    {"Program", 0.135, Qt::AlignLeft},
-    {"Status", 0.155, Qt::AlignLeft},
-    {"Verdict", 0.105, Qt::AlignLeft},
-    {"Latest release", 0.265, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "No."), 0.035, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Started"), 0.165, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Controller"), 0.09, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Cycle"), 0.05, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Program"), 0.135, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Status"), 0.155, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Verdict"), 0.105, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("PeriodReport", "Latest release"), 0.265, Qt::AlignLeft},
 }};
 constexpr int programColumn = 4;
 constexpr int verdictColumn = 6;
@@ -43,28 +46,39 @@ constexpr int wrappedColumns[] = {2, programColumn, 5, 7};
 QString periodText(const PeriodReportData &data)
 {
     const auto day = [](const QDate &d) {
-        return d.isValid() ? QLocale::c().toString(d, QStringLiteral("yyyy-MM-dd")) : QStringLiteral("\u2026");
+        return d.isValid() ? ReportFormat::day(d, Language::locale()) : QStringLiteral("\u2026");
     };
-    return QStringLiteral("%1 to %2").arg(day(data.from), day(data.to));
+    return PeriodReport::tr("%1 to %2").arg(day(data.from), day(data.to));
 }
 
 QString releaseText(const std::optional<Release> &r)
 {
     if (!r)
-        return QStringLiteral("not released");
-    QStringList parts{Release::text(r->decision)};
+        return PeriodReport::tr("not released");
+    const QLocale locale = Language::locale();
+    QStringList parts{ReportFormat::releaseWord(Release::text(r->decision), locale)};
     if (!r->operatorName.isEmpty())
         parts << r->operatorName;
     if (r->at.isValid())
-        parts << QLocale::c().toString(r->at, QStringLiteral("yyyy-MM-dd"));
+        parts << ReportFormat::day(r->at.date(), locale);
     return parts.join(ReportFormat::separator());
 }
 
 class Writer
 {
+    Q_DECLARE_TR_FUNCTIONS(PeriodReport)
+
 public:
     Writer(QPagedPaintDevice &device, const PeriodReportData &data) : page(device), data(data)
     {
+        // A tile's label that is longer than its tile takes a second line,
+        // and every tile grows by it.
+        tileHeight = 13.0;
+        for (const QString &label : tileLabels())
+            if (page.textWidth(Style::Label, label) > tileLabelWidth())
+                tileHeight = 13.0 + page.lineHeight(Style::Label);
+        for (const PeriodReportEntry &e : data.cycles)
+            reasons << VerdictText::reason(e.verdict.reason);
         rowHeight = page.lineHeight(Style::Small) * 1.45;
         // Rows flow onto as many pages as they need; the first page also
         // carries the summary.
@@ -82,14 +96,14 @@ public:
     bool write()
     {
         const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
-        const QString footer = QStringList{QStringLiteral("Period report %1").arg(periodText(data)),
-                                           QStringLiteral("%1 cycles").arg(data.cycles.size()),
-                                           QStringLiteral("generated %1").arg(ReportFormat::instant(generated))}
+        const QString footer = QStringList{tr("Period report %1").arg(periodText(data)),
+                                           tr("%n cycles", nullptr, data.cycles.size()),
+                                           tr("generated %1").arg(ReportFormat::instant(generated, true, locale))}
                                    .join(ReportFormat::separator());
         if (!page.begin(1 + pageStarts.size(), footer))
             return false;
-        page.pageHeader(data.clinicName, QStringLiteral("Cycle register: period report"), periodText(data),
-                        QStringLiteral("Report generated %1").arg(ReportFormat::instant(generated)));
+        page.pageHeader(data.clinicName, tr("Cycle register: period report"), periodText(data),
+                        tr("Report generated %1").arg(ReportFormat::instant(generated, true, locale)));
         drawSummary(page.pageHeaderHeight() + sectionGap);
         // Under the summary and wrapped, never cut short: each position is a
         // witness only when it can be typed back whole.
@@ -99,11 +113,11 @@ public:
         drawTable(firstTableTop(), 0, firstEnd);
         if (data.cycles.isEmpty())
             page.text(QRectF(0, firstTableTop() + rowHeight + 2, page.width(), rowHeight), Style::Body,
-                      QStringLiteral("No cycles in this period."), Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+                      tr("No cycles in this period."), Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
         for (int p = 0; p < pageStarts.size(); ++p) {
             page.newPage();
             const int end = p + 1 < pageStarts.size() ? pageStarts[p + 1] : data.cycles.size();
-            const double top = page.sectionHeading(0, QStringLiteral("Cycles %1 (continued)").arg(periodText(data)));
+            const double top = page.sectionHeading(0, tr("Cycles %1 (continued)").arg(periodText(data)));
             drawTable(top, pageStarts[p], end);
         }
         return page.end();
@@ -117,7 +131,7 @@ private:
         for (const ChainPosition &position : data.positions)
             positions << position.text();
         return positions.isEmpty() ? QString()
-                                   : QStringLiteral("Register positions when printed: %1")
+                                   : tr("Register positions when printed: %1")
                                          .arg(positions.join(QLatin1String(", ")));
     }
     double positionsTop() const
@@ -149,12 +163,12 @@ private:
         const Cycle &c = e.cycle;
         return {
             QString::number(i + 1),
-            ReportFormat::instant(c.started, false),
+            ReportFormat::instant(c.started, false, locale),
             c.controllerSerial,
             c.cycleNumber < 0 ? QStringLiteral("\u2013") : QString::number(c.cycleNumber),
             c.programName,
-            c.status,
-            CycleVerdict::resultText(e.verdict.result),
+            StoredText::shown(c.status),
+            VerdictText::result(e.verdict.result),
             releaseText(e.latestRelease),
         };
     }
@@ -174,14 +188,38 @@ private:
         double h = rowHeight;
         for (const int col : wrappedColumns)
             h = qMax(h, page.wrappedHeight(Style::Small, texts[col], cellWidth(col)) + 2 * cellPadding());
-        return h;
+        // A verdict's word longer than its column in some languages takes two lines.
+        return qMax(h, page.wrappedHeight(Style::SmallBold, texts[verdictColumn], cellWidth(verdictColumn))
+                           + 2 * cellPadding());
     }
 
     double height(int i) const
     {
         const PeriodReportEntry &e = data.cycles[i];
         return cellsHeight(i)
-            + (e.verdict.result == Result::Pass ? 0 : page.wrappedHeight(Style::Small, e.verdict.reason, reasonWidth()));
+            + (e.verdict.result == Result::Pass ? 0
+                                                : page.wrappedHeight(Style::Small, reasons[i], reasonWidth()));
+    }
+
+    static constexpr int tileCount = 9;
+    double tileWidth() const { return (page.width() - tileGap * (tileCount - 1)) / tileCount; }
+    double tileLabelWidth() const { return tileWidth() - 4.5; }
+    std::array<QString, tileCount> tileLabels() const
+    {
+        std::array<QString, tileCount> labels{
+            tr("Cycles"),
+            VerdictText::result(Result::Pass),
+            VerdictText::result(Result::Fail),
+            VerdictText::result(Result::NotEvaluated),
+            decision(Release::Decision::Released),
+            decision(Release::Decision::Rejected),
+            decision(Release::Decision::Quarantined),
+            decision(Release::Decision::Recalled),
+            tr("Not released"),
+        };
+        for (QString &label : labels)
+            label = locale.toUpper(label);
+        return labels;
     }
 
     void drawSummary(double y)
@@ -201,36 +239,35 @@ private:
             else
                 ++quarantined;
         }
-        y = page.sectionHeading(y, QStringLiteral("Summary"));
-        const struct {
-            QString label;
-            int count;
-            QColor color;
-        } tiles[] = {
-            {QStringLiteral("Cycles"), int(data.cycles.size()), ReportPainter::ink},
-            {CycleVerdict::resultText(Result::Pass), counts[int(Result::Pass)], ReportPainter::pass},
-            {CycleVerdict::resultText(Result::Fail), counts[int(Result::Fail)], ReportPainter::fail},
-            {CycleVerdict::resultText(Result::NotEvaluated), counts[int(Result::NotEvaluated)],
-             ReportPainter::notEvaluated},
-            {Release::text(Release::Decision::Released), released, ReportPainter::ink},
-            {Release::text(Release::Decision::Rejected), rejected, ReportPainter::ink},
-            {Release::text(Release::Decision::Quarantined), quarantined, ReportPainter::ink},
-            {Release::text(Release::Decision::Recalled), recalled, ReportPainter::fail},
-            {QStringLiteral("Not released"), open, ReportPainter::notEvaluated},
-        };
-        const int n = int(std::size(tiles));
-        const double gap = 2.0;
-        const double w = (page.width() - gap * (n - 1)) / n;
-        for (int i = 0; i < n; ++i) {
-            const QRectF tile(i * (w + gap), y + 1.5, w, tileHeight - 2);
+        y = page.sectionHeading(y, tr("Summary"));
+        const std::array<QString, tileCount> labels = tileLabels();
+        const std::array<std::pair<int, QColor>, tileCount> tiles{{
+            {int(data.cycles.size()), ReportPainter::ink},
+            {counts[int(Result::Pass)], ReportPainter::pass},
+            {counts[int(Result::Fail)], ReportPainter::fail},
+            {counts[int(Result::NotEvaluated)], ReportPainter::notEvaluated},
+            {released, ReportPainter::ink},
+            {rejected, ReportPainter::ink},
+            {quarantined, ReportPainter::ink},
+            {recalled, ReportPainter::fail},
+            {open, ReportPainter::notEvaluated},
+        }};
+        const double w = tileWidth();
+        for (int i = 0; i < tileCount; ++i) {
+            const QRectF tile(i * (w + tileGap), y + 1.5, w, tileHeight - 2);
             page.fill(tile, ReportPainter::shade);
-            page.text(tile.adjusted(2.5, 1, -2, 0), Style::Label, tiles[i].label.toUpper(),
-                      Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
-            page.text(tile.adjusted(2.5, 0, -2, -1), Style::Heading,
-                      QLocale::c().toString(tiles[i].count), Qt::AlignLeft | Qt::AlignBottom, tiles[i].color);
+            const QRectF labelBox(tile.left() + 2.5, tile.top() + 1, tileLabelWidth(), tileHeight);
+            if (page.textWidth(Style::Label, labels[i]) <= labelBox.width())
+                page.text(labelBox, Style::Label, labels[i], Qt::AlignLeft | Qt::AlignTop, ReportPainter::muted);
+            else
+                page.wrapped(labelBox.topLeft(), labelBox.width(), Style::Label, labels[i], ReportPainter::muted,
+                             2 * page.lineHeight(Style::Label));
+            page.text(tile.adjusted(2.5, 0, -2, -1), Style::Heading, locale.toString(tiles[i].first),
+                      Qt::AlignLeft | Qt::AlignBottom, tiles[i].second);
         }
-        page.sectionHeading(y + tileHeight + sectionGap, QStringLiteral("Cycles"),
-                            QStringLiteral("newest release per cycle; reasons under every verdict but PASS"));
+        page.sectionHeading(y + tileHeight + sectionGap, tr("Cycles"),
+                            tr("newest release per cycle; reasons under every verdict but %1")
+                                .arg(VerdictText::result(Result::Pass)));
     }
 
     void drawTable(double y, int from, int to)
@@ -243,7 +280,7 @@ private:
             return QRectF(x + 0.8, top, columns[column].share * w - 1.6, height);
         };
         for (int c = 0; c < int(columns.size()); ++c)
-            page.text(cellBox(c, y, rowHeight), Style::SmallBold, QString::fromLatin1(columns[c].title),
+            page.text(cellBox(c, y, rowHeight), Style::SmallBold, tr(columns[c].title),
                       columns[c].align | Qt::AlignVCenter, ReportPainter::accent);
         y += rowHeight;
         page.line({0, y - 0.2}, {w, y - 0.2}, 0.2, ReportPainter::muted);
@@ -264,20 +301,30 @@ private:
                 const QRectF box = cellBox(col, y, rowHeight);
                 if (std::find(std::begin(wrappedColumns), std::end(wrappedColumns), col) != std::end(wrappedColumns))
                     page.wrapped({box.left(), y + cellPadding()}, box.width(), Style::Small, texts[col], color);
+                else if (verdict && page.textWidth(Style::SmallBold, texts[col]) > box.width())
+                    page.wrapped({box.left(), y + cellPadding()}, box.width(), Style::SmallBold, texts[col], color);
                 else
                     page.text(box, verdict ? Style::SmallBold : Style::Small, texts[col],
                               columns[col].align | Qt::AlignVCenter, color);
             }
             if (e.verdict.result != Result::Pass)
                 page.wrapped({cellBox(programColumn, 0, 0).left(), cellsBottom - 0.8}, reasonWidth(), Style::Small,
-                             e.verdict.reason, ReportPainter::muted);
+                             reasons[i], ReportPainter::muted);
             y += h;
         }
     }
 
+    static QString decision(Release::Decision d)
+    {
+        return ReportFormat::releaseWord(Release::text(d), Language::locale());
+    }
+
+    const QLocale locale = Language::locale();
     ReportPainter page;
     const PeriodReportData &data;
+    QStringList reasons; // each cycle's, in the report's language
     double rowHeight = 0;
+    double tileHeight = 0;
     QList<int> pageStarts; // the first cycle of each page after the first
 };
 
@@ -292,7 +339,7 @@ bool PeriodReport::writePdf(const QString &fileName, const PeriodReportData &dat
 {
     const QString period = periodText(data);
     return ReportPainter::writePdf(
-        fileName, {QStringLiteral("Period report %1").arg(period), data.clinicName, QString(), period},
+        fileName, {tr("Period report %1").arg(period), data.clinicName, QString(), period},
         QPageLayout::Landscape,
         [&](QPagedPaintDevice &device) { return write(device, data); }, error);
 }

@@ -5,6 +5,7 @@
 #include "register/release.h"
 #include "reports/cycleverdict.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -38,6 +39,8 @@ struct PeriodReportData {
 // page. Laid out for landscape pages.
 class PeriodReport
 {
+    Q_DECLARE_TR_FUNCTIONS(PeriodReport)
+
 public:
     // Draws on a paged device as it is set up (a printer after its dialog,
     // best in landscape); false when the device cannot be painted on.

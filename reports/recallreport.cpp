@@ -1,5 +1,6 @@
 #include "reports/recallreport.h"
 
+#include "app/language.h"
 #include "register/cyclecsv.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
@@ -14,19 +15,15 @@ namespace {
 
 using Style = ReportPainter::Style;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RecallReport", text);
-}
+// An erased reference reads "(erased)": in the report's language on paper,
+// in English in the CSV that programs read.
+constexpr char erased[] = QT_TRANSLATE_NOOP("RecallReport", "(erased)");
 
-QString day(const QDate &d)
+QString reference(const PackUse &use, bool shown)
 {
-    return QLocale::c().toString(d, QStringLiteral("yyyy-MM-dd"));
-}
-
-QString reference(const PackUse &use)
-{
-    return use.erased ? tr("(erased)") : use.reference;
+    if (!use.erased)
+        return use.reference;
+    return shown ? RecallReport::tr(erased) : QString::fromLatin1(erased);
 }
 
 // One line of the report: a section's title or a table row.
@@ -39,15 +36,17 @@ constexpr std::array<double, 5> shares{0.21, 0.17, 0.28, 0.17, 0.17};
 
 QVector<Line> lines(const RecallReportData &data)
 {
-    QVector<Line> used{{true, {tr("Used: the patients treated with a pack of this load")}},
-                       {false, {tr("Pack"), tr("Type"), tr("Used"), tr("Reference"), tr("Operator")}}};
-    QVector<Line> shelf{{true, {tr("Not used: take these packs from the shelves")}},
-                        {false, {tr("Pack"), tr("Type"), tr("Expires"), QString(), QString()}}};
+    const QLocale locale = Language::locale();
+    QVector<Line> used{{true, {RecallReport::tr("Used: the patients treated with a pack of this load")}},
+                       {false, {RecallReport::tr("Pack"), RecallReport::tr("Type"), RecallReport::tr("Used"), RecallReport::tr("Reference"), RecallReport::tr("Operator")}}};
+    QVector<Line> shelf{{true, {RecallReport::tr("Not used: take these packs from the shelves")}},
+                        {false, {RecallReport::tr("Pack"), RecallReport::tr("Type"), RecallReport::tr("Expires"), QString(), QString()}}};
     for (const PackUses::RecallRow &row : data.packs) {
         if (row.uses.isEmpty())
-            shelf.append({false, {row.pack.code, row.pack.type, day(row.pack.expiresOn), QString(), QString()}});
+            shelf.append({false, {row.pack.code, row.pack.type, ReportFormat::day(row.pack.expiresOn, locale), QString(), QString()}});
         for (const PackUse &use : row.uses)
-            used.append({false, {row.pack.code, row.pack.type, ReportFormat::instant(use.at, false), reference(use),
+            used.append({false, {row.pack.code, row.pack.type, ReportFormat::instant(use.at, false, locale),
+                                 reference(use, true),
                                  use.operatorName}});
     }
     return used + shelf;
@@ -57,6 +56,7 @@ QVector<Line> lines(const RecallReportData &data)
 
 bool RecallReport::write(QPagedPaintDevice &device, const RecallReportData &data)
 {
+    const QLocale locale = Language::locale();
     ReportPainter page(device);
     const QVector<Line> all = lines(data);
     const double row = page.lineHeight(Style::Body) * 1.3;
@@ -73,15 +73,16 @@ bool RecallReport::write(QPagedPaintDevice &device, const RecallReportData &data
         y += height;
     }
     const QDateTime generated = data.generatedAt.isValid() ? data.generatedAt : QDateTime::currentDateTime();
-    if (!page.begin(pageStarts.size(), tr("Recall report, generated %1").arg(ReportFormat::instant(generated))))
+    if (!page.begin(pageStarts.size(), tr("Recall report, generated %1").arg(ReportFormat::instant(generated, true, locale))))
         return false;
     const Cycle &c = data.cycle;
     page.pageHeader(data.clinicName, tr("Cycle register: recall report"),
-                    tr("Cycle %1").arg(c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : tr("unknown")),
-                    tr("controller %1%2")
-                        .arg(ReportFormat::orUnknown(c.controllerSerial),
-                             c.latestRelease ? ReportFormat::separator() + ReportFormat::releaseHeadline(*c.latestRelease)
-                                             : QString()));
+                    tr("Cycle %1").arg(c.cycleNumber >= 0 ? QString::number(c.cycleNumber)
+                                                         : ReportFormat::orUnknown(QString(), locale)),
+                    tr("controller %1").arg(ReportFormat::orUnknown(c.controllerSerial, locale))
+                        + (c.latestRelease
+                               ? ReportFormat::separator() + ReportFormat::releaseHeadline(*c.latestRelease, locale)
+                               : QString()));
     y = top;
     int next = 1;
     for (int i = 0; i < all.size(); ++i) {
@@ -121,11 +122,11 @@ QByteArray RecallReport::csv(const RecallReportData &data)
     QByteArray out = CycleCsv::row({QStringLiteral("code"), QStringLiteral("type"), QStringLiteral("expires"),
                                     QStringLiteral("used_at"), QStringLiteral("reference"), QStringLiteral("operator")});
     for (const PackUses::RecallRow &row : data.packs) {
-        const QStringList pack{row.pack.code, row.pack.type, day(row.pack.expiresOn)};
+        const QStringList pack{row.pack.code, row.pack.type, ReportFormat::day(row.pack.expiresOn)};
         if (row.uses.isEmpty())
             out += CycleCsv::row(pack + QStringList{QString(), QString(), QString()});
         for (const PackUse &use : row.uses)
-            out += CycleCsv::row(pack + QStringList{use.at.toString(Qt::ISODate), reference(use),
+            out += CycleCsv::row(pack + QStringList{use.at.toString(Qt::ISODate), reference(use, false),
                                                     use.operatorName});
     }
     return out;

@@ -3,6 +3,7 @@
 #include "register/cycle.h"
 #include "register/packuses.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QVector>
@@ -23,6 +24,8 @@ struct RecallReportData {
 // not used, to be taken from the shelves.
 class RecallReport
 {
+    Q_DECLARE_TR_FUNCTIONS(RecallReport)
+
 public:
     static bool write(QPagedPaintDevice &device, const RecallReportData &data);
     // An A4 PDF, replaced only when written completely.

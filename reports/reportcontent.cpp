@@ -1,6 +1,8 @@
 #include "reports/reportcontent.h"
 
 #include "register/chainledger.h"
+#include "reports/verdicttext.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -12,7 +14,8 @@ CycleVerdict verdict(const Cycle &cycle)
     if (cycle.verdict)
         return *cycle.verdict;
     CycleVerdict none;
-    none.reason = QStringLiteral("the register holds no verdict for this cycle");
+    // English as stored reasons are; the reports translate it when shown.
+    none.reason = QString::fromLatin1(VerdictText::noVerdict);
     return none;
 }
 

@@ -2,8 +2,8 @@
 
 #include "records/runrecordformat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +11,46 @@
 
 namespace ReportFormat {
 
-QString orUnknown(const QString &text)
+namespace {
+
+bool english(const QLocale &locale)
 {
-    return text.isEmpty() ? QStringLiteral("unknown") : text;
+    return locale.language() == QLocale::C;
+}
+
+// The English source in the C locale, so that stored and scripted texts stay
+// English whatever language the station shows; its translation otherwise.
+QString word(const char *source, const QLocale &locale)
+{
+    return english(locale) ? QString::fromUtf8(source) : QCoreApplication::translate("ReportFormat", source);
+}
+
+// The decisions and indicators as Release::text() gives them.
+constexpr const char *releaseWords[] = {
+    QT_TRANSLATE_NOOP("ReportFormat", "Released"),    QT_TRANSLATE_NOOP("ReportFormat", "Rejected"),
+    QT_TRANSLATE_NOOP("ReportFormat", "Quarantined"), QT_TRANSLATE_NOOP("ReportFormat", "Recalled"),
+    QT_TRANSLATE_NOOP("ReportFormat", "Passed"),      QT_TRANSLATE_NOOP("ReportFormat", "Failed"),
+    QT_TRANSLATE_NOOP("ReportFormat", "Pending"),     QT_TRANSLATE_NOOP("ReportFormat", "Negative"),
+    QT_TRANSLATE_NOOP("ReportFormat", "Positive"),    QT_TRANSLATE_NOOP("ReportFormat", "Not used"),
+};
+
+QString kelvin(double k, const QLocale &locale)
+{
+    return temperature(k, locale) + QStringLiteral(" K");
+}
+
+// "−0.5 K", "+3.0 K"; no tolerance at all reads "0.0 K", without a sign.
+QString tolerance(QChar sign, double k, const QLocale &locale)
+{
+    const QString text = kelvin(k, locale);
+    return text == kelvin(0.0, locale) ? text : sign + text;
+}
+
+} // namespace
+
+QString orUnknown(const QString &text, const QLocale &locale)
+{
+    return text.isEmpty() ? word(QT_TRANSLATE_NOOP("ReportFormat", "unknown"), locale) : text;
 }
 
 QString separator()
@@ -21,17 +58,24 @@ QString separator()
     return QStringLiteral(" \u00b7 ");
 }
 
-QString temperature(double celsius)
+QString number(double value, int decimals, const QLocale &locale)
 {
-    QString text = QString::number(celsius, 'f', 2);
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'f', decimals);
+}
+
+QString temperature(double celsius, const QLocale &locale)
+{
+    QString text = number(celsius, 2, locale);
     if (text.endsWith(QLatin1Char('0')))
         text.chop(1);
     return text;
 }
 
-QString celsius(double celsius)
+QString celsius(double celsius, const QLocale &locale)
 {
-    return temperature(celsius) + QStringLiteral(" \u00b0C");
+    return temperature(celsius, locale) + QStringLiteral(" \u00b0C");
 }
 
 QString elapsed(qint64 ms)
@@ -59,81 +103,103 @@ QString utcOffset(int seconds)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString instant(const QDateTime &time, bool withSeconds)
-{
-    if (!time.isValid())
-        return QStringLiteral("unknown");
-    return QLocale::c().toString(time, withSeconds ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                   : QStringLiteral("yyyy-MM-dd HH:mm"))
-        + QLatin1Char(' ')
-        + utcOffset(time.offsetFromUtc());
-}
-
-QString steps(const QList<CommunicationManager::ProgramStep> &steps)
-{
-    if (steps.isEmpty())
-        return QStringLiteral("unknown");
-    QStringList parts;
-    for (const CommunicationManager::ProgramStep &step : steps)
-        parts << QStringLiteral("%1 min at %2").arg(step.minutes).arg(celsius(step.temperature));
-    return parts.join(QStringLiteral(", "));
-}
-
 namespace {
 
-QString kelvin(double k)
+// Day first with four-digit years in German and French ("05.03.2024",
+// "05/03/2024"), as a clinic there writes a day on a record.
+QString dayFormat(const QLocale &locale)
 {
-    return temperature(k) + QStringLiteral(" K");
-}
-
-// "−0.5 K", "+3.0 K"; no tolerance at all reads "0.0 K", without a sign.
-QString tolerance(QChar sign, double k)
-{
-    const QString text = kelvin(k);
-    return text == kelvin(0.0) ? text : sign + text;
+    if (english(locale))
+        return QStringLiteral("yyyy-MM-dd");
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 } // namespace
 
-QString verdictFigures(const CycleVerdict &v)
+QString day(const QDate &date, const QLocale &locale)
+{
+    return locale.toString(date, dayFormat(locale));
+}
+
+QString instant(const QDateTime &time, bool withSeconds, const QLocale &locale)
+{
+    if (!time.isValid())
+        return orUnknown(QString(), locale);
+    return locale.toString(time, dayFormat(locale)
+                               + (withSeconds ? QStringLiteral(" HH:mm:ss") : QStringLiteral(" HH:mm")))
+        + QLatin1Char(' ') + utcOffset(time.offsetFromUtc());
+}
+
+QString steps(const QList<CommunicationManager::ProgramStep> &steps, const QLocale &locale)
+{
+    if (steps.isEmpty())
+        return orUnknown(QString(), locale);
+    QStringList parts;
+    for (const CommunicationManager::ProgramStep &step : steps)
+        parts << word(QT_TRANSLATE_NOOP("ReportFormat", "%1 min at %2"), locale)
+                     .arg(step.minutes)
+                     .arg(celsius(step.temperature, locale));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString verdictFigures(const CycleVerdict &v, const QLocale &locale)
 {
     QStringList parts;
     if (v.holdKnown) {
-        parts << QStringLiteral("hold %1 for %2 min").arg(celsius(v.hold.celsius)).arg(v.hold.minutes)
-              << QStringLiteral("band %1 to %2 (%3, %4)")
-                     .arg(temperature(v.bandLow()), celsius(v.bandHigh()), tolerance(QChar(0x2212), v.band.lowerTolerance),
-                          tolerance(QLatin1Char('+'), v.band.upperBand));
+        parts << word(QT_TRANSLATE_NOOP("ReportFormat", "hold %1 for %2 min"), locale)
+                     .arg(celsius(v.hold.celsius, locale))
+                     .arg(v.hold.minutes)
+              << word(QT_TRANSLATE_NOOP("ReportFormat", "band %1 to %2 (%3, %4)"), locale)
+                     .arg(temperature(v.bandLow(), locale), celsius(v.bandHigh(), locale),
+                          tolerance(QChar(0x2212), v.band.lowerTolerance, locale),
+                          tolerance(QLatin1Char('+'), v.band.upperBand, locale));
         if (!v.longestStretch.isEmpty())
-            parts << QStringLiteral("longest stretch in the band %1 to %2, %3")
+            parts << word(QT_TRANSLATE_NOOP("ReportFormat", "longest stretch in the band %1 to %2, %3"), locale)
                          .arg(elapsed(v.longestStretch.startMs), elapsed(v.longestStretch.endMs),
                               duration(v.longestStretch.durationMs()));
         if (v.lowestInHold && v.highestInHold)
-            parts << QStringLiteral("in the hold lowest %1 at %2, highest %3 at %4")
-                         .arg(celsius(v.lowestInHold->celsius), elapsed(v.lowestInHold->elapsedMs),
-                              celsius(v.highestInHold->celsius), elapsed(v.highestInHold->elapsedMs));
+            parts << word(QT_TRANSLATE_NOOP("ReportFormat", "in the hold lowest %1 at %2, highest %3 at %4"), locale)
+                         .arg(celsius(v.lowestInHold->celsius, locale), elapsed(v.lowestInHold->elapsedMs),
+                              celsius(v.highestInHold->celsius, locale), elapsed(v.highestInHold->elapsedMs));
     } else {
-        parts << QStringLiteral("tolerances %1, %2")
-                     .arg(tolerance(QChar(0x2212), v.band.lowerTolerance), tolerance(QLatin1Char('+'), v.band.upperBand));
+        parts << word(QT_TRANSLATE_NOOP("ReportFormat", "tolerances %1, %2"), locale)
+                     .arg(tolerance(QChar(0x2212), v.band.lowerTolerance, locale),
+                          tolerance(QLatin1Char('+'), v.band.upperBand, locale));
     }
     return parts.join(separator());
 }
 
-QString releaseHeadline(const Release &r)
+QString releaseWord(const QString &stored, const QLocale &locale)
 {
-    return QStringLiteral("%1 by %2").arg(Release::text(r.decision), orUnknown(r.operatorName));
+    for (const char *known : releaseWords)
+        if (stored == QLatin1String(known))
+            return word(known, locale);
+    return stored;
 }
 
-QString releaseDetails(const Release &r)
+QString releaseHeadline(const Release &r, const QLocale &locale)
+{
+    return word(QT_TRANSLATE_NOOP("ReportFormat", "%1 by %2"), locale)
+        .arg(releaseWord(Release::text(r.decision), locale), orUnknown(r.operatorName, locale));
+}
+
+QString releaseDetails(const Release &r, const QLocale &locale)
 {
     QStringList parts{
-        QStringLiteral("chemical indicator: %1").arg(Release::text(r.chemicalIndicator)),
-        QStringLiteral("biological indicator: %1").arg(Release::text(r.biologicalIndicator)),
+        word(QT_TRANSLATE_NOOP("ReportFormat", "chemical indicator: %1"), locale)
+            .arg(releaseWord(Release::text(r.chemicalIndicator), locale)),
+        word(QT_TRANSLATE_NOOP("ReportFormat", "biological indicator: %1"), locale)
+            .arg(releaseWord(Release::text(r.biologicalIndicator), locale)),
     };
     if (!r.load.isEmpty())
-        parts << QStringLiteral("load: %1").arg(r.load);
+        parts << word(QT_TRANSLATE_NOOP("ReportFormat", "load: %1"), locale).arg(r.load);
     if (!r.lot.isEmpty())
-        parts << QStringLiteral("lot: %1").arg(r.lot);
-    parts << QStringLiteral("entered by %1 on %2").arg(orUnknown(r.osUser), orUnknown(r.station));
+        parts << word(QT_TRANSLATE_NOOP("ReportFormat", "lot: %1"), locale).arg(r.lot);
+    parts << word(QT_TRANSLATE_NOOP("ReportFormat", "entered by %1 on %2"), locale)
+                 .arg(orUnknown(r.osUser, locale), orUnknown(r.station, locale));
     return parts.join(separator());
 }
 

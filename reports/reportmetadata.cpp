@@ -1,5 +1,7 @@
 #include "reports/reportmetadata.h"
 
+#include "app/language.h"
+
 #include <QStringList>
 
 namespace {
@@ -21,9 +23,14 @@ QByteArray ReportMetadata::xmp(const QString &creator, const QString &producer, 
         keywords << QStringLiteral("<rdf:li>%1: %2</rdf:li>").arg(label, escaped(value));
         described << QStringLiteral("%1: %2").arg(label, value);
     };
-    add(QStringLiteral("Clinic"), clinic);
-    add(QStringLiteral("Controller"), controller);
-    add(QStringLiteral("Cycle"), cycle);
+    add(tr("Clinic"), clinic);
+    add(tr("Controller"), controller);
+    add(tr("Cycle"), cycle);
+    // English reports have always gone without; a reader takes them as undeclared.
+    const QString language = Language::current() == Language::English
+        ? QString()
+        : QStringLiteral("<dc:language><rdf:Bag><rdf:li>%1</rdf:li></rdf:Bag></dc:language>\n")
+              .arg(Language::locale().bcp47Name().section(QLatin1Char('-'), 0, 0));
     // With its UTC offset, as the document's information dictionary has it.
     const QString date = created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate);
     const QString packet = QStringLiteral(
@@ -34,6 +41,7 @@ QByteArray ReportMetadata::xmp(const QString &creator, const QString &producer, 
         "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
         "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>%2</rdf:li></rdf:Alt></dc:description>\n"
         "<dc:subject><rdf:Bag>%3</rdf:Bag></dc:subject>\n"
+        "%7"
         "</rdf:Description>\n"
         "<rdf:Description rdf:about='' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>\n"
         "<pdf:Producer>%4</pdf:Producer>\n"
@@ -51,6 +59,6 @@ QByteArray ReportMetadata::xmp(const QString &creator, const QString &producer, 
         "</x:xmpmeta>\n"
         "<?xpacket end='w'?>")
         .arg(escaped(title), escaped(described.join(QStringLiteral("; "))), keywords.join(QString()),
-             escaped(producer), escaped(creator), date);
+             escaped(producer), escaped(creator), date, language);
     return packet.toUtf8();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -8,6 +9,9 @@
 // besides its pages: an archive system or an inspector finds a report by
 // these without opening it.
 struct ReportMetadata {
+    Q_DECLARE_TR_FUNCTIONS(ReportMetadata)
+
+public:
     QString title;
     QString clinic;
     QString controller; // empty for a report of many controllers
@@ -15,7 +19,8 @@ struct ReportMetadata {
 
     // The XMP packet of a PDF/A-1b document written by `creator` with this
     // producer at that moment: the PDF/A identification, the title, the
-    // subject's keywords and a description, in standard properties only
+    // subject's keywords and a description, and in German or French the
+    // document's language, in standard properties only
     // (PDF/A-1 admits others only with a schema of their own).
     QByteArray xmp(const QString &creator, const QString &producer, const QDateTime &created) const;
 };

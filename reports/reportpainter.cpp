@@ -127,7 +127,7 @@ bool ReportPainter::writePdf(const QString &fileName, const ReportMetadata &meta
 {
     const auto fail = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(fileName, why);
+            *error = tr("Cannot write %1: %2").arg(fileName, why);
         return false;
     };
     // Drawn in memory, then written whole and never through a link at its
@@ -147,7 +147,7 @@ bool ReportPainter::writePdf(const QString &fileName, const ReportMetadata &meta
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 12, 15, 10),
                                       QPageLayout::Millimeter));
         if (!draw(pdf))
-            return fail(QStringLiteral("the report could not be drawn"));
+            return fail(tr("the report could not be drawn"));
     }
     QString why;
     if (!NoFollowFile::write(fileName, buffer.data(), NoFollowFile::Access::Shared, &why))
@@ -225,7 +225,7 @@ void ReportPainter::drawFooter()
     const double top = height() + footerHeight / 2;
     line({0, top}, {width(), top}, 0.2, rule);
     const QRectF box(0, top + 1, width(), footerHeight / 2);
-    const QString pageText = QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pages);
+    const QString pageText = tr("Page %1 of %2").arg(pageNumber).arg(pages);
     text(box, Style::SmallBold, pageText, Qt::AlignRight | Qt::AlignTop, accent);
     text(box.adjusted(0, 0, -textWidth(Style::SmallBold, pageText) - 6, 0), Style::Small, footerText,
          Qt::AlignLeft | Qt::AlignTop, muted);
@@ -286,7 +286,7 @@ double ReportPainter::pageHeader(const QString &clinic, const QString &kind, con
     // The subject is short and must show whole; the clinic's name takes
     // the rest of the line.
     const double right = qMin(textWidth(Style::Title, subject) + 1, w / 2);
-    text(QRectF(0, 0, w - right - 5, title), Style::Title, named ? clinic : QStringLiteral("Clinic name not set"),
+    text(QRectF(0, 0, w - right - 5, title), Style::Title, named ? clinic : tr("Clinic name not set"),
          Qt::AlignLeft | Qt::AlignTop, named ? ink : muted);
     text(QRectF(0, title, w / 2, sub), Style::Subtitle, kind, Qt::AlignLeft | Qt::AlignTop, muted);
     text(QRectF(w - right, 0, right, title), Style::Title, subject, Qt::AlignRight | Qt::AlignTop);

@@ -4,6 +4,7 @@
 #include "reports/reportmetadata.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,6 +22,8 @@ class QPagedPaintDevice;
 // its pages, and so know their count, before it draws the first.
 class ReportPainter
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportPainter)
+
 public:
     enum class Style {
         Title,      // the clinic's name, the cycle's number

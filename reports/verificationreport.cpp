@@ -1,5 +1,6 @@
 #include "reports/verificationreport.h"
 
+#include "app/language.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
 
@@ -23,15 +24,15 @@ struct Block {
 QVector<Block> blocks(const VerificationSummary &s)
 {
     QVector<Block> b;
-    b.append({true, Style::Heading, QStringLiteral("Result")});
+    b.append({true, Style::Heading, VerificationReport::tr("Result")});
     b.append({false, Style::Result, s.headline, s.intact ? ReportPainter::pass : ReportPainter::fail});
     b.append({false, Style::Body, s.explanation});
-    b.append({true, Style::Heading, QStringLiteral("What was checked")});
+    b.append({true, Style::Heading, VerificationReport::tr("What was checked")});
     for (const QString &line : s.checked)
         b.append({false, Style::Body, line});
-    b.append({true, Style::Heading, QStringLiteral("Findings")});
+    b.append({true, Style::Heading, VerificationReport::tr("Findings")});
     if (s.findings.isEmpty())
-        b.append({false, Style::Body, QStringLiteral("None."), ReportPainter::muted});
+        b.append({false, Style::Body, VerificationReport::tr("None."), ReportPainter::muted});
     for (const QString &line : s.findings)
         b.append({false, Style::Body, line});
     return b;
@@ -42,9 +43,9 @@ QVector<Block> blocks(const VerificationSummary &s)
 bool VerificationReport::writePdf(const QString &fileName, const VerificationSummary &summary,
                                   const QString &clinicName, QString *error)
 {
-    const QString when = ReportFormat::instant(summary.verifiedAt);
+    const QString when = ReportFormat::instant(summary.verifiedAt, true, Language::locale());
     return ReportPainter::writePdf(
-        fileName, {QStringLiteral("Register verification %1").arg(when), clinicName, QString(), QString()},
+        fileName, {tr("Register verification %1").arg(when), clinicName, QString(), QString()},
         QPageLayout::Portrait,
         [&](QPagedPaintDevice &device) {
             ReportPainter page(device);
@@ -63,11 +64,11 @@ bool VerificationReport::writePdf(const QString &fileName, const VerificationSum
                 block.y = y;
                 y += h;
             }
-            if (!page.begin(pages, QStringLiteral("Register verification %1%2").arg(when, ReportFormat::separator())
+            if (!page.begin(pages, tr("Register verification %1").arg(when) + ReportFormat::separator()
                                        + summary.registerName))
                 return false;
-            page.pageHeader(clinicName, QStringLiteral("Cycle register: verification"), summary.registerName,
-                            QStringLiteral("Verified %1").arg(when));
+            page.pageHeader(clinicName, tr("Cycle register: verification"), summary.registerName,
+                            tr("Verified %1").arg(when));
             for (const Block &block : laidOut) {
                 while (page.page() < block.page)
                     page.newPage();

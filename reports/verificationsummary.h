@@ -2,6 +2,7 @@
 
 #include "register/registerverification.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,9 @@
 // A full verification's result in plain words, as the Records tab shows it
 // and its PDF prints it.
 struct VerificationSummary {
+    Q_DECLARE_TR_FUNCTIONS(VerificationSummary)
+
+public:
     QString registerName; // the file or server, as people know it
     QDateTime verifiedAt;
     bool intact = false;

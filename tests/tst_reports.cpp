@@ -1,10 +1,14 @@
+#include "app/language.h"
 #include "records/runrecordformat.h"
 #include "register/release.h"
 #include "reports/cyclecurve.h"
 #include "reports/cyclereport.h"
 #include "reports/reportformat.h"
+#include "reports/labelsheet.h"
 #include "reports/periodreport.h"
+#include "reports/verdicttext.h"
 #include "tests/isolateduser.h"
+#include "tests/registertestdata.h"
 #include "tests/reportdata.h"
 
 #include <QApplication>
@@ -16,6 +20,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(CycleReportData)
+Q_DECLARE_METATYPE(Language::Choice)
 
 namespace {
 
@@ -69,6 +74,8 @@ private slots:
                      qPrintable(tool + QStringLiteral(" is missing: scripts/install-packages brings poppler-utils")));
         QVERIFY(dir.isValid());
     }
+    // Every test but the language tests' rows reads English.
+    void cleanup() { Language::install(Language::English); }
 
     void cycleReportFirstPage_data()
     {
@@ -370,6 +377,197 @@ private slots:
         const QString text = pdfText(file, 1, 1).simplified();
         for (const ChainPosition &position : data.positions)
             QVERIFY2(text.contains(position.text()), qPrintable(position.text()));
+    }
+
+    // A cycle report in the clinic's language: its headings, the verdict's
+    // word and reason, the release's words, day-first dates and decimal
+    // commas; no English heading left. English reads as it always has.
+    void cycleReportInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("absent");
+        const QStringList englishHeadings{"Sterilisation cycle record", "Temperature curve", "Integrity",
+                                          "Release history", "PROGRAM STEPS", "Controller serial number",
+                                          "Page 1 of", "Released by", "chemical indicator", "held "};
+        QTest::newRow("German, passed")
+            << Language::German << false
+            << QStringList{"Chargenprotokoll der Sterilisation", "Charge 1234", "Freigabe", "Bewertung",
+                           "Temperaturverlauf", "BESTANDEN", "05.03.2024 14:07:09 UTC+01:00",
+                           "Haltezeit 20 min bei 121,0 \u00b0C", "20 min bei 121,0 \u00b0C, 5 min bei 60,0 \u00b0C",
+                           "121,0 bis 124,0 \u00b0C gehalten", "Freigegeben von B. Huber", "Bioindikator: Negativ",
+                           "Seite 1 von"}
+            << englishHeadings + QStringList{"PASS", "Verdict"};
+        QTest::newRow("French, passed")
+            << Language::French << false
+            << QStringList{"Rapport de cycle de stérilisation", "Cycle 1234", "Libération", "Courbe de température",
+                           "CONFORME", "05/03/2024 14:07:09 UTC+01:00", "plateau 121,0 \u00b0C pendant 20 min",
+                           "maintenu à 121,0 à 124,0 \u00b0C", "Libéré par B. Huber", "Page 1 sur"}
+            << englishHeadings + QStringList{"PASS", "NON CONFORME"};
+        QTest::newRow("German, failed and cancelled")
+            << Language::German << true
+            << QStringList{"NICHT BESTANDEN", "längste Strecke bei 121,0 bis 124,0 \u00b0C dauerte",
+                           "der Lauf endete \u201e", "02.11.2024 08:00:00 UTC-05:00", "nicht freigegeben"}
+            << englishHeadings + QStringList{"FAIL", "longest stretch", "not released"};
+        QTest::newRow("English, passed")
+            << Language::English << false
+            << QStringList{"Sterilisation cycle record", "PASS", "2024-03-05 14:07:09 UTC+01:00",
+                           "hold 121.0 \u00b0C for 20 min", "Released by B. Huber", "Page 1 of"}
+            << QStringList{"Chargenprotokoll", "BESTANDEN", "121,0", "05.03.2024"};
+    }
+    void cycleReportInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(bool, failed);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, absent);
+        Cycle c = cycle(failed ? 700 : 1800);
+        if (failed) {
+            c.status = QStringLiteral("Program cancelled by user");
+            c.started = QDateTime(QDate(2024, 11, 2), QTime(8, 0), Qt::OffsetFromUTC, -5 * 3600);
+        }
+        const CycleReportData data = report(
+            c, failed ? QList<Release>{}
+                      : QList<Release>{release(QStringLiteral("B. Huber"), Release::Decision::Released,
+                                               Release::BiologicalIndicator::Negative)});
+        // Made in English, as the register stores it.
+        const QString storedReason = data.verdict.reason;
+        QVERIFY(Language::install(language));
+        const QString file = dir.filePath(QStringLiteral("language.pdf"));
+        QString error;
+        QVERIFY2(CycleReport::writePdf(file, data, &error), qPrintable(error));
+        const QString page1 = pdfText(file, 1, 1).simplified();
+        for (const QString &text : shown)
+            QVERIFY2(page1.contains(text), qPrintable(text + QStringLiteral(" missing in: ") + page1));
+        for (const QString &text : absent)
+            QVERIFY2(!page1.contains(text), qPrintable(text + QStringLiteral(" left in: ") + page1));
+        QCOMPARE(data.verdict.reason, storedReason);
+        // The archive's metadata names the language chosen, and only then.
+        const QString xmp = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), file}));
+        const QString tag = language == Language::German ? QStringLiteral("<rdf:li>de</rdf:li>")
+                                                         : QStringLiteral("<rdf:li>fr</rdf:li>");
+        QCOMPARE(xmp.contains(QLatin1String("<dc:language>")), language != Language::English);
+        QVERIFY2(language == Language::English || xmp.contains(tag), qPrintable(xmp));
+    }
+
+    // Every reason the verdict gives is stored in English and shown whole in
+    // the language chosen; one it does not know stays as stored.
+    void verdictReasonShown_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("held") << Language::German
+                              << "held 121.0 to 124.0 \u00b0C for 20 min 00 s from 00:10:00 to 00:30:00 (20 min required)"
+                              << "121,0 bis 124,0 \u00b0C gehalten f\u00fcr 20 min 00 s von 00:10:00 bis 00:30:00 "
+                                 "(20 min gefordert)";
+        QTest::newRow("never reached") << Language::French << "never reached 121.0 \u00b0C (highest 120.75 \u00b0C at 00:12:02)"
+                                       << "121,0 \u00b0C jamais atteint (maximum 120,75 \u00b0C \u00e0 00:12:02)";
+        QTest::newRow("short, with a gap and a status")
+            << Language::German
+            << "longest stretch at 120.5 to 124.0 \u00b0C lasted 5 min 00 s of the 20 min required; lowest 119.5 \u00b0C "
+               "at 00:15:00; no sample for 1 h 02 min 00 s from 00:16:00; the run ended \"Something new\""
+            << "l\u00e4ngste Strecke bei 120,5 bis 124,0 \u00b0C dauerte 5 min 00 s der geforderten 20 min; niedrigste "
+               "119,5 \u00b0C bei 00:15:00; kein Messwert f\u00fcr 1 h 02 min 00 s ab 00:16:00; der Lauf endete "
+               "\u201eSomething new\u201c";
+        QTest::newRow("below zero") << Language::French << "the hold at -5.0 \u00b0C has no holding time"
+                                    << "le plateau \u00e0 -5,0 \u00b0C n'a pas de dur\u00e9e";
+        QTest::newRow("a clause it does not know")
+            << Language::German << "the samples cannot be read: 3 of 9; no samples recorded"
+            << "the samples cannot be read: 3 of 9; no samples recorded";
+        QTest::newRow("English") << Language::English << "never reached 121.0 \u00b0C (highest 120.75 \u00b0C at 00:12:02)"
+                                 << "never reached 121.0 \u00b0C (highest 120.75 \u00b0C at 00:12:02)";
+    }
+    void verdictReasonShown()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        Language::install(language);
+        QCOMPARE(VerdictText::reason(stored), shown);
+    }
+
+    // Whatever the verdict says of a cycle, German shows all of it: the
+    // clauses the verdict writes and those the reports read are the same.
+    void everyVerdictReasonTranslates_data()
+    {
+        QTest::addColumn<Cycle>("cycle");
+        const Cycle passed = cycle(1800);
+        QTest::newRow("passed") << passed;
+        Cycle cancelled = passed;
+        cancelled.status = QStringLiteral("Program cancelled by user");
+        QTest::newRow("passed, cancelled") << cancelled;
+        QTest::newRow("too short") << cycle(700);
+        Cycle cold = cycle(200);
+        QTest::newRow("never reached") << cold;
+        Cycle gap = passed;
+        gap.samples.remove(500, 100);
+        gap.samples[450].celsius = 119.0;
+        gap.samples[460].celsius = 130.0;
+        QTest::newRow("gap, lowest and highest") << gap;
+        Cycle empty = passed;
+        empty.samples.clear();
+        QTest::newRow("no samples") << empty;
+        Cycle adopted = passed;
+        adopted.adopted = true;
+        QTest::newRow("adopted") << adopted;
+        Cycle unknown = passed;
+        unknown.steps.clear();
+        QTest::newRow("steps unknown") << unknown;
+        Cycle noHold = passed;
+        noHold.steps = {{0, 0, 121.0}};
+        QTest::newRow("no step holds") << noHold;
+    }
+    void everyVerdictReasonTranslates()
+    {
+        QFETCH(Cycle, cycle);
+        const QString stored = CycleVerdict::evaluate(cycle, CycleVerdict::Band()).reason;
+        QVERIFY(Language::install(Language::German));
+        const QString shown = VerdictText::reason(stored);
+        QVERIFY2(shown != stored, qPrintable(stored));
+        QVERIFY2(!shown.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(shown));
+        const QString holdless = CycleVerdict::evaluate(cycle, CycleVerdict::Hold{121.0, 0}, CycleVerdict::Band()).reason;
+        QVERIFY2(VerdictText::reason(holdless) != holdless, qPrintable(holdless));
+    }
+
+    // German labels: the translated words fit the smallest labels, and each
+    // pack's code reads back from its bars as it is.
+    void germanLabelsReadBack_data()
+    {
+        QTest::addColumn<QString>("formatName");
+        QTest::newRow("A4 sheet") << "a4-65";
+        QTest::newRow("smallest roll") << "50x25";
+    }
+    void germanLabelsReadBack()
+    {
+        QFETCH(QString, formatName);
+        QVERIFY(Language::install(Language::German));
+        QVector<Pack> packs;
+        for (int i = 1; i <= 3; ++i) {
+            Pack p;
+            p.code = QStringLiteral("RG100001-0042-%1").arg(i, 2, 10, QLatin1Char('0'));
+            p.type = QStringLiteral("Tray");
+            p.operatorInitials = QStringLiteral("AM");
+            p.sterilisedAt = started;
+            p.expiresOn = started.date().addDays(180);
+            p.controllerSerial = QStringLiteral("RG100001");
+            p.programName = QStringLiteral("Instruments 121");
+            p.verdict = CycleVerdict::resultText(i == 2 ? CycleVerdict::Result::Fail : CycleVerdict::Result::Pass);
+            packs << p;
+        }
+        const QString pdf = dir.filePath(QStringLiteral("labels.pdf"));
+        QString error;
+        QVERIFY2(LabelSheet::writePdf(pdf, *LabelSheet::format(formatName), packs, 1, &error), qPrintable(error));
+        const QString text = pdfText(pdf, 1, pdfPages(pdf));
+        for (const QString &shown : {QStringLiteral("NICHT BESTANDEN"), QStringLiteral("Verf. 01.09.2024"),
+                                     QStringLiteral("Ster. 05.03.2024")})
+            QVERIFY2(text.contains(shown), qPrintable(shown + QStringLiteral(" not in ") + text));
+        QCOMPARE(text.count(QStringLiteral("BESTANDEN")), packs.size());
+        QTemporaryDir pages;
+        QStringList codes = RegisterTestData::pdfBarcodes(pdf, pages.path());
+        std::sort(codes.begin(), codes.end());
+        QCOMPARE(codes, (QStringList{packs[0].code, packs[1].code, packs[2].code}));
     }
 
 private:

@@ -40,7 +40,7 @@
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zeit</translation>
     </message>
     <message>
         <source>User</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Station</translation>
     </message>
     <message>
         <source>Event</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Regler</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eintrag</translation>
     </message>
     <message>
         <source>Details</source>
@@ -215,14 +215,33 @@
     </message>
 </context>
 <context>
+    <name>CycleCurve</name>
+    <message>
+        <source>whole run</source>
+        <translation>ganzer Lauf</translation>
+    </message>
+    <message>
+        <source>hold in detail</source>
+        <translation>Haltezeit im Detail</translation>
+    </message>
+    <message>
+        <source>elapsed h:mm</source>
+        <translation>verstrichen h:mm</translation>
+    </message>
+    <message>
+        <source>No samples recorded</source>
+        <translation>Keine Messwerte aufgezeichnet</translation>
+    </message>
+</context>
+<context>
     <name>CycleDetailsDialog</name>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Charge</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bewertung</translation>
     </message>
     <message>
         <source>color: #555;</source>
@@ -268,15 +287,15 @@
     <name>CycleListModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gestartet</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Charge</translation>
     </message>
     <message>
         <source>Serial</source>
@@ -284,19 +303,19 @@
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Status</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bewertung</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freigabe</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Station</translation>
     </message>
 </context>
 <context>
@@ -347,10 +366,208 @@
     </message>
 </context>
 <context>
+    <name>CycleReport</name>
+    <message>
+        <source>%1 (no. %2)</source>
+        <translation>%1 (Nr. %2)</translation>
+    </message>
+    <message>
+        <source>recorded by the station</source>
+        <translation>von der Station aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>recovered from the journal</source>
+        <translation>aus dem Journal wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>imported from a run log</source>
+        <translation>aus einem Laufprotokoll importiert</translation>
+    </message>
+    <message>
+        <source>%1, adopted run</source>
+        <translation>%1, übernommener Lauf</translation>
+    </message>
+    <message>
+        <source>Controller %1</source>
+        <translation>Regler %1</translation>
+    </message>
+    <message>
+        <source>cycle %1</source>
+        <translation>Charge %1</translation>
+    </message>
+    <message>
+        <source>report generated %1</source>
+        <translation>Bericht erstellt %1</translation>
+    </message>
+    <message>
+        <source>Release history (continued)</source>
+        <translation>Freigabeverlauf (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (aktuell)</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Kommentar: %1</translation>
+    </message>
+    <message>
+        <source>Sterilisation cycle record</source>
+        <translation>Chargenprotokoll der Sterilisation</translation>
+    </message>
+    <message>
+        <source>Cycle %1</source>
+        <translation>Charge %1</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Controller serial number</source>
+        <translation>Seriennummer des Reglers</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Cycle number</source>
+        <translation>Chargennummer</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestartet</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>PROGRAM STEPS</source>
+        <translation>PROGRAMMSCHRITTE</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 Messwerte</translation>
+    </message>
+    <message>
+        <source>Temperature curve</source>
+        <translation>Temperaturverlauf</translation>
+    </message>
+    <message>
+        <source>%1; the band shaded over the hold, its longest stretch marked at the bottom</source>
+        <translation>%1; das Band über der Haltezeit schattiert, seine längste Strecke unten markiert</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, oldest first</source>
+        <translation>
+            <numerusform>%n Eintrag, ältester zuerst</numerusform>
+            <numerusform>%n Einträge, älteste zuerst</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation>nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>Continued on page %1</source>
+        <translation>Fortsetzung auf Seite %1</translation>
+    </message>
+    <message>
+        <source>Integrity</source>
+        <translation>Integrität</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versionen</translation>
+    </message>
+    <message>
+        <source>Run log</source>
+        <translation>Laufprotokoll</translation>
+    </message>
+    <message>
+        <source>Run log SHA-256</source>
+        <translation>SHA-256 des Laufprotokolls</translation>
+    </message>
+    <message>
+        <source>Register entry hash</source>
+        <translation>Hash des Registereintrags</translation>
+    </message>
+    <message>
+        <source>Register position</source>
+        <translation>Position im Register</translation>
+    </message>
+    <message>
+        <source>station software %1, controller firmware %2</source>
+        <translation>Stationssoftware %1, Regler-Firmware %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>not entered in the register</source>
+        <translation>nicht im Register eingetragen</translation>
+    </message>
+    <message>
+        <source>%1  (when printed; vaporin-records verify --witness)</source>
+        <translation>%1  (beim Drucken; vaporin-records verify --witness)</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>nicht bekannt</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Cycle %1, controller %2</source>
+        <translation>Charge %1, Regler %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>All %1 samples: time since the recording began (h:mm:ss) and chamber temperature (°C), down each column</source>
+        <translation>Alle %1 Messwerte: Zeit seit Beginn der Aufzeichnung (h:mm:ss) und Kammertemperatur (°C), Spalte für Spalte von oben nach unten</translation>
+    </message>
+</context>
+<context>
     <name>CycleSummary</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">keines</translation>
     </message>
     <message>
         <source>Waits for release</source>
@@ -362,7 +579,7 @@
     </message>
     <message>
         <source>recorded by the station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">von der Station aufgezeichnet</translation>
     </message>
     <message>
         <source>recovered after the station was interrupted</source>
@@ -370,15 +587,15 @@
     </message>
     <message>
         <source>imported from a run log</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">aus einem Laufprotokoll importiert</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eintrag</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -386,7 +603,7 @@
     </message>
     <message>
         <source>Cycle number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Chargennummer</translation>
     </message>
     <message>
         <source>Serial number</source>
@@ -394,23 +611,23 @@
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Station</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gestartet</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Beendet</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dauer</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Status</translation>
     </message>
     <message>
         <source>Recording</source>
@@ -426,7 +643,7 @@
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Messwerte</translation>
     </message>
     <message>
         <source>Firmware version</source>
@@ -513,7 +730,7 @@
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unbekannt</translation>
     </message>
     <message>
         <source>entry %1 (controller %2, cycle %3, started %4)</source>
@@ -624,19 +841,19 @@ Exit anyway?</source>
     <name>LabelSheet</name>
     <message>
         <source>Roll, %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle, %1 x %2 mm</translation>
     </message>
     <message>
         <source>A4 sheet, 65 labels of 38.1 x 21.2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>A4-Bogen, 65 Etiketten zu 38,1 x 21,2 mm</translation>
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketetiketten</translation>
     </message>
     <message>
         <source>the labels could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Etiketten konnten nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -714,7 +931,7 @@ Exit anyway?</source>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm</translation>
     </message>
     <message>
         <source>00:00:00</source>
@@ -1000,7 +1217,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bediener</translation>
     </message>
     <message>
         <source>Supervisor</source>
@@ -1040,6 +1257,25 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PackLabel</name>
+    <message>
+        <source>the barcode library is out of memory</source>
+        <translation>der Barcode-Bibliothek fehlt Speicher</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be encoded</source>
+        <translation>„%1“ kann nicht codiert werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gave no bars</source>
+        <translation>„%1“ ergab keine Striche</translation>
+    </message>
+    <message>
+        <source>Ster. %1  Exp. %2</source>
+        <translation>Ster. %1  Verf. %2</translation>
     </message>
 </context>
 <context>
@@ -1235,11 +1471,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verpackungsart</translation>
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verfallsdatum</translation>
     </message>
     <message>
         <source>Choose a cycle in the list of cycles.</source>
@@ -1251,7 +1487,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">unbekannt</translation>
     </message>
     <message>
         <source>released, labels can be printed</source>
@@ -1259,7 +1495,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>not released</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">nicht freigegeben</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference first.</source>
@@ -1271,7 +1507,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Paketetiketten</translation>
     </message>
     <message>
         <source>Save Labels</source>
@@ -1308,6 +1544,100 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <message>
         <source>The recall report is saved.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeriodReport</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestartet</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Latest release</source>
+        <translation>Letzte Freigabe</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation>nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>Period report %1</source>
+        <translation>Zeitraumbericht %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles</source>
+        <translation>
+            <numerusform>%n Charge</numerusform>
+            <numerusform>%n Chargen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>generated %1</source>
+        <translation>erstellt %1</translation>
+    </message>
+    <message>
+        <source>Cycle register: period report</source>
+        <translation>Chargenregister: Zeitraumbericht</translation>
+    </message>
+    <message>
+        <source>Report generated %1</source>
+        <translation>Bericht erstellt %1</translation>
+    </message>
+    <message>
+        <source>No cycles in this period.</source>
+        <translation>Keine Chargen in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>Cycles %1 (continued)</source>
+        <translation>Chargen %1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Register positions when printed: %1</source>
+        <translation>Registerpositionen beim Drucken: %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Chargen</translation>
+    </message>
+    <message>
+        <source>Not released</source>
+        <translation>Nicht freigegeben</translation>
+    </message>
+    <message>
+        <source>newest release per cycle; reasons under every verdict but %1</source>
+        <translation>neueste Freigabe je Charge; Begründung unter jeder Bewertung außer %1</translation>
     </message>
 </context>
 <context>
@@ -1385,27 +1715,59 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>RecallReport</name>
     <message>
         <source>Recall report, generated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückrufbericht, erstellt %1</translation>
     </message>
     <message>
         <source>Cycle register: recall report</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargenregister: Rückrufbericht</translation>
     </message>
     <message>
         <source>Cycle %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>controller %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge %1</translation>
     </message>
     <message>
         <source>Recall of cycle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückruf der Charge %1</translation>
+    </message>
+    <message>
+        <source>(erased)</source>
+        <translation>(gelöscht)</translation>
+    </message>
+    <message>
+        <source>Used: the patients treated with a pack of this load</source>
+        <translation>Verwendet: die mit einem Paket dieser Beladung behandelten Patienten</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Verpackungsart</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verwendet</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Patientenreferenz</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Bediener</translation>
+    </message>
+    <message>
+        <source>Not used: take these packs from the shelves</source>
+        <translation>Nicht verwendet: diese Pakete aus den Regalen nehmen</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Verfallsdatum</translation>
+    </message>
+    <message>
+        <source>controller %1</source>
+        <translation>Regler %1</translation>
     </message>
 </context>
 <context>
@@ -1684,7 +2046,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Cycles</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Chargen</translation>
     </message>
     <message>
         <source>All dates</source>
@@ -2069,23 +2431,23 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gestartet</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programm</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Charge</translation>
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Regler</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Status</translation>
     </message>
     <message>
         <source>Origin</source>
@@ -2093,11 +2455,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bewertung</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freigabe</translation>
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
@@ -2321,7 +2683,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verpackungsart</translation>
     </message>
     <message>
         <source>Shelf life (days)</source>
@@ -2333,7 +2695,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verfallsdatum</translation>
     </message>
     <message>
         <source>Only a supervisor erases a reference: %1</source>
@@ -2612,7 +2974,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseDialog</name>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freigabe</translation>
     </message>
     <message>
         <source>color: #555;</source>
@@ -2707,7 +3069,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zeit</translation>
     </message>
     <message>
         <source>Decision</source>
@@ -2715,7 +3077,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Bediener</translation>
     </message>
     <message>
         <source>Chemical indicator</source>
@@ -2774,6 +3136,135 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <message>
         <source>The verdict is %1: only a supervisor releases its load.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>Released</source>
+        <translation>Freigegeben</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Quarantined</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Recalled</source>
+        <translation>Zurückgerufen</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Ausstehend</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positiv</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nicht verwendet</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 min at %2</source>
+        <translation>%1 min bei %2</translation>
+    </message>
+    <message>
+        <source>hold %1 for %2 min</source>
+        <translation>Haltezeit %2 min bei %1</translation>
+    </message>
+    <message>
+        <source>band %1 to %2 (%3, %4)</source>
+        <translation>Band %1 bis %2 (%3, %4)</translation>
+    </message>
+    <message>
+        <source>longest stretch in the band %1 to %2, %3</source>
+        <translation>längste Strecke im Band %1 bis %2, %3</translation>
+    </message>
+    <message>
+        <source>in the hold lowest %1 at %2, highest %3 at %4</source>
+        <translation>in der Haltezeit niedrigste %1 bei %2, höchste %3 bei %4</translation>
+    </message>
+    <message>
+        <source>tolerances %1, %2</source>
+        <translation>Toleranzen %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>chemical indicator: %1</source>
+        <translation>Chemoindikator: %1</translation>
+    </message>
+    <message>
+        <source>biological indicator: %1</source>
+        <translation>Bioindikator: %1</translation>
+    </message>
+    <message>
+        <source>load: %1</source>
+        <translation>Beladung: %1</translation>
+    </message>
+    <message>
+        <source>lot: %1</source>
+        <translation>Los: %1</translation>
+    </message>
+    <message>
+        <source>entered by %1 on %2</source>
+        <translation>eingetragen von %1 an %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMetadata</name>
+    <message>
+        <source>Clinic</source>
+        <translation>Praxis</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Charge</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPainter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>der Bericht konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Clinic name not set</source>
+        <translation>Praxisname nicht festgelegt</translation>
     </message>
 </context>
 <context>
@@ -3014,6 +3505,77 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>VerdictText</name>
+    <message>
+        <source>PASS</source>
+        <translation>BESTANDEN</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>NICHT BESTANDEN</translation>
+    </message>
+    <message>
+        <source>NOT EVALUATED</source>
+        <translation>NICHT BEWERTET</translation>
+    </message>
+    <message>
+        <source>recording began after the start</source>
+        <translation>die Aufzeichnung begann nach dem Start</translation>
+    </message>
+    <message>
+        <source>the program&apos;s steps are unknown</source>
+        <translation>die Schritte des Programms sind unbekannt</translation>
+    </message>
+    <message>
+        <source>no step of the program holds for a time</source>
+        <translation>kein Schritt des Programms hat eine Haltezeit</translation>
+    </message>
+    <message>
+        <source>the hold at %1 has no holding time</source>
+        <translation>die Haltezeit bei %1 hat keine Dauer</translation>
+    </message>
+    <message>
+        <source>held %1 for %2 from %3 to %4 (%5 min required)</source>
+        <translation>%1 gehalten für %2 von %3 bis %4 (%5 min gefordert)</translation>
+    </message>
+    <message>
+        <source>no samples recorded</source>
+        <translation>keine Messwerte aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>never reached %1 (highest %2 at %3)</source>
+        <translation>%1 nie erreicht (höchstens %2 bei %3)</translation>
+    </message>
+    <message>
+        <source>longest stretch at %1 lasted %2 of the %3 min required</source>
+        <translation>längste Strecke bei %1 dauerte %2 der geforderten %3 min</translation>
+    </message>
+    <message>
+        <source>lowest %1 at %2</source>
+        <translation>niedrigste %1 bei %2</translation>
+    </message>
+    <message>
+        <source>highest %1 at %2</source>
+        <translation>höchste %1 bei %2</translation>
+    </message>
+    <message>
+        <source>no sample for %1 from %2</source>
+        <translation>kein Messwert für %1 ab %2</translation>
+    </message>
+    <message>
+        <source>the run ended &quot;%1&quot;</source>
+        <translation>der Lauf endete „%1“</translation>
+    </message>
+    <message>
+        <source>the register holds no verdict for this cycle</source>
+        <translation>das Register enthält keine Bewertung für diese Charge</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
     <name>VerificationDialog</name>
     <message>
         <source>Verify register</source>
@@ -3054,62 +3616,224 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>VerificationReport</name>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>What was checked</source>
+        <translation>Was geprüft wurde</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Keine.</translation>
+    </message>
+    <message>
+        <source>Register verification %1</source>
+        <translation>Registerprüfung %1</translation>
+    </message>
+    <message>
+        <source>Cycle register: verification</source>
+        <translation>Chargenregister: Prüfung</translation>
+    </message>
+    <message>
+        <source>Verified %1</source>
+        <translation>Geprüft %1</translation>
+    </message>
+</context>
+<context>
     <name>VerificationSummary</name>
     <message>
         <source>The register could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register konnte nicht geprüft werden.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>The register is intact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register ist unversehrt.</translation>
     </message>
     <message>
         <source>The register is NOT intact: %1 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register ist NICHT unversehrt: %1 gefunden.</translation>
     </message>
     <message>
         <source>intact</source>
-        <translation type="unfinished"></translation>
+        <translation>unversehrt</translation>
     </message>
     <message>
         <source>Its history up to %1 is proven by the time-stamp authority; what came after is not yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Verlauf bis %1 ist durch die Zeitstempelstelle belegt; was danach kam, noch nicht.</translation>
     </message>
     <message>
         <source>No time stamp proves its history: whoever can write the register could have rewritten it completely, hashes included, without a trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeitstempel belegt seinen Verlauf: Wer in das Register schreiben kann, hätte es vollständig umschreiben können, Hashes eingeschlossen, ohne eine Spur.</translation>
     </message>
     <message>
         <source>Nothing in the register or in its log files was found changed, removed or reordered. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Register und in seinen Protokolldateien wurde nichts verändert, entfernt oder umgeordnet gefunden. %1</translation>
     </message>
     <message>
         <source>Each problem is listed below. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Problem ist unten aufgeführt. %1</translation>
     </message>
     <message>
         <source>Checked %1 of %2, %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft: %1 von %2, %3 und %4.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verifying on those stations checks them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht geprüft: %1 anderer Stationen; eine Prüfung auf diesen Stationen prüft sie.</translation>
     </message>
     <message>
         <source>Last full verification: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte vollständige Prüfung: %1: %2</translation>
     </message>
     <message>
         <source>No full verification yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine vollständige Prüfung.</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 Problem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems</source>
+        <translation>
+            <numerusform>%n Problem</numerusform>
+            <numerusform>%n Probleme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 controller</source>
+        <translation>1 Regler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controllers</source>
+        <translation>
+            <numerusform>%n Regler</numerusform>
+            <numerusform>%n Regler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 release</source>
+        <translation>1 Freigabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n releases</source>
+        <translation>
+            <numerusform>%n Freigabe</numerusform>
+            <numerusform>%n Freigaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 log file</source>
+        <translation>1 Protokolldatei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log files</source>
+        <translation>
+            <numerusform>%n Protokolldatei</numerusform>
+            <numerusform>%n Protokolldateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Entry changed</source>
+        <translation>Eintrag verändert</translation>
+    </message>
+    <message>
+        <source>Samples damaged</source>
+        <translation>Messwerte beschädigt</translation>
+    </message>
+    <message>
+        <source>Order of entries broken</source>
+        <translation>Reihenfolge der Einträge gebrochen</translation>
+    </message>
+    <message>
+        <source>Entries missing</source>
+        <translation>Einträge fehlen</translation>
+    </message>
+    <message>
+        <source>Log file missing</source>
+        <translation>Protokolldatei fehlt</translation>
+    </message>
+    <message>
+        <source>Log file changed</source>
+        <translation>Protokolldatei verändert</translation>
+    </message>
+    <message>
+        <source>Log file unreadable</source>
+        <translation>Protokolldatei unlesbar</translation>
+    </message>
+    <message>
+        <source>Verdict changed</source>
+        <translation>Bewertung verändert</translation>
+    </message>
+    <message>
+        <source>Release changed</source>
+        <translation>Freigabe verändert</translation>
+    </message>
+    <message>
+        <source>Order of releases broken</source>
+        <translation>Reihenfolge der Freigaben gebrochen</translation>
+    </message>
+    <message>
+        <source>Releases missing</source>
+        <translation>Freigaben fehlen</translation>
+    </message>
+    <message>
+        <source>Audit event changed</source>
+        <translation>Ereignis des Prüfpfads verändert</translation>
+    </message>
+    <message>
+        <source>Ledger broken</source>
+        <translation>Kette gebrochen</translation>
+    </message>
+    <message>
+        <source>Record missing</source>
+        <translation>Datensatz fehlt</translation>
+    </message>
+    <message>
+        <source>Record changed</source>
+        <translation>Datensatz verändert</translation>
+    </message>
+    <message>
+        <source>Record not in the ledger</source>
+        <translation>Datensatz nicht in der Kette</translation>
+    </message>
+    <message>
+        <source>History rewritten after a witness</source>
+        <translation>Verlauf nach einem Beleg umgeschrieben</translation>
+    </message>
+    <message>
+        <source>Time stamp not valid</source>
+        <translation>Zeitstempel ungültig</translation>
     </message>
 </context>
 </TS>

@@ -40,7 +40,7 @@
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Temps</translation>
     </message>
     <message>
         <source>User</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Poste</translation>
     </message>
     <message>
         <source>Event</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Régulateur</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Entrée</translation>
     </message>
     <message>
         <source>Details</source>
@@ -215,14 +215,33 @@
     </message>
 </context>
 <context>
+    <name>CycleCurve</name>
+    <message>
+        <source>whole run</source>
+        <translation>cycle complet</translation>
+    </message>
+    <message>
+        <source>hold in detail</source>
+        <translation>plateau en détail</translation>
+    </message>
+    <message>
+        <source>elapsed h:mm</source>
+        <translation>écoulé h:mm</translation>
+    </message>
+    <message>
+        <source>No samples recorded</source>
+        <translation>Aucune mesure enregistrée</translation>
+    </message>
+</context>
+<context>
     <name>CycleDetailsDialog</name>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycle</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verdict</translation>
     </message>
     <message>
         <source>color: #555;</source>
@@ -268,15 +287,15 @@
     <name>CycleListModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Début</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programme</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycle</translation>
     </message>
     <message>
         <source>Serial</source>
@@ -284,19 +303,19 @@
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">État</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verdict</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Libération</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Poste</translation>
     </message>
 </context>
 <context>
@@ -347,10 +366,208 @@
     </message>
 </context>
 <context>
+    <name>CycleReport</name>
+    <message>
+        <source>%1 (no. %2)</source>
+        <translation>%1 (n° %2)</translation>
+    </message>
+    <message>
+        <source>recorded by the station</source>
+        <translation>enregistré par le poste</translation>
+    </message>
+    <message>
+        <source>recovered from the journal</source>
+        <translation>récupéré depuis le journal</translation>
+    </message>
+    <message>
+        <source>imported from a run log</source>
+        <translation>importé d&apos;un journal du cycle</translation>
+    </message>
+    <message>
+        <source>%1, adopted run</source>
+        <translation>%1, cycle en cours repris</translation>
+    </message>
+    <message>
+        <source>Controller %1</source>
+        <translation>Régulateur %1</translation>
+    </message>
+    <message>
+        <source>cycle %1</source>
+        <translation>cycle %1</translation>
+    </message>
+    <message>
+        <source>report generated %1</source>
+        <translation>rapport généré le %1</translation>
+    </message>
+    <message>
+        <source>Release history (continued)</source>
+        <translation>Historique des libérations (suite)</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (actuelle)</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Commentaire : %1</translation>
+    </message>
+    <message>
+        <source>Sterilisation cycle record</source>
+        <translation>Rapport de cycle de stérilisation</translation>
+    </message>
+    <message>
+        <source>Cycle %1</source>
+        <translation>Cycle %1</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Controller serial number</source>
+        <translation>Numéro de série du régulateur</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Cycle number</source>
+        <translation>Numéro de cycle</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>PROGRAM STEPS</source>
+        <translation>ÉTAPES DU PROGRAMME</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 mesures</translation>
+    </message>
+    <message>
+        <source>Temperature curve</source>
+        <translation>Courbe de température</translation>
+    </message>
+    <message>
+        <source>%1; the band shaded over the hold, its longest stretch marked at the bottom</source>
+        <translation>%1 ; la bande ombrée sur le plateau, sa plus longue séquence marquée en bas</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Libération</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, oldest first</source>
+        <translation>
+            <numerusform>%n entrée, la plus ancienne en premier</numerusform>
+            <numerusform>%n entrées, la plus ancienne en premier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation>non libéré</translation>
+    </message>
+    <message>
+        <source>Continued on page %1</source>
+        <translation>Suite en page %1</translation>
+    </message>
+    <message>
+        <source>Integrity</source>
+        <translation>Intégrité</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Run log</source>
+        <translation>Journal du cycle</translation>
+    </message>
+    <message>
+        <source>Run log SHA-256</source>
+        <translation>SHA-256 du journal du cycle</translation>
+    </message>
+    <message>
+        <source>Register entry hash</source>
+        <translation>Empreinte de l&apos;entrée du registre</translation>
+    </message>
+    <message>
+        <source>Register position</source>
+        <translation>Position dans le registre</translation>
+    </message>
+    <message>
+        <source>station software %1, controller firmware %2</source>
+        <translation>logiciel du poste %1, micrologiciel du régulateur %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>not entered in the register</source>
+        <translation>non inscrit au registre</translation>
+    </message>
+    <message>
+        <source>%1  (when printed; vaporin-records verify --witness)</source>
+        <translation>%1  (à l&apos;impression ; vaporin-records verify --witness)</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Cycle %1, controller %2</source>
+        <translation>Cycle %1, régulateur %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>All %1 samples: time since the recording began (h:mm:ss) and chamber temperature (°C), down each column</source>
+        <translation>Les %1 mesures : temps depuis le début de l&apos;enregistrement (h:mm:ss) et température de la chambre (°C), colonne par colonne de haut en bas</translation>
+    </message>
+</context>
+<context>
     <name>CycleSummary</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">aucun</translation>
     </message>
     <message>
         <source>Waits for release</source>
@@ -362,7 +579,7 @@
     </message>
     <message>
         <source>recorded by the station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">enregistré par le poste</translation>
     </message>
     <message>
         <source>recovered after the station was interrupted</source>
@@ -370,15 +587,15 @@
     </message>
     <message>
         <source>imported from a run log</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">importé d&apos;un journal du cycle</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Entrée</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programme</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -386,7 +603,7 @@
     </message>
     <message>
         <source>Cycle number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Numéro de cycle</translation>
     </message>
     <message>
         <source>Serial number</source>
@@ -394,23 +611,23 @@
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Poste</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Début</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Durée</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">État</translation>
     </message>
     <message>
         <source>Recording</source>
@@ -426,7 +643,7 @@
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mesures</translation>
     </message>
     <message>
         <source>Firmware version</source>
@@ -513,7 +730,7 @@
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">inconnu</translation>
     </message>
     <message>
         <source>entry %1 (controller %2, cycle %3, started %4)</source>
@@ -624,19 +841,19 @@ Exit anyway?</source>
     <name>LabelSheet</name>
     <message>
         <source>Roll, %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouleau, %1 x %2 mm</translation>
     </message>
     <message>
         <source>A4 sheet, 65 labels of 38.1 x 21.2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille A4, 65 étiquettes de 38,1 x 21,2 mm</translation>
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes d&apos;emballage</translation>
     </message>
     <message>
         <source>the labels could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>les étiquettes n&apos;ont pas pu être dessinées</translation>
     </message>
 </context>
 <context>
@@ -714,7 +931,7 @@ Exit anyway?</source>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programme</translation>
     </message>
     <message>
         <source>00:00:00</source>
@@ -1000,7 +1217,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Opérateur</translation>
     </message>
     <message>
         <source>Supervisor</source>
@@ -1040,6 +1257,25 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PackLabel</name>
+    <message>
+        <source>the barcode library is out of memory</source>
+        <translation>la bibliothèque de codes-barres manque de mémoire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be encoded</source>
+        <translation>« %1 » ne peut pas être encodé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; gave no bars</source>
+        <translation>« %1 » n&apos;a donné aucune barre</translation>
+    </message>
+    <message>
+        <source>Ster. %1  Exp. %2</source>
+        <translation>Stér. %1  Pér. %2</translation>
     </message>
 </context>
 <context>
@@ -1235,11 +1471,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Type d&apos;emballage</translation>
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Péremption</translation>
     </message>
     <message>
         <source>Choose a cycle in the list of cycles.</source>
@@ -1251,7 +1487,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">inconnu</translation>
     </message>
     <message>
         <source>released, labels can be printed</source>
@@ -1259,7 +1495,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>not released</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">non libéré</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference first.</source>
@@ -1271,7 +1507,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Étiquettes d&apos;emballage</translation>
     </message>
     <message>
         <source>Save Labels</source>
@@ -1308,6 +1544,100 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <message>
         <source>The recall report is saved.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeriodReport</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Latest release</source>
+        <translation>Dernière libération</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>not released</source>
+        <translation>non libéré</translation>
+    </message>
+    <message>
+        <source>Period report %1</source>
+        <translation>Rapport de période %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles</source>
+        <translation>
+            <numerusform>%n cycle</numerusform>
+            <numerusform>%n cycles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>generated %1</source>
+        <translation>généré le %1</translation>
+    </message>
+    <message>
+        <source>Cycle register: period report</source>
+        <translation>Registre des cycles : rapport de période</translation>
+    </message>
+    <message>
+        <source>Report generated %1</source>
+        <translation>Rapport généré le %1</translation>
+    </message>
+    <message>
+        <source>No cycles in this period.</source>
+        <translation>Aucun cycle sur cette période.</translation>
+    </message>
+    <message>
+        <source>Cycles %1 (continued)</source>
+        <translation>Cycles %1 (suite)</translation>
+    </message>
+    <message>
+        <source>Register positions when printed: %1</source>
+        <translation>Positions du registre à l&apos;impression : %1</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>Cycles</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Not released</source>
+        <translation>Non libéré</translation>
+    </message>
+    <message>
+        <source>newest release per cycle; reasons under every verdict but %1</source>
+        <translation>dernière libération par cycle ; motif sous chaque verdict sauf %1</translation>
     </message>
 </context>
 <context>
@@ -1385,27 +1715,59 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>RecallReport</name>
     <message>
         <source>Recall report, generated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de rappel, généré le %1</translation>
     </message>
     <message>
         <source>Cycle register: recall report</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre des cycles : rapport de rappel</translation>
     </message>
     <message>
         <source>Cycle %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>controller %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle %1</translation>
     </message>
     <message>
         <source>Recall of cycle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel du cycle %1</translation>
+    </message>
+    <message>
+        <source>(erased)</source>
+        <translation>(effacée)</translation>
+    </message>
+    <message>
+        <source>Used: the patients treated with a pack of this load</source>
+        <translation>Utilisés : les patients traités avec un emballage de cette charge</translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type d&apos;emballage</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Référence patient</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Not used: take these packs from the shelves</source>
+        <translation>Non utilisés : retirer ces emballages des étagères</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Péremption</translation>
+    </message>
+    <message>
+        <source>controller %1</source>
+        <translation>régulateur %1</translation>
     </message>
 </context>
 <context>
@@ -1684,7 +2046,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Cycles</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycles</translation>
     </message>
     <message>
         <source>All dates</source>
@@ -2069,23 +2431,23 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Début</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Programme</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cycle</translation>
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Régulateur</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">État</translation>
     </message>
     <message>
         <source>Origin</source>
@@ -2093,11 +2455,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verdict</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Libération</translation>
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
@@ -2321,7 +2683,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Type d&apos;emballage</translation>
     </message>
     <message>
         <source>Shelf life (days)</source>
@@ -2333,7 +2695,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Péremption</translation>
     </message>
     <message>
         <source>Only a supervisor erases a reference: %1</source>
@@ -2612,7 +2974,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseDialog</name>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Libération</translation>
     </message>
     <message>
         <source>color: #555;</source>
@@ -2707,7 +3069,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Temps</translation>
     </message>
     <message>
         <source>Decision</source>
@@ -2715,7 +3077,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Opérateur</translation>
     </message>
     <message>
         <source>Chemical indicator</source>
@@ -2774,6 +3136,135 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <message>
         <source>The verdict is %1: only a supervisor releases its load.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormat</name>
+    <message>
+        <source>Released</source>
+        <translation>Libéré</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Quarantined</source>
+        <translation>En quarantaine</translation>
+    </message>
+    <message>
+        <source>Recalled</source>
+        <translation>Rappelé</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Négatif</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positif</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Non utilisé</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>%1 min at %2</source>
+        <translation>%1 min à %2</translation>
+    </message>
+    <message>
+        <source>hold %1 for %2 min</source>
+        <translation>plateau %1 pendant %2 min</translation>
+    </message>
+    <message>
+        <source>band %1 to %2 (%3, %4)</source>
+        <translation>bande %1 à %2 (%3, %4)</translation>
+    </message>
+    <message>
+        <source>longest stretch in the band %1 to %2, %3</source>
+        <translation>plus longue séquence dans la bande de %1 à %2, %3</translation>
+    </message>
+    <message>
+        <source>in the hold lowest %1 at %2, highest %3 at %4</source>
+        <translation>pendant le plateau minimum %1 à %2, maximum %3 à %4</translation>
+    </message>
+    <message>
+        <source>tolerances %1, %2</source>
+        <translation>tolérances %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <source>chemical indicator: %1</source>
+        <translation>indicateur chimique : %1</translation>
+    </message>
+    <message>
+        <source>biological indicator: %1</source>
+        <translation>indicateur biologique : %1</translation>
+    </message>
+    <message>
+        <source>load: %1</source>
+        <translation>charge : %1</translation>
+    </message>
+    <message>
+        <source>lot: %1</source>
+        <translation>lot : %1</translation>
+    </message>
+    <message>
+        <source>entered by %1 on %2</source>
+        <translation>saisi par %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMetadata</name>
+    <message>
+        <source>Clinic</source>
+        <translation>Cabinet</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPainter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>le rapport n&apos;a pas pu être dessiné</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Clinic name not set</source>
+        <translation>Nom du cabinet non défini</translation>
     </message>
 </context>
 <context>
@@ -3014,6 +3505,77 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>VerdictText</name>
+    <message>
+        <source>PASS</source>
+        <translation>CONFORME</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>NON CONFORME</translation>
+    </message>
+    <message>
+        <source>NOT EVALUATED</source>
+        <translation>NON ÉVALUÉ</translation>
+    </message>
+    <message>
+        <source>recording began after the start</source>
+        <translation>l&apos;enregistrement a commencé après le démarrage</translation>
+    </message>
+    <message>
+        <source>the program&apos;s steps are unknown</source>
+        <translation>les étapes du programme sont inconnues</translation>
+    </message>
+    <message>
+        <source>no step of the program holds for a time</source>
+        <translation>aucune étape du programme n&apos;a de durée de plateau</translation>
+    </message>
+    <message>
+        <source>the hold at %1 has no holding time</source>
+        <translation>le plateau à %1 n&apos;a pas de durée</translation>
+    </message>
+    <message>
+        <source>held %1 for %2 from %3 to %4 (%5 min required)</source>
+        <translation>maintenu à %1 pendant %2 de %3 à %4 (%5 min requises)</translation>
+    </message>
+    <message>
+        <source>no samples recorded</source>
+        <translation>aucune mesure enregistrée</translation>
+    </message>
+    <message>
+        <source>never reached %1 (highest %2 at %3)</source>
+        <translation>%1 jamais atteint (maximum %2 à %3)</translation>
+    </message>
+    <message>
+        <source>longest stretch at %1 lasted %2 of the %3 min required</source>
+        <translation>la plus longue séquence à %1 a duré %2 sur les %3 min requises</translation>
+    </message>
+    <message>
+        <source>lowest %1 at %2</source>
+        <translation>minimum %1 à %2</translation>
+    </message>
+    <message>
+        <source>highest %1 at %2</source>
+        <translation>maximum %1 à %2</translation>
+    </message>
+    <message>
+        <source>no sample for %1 from %2</source>
+        <translation>aucune mesure pendant %1 à partir de %2</translation>
+    </message>
+    <message>
+        <source>the run ended &quot;%1&quot;</source>
+        <translation>le cycle s&apos;est terminé « %1 »</translation>
+    </message>
+    <message>
+        <source>the register holds no verdict for this cycle</source>
+        <translation>le registre ne contient aucun verdict pour ce cycle</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+</context>
+<context>
     <name>VerificationDialog</name>
     <message>
         <source>Verify register</source>
@@ -3054,62 +3616,224 @@ The run log has now been saved to
     </message>
 </context>
 <context>
+    <name>VerificationReport</name>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>What was checked</source>
+        <translation>Éléments vérifiés</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Aucun.</translation>
+    </message>
+    <message>
+        <source>Register verification %1</source>
+        <translation>Vérification du registre %1</translation>
+    </message>
+    <message>
+        <source>Cycle register: verification</source>
+        <translation>Registre des cycles : vérification</translation>
+    </message>
+    <message>
+        <source>Verified %1</source>
+        <translation>Vérifié le %1</translation>
+    </message>
+</context>
+<context>
     <name>VerificationSummary</name>
     <message>
         <source>The register could not be verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;a pas pu être vérifié.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>The register is intact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre est intact.</translation>
     </message>
     <message>
         <source>The register is NOT intact: %1 found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;est PAS intact : %1 constaté(s).</translation>
     </message>
     <message>
         <source>intact</source>
-        <translation type="unfinished"></translation>
+        <translation>intact</translation>
     </message>
     <message>
         <source>Its history up to %1 is proven by the time-stamp authority; what came after is not yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son historique jusqu&apos;au %1 est prouvé par l&apos;autorité d&apos;horodatage ; ce qui a suivi ne l&apos;est pas encore.</translation>
     </message>
     <message>
         <source>No time stamp proves its history: whoever can write the register could have rewritten it completely, hashes included, without a trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun horodatage ne prouve son historique : quiconque peut écrire dans le registre aurait pu le réécrire entièrement, empreintes comprises, sans laisser de trace.</translation>
     </message>
     <message>
         <source>Nothing in the register or in its log files was found changed, removed or reordered. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien dans le registre ni dans ses fichiers journaux n&apos;a été trouvé modifié, supprimé ou réordonné. %1</translation>
     </message>
     <message>
         <source>Each problem is listed below. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque problème est listé ci-dessous. %1</translation>
     </message>
     <message>
         <source>Checked %1 of %2, %3 and %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié : %1 de %2, %3 et %4.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verifying on those stations checks them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non vérifiés ici : %1 d&apos;autres postes ; une vérification sur ces postes les contrôle.</translation>
     </message>
     <message>
         <source>Last full verification: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière vérification complète : %1 : %2</translation>
     </message>
     <message>
         <source>No full verification yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune vérification complète pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problème</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems</source>
+        <translation>
+            <numerusform>%n problème</numerusform>
+            <numerusform>%n problèmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 controller</source>
+        <translation>1 régulateur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controllers</source>
+        <translation>
+            <numerusform>%n régulateur</numerusform>
+            <numerusform>%n régulateurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 release</source>
+        <translation>1 libération</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n releases</source>
+        <translation>
+            <numerusform>%n libération</numerusform>
+            <numerusform>%n libérations</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 log file</source>
+        <translation>1 fichier journal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log files</source>
+        <translation>
+            <numerusform>%n fichier journal</numerusform>
+            <numerusform>%n fichiers journaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Entry changed</source>
+        <translation>Entrée modifiée</translation>
+    </message>
+    <message>
+        <source>Samples damaged</source>
+        <translation>Mesures endommagées</translation>
+    </message>
+    <message>
+        <source>Order of entries broken</source>
+        <translation>Ordre des entrées rompu</translation>
+    </message>
+    <message>
+        <source>Entries missing</source>
+        <translation>Entrées manquantes</translation>
+    </message>
+    <message>
+        <source>Log file missing</source>
+        <translation>Fichier journal manquant</translation>
+    </message>
+    <message>
+        <source>Log file changed</source>
+        <translation>Fichier journal modifié</translation>
+    </message>
+    <message>
+        <source>Log file unreadable</source>
+        <translation>Fichier journal illisible</translation>
+    </message>
+    <message>
+        <source>Verdict changed</source>
+        <translation>Verdict modifié</translation>
+    </message>
+    <message>
+        <source>Release changed</source>
+        <translation>Libération modifiée</translation>
+    </message>
+    <message>
+        <source>Order of releases broken</source>
+        <translation>Ordre des libérations rompu</translation>
+    </message>
+    <message>
+        <source>Releases missing</source>
+        <translation>Libérations manquantes</translation>
+    </message>
+    <message>
+        <source>Audit event changed</source>
+        <translation>Événement du journal d&apos;audit modifié</translation>
+    </message>
+    <message>
+        <source>Ledger broken</source>
+        <translation>Chaîne rompue</translation>
+    </message>
+    <message>
+        <source>Record missing</source>
+        <translation>Enregistrement manquant</translation>
+    </message>
+    <message>
+        <source>Record changed</source>
+        <translation>Enregistrement modifié</translation>
+    </message>
+    <message>
+        <source>Record not in the ledger</source>
+        <translation>Enregistrement hors de la chaîne</translation>
+    </message>
+    <message>
+        <source>History rewritten after a witness</source>
+        <translation>Historique réécrit après un témoin</translation>
+    </message>
+    <message>
+        <source>Time stamp not valid</source>
+        <translation>Horodatage non valide</translation>
     </message>
 </context>
 </TS>
