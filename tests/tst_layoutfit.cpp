@@ -70,13 +70,13 @@ QString cut(const QWidget &widget, const QString &text, int needs, int has, cons
 
 // The part of the widget's width its window shows: parents clip what sticks
 // out of them (the main window places its widgets at fixed positions), but
-// not the contents of a scroll area, which scroll.
+// not the contents of a scroll area that scrolls sideways.
 int shownWidth(const QWidget &widget)
 {
     QRect shown = widget.rect();
     for (const QWidget *parent = widget.parentWidget(); parent; parent = parent->parentWidget()) {
         const auto *area = qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
-        if (area && area->viewport() == parent)
+        if (area && area->viewport() == parent && area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
             break;
         shown &= parent->rect().translated(-widget.mapTo(parent, QPoint()));
         if (parent->isWindow())
