@@ -15,6 +15,11 @@ StartWindow::StartWindow(CommunicationManager *manager)
     // Room below the list for what to check when nothing is found.
     setFixedSize(311, 250);
     ui->labelNoController->hide();
+    // Buttons as wide as their words, about the same centres.
+    for (QPushButton *button : {ui->buttonExit, ui->buttonConnect}) {
+        const int width = qMax(button->width(), button->sizeHint().width());
+        button->setGeometry(button->geometry().center().x() - width / 2, button->y(), width, button->height());
+    }
 
     // Shows through while the refresh button is hidden, that is while a
     // scan runs.
@@ -32,6 +37,20 @@ StartWindow::StartWindow(CommunicationManager *manager)
 }
 
 StartWindow::~StartWindow() = default;
+
+void StartWindow::fitNotice()
+{
+    QLabel *notice = ui->labelNoController;
+    const int formHeight = notice->height() - noticeGrowth;
+    const int growth = notice->isVisibleTo(this) ? qMax(0, notice->heightForWidth(notice->width()) - formHeight) : 0;
+    const int shift = growth - noticeGrowth;
+    noticeGrowth = growth;
+    notice->resize(notice->width(), formHeight + growth);
+    for (QPushButton *button : {ui->buttonExit, ui->buttonConnect})
+        button->move(button->x(), button->y() + shift);
+    ui->frame->resize(ui->frame->width(), ui->frame->height() + shift);
+    setFixedSize(width(), height() + shift);
+}
 
 QString StartWindow::selectedSerial() const
 {
@@ -67,6 +86,7 @@ void StartWindow::on_buttonReflesh_clicked()
     ui->comboBoxRegulons->setEnabled(false);
     ui->buttonConnect->setEnabled(false);
     ui->labelNoController->hide();
+    fitNotice();
     communicationManager->scanPorts();
 }
 
@@ -82,6 +102,7 @@ void StartWindow::on_regulons_got(QMap<QString, QString> regulons)
     ui->buttonConnect->setEnabled(found);
     ui->comboBoxRegulons->setEnabled(found);
     ui->labelNoController->setVisible(!found);
+    fitNotice();
     ui->buttonReflesh->show();
     // Enter connects to the listed controller: Connect is the form's
     // default button, and Exit never takes Enter over.

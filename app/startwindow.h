@@ -39,6 +39,12 @@ private:
     // Connected to the device link's scan result explicitly; as a plain
     // function it is not mistaken for a by-name slot of the form.
     void on_regulons_got(QMap<QString, QString> regulons);
+    // The form places its widgets at fixed positions: the notice gets the
+    // lines its text needs (more in longer languages) while it shows, and the
+    // buttons below it and the window's height follow.
+    void fitNotice();
+
+    int noticeGrowth = 0; // how much taller the notice is than in the form
 
     std::unique_ptr<Ui::StartWindow> ui;
     QString selected;

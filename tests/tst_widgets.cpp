@@ -5,9 +5,11 @@
 #include "ui/temperaturechart.h"
 #include "ui/timeaxisticks.h"
 #include "ui/verdictbanner.h"
+#include "widgets/flowlayout.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QtCharts/QCategoryAxis>
@@ -217,6 +219,68 @@ private slots:
     // What is typed into the step dialog is kept as typed; a value the
     // controller cannot take is refused where it stands, saying why, and OK
     // waits until it is corrected.
+    // A row of widgets 100 px wide (the middle one 150 px when it shows),
+    // 10 px apart, in a flow of that width: where each widget goes, and the
+    // height the flow takes. Extra width goes to the row's stretch factors,
+    // else to its expanding widgets, else to those that may grow.
+    void flowWrapsRows_data()
+    {
+        QTest::addColumn<int>("width");
+        // Of each widget: f fixed, g may grow, e expanding, h hidden, s a
+        // stretch of 1; x: an expanding spacer 40 px wide instead.
+        QTest::addColumn<QString>("policies");
+        QTest::addColumn<QString>("placed");   // "x,y width" of each widget shown
+        QTest::addColumn<int>("height");
+        QTest::newRow("one row, fixed") << 400 << "fff" << "0,0 100;110,0 150;270,0 100" << 20;
+        QTest::newRow("one row, growing share the rest") << 400 << "gfg" << "0,0 115;125,0 150;285,0 115" << 20;
+        QTest::newRow("expanding takes it all") << 400 << "geg" << "0,0 100;110,0 180;300,0 100" << 20;
+        QTest::newRow("stretch factor before expanding") << 400 << "esf" << "0,0 100;110,0 180;300,0 100" << 20;
+        QTest::newRow("stretch factor of the last") << 400 << "ffs" << "0,0 100;110,0 150;270,0 130" << 20;
+        QTest::newRow("two rows") << 300 << "fff" << "0,0 100;110,0 150;0,30 100" << 50;
+        QTest::newRow("each alone") << 120 << "fff" << "0,0 100;0,30 150;0,60 100" << 80;
+        QTest::newRow("hidden one leaves no gap") << 250 << "fhf" << "0,0 100;110,0 100" << 20;
+        QTest::newRow("spacer pushes to the end") << 400 << "fxf" << "0,0 100;300,0 100" << 20;
+        QTest::newRow("spacer ends a row, never begins one") << 200 << "fxf" << "0,0 100;0,30 100" << 50;
+    }
+    void flowWrapsRows()
+    {
+        QFETCH(int, width);
+        QFETCH(QString, policies);
+        QFETCH(QString, placed);
+        QFETCH(int, height);
+        QWidget window;
+        auto *column = new QVBoxLayout(&window);
+        auto *row = new QHBoxLayout;
+        row->setSpacing(10);
+        row->setContentsMargins(0, 0, 0, 0);
+        column->addLayout(row);
+        QList<QWidget *> widgets;
+        for (int i = 0; i < policies.size(); ++i) {
+            if (policies[i] == 'x') {
+                row->addSpacerItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+                continue;
+            }
+            auto *widget = new QWidget;
+            widget->setMinimumSize(i == 1 ? 150 : 100, 20);
+            const QChar policy = policies[i];
+            widget->setSizePolicy(policy == 'e' ? QSizePolicy::Expanding : policy == 'f' ? QSizePolicy::Fixed : QSizePolicy::Minimum,
+                                  QSizePolicy::Fixed);
+            row->addWidget(widget, policy == 's' ? 1 : 0);
+            widget->setVisible(policy != 'h');
+            widgets << widget;
+        }
+        FlowLayout *flow = FlowLayout::replace(row);
+        QCOMPARE(column->itemAt(0)->layout(), flow);
+        QCOMPARE(flow->count(), policies.size());
+        QCOMPARE(flow->heightForWidth(width), height);
+        flow->setGeometry(QRect(0, 0, width, height));
+        QStringList got;
+        for (QWidget *widget : widgets)
+            if (!widget->isHidden())
+                got << QString("%1,%2 %3").arg(widget->x()).arg(widget->y()).arg(widget->width());
+        QCOMPARE(got.join(';'), placed);
+    }
+
     void stepDialogRefusesVisibly_data()
     {
         QTest::addColumn<QString>("field");

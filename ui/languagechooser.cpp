@@ -21,10 +21,12 @@ LanguageChooser::LanguageChooser(QWidget *parent)
     label->setBuddy(comboBox);
     auto *note = new QLabel(tr("Takes effect at the next start."), this);
     note->setObjectName(QStringLiteral("labelLanguageNote"));
+    // Under the chooser in the whole width, on more lines in longer languages.
+    note->setWordWrap(true);
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addRow(label, comboBox);
-    layout->addRow(QString(), note);
+    layout->addRow(note);
 
     connect(comboBox, QOverload<int>::of(&QComboBox::activated), this, [this] {
         const auto choice = static_cast<Language::Choice>(comboBox->currentData().toInt());

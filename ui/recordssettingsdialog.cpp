@@ -20,6 +20,8 @@ RecordsSettingsDialog::RecordsSettingsDialog(const RecordsSettings &current, QWi
     ui->lineEditClinicName->setText(current.clinicName);
     ui->doubleSpinBoxLowerTolerance->setValue(current.band.lowerTolerance);
     ui->doubleSpinBoxUpperBand->setValue(current.band.upperBand);
+    // High enough for every line of the wrapped notes, more in longer languages.
+    resize(width(), qMax(height(), heightForWidth(width())));
 }
 
 RecordsSettingsDialog::~RecordsSettingsDialog() = default;

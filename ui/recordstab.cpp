@@ -15,6 +15,7 @@
 #include "ui/signerchooser.h"
 #include "ui/verificationdialog.h"
 #include "ui_recordstab.h"
+#include "widgets/flowlayout.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -114,6 +115,13 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         // In the row under the lists, beside the verification: the lists keep their height.
         ui->horizontalLayoutVerification->addWidget(backupPanel, 1);
     }
+    // Rows of filters and buttons go on in a further row where their texts
+    // (longer in some languages) do not fit in one; the form's rows are gone
+    // then.
+    for (QBoxLayout *row : std::initializer_list<QBoxLayout *>{
+             ui->horizontalLayoutFilters, ui->horizontalLayoutReleaseFilters, ui->horizontalLayoutListButtons,
+             ui->horizontalLayoutCycleButtons, ui->horizontalLayoutReleaseButtons, ui->horizontalLayoutVerification})
+        FlowLayout::replace(row);
     // The verdicts judged here use the defaults of settings out of bounds.
     ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
     ui->labelSettingsNotice->setVisible(!ui->labelSettingsNotice->text().isEmpty());

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -35,6 +36,13 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
 {
     ui->setupUi(this);
     setWindowModality(Qt::NonModal);
+    // The example of an empty Load field shows whole, in every language: the
+    // dialog widens to it (frames and the field's own margins beside it).
+    QStyleOptionFrame frame;
+    frame.initFrom(ui->lineEditLoad);
+    const int frameWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, ui->lineEditLoad);
+    ui->lineEditLoad->setMinimumWidth(ui->lineEditLoad->fontMetrics().horizontalAdvance(ui->lineEditLoad->placeholderText())
+                                      + 2 * frameWidth + 6);
     setWindowTitle(tr("Release of cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
     ui->labelCycle->setText(tr("Cycle %1 of controller %2, %3, started %4, %5.")
                                 .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial),
