@@ -531,6 +531,77 @@ private slots:
         QVERIFY2(VerdictText::reason(holdless) != holdless, qPrintable(holdless));
     }
 
+    // The forms of values in each language: day first, decimal commas,
+    // never a group separator; the C locale's are the stored English ones.
+    void formatsInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"2024-03-05 14:07:09 UTC+01:00", "2024-03-05", "1234.5 \u00b0C",
+                                                "20 min at 121.0 \u00b0C", "unknown", "Released by A. Meier"};
+        QTest::newRow("German") << Language::German
+                                << QStringList{"05.03.2024 14:07:09 UTC+01:00", "05.03.2024", "1234,5 \u00b0C",
+                                               "20 min bei 121,0 \u00b0C", "unbekannt", "Freigegeben von A. Meier"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"05/03/2024 14:07:09 UTC+01:00", "05/03/2024", "1234,5 \u00b0C",
+                                               "20 min \u00e0 121,0 \u00b0C", "inconnu", "Lib\u00e9r\u00e9 par A. Meier"};
+    }
+    void formatsInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QVERIFY(Language::install(language));
+        const QLocale locale = Language::locale();
+        const QStringList forms{
+            ReportFormat::instant(started, true, locale),
+            ReportFormat::day(started.date(), locale),
+            ReportFormat::celsius(1234.5, locale),
+            ReportFormat::steps({{0, 20, 121.0}}, locale),
+            ReportFormat::orUnknown(QString(), locale),
+            ReportFormat::releaseHeadline(release(QStringLiteral("A. Meier"), Release::Decision::Released,
+                                                  Release::BiologicalIndicator::Negative),
+                                          locale),
+        };
+        QCOMPARE(forms, shown);
+        // What is stored and scripted stays English in every language.
+        QCOMPARE(ReportFormat::instant(started), QStringLiteral("2024-03-05 14:07:09 UTC+01:00"));
+        QCOMPARE(CycleVerdict::resultText(CycleVerdict::Result::Fail), QStringLiteral("FAIL"));
+    }
+
+    // The period report's headings, verdict words and dates in the language.
+    void periodReportInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("German") << Language::German
+                                << QStringList{"Chargenregister: Zeitraumbericht", "\u00dcbersicht", "NICHT BEWERTET",
+                                               "BESTANDEN", "Freigegeben \u00b7 Operator 2 \u00b7 05.03.2024",
+                                               "nicht freigegeben", "Letzte Freigabe", "Seite 1 von"}
+                                << QStringList{"Summary", "Latest release", "NOT EVALUATED", "Page 1 of"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"Registre des cycles : rapport de p\u00e9riode", "Synth\u00e8se",
+                                               "NON \u00c9VALU\u00c9", "NON CONFORME", "Derni\u00e8re lib\u00e9ration",
+                                               "non lib\u00e9r\u00e9", "Page 1 sur"}
+                                << QStringList{"Summary", "Latest release", "NOT EVALUATED", "Page 1 of"};
+    }
+    void periodReportInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, absent);
+        QVERIFY(Language::install(language));
+        const QString file = dir.filePath(QStringLiteral("period-language.pdf"));
+        QString error;
+        QVERIFY2(PeriodReport::writePdf(file, period(12), &error), qPrintable(error));
+        const QString text = pdfText(file, 1, pdfPages(file)).simplified();
+        for (const QString &item : shown)
+            QVERIFY2(text.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + text));
+        for (const QString &item : absent)
+            QVERIFY2(!text.contains(item), qPrintable(item + QStringLiteral(" left in: ") + text));
+    }
+
     // German labels: the translated words fit the smallest labels, and each
     // pack's code reads back from its bars as it is.
     void germanLabelsReadBack_data()
