@@ -7,6 +7,7 @@
 #include "reports/labelsheet.h"
 #include "reports/periodreport.h"
 #include "reports/verdicttext.h"
+#include "reports/verificationsummary.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
 #include "tests/reportdata.h"
@@ -600,6 +601,50 @@ private slots:
             QVERIFY2(text.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + text));
         for (const QString &item : absent)
             QVERIFY2(!text.contains(item), qPrintable(item + QStringLiteral(" left in: ") + text));
+    }
+
+    // A verification's summary counts in the language's plural forms and
+    // leads every finding, of whatever kind, with what it is.
+    void verificationSummaryInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"The register is NOT intact: 2 problems found.",
+                                                "Checked 1 entry of 3 controllers, 0 releases and 2 log files.",
+                                                "Record not in the ledger: link 4", "Entry changed: cycle 7"};
+        QTest::newRow("German") << Language::German
+                                << QStringList{"Das Register ist NICHT unversehrt: 2 Probleme gefunden.",
+                                               "Gepr\u00fcft: 1 Eintrag von 3 Reglern, 0 Freigaben und 2 Protokolldateien.",
+                                               "Datensatz nicht in der Kette: link 4", "Eintrag ver\u00e4ndert: cycle 7"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"Le registre n'est PAS intact : 2 probl\u00e8mes constat\u00e9(s).",
+                                               "V\u00e9rifi\u00e9 : 1 entr\u00e9e de 3 r\u00e9gulateurs, 0 "
+                                               "lib\u00e9ration et 2 fichiers journaux.",
+                                               "Enregistrement hors de la cha\u00eene : link 4",
+                                               "Entr\u00e9e modifi\u00e9e : cycle 7"};
+    }
+    void verificationSummaryInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QVERIFY(Language::install(language));
+        RegisterVerification::Result result;
+        result.report.entries = 1;
+        result.report.chains = 3;
+        result.report.logs = 2;
+        result.report.problems = {{CycleVerifier::Problem::RecordUnlinked, 0, QString(), QStringLiteral("link 4")},
+                                  {CycleVerifier::Problem::EntryAltered, 7, QString(), QStringLiteral("cycle 7")}};
+        const VerificationSummary summary = VerificationSummary::of(result, QStringLiteral("register.sqlite"), started);
+        const QString text = QStringList{summary.headline, summary.checked.join(' '), summary.findings.join(' ')}.join(' ');
+        for (const QString &item : shown)
+            QVERIFY2(text.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + text));
+        // Every kind of finding has its name.
+        for (int kind = CycleVerifier::Problem::EntryAltered; kind <= CycleVerifier::Problem::TimeStampInvalid; ++kind) {
+            result.report.problems = {{CycleVerifier::Problem::Kind(kind), 0, QString(), QStringLiteral("x")}};
+            const QString finding = VerificationSummary::of(result, QString(), started).findings.value(0);
+            QVERIFY2(!finding.startsWith(QLatin1Char(':')), qPrintable(QString::number(kind)));
+        }
     }
 
     // German labels: the translated words fit the smallest labels, and each
