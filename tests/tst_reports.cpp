@@ -7,6 +7,7 @@
 #include "reports/labelsheet.h"
 #include "reports/periodreport.h"
 #include "reports/verdicttext.h"
+#include "reports/verificationsummary.h"
 #include "tests/isolateduser.h"
 #include "tests/registertestdata.h"
 #include "tests/reportdata.h"
@@ -529,6 +530,121 @@ private slots:
         QVERIFY2(!shown.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(shown));
         const QString holdless = CycleVerdict::evaluate(cycle, CycleVerdict::Hold{121.0, 0}, CycleVerdict::Band()).reason;
         QVERIFY2(VerdictText::reason(holdless) != holdless, qPrintable(holdless));
+    }
+
+    // The forms of values in each language: day first, decimal commas,
+    // never a group separator; the C locale's are the stored English ones.
+    void formatsInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"2024-03-05 14:07:09 UTC+01:00", "2024-03-05", "1234.5 \u00b0C",
+                                                "20 min at 121.0 \u00b0C", "unknown", "Released by A. Meier"};
+        QTest::newRow("German") << Language::German
+                                << QStringList{"05.03.2024 14:07:09 UTC+01:00", "05.03.2024", "1234,5 \u00b0C",
+                                               "20 min bei 121,0 \u00b0C", "unbekannt", "Freigegeben von A. Meier"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"05/03/2024 14:07:09 UTC+01:00", "05/03/2024", "1234,5 \u00b0C",
+                                               "20 min \u00e0 121,0 \u00b0C", "inconnu", "Lib\u00e9r\u00e9 par A. Meier"};
+    }
+    void formatsInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QVERIFY(Language::install(language));
+        const QLocale locale = Language::locale();
+        const QStringList forms{
+            ReportFormat::instant(started, true, locale),
+            ReportFormat::day(started.date(), locale),
+            ReportFormat::celsius(1234.5, locale),
+            ReportFormat::steps({{0, 20, 121.0}}, locale),
+            ReportFormat::orUnknown(QString(), locale),
+            ReportFormat::releaseHeadline(release(QStringLiteral("A. Meier"), Release::Decision::Released,
+                                                  Release::BiologicalIndicator::Negative),
+                                          locale),
+        };
+        QCOMPARE(forms, shown);
+        // What is stored and scripted stays English in every language.
+        QCOMPARE(ReportFormat::instant(started), QStringLiteral("2024-03-05 14:07:09 UTC+01:00"));
+        QCOMPARE(CycleVerdict::resultText(CycleVerdict::Result::Fail), QStringLiteral("FAIL"));
+    }
+
+    // The period report's headings, verdict words and dates in the language.
+    void periodReportInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("German") << Language::German
+                                << QStringList{"Chargenregister: Zeitraumbericht", "\u00dcbersicht", "NICHT BEWERTET",
+                                               "BESTANDEN", "Freigegeben \u00b7 Operator 2 \u00b7 05.03.2024",
+                                               "nicht freigegeben", "Letzte Freigabe", "Seite 1 von"}
+                                << QStringList{"Summary", "Latest release", "NOT EVALUATED", "Page 1 of"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"Registre des cycles : rapport de p\u00e9riode", "Synth\u00e8se",
+                                               "NON \u00c9VALU\u00c9", "NON CONFORME", "Derni\u00e8re lib\u00e9ration",
+                                               "non lib\u00e9r\u00e9", "Page 1 sur"}
+                                << QStringList{"Summary", "Latest release", "NOT EVALUATED", "Page 1 of"};
+    }
+    void periodReportInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, absent);
+        QVERIFY(Language::install(language));
+        const QString file = dir.filePath(QStringLiteral("period-language.pdf"));
+        QString error;
+        QVERIFY2(PeriodReport::writePdf(file, period(12), &error), qPrintable(error));
+        const QString text = pdfText(file, 1, pdfPages(file)).simplified();
+        for (const QString &item : shown)
+            QVERIFY2(text.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + text));
+        for (const QString &item : absent)
+            QVERIFY2(!text.contains(item), qPrintable(item + QStringLiteral(" left in: ") + text));
+    }
+
+    // A verification's summary counts in the language's plural forms and
+    // leads every finding, of whatever kind, with what it is.
+    void verificationSummaryInLanguage_data()
+    {
+        QTest::addColumn<Language::Choice>("language");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"The register is NOT intact: 2 problems found.",
+                                                "Checked 1 entry of 3 controllers, 0 releases and 2 log files.",
+                                                "Record not in the ledger: link 4", "Entry changed: cycle 7"};
+        QTest::newRow("German") << Language::German
+                                << QStringList{"Das Register ist NICHT unversehrt: 2 Probleme gefunden.",
+                                               "Gepr\u00fcft: 1 Eintrag von 3 Reglern, 0 Freigaben und 2 Protokolldateien.",
+                                               "Datensatz nicht in der Kette: link 4", "Eintrag ver\u00e4ndert: cycle 7"};
+        QTest::newRow("French") << Language::French
+                                << QStringList{"Le registre n'est PAS intact : 2 probl\u00e8mes constat\u00e9(s).",
+                                               "V\u00e9rifi\u00e9 : 1 entr\u00e9e de 3 r\u00e9gulateurs, 0 "
+                                               "lib\u00e9ration et 2 fichiers journaux.",
+                                               "Enregistrement hors de la cha\u00eene : link 4",
+                                               "Entr\u00e9e modifi\u00e9e : cycle 7"};
+    }
+    void verificationSummaryInLanguage()
+    {
+        QFETCH(Language::Choice, language);
+        QFETCH(QStringList, shown);
+        QVERIFY(Language::install(language));
+        RegisterVerification::Result result;
+        result.report.entries = 1;
+        result.report.chains = 3;
+        result.report.logs = 2;
+        result.report.problems = {{CycleVerifier::Problem::RecordUnlinked, 0, QString(), QStringLiteral("link 4")},
+                                  {CycleVerifier::Problem::EntryAltered, 7, QString(), QStringLiteral("cycle 7")}};
+        const VerificationSummary summary = VerificationSummary::of(result, QStringLiteral("register.sqlite"), started);
+        const QString text = QStringList{summary.headline, summary.checked.join(' '), summary.findings.join(' ')}.join(' ');
+        for (const QString &item : shown)
+            QVERIFY2(text.contains(item), qPrintable(item + QStringLiteral(" missing in: ") + text));
+        // Every kind of finding has its name.
+        for (int kind = CycleVerifier::Problem::EntryAltered; kind <= CycleVerifier::Problem::TimeStampInvalid; ++kind) {
+            result.report.problems = {{CycleVerifier::Problem::Kind(kind), 0, QString(), QStringLiteral("x")}};
+            const QString finding = VerificationSummary::of(result, QString(), started).findings.value(0);
+            QVERIFY2(!finding.startsWith(QLatin1Char(':')), qPrintable(QString::number(kind)));
+        }
     }
 
     // German labels: the translated words fit the smallest labels, and each

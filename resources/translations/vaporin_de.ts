@@ -3734,7 +3734,7 @@ The run log has now been saved to
         <source>%n controllers</source>
         <translation>
             <numerusform>%n Regler</numerusform>
-            <numerusform>%n Regler</numerusform>
+            <numerusform>%n Reglern</numerusform>
         </translation>
     </message>
     <message>
