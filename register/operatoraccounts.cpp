@@ -225,7 +225,8 @@ bool OperatorAccounts::add(OperatorAccount &account, const QString &pin, const S
             return false;
         if (*now != *existing)
             return fail(tr("Another account was made meanwhile: try again."));
-        return store(made, pinHash, true) && audit("operator added", made, signer);
+        return store(made, pinHash, true) && toOutbox(QStringLiteral("operator"), made.id, made.name)
+            && audit("operator added", made, signer);
     });
     if (ok)
         account = made;
@@ -244,12 +245,11 @@ bool OperatorAccounts::change(const OperatorAccount &account, const Signature &b
     if (!problem.isEmpty())
         return fail(problem);
     return transaction([&] {
+        const std::optional<OperatorAccount> before = select(QStringLiteral("id = ?"), {changed.id});
         const std::optional<QVariant> pinHash =
-            value(QStringLiteral("SELECT pin_hash FROM operators WHERE id = ?"), {changed.id});
+            before ? value(QStringLiteral("SELECT pin_hash FROM operators WHERE id = ?"), {changed.id}) : std::nullopt;
         if (!pinHash)
             return false;
-        if (pinHash->isNull())
-            return fail(tr("There is no such operator."));
         if (!changed.active || changed.role != OperatorAccount::Role::Supervisor) {
             const std::optional<QVariant> others =
                 value(QStringLiteral("SELECT COUNT(*) FROM operators WHERE role = 'supervisor' AND active = 1"
@@ -260,7 +260,9 @@ bool OperatorAccounts::change(const OperatorAccount &account, const Signature &b
             if (others->toInt() == 0)
                 return fail(tr("The register keeps at least one active supervisor."));
         }
-        return store(changed, pinHash->toString(), false) && audit("operator changed", changed, supervising->name);
+        return store(changed, pinHash->toString(), false)
+            && toOutbox(QStringLiteral("operator"), changed.id, before->name)
+            && audit("operator changed", changed, supervising->name);
     });
 }
 
@@ -279,7 +281,7 @@ bool OperatorAccounts::resetPin(qint64 id, const QString &pin, const Signature &
         std::optional<OperatorAccount> account = select(QStringLiteral("id = ?"), {id});
         if (!account)
             return false;
-        return store(*account, pinHash, false)
+        return store(*account, pinHash, false) && toOutbox(QStringLiteral("operator"), id, account->name)
             && run(QStringLiteral("UPDATE operators SET failed_pins = 0, locked_until_utc = NULL WHERE id = ?"), {id})
             && audit("operator PIN reset", *account, supervising->name);
     });

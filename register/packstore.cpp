@@ -76,10 +76,13 @@ bool PackStore::setPackType(const PackType &type)
         return fail(tr("A pack type's name has 1 to 60 characters."));
     if (type.shelfLifeDays < 1 || type.shelfLifeDays > maxShelfLifeDays)
         return fail(tr("A shelf life is 1 to %1 days.").arg(maxShelfLifeDays));
-    return run(QStringLiteral("INSERT INTO pack_types (name, shelf_life_days) VALUES (?, ?) ON CONFLICT (name)"
-                              " DO UPDATE SET shelf_life_days = excluded.shelf_life_days"),
-               {name, type.shelfLifeDays})
-        .has_value();
+    return transaction([&] {
+        return run(QStringLiteral("INSERT INTO pack_types (name, shelf_life_days) VALUES (?, ?) ON CONFLICT (name)"
+                                  " DO UPDATE SET shelf_life_days = excluded.shelf_life_days"),
+                   {name, type.shelfLifeDays})
+                   .has_value()
+            && toOutbox(QStringLiteral("pack type"), 0, name);
+    });
 }
 
 QString PackStore::code(const QString &controllerSerial, int cycleNumber, qint64 cycleId, int number)
@@ -160,7 +163,7 @@ std::optional<QVector<Pack>> PackStore::makePacks(qint64 cycleId, int count, con
             if (!id)
                 return false;
             p.id = id->toLongLong();
-            if (!link(p.controllerSerial, QStringLiteral("pack"), p.id, p.hash))
+            if (!link(p.controllerSerial, QStringLiteral("pack"), p.id, p.hash) || !toOutbox(QStringLiteral("pack"), p.id))
                 return false;
             made << p;
         }

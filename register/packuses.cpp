@@ -131,7 +131,8 @@ bool PackUses::enter(PackUse &use)
         if (!id)
             return false;
         made.id = id->toLongLong();
-        if (!link(checked->pack.controllerSerial, QStringLiteral("use"), made.id, made.hash))
+        if (!link(checked->pack.controllerSerial, QStringLiteral("use"), made.id, made.hash)
+            || !toOutbox(QStringLiteral("use"), made.id))
             return false;
         AuditEvent event;
         event.at = made.at;
@@ -214,8 +215,9 @@ bool PackUses::eraseReference(qint64 useId, const QString &by)
                                                                     {QStringLiteral("code"), code->toString()},
                                                                     {QStringLiteral("by"), by}})
                                               .toJson(QJsonDocument::Compact));
+        // The erasure is sent as the use again, which then carries no reference.
         return run(QStringLiteral("UPDATE pack_uses SET reference = NULL WHERE id = ?"), {useId})
-            && appendEvent(event);
+            && toOutbox(QStringLiteral("use"), useId) && appendEvent(event);
     });
     // Another reader may hold the journal a while; the next erasure or
     // checkpoint empties it then.

@@ -262,6 +262,24 @@ const QVector<Migration> all = {
       QStringLiteral("CREATE TABLE register_keys ("
                      " purpose TEXT PRIMARY KEY,"
                      " key_hex TEXT NOT NULL)")}},
+    // The outbox sends operator accounts, pack types, packs and uses too: a
+    // kind and the record's ID (an account's name before its change, a pack
+    // type's name). Rebuilt as in version 4, the waiting rows kept in order.
+    {14,
+     {QStringLiteral("CREATE TABLE outbox_next ("
+                     " id {id},"
+                     " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                     " event_id BIGINT UNIQUE REFERENCES events (id),"
+                     " release_id BIGINT UNIQUE REFERENCES releases (id),"
+                     " record_kind TEXT CHECK (record_kind IN ('operator', 'pack type', 'pack', 'use')),"
+                     " record_id BIGINT,"
+                     " record_key TEXT,"
+                     " CHECK (CAST(cycle_id IS NOT NULL AS INTEGER) + CAST(event_id IS NOT NULL AS INTEGER)"
+                     "  + CAST(release_id IS NOT NULL AS INTEGER) + CAST(record_kind IS NOT NULL AS INTEGER) = 1))"),
+      QStringLiteral("INSERT INTO outbox_next (cycle_id, event_id, release_id)"
+                     " SELECT cycle_id, event_id, release_id FROM outbox ORDER BY id"),
+      QStringLiteral("DROP TABLE outbox"),
+      QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox")}},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a
