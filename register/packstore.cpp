@@ -187,16 +187,6 @@ std::optional<QVector<Pack>> PackStore::makePacks(qint64 cycleId, int count, con
     return made;
 }
 
-std::optional<PackStore::Counts> PackStore::counts()
-{
-    std::optional<QSqlQuery> query =
-        run(QStringLiteral("SELECT (SELECT COUNT(*) FROM operators), (SELECT COUNT(*) FROM packs),"
-                           " (SELECT COUNT(*) FROM pack_uses)"));
-    if (!query || !query->next())
-        return std::nullopt;
-    return Counts{query->value(0).toInt(), query->value(1).toInt(), query->value(2).toInt()};
-}
-
 std::optional<QVector<Pack>> PackStore::select(const QString &where, const QVariantList &values, const QString &tail)
 {
     std::optional<QSqlQuery> query =

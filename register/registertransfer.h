@@ -32,6 +32,9 @@ class CycleRegister;
 // The audit trail goes along as it is (times, users, stations), each event
 // once, naming its cycle by the cycle's ID in the target.
 //
+// Operator accounts, pack types, packs and their uses go along after the
+// releases, each once (see RecordTransfer).
+//
 // A source whose entries are not intact is not moved: a new chain would
 // give altered entries hashes that hold. Log files are not read; they stay
 // where they are and the target names them where they are.

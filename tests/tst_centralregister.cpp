@@ -12,7 +12,6 @@
 #include "register/packstore.h"
 #include "register/packuses.h"
 #include "register/registersender.h"
-#include "register/releasesigning.h"
 #include "register/registerwriter.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
@@ -298,16 +297,7 @@ private slots:
         Cycle c = RegisterTestData::cycle("A", 7, RegisterTestData::localTime("2026-12-01T08:00:00"),
                                           RegisterTestData::run(3, 7));
         QCOMPARE(own->enter(c).outcome, CycleRegister::Outcome::Entered);
-        OperatorAccounts accounts(*own);
-        OperatorAccount chef{0, "S. Chef", "SC"};
-        QVERIFY2(accounts.add(chef, "470815", {}), qPrintable(accounts.errorString()));
-        Release r;
-        r.cycleId = c.id;
-        r.operatorName = "S. Chef";
-        r.decision = Release::Decision::Released;
-        r.comment = "BI negative";
-        QString error;
-        QVERIFY2(ReleaseSigning::enter(*own, r, "470815", &error), qPrintable(error));
+        QCOMPARE(RegisterTestData::releasedBySupervisor(*own, c.id), QString());
         own->setFillingOutbox(true);
         PackStore packStore(*own);
         QVERIFY2(packStore.setPackType({"Tray", 90}), qPrintable(packStore.errorString()));

@@ -446,6 +446,69 @@ private slots:
         QCOMPARE(countRows(*store, "cycles"), before[0]);
     }
 
+    // A register file's accounts, pack types, packs and uses onto a server
+    // that has an account of the same name, changed later there: each once,
+    // the server's newer account kept, an erased reference never carried.
+    void migrationCarriesPacksOnce()
+    {
+        QVERIFY(freshRegister());
+        const QString file = dir->filePath("station/register.sqlite");
+        const std::unique_ptr<CycleRegister> local = openRegister(RegisterLocation::file(file));
+        Cycle c = cycle("A", 5, "2024-03-01T08:00:00");
+        QCOMPARE(local->enter(c).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(RegisterTestData::releasedBySupervisor(*local, c.id), QString());
+        OperatorAccounts accounts(*local);
+        OperatorAccount meier{0, "A. Meier", "AM"};
+        QVERIFY2(accounts.add(meier, "123456", {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
+        PackStore packStore(*local);
+        QVERIFY(packStore.setPackType({"Tray", 90}));
+        const std::optional<QVector<Pack>> packs = packStore.makePacks(c.id, 3, "Tray");
+        QVERIFY2(packs, qPrintable(packStore.errorString()));
+        PackUses uses(*local);
+        PackUse kept{0, packs->at(0).code, 0, {}, "A. Meier", "K-7"};
+        PackUse erased{0, packs->at(1).code, 0, {}, "A. Meier", "K-8"};
+        PackUse unknown{0, "RG9-0001-01", 0, {}, "A. Meier", "K-9"};
+        for (PackUse *use : {&kept, &erased, &unknown}) {
+            use->comment = "checked"; // the test's packs expired long ago
+            QVERIFY2(uses.enter(*use), qPrintable(uses.errorString()));
+        }
+        QVERIFY2(uses.eraseReference(erased.id, "S. Chef"), qPrintable(uses.errorString()));
+        // The server's own S. Chef, made after the file's.
+        OperatorAccounts central(*store, [] { return QDateTime::currentDateTime().addDays(1); });
+        OperatorAccount serverChef{0, "s. chef", "CH"};
+        QVERIFY2(central.add(serverChef, "999999", {}), qPrintable(central.errorString()));
+
+        const RegisterTransfer::Result first = RegisterTransfer::transfer(*local, *store);
+        QVERIFY2(first.error.isEmpty() && first.refused.isEmpty(), qPrintable(first.error));
+        QCOMPARE((QVector<int>{first.accounts, first.accountsPresent, first.packTypes, first.packs, first.packsPresent,
+                               first.uses, first.usesPresent}),
+                 (QVector<int>{1, 1, 1, 3, 0, 3, 0}));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
+        QCOMPARE(countRows(*store, "operators WHERE initials = 'CH'"), 1);
+        QVERIFY(OperatorAccounts(*store).signIn({"A. Meier", "123456"}));
+        QCOMPARE(countRows(*store, "ledger WHERE kind = 'pack' AND chain = 'A'"), 3);
+        QCOMPARE(countRows(*store, "ledger WHERE kind = 'use' AND chain = 'A'"), 2);
+        QCOMPARE(countRows(*store, "pack_uses WHERE reference = 'K-8' OR reference IS NULL AND code <> '"
+                                       + packs->at(1).code + "'"),
+                 0);
+        QCOMPARE(PackUses(*store).usesOf("K-9")->size(), 1);
+        QCOMPARE(PackUses(*store).recallList(store->cycles({}, -1)->first().id)->at(0).uses.size(), 1);
+
+        const auto counts = [&] {
+            return QVector<qint64>{countRows(*store, "operators"), countRows(*store, "packs"),
+                                   countRows(*store, "pack_uses"), countRows(*store, "ledger"),
+                                   countRows(*store, "events")};
+        };
+        const QVector<qint64> before = counts();
+        const RegisterTransfer::Result second = RegisterTransfer::transfer(*local, *store);
+        QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
+        QCOMPARE((QVector<int>{second.accounts, second.accountsPresent, second.packTypes, second.packs,
+                               second.packsPresent, second.uses, second.usesPresent}),
+                 (QVector<int>{0, 2, 0, 0, 3, 0, 3}));
+        QCOMPARE(counts(), before);
+    }
+
     // The edits of RegisterEdits, made on the server as its owner.
     void everyEditIsCaught_data() { RegisterEdits::addRows(); }
     void everyEditIsCaught()
