@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QSqlError>
 
 namespace {
 
@@ -246,8 +247,24 @@ std::optional<QString> PackUses::referenceHash(const QString &reference)
     const std::optional<QByteArray> k = key();
     if (!k)
         return std::nullopt;
-    return QString::fromLatin1(
-        QMessageAuthenticationCode::hash(reference.toUtf8(), *k, QCryptographicHash::Sha256).toHex());
+    return keyedHash(reference, *k);
+}
+
+QString PackUses::keyedHash(const QString &reference, const QByteArray &key)
+{
+    return QString::fromLatin1(QMessageAuthenticationCode::hash(reference.toUtf8(), key, QCryptographicHash::Sha256).toHex());
+}
+
+std::optional<QByteArray> PackUses::storedKey(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT key_hex FROM register_keys WHERE purpose = ?"));
+    query.addBindValue(QString::fromLatin1(referenceKey));
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return std::nullopt;
+    }
+    return query.next() ? QByteArray::fromHex(query.value(0).toString().toLatin1()) : QByteArray();
 }
 
 // The canonical form "vaporin-pack-use-1", made as the entries' (see

@@ -141,26 +141,17 @@ bool RecordTransfer::carryAccount(const CycleRegister::OutboxItem &item, Registe
             {a.name, item.recordKey.isEmpty() ? a.name : item.recordKey, a.name});
         if (!there)
             return false;
-        const QVariantList values{a.name, a.initials, OperatorAccount::roleKeyword(a.role), a.active ? 1 : 0, pinHash,
-                                  CycleRow::utcMs(a.changedAt), CycleRow::offsetSeconds(a.changedAt), a.hash};
-        if (!there->next()) {
-            ++result.accounts;
-            return run(QStringLiteral("INSERT INTO operators (name, initials, role, active, pin_hash, changed_utc,"
-                                      " changed_offset, record_hash, failed_pins) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0)"),
-                       values)
-                .has_value();
-        }
-        const qint64 id = there->value(0).toLongLong();
         // The same state, or a later change made there.
-        if (there->value(1).toString() == a.hash || there->value(2).toLongLong() >= CycleRow::utcMs(a.changedAt)) {
+        if (there->next()
+            && (there->value(1).toString() == a.hash || there->value(2).toLongLong() >= CycleRow::utcMs(a.changedAt))) {
             ++result.accountsPresent;
             return true;
         }
+        a.id = there->isValid() ? there->value(0).toLongLong() : 0;
+        there.reset();
         ++result.accounts;
-        return run(QStringLiteral("UPDATE operators SET name = ?, initials = ?, role = ?, active = ?, pin_hash = ?,"
-                                  " changed_utc = ?, changed_offset = ?, record_hash = ? WHERE id = ?"),
-                   values + QVariantList{id})
-            .has_value();
+        OperatorAccounts accounts(cycleRegister());
+        return accounts.enter(a, pinHash) || fail(accounts.errorString());
     });
 }
 

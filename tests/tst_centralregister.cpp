@@ -283,6 +283,7 @@ private slots:
         QTest::newRow("nothing") << "" << "";
         QTest::newRow("answer lost") << "answer lost" << "";
         QTest::newRow("erased after sending") << "erased after sending" << "";
+        QTest::newRow("account renamed after sending") << "renamed after sending" << "";
         QTest::newRow("cycle and release from before the server") << "before the server" << "";
         QTest::newRow("pack altered in the station's register")
             << "UPDATE packs SET pack_type = 'Implant tray' WHERE pack_number = 2" << "does not match its hash";
@@ -328,9 +329,16 @@ private slots:
                 QVERIFY2(again.exec(statement), qPrintable(again.lastError().text()));
             told = sendOutbox(file);
         }
-        if (meanwhile == "erased after sending") {
+        const QString chef = meanwhile == "renamed after sending" ? "S. Chef-Meier" : "S. Chef";
+        if (meanwhile.endsWith("after sending")) {
             QCOMPARE(told[2].toString(), QString());
-            erase();
+            OperatorAccounts accounts(*own);
+            OperatorAccount renamed = *accounts.account(1);
+            renamed.name = chef;
+            if (meanwhile == "erased after sending")
+                erase();
+            else
+                QVERIFY2(accounts.change(renamed, {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
             told = sendOutbox(file);
         }
         QVERIFY2(told[2].toString().contains(reason), qPrintable(told[2].toString()));
@@ -349,7 +357,8 @@ private slots:
         QCOMPARE(countRows(*central, "releases WHERE decision = 'released'"), 1);
         // An account made before goes with migrate, not with the outbox.
         const bool accountSent = meanwhile != "before the server";
-        QCOMPARE(countRows(*central, "operators WHERE name = 'S. Chef' AND role = 'supervisor'"), accountSent ? 1 : 0);
+        QCOMPARE(countRows(*central, "operators"), accountSent ? 1 : 0);
+        QCOMPARE(countRows(*central, "operators WHERE name = '" + chef + "' AND role = 'supervisor'"), accountSent ? 1 : 0);
         QCOMPARE(countRows(*central, "pack_types WHERE name = 'Tray' AND shelf_life_days = 90"), 1);
         QCOMPARE(countRows(*central, "packs"), 2);
         QCOMPARE(countRows(*central, "pack_uses"), 2);
@@ -368,7 +377,7 @@ private slots:
         const std::optional<QVector<PackUse>> found = PackUses(*central).usesOf("K-7");
         QVERIFY(found && found->size() == 1 && found->first().code == packs->at(0).code);
         QCOMPARE(PackUses(*central).lookUp(packs->at(1).code)->pack.uses, 1);
-        QCOMPARE(OperatorAccounts(*central).signIn({"S. Chef", "470815"}).has_value(), accountSent);
+        QCOMPARE(OperatorAccounts(*central).signIn({chef, "470815"}).has_value(), accountSent);
     }
 
     // The server is away when the station starts, or stops during a run:
