@@ -189,7 +189,10 @@ inline QString migrateTo(const QSqlDatabase &db, int version)
 // as a version before account histories entered it; empty, or what failed.
 inline QString earlierAccount(const QSqlDatabase &db, const QString &pinHash, int failedPins = 0)
 {
-    OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC"), OperatorAccount::Role::Supervisor};
+    OperatorAccount chef;
+    chef.name = QStringLiteral("S. Chef");
+    chef.initials = QStringLiteral("SC");
+    chef.role = OperatorAccount::Role::Supervisor;
     chef.changedAt = CycleRow::time(1700000000000, 3600);
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO operators (name, initials, role, active, pin_hash, changed_utc,"
@@ -206,7 +209,9 @@ inline QString earlierAccount(const QSqlDatabase &db, const QString &pinHash, in
 inline QString releasedBySupervisor(CycleRegister &store, qint64 cycleId)
 {
     OperatorAccounts accounts(store);
-    OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
+    OperatorAccount chef;
+    chef.name = QStringLiteral("S. Chef");
+    chef.initials = QStringLiteral("SC");
     if (!accounts.add(chef, QStringLiteral("470815"), {}))
         return accounts.errorString();
     Release r;
