@@ -927,14 +927,16 @@ std::optional<QVector<CycleRegister::OutboxItem>> CycleRegister::outbox(int limi
         return std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, cycle_id, event_id, release_id FROM outbox ORDER BY id LIMIT ?"));
+    query.prepare(QStringLiteral("SELECT id, cycle_id, event_id, release_id, record_kind, record_id, record_key"
+                                 " FROM outbox ORDER BY id LIMIT ?"));
     query.addBindValue(rowLimit(limit));
     if (!exec(query))
         return std::nullopt;
     QVector<OutboxItem> items;
     while (query.next()) {
         items.append({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong(),
-                      query.value(3).toLongLong()});
+                      query.value(3).toLongLong(), query.value(4).toString(), query.value(5).toLongLong(),
+                      query.value(6).toString()});
     }
     return items;
 }

@@ -51,13 +51,16 @@ public:
         QString error;
     };
 
-    // Something that waits in the outbox: an entry, an audit event or a
-    // release; one of the three IDs is set.
+    // Something that waits in the outbox: an entry, an audit event, a
+    // release, or a record of recordKind (see RecordTransfer); one is set.
     struct OutboxItem {
         qint64 id = 0;
         qint64 cycleId = 0;
         qint64 eventId = 0;
         qint64 releaseId = 0;
+        QString recordKind;
+        qint64 recordId = 0;
+        QString recordKey;
     };
 
     // register.sqlite in the station's data folder.
@@ -105,6 +108,7 @@ public:
     // transaction that makes it, to be sent on. An entry's or a release's
     // own event goes with it. Off by default.
     void setFillingOutbox(bool on);
+    bool fillsOutbox() const { return fillingOutbox; }
 
     // The band by which the cycles entered from now on are judged, and the
     // entries a migration finds; unless set, the band of the station's

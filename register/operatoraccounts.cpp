@@ -225,7 +225,8 @@ bool OperatorAccounts::add(OperatorAccount &account, const QString &pin, const S
             return false;
         if (*now != *existing)
             return fail(tr("Another account was made meanwhile: try again."));
-        return store(made, pinHash, true) && audit("operator added", made, signer);
+        return store(made, pinHash) && toOutbox(QStringLiteral("operator"), made.id, made.name)
+            && audit("operator added", made, signer);
     });
     if (ok)
         account = made;
@@ -244,12 +245,11 @@ bool OperatorAccounts::change(const OperatorAccount &account, const Signature &b
     if (!problem.isEmpty())
         return fail(problem);
     return transaction([&] {
+        const std::optional<OperatorAccount> before = select(QStringLiteral("id = ?"), {changed.id});
         const std::optional<QVariant> pinHash =
-            value(QStringLiteral("SELECT pin_hash FROM operators WHERE id = ?"), {changed.id});
+            before ? value(QStringLiteral("SELECT pin_hash FROM operators WHERE id = ?"), {changed.id}) : std::nullopt;
         if (!pinHash)
             return false;
-        if (pinHash->isNull())
-            return fail(tr("There is no such operator."));
         if (!changed.active || changed.role != OperatorAccount::Role::Supervisor) {
             const std::optional<QVariant> others =
                 value(QStringLiteral("SELECT COUNT(*) FROM operators WHERE role = 'supervisor' AND active = 1"
@@ -260,7 +260,9 @@ bool OperatorAccounts::change(const OperatorAccount &account, const Signature &b
             if (others->toInt() == 0)
                 return fail(tr("The register keeps at least one active supervisor."));
         }
-        return store(changed, pinHash->toString(), false) && audit("operator changed", changed, supervising->name);
+        return store(changed, pinHash->toString())
+            && toOutbox(QStringLiteral("operator"), changed.id, before->name)
+            && audit("operator changed", changed, supervising->name);
     });
 }
 
@@ -279,16 +281,21 @@ bool OperatorAccounts::resetPin(qint64 id, const QString &pin, const Signature &
         std::optional<OperatorAccount> account = select(QStringLiteral("id = ?"), {id});
         if (!account)
             return false;
-        return store(*account, pinHash, false)
+        return store(*account, pinHash) && toOutbox(QStringLiteral("operator"), id, account->name)
             && run(QStringLiteral("UPDATE operators SET failed_pins = 0, locked_until_utc = NULL WHERE id = ?"), {id})
             && audit("operator PIN reset", *account, supervising->name);
     });
 }
 
-bool OperatorAccounts::store(OperatorAccount &a, const QString &pinHash, bool insert)
+bool OperatorAccounts::store(OperatorAccount &a, const QString &pinHash)
 {
     a.changedAt = now();
     a.hash = recordHash(a, pinHash);
+    return enter(a, pinHash);
+}
+
+bool OperatorAccounts::enter(OperatorAccount &a, const QString &pinHash)
+{
     const QVariantList values{a.name,
                               a.initials,
                               OperatorAccount::roleKeyword(a.role),
@@ -297,20 +304,23 @@ bool OperatorAccounts::store(OperatorAccount &a, const QString &pinHash, bool in
                               CycleRow::utcMs(a.changedAt),
                               CycleRow::offsetSeconds(a.changedAt),
                               a.hash};
-    if (!insert)
-        return run(QStringLiteral("UPDATE operators SET name = ?, initials = ?, role = ?, active = ?, pin_hash = ?,"
-                                  " changed_utc = ?, changed_offset = ?, record_hash = ? WHERE id = ?"),
-                   values + QVariantList{a.id})
-            .has_value();
-    const std::optional<QVariant> id =
-        value(QStringLiteral("INSERT INTO operators (name, initials, role, active, pin_hash, changed_utc,"
-                             " changed_offset, record_hash, failed_pins) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0)"
+    if (a.id == 0) {
+        const std::optional<QVariant> id =
+            value(QStringLiteral("INSERT INTO operators (name, initials, role, active, pin_hash, changed_utc,"
+                                 " changed_offset, record_hash, failed_pins) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0)"
+                                 " RETURNING id"),
+                  values);
+        if (!id)
+            return false;
+        a.id = id->toLongLong();
+    }
+    // The database copies the change onto the account (see StationRights).
+    const std::optional<QVariant> change =
+        value(QStringLiteral("INSERT INTO operator_changes (operator_id, name, initials, role, active, pin_hash,"
+                             " changed_utc, changed_offset, record_hash) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"
                              " RETURNING id"),
-              values);
-    if (!id)
-        return false;
-    a.id = id->toLongLong();
-    return true;
+              QVariantList{a.id} + values);
+    return change && link(QString(), QStringLiteral("account"), change->toLongLong(), a.hash);
 }
 
 // What changed and who signed it; never the PIN nor its hash.

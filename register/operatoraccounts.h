@@ -61,13 +61,20 @@ public:
     // Sets a new PIN and unlocks the account, signed by a supervisor.
     bool resetPin(qint64 id, const QString &pin, const Signature &by);
 
+    // Enters the account's state as it is, time and hash included: a new
+    // account when its ID is 0 (which is filled in), otherwise a change of
+    // the account of its ID, as a new row of its history linked into the
+    // station's chain of the ledger; within a transaction.
+    bool enter(OperatorAccount &account, const QString &pinHash);
+
     // The SHA-256 of the account's canonical form "vaporin-operator-1".
     static QString recordHash(const OperatorAccount &account, const QString &pinHash);
 
 private:
     std::optional<OperatorAccount> select(const QString &where, const QVariantList &values);
     QString accountProblem(const OperatorAccount &account);
-    bool store(OperatorAccount &account, const QString &pinHash, bool insert);
+    // Stamps the account with the time now and its hash, and enters it.
+    bool store(OperatorAccount &account, const QString &pinHash);
     bool audit(const char *kind, const OperatorAccount &account, const QString &by);
     bool recordFailure(const OperatorAccount &account);
 

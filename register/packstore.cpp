@@ -87,7 +87,8 @@ bool PackStore::setPackType(const PackType &type, const QString &by)
             return true;
         if (!run(QStringLiteral("INSERT INTO pack_types (name, shelf_life_days) VALUES (?, ?) ON CONFLICT (name)"
                                 " DO UPDATE SET shelf_life_days = excluded.shelf_life_days"),
-                 {name, type.shelfLifeDays}))
+                 {name, type.shelfLifeDays})
+            || !toOutbox(QStringLiteral("pack type"), 0, name))
             return false;
         QJsonObject details{{QStringLiteral("type"), name}, {QStringLiteral("days"), type.shelfLifeDays}};
         if (!before->isNull())
@@ -180,7 +181,7 @@ std::optional<QVector<Pack>> PackStore::makePacks(qint64 cycleId, int count, con
             if (!id)
                 return false;
             p.id = id->toLongLong();
-            if (!link(p.controllerSerial, QStringLiteral("pack"), p.id, p.hash))
+            if (!link(p.controllerSerial, QStringLiteral("pack"), p.id, p.hash) || !toOutbox(QStringLiteral("pack"), p.id))
                 return false;
             made << p;
         }
@@ -202,16 +203,6 @@ std::optional<QVector<Pack>> PackStore::makePacks(qint64 cycleId, int count, con
     if (!ok)
         return std::nullopt;
     return made;
-}
-
-std::optional<PackStore::Counts> PackStore::counts()
-{
-    std::optional<QSqlQuery> query =
-        run(QStringLiteral("SELECT (SELECT COUNT(*) FROM operators), (SELECT COUNT(*) FROM packs),"
-                           " (SELECT COUNT(*) FROM pack_uses)"));
-    if (!query || !query->next())
-        return std::nullopt;
-    return Counts{query->value(0).toInt(), query->value(1).toInt(), query->value(2).toInt()};
 }
 
 std::optional<QVector<Pack>> PackStore::select(const QString &where, const QVariantList &values, const QString &tail)

@@ -45,14 +45,6 @@ public:
     // The packs not used that expire on or before the day, soonest first.
     std::optional<QVector<Pack>> expiring(const QDate &lastDay, int limit = 1000);
 
-    // How many operator accounts, packs and uses the register holds.
-    struct Counts {
-        int operators = 0;
-        int packs = 0;
-        int uses = 0;
-    };
-    std::optional<Counts> counts();
-
     // "RG100001-0042-03": the serial's letters and digits, the cycle number
     // (its entry's ID after "E" when unknown) and the pack number.
     static QString code(const QString &controllerSerial, int cycleNumber, qint64 cycleId, int number);

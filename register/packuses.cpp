@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QSqlError>
 
 namespace {
 
@@ -131,7 +132,8 @@ bool PackUses::enter(PackUse &use)
         if (!id)
             return false;
         made.id = id->toLongLong();
-        if (!link(checked->pack.controllerSerial, QStringLiteral("use"), made.id, made.hash))
+        if (!link(checked->pack.controllerSerial, QStringLiteral("use"), made.id, made.hash)
+            || !toOutbox(QStringLiteral("use"), made.id))
             return false;
         AuditEvent event;
         event.at = made.at;
@@ -214,8 +216,9 @@ bool PackUses::eraseReference(qint64 useId, const QString &by)
                                                                     {QStringLiteral("code"), code->toString()},
                                                                     {QStringLiteral("by"), by}})
                                               .toJson(QJsonDocument::Compact));
+        // The erasure is sent as the use again, which then carries no reference.
         return run(QStringLiteral("UPDATE pack_uses SET reference = NULL WHERE id = ?"), {useId})
-            && appendEvent(event);
+            && toOutbox(QStringLiteral("use"), useId) && appendEvent(event);
     });
     // Another reader may hold the journal a while; the next erasure or
     // checkpoint empties it then.
@@ -244,8 +247,24 @@ std::optional<QString> PackUses::referenceHash(const QString &reference)
     const std::optional<QByteArray> k = key();
     if (!k)
         return std::nullopt;
-    return QString::fromLatin1(
-        QMessageAuthenticationCode::hash(reference.toUtf8(), *k, QCryptographicHash::Sha256).toHex());
+    return keyedHash(reference, *k);
+}
+
+QString PackUses::keyedHash(const QString &reference, const QByteArray &key)
+{
+    return QString::fromLatin1(QMessageAuthenticationCode::hash(reference.toUtf8(), key, QCryptographicHash::Sha256).toHex());
+}
+
+std::optional<QByteArray> PackUses::storedKey(const QSqlDatabase &db, QString *error)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT key_hex FROM register_keys WHERE purpose = ?"));
+    query.addBindValue(QString::fromLatin1(referenceKey));
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return std::nullopt;
+    }
+    return query.next() ? QByteArray::fromHex(query.value(0).toString().toLatin1()) : QByteArray();
 }
 
 // The canonical form "vaporin-pack-use-1", made as the entries' (see

@@ -49,6 +49,11 @@ public:
     // The keyed hash of a reference under this register's key, which is
     // made on first use; nothing on a database failure.
     std::optional<QString> referenceHash(const QString &reference);
+    // The keyed hash of a reference under the key.
+    static QString keyedHash(const QString &reference, const QByteArray &key);
+    // The register's key as it is, without making one: empty when there is
+    // none yet; nothing, with *error, when it cannot be read.
+    static std::optional<QByteArray> storedKey(const QSqlDatabase &db, QString *error);
     // The SHA-256 of the use's canonical form "vaporin-pack-use-1".
     static QString recordHash(const PackUse &use, const QString &packHash);
 

@@ -33,18 +33,38 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
                                 tr("%1 does not match its hash").arg(record)});
     };
-    if (!q.exec(QStringLiteral("SELECT name, initials, role, active, pin_hash, changed_utc, changed_offset, record_hash"
-                               " FROM operators ORDER BY id")))
-        return fail();
-    while (q.next()) {
+    // Each account and each change of its history against its hash; an
+    // account is as its newest change made it.
+    const auto account = [&] {
         OperatorAccount a;
         a.name = q.value(0).toString();
         a.initials = q.value(1).toString();
         a.role = OperatorAccount::parseRole(q.value(2).toString()).value_or(OperatorAccount::Role::Operator);
         a.active = q.value(3).toInt() != 0;
         a.changedAt = CycleRow::time(q.value(5).toLongLong(), q.value(6).toInt());
-        if (OperatorAccounts::recordHash(a, q.value(4).toString()) != q.value(7).toString())
+        a.hash = q.value(7).toString();
+        if (OperatorAccounts::recordHash(a, q.value(4).toString()) != a.hash)
             altered(tr("operator account %1").arg(a.name));
+        return a;
+    };
+    const QString accountColumns = QStringLiteral("name, initials, role, active, pin_hash, changed_utc, changed_offset,"
+                                                  " record_hash, id");
+    if (!q.exec(QStringLiteral("SELECT %1, operator_id FROM operator_changes ORDER BY id").arg(accountColumns)))
+        return fail();
+    QHash<qint64, QString> &changes = records[QStringLiteral("account")];
+    QHash<qint64, QString> newest; // by account
+    while (q.next()) {
+        const OperatorAccount a = account();
+        changes.insert(q.value(8).toLongLong(), a.hash);
+        newest.insert(q.value(9).toLongLong(), a.hash);
+    }
+    if (!q.exec(QStringLiteral("SELECT %1 FROM operators ORDER BY id").arg(accountColumns)))
+        return fail();
+    while (q.next()) {
+        const OperatorAccount a = account();
+        if (newest.value(q.value(8).toLongLong()) != a.hash)
+            report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
+                                    tr("operator account %1 is not as its newest change made it").arg(a.name)});
     }
     // A pack whose entry is gone is checked against an empty entry hash: it
     // reads as altered.
@@ -69,9 +89,12 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         if (PackStore::recordHash(p, q.value(11).toString()) != p.hash)
             altered(tr("pack %1").arg(p.code));
     }
+    const std::optional<QByteArray> key = PackUses::storedKey(cycleRegister.database(), &report.error);
+    if (!key)
+        return false;
     if (!q.exec(QStringLiteral("SELECT pack_uses.id, pack_uses.code, pack_uses.at_utc, pack_uses.at_offset,"
                                " pack_uses.operator_name, pack_uses.reference_hash, pack_uses.warning,"
-                               " pack_uses.comment, pack_uses.record_hash, packs.record_hash"
+                               " pack_uses.comment, pack_uses.record_hash, packs.record_hash, pack_uses.reference"
                                " FROM pack_uses LEFT JOIN packs ON packs.id = pack_uses.pack_id ORDER BY pack_uses.id")))
         return fail();
     QHash<qint64, QString> &uses = records[QStringLiteral("use")];
@@ -86,7 +109,9 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         u.id = q.value(0).toLongLong();
         u.hash = q.value(8).toString();
         uses.insert(u.id, u.hash);
-        if (PackUses::recordHash(u, q.value(9).toString()) != u.hash)
+        // A reference that is not erased is the one its keyed hash holds.
+        if (PackUses::recordHash(u, q.value(9).toString()) != u.hash
+            || (!q.value(10).isNull() && PackUses::keyedHash(q.value(10).toString(), *key) != u.referenceHash))
             altered(tr("use %1 of pack %2").arg(u.id).arg(u.code));
     }
     return true;

@@ -59,7 +59,16 @@ bool RecordStore::appendEvent(AuditEvent event)
     event.osUser = CycleRegister::osUser();
     event.station = CycleRegister::station();
     QString error;
-    return EventRow::insert(db, event, &error) || fail(error);
+    if (!EventRow::insert(db, event, &error))
+        return fail(error);
+    return !owner.fillsOutbox() || run(QStringLiteral("INSERT INTO outbox (event_id) VALUES (?)"), {event.id});
+}
+
+bool RecordStore::toOutbox(const QString &kind, qint64 id, const QString &key)
+{
+    return !owner.fillsOutbox()
+        || run(QStringLiteral("INSERT INTO outbox (record_kind, record_id, record_key) VALUES (?, ?, ?)"),
+               {kind, id, key});
 }
 
 bool RecordStore::link(const QString &controllerSerial, const QString &kind, qint64 id, const QString &hash)

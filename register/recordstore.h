@@ -48,8 +48,13 @@ protected:
         return fail(error);
     }
     // The event with this time, the user and station filled in, appended to
-    // the audit trail; within a transaction.
+    // the audit trail (and to the outbox of a register that fills one);
+    // within a transaction.
     bool appendEvent(AuditEvent event);
+    // In a register that fills its outbox (see CycleRegister::setFillingOutbox),
+    // the record of this kind, ID and key waits there to be sent; within a
+    // transaction.
+    bool toOutbox(const QString &kind, qint64 id, const QString &key = {});
     // The record as the next link of its controller's chain of the ledger
     // (kind: "pack", "use"); within a transaction.
     bool link(const QString &controllerSerial, const QString &kind, qint64 id, const QString &hash);

@@ -3,6 +3,7 @@
 #include "app/logging.h"
 #include "register/chainledger.h"
 #include "register/headkeeper.h"
+#include "register/stationrights.h"
 #include "register/cycle.h"
 #include "register/cyclerow.h"
 #include "register/parallel.h"
@@ -24,6 +25,16 @@ namespace {
 
 bool fillVerdicts(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error);
 bool allowRecalled(const QSqlDatabase &db, const CycleVerdict::Band &band, QString *error);
+
+// What an operator account says, as its own hash covers it.
+const QString accountColumns = QStringLiteral(" name TEXT NOT NULL,"
+                                              " initials TEXT NOT NULL,"
+                                              " role TEXT NOT NULL CHECK (role IN ('operator', 'supervisor')),"
+                                              " active INTEGER NOT NULL,"
+                                              " pin_hash TEXT NOT NULL,"
+                                              " changed_utc BIGINT NOT NULL,"
+                                              " changed_offset INTEGER NOT NULL,"
+                                              " record_hash TEXT NOT NULL");
 
 // Times are UTC milliseconds beside their UTC offset in seconds; hashes are
 // lowercase hex. Texts that may be unknown are empty rather than NULL, except
@@ -208,17 +219,9 @@ const QVector<Migration> all = {
     // are the sign-in's state, not the record's.
     {12,
      {QStringLiteral("CREATE TABLE operators ("
-                     " id {id},"
-                     " name TEXT NOT NULL,"
-                     " initials TEXT NOT NULL,"
-                     " role TEXT NOT NULL CHECK (role IN ('operator', 'supervisor')),"
-                     " active INTEGER NOT NULL,"
-                     " pin_hash TEXT NOT NULL,"
-                     " changed_utc BIGINT NOT NULL,"
-                     " changed_offset INTEGER NOT NULL,"
-                     " record_hash TEXT NOT NULL,"
-                     " failed_pins INTEGER NOT NULL,"
-                     " locked_until_utc BIGINT)"),
+                     " id {id},")
+          + accountColumns
+          + QStringLiteral(", failed_pins INTEGER NOT NULL, locked_until_utc BIGINT)"),
       QStringLiteral("CREATE UNIQUE INDEX operators_name ON operators (LOWER(name))")},
      allowRecalled},
     // From cycle to pack to patient. A pack's code is unique; its recall is
@@ -262,6 +265,32 @@ const QVector<Migration> all = {
       QStringLiteral("CREATE TABLE register_keys ("
                      " purpose TEXT PRIMARY KEY,"
                      " key_hex TEXT NOT NULL)")}},
+    // The outbox sends operator accounts, pack types, packs and uses too: a
+    // kind and the record's ID (an account's name before its change, a pack
+    // type's name). Rebuilt as in version 4, the waiting rows kept in order.
+    // An account changes by a new row of its history, each linked into the
+    // ledger, which the database copies onto the account (see StationRights).
+    {14,
+     {QStringLiteral("CREATE TABLE outbox_next ("
+                     " id {id},"
+                     " cycle_id BIGINT UNIQUE REFERENCES cycles (id),"
+                     " event_id BIGINT UNIQUE REFERENCES events (id),"
+                     " release_id BIGINT UNIQUE REFERENCES releases (id),"
+                     " record_kind TEXT CHECK (record_kind IN ('operator', 'pack type', 'pack', 'use')),"
+                     " record_id BIGINT,"
+                     " record_key TEXT,"
+                     " CHECK (CAST(cycle_id IS NOT NULL AS INTEGER) + CAST(event_id IS NOT NULL AS INTEGER)"
+                     "  + CAST(release_id IS NOT NULL AS INTEGER) + CAST(record_kind IS NOT NULL AS INTEGER) = 1))"),
+      QStringLiteral("INSERT INTO outbox_next (cycle_id, event_id, release_id)"
+                     " SELECT cycle_id, event_id, release_id FROM outbox ORDER BY id"),
+      QStringLiteral("DROP TABLE outbox"),
+      QStringLiteral("ALTER TABLE outbox_next RENAME TO outbox"),
+      QStringLiteral("CREATE TABLE operator_changes ("
+                     " id {id},"
+                     " operator_id BIGINT NOT NULL REFERENCES operators (id),")
+          + accountColumns + QStringLiteral(")"),
+      QStringLiteral("CREATE INDEX operator_changes_operator ON operator_changes (operator_id, id)")},
+     [](const QSqlDatabase &db, const CycleVerdict::Band &, QString *error) { return StationRights::install(db, error); }},
 };
 
 // Entries made before the register kept verdicts get theirs, a page at a

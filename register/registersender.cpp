@@ -2,6 +2,7 @@
 
 #include "app/logging.h"
 #include "register/cycleregister.h"
+#include "register/recordtransfer.h"
 #include "register/registertransfer.h"
 #include "register/transferlock.h"
 
@@ -96,28 +97,46 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
     QVector<qint64> cycleIds;
     QVector<qint64> eventIds;
     QVector<qint64> releaseIds;
+    QVector<CycleRegister::OutboxItem> records;
     for (const CycleRegister::OutboxItem &item : items) {
         if (item.cycleId)
             cycleIds.append(item.cycleId);
         else if (item.eventId)
             eventIds.append(item.eventId);
-        else
+        else if (item.releaseId)
             releaseIds.append(item.releaseId);
+        else
+            records.append(item);
     }
     const int batchEntries = cycleIds.size();
+    RecordTransfer carrier(*local, *server);
+    carrier.replacePackTypes = true; // a change the station made
     const std::optional<QVector<AuditEvent>> events = local->eventsById(eventIds);
-    const std::optional<QVector<Release>> releases = events ? local->releasesById(releaseIds) : std::nullopt;
-    if (!releases) {
-        *error = local->errorString();
+    std::optional<QVector<Release>> releases = events ? local->releasesById(releaseIds) : std::nullopt;
+    const std::optional<QVector<qint64>> packCycles = releases ? carrier.cyclesOf(records) : std::nullopt;
+    if (!packCycles) {
+        *error = releases ? carrier.errorString() : local->errorString();
         return false;
     }
-    // A cycle an event or a release names that was sent before is found on
-    // the server; one that never was (entered before the station had a
-    // server) goes now.
+    // A cycle an event, a release or a pack names that was sent before is
+    // found on the server; one that never was (entered before the station
+    // had a server) goes now. A pack's cycle goes with its releases, before
+    // those of the batch, which they may hold already.
     const auto addCycle = [&](qint64 id) {
         if (id && !cycleIds.contains(id))
             cycleIds.append(id);
     };
+    QVector<Release> histories;
+    for (const qint64 id : *packCycles) {
+        const std::optional<QVector<Release>> history = local->releases(id);
+        if (!history) {
+            *error = local->errorString();
+            return false;
+        }
+        addCycle(id);
+        histories += *history;
+    }
+    *releases = histories + *releases;
     for (const AuditEvent &event : *events)
         addCycle(event.cycleId);
     for (const Release &release : *releases)
@@ -134,6 +153,7 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
         carried =
             RegisterTransfer::moveEntries(*local, *server, cycleIds, QStringLiteral("cycle sent"), result, serverIds)
             && RegisterTransfer::carryReleases(*server, *releases, serverIds, result)
+            && carrier.carry(records, serverIds, result)
             && RegisterTransfer::carryEvents(*server, *events, serverIds, result);
     }
     if (!carried) {
@@ -156,7 +176,9 @@ bool RegisterSender::Work::sendBatch(const QVector<CycleRegister::OutboxItem> &i
     *entries += batchEntries;
     qCDebug(lcRegister) << "sent to the central register:" << result.moved << "entries," << result.alreadyPresent
                         << "found there," << result.releases << "releases," << result.releasesPresent << "found there,"
-                        << result.events << "events," << result.eventsPresent << "found there";
+                        << result.events << "events," << result.eventsPresent << "found there," << result.packs
+                        << "packs," << result.packsPresent << "found there," << result.uses << "uses,"
+                        << result.usesPresent << "found there," << result.accounts << "accounts";
     return true;
 }
 

@@ -18,8 +18,10 @@
 // central register has committed it, and sending it again (after an answer
 // lost with the connection, or a crash in between) finds it there: an entry
 // by its log or by its controller, cycle number and start (the server's
-// unique keys), an audit event by all its fields. Items go in the order they
-// were made, a batch per transaction. While the server cannot be reached,
+// unique keys), an audit event by all its fields, an operator account, pack
+// type, pack or use by its own (see RecordTransfer). Items go in the order
+// they were made, a batch at a time; a pack after its cycle's entry and
+// releases, a use after its pack. While the server cannot be reached,
 // or refuses, everything waits and is tried again on a timer and at each
 // send().
 //

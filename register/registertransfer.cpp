@@ -3,6 +3,7 @@
 #include "app/logging.h"
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
+#include "register/recordtransfer.h"
 #include "register/transferlock.h"
 
 #include <QCoreApplication>
@@ -180,13 +181,20 @@ Result transfer(CycleRegister &from, CycleRegister &to)
         result.error = lock.errorString();
         return result;
     }
+    RecordTransfer records(from, to);
+    std::optional<QVector<CycleRegister::OutboxItem>> beside = records.all();
+    if (!beside) {
+        result.error = records.errorString();
+        return result;
+    }
     if (moveEntries(from, to, entries, QStringLiteral("cycle migrated"), result, ids)
-        && carryReleases(to, releases, ids, result))
+        && carryReleases(to, releases, ids, result) && records.carry(*beside, ids, result))
         carryEvents(to, *trail, ids, result);
     qCDebug(lcRegister) << "transfer from" << from.location().toString() << "to" << to.location().toString() << ":"
                         << result.moved << "moved," << result.alreadyPresent << "already present," << result.releases
                         << "releases carried," << result.releasesPresent << "present," << result.events
-                        << "events carried," << result.eventsPresent << "present" << result.error;
+                        << "events carried," << result.eventsPresent << "present," << result.packs << "packs,"
+                        << result.uses << "uses," << result.accounts << "accounts carried" << result.error;
     return result;
 }
 

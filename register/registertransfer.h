@@ -32,6 +32,9 @@ class CycleRegister;
 // The audit trail goes along as it is (times, users, stations), each event
 // once, naming its cycle by the cycle's ID in the target.
 //
+// Operator accounts, pack types, packs and their uses go along after the
+// releases, each once (see RecordTransfer).
+//
 // A source whose entries are not intact is not moved: a new chain would
 // give altered entries hashes that hold. Log files are not read; they stay
 // where they are and the target names them where they are.
@@ -44,6 +47,14 @@ struct Result {
     int eventsPresent = 0; // audit events the target held already
     int releases = 0;        // releases carried
     int releasesPresent = 0; // releases the target held already
+    // Records beside the cycles (see RecordTransfer) carried, and found there.
+    int accounts = 0;
+    int accountsPresent = 0;
+    int packTypes = 0; // added or changed
+    int packs = 0;
+    int packsPresent = 0;
+    int uses = 0;
+    int usesPresent = 0;
     // Why nothing was moved: the source's entries are not intact.
     QVector<CycleVerifier::Problem> refused;
     // A register failed. What was moved before stays moved; moving again

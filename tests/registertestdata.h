@@ -5,11 +5,18 @@
 #include "register/cycle.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/cyclerow.h"
+#include "register/operatoraccounts.h"
+#include "register/registerschema.h"
+#include "register/releasesigning.h"
+#include "register/sqldialect.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTimeZone>
 
 #include <cmath>
@@ -152,6 +159,69 @@ inline CommunicationManager::Program logRecord(const Cycle &c)
 inline QByteArray log(const Cycle &c)
 {
     return RunLog::content(logRecord(c));
+}
+
+// The migrations up to the version applied to a database without tables,
+// as that version applied them; empty, or what failed.
+inline QString migrateTo(const QSqlDatabase &db, int version)
+{
+    QSqlQuery query(db);
+    QString error;
+    if (!query.exec(QStringLiteral("CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY,"
+                                   " applied_utc BIGINT NOT NULL)")))
+        return query.lastError().text();
+    for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
+        if (m.version > version)
+            continue;
+        for (const QString &statement : m.statements) {
+            if (!query.exec(SqlDialect::forDriver(db.driverName())->sql(statement)))
+                return statement + QStringLiteral(": ") + query.lastError().text();
+        }
+        if (m.fill && !m.fill(db, {0.0, 3.0}, &error))
+            return error;
+        if (!query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)))
+            return query.lastError().text();
+    }
+    return {};
+}
+
+// The supervisor "S. Chef" with the PIN of the hash and wrong PINs counted,
+// as a version before account histories entered it; empty, or what failed.
+inline QString earlierAccount(const QSqlDatabase &db, const QString &pinHash, int failedPins = 0)
+{
+    OperatorAccount chef;
+    chef.name = QStringLiteral("S. Chef");
+    chef.initials = QStringLiteral("SC");
+    chef.role = OperatorAccount::Role::Supervisor;
+    chef.changedAt = CycleRow::time(1700000000000, 3600);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO operators (name, initials, role, active, pin_hash, changed_utc,"
+                                 " changed_offset, record_hash, failed_pins) VALUES (?, ?, 'supervisor', 1, ?,"
+                                 " 1700000000000, 3600, ?, ?)"));
+    for (const QVariant &value : QVariantList{chef.name, chef.initials, pinHash,
+                                              OperatorAccounts::recordHash(chef, pinHash), failedPins})
+        query.addBindValue(value);
+    return query.exec() ? QString() : query.lastError().text();
+}
+
+// The register's first account, the supervisor "S. Chef" (PIN 470815), and
+// the cycle's load released by it; empty, or what failed.
+inline QString releasedBySupervisor(CycleRegister &store, qint64 cycleId)
+{
+    OperatorAccounts accounts(store);
+    OperatorAccount chef;
+    chef.name = QStringLiteral("S. Chef");
+    chef.initials = QStringLiteral("SC");
+    if (!accounts.add(chef, QStringLiteral("470815"), {}))
+        return accounts.errorString();
+    Release r;
+    r.cycleId = cycleId;
+    r.operatorName = chef.name;
+    r.decision = Release::Decision::Released;
+    r.comment = QStringLiteral("BI negative");
+    QString error;
+    return ReleaseSigning::enter(store, r, QStringLiteral("470815"), &error) ? QString()
+                                                                            : QStringLiteral("refused: ") + error;
 }
 
 // A verification's problems as "Kind:entry ID", sorted.

@@ -8,6 +8,9 @@
 #include "app/stationsettings.h"
 #include "register/cycleregister.h"
 #include "register/cycleverifier.h"
+#include "register/operatoraccounts.h"
+#include "register/packstore.h"
+#include "register/packuses.h"
 #include "register/registersender.h"
 #include "register/registerwriter.h"
 #include "tests/childwidget.h"
@@ -28,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
@@ -153,6 +157,25 @@ class TestCentralRegister : public QObject
         QCOMPARE(entries, expected);
     }
 
+    // Sends the outbox of the register file with as many senders at once;
+    // what they tell after their first attempts: the last one's.
+    QVariantList sendOutbox(const QString &file, int count = 1)
+    {
+        std::vector<std::unique_ptr<RegisterSender>> senders;
+        std::vector<std::unique_ptr<QSignalSpy>> states;
+        for (int i = count; i > 0; --i) {
+            senders.push_back(std::make_unique<RegisterSender>(file, database));
+            states.push_back(std::make_unique<QSignalSpy>(senders.back().get(), &RegisterSender::stateChanged));
+        }
+        QVariantList told{-2, QDateTime(), "no answer"};
+        for (const auto &state : states) {
+            if (state->isEmpty() && !state->wait(20000))
+                return QVariantList{-2, QDateTime(), "no answer"};
+            told = state->first();
+        }
+        return told;
+    }
+
     // Releases the tab's cycle in that row through the form; true once the
     // register holds the release.
     static bool releaseRow(RecordsTab &tab, int row)
@@ -229,22 +252,7 @@ private slots:
 
         if (meanwhile.startsWith("UPDATE"))
             QVERIFY(QSqlQuery(own->database()).exec(meanwhile));
-        // What the senders tell after their first attempts: the last one's.
-        const auto sendAll = [&] {
-            std::vector<std::unique_ptr<RegisterSender>> senders;
-            std::vector<std::unique_ptr<QSignalSpy>> states;
-            for (int i = meanwhile == "two senders" ? 2 : 1; i > 0; --i) {
-                senders.push_back(std::make_unique<RegisterSender>(file, database));
-                states.push_back(std::make_unique<QSignalSpy>(senders.back().get(), &RegisterSender::stateChanged));
-            }
-            QVariantList told{-2, QDateTime(), "no answer"};
-            for (const auto &state : states) {
-                if (state->isEmpty() && !state->wait(20000))
-                    return QVariantList{-2, QDateTime(), "no answer"};
-                told = state->first();
-            }
-            return told;
-        };
+        const auto sendAll = [&] { return sendOutbox(file, meanwhile == "two senders" ? 2 : 1); };
         QVariantList told = sendAll();
         if (meanwhile == "answer lost") {
             // The server holds everything, the outbox has it all again.
@@ -263,6 +271,113 @@ private slots:
         QCOMPARE(countRows(*central, "events WHERE kind = 'program write'"), reason.isEmpty() ? 1 : 0);
         QCOMPARE(countRows(*central, "releases"), reason.isEmpty() ? 1 : 0);
         QCOMPARE(countRows(*central, "events WHERE kind = 'release'"), reason.isEmpty() ? 1 : 0);
+    }
+
+    // Accounts, pack types, packs and uses a station records in its own
+    // register arrive once, after their cycle, as links of its chain there;
+    // an erased reference is erased there too and never sent.
+    void outboxSendsPacksAndAccountsOnce_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("reason"); // why sending fails; empty: it does not
+        QTest::newRow("nothing") << "" << "";
+        QTest::newRow("answer lost") << "answer lost" << "";
+        QTest::newRow("erased after sending") << "erased after sending" << "";
+        QTest::newRow("account renamed after sending") << "renamed after sending" << "";
+        QTest::newRow("cycle and release from before the server") << "before the server" << "";
+        QTest::newRow("pack altered in the station's register")
+            << "UPDATE packs SET pack_type = 'Implant tray' WHERE pack_number = 2" << "does not match its hash";
+    }
+    void outboxSendsPacksAndAccountsOnce()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, reason);
+        const QString file = dir.filePath(QString("packs-%1.sqlite").arg(QTest::currentDataTag()));
+        const std::unique_ptr<CycleRegister> own = openRegister(RegisterLocation::file(file));
+        own->setFillingOutbox(meanwhile != "before the server");
+        Cycle c = RegisterTestData::cycle("A", 7, RegisterTestData::localTime("2026-12-01T08:00:00"),
+                                          RegisterTestData::run(3, 7));
+        QCOMPARE(own->enter(c).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(RegisterTestData::releasedBySupervisor(*own, c.id), QString());
+        own->setFillingOutbox(true);
+        PackStore packStore(*own);
+        QVERIFY2(packStore.setPackType({"Tray", 90}), qPrintable(packStore.errorString()));
+        const std::optional<QVector<Pack>> packs = packStore.makePacks(c.id, 2, "Tray");
+        QVERIFY2(packs, qPrintable(packStore.errorString()));
+        PackUses uses(*own);
+        PackUse kept{0, packs->at(0).code, 0, {}, "S. Chef", "K-7"};
+        PackUse erased{0, packs->at(1).code, 0, {}, "S. Chef", "K-8"};
+        for (PackUse *use : {&kept, &erased})
+            QVERIFY2(uses.enter(*use), qPrintable(uses.errorString()));
+        const auto erase = [&] { QVERIFY2(uses.eraseReference(erased.id, "S. Chef"), qPrintable(uses.errorString())); };
+        if (meanwhile != "erased after sending")
+            erase();
+        if (meanwhile.startsWith("UPDATE"))
+            QVERIFY(QSqlQuery(own->database()).exec(meanwhile));
+
+        QVariantList told = sendOutbox(file);
+        if (meanwhile == "answer lost") {
+            QSqlQuery again(own->database());
+            for (const char *statement : {"INSERT INTO outbox (cycle_id) SELECT id FROM cycles",
+                                          "INSERT INTO outbox (release_id) SELECT id FROM releases",
+                                          "INSERT INTO outbox (event_id) SELECT id FROM events",
+                                          "INSERT INTO outbox (record_kind, record_id, record_key)"
+                                          " SELECT 'operator', id, name FROM operators",
+                                          "INSERT INTO outbox (record_kind, record_key) SELECT 'pack type', name FROM pack_types",
+                                          "INSERT INTO outbox (record_kind, record_id) SELECT 'pack', id FROM packs",
+                                          "INSERT INTO outbox (record_kind, record_id) SELECT 'use', id FROM pack_uses"})
+                QVERIFY2(again.exec(statement), qPrintable(again.lastError().text()));
+            told = sendOutbox(file);
+        }
+        const QString chef = meanwhile == "renamed after sending" ? "S. Chef-Meier" : "S. Chef";
+        if (meanwhile.endsWith("after sending")) {
+            QCOMPARE(told[2].toString(), QString());
+            OperatorAccounts accounts(*own);
+            OperatorAccount renamed = *accounts.account(1);
+            renamed.name = chef;
+            if (meanwhile == "erased after sending")
+                erase();
+            else
+                QVERIFY2(accounts.change(renamed, {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
+            told = sendOutbox(file);
+        }
+        QVERIFY2(told[2].toString().contains(reason), qPrintable(told[2].toString()));
+        const std::unique_ptr<CycleRegister> central = openRegister(database);
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*central, CycleVerifier::Logs::None);
+        QVERIFY2(report.intact(), qPrintable(RegisterTestData::problems(report).join(' ') + report.error));
+        if (!reason.isEmpty()) {
+            // Nothing from the altered pack on: the use of pack 2 waits too.
+            QCOMPARE(countRows(*central, "packs"), 1);
+            QCOMPARE(countRows(*central, "pack_uses"), 0);
+            QVERIFY(told[0].toInt() > 0);
+            return;
+        }
+        QCOMPARE(told[0].toInt(), 0);
+        QCOMPARE(countRows(*central, "cycles"), 1);
+        QCOMPARE(countRows(*central, "releases WHERE decision = 'released'"), 1);
+        // An account made before goes with migrate, not with the outbox.
+        const bool accountSent = meanwhile != "before the server";
+        QCOMPARE(countRows(*central, "operators"), accountSent ? 1 : 0);
+        QCOMPARE(countRows(*central, "operators WHERE name = '" + chef + "' AND role = 'supervisor'"), accountSent ? 1 : 0);
+        QCOMPARE(countRows(*central, "pack_types WHERE name = 'Tray' AND shelf_life_days = 90"), 1);
+        QCOMPARE(countRows(*central, "packs"), 2);
+        QCOMPARE(countRows(*central, "pack_uses"), 2);
+        QCOMPARE(countRows(*central, "ledger WHERE kind IN ('pack', 'use')"), 4);
+        QCOMPARE(countRows(*central, "events WHERE kind = 'packs labelled'"), 1);
+        QCOMPARE(countRows(*central, "events WHERE kind = 'pack used'"), 2);
+        QCOMPARE(countRows(*central, "events WHERE kind = 'reference erased'"), 1);
+        QCOMPARE(countRows(*central, "pack_uses WHERE reference IS NULL"), 1);
+        // Sent only while it was not erased yet, and erased there since.
+        QCOMPARE(countRows(*central, "pack_uses WHERE reference = 'K-8' OR reference = 'K-7' AND code <> '"
+                                         + packs->at(0).code + "'"),
+                 0);
+        QCOMPARE(countRows(*central, "events WHERE details LIKE '%K-8%'"), 0);
+        // The server finds the reference's uses by its own key; its packs
+        // and their uses follow the release there.
+        const std::optional<QVector<PackUse>> found = PackUses(*central).usesOf("K-7");
+        QVERIFY(found && found->size() == 1 && found->first().code == packs->at(0).code);
+        QCOMPARE(PackUses(*central).lookUp(packs->at(1).code)->pack.uses, 1);
+        QCOMPARE(OperatorAccounts(*central).signIn({chef, "470815"}).has_value(), accountSent);
     }
 
     // The server is away when the station starts, or stops during a run:

@@ -2,7 +2,9 @@
 // signatures and the audit trail, on real register files.
 
 #include "register/cycleregister.h"
+#include "register/cycleverifier.h"
 #include "register/operatoraccounts.h"
+#include "register/packuses.h"
 #include "register/pinhash.h"
 #include "register/registerreader.h"
 #include "register/releasesigning.h"
@@ -21,6 +23,8 @@
 #include <QPlainTextEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -249,6 +253,92 @@ private slots:
         for (const OperatorAccount &account : a.accounts().value_or(QVector<OperatorAccount>()))
             QCOMPARE(account.hash.size(), 64);
         QCOMPARE(a.accounts()->size(), 2);
+    }
+
+    // An account changes only by a new change of its history; an account or
+    // a reference changed with plain SQL shows in the verification.
+    void plainSqlEditsShow_data()
+    {
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("found"); // in the problems' texts, in order
+        QTest::newRow("none") << QStringList() << QStringList();
+        QTest::newRow("role raised in place")
+            << QStringList{"UPDATE operators SET role = 'supervisor' WHERE initials = 'AM'"}
+            << QStringList{"operator account A. Meier-Huber does not match its hash"};
+        QTest::newRow("account set back to its first state with its hash")
+            << QStringList{"UPDATE operators SET (name, pin_hash, changed_utc, changed_offset, record_hash) ="
+                           " (SELECT name, pin_hash, changed_utc, changed_offset, record_hash FROM operator_changes"
+                           " WHERE operator_id = operators.id ORDER BY id LIMIT 1) WHERE initials = 'AM'"}
+            << QStringList{"operator account A. Meier is not as its newest change made it"};
+        QTest::newRow("newest change and its account deleted")
+            << QStringList{"DELETE FROM operator_changes WHERE id = (SELECT MAX(id) FROM operator_changes)"}
+            << QStringList{"operator account A. Meier-Huber is not as its newest", "The account 4 that the link"};
+        QTest::newRow("change added past the program")
+            << QStringList{"INSERT INTO operator_changes (operator_id, name, initials, role, active, pin_hash,"
+                           " changed_utc, changed_offset, record_hash) SELECT operator_id, name, initials, role,"
+                           " active, pin_hash, changed_utc, changed_offset, record_hash FROM operator_changes"
+                           " WHERE id = 1"}
+            << QStringList{"The account 5 is not in the ledger"};
+        QTest::newRow("reference replaced behind the trigger's back")
+            << QStringList{"DROP TRIGGER pack_uses_erase_only", "UPDATE pack_uses SET reference = 'K-8'"}
+            << QStringList{"use 1 of pack X-1 does not match its hash"};
+    }
+    void plainSqlEditsShow()
+    {
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, found);
+        QVERIFY(twoAccounts());
+        OperatorAccounts a = accounts();
+        OperatorAccount meier = *a.account(2);
+        meier.name = QStringLiteral("A. Meier-Huber");
+        QVERIFY(a.change(meier, {"S. Chef", "4711"}));
+        QVERIFY(a.resetPin(meier.id, QStringLiteral("8642"), {"S. Chef", "4711"}));
+        PackUses uses(*reg);
+        PackUse use{0, QStringLiteral("X-1"), 0, {}, QStringLiteral("A. Meier-Huber"), QStringLiteral("K-7")};
+        use.comment = QStringLiteral("label torn");
+        QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
+        // Only an erasure changes a reference.
+        QSqlQuery query(reg->database());
+        QVERIFY(!query.exec("UPDATE pack_uses SET reference = 'K-9'"));
+        QVERIFY2(query.lastError().text().contains("only erased"), qPrintable(query.lastError().text()));
+        for (const QString &change : changes)
+            QVERIFY2(query.exec(change), qPrintable(change + ": " + query.lastError().text()));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*reg);
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+        QStringList texts;
+        for (const CycleVerifier::Problem &p : report.problems)
+            texts << p.text;
+        QCOMPARE(texts.size(), found.size());
+        for (int i = 0; i < found.size(); ++i)
+            QVERIFY2(texts[i].contains(found[i]), qPrintable(texts.join('\n')));
+    }
+
+    // The accounts of a register of the version before account histories
+    // begin theirs with their state then, linked, and change on from there.
+    void accountsOfAnEarlierVersionBeginTheirHistory()
+    {
+        const QString path = dir->filePath(QStringLiteral("earlier.sqlite"));
+        const QString pinHash = PinHash::make(QStringLiteral("4711"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("earlier"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QCOMPARE(RegisterTestData::migrateTo(db, 13), QString());
+            QCOMPARE(RegisterTestData::earlierAccount(db, pinHash, 2), QString());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("earlier"));
+        reg = std::make_unique<CycleRegister>(QStringLiteral("operators-%1").arg(++connections));
+        QVERIFY2(reg->open(path), qPrintable(reg->errorString()));
+        QVERIFY(CycleVerifier::verifyRegister(*reg).intact());
+        OperatorAccounts a = accounts();
+        QCOMPARE(a.account(1)->failedPins, 2);
+        OperatorAccount chef = *a.account(1);
+        chef.initials = QStringLiteral("SCH");
+        QVERIFY2(a.change(chef, {"S. Chef", "4711"}), qPrintable(a.errorString()));
+        QCOMPARE(a.account(1)->initials, QString("SCH"));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*reg);
+        QVERIFY2(report.intact(), qPrintable(RegisterTestData::problems(report).join(' ')));
+        QCOMPARE(report.links, 2 + 1); // the two states and the change's event
     }
 
     // The station's window for the accounts: the first needs no signature,

@@ -6,10 +6,12 @@
 #include "app/stationsettings.h"
 #include "register/cyclehash.h"
 #include "register/cycleregister.h"
+#include "register/cyclerow.h"
 #include "register/cycleverifier.h"
 #include "register/operatoraccounts.h"
 #include "register/packstore.h"
 #include "register/packuses.h"
+#include "register/pinhash.h"
 #include "register/registerschema.h"
 #include "register/registertransfer.h"
 #include "register/releasesigning.h"
@@ -119,6 +121,16 @@ class TestRegisterPostgres : public QObject
         database = server->createDatabase();
         store = openRegister(database);
         return store->isOpen();
+    }
+
+    // A new database as the migrations up to the version made it, open on
+    // the connection "previous", which the caller removes.
+    void previousVersion(int version)
+    {
+        database = server->createDatabase();
+        QSqlDatabase db = database.addDatabase("previous");
+        QVERIFY(db.open());
+        QCOMPARE(RegisterTestData::migrateTo(db, version), QString());
     }
 
     void enterAll(CycleRegister &reg, QVector<Cycle> cycles)
@@ -446,6 +458,69 @@ private slots:
         QCOMPARE(countRows(*store, "cycles"), before[0]);
     }
 
+    // A register file's accounts, pack types, packs and uses onto a server
+    // that has an account of the same name, changed later there: each once,
+    // the server's newer account kept, an erased reference never carried.
+    void migrationCarriesPacksOnce()
+    {
+        QVERIFY(freshRegister());
+        const QString file = dir->filePath("station/register.sqlite");
+        const std::unique_ptr<CycleRegister> local = openRegister(RegisterLocation::file(file));
+        Cycle c = cycle("A", 5, "2024-03-01T08:00:00");
+        QCOMPARE(local->enter(c).outcome, CycleRegister::Outcome::Entered);
+        QCOMPARE(RegisterTestData::releasedBySupervisor(*local, c.id), QString());
+        OperatorAccounts accounts(*local);
+        OperatorAccount meier{0, "A. Meier", "AM"};
+        QVERIFY2(accounts.add(meier, "123456", {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
+        PackStore packStore(*local);
+        QVERIFY(packStore.setPackType({"Tray", 90}));
+        const std::optional<QVector<Pack>> packs = packStore.makePacks(c.id, 3, "Tray");
+        QVERIFY2(packs, qPrintable(packStore.errorString()));
+        PackUses uses(*local);
+        PackUse kept{0, packs->at(0).code, 0, {}, "A. Meier", "K-7"};
+        PackUse erased{0, packs->at(1).code, 0, {}, "A. Meier", "K-8"};
+        PackUse unknown{0, "RG9-0001-01", 0, {}, "A. Meier", "K-9"};
+        for (PackUse *use : {&kept, &erased, &unknown}) {
+            use->comment = "checked"; // the test's packs expired long ago
+            QVERIFY2(uses.enter(*use), qPrintable(uses.errorString()));
+        }
+        QVERIFY2(uses.eraseReference(erased.id, "S. Chef"), qPrintable(uses.errorString()));
+        // The server's own S. Chef, made after the file's.
+        OperatorAccounts central(*store, [] { return QDateTime::currentDateTime().addDays(1); });
+        OperatorAccount serverChef{0, "s. chef", "CH"};
+        QVERIFY2(central.add(serverChef, "999999", {}), qPrintable(central.errorString()));
+
+        const RegisterTransfer::Result first = RegisterTransfer::transfer(*local, *store);
+        QVERIFY2(first.error.isEmpty() && first.refused.isEmpty(), qPrintable(first.error));
+        QCOMPARE((QVector<int>{first.accounts, first.accountsPresent, first.packTypes, first.packs, first.packsPresent,
+                               first.uses, first.usesPresent}),
+                 (QVector<int>{1, 1, 1, 3, 0, 3, 0}));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*store);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
+        QCOMPARE(countRows(*store, "operators WHERE initials = 'CH'"), 1);
+        QVERIFY(OperatorAccounts(*store).signIn({"A. Meier", "123456"}));
+        QCOMPARE(countRows(*store, "ledger WHERE kind = 'pack' AND chain = 'A'"), 3);
+        QCOMPARE(countRows(*store, "ledger WHERE kind = 'use' AND chain = 'A'"), 2);
+        QCOMPARE(countRows(*store, "pack_uses WHERE reference = 'K-8' OR reference IS NULL AND code <> '"
+                                       + packs->at(1).code + "'"),
+                 0);
+        QCOMPARE(PackUses(*store).usesOf("K-9")->size(), 1);
+        QCOMPARE(PackUses(*store).recallList(store->cycles({}, -1)->first().id)->at(0).uses.size(), 1);
+
+        const auto counts = [&] {
+            return QVector<qint64>{countRows(*store, "operators"), countRows(*store, "packs"),
+                                   countRows(*store, "pack_uses"), countRows(*store, "ledger"),
+                                   countRows(*store, "events")};
+        };
+        const QVector<qint64> before = counts();
+        const RegisterTransfer::Result second = RegisterTransfer::transfer(*local, *store);
+        QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
+        QCOMPARE((QVector<int>{second.accounts, second.accountsPresent, second.packTypes, second.packs,
+                               second.packsPresent, second.uses, second.usesPresent}),
+                 (QVector<int>{0, 2, 0, 0, 3, 0, 3}));
+        QCOMPARE(counts(), before);
+    }
+
     // The edits of RegisterEdits, made on the server as its owner.
     void everyEditIsCaught_data() { RegisterEdits::addRows(); }
     void everyEditIsCaught()
@@ -460,21 +535,11 @@ private slots:
     // add, links what was there, and the server keeps the heads from then on.
     void upgradeTakesBackTheStationsRights()
     {
-        database = server->createDatabase();
+        previousVersion(4);
+        if (QTest::currentTestFailed())
+            return;
         {
-            QSqlDatabase db = database.addDatabase("previous");
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QString error;
-            QVERIFY(query.exec("CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, applied_utc BIGINT NOT NULL)"));
-            for (const RegisterSchema::Migration &m : RegisterSchema::migrations()) {
-                if (m.version > 4)
-                    continue;
-                for (const QString &statement : m.statements)
-                    QVERIFY2(query.exec(SqlDialect::forDriver("QPSQL")->sql(statement)), qPrintable(statement));
-                QVERIFY2(!m.fill || m.fill(db, {0.0, 3.0}, &error), qPrintable(error));
-                QVERIFY(query.exec(QStringLiteral("INSERT INTO schema_migrations VALUES (%1, 0)").arg(m.version)));
-            }
+            QSqlQuery query(QSqlDatabase::database("previous"));
             QVERIFY(server->exec("CREATE ROLE old_station LOGIN"));
             for (const QString &grant : {QStringLiteral("GRANT SELECT, INSERT ON ALL TABLES IN SCHEMA public TO old_station"),
                                          QStringLiteral("ALTER DEFAULT PRIVILEGES IN SCHEMA public"
@@ -498,6 +563,63 @@ private slots:
         }
         const CycleVerifier::Report report = CycleVerifier::verifyRegister(*station);
         QVERIFY2(report.intact() && report.entries == 1, qPrintable(problems(report).join(' ') + report.error));
+    }
+
+    // A register of the version before account histories, whose station
+    // was given UPDATE on whole tables, and on an account's name: the
+    // upgrade leaves it only the columns a station changes; the account
+    // made before begins its history and verifies.
+    void upgradeNarrowsTheStationsUpdates()
+    {
+        previousVersion(13);
+        if (QTest::currentTestFailed())
+            return;
+        {
+            QSqlQuery query(QSqlDatabase::database("previous"));
+            QCOMPARE(RegisterTestData::earlierAccount(QSqlDatabase::database("previous"), PinHash::make("470815")),
+                     QString());
+            QVERIFY(server->exec("CREATE ROLE older_station LOGIN"));
+            for (const char *grant : {"GRANT SELECT, INSERT ON ALL TABLES IN SCHEMA public TO older_station",
+                                      "ALTER DEFAULT PRIVILEGES IN SCHEMA public GRANT SELECT, INSERT ON TABLES TO"
+                                      " older_station",
+                                      "GRANT UPDATE ON pack_types, pack_uses TO older_station",
+                                      "GRANT UPDATE (name, initials, failed_pins, locked_until_utc) ON operators TO"
+                                      " older_station"})
+                QVERIFY2(query.exec(grant), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase("previous");
+        const std::unique_ptr<CycleRegister> owner = openRegister(database);
+        QVERIFY2(owner->isOpen(), qPrintable(owner->errorString()));
+        const std::unique_ptr<CycleRegister> station =
+            openRegister(server->location(owner->database().databaseName(), "older_station"));
+        QVERIFY2(station->isOpen(), qPrintable(station->errorString()));
+        for (const char *change : {"UPDATE operators SET name = 'x'", "UPDATE operators SET initials = 'x'",
+                                   "UPDATE pack_types SET name = 'x'", "UPDATE pack_uses SET operator_name = 'x'"}) {
+            QSqlQuery query(station->database());
+            QVERIFY2(!query.exec(change), change);
+            QVERIFY2(query.lastError().text().contains("permission denied"), qPrintable(query.lastError().text()));
+        }
+        // What the station changes still works.
+        OperatorAccounts accounts(*station);
+        QVERIFY(!accounts.signIn({"S. Chef", "000000"}));
+        QCOMPARE(accounts.account(1)->failedPins, 1);
+        std::optional<OperatorAccount> chef = accounts.signIn({"S. Chef", "470815"});
+        QVERIFY2(chef && chef->failedPins == 1, qPrintable(accounts.errorString()));
+        QCOMPARE(accounts.account(1)->failedPins, 0);
+        chef->initials = "SCH";
+        QVERIFY2(accounts.change(*chef, {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
+        PackStore packStore(*station);
+        for (const int days : {90, 120})
+            QVERIFY2(packStore.setPackType({"Tray", days}), qPrintable(packStore.errorString()));
+        PackUses uses(*station);
+        PackUse use{0, "X-1", 0, {}, "S. Chef", "K-1"};
+        use.comment = "label torn";
+        QVERIFY2(uses.enter(use), qPrintable(uses.errorString()));
+        QVERIFY2(uses.eraseReference(use.id, "S. Chef"), qPrintable(uses.errorString()));
+        const CycleVerifier::Report report = CycleVerifier::verifyRegister(*station);
+        QVERIFY2(report.intact(), qPrintable(problems(report).join(' ') + report.error));
+        QCOMPARE(countRows(*station, "operator_changes"), 2);
+        QCOMPARE(countRows(*station, "ledger WHERE kind = 'account'"), 2);
     }
 
     // Two migrate runs at once, as separate processes, from one station's
@@ -583,13 +705,19 @@ private slots:
             r.decision = decision;
             QVERIFY2(station->enterRelease(r), qPrintable(station->errorString()));
         }
-        // What changes in place with the README's few rights to change: an
-        // account (a wrong PIN counted), a pack type's shelf life, an erased
-        // reference; packs and uses are only added.
+        // What changes in place with the README's few columns to change: an
+        // account's wrong PINs, a pack type's shelf life, an erased
+        // reference; an account's other changes, packs and uses are added.
         OperatorAccounts accounts(*station);
         OperatorAccount chef{0, QStringLiteral("S. Chef"), QStringLiteral("SC")};
         QVERIFY2(accounts.add(chef, QStringLiteral("470815"), {}), qPrintable(accounts.errorString()));
         QVERIFY(!accounts.signIn({"S. Chef", "000000"}));
+        QCOMPARE(accounts.account(chef.id)->failedPins, 1);
+        chef.initials = QStringLiteral("SCH");
+        QVERIFY2(accounts.change(chef, {"S. Chef", "470815"}), qPrintable(accounts.errorString()));
+        QVERIFY2(accounts.resetPin(chef.id, QStringLiteral("470815"), {"S. Chef", "470815"}),
+                 qPrintable(accounts.errorString()));
+        QCOMPARE(accounts.account(chef.id)->initials, QString("SCH"));
         PackStore packStore(*station);
         for (const int days : {90, 120})
             QVERIFY2(packStore.setPackType({QStringLiteral("Tray"), days}), qPrintable(packStore.errorString()));
@@ -618,11 +746,15 @@ private slots:
                   "UPDATE chain_heads SET chain_seq = 1", "DELETE FROM chain_heads",
                   "INSERT INTO chain_heads VALUES ('Z', 1, '')", "UPDATE release_heads SET seq = 1",
                   "UPDATE ledger_heads SET seq = 1", "INSERT INTO ledger_heads VALUES ('Z', 1, '')",
-                  "UPDATE station_roles SET station = 'x'", "INSERT INTO station_roles VALUES ('vaporin_op2', 'x')"}) {
+                  "UPDATE station_roles SET station = 'x'", "INSERT INTO station_roles VALUES ('vaporin_op2', 'x')",
+                  "UPDATE operators SET role = 'operator'", "UPDATE operators SET pin_hash = 'x'",
+                  "UPDATE operators SET record_hash = 'x'", "DELETE FROM operator_changes",
+                  "UPDATE operator_changes SET active = 0", "UPDATE pack_uses SET reference = 'K-1'"}) {
                 QSqlQuery query(reg.database());
                 QVERIFY2(!query.exec(change), change);
                 QVERIFY2(query.lastError().text().contains("permission denied")
-                             || query.lastError().text().contains("must be owner"),
+                             || query.lastError().text().contains("must be owner")
+                             || query.lastError().text().contains("only erased"),
                          qPrintable(query.lastError().text()));
             }
         };

@@ -840,16 +840,19 @@ Commands:
       own: a new ID, the next place in its controller's chain there, a hash
       of its own, its verdict judged by the band it was judged by before;
       its event "cycle migrated" names the entry's ID and hash in the
-      source. The release histories and the audit trail go along. Entries
-      the target holds already (the same log, or the same controller, cycle
-      number and start), and releases and events it holds already, are not
-      added again, so running it twice adds nothing. Prints the number of
-      entries moved and already there, of audit events carried and already
-      there, and of releases carried and already there. A register whose
-      entries are not intact is not moved: its problems are printed as
-      verify prints them, exit status 1. Operator accounts, packs and
-      their uses are not moved yet: a line starting with NOT MOVED counts
-      them, exit status 1.
+      source. The release histories, the audit trail, the operator
+      accounts, the pack types, the packs and their uses go along; packs
+      and uses, as entries, become links of their controller's chain there
+      with hashes of their own. Entries the target holds already (the same
+      log, or the same controller, cycle number and start), and releases,
+      events, accounts (by name), pack types (by name), packs (by code) and
+      uses (by code, time and operator) it holds already, are not added
+      again, so running it twice adds nothing; an account the target holds
+      is brought to the source's state when that is newer, and a reference
+      erased in the source is erased in the target. Prints the number of
+      each kind carried and already there. A register whose records are not
+      intact is not moved: its problems are printed as verify prints them,
+      exit status 1.
 
   backup [FOLDER]
       Backs the register file up into FOLDER, or into the folder of the

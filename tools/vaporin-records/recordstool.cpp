@@ -322,25 +322,24 @@ int RecordsTool::migrate(const RegisterLocation &target)
         fail(tr("Nothing was moved: the entries of %1 are not intact (see above).").arg(shown(source)));
         return ProblemsFound;
     }
-    print(tr("Moved: %1").arg(result.moved));
-    print(tr("Already there: %1").arg(result.alreadyPresent));
-    print(tr("Audit events carried: %1").arg(result.events));
-    print(tr("Audit events already there: %1").arg(result.eventsPresent));
-    print(tr("Releases carried: %1").arg(result.releases));
-    print(tr("Releases already there: %1").arg(result.releasesPresent));
+    const std::pair<const char *, int> counts[] = {
+        {QT_TRANSLATE_NOOP("RecordsTool", "Moved: %1"), result.moved},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Already there: %1"), result.alreadyPresent},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Audit events carried: %1"), result.events},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Audit events already there: %1"), result.eventsPresent},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Releases carried: %1"), result.releases},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Releases already there: %1"), result.releasesPresent},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Operator accounts carried: %1"), result.accounts},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Operator accounts already there: %1"), result.accountsPresent},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Pack types carried: %1"), result.packTypes},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Packs carried: %1"), result.packs},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Packs already there: %1"), result.packsPresent},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Uses carried: %1"), result.uses},
+        {QT_TRANSLATE_NOOP("RecordsTool", "Uses already there: %1"), result.usesPresent}};
+    for (const auto &[text, count] : counts)
+        print(tr(text).arg(count));
     if (!result.error.isEmpty())
         return fail(tr("The migration stopped: %1 Running it again goes on from there.").arg(result.error));
-    // Not carried yet: said, so that nobody takes the source for empty.
-    const std::optional<PackStore::Counts> left = PackStore(*cycleRegister).counts();
-    if (left && left->operators + left->packs + left->uses > 0) {
-        print(tr("NOT MOVED: %1 operator accounts, %2 packs and %3 uses stay in %4; this version moves entries, "
-                 "releases and the audit trail only.")
-                  .arg(left->operators)
-                  .arg(left->packs)
-                  .arg(left->uses)
-                  .arg(shown(source)));
-        return ProblemsFound;
-    }
     return Success;
 }
 
