@@ -1,6 +1,7 @@
 #include "register/backupstatus.h"
 
 #include "register/cycleregister.h"
+#include "register/showntime.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BackupStatus", text);
-}
-
 QDateTime at(const QSqlQuery &query)
 {
     return QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::OffsetFromUTC, query.value(1).toInt());
@@ -27,10 +23,10 @@ QString day(const QDateTime &when, const QDate &today)
 {
     const QDate date = when.toLocalTime().date();
     if (date == today)
-        return tr("today");
+        return BackupStatus::tr("today");
     if (date == today.addDays(-1))
-        return tr("yesterday");
-    return date.toString(Qt::ISODate);
+        return BackupStatus::tr("yesterday");
+    return ShownTime::day(date);
 }
 
 QString moment(const QDateTime &when, const QDate &today)

@@ -23,11 +23,6 @@ const QString stationChain = QStringLiteral("register");
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ChainLedger", text);
-}
-
 bool exec(QSqlQuery &query, QString *error)
 {
     if (query.exec())
@@ -227,6 +222,8 @@ using Problem = CycleVerifier::Problem;
 // Follows the ledger's chains in (chain, sequence) order.
 class LedgerWalk
 {
+    Q_DECLARE_TR_FUNCTIONS(ChainLedger)
+
 public:
     LedgerWalk(const Records &records, const QHash<QString, ChainPosition> &heads,
                const QVector<ChainPosition> &witnesses, CycleVerifier::Report &report)

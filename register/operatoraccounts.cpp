@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("OperatorAccounts", text);
-}
-
 const QString columns = QStringLiteral("id, name, initials, role, active, changed_utc, changed_offset, record_hash,"
                                        " failed_pins, locked_until_utc, pin_hash");
 

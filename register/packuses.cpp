@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PackUses", text);
-}
-
 constexpr char referenceKey[] = "pack use reference";
 
 const QString useColumns = QStringLiteral("id, code, pack_id, at_utc, at_offset, operator_name, reference,"

@@ -12,15 +12,6 @@
 
 namespace PackVerifier {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PackVerifier", text);
-}
-
-} // namespace
-
 bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLedger::Records &records)
 {
     QSqlQuery q(cycleRegister.database());
@@ -29,9 +20,9 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         report.error = q.lastError().text();
         return false;
     };
-    const auto altered = [&](const QString &record) {
+    const auto altered = [&](const QString& record) {
         report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
-                                tr("%1 does not match its hash").arg(record)});
+                                QCoreApplication::translate("PackVerifier", "%1 does not match its hash").arg(record)});
     };
     if (!q.exec(QStringLiteral("SELECT name, initials, role, active, pin_hash, changed_utc, changed_offset, record_hash"
                                " FROM operators ORDER BY id")))
@@ -44,7 +35,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         a.active = q.value(3).toInt() != 0;
         a.changedAt = CycleRow::time(q.value(5).toLongLong(), q.value(6).toInt());
         if (OperatorAccounts::recordHash(a, q.value(4).toString()) != q.value(7).toString())
-            altered(tr("operator account %1").arg(a.name));
+            altered(QCoreApplication::translate("PackVerifier", "operator account %1").arg(a.name));
     }
     // A pack whose entry is gone is checked against an empty entry hash: it
     // reads as altered.
@@ -67,7 +58,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         p.hash = q.value(10).toString();
         packs.insert(p.id, p.hash);
         if (PackStore::recordHash(p, q.value(11).toString()) != p.hash)
-            altered(tr("pack %1").arg(p.code));
+            altered(QCoreApplication::translate("PackVerifier", "pack %1").arg(p.code));
     }
     if (!q.exec(QStringLiteral("SELECT pack_uses.id, pack_uses.code, pack_uses.at_utc, pack_uses.at_offset,"
                                " pack_uses.operator_name, pack_uses.reference_hash, pack_uses.warning,"
@@ -87,7 +78,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         u.hash = q.value(8).toString();
         uses.insert(u.id, u.hash);
         if (PackUses::recordHash(u, q.value(9).toString()) != u.hash)
-            altered(tr("use %1 of pack %2").arg(u.id).arg(u.code));
+            altered(QCoreApplication::translate("PackVerifier", "use %1 of pack %2").arg(u.id).arg(u.code));
     }
     return true;
 }

@@ -22,11 +22,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterRestore", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -38,7 +33,7 @@ std::unique_ptr<CycleRegister> openFile(const QString &path, QString *error)
     auto opened = std::make_unique<CycleRegister>(QStringLiteral("register-restore-%1").arg(++connections));
     if (opened->open(path))
         return opened;
-    *error = tr("The register %1 cannot be opened: %2").arg(native(path), opened->errorString());
+    *error = RegisterRestore::tr("The register %1 cannot be opened: %2").arg(native(path), opened->errorString());
     return nullptr;
 }
 

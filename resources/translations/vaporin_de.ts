@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Attempt</name>
-    <message>
-        <source>No backup folder is chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup folder %1 is not there (is its disk plugged in?).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (and %2 more problems)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup does not verify: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup cannot be named %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The register cannot be copied to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup was stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
@@ -162,9 +127,17 @@
         <source>Warning: the log %1 differs from its copy in the backup; the copy was kept.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>ChainLedger::LedgerWalk</name>
+    <name>ChainLedger</name>
     <message>
         <source>Links %1 to %2 of the chain %3 are missing: records were removed from the ledger.</source>
         <translation type="unfinished"></translation>
@@ -519,9 +492,6 @@
         <source>entry %1 (controller %2, cycle %3, started %4)</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>CycleVerifier::ChainWalk</name>
     <message>
         <source>Entries %1 to %2 of the chain of controller %3 before %4 are missing.</source>
         <translation type="unfinished"></translation>
@@ -546,9 +516,6 @@
         <source>All %1 entries of the chain of controller %2 are missing.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>CycleVerifier::ReleaseWalk</name>
     <message>
         <source>release %1 of %2</source>
         <translation type="unfinished"></translation>
@@ -1558,9 +1525,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <source>Too many arguments: %1</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>RecordsCommandLine::Invocation</name>
     <message>
         <source>%1. Usage: vaporin-records %2</source>
         <translation type="unfinished"></translation>
@@ -1587,6 +1551,279 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is none of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
+
+The records tool of the Vaporin Regulon station: imports run logs into the
+cycle register, lists and exports its cycles, verifies that nothing in it or
+in its logs was altered, and gives verdicts and reports.
+
+It works on the station&apos;s register or on the one given with --register:
+a register FILE, or a database on a PostgreSQL server as a connection URI,
+postgresql://[user@][host][:port][/database][?name=value&amp;...] (the host may
+be the folder of a Unix socket: ?host=/var/run/postgresql). The station&apos;s
+register is the one its settings name: register/driver sqlite (the default)
+means the file of the setting register_path, otherwise register.sqlite in
+the station&apos;s data folder; postgresql means the server of register/host,
+register/port, register/database and register/user. A password is never
+given on the command line or in the settings: libpq takes it from
+PGPASSWORD or the password file ~/.pgpass. Only import makes a register
+file that does not exist yet; a server&apos;s database must exist, and its
+tables are made when the tool first works on it.
+
+Commands:
+  import FOLDER
+      Enters the run logs in FOLDER and its subfolders. Prints the number of
+      logs imported, already present (the same content, whatever the file
+      name), differing from their entry (a cycle the register holds, the
+      same controller, cycle number and start, with another log; not
+      entered) and unreadable, each differing or unreadable file with the
+      entry or the reason. Exit status 0, or 1 when files were differing
+      or unreadable.
+
+  list [--from DATE] [--to DATE] [--program NAME] [--csv]
+      The cycles, newest first, as an aligned table (ID, start, program,
+      cycle number, controller, status, origin, verdict, release) or as
+      CSV. The verdict is PASS, FAIL or NOT EVALUATED as the register
+      stored it; the release is the newest decision (Released, Rejected,
+      Quarantined), &quot;waiting&quot; for a cycle the station recorded that has
+      none yet, or &quot;-&quot; (imported logs and discarded runs wait for none).
+      The first column
+      is the entry&apos;s ID, which the other commands take. DATE is yyyy-MM-dd in
+      this computer&apos;s local time: --from counts from the start of its day,
+      --to to the end of its day. --program takes the program&apos;s exact name.
+
+  export ID --csv
+      The samples of entry ID as CSV: time of day, elapsed seconds,
+      temperature in °C.
+
+  verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]
+      Without files: checks every entry against its hash, every
+      controller&apos;s chain of entries, the samples and every log file the
+      register names. Prints each problem on a line of its own, starting
+      with ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, CONTRADICTED or
+      UNVERIFIED, then which hash scheme covers how many entries, and a
+      summary.
+      Each stored verdict is judged again from the entry&apos;s samples by the
+      band stored with it (which the hash of an entry of scheme 2 covers),
+      and each release is checked like the entries: against its hash
+      (which covers the entry and the verdict it was made on) and its place
+      in the cycle&apos;s release history. Every audit event is checked against
+      its hash, and the ledger, which links every entry, release, event,
+      pack and use into its controller&apos;s chain: a record removed, altered or added past
+      the program shows there.
+      --witness TEXT (repeatable) checks that the register still passes
+      through a position printed on a report or release printout, such as
+      &quot;RG100001 #1234 d0fb04d1c3a2b4e5&quot;; --witness-file FILE takes one
+      position per line (blank lines and lines starting with # are left
+      out). A witness that the register no longer holds, or holds with
+      another hash, is a CONTRADICTED line: newer records were removed, or
+      the history up to it rewritten. Operator accounts, packs and their
+      uses are checked against their own hashes too (an erased patient
+      reference still checks).
+      On a server, every controller&apos;s chain is checked, and the log files
+      of the entries this computer entered: the others lie on the stations
+      that wrote them, and verify there checks them.
+      Every time stamp the register holds is checked against the
+      certificate of the time-stamp authority (PEM) of --tsa-certificate,
+      or else of the setting register/tsa_certificate: one that does not
+      verify is UNVERIFIED. Every chain position a stamp names must still
+      be on its chain, or it is CONTRADICTED. Prints how many stamps were
+      checked and the newest time they prove.
+      With files: checks each file by its content and prints one line:
+        OK FILE: ENTRY            the register holds this log as ENTRY
+        ALTERED FILE: ENTRY       the register holds a log of this file name,
+                                  with other content, as ENTRY
+        UNKNOWN FILE              the register holds neither
+        UNREADABLE FILE: REASON   the file cannot be read
+      Exit status 0 only when everything checked is intact, otherwise 1.
+
+  check FILE --hold T:M [--lower K] [--band K]
+      The verdict of the run log FILE against a hold of M minutes at T °C:
+      one line that starts with PASS, FAIL or NOT EVALUATED and gives the
+      reason. The band runs from T - K (--lower) to T + K (--band); the
+      defaults are the settings verdict/lower_tolerance and
+      verdict/upper_band (0.0 K and 3.0 K unless set). A hold of 0 minutes
+      is NOT EVALUATED. Exit status 0 PASS, 1 FAIL, 3 NOT EVALUATED.
+
+  release ID --operator NAME --decision released|rejected|quarantined|recalled
+          [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
+          [--load TEXT] [--lot TEXT] [--comment TEXT] [--pin-stdin]
+      Appends a release to the history of entry ID: who decided what about
+      its load, with the chemical (--ci) and biological (--bi) indicators
+      (both &quot;unused&quot; unless given), what the load held and its lot number.
+      Nothing is ever overwritten: a later result, the biological
+      indicator&apos;s a day on, is another release; &quot;recalled&quot; is the decision
+      for a cycle found faulty after its release. The load of a cycle whose
+      verdict is FAIL or NOT EVALUATED is released only with --comment
+      saying why; a load whose chemical indicator failed or whose
+      biological indicator is positive is not sterile and is never
+      released. Once the register has operator accounts, NAME is an
+      account&apos;s and the release is signed with its PIN, asked for on the
+      terminal without echo (or read as a line of standard input with
+      --pin-stdin; never an option); releasing the load of a FAIL or NOT
+      EVALUATED cycle then takes a supervisor. Five wrong PINs in a row
+      lock the account for 5 minutes. Prints the release&apos;s place in the
+      history.
+
+  operators
+      The operator accounts: name, initials, role, and whether active,
+      deactivated or locked.
+
+  operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME]
+  operator change NAME [--rename NAME] [--initials TEXT]
+          [--role operator|supervisor] [--activate|--deactivate] --by NAME
+  operator reset-pin NAME --by NAME
+      Adds an operator account (the register&apos;s first is a supervisor and
+      needs no --by), changes one, or gives it a new PIN (which also ends a
+      lock-out). Every change is signed by the supervisor --by with the PIN
+      and is an event of the audit trail; accounts are deactivated, never
+      deleted. PINs are asked for as release asks: the supervisor&apos;s first,
+      then the new PIN twice. A PIN has at least 4 characters and is kept
+      only as a slow salted hash (scrypt).
+
+  labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65]
+          [--first N]
+      Enters N packs of entry ID into the register and writes their labels
+      as the PDF FILE: each a pack code (&quot;RG100001-0042-03&quot;: controller,
+      cycle number, pack number) as a Code 128 barcode and as text, the
+      pack type NAME, the sterilisation date, the expiry date (the type&apos;s
+      shelf life, 180 days unless the clinic&apos;s list of pack types says
+      otherwise), the initials of the operator who released the load, the
+      controller, the program and the verdict. Only for a cycle whose newest
+      release is &quot;released&quot;. The formats: label-printer rolls of 62 x 29,
+      57 x 32 and 50 x 25 mm (the default 62x29), one label a page, or A4
+      sheets of 65 labels of 38.1 x 21.2 mm (a4-65), filled from position
+      --first (1 to 65, row by row; 1 unless given) so that a half-used
+      sheet is used up. Prints the codes and where the file is.
+
+  use CODE --reference REF --operator NAME [--comment TEXT]
+      Enters the use of the pack CODE at the chair for the patient&apos;s or
+      case&apos;s reference REF (a chart number; no names needed) by the
+      operator (an active account&apos;s name once the register has accounts).
+      A recalled pack is refused with the reason. A pack that is unknown,
+      not released, expired or used already is entered only with --comment
+      saying why; the warning is kept with the use.
+
+  recall ID --pdf FILE [--csv FILE]
+      The recall report of entry ID, usually a cycle released as
+      &quot;recalled&quot;: its packs used (when, the patient&apos;s reference, by whom)
+      and not used (to be taken from the shelves), as the PDF FILE and, with
+      --csv, as CSV too. The only output that names patients&apos; references.
+
+  expiring [--days N]
+      The packs not used that expire within N days (14 unless given) or
+      have expired: to be reprocessed.
+
+  pack-types [NAME --days N]
+      The clinic&apos;s pack types with their shelf lives; with NAME and --days,
+      adds the type or sets its shelf life (1 to 3650 days) first. A type
+      not in the list has a shelf life of 180 days.
+
+  erase-reference REF --by NAME [--pin-stdin]
+      Erases the patient&apos;s reference REF from every use that names it, on
+      request, signed by the supervisor NAME with the PIN. The uses keep a
+      keyed hash of it, which their own hashes cover, so that they still
+      prove themselves.
+
+  report ID --pdf FILE
+  report --from DATE --to DATE --pdf FILE
+      Writes the cycle report of entry ID (its verdict as stored, its curve
+      and its whole release history), or the period report of the cycles
+      that started from the first DATE to the second (both days included;
+      each cycle with its verdict and newest release), as the PDF FILE, and
+      prints where.
+
+  migrate --to URI
+      Moves the station&apos;s register file (or the register of --register)
+      into the register at URI, usually the clinic&apos;s server; a FILE works
+      too. Every entry keeps its content and is entered as the target&apos;s
+      own: a new ID, the next place in its controller&apos;s chain there, a hash
+      of its own, its verdict judged by the band it was judged by before;
+      its event &quot;cycle migrated&quot; names the entry&apos;s ID and hash in the
+      source. The release histories and the audit trail go along. Entries
+      the target holds already (the same log, or the same controller, cycle
+      number and start), and releases and events it holds already, are not
+      added again, so running it twice adds nothing. Prints the number of
+      entries moved and already there, of audit events carried and already
+      there, and of releases carried and already there. A register whose
+      entries are not intact is not moved: its problems are printed as
+      verify prints them, exit status 1. Operator accounts, packs and
+      their uses are not moved yet: a line starting with NOT MOVED counts
+      them, exit status 1.
+
+  backup [FOLDER]
+      Backs the register file up into FOLDER, or into the folder of the
+      setting backup/folder (chosen in the Records tab), while the station
+      may go on writing: a consistent copy of the register, the run logs it
+      names that the folder does not hold yet (into FOLDER/logs/, copied
+      once and never rewritten), verified where it lies (SQLite&apos;s integrity
+      check, and verify&apos;s checks against the copied logs) and only then
+      named register-&lt;UTC time&gt;.sqlite. The newest backup of each of the
+      last 14 days (backup/daily) and of each of the last 12 months
+      (backup/monthly) is kept; older ones are removed after a newer one
+      is verified. The folder must exist: a disk that is not plugged in
+      is an error, not a new folder. Prints the backup&apos;s file, its entries
+      and the logs copied, and a line DIFFERS LOG for each log that differs
+      from its copy in the backup (the copy is kept). Every backup and
+      every failed attempt is recorded in the audit trail. Exit status 0,
+      1 when logs differ, 2 when the backup failed.
+
+  backup --status
+      Prints &quot;Last verified backup: DAY, TIME&quot; with its file in brackets
+      (DAY: today, yesterday or the date), or &quot;No verified backup yet.&quot;,
+      then a line starting with &quot;Warning:&quot; when none is newer than 7 days
+      (backup/overdue_days), when the last attempt failed, and for each
+      log that differs from its copy. Exit status 0, or 1 with a warning.
+
+  restore BACKUP [--logs FOLDER] [--force]
+      Restores a backup file, or the newest backup in the folder BACKUP,
+      as the register file (the station&apos;s, or --register FILE), and its
+      logs into FOLDER, or where the register names them when --logs is
+      not given; a file that is there already is never overwritten (a
+      DIFFERS line says when it is not the one entered). Then verifies the
+      restored register against the restored logs and prints as verify
+      does; the restore is an event of the restored register&apos;s audit
+      trail. A register that holds entries the backup lacks is not replaced:
+      they are listed (NOT IN THE BACKUP: ENTRY) and the exit status is 1;
+      --force replaces it and keeps it beside the restored one as
+      FILE.replaced-&lt;UTC time&gt;. Close the station first.
+
+  window
+      Opens the records window on the register, as the station shows it in
+      its Records tab: search, curves, details, the audit trail, releases,
+      reports, exports and settings, for a desk without an autoclave. It
+      never opens a serial port. Needs a display; ends when the window is
+      closed.
+
+CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
+=, +, -, @, a tab or a carriage return that is no plain number begins with an
+apostrophe inside its quotes, so that spreadsheets show it as text.
+
+Messages, questions, this help and the reports are in the language of the
+station&apos;s setting Language (German or Français; English otherwise). What
+scripts read stays English in every language: the commands and options, the
+tables of list, operators, pack-types and expiring, CSV, the keyword that
+starts a line (OK, ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, UNKNOWN,
+CONTRADICTED, UNVERIFIED, DIFFERS, NOT MOVED, NOT IN THE BACKUP, PASS, FAIL,
+NOT EVALUATED), the whole lines of the files verify checks and of NOT IN THE
+BACKUP, and the exit status.
+
+Exit status:
+  0  success: done, everything checked is intact, PASS
+  1  problems found: files not imported, entries or logs not intact, FAIL
+  2  a usage error, a release the rules refuse, or the register, a file or
+     the output could not be read or written; the message is on standard
+     error
+  3  NOT EVALUATED
+
+Options:
+  --register FILE|URI  the register to work on instead of the station&apos;s
+  -h, --help           this text
+  --version            the tool&apos;s version
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2064,42 +2301,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Controller</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Origin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2168,10 +2369,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>differs from the log of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is no file.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2220,27 +2417,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Initials</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Role</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>deactivated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2288,10 +2465,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 labels, %2 to %3, are in %4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The use was not entered: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2320,22 +2493,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shelf life (days)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expires</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Only a supervisor erases a reference: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2345,10 +2502,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>The reference was not erased: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The reference is erased from %1 uses.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2384,15 +2537,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>DIFFERS %1: its copy in the backup was kept</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Removed older backup: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NOT IN THE BACKUP: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2416,11 +2561,145 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>DIFFERS %1: another file of that name is there; not overwritten</source>
+        <source>Vaporin Records</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vaporin Records</source>
+        <source>The output could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log file</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chain</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chains</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n witness</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n witnesses</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controllers</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels, %1 to %2, are in %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The reference is erased from %n uses.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>its copy in the backup was kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another file of that name is there; not overwritten</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2453,6 +2732,50 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>The backup %1 is verified, but the register cannot record it: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be copied to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy %1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy %1 cannot be completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup folder is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not there (is its disk plugged in?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (and %2 more problems)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup does not verify: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup cannot be named %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register cannot be copied to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup was stopped.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2505,9 +2828,18 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
         <source>The event was not saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>RegisterReaderContext</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
         <translation type="unfinished"></translation>
@@ -2549,6 +2881,10 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>The register is restored, but it cannot record the restore: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register %1 cannot be opened: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2605,6 +2941,49 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RegisterWriter</name>
     <message>
         <source>The run has no start time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Release</name>
+    <message>
+        <source>Passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarantined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recalled</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2749,23 +3128,23 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The %1: the load is not sterile and cannot be released.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The verdict is %1: say in the comment why the load is released all the same.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chemical indicator failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>biological indicator is positive</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chemical indicator failed: the load is not sterile and cannot be released.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The biological indicator is positive: the load is not sterile and cannot be released.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The verdict is FAIL: say in the comment why the load is released all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The verdict is NOT EVALUATED: say in the comment why the load is released all the same.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
