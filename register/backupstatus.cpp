@@ -110,7 +110,7 @@ QStringList BackupStatus::lines(const QDateTime &now, int overdueDays) const
     else
         lines << tr("No verified backup yet.");
     if (!lastVerified.isValid() || lastVerified.secsTo(now) > qint64(overdueDays) * 86400)
-        lines << tr("Warning: no verified backup is newer than %1 days.").arg(overdueDays);
+        lines << tr("Warning: no verified backup is newer than %n days.", nullptr, overdueDays);
     if (lastAttemptFailed)
         lines << tr("Warning: the last backup attempt failed (%1): %2").arg(moment(lastAttempt, today), lastError);
     for (const QString &log : differingLogs)

@@ -174,10 +174,10 @@ public:
         finish();
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seen.contains(it.key()))
-                report.problems.append({Problem::EntriesMissing, 0, it.key(),
-                                        tr("All %1 entries of the chain of controller %2 are missing.")
-                                            .arg(it.value().first)
-                                            .arg(it.key())});
+                report.problems.append(
+                    {Problem::EntriesMissing, 0, it.key(),
+                     tr("All %n entries of the chain of controller %1 are missing.", nullptr, int(it.value().first))
+                         .arg(it.key())});
         }
     }
 
@@ -251,7 +251,7 @@ public:
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seen.contains(it.key()))
                 problem(Problem::ReleasesMissing, it.key(),
-                        tr("All %1 releases of entry %2 are missing.").arg(it.value().first).arg(it.key()));
+                        tr("All %n releases of entry %1 are missing.", nullptr, int(it.value().first)).arg(it.key()));
         }
     }
 

@@ -139,10 +139,10 @@ bool Attempt::run(CycleRegister &live)
         QFile::remove(part);
         QString why = report.error;
         if (why.isEmpty())
-            why = report.problems.size() == 1 ? report.problems.first().text
-                                              : RegisterBackup::tr("%1 (and %2 more problems)")
-                                                    .arg(report.problems.first().text)
-                                                    .arg(report.problems.size() - 1);
+            why = report.problems.size() == 1
+                ? report.problems.first().text
+                : RegisterBackup::tr("%1 (and %n more problems)", nullptr, int(report.problems.size() - 1))
+                      .arg(report.problems.first().text);
         return fail(RegisterBackup::tr("The backup does not verify: %1").arg(why));
     }
     if (!sync(part) || QFile::exists(file) || !QFile::rename(part, file)) {

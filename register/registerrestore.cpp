@@ -122,9 +122,9 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
     if (replacing && !lacking(part, registerPath, &result.lacking, &error))
         return refuse(error);
     if (!result.lacking.isEmpty() && !force)
-        return refuse(tr("The register %1 holds %2 entries that the backup lacks; nothing was replaced.")
-                          .arg(native(registerPath))
-                          .arg(result.lacking.size()));
+        return refuse(tr("The register %1 holds %n entries that the backup lacks; nothing was replaced.", nullptr,
+                         int(result.lacking.size()))
+                          .arg(native(registerPath)));
     // The station's connection would still write into a replaced file, and
     // its journal would be applied to the restored one.
     if (QFileInfo::exists(registerPath + QStringLiteral("-wal")))

@@ -87,9 +87,11 @@ QString stampsLine(const Result &result)
 {
     if (result.stamps == 0)
         return QCoreApplication::translate("RegisterVerification", "No time stamps are stored.");
+    // English has always told one from many: two texts, each with the
+    // plural forms of the language in the catalogues.
     const QString stamps = result.stamps == 1
-        ? QCoreApplication::translate("RegisterVerification", "1 time stamp")
-        : QCoreApplication::translate("RegisterVerification", "%1 time stamps").arg(result.stamps);
+        ? QCoreApplication::translate("RegisterVerification", "%n time stamp", nullptr, result.stamps)
+        : QCoreApplication::translate("RegisterVerification", "%n time stamps", nullptr, result.stamps);
     if (result.certificateMissing())
         return QCoreApplication::translate("RegisterVerification",
                                            "%1 not checked: no certificate of the time-stamp authority was given.")

@@ -36,31 +36,31 @@
     <name>BackupCheck</name>
     <message>
         <source>There is no file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The copy %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 ne peut pas être ouverte : %2</translation>
     </message>
     <message>
         <source>The copy %1 fails SQLite&apos;s integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 échoue à la vérification d&apos;intégrité de SQLite : %2</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 has a name no copy can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de l&apos;entrée %2 porte un nom qu&apos;aucune copie ne peut avoir.</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de l&apos;entrée %2 est manquant.</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 cannot be read: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de l&apos;entrée %2 ne peut pas être lu : %3</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 is not the one entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de l&apos;entrée %2 n&apos;est pas celui qui a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>No backup folder is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aucun dossier de sauvegarde n&apos;est choisi.</translation>
     </message>
     <message>
         <source>Backup folder: %1</source>
@@ -102,89 +102,95 @@
     <name>BackupScheduler</name>
     <message>
         <source>The backups&apos; status cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;état des sauvegardes ne peut pas être lu : %1</translation>
     </message>
 </context>
 <context>
     <name>BackupStatus</name>
     <message>
         <source>Last verified backup: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière sauvegarde vérifiée : %1 (%2)</translation>
     </message>
     <message>
         <source>No verified backup yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning: no verified backup is newer than %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde vérifiée pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Warning: the last backup attempt failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : la dernière tentative de sauvegarde a échoué (%1) : %2</translation>
     </message>
     <message>
         <source>Warning: the log %1 differs from its copy in the backup; the copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : le journal %1 diffère de sa copie dans la sauvegarde ; la copie a été conservée.</translation>
     </message>
     <message>
         <source>today</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>Warning: no verified backup is newer than %n days.</source>
+        <translation>
+            <numerusform>Avertissement : aucune sauvegarde vérifiée ne date de moins de %n jour.</numerusform>
+            <numerusform>Avertissement : aucune sauvegarde vérifiée ne date de moins de %n jours.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ChainLedger</name>
     <message>
         <source>Links %1 to %2 of the chain %3 are missing: records were removed from the ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les maillons %1 à %2 de la chaîne %3 sont manquants : des enregistrements ont été retirés du registre des maillons.</translation>
     </message>
     <message>
         <source>The link %1 does not follow the link before it: links were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le maillon %1 ne suit pas le maillon précédent : des maillons ont été retirés, insérés ou réordonnés.</translation>
     </message>
     <message>
         <source>The link %1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le maillon %1 a été modifié.</translation>
     </message>
     <message>
         <source>The %1 %2 that the link %3 names is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement %1 %2 que nomme le maillon %3 est manquant.</translation>
     </message>
     <message>
         <source>The %1 %2 is not what the link %3 holds: it has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement %1 %2 ne correspond pas au maillon %3 : il a été modifié.</translation>
     </message>
     <message>
         <source>The witness %1 contradicts the register: its link there is %2, so the history up to it was rewritten.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All %1 links of the chain %2 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le témoin %1 contredit le registre : son maillon y est %2, l&apos;historique jusqu&apos;à lui a donc été réécrit.</translation>
     </message>
     <message>
         <source>The %1 %2 is not in the ledger: it was added past the program, or its link was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement %1 %2 n&apos;est pas dans le registre des maillons : il a été ajouté en contournant le programme, ou son maillon a été retiré.</translation>
     </message>
     <message>
         <source>The witness %1 names a link the register no longer holds: records were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le témoin %1 nomme un maillon que le registre ne contient plus : des enregistrements ont été retirés.</translation>
     </message>
     <message>
         <source>The chain %1 has no head.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne %1 n&apos;a pas de tête.</translation>
     </message>
     <message>
         <source>The newest links %1 to %2 of the chain %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les maillons les plus récents %1 à %2 de la chaîne %3 sont manquants.</translation>
     </message>
     <message>
         <source>The head of the chain %1 does not name its newest link.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tête de la chaîne %1 ne nomme pas son maillon le plus récent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n links of the chain %1 are missing.</source>
+        <translation>
+            <numerusform>L&apos;unique maillon de la chaîne %1 est manquant.</numerusform>
+            <numerusform>Les %n maillons de la chaîne %1 sont tous manquants.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -218,23 +224,23 @@
     <name>CycleImport</name>
     <message>
         <source>The folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>It is no regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It is too large to be a run log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est trop volumineux pour être un journal du cycle.</translation>
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
 </context>
 <context>
@@ -276,47 +282,47 @@
     <name>CycleRegister</name>
     <message>
         <source>The folder of the register %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du registre %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The connection %1 is in use already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion %1 est déjà utilisée.</translation>
     </message>
     <message>
         <source>Qt&apos;s database driver %1 is not installed (on Debian: the package %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote de base de données %1 de Qt n&apos;est pas installé (sous Debian : le paquet %2).</translation>
     </message>
     <message>
         <source>The database driver %1 is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote de base de données %1 n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>The register is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>A cycle without a start time cannot be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cycle sans heure de début ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>A cycle with a temperature that is not a number cannot be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cycle dont une température n&apos;est pas un nombre ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>The new entry&apos;s ID was not returned.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID de la nouvelle entrée n&apos;a pas été renvoyé.</translation>
     </message>
     <message>
         <source>There is no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The samples of entry %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de l&apos;entrée %1 sont manquantes.</translation>
     </message>
     <message>
         <source>The samples of entry %1 are damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de l&apos;entrée %1 sont endommagées : %2</translation>
     </message>
 </context>
 <context>
@@ -442,111 +448,117 @@
     <name>CycleVerifier</name>
     <message>
         <source>The samples of %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de %1 sont manquantes.</translation>
     </message>
     <message>
         <source>The samples of %1 are damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de %1 sont endommagées : %2</translation>
     </message>
     <message>
         <source>%1 should have %2 samples but has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devrait avoir %2 mesures mais en a %3.</translation>
     </message>
     <message>
         <source>%1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié.</translation>
     </message>
     <message>
         <source>%1 or its verdict has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou son verdict a été modifié.</translation>
     </message>
     <message>
         <source>The verdict of %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verdict de %1 est manquant.</translation>
     </message>
     <message>
         <source>The verdict of %1 is not what its samples give; it has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verdict de %1 n&apos;est pas celui que donnent ses mesures ; il a été modifié.</translation>
     </message>
     <message>
         <source>The log %1 of %2 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de %2 est manquant.</translation>
     </message>
     <message>
         <source>The log %1 of %2 cannot be read: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de %2 ne peut pas être lu : %3</translation>
     </message>
     <message>
         <source>The log %1 of %2 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 de %2 a été modifié.</translation>
     </message>
     <message>
         <source>The audit event %1 (%2 at %3) has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;événement %1 du journal d&apos;audit (%2 à %3) a été modifié.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>entry %1 (controller %2, cycle %3, started %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1 (régulateur %2, cycle %3, démarré le %4)</translation>
     </message>
     <message>
         <source>Entries %1 to %2 of the chain of controller %3 before %4 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées %1 à %2 de la chaîne du régulateur %3 avant %4 sont manquantes.</translation>
     </message>
     <message>
         <source>%1 does not follow the entry before it in its chain: entries were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne suit pas l&apos;entrée précédente de sa chaîne : des entrées ont été retirées, insérées ou réordonnées.</translation>
     </message>
     <message>
         <source>The chain of controller %1 has no head; its newest entry is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chaîne du régulateur %1 n&apos;a pas de tête ; son entrée la plus récente est %2.</translation>
     </message>
     <message>
         <source>The newest entries %1 to %2 of the chain of controller %3 are missing; the newest left is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées les plus récentes %1 à %2 de la chaîne du régulateur %3 sont manquantes ; la plus récente restante est %4.</translation>
     </message>
     <message>
         <source>The head of the chain of controller %1 does not name its newest entry %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All %1 entries of the chain of controller %2 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tête de la chaîne du régulateur %1 ne nomme pas son entrée la plus récente %2.</translation>
     </message>
     <message>
         <source>release %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>libération %1 de %2</translation>
     </message>
     <message>
         <source>The %1 has been altered, or the entry or verdict it was made on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La %1 a été modifiée, ou l&apos;entrée ou le verdict sur lesquels elle repose.</translation>
     </message>
     <message>
         <source>Releases %1 to %2 of %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les libérations %1 à %2 de %3 sont manquantes.</translation>
     </message>
     <message>
         <source>The %1 does not follow the release before it: releases were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>La %1 ne suit pas la libération précédente : des libérations ont été retirées, insérées ou réordonnées.</translation>
     </message>
     <message>
         <source>The release history of %1 has no head.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des libérations de %1 n&apos;a pas de tête.</translation>
     </message>
     <message>
         <source>The newest releases %1 to %2 of %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les libérations les plus récentes %1 à %2 de %3 sont manquantes.</translation>
     </message>
     <message>
         <source>The head of the release history of %1 does not name its newest release.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tête de l&apos;historique des libérations de %1 ne nomme pas sa libération la plus récente.</translation>
     </message>
-    <message>
-        <source>All %1 releases of entry %2 are missing.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>All %n entries of the chain of controller %1 are missing.</source>
+        <translation>
+            <numerusform>L&apos;unique entrée de la chaîne du régulateur %1 est manquante.</numerusform>
+            <numerusform>Les %n entrées de la chaîne du régulateur %1 sont toutes manquantes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n releases of entry %1 are missing.</source>
+        <translation>
+            <numerusform>L&apos;unique libération de l&apos;entrée %1 est manquante.</numerusform>
+            <numerusform>Les %n libérations de l&apos;entrée %1 sont toutes manquantes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -576,7 +588,7 @@
     <name>EventRow</name>
     <message>
         <source>The new event&apos;s ID was not returned.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID du nouvel événement n&apos;a pas été renvoyé.</translation>
     </message>
 </context>
 <context>
@@ -852,55 +864,64 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>OperatorAccounts</name>
     <message>
         <source>There is no operator &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opérateur « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The account of %1 is deactivated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte de %1 est désactivé.</translation>
     </message>
     <message>
         <source>There is no such operator.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account of %1 is locked after %2 wrong PINs until %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong PIN. The account of %1 is locked for %2 minutes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong PIN for %1: %2 more attempts before the account is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet opérateur n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is no supervisor: only a supervisor changes accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas superviseur : seul un superviseur modifie les comptes.</translation>
     </message>
     <message>
         <source>An operator&apos;s name has 1 to 80 characters, without line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un opérateur compte de 1 à 80 caractères, sans saut de ligne.</translation>
     </message>
     <message>
         <source>Initials have 1 to 5 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les initiales comptent de 1 à 5 caractères.</translation>
     </message>
     <message>
         <source>There is an operator &quot;%1&quot; already.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opérateur « %1 » existe déjà.</translation>
     </message>
     <message>
         <source>The PIN could not be hashed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;empreinte du code PIN n&apos;a pas pu être calculée.</translation>
     </message>
     <message>
         <source>Another account was made meanwhile: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre compte a été créé entre-temps : réessayez.</translation>
     </message>
     <message>
         <source>The register keeps at least one active supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre conserve au moins un superviseur actif.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The account of %1 is locked after %n wrong PINs until %2.</source>
+        <translation>
+            <numerusform>Le compte de %1 est verrouillé jusqu&apos;à %2 après %n code PIN erroné.</numerusform>
+            <numerusform>Le compte de %1 est verrouillé jusqu&apos;à %2 après %n codes PIN erronés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrong PIN. The account of %1 is locked for %n minutes.</source>
+        <translation>
+            <numerusform>Code PIN erroné. Le compte de %1 est verrouillé pendant %n minute.</numerusform>
+            <numerusform>Code PIN erroné. Le compte de %1 est verrouillé pendant %n minutes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrong PIN for %1: %n more attempts before the account is locked.</source>
+        <translation>
+            <numerusform>Code PIN erroné pour %1 : encore %n essai avant le verrouillage du compte.</numerusform>
+            <numerusform>Code PIN erroné pour %1 : encore %n essais avant le verrouillage du compte.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -991,11 +1012,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">actif</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">désactivé</translation>
     </message>
     <message>
         <source>No accounts yet: the first one made is a supervisor and needs no signature.</source>
@@ -1013,93 +1034,93 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PackStore</name>
     <message>
         <source>A pack type&apos;s name has 1 to 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un type d&apos;emballage compte de 1 à 60 caractères.</translation>
     </message>
     <message>
         <source>A shelf life is 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une durée de conservation est de 1 à %1 jours.</translation>
     </message>
     <message>
         <source>A load has 1 to %1 packs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une charge compte de 1 à %1 emballages.</translation>
     </message>
     <message>
         <source>There is no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Labels are printed only for a cycle whose load is released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les étiquettes ne sont imprimées que pour un cycle dont la charge est libérée.</translation>
     </message>
 </context>
 <context>
     <name>PackUses</name>
     <message>
         <source>The register knows no pack of this code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne connaît aucun emballage portant ce code.</translation>
     </message>
     <message>
         <source>The pack %1 is recalled: its cycle was found faulty after its release. Take it out of use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emballage %1 est rappelé : son cycle s&apos;est révélé défectueux après sa libération. Retirez-le de l&apos;utilisation.</translation>
     </message>
     <message>
         <source>The load of the pack %1 is not released (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La charge de l&apos;emballage %1 n&apos;est pas libérée (%2).</translation>
     </message>
     <message>
         <source>no release</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune libération</translation>
     </message>
     <message>
         <source>The pack %1 expired on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emballage %1 est périmé depuis le %2.</translation>
     </message>
     <message>
         <source>The pack %1 was used already.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emballage %1 a déjà été utilisé.</translation>
     </message>
     <message>
         <source>Scan or type the pack&apos;s code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannez ou saisissez le code d&apos;emballage.</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la référence patient ou du dossier.</translation>
     </message>
     <message>
         <source>Name the operator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;opérateur.</translation>
     </message>
     <message>
         <source>Say in the comment why it is used all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez dans le commentaire pourquoi il est utilisé malgré tout.</translation>
     </message>
     <message>
         <source>The packs cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les emballages ne peuvent pas être lus.</translation>
     </message>
     <message>
         <source>There is no use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>PackVerifier</name>
     <message>
         <source>%1 does not match its hash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne correspond pas à son empreinte</translation>
     </message>
     <message>
         <source>operator account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>compte opérateur %1</translation>
     </message>
     <message>
         <source>pack %1</source>
-        <translation type="unfinished"></translation>
+        <translation>emballage %1</translation>
     </message>
     <message>
         <source>use %1 of pack %2</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation %1 de l&apos;emballage %2</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1239,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">inconnu</translation>
     </message>
     <message>
         <source>released, labels can be printed</source>
@@ -1281,18 +1302,18 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PinHash</name>
     <message>
         <source>A PIN has at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN compte au moins %1 caractères.</translation>
     </message>
 </context>
 <context>
     <name>PinReader</name>
     <message>
         <source>A PIN is needed: run the command at a terminal, or give --pin-stdin and the PIN on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN est nécessaire : lancez la commande dans un terminal, ou donnez --pin-stdin et le code PIN sur l&apos;entrée standard</translation>
     </message>
     <message>
         <source>No PIN was given on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun code PIN n&apos;a été donné sur l&apos;entrée standard</translation>
     </message>
 </context>
 <context>
@@ -1364,7 +1385,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">inconnu</translation>
     </message>
     <message>
         <source>controller %1%2</source>
@@ -1379,179 +1400,179 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>RecordsCommandLine</name>
     <message>
         <source>Say the format: --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le format : --csv</translation>
     </message>
     <message>
         <source>--witness-file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--witness-file « %1 » ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>The witness &quot;%1&quot; is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le témoin « %1 » n&apos;est pas une position du registre (de la forme RG100001 #1234 d0fb04d1c3a2b4e5)</translation>
     </message>
     <message>
         <source>Witnesses are checked against the register, not against files</source>
-        <translation type="unfinished"></translation>
+        <translation>Les témoins sont vérifiés par rapport au registre, pas par rapport à des fichiers</translation>
     </message>
     <message>
         <source>--tsa-certificate goes with the whole register&apos;s verification, not with files</source>
-        <translation type="unfinished"></translation>
+        <translation>--tsa-certificate va avec la vérification de tout le registre, pas avec des fichiers</translation>
     </message>
     <message>
         <source>The hold is missing: --hold T:M</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau est manquant : --hold T:M</translation>
     </message>
     <message>
         <source>The PDF file is missing: --pdf FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF est manquant : --pdf FILE</translation>
     </message>
     <message>
         <source>Give either an ID or a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez soit un ID, soit une période</translation>
     </message>
     <message>
         <source>Give an ID, or a period with --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez un ID, ou une période avec --from et --to</translation>
     </message>
     <message>
         <source>Name the operator: --operator NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;opérateur : --operator NAME</translation>
     </message>
     <message>
         <source>The decision is missing: --decision released|rejected|quarantined|recalled</source>
-        <translation type="unfinished"></translation>
+        <translation>La décision est manquante : --decision released|rejected|quarantined|recalled</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is no number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 « %2 » n&apos;est pas un nombre de %3 à %4</translation>
     </message>
     <message>
         <source>The number of packs is missing: --packs N</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d&apos;emballages est manquant : --packs N</translation>
     </message>
     <message>
         <source>The pack type is missing: --type NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type d&apos;emballage est manquant : --type NAME</translation>
     </message>
     <message>
         <source>The patient&apos;s or case&apos;s reference is missing: --reference REF</source>
-        <translation type="unfinished"></translation>
+        <translation>La référence patient ou du dossier est manquante : --reference REF</translation>
     </message>
     <message>
         <source>The CSV file is missing: --csv FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier CSV est manquant : --csv FILE</translation>
     </message>
     <message>
         <source>Too many arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d&apos;arguments</translation>
     </message>
     <message>
         <source>Give a type with its shelf life, NAME --days N, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez un type avec sa durée de conservation, NAME --days N, ou aucun des deux</translation>
     </message>
     <message>
         <source>A supervisor signs the erasure: --by NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Un superviseur signe l&apos;effacement : --by NAME</translation>
     </message>
     <message>
         <source>--role &quot;%1&quot; is none of operator|supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>--role « %1 » n&apos;est aucun de operator|supervisor</translation>
     </message>
     <message>
         <source>A new account takes --initials, --role and --by</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau compte prend --initials, --role et --by</translation>
     </message>
     <message>
         <source>The initials are missing: --initials TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Les initiales sont manquantes : --initials TEXT</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is none of add|change|reset-pin</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est aucun de add|change|reset-pin</translation>
     </message>
     <message>
         <source>A supervisor signs the change: --by NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Un superviseur signe la modification : --by NAME</translation>
     </message>
     <message>
         <source>reset-pin takes only --by</source>
-        <translation type="unfinished"></translation>
+        <translation>reset-pin ne prend que --by</translation>
     </message>
     <message>
         <source>Give --activate or --deactivate, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez --activate ou --deactivate, pas les deux</translation>
     </message>
     <message>
         <source>Say where to: --to postgresql://...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la destination : --to postgresql://...</translation>
     </message>
     <message>
         <source>--status takes no folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--status ne prend pas de dossier</translation>
     </message>
     <message>
         <source>--logs needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--logs demande un dossier</translation>
     </message>
     <message>
         <source>%1. See vaporin-records --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Voir vaporin-records --help</translation>
     </message>
     <message>
         <source>--register needs a file name or a connection URI</source>
-        <translation type="unfinished"></translation>
+        <translation>--register demande un nom de fichier ou une URI de connexion</translation>
     </message>
     <message>
         <source>No command given</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande donnée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no command</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une commande</translation>
     </message>
     <message>
         <source>--%1 does not go with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne va pas avec %2</translation>
     </message>
     <message>
         <source>--%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est donné deux fois</translation>
     </message>
     <message>
         <source>An argument is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Un argument est manquant</translation>
     </message>
     <message>
         <source>Too many arguments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d&apos;arguments : %1</translation>
     </message>
     <message>
         <source>%1. Usage: vaporin-records %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Usage : vaporin-records %2</translation>
     </message>
     <message>
         <source>The ID &quot;%1&quot; is no entry&apos;s ID (a whole number from 1, as list shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID « %1 » n&apos;est pas l&apos;ID d&apos;une entrée (un nombre entier à partir de 1, tel que list l&apos;affiche)</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is no date of the form yyyy-MM-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 « %2 » n&apos;est pas une date de la forme yyyy-MM-dd</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 est après --to %2</translation>
     </message>
     <message>
         <source>--hold &quot;%1&quot; is no hold: give T:M, the temperature in °C (0 to %2) and the minutes (0 to %3), e.g. 121:20</source>
-        <translation type="unfinished"></translation>
+        <translation>--hold « %1 » n&apos;est pas un plateau : donnez T:M, la température en °C (0 à %2) et les minutes (0 à %3), p. ex. 121:20</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is no tolerance: give kelvin from 0 to %3, e.g. 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 « %2 » n&apos;est pas une tolérance : donnez des kelvins de 0 à %3, p. ex. 0.5</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is none of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 « %2 » n&apos;est aucun de %3</translation>
     </message>
     <message>
         <source>Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
@@ -2262,445 +2283,445 @@ Options:
     <name>RecordsTool</name>
     <message>
         <source>There is no register %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>Imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importés : %1</translation>
     </message>
     <message>
         <source>Already present: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà présents : %1</translation>
     </message>
     <message>
         <source>Differing from their entry: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Différents de leur entrée : %1</translation>
     </message>
     <message>
         <source>  %1: the register holds this cycle as entry %2 with another log</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 : le registre contient ce cycle comme entrée %2 avec un autre journal</translation>
     </message>
     <message>
         <source>Unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Illisibles : %1</translation>
     </message>
     <message>
         <source>The import stopped: the register failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation s&apos;est arrêtée : le registre a échoué : %1</translation>
     </message>
     <message>
         <source>The register cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat de l&apos;autorité d&apos;horodatage %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verify on those stations checks them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non vérifiés ici : %1 d&apos;autres postes ; verify sur ces postes les vérifie.</translation>
     </message>
     <message>
         <source>scheme %1 covers %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le schéma %1 couvre %2</translation>
     </message>
     <message>
         <source>the ledger links %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le registre des maillons relie %1 en %2</translation>
     </message>
     <message>
         <source>%1 checked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vérifié(s)</translation>
     </message>
     <message>
         <source>Coverage: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture : %1.</translation>
     </message>
     <message>
         <source>Checked %1 of %2 and %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié %1 de %2 et %3 : %4</translation>
     </message>
     <message>
         <source>intact.</source>
-        <translation type="unfinished"></translation>
+        <translation>intact.</translation>
     </message>
     <message>
         <source>Nothing was moved: the entries of %1 are not intact (see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été déplacé : les entrées de %1 ne sont pas intactes (voir ci-dessus).</translation>
     </message>
     <message>
         <source>Moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacées : %1</translation>
     </message>
     <message>
         <source>Already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà présentes : %1</translation>
     </message>
     <message>
         <source>Audit events carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements du journal d&apos;audit transférés : %1</translation>
     </message>
     <message>
         <source>Audit events already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements du journal d&apos;audit déjà présents : %1</translation>
     </message>
     <message>
         <source>Releases carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérations transférées : %1</translation>
     </message>
     <message>
         <source>Releases already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Libérations déjà présentes : %1</translation>
     </message>
     <message>
         <source>The migration stopped: %1 Running it again goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La migration s&apos;est arrêtée : %1 La relancer reprend à cet endroit.</translation>
     </message>
     <message>
         <source>NOT MOVED: %1 operator accounts, %2 packs and %3 uses stay in %4; this version moves entries, releases and the audit trail only.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOT MOVED: %1 comptes opérateur, %2 emballages et %3 utilisations restent dans %4 ; cette version ne déplace que les entrées, les libérations et le journal d&apos;audit.</translation>
     </message>
     <message>
         <source>%1 is no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>%1 is too large to be a run log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour être un journal du cycle.</translation>
     </message>
     <message>
         <source>%1 is no readable run log: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un journal du cycle lisible : %2</translation>
     </message>
     <message>
         <source>PIN of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN de %1</translation>
     </message>
     <message>
         <source>The release of %1 was not entered: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La libération de %1 n&apos;a pas été enregistrée : %2</translation>
     </message>
     <message>
         <source>Entered release %1 of %2: %3 by %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libération %1 de %2 enregistrée : %3 par %4.</translation>
     </message>
     <message>
         <source>A PIN is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN est nécessaire</translation>
     </message>
     <message>
         <source>New PIN of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code PIN de %1</translation>
     </message>
     <message>
         <source>The new PIN again</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau code PIN une seconde fois</translation>
     </message>
     <message>
         <source>The two PINs differ; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux codes PIN diffèrent ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>There is no operator &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opérateur « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished"></translation>
+        <translation>actif</translation>
     </message>
     <message>
         <source>A supervisor signs new accounts: --by NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Un superviseur signe les nouveaux comptes : --by NAME</translation>
     </message>
     <message>
         <source>The account was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas été ajouté : %1</translation>
     </message>
     <message>
         <source>Added %1 (%2), %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté : %1 (%2), %3.</translation>
     </message>
     <message>
         <source>The account was not changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas été modifié : %1</translation>
     </message>
     <message>
         <source>Changed %1 (%2), %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié : %1 (%2), %3, %4.</translation>
     </message>
     <message>
         <source>The PIN was not reset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code PIN n&apos;a pas été réinitialisé : %1</translation>
     </message>
     <message>
         <source>The PIN of %1 is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code PIN de %1 est réinitialisé.</translation>
     </message>
     <message>
         <source>There is no label format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format d&apos;étiquette « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>No labels were made for %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune étiquette n&apos;a été créée pour %1 : %2</translation>
     </message>
     <message>
         <source>The packs %1 to %2 are entered, but their labels cannot be written to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Les emballages %1 à %2 sont enregistrés, mais leurs étiquettes ne peuvent pas être écrites dans %3 : %4</translation>
     </message>
     <message>
         <source>The use was not entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation n&apos;a pas été enregistrée : %1</translation>
     </message>
     <message>
         <source>Entered the use of %1 by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de %1 par %2 enregistrée.</translation>
     </message>
     <message>
         <source>Entered the use of %1 by %2 despite: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de %1 par %2 enregistrée malgré : %3</translation>
     </message>
     <message>
         <source>The report %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport %1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>The recall report of %1 is in %2: %3 packs used, %4 to be taken from the shelves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de rappel de %1 est dans %2 : %3 emballages utilisés, %4 à retirer des étagères.</translation>
     </message>
     <message>
         <source>The pack type was not set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type d&apos;emballage n&apos;a pas été défini : %1</translation>
     </message>
     <message>
         <source>Only a supervisor erases a reference: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un superviseur efface une référence : %1</translation>
     </message>
     <message>
         <source>%1 is no supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas superviseur.</translation>
     </message>
     <message>
         <source>The reference was not erased: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La référence n&apos;a pas été effacée : %1</translation>
     </message>
     <message>
         <source>The report of %1 is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de %1 est dans %2.</translation>
     </message>
     <message>
         <source>The report of %1 from %2 to %3 is in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de %1 du %2 au %3 est dans %4.</translation>
     </message>
     <message>
         <source>The register %1 is on a server: back it up there (see the README&apos;s &quot;Backups&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 est sur un serveur : sauvegardez-le là-bas (voir « Backups » dans le README).</translation>
     </message>
     <message>
         <source>No backup folder: give one, or choose one in the Records tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier de sauvegarde : donnez-en un, ou choisissez-en un dans l&apos;onglet Registre.</translation>
     </message>
     <message>
         <source>The backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a échoué : %1</translation>
     </message>
     <message>
         <source>Backup verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde vérifiée : %1</translation>
     </message>
     <message>
         <source>Entries: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées : %1</translation>
     </message>
     <message>
         <source>Logs copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux copiés : %1</translation>
     </message>
     <message>
         <source>Removed older backup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancienne sauvegarde supprimée : %1</translation>
     </message>
     <message>
         <source>%1 Give --force to replace it anyway; it is then kept beside the restored one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Donnez --force pour le remplacer malgré tout ; il est alors conservé à côté du registre restauré.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauré : %1</translation>
     </message>
     <message>
         <source>The replaced register is kept as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre remplacé est conservé sous : %1</translation>
     </message>
     <message>
         <source>Logs restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux restaurés : %1</translation>
     </message>
     <message>
         <source>Logs already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux déjà présents : %1</translation>
     </message>
     <message>
         <source>Vaporin Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin Records</translation>
     </message>
     <message>
         <source>The output could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie n&apos;a pas pu être écrite : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n log file</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier journal</numerusform>
+            <numerusform>%n fichiers journaux</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n log files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier journal</numerusform>
+            <numerusform>%n fichiers journaux</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entry</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement</numerusform>
+            <numerusform>%n enregistrements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n records</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement</numerusform>
+            <numerusform>%n enregistrements</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n chain</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n chains</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chaîne</numerusform>
+            <numerusform>%n chaînes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n witness</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n témoin</numerusform>
+            <numerusform>%n témoins</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n witnesses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n témoin</numerusform>
+            <numerusform>%n témoins</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n controller</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n régulateur</numerusform>
+            <numerusform>%n régulateurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n controllers</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n régulateur</numerusform>
+            <numerusform>%n régulateurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problem.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème.</numerusform>
+            <numerusform>%n problèmes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n problems.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problème.</numerusform>
+            <numerusform>%n problèmes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n labels, %1 to %2, are in %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n étiquette, %1 à %2, est dans %3.</numerusform>
+            <numerusform>%n étiquettes, %1 à %2, sont dans %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The reference is erased from %n uses.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La référence est effacée de %n utilisation.</numerusform>
+            <numerusform>La référence est effacée de %n utilisations.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n cycle</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cycle</numerusform>
+            <numerusform>%n cycles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n cycles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cycle</numerusform>
+            <numerusform>%n cycles</numerusform>
         </translation>
     </message>
     <message>
         <source>its copy in the backup was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>sa copie dans la sauvegarde a été conservée</translation>
     </message>
     <message>
         <source>another file of that name is there; not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre fichier de ce nom s&apos;y trouve ; non écrasé</translation>
     </message>
 </context>
 <context>
@@ -2728,263 +2749,275 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RegisterBackup</name>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
         <source>The backup %1 is verified, but the register cannot record it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde %1 est vérifiée, mais le registre ne peut pas l&apos;enregistrer : %2</translation>
     </message>
     <message>
         <source>The log %1 cannot be copied to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 ne peut pas être copié vers %2 : %3</translation>
     </message>
     <message>
         <source>The copy %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 ne peut pas être écrite : %2</translation>
     </message>
     <message>
         <source>The copy %1 cannot be completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 ne peut pas être terminée.</translation>
     </message>
     <message>
         <source>No backup folder is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier de sauvegarde n&apos;est choisi.</translation>
     </message>
     <message>
         <source>The backup folder %1 is not there (is its disk plugged in?).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (and %2 more problems)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sauvegarde %1 est absent (son disque est-il branché ?).</translation>
     </message>
     <message>
         <source>The backup does not verify: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde échoue à la vérification : %1</translation>
     </message>
     <message>
         <source>The backup cannot be named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde ne peut pas être nommée %1.</translation>
     </message>
     <message>
         <source>The register cannot be copied to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne peut pas être copié vers %1 : %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The backup was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a été arrêtée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more problems)</source>
+        <translation>
+            <numerusform>%1 (et %n autre problème)</numerusform>
+            <numerusform>%1 (et %n autres problèmes)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RegisterLocation</name>
     <message>
         <source>The connection URI cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;URI de connexion ne peut pas être utilisée : %1.</translation>
     </message>
     <message>
         <source>give postgresql://[user@][host][:port][/database][?name=value&amp;...]</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez postgresql://[user@][host][:port][/database][?name=value&amp;...]</translation>
     </message>
     <message>
         <source>it holds a password, which would show to every user of this computer; give it in PGPASSWORD or the password file ~/.pgpass instead</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un mot de passe, que verrait tout utilisateur de cet ordinateur ; donnez-le plutôt dans PGPASSWORD ou le fichier de mots de passe ~/.pgpass</translation>
     </message>
     <message>
         <source>the host %1 is no [IPv6 address]</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;hôte %1 n&apos;est pas une [adresse IPv6]</translation>
     </message>
     <message>
         <source>a &quot;%&quot; is not followed by two hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>un « % » n&apos;est pas suivi de deux chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>the parameter &quot;%1&quot; is no name=value</source>
-        <translation type="unfinished"></translation>
+        <translation>le paramètre « %1 » n&apos;est pas de la forme name=value</translation>
     </message>
     <message>
         <source>the value of %1 holds a &quot;;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur de %1 contient un « ; »</translation>
     </message>
     <message>
         <source>the port %1 is no number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 n&apos;est pas un nombre de 1 à 65535</translation>
     </message>
 </context>
 <context>
     <name>RegisterReader</name>
     <message>
         <source>The release was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La libération n&apos;a pas été enregistrée : %1</translation>
     </message>
     <message>
         <source>The release was not saved: the register shown has changed; choose the cycle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libération n&apos;a pas été enregistrée : le registre affiché a changé ; choisissez à nouveau le cycle.</translation>
     </message>
     <message>
         <source>The event was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;événement n&apos;a pas été enregistré : %1</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>The printer cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>The register could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
     </message>
 </context>
 <context>
     <name>RegisterRestore</name>
     <message>
         <source>The folder %1 holds no backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne contient aucune sauvegarde.</translation>
     </message>
     <message>
         <source>There is no backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The folder of %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The backup %1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The register %1 holds %2 entries that the backup lacks; nothing was replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde %1 ne peut pas être copiée vers %2.</translation>
     </message>
     <message>
         <source>The register %1 is in use; close the station first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 est utilisé ; fermez d&apos;abord le poste.</translation>
     </message>
     <message>
         <source>The register %1 cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être mis de côté.</translation>
     </message>
     <message>
         <source>The restored register cannot be named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre restauré ne peut pas être nommé %1.</translation>
     </message>
     <message>
         <source>The register is restored, but it cannot record the restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre est restauré, mais il ne peut pas enregistrer la restauration : %1</translation>
     </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The register %1 holds %n entries that the backup lacks; nothing was replaced.</source>
+        <translation>
+            <numerusform>Le registre %1 contient %n entrée absente de la sauvegarde ; rien n&apos;a été remplacé.</numerusform>
+            <numerusform>Le registre %1 contient %n entrées absentes de la sauvegarde ; rien n&apos;a été remplacé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RegisterSchema</name>
     <message>
         <source>The register has schema version %1, newer than this program knows (%2); use a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre a la version de schéma %1, plus récente que celle que ce programme connaît (%2) ; utilisez une version plus récente du programme.</translation>
     </message>
 </context>
 <context>
     <name>RegisterTransfer</name>
     <message>
         <source>%1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>RegisterVerification</name>
     <message>
         <source>The time stamp %1 (%2) does not verify: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horodatage %1 (%2) échoue à la vérification : %3</translation>
     </message>
     <message>
         <source>the text it stamps is not a list of chain positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte horodaté n&apos;est pas une liste de positions de chaîne.</translation>
     </message>
     <message>
         <source>No time stamps are stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 time stamp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 time stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun horodatage n&apos;est enregistré.</translation>
     </message>
     <message>
         <source>%1 not checked: no certificate of the time-stamp authority was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non vérifié(s) : aucun certificat de l&apos;autorité d&apos;horodatage n&apos;a été donné.</translation>
     </message>
     <message>
         <source>Checked %1: none verifies.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vérifié(s) : aucun n&apos;est valide.</translation>
     </message>
     <message>
         <source>Checked %1: the register is proven as of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vérifié(s) : le registre est prouvé à la date du %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n time stamp</source>
+        <translation>
+            <numerusform>%n horodatage</numerusform>
+            <numerusform>%n horodatages</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n time stamps</source>
+        <translation>
+            <numerusform>%n horodatage</numerusform>
+            <numerusform>%n horodatages</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RegisterWriter</name>
     <message>
         <source>The run has no start time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cycle en cours n&apos;a pas d&apos;heure de début.</translation>
     </message>
 </context>
 <context>
     <name>Release</name>
     <message>
         <source>Passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Conforme</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non conforme</translation>
     </message>
     <message>
         <source>Not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé</translation>
     </message>
     <message>
         <source>Pending</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatif</translation>
     </message>
     <message>
         <source>Positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Positif</translation>
     </message>
     <message>
         <source>Released</source>
-        <translation type="unfinished"></translation>
+        <translation>Libéré</translation>
     </message>
     <message>
         <source>Rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>Quarantined</source>
-        <translation type="unfinished"></translation>
+        <translation>En quarantaine</translation>
     </message>
     <message>
         <source>Recalled</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappelé</translation>
     </message>
 </context>
 <context>
@@ -3125,34 +3158,34 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleasePolicy</name>
     <message>
         <source>Name the operator who makes the decision.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;opérateur qui prend la décision.</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <source>The chemical indicator failed: the load is not sterile and cannot be released.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indicateur chimique n&apos;est pas conforme : la charge n&apos;est pas stérile et ne peut pas être libérée.</translation>
     </message>
     <message>
         <source>The biological indicator is positive: the load is not sterile and cannot be released.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indicateur biologique est positif : la charge n&apos;est pas stérile et ne peut pas être libérée.</translation>
     </message>
     <message>
         <source>The verdict is FAIL: say in the comment why the load is released all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verdict est NON CONFORME : indiquez dans le commentaire pourquoi la charge est libérée malgré tout.</translation>
     </message>
     <message>
         <source>The verdict is NOT EVALUATED: say in the comment why the load is released all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verdict est NON ÉVALUÉ : indiquez dans le commentaire pourquoi la charge est libérée malgré tout.</translation>
     </message>
 </context>
 <context>
     <name>ReleaseSigning</name>
     <message>
         <source>The verdict is %1: only a supervisor releases its load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verdict est %1 : seul un superviseur libère sa charge.</translation>
     </message>
 </context>
 <context>
@@ -3166,51 +3199,51 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLogParser</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>It is no run log: it does not begin with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un journal du cycle : il ne commence pas par « %1 ».</translation>
     </message>
     <message>
         <source>Its last line is incomplete: the log is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa dernière ligne est incomplète : le journal est tronqué.</translation>
     </message>
     <message>
         <source>The header ends early: &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;en-tête se termine trop tôt : « %1 » est manquant.</translation>
     </message>
     <message>
         <source>Line %1 does not begin with &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 ne commence pas par « %2 ».</translation>
     </message>
     <message>
         <source>Line %1 holds a zero byte: it is no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 contient un octet nul : ce n&apos;est pas du texte.</translation>
     </message>
     <message>
         <source>The header ends early: the column titles are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;en-tête se termine trop tôt : les titres de colonnes sont manquants.</translation>
     </message>
     <message>
         <source>Lines %1 and %2 are not &quot;Data Points&quot; and the column titles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes %1 et %2 ne sont pas « Data Points » et les titres de colonnes.</translation>
     </message>
     <message>
         <source>The start time &quot;%1&quot; is no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure de début « %1 » n&apos;est pas une heure.</translation>
     </message>
     <message>
         <source>The finish time &quot;%1&quot; is no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure de fin « %1 » n&apos;est pas une heure.</translation>
     </message>
     <message>
         <source>The cycle number &quot;%1&quot; is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de cycle « %1 » n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Line %1 is no row of elapsed time and temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;est pas une ligne de temps écoulé et de température.</translation>
     </message>
 </context>
 <context>
@@ -3343,46 +3376,46 @@ The run log has now been saved to
     <name>TimeStampToken</name>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat de l&apos;autorité d&apos;horodatage %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>The file %1 holds no certificate (PEM).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne contient aucun certificat (PEM).</translation>
     </message>
     <message>
         <source>The answer is no time-stamp reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse n&apos;est pas une réponse d&apos;horodatage.</translation>
     </message>
     <message>
         <source>The authority refused the request (status %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autorité d&apos;horodatage a refusé la demande (statut %1).</translation>
     </message>
     <message>
         <source>The token cannot be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeton ne peut pas être encodé.</translation>
     </message>
     <message>
         <source>The token cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeton ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The token cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeton ne peut pas être vérifié.</translation>
     </message>
     <message>
         <source>The token does not verify.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeton échoue à la vérification.</translation>
     </message>
     <message>
         <source>The token&apos;s time cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure du jeton ne peut pas être lue.</translation>
     </message>
 </context>
 <context>
     <name>TransferLock</name>
     <message>
         <source>The lock file %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou %1 ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
