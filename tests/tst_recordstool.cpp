@@ -846,6 +846,8 @@ private slots:
                                       << "Le rapport de 4 cycles du 04/03/2024 au 06/03/2024 est dans ";
         QTest::newRow("French error") << "Fran\u00e7ais" << QStringList{"export", "7", "--csv"}
                                       << "vaporin-records: L'entrée 7 n'existe pas.\n";
+        QTest::newRow("German help") << "German" << QStringList{"--help"}
+                                     << "Aufruf: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]\n";
         QTest::newRow("any other value is English")
             << "german" << QStringList{"verify"} << "Checked 4 entries of 2 controllers and 3 log files: intact.\n";
     }
