@@ -332,7 +332,7 @@ bool verifyEvents(const QSqlDatabase &db, Report &report, ChainLedger::Records &
                 {Problem::EventAltered, 0, e.controllerSerial,
                  QCoreApplication::translate("CycleVerifier", "The audit event %1 (%2 at %3) has been altered.")
                      .arg(e.id)
-                     .arg(e.kind, e.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))});
+                     .arg(e.kind, ShownTime::instant(e.at))});
     }
     if (query.lastError().isValid()) {
         report.error = query.lastError().text();
