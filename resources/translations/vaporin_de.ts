@@ -3488,8 +3488,12 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
 <context>
     <name>ReleaseSigning</name>
     <message>
-        <source>The verdict is %1: only a supervisor releases its load.</source>
-        <translation>Die Bewertung ist %1: Nur eine Aufsicht gibt ihre Beladung frei.</translation>
+        <source>The verdict is FAIL: only a supervisor releases its load.</source>
+        <translation>Die Bewertung ist NICHT BESTANDEN: Nur eine Aufsicht gibt ihre Beladung frei.</translation>
+    </message>
+    <message>
+        <source>The verdict is NOT EVALUATED: only a supervisor releases its load.</source>
+        <translation>Die Bewertung ist NICHT BEWERTET: Nur eine Aufsicht gibt ihre Beladung frei.</translation>
     </message>
 </context>
 <context>

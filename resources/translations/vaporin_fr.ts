@@ -3488,8 +3488,12 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
 <context>
     <name>ReleaseSigning</name>
     <message>
-        <source>The verdict is %1: only a supervisor releases its load.</source>
-        <translation>Le verdict est %1 : seul un superviseur libère sa charge.</translation>
+        <source>The verdict is FAIL: only a supervisor releases its load.</source>
+        <translation>Le verdict est NON CONFORME : seul un superviseur libère sa charge.</translation>
+    </message>
+    <message>
+        <source>The verdict is NOT EVALUATED: only a supervisor releases its load.</source>
+        <translation>Le verdict est NON ÉVALUÉ : seul un superviseur libère sa charge.</translation>
     </message>
 </context>
 <context>
