@@ -154,20 +154,8 @@
         <translation>Das Glied %1 wurde verändert.</translation>
     </message>
     <message>
-        <source>The %1 %2 that the link %3 names is missing.</source>
-        <translation>Der Datensatz %1 %2, den das Glied %3 nennt, fehlt.</translation>
-    </message>
-    <message>
-        <source>The %1 %2 is not what the link %3 holds: it has been altered.</source>
-        <translation>Der Datensatz %1 %2 entspricht nicht dem, was das Glied %3 enthält: Er wurde verändert.</translation>
-    </message>
-    <message>
         <source>The witness %1 contradicts the register: its link there is %2, so the history up to it was rewritten.</source>
         <translation>Der Beleg %1 widerspricht dem Register: Sein Glied dort ist %2, die Geschichte bis dahin wurde also umgeschrieben.</translation>
-    </message>
-    <message>
-        <source>The %1 %2 is not in the ledger: it was added past the program, or its link was removed.</source>
-        <translation>Der Datensatz %1 %2 steht nicht im Kettenbuch: Er wurde am Programm vorbei hinzugefügt, oder sein Glied wurde entfernt.</translation>
     </message>
     <message>
         <source>The witness %1 names a link the register no longer holds: records were removed.</source>
@@ -191,6 +179,38 @@
             <numerusform>Das einzige Glied der Kette %1 fehlt.</numerusform>
             <numerusform>Alle %n Glieder der Kette %1 fehlen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>release %1</source>
+        <translation>Freigabe %1</translation>
+    </message>
+    <message>
+        <source>event %1</source>
+        <translation>Ereignis %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>Paket %1</translation>
+    </message>
+    <message>
+        <source>use %1</source>
+        <translation>Verwendung %1</translation>
+    </message>
+    <message>
+        <source>The %1 that the link %2 names is missing.</source>
+        <translation>Der Datensatz „%1“, den das Glied %2 nennt, fehlt.</translation>
+    </message>
+    <message>
+        <source>The %1 is not what the link %2 holds: it has been altered.</source>
+        <translation>Der Datensatz „%1“ entspricht nicht dem, was das Glied %2 enthält: Er wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The %1 is not in the ledger: it was added past the program, or its link was removed.</source>
+        <translation>Der Datensatz „%1“ steht nicht im Kettenbuch: Er wurde am Programm vorbei hinzugefügt, oder sein Glied wurde entfernt.</translation>
     </message>
 </context>
 <context>
@@ -2458,7 +2478,7 @@ Optionen:
     </message>
     <message>
         <source>entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eintrag %1</translation>
     </message>
     <message>
         <source>Packs</source>

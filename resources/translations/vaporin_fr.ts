@@ -154,20 +154,8 @@
         <translation>Le maillon %1 a été modifié.</translation>
     </message>
     <message>
-        <source>The %1 %2 that the link %3 names is missing.</source>
-        <translation>L&apos;enregistrement %1 %2 que nomme le maillon %3 est manquant.</translation>
-    </message>
-    <message>
-        <source>The %1 %2 is not what the link %3 holds: it has been altered.</source>
-        <translation>L&apos;enregistrement %1 %2 ne correspond pas au maillon %3 : il a été modifié.</translation>
-    </message>
-    <message>
         <source>The witness %1 contradicts the register: its link there is %2, so the history up to it was rewritten.</source>
         <translation>Le témoin %1 contredit le registre : son maillon y est %2, l&apos;historique jusqu&apos;à lui a donc été réécrit.</translation>
-    </message>
-    <message>
-        <source>The %1 %2 is not in the ledger: it was added past the program, or its link was removed.</source>
-        <translation>L&apos;enregistrement %1 %2 n&apos;est pas dans le registre des maillons : il a été ajouté en contournant le programme, ou son maillon a été retiré.</translation>
     </message>
     <message>
         <source>The witness %1 names a link the register no longer holds: records were removed.</source>
@@ -191,6 +179,38 @@
             <numerusform>L&apos;unique maillon de la chaîne %1 est manquant.</numerusform>
             <numerusform>Les %n maillons de la chaîne %1 sont tous manquants.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>entrée %1</translation>
+    </message>
+    <message>
+        <source>release %1</source>
+        <translation>libération %1</translation>
+    </message>
+    <message>
+        <source>event %1</source>
+        <translation>événement %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>emballage %1</translation>
+    </message>
+    <message>
+        <source>use %1</source>
+        <translation>utilisation %1</translation>
+    </message>
+    <message>
+        <source>The %1 that the link %2 names is missing.</source>
+        <translation>L&apos;enregistrement « %1 » que nomme le maillon %2 est manquant.</translation>
+    </message>
+    <message>
+        <source>The %1 is not what the link %2 holds: it has been altered.</source>
+        <translation>L&apos;enregistrement « %1 » ne correspond pas au maillon %2 : il a été modifié.</translation>
+    </message>
+    <message>
+        <source>The %1 is not in the ledger: it was added past the program, or its link was removed.</source>
+        <translation>L&apos;enregistrement « %1 » n&apos;est pas dans le registre des maillons : il a été ajouté en contournant le programme, ou son maillon a été retiré.</translation>
     </message>
 </context>
 <context>
@@ -2458,7 +2478,7 @@ Options :
     </message>
     <message>
         <source>entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">entrée %1</translation>
     </message>
     <message>
         <source>Packs</source>
