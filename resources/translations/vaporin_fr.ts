@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>release %1 of %2</source>
-        <translation>libération %1 de %2</translation>
+        <translation>libération %1 de l&apos;%2</translation>
     </message>
     <message>
         <source>The %1 has been altered, or the entry or verdict it was made on.</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>Releases %1 to %2 of %3 are missing.</source>
-        <translation>Les libérations %1 à %2 de %3 sont manquantes.</translation>
+        <translation>Les libérations %1 à %2 de l&apos;%3 sont manquantes.</translation>
     </message>
     <message>
         <source>The %1 does not follow the release before it: releases were removed, inserted or reordered.</source>
@@ -556,15 +556,15 @@
     </message>
     <message>
         <source>The release history of %1 has no head.</source>
-        <translation>L&apos;historique des libérations de %1 n&apos;a pas de tête.</translation>
+        <translation>L&apos;historique des libérations de l&apos;%1 n&apos;a pas de tête.</translation>
     </message>
     <message>
         <source>The newest releases %1 to %2 of %3 are missing.</source>
-        <translation>Les libérations les plus récentes %1 à %2 de %3 sont manquantes.</translation>
+        <translation>Les libérations les plus récentes %1 à %2 de l&apos;%3 sont manquantes.</translation>
     </message>
     <message>
         <source>The head of the release history of %1 does not name its newest release.</source>
-        <translation>La tête de l&apos;historique des libérations de %1 ne nomme pas sa libération la plus récente.</translation>
+        <translation>La tête de l&apos;historique des libérations de l&apos;%1 ne nomme pas sa libération la plus récente.</translation>
     </message>
     <message numerus="yes">
         <source>All %n entries of the chain of controller %1 are missing.</source>
