@@ -1128,7 +1128,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PackVerifier</name>
     <message>
         <source>%1 does not match its hash</source>
-        <translation>%1 passt nicht zu seinem Hash</translation>
+        <translation>Der Hash passt nicht zu %1</translation>
     </message>
     <message>
         <source>operator account %1</source>

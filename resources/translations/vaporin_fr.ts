@@ -1128,7 +1128,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PackVerifier</name>
     <message>
         <source>%1 does not match its hash</source>
-        <translation>%1 ne correspond pas à son empreinte</translation>
+        <translation>%1 : ne correspond pas à son empreinte</translation>
     </message>
     <message>
         <source>operator account %1</source>
