@@ -248,15 +248,15 @@
     </message>
     <message>
         <source>It is no regular file.</source>
-        <translation>Es ist keine reguläre Datei.</translation>
+        <translation>Das ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>It is too large to be a run log.</source>
-        <translation>Sie ist zu groß für ein Laufprotokoll.</translation>
+        <translation>Die Datei ist zu groß für ein Laufprotokoll.</translation>
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>Sie kann nicht gelesen werden: %1</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
@@ -2647,7 +2647,7 @@ Optionen:
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
-        <translation>Das Zertifikat der Zeitstempelstelle %1 kann nicht gelesen werden.</translation>
+        <translation>Das Zertifikat %1 der Zeitstempelstelle kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verify on those stations checks them.</source>
@@ -3531,11 +3531,11 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>It is no run log: it does not begin with &quot;%1&quot;.</source>
-        <translation>Es ist kein Laufprotokoll: Es beginnt nicht mit „%1“.</translation>
+        <translation>Das ist kein Laufprotokoll: Es beginnt nicht mit „%1“.</translation>
     </message>
     <message>
         <source>Its last line is incomplete: the log is cut short.</source>
-        <translation>Seine letzte Zeile ist unvollständig: Das Laufprotokoll ist abgeschnitten.</translation>
+        <translation>Die letzte Zeile ist unvollständig: Das Laufprotokoll ist abgeschnitten.</translation>
     </message>
     <message>
         <source>The header ends early: &quot;%1&quot; is missing.</source>
@@ -3704,7 +3704,7 @@ The run log has now been saved to
     <name>TimeStampToken</name>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read: %2</source>
-        <translation>Das Zertifikat der Zeitstempelstelle %1 kann nicht gelesen werden: %2</translation>
+        <translation>Das Zertifikat %1 der Zeitstempelstelle kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The file %1 holds no certificate (PEM).</source>

@@ -252,11 +252,11 @@
     </message>
     <message>
         <source>It is too large to be a run log.</source>
-        <translation>Il est trop volumineux pour être un journal du cycle.</translation>
+        <translation>Le fichier est trop volumineux pour être un journal du cycle.</translation>
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>Il ne peut pas être lu : %1</translation>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
@@ -2647,7 +2647,7 @@ Options :
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
-        <translation>Le certificat de l&apos;autorité d&apos;horodatage %1 ne peut pas être lu.</translation>
+        <translation>Le certificat %1 de l&apos;autorité d&apos;horodatage ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verify on those stations checks them.</source>
@@ -2671,7 +2671,7 @@ Options :
     </message>
     <message>
         <source>Checked %1 of %2 and %3: %4</source>
-        <translation>Vérifié %1 de %2 et %3 : %4</translation>
+        <translation>Vérifiés : %1 de %2 et %3 : %4</translation>
     </message>
     <message>
         <source>intact.</source>
@@ -3535,7 +3535,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Its last line is incomplete: the log is cut short.</source>
-        <translation>Sa dernière ligne est incomplète : le journal est tronqué.</translation>
+        <translation>La dernière ligne est incomplète : le journal est tronqué.</translation>
     </message>
     <message>
         <source>The header ends early: &quot;%1&quot; is missing.</source>
@@ -3704,7 +3704,7 @@ The run log has now been saved to
     <name>TimeStampToken</name>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read: %2</source>
-        <translation>Le certificat de l&apos;autorité d&apos;horodatage %1 ne peut pas être lu : %2</translation>
+        <translation>Le certificat %1 de l&apos;autorité d&apos;horodatage ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>The file %1 holds no certificate (PEM).</source>
