@@ -306,7 +306,8 @@ public:
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seenChains.contains(it.key()))
                 problem(Problem::LinkBroken, it.key(),
-                        tr("All %n links of the chain %1 are missing.", nullptr, int(it->sequence)).arg(it.key()));
+                        tr("All %n links of the chain %1 are missing.", nullptr, int(it->sequence))
+                            .arg(it.key()));
         }
         for (auto it = records.cbegin(); it != records.cend(); ++it) {
             QList<qint64> ids;

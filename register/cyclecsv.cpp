@@ -57,26 +57,15 @@ QByteArray cycles(const QVector<Cycle> &cycles)
                           QStringLiteral("Biological indicator")});
     for (const Cycle &c : cycles) {
         const std::optional<Release> &r = c.latestRelease;
-        out += row({QString::number(c.id),
-                    isoTime(c.started),
-                    isoTime(c.finished),
-                    number(c.programNumber, c.programNumber > 0),
-                    c.programName,
-                    number(c.cycleNumber, c.cycleNumber >= 0),
-                    c.controllerSerial,
-                    c.status,
-                    CycleFields::originText(c.origin),
-                    QString::number(c.sampleCount),
-                    QDir::toNativeSeparators(c.logPath),
-                    c.logSha256,
-                    c.station,
+        out += row({QString::number(c.id), isoTime(c.started), isoTime(c.finished),
+                    number(c.programNumber, c.programNumber > 0), c.programName,
+                    number(c.cycleNumber, c.cycleNumber >= 0), c.controllerSerial, c.status,
+                    CycleFields::originText(c.origin), QString::number(c.sampleCount),
+                    QDir::toNativeSeparators(c.logPath), c.logSha256, c.station,
                     c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(),
                     ReleasePolicy::standingText(c),
-                    r ? r->operatorName : QString(),
-                    r ? isoTime(r->at) : QString(),
-                    r ? r->lot : QString(),
-                    r ? r->load : QString(),
-                    r ? Release::text(r->chemicalIndicator) : QString(),
+                    r ? r->operatorName : QString(), r ? isoTime(r->at) : QString(), r ? r->lot : QString(),
+                    r ? r->load : QString(), r ? Release::text(r->chemicalIndicator) : QString(),
                     r ? Release::text(r->biologicalIndicator) : QString()});
     }
     return out;

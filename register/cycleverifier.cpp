@@ -341,12 +341,8 @@ bool verifyEvents(const QSqlDatabase &db, Report &report, ChainLedger::Records &
     return true;
 }
 
-} // namespace
-
-namespace {
-
-    constexpr char entryText[] = QT_TRANSLATE_NOOP("CycleVerifier", "entry %1 (controller %2, cycle %3, started %4)");
-    constexpr char unknownText[] = QT_TRANSLATE_NOOP("CycleVerifier", "unknown");
+constexpr char entryText[] = QT_TRANSLATE_NOOP("CycleVerifier", "entry %1 (controller %2, cycle %3, started %4)");
+constexpr char unknownText[] = QT_TRANSLATE_NOOP("CycleVerifier", "unknown");
 
 } // namespace
 
@@ -359,12 +355,14 @@ QString describe(const Cycle &c)
              c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : unknown, ShownTime::instant(c.started));
 }
 
-QString describeForScripts(const Cycle& c)
+QString describeForScripts(const Cycle &c)
 {
     const QString unknown = QString::fromLatin1(unknownText);
-    return QString::fromLatin1(entryText).arg(c.id).arg(c.controllerSerial.isEmpty() ? unknown : c.controllerSerial,
-                                                        c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : unknown,
-                                                        c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
+    return QString::fromLatin1(entryText)
+        .arg(c.id)
+        .arg(c.controllerSerial.isEmpty() ? unknown : c.controllerSerial,
+             c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : unknown,
+             c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 
 Report verifyRegister(CycleRegister &cycleRegister, Logs logs, const QVector<ChainPosition> &witnesses,

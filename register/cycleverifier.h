@@ -108,6 +108,6 @@ QVector<FileCheck> verifyFiles(CycleRegister &cycleRegister, const QStringList &
 // in the station's language; describeForScripts always in English, for the
 // lines of the records tool that scripts read.
 QString describe(const Cycle &cycle);
-QString describeForScripts(const Cycle& cycle);
+QString describeForScripts(const Cycle &cycle);
 
 } // namespace CycleVerifier

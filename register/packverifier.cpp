@@ -20,7 +20,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         report.error = q.lastError().text();
         return false;
     };
-    const auto altered = [&](const QString& record) {
+    const auto altered = [&](const QString &record) {
         report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
                                 QCoreApplication::translate("PackVerifier", "%1 does not match its hash").arg(record)});
     };

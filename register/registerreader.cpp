@@ -79,9 +79,9 @@ public:
 
     // Runs read(register) on the register to read now; failure words what
     // failed, with a %1 for the register's error.
-    template <typename T, typename F>
-    Read<T> read(F&& read,
-                 const char* failure = QT_TRANSLATE_NOOP("RegisterReader", "The register could not be read: %1"))
+    template<typename T, typename F>
+    Read<T> read(F &&read,
+                 const char *failure = QT_TRANSLATE_NOOP("RegisterReader", "The register could not be read: %1"))
     {
         Read<T> result;
         CycleRegister *store = storeFor(&result.error);

@@ -46,7 +46,7 @@ Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString
     QVector<ChainPosition> witnessed = witnesses;
     QVector<CycleVerifier::Problem> invalidStamps;
     for (const TimeStamp &stamp : *stamps) {
-        const auto invalid = [&](const QString& why) {
+        const auto invalid = [&](const QString &why) {
             invalidStamps.append(
                 {CycleVerifier::Problem::TimeStampInvalid, 0, QString(),
                  QCoreApplication::translate("RegisterVerification", "The time stamp %1 (%2) does not verify: %3")

@@ -41,8 +41,10 @@ struct Release {
     // language, and the command line's keyword ("unused") of a value.
     template <typename E>
     static QString text(E value);
-    template <typename E> static QString shown(E value);
-    template <typename E> static QString keyword(E value);
+    template <typename E>
+    static QString shown(E value);
+    template <typename E>
+    static QString keyword(E value);
     // Either form, in any case and with blanks around; nothing for any
     // other text.
     template <typename E>
@@ -98,7 +100,8 @@ QString Release::text(E value)
     return QString::fromLatin1(ReleaseChoices::find(value).text);
 }
 
-template <typename E> QString Release::shown(E value)
+template <typename E>
+QString Release::shown(E value)
 {
     return QCoreApplication::translate("Release", ReleaseChoices::find(value).text);
 }

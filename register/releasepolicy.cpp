@@ -8,7 +8,7 @@ namespace ReleasePolicy {
 
 namespace {
 
-    constexpr char waiting[] = QT_TRANSLATE_NOOP("ReleasePolicy", "waiting");
+constexpr char waiting[] = QT_TRANSLATE_NOOP("ReleasePolicy", "waiting");
 
 } // namespace
 
@@ -40,7 +40,7 @@ QString problem(const Release &release, const std::optional<CycleVerdict::Result
                                       "load is released all the same.");
 }
 
-bool notSterile(const Release& release)
+bool notSterile(const Release &release)
 {
     return release.chemicalIndicator == Release::ChemicalIndicator::Failed
         || release.biologicalIndicator == Release::BiologicalIndicator::Positive;
@@ -58,14 +58,14 @@ bool waits(const Cycle &cycle)
         && !cycle.latestRelease;
 }
 
-QString standingText(const Cycle& cycle)
+QString standingText(const Cycle &cycle)
 {
     if (cycle.latestRelease)
         return Release::text(cycle.latestRelease->decision);
     return waits(cycle) ? QString::fromLatin1(waiting) : QString();
 }
 
-QString standing(const Cycle& cycle)
+QString standing(const Cycle &cycle)
 {
     if (cycle.latestRelease)
         return Release::shown(cycle.latestRelease->decision);

@@ -29,7 +29,7 @@ QString problem(const Release &release, const std::optional<CycleVerdict::Result
 
 // Whether an indicator says the load is not sterile: the chemical one
 // failed or the biological one is positive.
-bool notSterile(const Release& release);
+bool notSterile(const Release &release);
 
 // The decision a form proposes for the release's indicators: "Released"
 // only for a PASS that no indicator contradicts, otherwise "Quarantined".
@@ -45,7 +45,7 @@ bool waits(const Cycle &cycle);
 // ("Released"), "waiting" while it waits, nothing otherwise. standingText
 // in English, as CSV and the records tool's list write it; standing in
 // the station's language, for people.
-QString standingText(const Cycle& cycle);
+QString standingText(const Cycle &cycle);
 QString standing(const Cycle &cycle);
 
 // The lot number a release form proposes: "<serial>-<cycle number>", the

@@ -597,7 +597,7 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     addOptions(parser);
     const bool parsed = parser.parse(arguments);
     RecordsTool tool(parsed ? parser.value(QStringLiteral("register")) : QString(), out, err);
-    const auto usage = [&](const QString& message) {
+    const auto usage = [&](const QString &message) {
         return tool.fail(
             QCoreApplication::translate("RecordsCommandLine", "%1. See vaporin-records --help").arg(message));
     };

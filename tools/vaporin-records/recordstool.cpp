@@ -45,12 +45,30 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// "1 entry", "3 entries": English has always told one from many, so the
-// singular is a text of its own; in the catalogues each has the plural
-// forms of the language.
-QString counted(qint64 n, const char *one, const char *many)
+// What counted() counts, "1 entry" and "3 entries": English has always told
+// one from many, so its singular is a text of its own; in the catalogues
+// each has the plural forms of the language.
+using Counted = const char *const[2];
+constexpr Counted countedEntries{QT_TRANSLATE_N_NOOP("RecordsTool", "%n entry"),
+                                 QT_TRANSLATE_N_NOOP("RecordsTool", "%n entries")};
+constexpr Counted countedLogFiles{QT_TRANSLATE_N_NOOP("RecordsTool", "%n log file"),
+                                  QT_TRANSLATE_N_NOOP("RecordsTool", "%n log files")};
+constexpr Counted countedRecords{QT_TRANSLATE_N_NOOP("RecordsTool", "%n record"),
+                                 QT_TRANSLATE_N_NOOP("RecordsTool", "%n records")};
+constexpr Counted countedChains{QT_TRANSLATE_N_NOOP("RecordsTool", "%n chain"),
+                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n chains")};
+constexpr Counted countedWitnesses{QT_TRANSLATE_N_NOOP("RecordsTool", "%n witness"),
+                                   QT_TRANSLATE_N_NOOP("RecordsTool", "%n witnesses")};
+constexpr Counted countedControllers{QT_TRANSLATE_N_NOOP("RecordsTool", "%n controller"),
+                                     QT_TRANSLATE_N_NOOP("RecordsTool", "%n controllers")};
+constexpr Counted countedProblems{QT_TRANSLATE_N_NOOP("RecordsTool", "%n problem."),
+                                  QT_TRANSLATE_N_NOOP("RecordsTool", "%n problems.")};
+constexpr Counted countedCycles{QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycle"),
+                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycles")};
+
+QString counted(qint64 n, const Counted &what)
 {
-    return RecordsTool::tr(n == 1 ? one : many, nullptr, int(n));
+    return RecordsTool::tr(what[n == 1 ? 0 : 1], nullptr, int(n));
 }
 
 // Columns padded to their widest cell; the last one is not padded, so that
@@ -277,36 +295,22 @@ int RecordsTool::printReport(const CycleVerifier::Report &report, int witnesses,
     printProblems(report.problems);
     if (report.logsSkipped)
         print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
-                  .arg(counted(report.logsSkipped, QT_TRANSLATE_N_NOOP("RecordsTool", "%n log file"),
-                               QT_TRANSLATE_N_NOOP("RecordsTool", "%n log files"))));
+                  .arg(counted(report.logsSkipped, countedLogFiles)));
     QStringList schemes;
     for (auto it = report.entriesByScheme.cbegin(); it != report.entriesByScheme.cend(); ++it)
-        schemes << tr("scheme %1 covers %2")
-                       .arg(it.key())
-                       .arg(counted(it.value(), QT_TRANSLATE_N_NOOP("RecordsTool", "%n entry"),
-                                    QT_TRANSLATE_N_NOOP("RecordsTool", "%n entries")));
-    schemes << tr("the ledger links %1 in %2")
-                   .arg(counted(report.links, QT_TRANSLATE_N_NOOP("RecordsTool", "%n record"),
-                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n records")),
-                        counted(report.ledgerChains, QT_TRANSLATE_N_NOOP("RecordsTool", "%n chain"),
-                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n chains")));
-    schemes << tr("%1 checked")
-                   .arg(counted(witnesses, QT_TRANSLATE_N_NOOP("RecordsTool", "%n witness"),
-                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n witnesses")));
+        schemes << tr("scheme %1 covers %2").arg(it.key()).arg(counted(it.value(), countedEntries));
+    schemes << tr("the ledger links %1 in %2").arg(counted(report.links, countedRecords),
+                                                     counted(report.ledgerChains, countedChains));
+    schemes << tr("%1 checked").arg(counted(witnesses, countedWitnesses));
     print(tr("Coverage: %1.").arg(schemes.join(QLatin1String("; "))));
     if (!stamps.isEmpty())
         print(stamps);
-    const QString checked
-        = tr("Checked %1 of %2 and %3: %4")
-              .arg(counted(report.entries, QT_TRANSLATE_N_NOOP("RecordsTool", "%n entry"),
-                           QT_TRANSLATE_N_NOOP("RecordsTool", "%n entries")),
-                   counted(report.chains, QT_TRANSLATE_N_NOOP("RecordsTool", "%n controller"),
-                           QT_TRANSLATE_N_NOOP("RecordsTool", "%n controllers")),
-                   counted(report.logs, QT_TRANSLATE_N_NOOP("RecordsTool", "%n log file"),
-                           QT_TRANSLATE_N_NOOP("RecordsTool", "%n log files")),
-                   report.intact() ? tr("intact.")
-                                   : counted(report.problems.size(), QT_TRANSLATE_N_NOOP("RecordsTool", "%n problem."),
-                                             QT_TRANSLATE_N_NOOP("RecordsTool", "%n problems.")));
+    const QString checked = tr("Checked %1 of %2 and %3: %4")
+                                .arg(counted(report.entries, countedEntries),
+                                     counted(report.chains, countedControllers),
+                                     counted(report.logs, countedLogFiles),
+                                     report.intact() ? tr("intact.")
+                                                     : counted(report.problems.size(), countedProblems));
     print(checked);
     return report.intact() ? Success : ProblemsFound;
 }
@@ -489,9 +493,9 @@ int RecordsTool::operators()
         {QStringLiteral("Name"), QStringLiteral("Initials"), QStringLiteral("Role"), QStringLiteral("State")}};
     for (const OperatorAccount &a : *all)
         rows << QStringList{a.name, a.initials, OperatorAccount::roleKeyword(a.role),
-                            !a.active                                          ? QStringLiteral("deactivated")
-                                : a.lockedUntil > QDateTime::currentDateTime() ? QStringLiteral("locked")
-                                                                               : QStringLiteral("active")};
+                            !a.active ? QStringLiteral("deactivated")
+                            : a.lockedUntil > QDateTime::currentDateTime() ? QStringLiteral("locked")
+                                                                          : QStringLiteral("active")};
     out.write(alignedTable(rows, {false, false, false, false}).toUtf8());
     return Success;
 }
@@ -724,8 +728,7 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
     if (!PeriodReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
     print(tr("The report of %1 from %2 to %3 is in %4.")
-              .arg(counted(data.cycles.size(), QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycle"),
-                           QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycles")),
+              .arg(counted(data.cycles.size(), countedCycles),
                    ShownTime::day(from), ShownTime::day(to), native(pdfFile)));
     return Success;
 }
