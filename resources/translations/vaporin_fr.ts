@@ -468,43 +468,43 @@
     <name>CycleVerifier</name>
     <message>
         <source>The samples of %1 are missing.</source>
-        <translation>Les mesures de %1 sont manquantes.</translation>
+        <translation>Les mesures de l&apos;%1 sont manquantes.</translation>
     </message>
     <message>
         <source>The samples of %1 are damaged: %2</source>
-        <translation>Les mesures de %1 sont endommagées : %2</translation>
+        <translation>Les mesures de l&apos;%1 sont endommagées : %2</translation>
     </message>
     <message>
         <source>%1 should have %2 samples but has %3.</source>
-        <translation>%1 devrait avoir %2 mesures mais en a %3.</translation>
+        <translation>L&apos;%1 devrait avoir %2 mesures mais en a %3.</translation>
     </message>
     <message>
         <source>%1 has been altered.</source>
-        <translation>%1 a été modifié.</translation>
+        <translation>L&apos;%1 a été modifiée.</translation>
     </message>
     <message>
         <source>%1 or its verdict has been altered.</source>
-        <translation>%1 ou son verdict a été modifié.</translation>
+        <translation>L&apos;%1 ou son verdict a été modifié.</translation>
     </message>
     <message>
         <source>The verdict of %1 is missing.</source>
-        <translation>Le verdict de %1 est manquant.</translation>
+        <translation>Le verdict de l&apos;%1 est manquant.</translation>
     </message>
     <message>
         <source>The verdict of %1 is not what its samples give; it has been altered.</source>
-        <translation>Le verdict de %1 n&apos;est pas celui que donnent ses mesures ; il a été modifié.</translation>
+        <translation>Le verdict de l&apos;%1 n&apos;est pas celui que donnent ses mesures ; il a été modifié.</translation>
     </message>
     <message>
         <source>The log %1 of %2 is missing.</source>
-        <translation>Le journal %1 de %2 est manquant.</translation>
+        <translation>Le journal %1 de l&apos;%2 est manquant.</translation>
     </message>
     <message>
         <source>The log %1 of %2 cannot be read: %3</source>
-        <translation>Le journal %1 de %2 ne peut pas être lu : %3</translation>
+        <translation>Le journal %1 de l&apos;%2 ne peut pas être lu : %3</translation>
     </message>
     <message>
         <source>The log %1 of %2 has been altered.</source>
-        <translation>Le journal %1 de %2 a été modifié.</translation>
+        <translation>Le journal %1 de l&apos;%2 a été modifié.</translation>
     </message>
     <message>
         <source>The audit event %1 (%2 at %3) has been altered.</source>
@@ -520,23 +520,23 @@
     </message>
     <message>
         <source>Entries %1 to %2 of the chain of controller %3 before %4 are missing.</source>
-        <translation>Les entrées %1 à %2 de la chaîne du régulateur %3 avant %4 sont manquantes.</translation>
+        <translation>Les entrées %1 à %2 de la chaîne du régulateur %3 avant l&apos;%4 sont manquantes.</translation>
     </message>
     <message>
         <source>%1 does not follow the entry before it in its chain: entries were removed, inserted or reordered.</source>
-        <translation>%1 ne suit pas l&apos;entrée précédente de sa chaîne : des entrées ont été retirées, insérées ou réordonnées.</translation>
+        <translation>L&apos;%1 ne suit pas l&apos;entrée précédente de sa chaîne : des entrées ont été retirées, insérées ou réordonnées.</translation>
     </message>
     <message>
         <source>The chain of controller %1 has no head; its newest entry is %2.</source>
-        <translation>La chaîne du régulateur %1 n&apos;a pas de tête ; son entrée la plus récente est %2.</translation>
+        <translation>La chaîne du régulateur %1 n&apos;a pas de tête ; son entrée la plus récente est l&apos;%2.</translation>
     </message>
     <message>
         <source>The newest entries %1 to %2 of the chain of controller %3 are missing; the newest left is %4.</source>
-        <translation>Les entrées les plus récentes %1 à %2 de la chaîne du régulateur %3 sont manquantes ; la plus récente restante est %4.</translation>
+        <translation>Les entrées les plus récentes %1 à %2 de la chaîne du régulateur %3 sont manquantes ; la plus récente restante est l&apos;%4.</translation>
     </message>
     <message>
         <source>The head of the chain of controller %1 does not name its newest entry %2.</source>
-        <translation>La tête de la chaîne du régulateur %1 ne nomme pas son entrée la plus récente %2.</translation>
+        <translation>La tête de la chaîne du régulateur %1 ne nomme pas son entrée la plus récente, l&apos;%2.</translation>
     </message>
     <message>
         <source>release %1 of %2</source>
@@ -2735,11 +2735,11 @@ Options :
     </message>
     <message>
         <source>The release of %1 was not entered: %2</source>
-        <translation>La libération de %1 n&apos;a pas été enregistrée : %2</translation>
+        <translation>La libération de l&apos;%1 n&apos;a pas été enregistrée : %2</translation>
     </message>
     <message>
         <source>Entered release %1 of %2: %3 by %4.</source>
-        <translation>Libération %1 de %2 enregistrée : %3 par %4.</translation>
+        <translation>Libération %1 de l&apos;%2 enregistrée : %3 par %4.</translation>
     </message>
     <message>
         <source>A PIN is needed</source>
@@ -2803,7 +2803,7 @@ Options :
     </message>
     <message>
         <source>No labels were made for %1: %2</source>
-        <translation>Aucune étiquette n&apos;a été créée pour %1 : %2</translation>
+        <translation>Aucune étiquette n&apos;a été créée pour l&apos;%1 : %2</translation>
     </message>
     <message>
         <source>The packs %1 to %2 are entered, but their labels cannot be written to %3: %4</source>
@@ -2831,7 +2831,7 @@ Options :
     </message>
     <message>
         <source>The recall report of %1 is in %2: %3 packs used, %4 to be taken from the shelves.</source>
-        <translation>Le rapport de rappel de %1 est dans %2 : %3 emballages utilisés, %4 à retirer des étagères.</translation>
+        <translation>Le rapport de rappel de l&apos;%1 est dans %2 : %3 emballages utilisés, %4 à retirer des étagères.</translation>
     </message>
     <message>
         <source>The pack type was not set: %1</source>
@@ -2851,7 +2851,7 @@ Options :
     </message>
     <message>
         <source>The report of %1 is in %2.</source>
-        <translation>Le rapport de %1 est dans %2.</translation>
+        <translation>Le rapport de l&apos;%1 est dans %2.</translation>
     </message>
     <message>
         <source>The report of %1 from %2 to %3 is in %4.</source>
@@ -3250,7 +3250,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RegisterTransfer</name>
     <message>
         <source>%1 has been altered.</source>
-        <translation>%1 a été modifié.</translation>
+        <translation>L&apos;%1 a été modifiée.</translation>
     </message>
 </context>
 <context>
