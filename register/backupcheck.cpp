@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BackupCheck", text);
-}
-
 struct Log {
     qint64 cycleId;
     QString serial;

@@ -2,6 +2,7 @@
 
 #include "register/cycleverifier.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Verifies a copy of the register where it lies, with the copies of its
@@ -11,6 +12,8 @@
 // logs/), or where the register names them.
 class BackupCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupCheck)
+
 public:
     // logFolder empty: the logs where the register names them. The report's
     // error says when the copy cannot be opened or is not sound as a file.

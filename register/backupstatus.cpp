@@ -1,6 +1,7 @@
 #include "register/backupstatus.h"
 
 #include "register/cycleregister.h"
+#include "register/showntime.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BackupStatus", text);
-}
-
 QDateTime at(const QSqlQuery &query)
 {
     return QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::OffsetFromUTC, query.value(1).toInt());
@@ -27,10 +23,10 @@ QString day(const QDateTime &when, const QDate &today)
 {
     const QDate date = when.toLocalTime().date();
     if (date == today)
-        return tr("today");
+        return BackupStatus::tr("today");
     if (date == today.addDays(-1))
-        return tr("yesterday");
-    return date.toString(Qt::ISODate);
+        return BackupStatus::tr("yesterday");
+    return ShownTime::day(date);
 }
 
 QString moment(const QDateTime &when, const QDate &today)
@@ -114,7 +110,7 @@ QStringList BackupStatus::lines(const QDateTime &now, int overdueDays) const
     else
         lines << tr("No verified backup yet.");
     if (!lastVerified.isValid() || lastVerified.secsTo(now) > qint64(overdueDays) * 86400)
-        lines << tr("Warning: no verified backup is newer than %1 days.").arg(overdueDays);
+        lines << tr("Warning: no verified backup is newer than %n days.", nullptr, overdueDays);
     if (lastAttemptFailed)
         lines << tr("Warning: the last backup attempt failed (%1): %2").arg(moment(lastAttempt, today), lastError);
     for (const QString &log : differingLogs)

@@ -2,6 +2,7 @@
 
 #include "register/cycle.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ class CycleRegister;
 // and the trail shows who backed up what, when and where.
 class BackupStatus
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupStatus)
+
 public:
     static constexpr char verifiedKind[] = "backup verified";
     static constexpr char failedKind[] = "backup failed";

@@ -23,11 +23,6 @@ const QString stationChain = QStringLiteral("register");
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ChainLedger", text);
-}
-
 bool exec(QSqlQuery &query, QString *error)
 {
     if (query.exec())
@@ -224,9 +219,31 @@ namespace {
 
 using Problem = CycleVerifier::Problem;
 
+// The kinds of record the ledger links, as messages name one ("entry 17").
+constexpr struct {
+    const char *kind;
+    const char *name;
+} recordNames[] = {
+    {"entry", QT_TRANSLATE_NOOP("ChainLedger", "entry %1")},
+    {"release", QT_TRANSLATE_NOOP("ChainLedger", "release %1")},
+    {"event", QT_TRANSLATE_NOOP("ChainLedger", "event %1")},
+    {"pack", QT_TRANSLATE_NOOP("ChainLedger", "pack %1")},
+    {"use", QT_TRANSLATE_NOOP("ChainLedger", "use %1")},
+};
+
+QString recordName(const QString &kind, qint64 id)
+{
+    for (const auto &r : recordNames)
+        if (kind == QLatin1String(r.kind))
+            return QCoreApplication::translate("ChainLedger", r.name).arg(id);
+    return QStringLiteral("%1 %2").arg(kind).arg(id); // a kind of a newer version
+}
+
 // Follows the ledger's chains in (chain, sequence) order.
 class LedgerWalk
 {
+    Q_DECLARE_TR_FUNCTIONS(ChainLedger)
+
 public:
     LedgerWalk(const Records &records, const QHash<QString, ChainPosition> &heads,
                const QVector<ChainPosition> &witnesses, CycleVerifier::Report &report)
@@ -265,13 +282,11 @@ public:
             const auto record = ofKind->constFind(recordId);
             if (record == ofKind->cend())
                 problem(Problem::RecordMissing, chain,
-                        tr("The %1 %2 that the link %3 names is missing.").arg(kind).arg(recordId).arg(place));
+                        tr("The %1 that the link %2 names is missing.").arg(recordName(kind, recordId), place));
             else if (*record != recordHash)
                 problem(Problem::RecordAltered, chain,
-                        tr("The %1 %2 is not what the link %3 holds: it has been altered.")
-                            .arg(kind)
-                            .arg(recordId)
-                            .arg(place));
+                        tr("The %1 is not what the link %2 holds: it has been altered.")
+                            .arg(recordName(kind, recordId), place));
             linked.insert({kind, recordId});
         }
         for (auto it = witnessed.find({chain, sequence}); it != witnessed.end() && it.key() == qMakePair(chain, sequence);
@@ -291,7 +306,8 @@ public:
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seenChains.contains(it.key()))
                 problem(Problem::LinkBroken, it.key(),
-                        tr("All %1 links of the chain %2 are missing.").arg(it->sequence).arg(it.key()));
+                        tr("All %n links of the chain %1 are missing.", nullptr, int(it->sequence))
+                            .arg(it.key()));
         }
         for (auto it = records.cbegin(); it != records.cend(); ++it) {
             QList<qint64> ids;
@@ -302,10 +318,9 @@ public:
             std::sort(ids.begin(), ids.end());
             for (qint64 id : ids)
                 problem(Problem::RecordUnlinked, QString(),
-                        tr("The %1 %2 is not in the ledger: it was added past the program, or its link was "
+                        tr("The %1 is not in the ledger: it was added past the program, or its link was "
                            "removed.")
-                            .arg(it.key())
-                            .arg(id));
+                            .arg(recordName(it.key(), id)));
         }
         for (const ChainPosition &w : qAsConst(witnessed))
             problem(Problem::WitnessContradicted, w.chain,

@@ -62,7 +62,8 @@ QByteArray cycles(const QVector<Cycle> &cycles)
                     number(c.cycleNumber, c.cycleNumber >= 0), c.controllerSerial, c.status,
                     CycleFields::originText(c.origin), QString::number(c.sampleCount),
                     QDir::toNativeSeparators(c.logPath), c.logSha256, c.station,
-                    c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(), ReleasePolicy::standing(c),
+                    c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString(),
+                    ReleasePolicy::standingText(c),
                     r ? r->operatorName : QString(), r ? isoTime(r->at) : QString(), r ? r->lot : QString(),
                     r ? r->load : QString(), r ? Release::text(r->chemicalIndicator) : QString(),
                     r ? Release::text(r->biologicalIndicator) : QString()});

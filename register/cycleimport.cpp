@@ -28,11 +28,6 @@ namespace fs = std::filesystem;
 // A transaction per batch: one sync per batch instead of one per log.
 constexpr int batchSize = 250;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CycleImport", text);
-}
-
 QString errorText(const std::error_code &error)
 {
     return QString::fromLocal8Bit(error.message().c_str());
@@ -46,7 +41,9 @@ void list(const fs::path &folder, QVector<std::string> *files, QVector<Unreadabl
     std::error_code error;
     fs::directory_iterator it(folder, error);
     if (error) {
-        unreadable->append({QFile::decodeName(folder.c_str()), tr("The folder cannot be read: %1").arg(errorText(error))});
+        unreadable->append(
+            {QFile::decodeName(folder.c_str()),
+             QCoreApplication::translate("CycleImport", "The folder cannot be read: %1").arg(errorText(error))});
         return;
     }
     std::vector<fs::directory_entry> entries;
@@ -56,7 +53,9 @@ void list(const fs::path &folder, QVector<std::string> *files, QVector<Unreadabl
         entries.push_back(*it);
     }
     if (error)
-        unreadable->append({QFile::decodeName(folder.c_str()), tr("The folder cannot be read: %1").arg(errorText(error))});
+        unreadable->append(
+            {QFile::decodeName(folder.c_str()),
+             QCoreApplication::translate("CycleImport", "The folder cannot be read: %1").arg(errorText(error))});
     std::sort(entries.begin(), entries.end());
     for (const fs::directory_entry &entry : entries) {
         // Links to folders are not followed: they could lead in circles.
@@ -73,21 +72,21 @@ std::optional<Cycle> readLog(const std::string &path, QString *reason)
 {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {
-        *reason = tr("It is no regular file.");
+        *reason = QCoreApplication::translate("CycleImport", "It is no regular file.");
         return std::nullopt;
     }
     if (fs::file_size(path, error) > std::uintmax_t(maxLogBytes)) {
-        *reason = tr("It is too large to be a run log.");
+        *reason = QCoreApplication::translate("CycleImport", "It is too large to be a run log.");
         return std::nullopt;
     }
     QFile file;
     if (!LogFile::open(file, QByteArray::fromStdString(path))) {
-        *reason = tr("It cannot be read: %1").arg(file.errorString());
+        *reason = QCoreApplication::translate("CycleImport", "It cannot be read: %1").arg(file.errorString());
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFile::NoError) {
-        *reason = tr("It cannot be read: %1").arg(file.errorString());
+        *reason = QCoreApplication::translate("CycleImport", "It cannot be read: %1").arg(file.errorString());
         return std::nullopt;
     }
     std::optional<Cycle> cycle = RunLogParser::parse(bytes, reason);
@@ -104,7 +103,8 @@ Result importFolder(CycleRegister &cycleRegister, const QString &folder)
 {
     Result result;
     if (!QFileInfo(folder).isDir()) {
-        result.error = tr("%1 is no folder.").arg(QDir::toNativeSeparators(folder));
+        result.error
+            = QCoreApplication::translate("CycleImport", "%1 is no folder.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
     QVector<std::string> files;

@@ -35,11 +35,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CycleRegister", text);
-}
-
 // "column IN (?, ?, ...)" for the IDs, with their values to bind.
 std::pair<QString, QVariantList> inList(const QString &column, const QVector<qint64> &ids)
 {

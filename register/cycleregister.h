@@ -3,6 +3,7 @@
 #include "register/cycle.h"
 #include "register/registerlocation.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -21,6 +22,8 @@ struct SqlDialect;
 // own connection name.
 class CycleRegister
 {
+    Q_DECLARE_TR_FUNCTIONS(CycleRegister)
+
 public:
     struct Filter {
         QDateTime from;           // cycles that started at or after; invalid: no bound

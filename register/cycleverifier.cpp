@@ -12,6 +12,7 @@
 #include "register/releaserow.h"
 #include "register/samplecodec.h"
 #include "register/sha256.h"
+#include "register/showntime.h"
 #include "register/verdictrow.h"
 
 #include <QCoreApplication>
@@ -32,11 +33,6 @@ namespace {
 // Rows read, then checked on all cores, at a time: bounds the memory that
 // the samples of 30,000 entries would take at once.
 constexpr int chunkSize = 2048;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CycleVerifier", text);
-}
 
 struct Entry {
     Cycle cycle;
@@ -60,13 +56,15 @@ void check(Entry &e)
     QString error;
     std::optional<QVector<CycleSample>> samples;
     if (!e.hasSamples)
-        problem(Problem::SamplesDamaged, tr("The samples of %1 are missing.").arg(entry));
+        problem(Problem::SamplesDamaged,
+                QCoreApplication::translate("CycleVerifier", "The samples of %1 are missing.").arg(entry));
     else if (!(samples = SampleCodec::decode(e.blob, &error)))
-        problem(Problem::SamplesDamaged, tr("The samples of %1 are damaged: %2").arg(entry, error));
+        problem(Problem::SamplesDamaged,
+                QCoreApplication::translate("CycleVerifier", "The samples of %1 are damaged: %2").arg(entry, error));
     else if (samples->size() != c.sampleCount)
-        problem(Problem::SamplesDamaged, tr("%1 should have %2 samples but has %3.")
-                                             .arg(entry, QString::number(c.sampleCount),
-                                                  QString::number(samples->size())));
+        problem(Problem::SamplesDamaged,
+                QCoreApplication::translate("CycleVerifier", "%1 should have %2 samples but has %3.")
+                    .arg(entry, QString::number(c.sampleCount), QString::number(samples->size())));
     e.blob.clear();
     // Without readable samples the hash cannot match; the damage is reported
     // once. A verdict is judged again only from an intact entry: an altered
@@ -76,35 +74,48 @@ void check(Entry &e)
     if (samples) {
         c.samples = *samples;
         if (!e.fieldsReadable || CycleHash::entryHash(c) != c.entryHash) {
-            problem(Problem::EntryAltered, c.hashScheme == 1 ? tr("%1 has been altered.").arg(entry)
-                                                             : tr("%1 or its verdict has been altered.").arg(entry));
+            problem(
+                Problem::EntryAltered,
+                c.hashScheme == 1
+                    ? QCoreApplication::translate("CycleVerifier", "%1 has been altered.").arg(entry)
+                    : QCoreApplication::translate("CycleVerifier", "%1 or its verdict has been altered.").arg(entry));
         } else if (!e.verdict.value(0).isValid()) {
-            problem(Problem::VerdictAltered, tr("The verdict of %1 is missing.").arg(entry));
+            problem(Problem::VerdictAltered,
+                    QCoreApplication::translate("CycleVerifier", "The verdict of %1 is missing.").arg(entry));
         } else {
             const std::optional<CycleVerdict> stored = VerdictRow::verdict(e.verdict);
             if (!stored || VerdictRow::values(CycleVerdict::evaluate(c, stored->band)) != e.verdict)
                 problem(Problem::VerdictAltered,
-                        tr("The verdict of %1 is not what its samples give; it has been altered.").arg(entry));
+                        QCoreApplication::translate(
+                            "CycleVerifier", "The verdict of %1 is not what its samples give; it has been altered.")
+                            .arg(entry));
         }
         c.samples.clear();
     }
     if (c.logPath.isEmpty() || !e.checkLog)
         return;
     if (!LogFile::exists(c.logPath)) {
-        problem(Problem::LogMissing, tr("The log %1 of %2 is missing.").arg(QDir::toNativeSeparators(c.logPath), entry));
+        problem(Problem::LogMissing,
+                QCoreApplication::translate("CycleVerifier", "The log %1 of %2 is missing.")
+                    .arg(QDir::toNativeSeparators(c.logPath), entry));
         return;
     }
     const QString sha = Sha256::ofFile(c.logPath, &error);
     if (sha.isEmpty())
         problem(Problem::LogUnreadable,
-                tr("The log %1 of %2 cannot be read: %3").arg(QDir::toNativeSeparators(c.logPath), entry, error));
+                QCoreApplication::translate("CycleVerifier", "The log %1 of %2 cannot be read: %3")
+                    .arg(QDir::toNativeSeparators(c.logPath), entry, error));
     else if (sha != c.logSha256)
-        problem(Problem::LogAltered, tr("The log %1 of %2 has been altered.").arg(QDir::toNativeSeparators(c.logPath), entry));
+        problem(Problem::LogAltered,
+                QCoreApplication::translate("CycleVerifier", "The log %1 of %2 has been altered.")
+                    .arg(QDir::toNativeSeparators(c.logPath), entry));
 }
 
 // Follows the chains through the entries in (serial, sequence) order.
 class ChainWalk
 {
+    Q_DECLARE_TR_FUNCTIONS(CycleVerifier)
+
 public:
     ChainWalk(Report &report, const QHash<QString, QPair<qint64, QString>> &heads) : report(report), heads(heads) {}
 
@@ -163,10 +174,10 @@ public:
         finish();
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seen.contains(it.key()))
-                report.problems.append({Problem::EntriesMissing, 0, it.key(),
-                                        tr("All %1 entries of the chain of controller %2 are missing.")
-                                            .arg(it.value().first)
-                                            .arg(it.key())});
+                report.problems.append(
+                    {Problem::EntriesMissing, 0, it.key(),
+                     tr("All %n entries of the chain of controller %1 are missing.", nullptr, int(it.value().first))
+                         .arg(it.key())});
         }
     }
 
@@ -181,6 +192,8 @@ private:
 // sequence) order, as ChainWalk follows the chains.
 class ReleaseWalk
 {
+    Q_DECLARE_TR_FUNCTIONS(CycleVerifier)
+
 public:
     ReleaseWalk(Report &report, const QHash<qint64, QPair<qint64, QString>> &heads) : report(report), heads(heads) {}
 
@@ -238,7 +251,7 @@ public:
         for (auto it = heads.cbegin(); it != heads.cend(); ++it) {
             if (!seen.contains(it.key()))
                 problem(Problem::ReleasesMissing, it.key(),
-                        tr("All %1 releases of entry %2 are missing.").arg(it.value().first).arg(it.key()));
+                        tr("All %n releases of entry %1 are missing.", nullptr, int(it.value().first)).arg(it.key()));
         }
     }
 
@@ -315,10 +328,11 @@ bool verifyEvents(const QSqlDatabase &db, Report &report, ChainLedger::Records &
         ++report.events;
         hashes.insert(e.id, e.hash);
         if (CycleHash::eventHash(e) != e.hash)
-            report.problems.append({Problem::EventAltered, 0, e.controllerSerial,
-                                    tr("The audit event %1 (%2 at %3) has been altered.")
-                                        .arg(e.id)
-                                        .arg(e.kind, e.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))});
+            report.problems.append(
+                {Problem::EventAltered, 0, e.controllerSerial,
+                 QCoreApplication::translate("CycleVerifier", "The audit event %1 (%2 at %3) has been altered.")
+                     .arg(e.id)
+                     .arg(e.kind, ShownTime::instant(e.at))});
     }
     if (query.lastError().isValid()) {
         report.error = query.lastError().text();
@@ -327,14 +341,27 @@ bool verifyEvents(const QSqlDatabase &db, Report &report, ChainLedger::Records &
     return true;
 }
 
+constexpr char entryText[] = QT_TRANSLATE_NOOP("CycleVerifier", "entry %1 (controller %2, cycle %3, started %4)");
+constexpr char unknownText[] = QT_TRANSLATE_NOOP("CycleVerifier", "unknown");
+
 } // namespace
 
 QString describe(const Cycle &c)
 {
-    const QString cycle = c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : tr("unknown");
-    return tr("entry %1 (controller %2, cycle %3, started %4)")
+    const QString unknown = QCoreApplication::translate("CycleVerifier", unknownText);
+    return QCoreApplication::translate("CycleVerifier", entryText)
         .arg(c.id)
-        .arg(c.controllerSerial.isEmpty() ? tr("unknown") : c.controllerSerial, cycle,
+        .arg(c.controllerSerial.isEmpty() ? unknown : c.controllerSerial,
+             c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : unknown, ShownTime::instant(c.started));
+}
+
+QString describeForScripts(const Cycle &c)
+{
+    const QString unknown = QString::fromLatin1(unknownText);
+    return QString::fromLatin1(entryText)
+        .arg(c.id)
+        .arg(c.controllerSerial.isEmpty() ? unknown : c.controllerSerial,
+             c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : unknown,
              c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
 }
 

@@ -104,7 +104,10 @@ struct FileCheck {
 // empty result with *error set when the register cannot be read.
 QVector<FileCheck> verifyFiles(CycleRegister &cycleRegister, const QStringList &files, QString *error);
 
-// "entry 17 (controller RG-1, cycle 42, started 2024-03-05 14:07:09 +01:00)"
+// "entry 17 (controller RG-1, cycle 42, started 2024-03-05 14:07:09 +01:00)",
+// in the station's language; describeForScripts always in English, for the
+// lines of the records tool that scripts read.
 QString describe(const Cycle &cycle);
+QString describeForScripts(const Cycle &cycle);
 
 } // namespace CycleVerifier

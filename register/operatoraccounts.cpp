@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("OperatorAccounts", text);
-}
-
 const QString columns = QStringLiteral("id, name, initials, role, active, changed_utc, changed_offset, record_hash,"
                                        " failed_pins, locked_until_utc, pin_hash");
 
@@ -117,10 +112,8 @@ std::optional<OperatorAccount> OperatorAccounts::signIn(const Signature &signatu
         return std::nullopt;
     }
     if (found.lockedUntil.isValid() && found.lockedUntil > now()) {
-        fail(tr("The account of %1 is locked after %2 wrong PINs until %3.")
-                 .arg(found.name)
-                 .arg(maxFailedPins)
-                 .arg(QLocale().toString(found.lockedUntil.toLocalTime().time(), QLocale::ShortFormat)));
+        fail(tr("The account of %1 is locked after %n wrong PINs until %2.", nullptr, maxFailedPins)
+                 .arg(found.name, QLocale().toString(found.lockedUntil.toLocalTime().time(), QLocale::ShortFormat)));
         return std::nullopt;
     }
     if (!PinHash::matches(signature.pin, pinHash)) {
@@ -157,10 +150,10 @@ bool OperatorAccounts::recordFailure(const OperatorAccount &account)
     if (!ok)
         return false;
     if (failed >= maxFailedPins)
-        return fail(tr("Wrong PIN. The account of %1 is locked for %2 minutes.").arg(account.name).arg(lockMinutes));
-    return fail(tr("Wrong PIN for %1: %2 more attempts before the account is locked.")
-                    .arg(account.name)
-                    .arg(maxFailedPins - failed));
+        return fail(
+            tr("Wrong PIN. The account of %1 is locked for %n minutes.", nullptr, lockMinutes).arg(account.name));
+    return fail(tr("Wrong PIN for %1: %n more attempts before the account is locked.", nullptr, maxFailedPins - failed)
+                    .arg(account.name));
 }
 
 std::optional<OperatorAccount> OperatorAccounts::supervisor(const Signature &by)

@@ -3,6 +3,7 @@
 #include "register/operatoraccount.h"
 #include "register/recordstore.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 #include <functional>
@@ -17,6 +18,8 @@
 // while locked even the right PIN is refused. A right PIN clears the count.
 class OperatorAccounts : public RecordStore
 {
+    Q_DECLARE_TR_FUNCTIONS(OperatorAccounts)
+
 public:
     static constexpr int maxFailedPins = 5;
     static constexpr int lockMinutes = 5;

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PackStore", text);
-}
-
 constexpr int maxPacks = 999;
 constexpr int maxShelfLifeDays = 3650;
 const QString day = QStringLiteral("yyyy-MM-dd");

@@ -3,6 +3,7 @@
 #include "register/pack.h"
 #include "register/recordstore.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 #include <functional>
@@ -14,6 +15,8 @@
 // label is drawn.
 class PackStore : public RecordStore
 {
+    Q_DECLARE_TR_FUNCTIONS(PackStore)
+
 public:
     static constexpr int defaultShelfLifeDays = 180;
 

@@ -5,6 +5,7 @@
 #include "register/operatoraccounts.h"
 #include "register/packstore.h"
 #include "register/sha256.h"
+#include "register/showntime.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -15,11 +16,6 @@
 #include <QSqlError>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PackUses", text);
-}
 
 constexpr char referenceKey[] = "pack use reference";
 
@@ -67,9 +63,9 @@ PackUses::Check PackUses::check(const Pack &pack, const QDate &today)
     QStringList warnings;
     if (pack.decision != Release::Decision::Released)
         warnings << tr("The load of the pack %1 is not released (%2).")
-                        .arg(pack.code, pack.decision ? Release::text(*pack.decision) : tr("no release"));
+                        .arg(pack.code, pack.decision ? Release::shown(*pack.decision) : tr("no release"));
     if (pack.expired(today))
-        warnings << tr("The pack %1 expired on %2.").arg(pack.code, pack.expiresOn.toString(Qt::ISODate));
+        warnings << tr("The pack %1 expired on %2.").arg(pack.code, ShownTime::day(pack.expiresOn));
     if (pack.uses > 0)
         warnings << tr("The pack %1 was used already.").arg(pack.code);
     c.warning = warnings.join(QLatin1Char(' '));

@@ -4,6 +4,7 @@
 #include "register/packuse.h"
 #include "register/recordstore.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 #include <functional>
@@ -14,6 +15,8 @@
 // transaction that makes it; the event names the pack, never the reference.
 class PackUses : public RecordStore
 {
+    Q_DECLARE_TR_FUNCTIONS(PackUses)
+
 public:
     // What the station says of a scanned code before the use is entered.
     struct Check {

@@ -12,15 +12,6 @@
 
 namespace PackVerifier {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PackVerifier", text);
-}
-
-} // namespace
-
 bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLedger::Records &records)
 {
     QSqlQuery q(cycleRegister.database());
@@ -31,7 +22,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
     };
     const auto altered = [&](const QString &record) {
         report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
-                                tr("%1 does not match its hash").arg(record)});
+                                QCoreApplication::translate("PackVerifier", "%1 does not match its hash").arg(record)});
     };
     // Each account and each change of its history against its hash; an
     // account is as its newest change made it.
@@ -44,7 +35,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         a.changedAt = CycleRow::time(q.value(5).toLongLong(), q.value(6).toInt());
         a.hash = q.value(7).toString();
         if (OperatorAccounts::recordHash(a, q.value(4).toString()) != a.hash)
-            altered(tr("operator account %1").arg(a.name));
+            altered(QCoreApplication::translate("PackVerifier", "operator account %1").arg(a.name));
         return a;
     };
     const QString accountColumns = QStringLiteral("name, initials, role, active, pin_hash, changed_utc, changed_offset,"
@@ -64,7 +55,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         const OperatorAccount a = account();
         if (newest.value(q.value(8).toLongLong()) != a.hash)
             report.problems.append({CycleVerifier::Problem::RecordAltered, 0, QString(),
-                                    tr("operator account %1 is not as its newest change made it").arg(a.name)});
+                                    QCoreApplication::translate("PackVerifier", "operator account %1 is not as its newest change made it").arg(a.name)});
     }
     // A pack whose entry is gone is checked against an empty entry hash: it
     // reads as altered.
@@ -87,7 +78,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         p.hash = q.value(10).toString();
         packs.insert(p.id, p.hash);
         if (PackStore::recordHash(p, q.value(11).toString()) != p.hash)
-            altered(tr("pack %1").arg(p.code));
+            altered(QCoreApplication::translate("PackVerifier", "pack %1").arg(p.code));
     }
     const std::optional<QByteArray> key = PackUses::storedKey(cycleRegister.database(), &report.error);
     if (!key)
@@ -112,7 +103,7 @@ bool verify(CycleRegister &cycleRegister, CycleVerifier::Report &report, ChainLe
         // A reference that is not erased is the one its keyed hash holds.
         if (PackUses::recordHash(u, q.value(9).toString()) != u.hash
             || (!q.value(10).isNull() && PackUses::keyedHash(q.value(10).toString(), *key) != u.referenceHash))
-            altered(tr("use %1 of pack %2").arg(u.id).arg(u.code));
+            altered(QCoreApplication::translate("PackVerifier", "use %1 of pack %2").arg(u.id).arg(u.code));
     }
     return true;
 }

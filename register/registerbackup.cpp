@@ -25,11 +25,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterBackup", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -62,19 +57,20 @@ bool copyLog(const QString &from, const QString &to, QString *error)
     QFile::remove(part);
     QFile source(from);
     if (!source.copy(part)) {
-        *error = tr("The log %1 cannot be copied to %2: %3").arg(native(from), native(to), source.errorString());
+        *error = RegisterBackup::tr("The log %1 cannot be copied to %2: %3")
+                     .arg(native(from), native(to), source.errorString());
         QFile::remove(part);
         return false;
     }
     QFile copy(part);
     if (!copy.open(QIODevice::ReadWrite) || !copy.setFileTime(QFileInfo(from).lastModified(),
                                                               QFileDevice::FileModificationTime)) {
-        *error = tr("The copy %1 cannot be written: %2").arg(native(part), copy.errorString());
+        *error = RegisterBackup::tr("The copy %1 cannot be written: %2").arg(native(part), copy.errorString());
         return false;
     }
     copy.close();
     if (!sync(part) || !QFile::rename(part, to)) {
-        *error = tr("The copy %1 cannot be completed.").arg(native(to));
+        *error = RegisterBackup::tr("The copy %1 cannot be completed.").arg(native(to));
         QFile::remove(part);
         return false;
     }
@@ -115,9 +111,10 @@ bool Attempt::run(CycleRegister &live)
 {
     const QString folder = policy.folder;
     if (folder.isEmpty())
-        return fail(tr("No backup folder is chosen."));
+        return fail(RegisterBackup::tr("No backup folder is chosen."));
     if (!QFileInfo(folder).isDir())
-        return fail(tr("The backup folder %1 is not there (is its disk plugged in?).").arg(native(folder)));
+        return fail(
+            RegisterBackup::tr("The backup folder %1 is not there (is its disk plugged in?).").arg(native(folder)));
     QDir dir(folder);
     // What an attempt that was cut off left: never a backup.
     // SQLite's journals beside the copy too: a copy killed while it was
@@ -144,12 +141,13 @@ bool Attempt::run(CycleRegister &live)
         if (why.isEmpty())
             why = report.problems.size() == 1
                 ? report.problems.first().text
-                : tr("%1 (and %2 more problems)").arg(report.problems.first().text).arg(report.problems.size() - 1);
-        return fail(tr("The backup does not verify: %1").arg(why));
+                : RegisterBackup::tr("%1 (and %n more problems)", nullptr, int(report.problems.size() - 1))
+                      .arg(report.problems.first().text);
+        return fail(RegisterBackup::tr("The backup does not verify: %1").arg(why));
     }
     if (!sync(part) || QFile::exists(file) || !QFile::rename(part, file)) {
         QFile::remove(part);
-        return fail(tr("The backup cannot be named %1.").arg(native(file)));
+        return fail(RegisterBackup::tr("The backup cannot be named %1.").arg(native(file)));
     }
     sync(folder);
     result.entries = report.entries;
@@ -169,14 +167,15 @@ bool Attempt::copyRegister(CycleRegister &live, const QString &part)
     QString error;
     if (!NoFollowFile::open(made, part, QIODevice::WriteOnly | QIODevice::NewOnly, NoFollowFile::Access::OwnerOnly,
                             &error))
-        return fail(tr("The register cannot be copied to %1: %2").arg(native(part), error));
+        return fail(RegisterBackup::tr("The register cannot be copied to %1: %2").arg(native(part), error));
     made.close();
     QSqlQuery query(live.database());
     query.prepare(QStringLiteral("VACUUM INTO ?"));
     query.addBindValue(part);
     if (!query.exec()) {
         QFile::remove(part);
-        return fail(tr("The register cannot be copied to %1: %2").arg(native(part), query.lastError().text()));
+        return fail(
+            RegisterBackup::tr("The register cannot be copied to %1: %2").arg(native(part), query.lastError().text()));
     }
     return true;
 }
@@ -185,14 +184,14 @@ bool Attempt::copyLogs(CycleRegister &live)
 {
     const QDir logs(QDir(policy.folder).filePath(QStringLiteral("logs")));
     if (!QDir().mkpath(logs.path()))
-        return fail(tr("The folder %1 cannot be made.").arg(native(logs.path())));
+        return fail(RegisterBackup::tr("The folder %1 cannot be made.").arg(native(logs.path())));
     QSqlQuery query(live.database());
     if (!query.exec(QStringLiteral("SELECT log_path FROM cycles WHERE log_path <> '' ORDER BY id")))
         return fail(query.lastError().text());
     while (query.next()) {
         if (stop && *stop) {
             result.stopped = true;
-            return fail(tr("The backup was stopped."));
+            return fail(RegisterBackup::tr("The backup was stopped."));
         }
         const QString from = query.value(0).toString();
         const QString to = BackupCheck::copyPath(logs.path(), from);

@@ -2,6 +2,7 @@
 
 #include "register/backuppolicy.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@
 // audit trail (BackupStatus).
 class RegisterBackup
 {
+    Q_DECLARE_TR_FUNCTIONS(RegisterBackup)
+
 public:
     struct Result {
         bool verified = false;

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterLocation", text);
-}
-
 // A server that is away fails the connection after this long instead of the
 // minutes TCP would try; libpq takes no less than 2 s.
 constexpr int connectTimeoutSeconds = 5;

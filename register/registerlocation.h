@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QString>
@@ -14,6 +15,8 @@
 // into the settings or shows on a command line.
 class RegisterLocation
 {
+    Q_DECLARE_TR_FUNCTIONS(RegisterLocation)
+
 public:
     enum class Kind { Invalid, File, Server };
 

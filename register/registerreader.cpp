@@ -21,11 +21,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterReader", text);
-}
-
 // What an answer carries: the value read, or why there is none.
 template<typename T>
 struct Read {
@@ -37,7 +32,7 @@ QString written(const QString &file, const QByteArray &bytes)
 {
     QString why;
     if (!NoFollowFile::write(file, bytes, NoFollowFile::Access::Shared, &why))
-        return tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), why);
+        return RegisterReader::tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), why);
     return {};
 }
 
@@ -47,7 +42,7 @@ template<typename Report, typename Data>
 QString report(const RegisterReader::ReportOutput &output, const Data &data)
 {
     if (output.printer)
-        return Report::write(*output.printer, data) ? QString() : tr("The printer cannot be used.");
+        return Report::write(*output.printer, data) ? QString() : RegisterReader::tr("The printer cannot be used.");
     QString error;
     return Report::writePdf(output.pdfFile, data, &error) ? QString() : error;
 }
@@ -68,6 +63,8 @@ struct RegisterReaderSource {
 // which belong to that thread and are made and closed there.
 class RegisterReaderContext : public QObject
 {
+    Q_DECLARE_TR_FUNCTIONS(RegisterReader)
+
 public:
     using Changed = std::function<void(bool central, const QDateTime &since, const QString &reason)>;
 
@@ -83,7 +80,8 @@ public:
     // Runs read(register) on the register to read now; failure words what
     // failed, with a %1 for the register's error.
     template<typename T, typename F>
-    Read<T> read(F &&read, const char *failure = "The register could not be read: %1")
+    Read<T> read(F &&read,
+                 const char *failure = QT_TRANSLATE_NOOP("RegisterReader", "The register could not be read: %1"))
     {
         Read<T> result;
         CycleRegister *store = storeFor(&result.error);

@@ -22,11 +22,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterRestore", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -38,7 +33,7 @@ std::unique_ptr<CycleRegister> openFile(const QString &path, QString *error)
     auto opened = std::make_unique<CycleRegister>(QStringLiteral("register-restore-%1").arg(++connections));
     if (opened->open(path))
         return opened;
-    *error = tr("The register %1 cannot be opened: %2").arg(native(path), opened->errorString());
+    *error = RegisterRestore::tr("The register %1 cannot be opened: %2").arg(native(path), opened->errorString());
     return nullptr;
 }
 
@@ -127,9 +122,9 @@ RegisterRestore::Result RegisterRestore::restore(const QString &backup, const QS
     if (replacing && !lacking(part, registerPath, &result.lacking, &error))
         return refuse(error);
     if (!result.lacking.isEmpty() && !force)
-        return refuse(tr("The register %1 holds %2 entries that the backup lacks; nothing was replaced.")
-                          .arg(native(registerPath))
-                          .arg(result.lacking.size()));
+        return refuse(tr("The register %1 holds %n entries that the backup lacks; nothing was replaced.", nullptr,
+                         int(result.lacking.size()))
+                          .arg(native(registerPath)));
     // The station's connection would still write into a replaced file, and
     // its journal would be applied to the restored one.
     if (QFileInfo::exists(registerPath + QStringLiteral("-wal")))

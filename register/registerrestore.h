@@ -3,6 +3,7 @@
 #include "register/cycle.h"
 #include "register/cycleverifier.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -14,6 +15,8 @@
 // register's audit trail.
 class RegisterRestore
 {
+    Q_DECLARE_TR_FUNCTIONS(RegisterRestore)
+
 public:
     // The audit trail's event of a restore, in the restored register.
     static constexpr char restoredKind[] = "register restored";

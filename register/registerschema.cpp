@@ -393,11 +393,6 @@ bool allowRecalled(const QSqlDatabase &db, const CycleVerdict::Band &, QString *
         && exec(QStringLiteral("PRAGMA writable_schema=OFF"));
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterSchema", text);
-}
-
 bool run(QSqlQuery &query, const QString &statement, QString *error)
 {
     if (query.exec(statement))
@@ -429,8 +424,9 @@ bool apply(QSqlDatabase &db, const SqlDialect &dialect, const Migration &migrati
     const int found = query.next() ? query.value(0).toInt() : 0;
     query.finish();
     if (found > currentVersion()) {
-        *error = tr("The register has schema version %1, newer than this program knows (%2); "
-                    "use a newer version of the program.")
+        *error = QCoreApplication::translate("RegisterSchema",
+                                             "The register has schema version %1, newer than this program knows (%2); "
+                                             "use a newer version of the program.")
                      .arg(found)
                      .arg(currentVersion());
         return rollback();

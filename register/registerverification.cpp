@@ -2,6 +2,7 @@
 
 #include "register/chainposition.h"
 #include "register/cycleregister.h"
+#include "register/showntime.h"
 #include "register/timestampstore.h"
 #include "register/timestamptoken.h"
 
@@ -15,14 +16,9 @@ namespace RegisterVerification {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RegisterVerification", text);
-}
-
 QString shown(const QDateTime &time)
 {
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"));
+    return ShownTime::instant(time.toLocalTime());
 }
 
 } // namespace
@@ -53,11 +49,14 @@ Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString
         const auto invalid = [&](const QString &why) {
             invalidStamps.append(
                 {CycleVerifier::Problem::TimeStampInvalid, 0, QString(),
-                 tr("The time stamp %1 (%2) does not verify: %3").arg(stamp.id).arg(shown(stamp.stampedAt), why)});
+                 QCoreApplication::translate("RegisterVerification", "The time stamp %1 (%2) does not verify: %3")
+                     .arg(stamp.id)
+                     .arg(shown(stamp.stampedAt), why)});
         };
         const std::optional<QVector<ChainPosition>> positions = TimeStampStore::positions(stamp.stampedText);
         if (!positions) {
-            invalid(tr("the text it stamps is not a list of chain positions."));
+            invalid(QCoreApplication::translate("RegisterVerification",
+                                                "the text it stamps is not a list of chain positions."));
             continue;
         }
         if (!result.certificateGiven) {
@@ -87,13 +86,20 @@ Result run(CycleRegister &cycleRegister, CycleVerifier::Logs logs, const QString
 QString stampsLine(const Result &result)
 {
     if (result.stamps == 0)
-        return tr("No time stamps are stored.");
-    const QString stamps = result.stamps == 1 ? tr("1 time stamp") : tr("%1 time stamps").arg(result.stamps);
+        return QCoreApplication::translate("RegisterVerification", "No time stamps are stored.");
+    // English has always told one from many: two texts, each with the
+    // plural forms of the language in the catalogues.
+    const QString stamps = result.stamps == 1
+        ? QCoreApplication::translate("RegisterVerification", "%n time stamp", nullptr, result.stamps)
+        : QCoreApplication::translate("RegisterVerification", "%n time stamps", nullptr, result.stamps);
     if (result.certificateMissing())
-        return tr("%1 not checked: no certificate of the time-stamp authority was given.").arg(stamps);
+        return QCoreApplication::translate("RegisterVerification",
+                                           "%1 not checked: no certificate of the time-stamp authority was given.")
+            .arg(stamps);
     if (!result.provenUntil.isValid())
-        return tr("Checked %1: none verifies.").arg(stamps);
-    return tr("Checked %1: the register is proven as of %2.").arg(stamps, shown(result.provenUntil));
+        return QCoreApplication::translate("RegisterVerification", "Checked %1: none verifies.").arg(stamps);
+    return QCoreApplication::translate("RegisterVerification", "Checked %1: the register is proven as of %2.")
+        .arg(stamps, shown(result.provenUntil));
 }
 
 } // namespace RegisterVerification

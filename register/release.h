@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
@@ -35,10 +36,13 @@ struct Release {
     QString previousHash; // the cycle's release before it; empty for the first
     QString hash;
 
-    // The text on screen ("Not used") and the command line's keyword
-    // ("unused") of a value.
+    // The text as the register, CSV and the records tool's list write it
+    // ("Not used"), the same text as people read it in the station's
+    // language, and the command line's keyword ("unused") of a value.
     template <typename E>
     static QString text(E value);
+    template <typename E>
+    static QString shown(E value);
     template <typename E>
     static QString keyword(E value);
     // Either form, in any case and with blanks around; nothing for any
@@ -58,21 +62,21 @@ struct Choice {
 
 // In the order a form offers them.
 inline constexpr Choice<Release::ChemicalIndicator> chemicalIndicators[] = {
-    {Release::ChemicalIndicator::Passed, "passed", "Passed"},
-    {Release::ChemicalIndicator::Failed, "failed", "Failed"},
-    {Release::ChemicalIndicator::NotUsed, "unused", "Not used"},
+    {Release::ChemicalIndicator::Passed, "passed", QT_TRANSLATE_NOOP("Release", "Passed")},
+    {Release::ChemicalIndicator::Failed, "failed", QT_TRANSLATE_NOOP("Release", "Failed")},
+    {Release::ChemicalIndicator::NotUsed, "unused", QT_TRANSLATE_NOOP("Release", "Not used")},
 };
 inline constexpr Choice<Release::BiologicalIndicator> biologicalIndicators[] = {
-    {Release::BiologicalIndicator::Pending, "pending", "Pending"},
-    {Release::BiologicalIndicator::Negative, "negative", "Negative"},
-    {Release::BiologicalIndicator::Positive, "positive", "Positive"},
-    {Release::BiologicalIndicator::NotUsed, "unused", "Not used"},
+    {Release::BiologicalIndicator::Pending, "pending", QT_TRANSLATE_NOOP("Release", "Pending")},
+    {Release::BiologicalIndicator::Negative, "negative", QT_TRANSLATE_NOOP("Release", "Negative")},
+    {Release::BiologicalIndicator::Positive, "positive", QT_TRANSLATE_NOOP("Release", "Positive")},
+    {Release::BiologicalIndicator::NotUsed, "unused", QT_TRANSLATE_NOOP("Release", "Not used")},
 };
 inline constexpr Choice<Release::Decision> decisions[] = {
-    {Release::Decision::Released, "released", "Released"},
-    {Release::Decision::Rejected, "rejected", "Rejected"},
-    {Release::Decision::Quarantined, "quarantined", "Quarantined"},
-    {Release::Decision::Recalled, "recalled", "Recalled"},
+    {Release::Decision::Released, "released", QT_TRANSLATE_NOOP("Release", "Released")},
+    {Release::Decision::Rejected, "rejected", QT_TRANSLATE_NOOP("Release", "Rejected")},
+    {Release::Decision::Quarantined, "quarantined", QT_TRANSLATE_NOOP("Release", "Quarantined")},
+    {Release::Decision::Recalled, "recalled", QT_TRANSLATE_NOOP("Release", "Recalled")},
 };
 
 inline const auto &of(Release::ChemicalIndicator) { return chemicalIndicators; }
@@ -94,6 +98,12 @@ template <typename E>
 QString Release::text(E value)
 {
     return QString::fromLatin1(ReleaseChoices::find(value).text);
+}
+
+template <typename E>
+QString Release::shown(E value)
+{
+    return QCoreApplication::translate("Release", ReleaseChoices::find(value).text);
 }
 
 template <typename E>

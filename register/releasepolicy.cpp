@@ -8,44 +8,48 @@ namespace ReleasePolicy {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReleasePolicy", text);
-}
+constexpr char waiting[] = QT_TRANSLATE_NOOP("ReleasePolicy", "waiting");
 
 } // namespace
 
 QString problem(const Release &release, const std::optional<CycleVerdict::Result> &verdict)
 {
     if (release.operatorName.trimmed().isEmpty())
-        return tr("Name the operator who makes the decision.");
-    const bool proven = verdict == CycleVerdict::Result::Pass;
+        return QCoreApplication::translate("ReleasePolicy", "Name the operator who makes the decision.");
     if (release.decision != Release::Decision::Released)
         return {};
-    const QString indicator = contradiction(release);
     // A release carried from another register (it has its hash) was decided
     // there, perhaps by a version before this rule: it moves as recorded.
-    if (!indicator.isEmpty() && release.hash.isEmpty())
-        return tr("The %1: the load is not sterile and cannot be released.").arg(indicator);
-    if (!proven && release.comment.trimmed().isEmpty())
-        return tr("The verdict is %1: say in the comment why the load is released all the same.")
-            .arg(CycleVerdict::resultText(verdict.value_or(CycleVerdict::Result::NotEvaluated)));
-    return {};
+    if (notSterile(release) && release.hash.isEmpty()) {
+        return release.chemicalIndicator == Release::ChemicalIndicator::Failed
+            ? QCoreApplication::translate("ReleasePolicy",
+                                          "The chemical indicator failed: the load is not sterile "
+                                          "and cannot be released.")
+            : QCoreApplication::translate("ReleasePolicy",
+                                          "The biological indicator is positive: the load is not "
+                                          "sterile and cannot be released.");
+    }
+    if (verdict == CycleVerdict::Result::Pass || !release.comment.trimmed().isEmpty())
+        return {};
+    return verdict == CycleVerdict::Result::Fail
+        ? QCoreApplication::translate("ReleasePolicy",
+                                      "The verdict is FAIL: say in the comment why the load is "
+                                      "released all the same.")
+        : QCoreApplication::translate("ReleasePolicy",
+                                      "The verdict is NOT EVALUATED: say in the comment why the "
+                                      "load is released all the same.");
 }
 
-QString contradiction(const Release &release)
+bool notSterile(const Release &release)
 {
-    if (release.chemicalIndicator == Release::ChemicalIndicator::Failed)
-        return tr("chemical indicator failed");
-    if (release.biologicalIndicator == Release::BiologicalIndicator::Positive)
-        return tr("biological indicator is positive");
-    return {};
+    return release.chemicalIndicator == Release::ChemicalIndicator::Failed
+        || release.biologicalIndicator == Release::BiologicalIndicator::Positive;
 }
 
 Release::Decision proposedDecision(const Release &release, const std::optional<CycleVerdict::Result> &verdict)
 {
-    return verdict == CycleVerdict::Result::Pass && contradiction(release).isEmpty() ? Release::Decision::Released
-                                                                                     : Release::Decision::Quarantined;
+    return verdict == CycleVerdict::Result::Pass && !notSterile(release) ? Release::Decision::Released
+                                                                         : Release::Decision::Quarantined;
 }
 
 bool waits(const Cycle &cycle)
@@ -54,11 +58,18 @@ bool waits(const Cycle &cycle)
         && !cycle.latestRelease;
 }
 
-QString standing(const Cycle &cycle)
+QString standingText(const Cycle &cycle)
 {
     if (cycle.latestRelease)
         return Release::text(cycle.latestRelease->decision);
-    return waits(cycle) ? tr("waiting") : QString();
+    return waits(cycle) ? QString::fromLatin1(waiting) : QString();
+}
+
+QString standing(const Cycle &cycle)
+{
+    if (cycle.latestRelease)
+        return Release::shown(cycle.latestRelease->decision);
+    return waits(cycle) ? QCoreApplication::translate("ReleasePolicy", waiting) : QString();
 }
 
 QString proposedLot(const Cycle &cycle)

@@ -27,9 +27,9 @@ inline constexpr char discardedStatus[] = "Discarded by the user";
 // Rejecting or quarantining it needs no reason.
 QString problem(const Release &release, const std::optional<CycleVerdict::Result> &verdict);
 
-// Which indicator says the load is not sterile ("chemical indicator
-// failed"); empty when none does.
-QString contradiction(const Release &release);
+// Whether an indicator says the load is not sterile: the chemical one
+// failed or the biological one is positive.
+bool notSterile(const Release &release);
 
 // The decision a form proposes for the release's indicators: "Released"
 // only for a PASS that no indicator contradicts, otherwise "Quarantined".
@@ -42,7 +42,10 @@ Release::Decision proposedDecision(const Release &release, const std::optional<C
 bool waits(const Cycle &cycle);
 
 // What lists show of the cycle's release: its newest decision
-// ("Released"), "waiting" while it waits, nothing otherwise.
+// ("Released"), "waiting" while it waits, nothing otherwise. standingText
+// in English, as CSV and the records tool's list write it; standing in
+// the station's language, for people.
+QString standingText(const Cycle &cycle);
 QString standing(const Cycle &cycle);
 
 // The lot number a release form proposes: "<serial>-<cycle number>", the

@@ -10,12 +10,13 @@ namespace ReleaseSigning {
 QString problem(const OperatorAccount &account, Release::Decision decision,
                 const std::optional<CycleVerdict::Result> &verdict)
 {
-    if (decision == Release::Decision::Released && verdict != CycleVerdict::Result::Pass
-        && account.role != OperatorAccount::Role::Supervisor)
-        return QCoreApplication::translate("ReleaseSigning",
-                                           "The verdict is %1: only a supervisor releases its load.")
-            .arg(CycleVerdict::resultText(verdict.value_or(CycleVerdict::Result::NotEvaluated)));
-    return {};
+    if (decision != Release::Decision::Released || verdict == CycleVerdict::Result::Pass
+        || account.role == OperatorAccount::Role::Supervisor)
+        return {};
+    return verdict == CycleVerdict::Result::Fail
+        ? QCoreApplication::translate("ReleaseSigning", "The verdict is FAIL: only a supervisor releases its load.")
+        : QCoreApplication::translate("ReleaseSigning",
+                                      "The verdict is NOT EVALUATED: only a supervisor releases its load.");
 }
 
 bool enter(CycleRegister &cycleRegister, Release &release, const QString &pin, QString *error)

@@ -21,11 +21,6 @@ constexpr qint64 maxHours = 1000000000;
 constexpr char dataPoints[] = "Data Points";
 constexpr char columnTitles[] = "TimeStamp [hh:mm:ss]\tChamber temp. [\xC2\xB0" "C]";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunLogParser", text);
-}
-
 QString text(const QByteArray &bytes)
 {
     QTextCodec::ConverterState state;
@@ -94,14 +89,15 @@ std::optional<Cycle> parse(const QByteArray &bytes, QString *reason)
         return std::nullopt;
     };
     if (bytes.isEmpty())
-        return fail(tr("The file is empty."));
+        return fail(QCoreApplication::translate("RunLogParser", "The file is empty."));
     QByteArray first = bytes.left(bytes.indexOf('\n'));
     if (first.endsWith('\r'))
         first.chop(1);
     if (first != model)
-        return fail(tr("It is no run log: it does not begin with \"%1\".").arg(QLatin1String(model)));
+        return fail(QCoreApplication::translate("RunLogParser", "It is no run log: it does not begin with \"%1\".")
+                        .arg(QLatin1String(model)));
     if (!bytes.endsWith('\n'))
-        return fail(tr("Its last line is incomplete: the log is cut short."));
+        return fail(QCoreApplication::translate("RunLogParser", "Its last line is incomplete: the log is cut short."));
 
     QVector<QByteArray> lines;
     for (const QByteArray &line : bytes.split('\n'))
@@ -114,20 +110,27 @@ std::optional<Cycle> parse(const QByteArray &bytes, QString *reason)
     for (int f = 0; f < FieldCount; ++f) {
         const int index = f + 1;
         if (index >= lines.size())
-            return fail(tr("The header ends early: \"%1\" is missing.").arg(QLatin1String(labels[f]).trimmed()));
+            return fail(QCoreApplication::translate("RunLogParser", "The header ends early: \"%1\" is missing.")
+                            .arg(QLatin1String(labels[f]).trimmed()));
         const QByteArray &line = lines[index];
         if (!line.startsWith(labels[f]))
-            return fail(tr("Line %1 does not begin with \"%2\".").arg(index + 1).arg(QLatin1String(labels[f])));
+            return fail(QCoreApplication::translate("RunLogParser", "Line %1 does not begin with \"%2\".")
+                            .arg(index + 1)
+                            .arg(QLatin1String(labels[f])));
         if (line.contains('\0'))
-            return fail(tr("Line %1 holds a zero byte: it is no text.").arg(index + 1));
+            return fail(QCoreApplication::translate("RunLogParser", "Line %1 holds a zero byte: it is no text.")
+                            .arg(index + 1));
         fields[f] = text(line.mid(int(qstrlen(labels[f]))));
     }
     const int titles = FieldCount + 2;
     if (lines.size() <= titles || lines[titles - 1] != dataPoints || lines[titles] != columnTitles)
-        return fail(lines.size() <= titles ? tr("The header ends early: the column titles are missing.")
-                                           : tr("Lines %1 and %2 are not \"Data Points\" and the column titles.")
-                                                 .arg(titles)
-                                                 .arg(titles + 1));
+        return fail(
+            lines.size() <= titles
+                ? QCoreApplication::translate("RunLogParser", "The header ends early: the column titles are missing.")
+                : QCoreApplication::translate("RunLogParser",
+                                              "Lines %1 and %2 are not \"Data Points\" and the column titles.")
+                      .arg(titles)
+                      .arg(titles + 1));
 
     cycle.firmwareVersion = fields[Firmware];
     cycle.softwareVersion = fields[Software];
@@ -136,19 +139,22 @@ std::optional<Cycle> parse(const QByteArray &bytes, QString *reason)
     cycle.status = fields[Status];
     const std::optional<QDateTime> started = localTime(fields[Started]);
     if (!started)
-        return fail(tr("The start time \"%1\" is no time.").arg(fields[Started]));
+        return fail(
+            QCoreApplication::translate("RunLogParser", "The start time \"%1\" is no time.").arg(fields[Started]));
     cycle.started = *started;
     if (!fields[Finished].isEmpty()) {
         const std::optional<QDateTime> finished = localTime(fields[Finished]);
         if (!finished)
-            return fail(tr("The finish time \"%1\" is no time.").arg(fields[Finished]));
+            return fail(QCoreApplication::translate("RunLogParser", "The finish time \"%1\" is no time.")
+                            .arg(fields[Finished]));
         cycle.finished = *finished;
     }
     if (!fields[CycleNumber].isEmpty()) {
         bool ok = false;
         cycle.cycleNumber = fields[CycleNumber].toInt(&ok);
         if (!ok || cycle.cycleNumber < 0)
-            return fail(tr("The cycle number \"%1\" is no number.").arg(fields[CycleNumber]));
+            return fail(QCoreApplication::translate("RunLogParser", "The cycle number \"%1\" is no number.")
+                            .arg(fields[CycleNumber]));
     }
 
     cycle.samples.reserve(lines.size() - titles - 1);
@@ -162,7 +168,9 @@ std::optional<Cycle> parse(const QByteArray &bytes, QString *reason)
         const std::optional<qint64> seconds = tab == end ? std::nullopt : elapsedSeconds(begin, tab);
         const std::optional<double> celsius = seconds ? temperature(tab + 1, end) : std::nullopt;
         if (!celsius)
-            return fail(tr("Line %1 is no row of elapsed time and temperature.").arg(i + 1));
+            return fail(
+                QCoreApplication::translate("RunLogParser", "Line %1 is no row of elapsed time and temperature.")
+                    .arg(i + 1));
         cycle.samples.append({*seconds * 1000, *celsius});
     }
     std::stable_sort(cycle.samples.begin(), cycle.samples.end(),

@@ -20,11 +20,6 @@ constexpr quint64 maxPairBytes = 20;
 constexpr quint64 maxInflation = 1100;
 constexpr int maxBodyBytes = std::numeric_limits<int>::max() - 64;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SampleCodec", text);
-}
-
 void putVarint(QByteArray &out, quint64 value)
 {
     while (value >= 0x80) {
@@ -165,7 +160,7 @@ std::optional<QVector<CycleSample>> decode(const QByteArray &blob, QString *erro
 {
     const auto fail = [error](const char *why) {
         if (error)
-            *error = tr(why);
+            *error = QCoreApplication::translate("SampleCodec", why);
         return std::nullopt;
     };
     Reader header(blob.constData(), blob.size());

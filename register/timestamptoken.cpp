@@ -15,11 +15,6 @@ namespace TimeStampToken {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TimeStampToken", text);
-}
-
 template<typename T, void (*free)(T *)>
 struct Freer {
     void operator()(T *p) const { free(p); }
@@ -78,7 +73,8 @@ Certificates readCertificates(const QString &file, QString *error)
 {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
-        *error = tr("The authority's certificate %1 cannot be read: %2").arg(file, in.errorString());
+        *error = QCoreApplication::translate("TimeStampToken", "The authority's certificate %1 cannot be read: %2")
+                     .arg(file, in.errorString());
         return nullptr;
     }
     const QByteArray pem = in.readAll();
@@ -88,7 +84,7 @@ Certificates readCertificates(const QString &file, QString *error)
         sk_X509_push(certificates.get(), certificate);
     ERR_clear_error(); // the end of the file reads as an error
     if (sk_X509_num(certificates.get()) == 0) {
-        *error = tr("The file %1 holds no certificate (PEM).").arg(file);
+        *error = QCoreApplication::translate("TimeStampToken", "The file %1 holds no certificate (PEM).").arg(file);
         return nullptr;
     }
     return certificates;
@@ -123,20 +119,21 @@ Reply tokenOfReply(const QByteArray &reply)
     const auto *p = reinterpret_cast<const unsigned char *>(reply.constData());
     const Owned<TS_RESP, TS_RESP_free> response(d2i_TS_RESP(nullptr, &p, reply.size()));
     if (!response) {
-        result.error = failure(tr("The answer is no time-stamp reply."));
+        result.error = failure(QCoreApplication::translate("TimeStampToken", "The answer is no time-stamp reply."));
         return result;
     }
     // 0 granted, 1 granted with modifications; the rest are refusals.
     const long status = ASN1_INTEGER_get(TS_STATUS_INFO_get0_status(TS_RESP_get_status_info(response.get())));
     PKCS7 *token = TS_RESP_get_token(response.get());
     if ((status != 0 && status != 1) || !token) {
-        result.error = tr("The authority refused the request (status %1).").arg(status);
+        result.error = QCoreApplication::translate("TimeStampToken", "The authority refused the request (status %1).")
+                           .arg(status);
         return result;
     }
     unsigned char *der = nullptr;
     const int size = i2d_PKCS7(token, &der);
     if (size <= 0) {
-        result.error = failure(tr("The token cannot be encoded."));
+        result.error = failure(QCoreApplication::translate("TimeStampToken", "The token cannot be encoded."));
         return result;
     }
     result.token = QByteArray(reinterpret_cast<const char *>(der), size);
@@ -154,7 +151,7 @@ Check verify(const QByteArray &token, const QString &certificateFile, const QByt
     const auto *p = reinterpret_cast<const unsigned char *>(token.constData());
     const Owned<PKCS7, PKCS7_free> signedToken(d2i_PKCS7(nullptr, &p, token.size()));
     if (!signedToken) {
-        check.error = failure(tr("The token cannot be read."));
+        check.error = failure(QCoreApplication::translate("TimeStampToken", "The token cannot be read."));
         return check;
     }
     // The very request that was sent gives the imprint and the nonce to
@@ -164,7 +161,7 @@ Check verify(const QByteArray &token, const QString &certificateFile, const QByt
         request ? TS_REQ_to_TS_VERIFY_CTX(request.get(), nullptr) : nullptr);
     Owned<X509_STORE, X509_STORE_free> store(X509_STORE_new());
     if (!context || !store) {
-        check.error = failure(tr("The token cannot be checked."));
+        check.error = failure(QCoreApplication::translate("TimeStampToken", "The token cannot be checked."));
         return check;
     }
     for (int i = 0; i < sk_X509_num(certificates.get()); ++i)
@@ -175,13 +172,13 @@ Check verify(const QByteArray &token, const QString &certificateFile, const QByt
     TS_VERIFY_CTX_set_store(context.get(), store.release());
     TS_VERIFY_CTX_set_certs(context.get(), certificates.release());
     if (TS_RESP_verify_token(context.get(), signedToken.get()) != 1) {
-        check.error = failure(tr("The token does not verify."));
+        check.error = failure(QCoreApplication::translate("TimeStampToken", "The token does not verify."));
         return check;
     }
     const Owned<TS_TST_INFO, TS_TST_INFO_free> info(PKCS7_to_TS_TST_INFO(signedToken.get()));
     check.time = utc(info ? TS_TST_INFO_get_time(info.get()) : nullptr);
     if (!check.time.isValid())
-        check.error = tr("The token's time cannot be read.");
+        check.error = QCoreApplication::translate("TimeStampToken", "The token's time cannot be read.");
     return check;
 }
 

@@ -835,6 +835,67 @@ private slots:
         QVERIFY(!tool({"list", "--csv"}).out.contains("K-2291"));
     }
 
+    void language_data()
+    {
+        QTest::addColumn<QString>("language"); // the setting
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message"); // a part of standard output, or of standard error on exit status 2
+
+        const QStringList period{"report", "--from", "2024-03-04", "--to", "2024-03-06", "--pdf", "period.pdf"};
+        QTest::newRow("German error") << "German" << QStringList{"export", "7", "--csv"}
+                                      << "vaporin-records: Es gibt keinen Eintrag 7.\n";
+        QTest::newRow("German usage") << "German" << QStringList{"list", "--from", "2024-02-30"}
+                                      << "ist kein Datum der Form yyyy-MM-dd. Aufruf: vaporin-records list ";
+        QTest::newRow("German summary, plurals")
+            << "German" << QStringList{"verify"}
+            << "Geprüft: 4 Einträge von 2 Reglern und 3 Laufprotokolldateien: unversehrt.\n";
+        QTest::newRow("German dates") << "German" << period
+                                      << "Der Bericht über 4 Chargen vom 04.03.2024 bis 06.03.2024 ist in ";
+        QTest::newRow("French dates") << "Fran\u00e7ais" << period
+                                      << "Le rapport de 4 cycles du 04/03/2024 au 06/03/2024 est dans ";
+        QTest::newRow("French error") << "Fran\u00e7ais" << QStringList{"export", "7", "--csv"}
+                                      << "vaporin-records: L'entrée 7 n'existe pas.\n";
+        QTest::newRow("German help") << "German" << QStringList{"--help"}
+                                     << "Aufruf: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]\n";
+        QTest::newRow("any other value is English")
+            << "german" << QStringList{"verify"} << "Checked 4 entries of 2 controllers and 3 log files: intact.\n";
+    }
+
+    // Messages for people follow the setting; what scripts read is the
+    // same bytes in every language.
+    void language()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const QStringList logs = importThree();
+        QVERIFY(write(path("elsewhere/RG-7_2.txt"), RegisterTestData::oneDigitChanged(read(logs[1]))));
+        QVERIFY(write(path("other.txt"), RegisterTestData::log(cycleAt("RG-7", 99, "2024-03-05T08:00:00"))));
+        enter({cycleAt("RG-8", 1, "2024-03-06T09:00:00")}); // recorded: its release is "waiting"
+        const QVector<QStringList> forScripts{{"list"},
+                                              {"list", "--csv"},
+                                              {"verify", logs[0], path("elsewhere/RG-7_2.txt"), path("other.txt")},
+                                              {"operators"},
+                                              {"pack-types"},
+                                              {"export", "1", "--csv"}};
+        QVector<Run> english;
+        for (const QStringList &command : forScripts)
+            english << tool(command);
+
+        StationSettings().setLanguage(language);
+        const Run run = tool(arguments);
+        QVERIFY2((run.exitCode == 2 ? run.err : run.out).contains(message), qPrintable(run.out + run.err));
+        for (int i = 0; i < forScripts.size(); ++i) {
+            const Run translated = tool(forScripts[i]);
+            QCOMPARE(translated.exitCode, english[i].exitCode);
+            QCOMPARE(translated.out, english[i].out);
+        }
+        QVERIFY2(english[0].out.contains(" waiting\n") && english[1].out.contains(",waiting,"),
+                 qPrintable(english[0].out + english[1].out));
+        QVERIFY2(english[2].out.contains(": differs from the log of entry 2 (controller RG-7, cycle 2, started "),
+                 qPrintable(english[2].out));
+    }
+
     void usageAndErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");

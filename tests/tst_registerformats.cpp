@@ -1,8 +1,10 @@
+#include "app/language.h"
 #include "register/cyclecsv.h"
 #include "register/cyclehash.h"
 #include "register/releasepolicy.h"
 #include "register/runlogparser.h"
 #include "register/samplecodec.h"
+#include "register/showntime.h"
 #include "tests/registertestdata.h"
 
 #include <QTest>
@@ -315,6 +317,47 @@ private slots:
                             "9,2024-03-05T14:07:09.042+01:00,2024-03-05T14:07:12.542+01:00,1,\"Say \"\"A\"\"\",4,"
                             "\"RG,1\",Successfully completed,imported,2,/logs/a.txt,,station-1,,Quarantined,A. Meier,"
                             "2024-03-06T09:30:00.000+01:00,LOT-4711,\"Tray 3, forceps\",Passed,Pending\r\n"));
+    }
+
+    void shownInTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("instant");
+        QTest::addColumn<QString>("decision"); // Released, shown
+        QTest::addColumn<QString>("standing"); // a cycle that waits, shown
+
+        QTest::newRow("English") << int(Language::English) << "2026-12-07" << "2026-12-07 14:05:09 UTC+01:00"
+                                 << "Released" << "waiting";
+        QTest::newRow("German") << int(Language::German) << "07.12.2026" << "07.12.2026 14:05:09 UTC+01:00"
+                                << "Freigegeben" << "wartend";
+        QTest::newRow("French") << int(Language::French) << "07/12/2026" << "07/12/2026 14:05:09 UTC+01:00"
+                                << "Libéré" << "en attente";
+    }
+
+    // Days and release texts as people read them follow the language;
+    // what the register and CSV store stays English.
+    void shownInTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, day);
+        QFETCH(QString, instant);
+        QFETCH(QString, decision);
+        QFETCH(QString, standing);
+        QVERIFY(Language::install(Language::Choice(language)));
+        const QDateTime at(QDate(2026, 12, 7), QTime(14, 5, 9), Qt::OffsetFromUTC, 3600);
+        Cycle waiting = RegisterTestData::cycle("RG-7", 4, at, {{0, 25.0}});
+        const QString shownDay = ShownTime::day(at.date());
+        const QString shownInstant = ShownTime::instant(at);
+        const QString shownDecision = Release::shown(Release::Decision::Released);
+        const QString shownStanding = ReleasePolicy::standing(waiting);
+        const QString stored = Release::text(Release::Decision::Released) + ReleasePolicy::standingText(waiting);
+        QVERIFY(Language::install(Language::English));
+        QCOMPARE(shownDay, day);
+        QCOMPARE(shownInstant, instant);
+        QCOMPARE(shownDecision, decision);
+        QCOMPARE(shownStanding, standing);
+        QCOMPARE(stored, QString("Releasedwaiting"));
     }
 };
 

@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Attempt</name>
-    <message>
-        <source>No backup folder is chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup folder %1 is not there (is its disk plugged in?).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (and %2 more problems)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup does not verify: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup cannot be named %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The register cannot be copied to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup was stopped.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
@@ -71,31 +36,31 @@
     <name>BackupCheck</name>
     <message>
         <source>There is no file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Datei %1.</translation>
     </message>
     <message>
         <source>The copy %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The copy %1 fails SQLite&apos;s integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 besteht die Integritätsprüfung von SQLite nicht: %2</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 has a name no copy can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 des Eintrags %2 hat einen Namen, den keine Kopie haben kann.</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 des Eintrags %2 fehlt.</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 cannot be read: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 des Eintrags %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>The log %1 of entry %2 is not the one entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 des Eintrags %2 ist nicht das eingetragene.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +91,7 @@
     </message>
     <message>
         <source>No backup folder is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Es ist kein Sicherungsordner gewählt.</translation>
     </message>
     <message>
         <source>Backup folder: %1</source>
@@ -137,81 +102,115 @@
     <name>BackupScheduler</name>
     <message>
         <source>The backups&apos; status cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stand der Sicherungen kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>BackupStatus</name>
     <message>
         <source>Last verified backup: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte geprüfte Sicherung: %1 (%2)</translation>
     </message>
     <message>
         <source>No verified backup yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning: no verified backup is newer than %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine geprüfte Sicherung.</translation>
     </message>
     <message>
         <source>Warning: the last backup attempt failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Der letzte Sicherungsversuch ist fehlgeschlagen (%1): %2</translation>
     </message>
     <message>
         <source>Warning: the log %1 differs from its copy in the backup; the copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Das Laufprotokoll %1 weicht von seiner Kopie in der Sicherung ab; die Kopie wurde behalten.</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Warning: no verified backup is newer than %n days.</source>
+        <translation>
+            <numerusform>Warnung: Keine geprüfte Sicherung ist neuer als %n Tag.</numerusform>
+            <numerusform>Warnung: Keine geprüfte Sicherung ist neuer als %n Tage.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
-    <name>ChainLedger::LedgerWalk</name>
+    <name>ChainLedger</name>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>release %1</source>
+        <translation>Freigabe %1</translation>
+    </message>
+    <message>
+        <source>event %1</source>
+        <translation>Ereignis %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>Paket %1</translation>
+    </message>
+    <message>
+        <source>use %1</source>
+        <translation>Verwendung %1</translation>
+    </message>
     <message>
         <source>Links %1 to %2 of the chain %3 are missing: records were removed from the ledger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Glieder %1 bis %2 der Kette %3 fehlen: Datensätze wurden aus dem Kettenbuch entfernt.</translation>
     </message>
     <message>
         <source>The link %1 does not follow the link before it: links were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Glied %1 folgt nicht auf das Glied davor: Glieder wurden entfernt, eingefügt oder umsortiert.</translation>
     </message>
     <message>
         <source>The link %1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Glied %1 wurde verändert.</translation>
     </message>
     <message>
-        <source>The %1 %2 that the link %3 names is missing.</source>
-        <translation type="unfinished"></translation>
+        <source>The %1 that the link %2 names is missing.</source>
+        <translation>Der Datensatz „%1“, den das Glied %2 nennt, fehlt.</translation>
     </message>
     <message>
-        <source>The %1 %2 is not what the link %3 holds: it has been altered.</source>
-        <translation type="unfinished"></translation>
+        <source>The %1 is not what the link %2 holds: it has been altered.</source>
+        <translation>Der Datensatz „%1“ entspricht nicht dem, was das Glied %2 enthält: Er wurde verändert.</translation>
     </message>
     <message>
         <source>The witness %1 contradicts the register: its link there is %2, so the history up to it was rewritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beleg %1 widerspricht dem Register: Sein Glied dort ist %2, die Geschichte bis dahin wurde also umgeschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n links of the chain %1 are missing.</source>
+        <translation>
+            <numerusform>Das einzige Glied der Kette %1 fehlt.</numerusform>
+            <numerusform>Alle %n Glieder der Kette %1 fehlen.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>All %1 links of the chain %2 are missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The %1 %2 is not in the ledger: it was added past the program, or its link was removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The %1 is not in the ledger: it was added past the program, or its link was removed.</source>
+        <translation>Der Datensatz „%1“ steht nicht im Kettenbuch: Er wurde am Programm vorbei hinzugefügt, oder sein Glied wurde entfernt.</translation>
     </message>
     <message>
         <source>The witness %1 names a link the register no longer holds: records were removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beleg %1 nennt ein Glied, das das Register nicht mehr enthält: Datensätze wurden entfernt.</translation>
     </message>
     <message>
         <source>The chain %1 has no head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kette %1 hat keinen Kopf.</translation>
     </message>
     <message>
         <source>The newest links %1 to %2 of the chain %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten Glieder %1 bis %2 der Kette %3 fehlen.</translation>
     </message>
     <message>
         <source>The head of the chain %1 does not name its newest link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf der Kette %1 nennt nicht ihr neuestes Glied.</translation>
     </message>
 </context>
 <context>
@@ -264,23 +263,23 @@
     <name>CycleImport</name>
     <message>
         <source>The folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>It is no regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>It is too large to be a run log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für ein Laufprotokoll.</translation>
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
 </context>
 <context>
@@ -322,47 +321,47 @@
     <name>CycleRegister</name>
     <message>
         <source>The folder of the register %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Registers %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The connection %1 is in use already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung %1 wird bereits verwendet.</translation>
     </message>
     <message>
         <source>Qt&apos;s database driver %1 is not installed (on Debian: the package %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbanktreiber %1 von Qt ist nicht installiert (unter Debian: das Paket %2).</translation>
     </message>
     <message>
         <source>The database driver %1 is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbanktreiber %1 wird nicht unterstützt.</translation>
     </message>
     <message>
         <source>The register is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>A cycle without a start time cannot be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Charge ohne Startzeit kann nicht eingetragen werden.</translation>
     </message>
     <message>
         <source>A cycle with a temperature that is not a number cannot be entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Charge mit einer Temperatur, die keine Zahl ist, kann nicht eingetragen werden.</translation>
     </message>
     <message>
         <source>The new entry&apos;s ID was not returned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ID des neuen Eintrags wurde nicht zurückgegeben.</translation>
     </message>
     <message>
         <source>There is no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Eintrag %1.</translation>
     </message>
     <message>
         <source>The samples of entry %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte des Eintrags %1 fehlen.</translation>
     </message>
     <message>
         <source>The samples of entry %1 are damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte des Eintrags %1 sind beschädigt: %2</translation>
     </message>
 </context>
 <context>
@@ -686,117 +685,117 @@
     <name>CycleVerifier</name>
     <message>
         <source>The samples of %1 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte von %1 fehlen.</translation>
     </message>
     <message>
         <source>The samples of %1 are damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messwerte von %1 sind beschädigt: %2</translation>
     </message>
     <message>
         <source>%1 should have %2 samples but has %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte %2 Messwerte haben, hat aber %3.</translation>
     </message>
     <message>
         <source>%1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde verändert.</translation>
     </message>
     <message>
         <source>%1 or its verdict has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder seine Bewertung wurde verändert.</translation>
     </message>
     <message>
         <source>The verdict of %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bewertung von %1 fehlt.</translation>
     </message>
     <message>
         <source>The verdict of %1 is not what its samples give; it has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bewertung von %1 ist nicht die, die seine Messwerte ergeben; sie wurde verändert.</translation>
     </message>
     <message>
         <source>The log %1 of %2 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 von %2 fehlt.</translation>
     </message>
     <message>
         <source>The log %1 of %2 cannot be read: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 von %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>The log %1 of %2 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll %1 von %2 wurde verändert.</translation>
     </message>
     <message>
         <source>The audit event %1 (%2 at %3) has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis %1 des Prüfpfads (%2 um %3) wurde verändert.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>entry %1 (controller %2, cycle %3, started %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 (Regler %2, Charge %3, gestartet %4)</translation>
     </message>
-</context>
-<context>
-    <name>CycleVerifier::ChainWalk</name>
     <message>
         <source>Entries %1 to %2 of the chain of controller %3 before %4 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge %1 bis %2 der Kette des Reglers %3 vor %4 fehlen.</translation>
     </message>
     <message>
         <source>%1 does not follow the entry before it in its chain: entries were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 folgt nicht auf den Eintrag davor in seiner Kette: Einträge wurden entfernt, eingefügt oder umsortiert.</translation>
     </message>
     <message>
         <source>The chain of controller %1 has no head; its newest entry is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kette des Reglers %1 hat keinen Kopf; ihr neuester Eintrag ist %2.</translation>
     </message>
     <message>
         <source>The newest entries %1 to %2 of the chain of controller %3 are missing; the newest left is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten Einträge %1 bis %2 der Kette des Reglers %3 fehlen; der neueste verbliebene ist %4.</translation>
     </message>
     <message>
         <source>The head of the chain of controller %1 does not name its newest entry %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf der Kette des Reglers %1 nennt nicht ihren neuesten Eintrag %2.</translation>
     </message>
-    <message>
-        <source>All %1 entries of the chain of controller %2 are missing.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>All %n entries of the chain of controller %1 are missing.</source>
+        <translation>
+            <numerusform>Der einzige Eintrag der Kette des Reglers %1 fehlt.</numerusform>
+            <numerusform>Alle %n Einträge der Kette des Reglers %1 fehlen.</numerusform>
+        </translation>
     </message>
-</context>
-<context>
-    <name>CycleVerifier::ReleaseWalk</name>
     <message>
         <source>release %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe %1 von %2</translation>
     </message>
     <message>
         <source>The %1 has been altered, or the entry or verdict it was made on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde verändert, oder der Eintrag oder die Bewertung, auf der sie beruht.</translation>
     </message>
     <message>
         <source>Releases %1 to %2 of %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigaben %1 bis %2 von %3 fehlen.</translation>
     </message>
     <message>
         <source>The %1 does not follow the release before it: releases were removed, inserted or reordered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 folgt nicht auf die Freigabe davor: Freigaben wurden entfernt, eingefügt oder umsortiert.</translation>
     </message>
     <message>
         <source>The release history of %1 has no head.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabegeschichte von %1 hat keinen Kopf.</translation>
     </message>
     <message>
         <source>The newest releases %1 to %2 of %3 are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten Freigaben %1 bis %2 von %3 fehlen.</translation>
     </message>
     <message>
         <source>The head of the release history of %1 does not name its newest release.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf der Freigabegeschichte von %1 nennt nicht ihre neueste Freigabe.</translation>
     </message>
-    <message>
-        <source>All %1 releases of entry %2 are missing.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>All %n releases of entry %1 are missing.</source>
+        <translation>
+            <numerusform>Die einzige Freigabe des Eintrags %1 fehlt.</numerusform>
+            <numerusform>Alle %n Freigaben des Eintrags %1 fehlen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -823,10 +822,37 @@
     </message>
 </context>
 <context>
+    <name>EraseReferenceDialog</name>
+    <message>
+        <source>Erase Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;pervisor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supervisor&apos;s P&amp;IN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase the patient&apos;s reference from the use of pack %1 on %2? The use stays with its time and operator; the reference cannot be brought back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EventRow</name>
     <message>
         <source>The new event&apos;s ID was not returned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ID des neuen Ereignisses wurde nicht zurückgegeben.</translation>
     </message>
 </context>
 <context>
@@ -1102,54 +1128,63 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>OperatorAccounts</name>
     <message>
         <source>There is no operator &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Bediener „%1“.</translation>
     </message>
     <message>
         <source>The account of %1 is deactivated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto von %1 ist deaktiviert.</translation>
     </message>
     <message>
         <source>There is no such operator.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account of %1 is locked after %2 wrong PINs until %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong PIN. The account of %1 is locked for %2 minutes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong PIN for %1: %2 more attempts before the account is locked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is no supervisor: only a supervisor changes accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Bediener gibt es nicht.</translation>
     </message>
     <message>
         <source>An operator&apos;s name has 1 to 80 characters, without line breaks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name eines Bedieners hat 1 bis 80 Zeichen, ohne Zeilenumbrüche.</translation>
     </message>
     <message>
         <source>Initials have 1 to 5 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel haben 1 bis 5 Zeichen.</translation>
     </message>
     <message>
         <source>There is an operator &quot;%1&quot; already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Bediener „%1“.</translation>
     </message>
     <message>
         <source>The PIN could not be hashed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die PIN konnte kein Hash gebildet werden.</translation>
     </message>
     <message>
         <source>Another account was made meanwhile: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzwischen wurde ein anderes Konto angelegt: Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>The register keeps at least one active supervisor.</source>
+        <translation>Das Register behält mindestens eine aktive Aufsicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The account of %1 is locked after %n wrong PINs until %2.</source>
+        <translation>
+            <numerusform>Das Konto von %1 ist nach %n falschen PIN bis %2 gesperrt.</numerusform>
+            <numerusform>Das Konto von %1 ist nach %n falschen PINs bis %2 gesperrt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrong PIN. The account of %1 is locked for %n minutes.</source>
+        <translation>
+            <numerusform>Falsche PIN. Das Konto von %1 ist für %n Minute gesperrt.</numerusform>
+            <numerusform>Falsche PIN. Das Konto von %1 ist für %n Minuten gesperrt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrong PIN for %1: %n more attempts before the account is locked.</source>
+        <translation>
+            <numerusform>Falsche PIN für %1: noch %n Versuch, bevor das Konto gesperrt wird.</numerusform>
+            <numerusform>Falsche PIN für %1: noch %n Versuche, bevor das Konto gesperrt wird.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is no supervisor: only a supervisor signs this.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1241,11 +1276,11 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">aktiv</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">deaktiviert</translation>
     </message>
     <message>
         <source>No accounts yet: the first one made is a supervisor and needs no signature.</source>
@@ -1282,92 +1317,173 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PackStore</name>
     <message>
         <source>A pack type&apos;s name has 1 to 60 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name einer Verpackungsart hat 1 bis 60 Zeichen.</translation>
     </message>
     <message>
         <source>A shelf life is 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Lagerdauer beträgt 1 bis %1 Tage.</translation>
     </message>
     <message>
         <source>A load has 1 to %1 packs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Beladung hat 1 bis %1 Sterilgutpakete.</translation>
     </message>
     <message>
         <source>There is no entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Eintrag %1.</translation>
     </message>
     <message>
         <source>Labels are printed only for a cycle whose load is released.</source>
+        <translation>Etiketten werden nur für eine Charge gedruckt, deren Beladung freigegeben ist.</translation>
+    </message>
+</context>
+<context>
+    <name>PackTypesDialog</name>
+    <message>
+        <source>Pack Types</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new type, or one of the list to change its shelf life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Shelf life:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labels printed from now on expire this many days after sterilisation; labels printed before keep their date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed by a supervisor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;pervisor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supervisor&apos;s P&amp;IN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Verpackungsart</translation>
+    </message>
+    <message>
+        <source>Shelf life (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a supervisor changes pack types: make the first account, a supervisor, with Operators... first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No types yet: every pack keeps %n days unless its type says otherwise.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A type not listed keeps %n days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>PackUses</name>
     <message>
         <source>The register knows no pack of this code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register kennt kein Paket mit diesem Paketcode.</translation>
     </message>
     <message>
         <source>The pack %1 is recalled: its cycle was found faulty after its release. Take it out of use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1 ist zurückgerufen: Seine Charge erwies sich nach der Freigabe als fehlerhaft. Nehmen Sie es aus dem Gebrauch.</translation>
     </message>
     <message>
         <source>The load of the pack %1 is not released (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beladung des Pakets %1 ist nicht freigegeben (%2).</translation>
     </message>
     <message>
         <source>no release</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Freigabe</translation>
     </message>
     <message>
         <source>The pack %1 expired on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1 ist am %2 verfallen.</translation>
     </message>
     <message>
         <source>The pack %1 was used already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1 wurde bereits verwendet.</translation>
     </message>
     <message>
         <source>Scan or type the pack&apos;s code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen oder tippen Sie den Paketcode.</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Patienten- oder Fallreferenz an.</translation>
     </message>
     <message>
         <source>Name the operator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nennen Sie den Bediener.</translation>
     </message>
     <message>
         <source>Say in the comment why it is used all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Begründen Sie im Kommentar, warum es trotzdem verwendet wird.</translation>
     </message>
     <message>
         <source>The packs cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sterilgutpakete können nicht gelesen werden.</translation>
     </message>
     <message>
         <source>There is no use %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Verwendung %1.</translation>
     </message>
 </context>
 <context>
     <name>PackVerifier</name>
     <message>
         <source>%1 does not match its hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hash passt nicht zu %1</translation>
     </message>
     <message>
         <source>operator account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienerkonto %1</translation>
     </message>
     <message>
         <source>pack %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket %1</translation>
     </message>
     <message>
         <source>use %1 of pack %2</source>
+        <translation>Verwendung %1 des Pakets %2</translation>
+    </message>
+    <message>
+        <source>operator account %1 is not as its newest change made it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1545,6 +1661,22 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <source>The recall report is saved.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Who opens the pack; type the first letters to choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack t&amp;ypes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clinic&apos;s pack types and their shelf lives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the operator first.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeriodReport</name>
@@ -1644,18 +1776,18 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>PinHash</name>
     <message>
         <source>A PIN has at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN hat mindestens %1 Zeichen.</translation>
     </message>
 </context>
 <context>
     <name>PinReader</name>
     <message>
         <source>A PIN is needed: run the command at a terminal, or give --pin-stdin and the PIN on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN wird benötigt: Führen Sie den Befehl an einem Terminal aus, oder geben Sie --pin-stdin und die PIN auf der Standardeingabe an</translation>
     </message>
     <message>
         <source>No PIN was given on standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Standardeingabe wurde keine PIN angegeben</translation>
     </message>
 </context>
 <context>
@@ -1771,184 +1903,492 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
 </context>
 <context>
-    <name>RecordsCommandLine</name>
+    <name>RecordTransfer</name>
     <message>
-        <source>Say the format: --csv</source>
+        <source>%1 does not match its hash: it is not carried.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--witness-file &quot;%1&quot; cannot be read: %2</source>
+        <source>The operator account %1 is gone from the register.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The witness &quot;%1&quot; is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)</source>
+        <source>The operator account %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Witnesses are checked against the register, not against files</source>
+        <source>The pack %1 is gone from the register.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--tsa-certificate goes with the whole register&apos;s verification, not with files</source>
+        <source>The pack %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The hold is missing: --hold T:M</source>
+        <source>The entry of the pack %1 is not in the register it goes to.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The PDF file is missing: --pdf FILE</source>
+        <source>The use %1 is gone from the register.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Give either an ID or a period</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Give an ID, or a period with --from and --to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name the operator: --operator NAME</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The decision is missing: --decision released|rejected|quarantined|recalled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--%1 &quot;%2&quot; is no number from %3 to %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number of packs is missing: --packs N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The pack type is missing: --type NAME</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The patient&apos;s or case&apos;s reference is missing: --reference REF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The CSV file is missing: --csv FILE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Too many arguments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Give a type with its shelf life, NAME --days N, or neither</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A supervisor signs the erasure: --by NAME</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--role &quot;%1&quot; is none of operator|supervisor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A new account takes --initials, --role and --by</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The initials are missing: --initials TEXT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is none of add|change|reset-pin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A supervisor signs the change: --by NAME</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>reset-pin takes only --by</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Give --activate or --deactivate, not both</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Say where to: --to postgresql://...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--status takes no folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--logs needs a folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1. See vaporin-records --help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--register needs a file name or a connection URI</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No command given</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is no command</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--%1 does not go with %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--%1 is given twice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An argument is missing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Too many arguments: %1</source>
+        <source>The use %1 of the pack %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>RecordsCommandLine::Invocation</name>
+    <name>RecordsCommandLine</name>
+    <message>
+        <source>Say the format: --csv</source>
+        <translation>Nennen Sie das Format: --csv</translation>
+    </message>
+    <message>
+        <source>--witness-file &quot;%1&quot; cannot be read: %2</source>
+        <translation>--witness-file „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The witness &quot;%1&quot; is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)</source>
+        <translation>Der Beleg „%1“ ist keine Registerposition (der Form RG100001 #1234 d0fb04d1c3a2b4e5)</translation>
+    </message>
+    <message>
+        <source>Witnesses are checked against the register, not against files</source>
+        <translation>Belege werden gegen das Register geprüft, nicht gegen Dateien</translation>
+    </message>
+    <message>
+        <source>--tsa-certificate goes with the whole register&apos;s verification, not with files</source>
+        <translation>--tsa-certificate gehört zur Prüfung des ganzen Registers, nicht zu Dateien</translation>
+    </message>
+    <message>
+        <source>The hold is missing: --hold T:M</source>
+        <translation>Die Haltezeit fehlt: --hold T:M</translation>
+    </message>
+    <message>
+        <source>The PDF file is missing: --pdf FILE</source>
+        <translation>Die PDF-Datei fehlt: --pdf FILE</translation>
+    </message>
+    <message>
+        <source>Give either an ID or a period</source>
+        <translation>Geben Sie entweder eine ID oder einen Zeitraum an</translation>
+    </message>
+    <message>
+        <source>Give an ID, or a period with --from and --to</source>
+        <translation>Geben Sie eine ID an, oder einen Zeitraum mit --from und --to</translation>
+    </message>
+    <message>
+        <source>Name the operator: --operator NAME</source>
+        <translation>Nennen Sie den Bediener: --operator NAME</translation>
+    </message>
+    <message>
+        <source>The decision is missing: --decision released|rejected|quarantined|recalled</source>
+        <translation>Die Entscheidung fehlt: --decision released|rejected|quarantined|recalled</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is no number from %3 to %4</source>
+        <translation>--%1 „%2“ ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>The number of packs is missing: --packs N</source>
+        <translation>Die Anzahl der Sterilgutpakete fehlt: --packs N</translation>
+    </message>
+    <message>
+        <source>The pack type is missing: --type NAME</source>
+        <translation>Die Verpackungsart fehlt: --type NAME</translation>
+    </message>
+    <message>
+        <source>The patient&apos;s or case&apos;s reference is missing: --reference REF</source>
+        <translation>Die Patienten- oder Fallreferenz fehlt: --reference REF</translation>
+    </message>
+    <message>
+        <source>The CSV file is missing: --csv FILE</source>
+        <translation>Die CSV-Datei fehlt: --csv FILE</translation>
+    </message>
+    <message>
+        <source>Too many arguments</source>
+        <translation>Zu viele Argumente</translation>
+    </message>
+    <message>
+        <source>Give a type with its shelf life, NAME --days N, or neither</source>
+        <translation>Geben Sie eine Verpackungsart mit ihrer Lagerdauer an, NAME --days N, oder keines von beiden</translation>
+    </message>
+    <message>
+        <source>A supervisor signs the erasure: --by NAME</source>
+        <translation>Eine Aufsicht unterschreibt das Löschen: --by NAME</translation>
+    </message>
+    <message>
+        <source>--role &quot;%1&quot; is none of operator|supervisor</source>
+        <translation>--role „%1“ ist keines von operator|supervisor</translation>
+    </message>
+    <message>
+        <source>A new account takes --initials, --role and --by</source>
+        <translation>Ein neues Konto nimmt --initials, --role und --by</translation>
+    </message>
+    <message>
+        <source>The initials are missing: --initials TEXT</source>
+        <translation>Die Kürzel fehlen: --initials TEXT</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is none of add|change|reset-pin</source>
+        <translation>„%1“ ist keines von add|change|reset-pin</translation>
+    </message>
+    <message>
+        <source>A supervisor signs the change: --by NAME</source>
+        <translation>Eine Aufsicht unterschreibt die Änderung: --by NAME</translation>
+    </message>
+    <message>
+        <source>reset-pin takes only --by</source>
+        <translation>reset-pin nimmt nur --by</translation>
+    </message>
+    <message>
+        <source>Give --activate or --deactivate, not both</source>
+        <translation>Geben Sie --activate oder --deactivate an, nicht beides</translation>
+    </message>
+    <message>
+        <source>Say where to: --to postgresql://...</source>
+        <translation>Nennen Sie das Ziel: --to postgresql://...</translation>
+    </message>
+    <message>
+        <source>--status takes no folder</source>
+        <translation>--status nimmt keinen Ordner</translation>
+    </message>
+    <message>
+        <source>--logs needs a folder</source>
+        <translation>--logs braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>%1. See vaporin-records --help</source>
+        <translation>%1. Siehe vaporin-records --help</translation>
+    </message>
+    <message>
+        <source>--register needs a file name or a connection URI</source>
+        <translation>--register braucht einen Dateinamen oder eine Verbindungs-URI</translation>
+    </message>
+    <message>
+        <source>No command given</source>
+        <translation>Kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no command</source>
+        <translation>„%1“ ist kein Befehl</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with %2</source>
+        <translation>--%1 passt nicht zu %2</translation>
+    </message>
+    <message>
+        <source>--%1 is given twice</source>
+        <translation>--%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>An argument is missing</source>
+        <translation>Ein Argument fehlt</translation>
+    </message>
+    <message>
+        <source>Too many arguments: %1</source>
+        <translation>Zu viele Argumente: %1</translation>
+    </message>
     <message>
         <source>%1. Usage: vaporin-records %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Aufruf: vaporin-records %2</translation>
     </message>
     <message>
         <source>The ID &quot;%1&quot; is no entry&apos;s ID (a whole number from 1, as list shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ID „%1“ ist keine Eintrags-ID (eine ganze Zahl ab 1, wie list sie zeigt)</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is no date of the form yyyy-MM-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 „%2“ ist kein Datum der Form yyyy-MM-dd</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 liegt nach --to %2</translation>
     </message>
     <message>
         <source>--hold &quot;%1&quot; is no hold: give T:M, the temperature in °C (0 to %2) and the minutes (0 to %3), e.g. 121:20</source>
-        <translation type="unfinished"></translation>
+        <translation>--hold „%1“ ist keine Haltezeit: Geben Sie T:M an, die Temperatur in °C (0 bis %2) und die Minuten (0 bis %3), z. B. 121:20</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is no tolerance: give kelvin from 0 to %3, e.g. 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 „%2“ ist keine Toleranz: Geben Sie Kelvin von 0 bis %3 an, z. B. 0.5</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is none of %3</source>
+        <translation>--%1 „%2“ ist keines von %3</translation>
+    </message>
+    <message>
+        <source>Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
+
+The records tool of the Vaporin Regulon station: imports run logs into the
+cycle register, lists and exports its cycles, verifies that nothing in it or
+in its logs was altered, and gives verdicts and reports.
+
+It works on the station&apos;s register or on the one given with --register:
+a register FILE, or a database on a PostgreSQL server as a connection URI,
+postgresql://[user@][host][:port][/database][?name=value&amp;...] (the host may
+be the folder of a Unix socket: ?host=/var/run/postgresql). The station&apos;s
+register is the one its settings name: register/driver sqlite (the default)
+means the file of the setting register_path, otherwise register.sqlite in
+the station&apos;s data folder; postgresql means the server of register/host,
+register/port, register/database and register/user. A password is never
+given on the command line or in the settings: libpq takes it from
+PGPASSWORD or the password file ~/.pgpass. Only import makes a register
+file that does not exist yet; a server&apos;s database must exist, and its
+tables are made when the tool first works on it.
+
+Commands:
+  import FOLDER
+      Enters the run logs in FOLDER and its subfolders. Prints the number of
+      logs imported, already present (the same content, whatever the file
+      name), differing from their entry (a cycle the register holds, the
+      same controller, cycle number and start, with another log; not
+      entered) and unreadable, each differing or unreadable file with the
+      entry or the reason. Exit status 0, or 1 when files were differing
+      or unreadable.
+
+  list [--from DATE] [--to DATE] [--program NAME] [--csv]
+      The cycles, newest first, as an aligned table (ID, start, program,
+      cycle number, controller, status, origin, verdict, release) or as
+      CSV. The verdict is PASS, FAIL or NOT EVALUATED as the register
+      stored it; the release is the newest decision (Released, Rejected,
+      Quarantined), &quot;waiting&quot; for a cycle the station recorded that has
+      none yet, or &quot;-&quot; (imported logs and discarded runs wait for none).
+      The first column
+      is the entry&apos;s ID, which the other commands take. DATE is yyyy-MM-dd in
+      this computer&apos;s local time: --from counts from the start of its day,
+      --to to the end of its day. --program takes the program&apos;s exact name.
+
+  export ID --csv
+      The samples of entry ID as CSV: time of day, elapsed seconds,
+      temperature in °C.
+
+  verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]
+      Without files: checks every entry against its hash, every
+      controller&apos;s chain of entries, the samples and every log file the
+      register names. Prints each problem on a line of its own, starting
+      with ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, CONTRADICTED or
+      UNVERIFIED, then which hash scheme covers how many entries, and a
+      summary.
+      Each stored verdict is judged again from the entry&apos;s samples by the
+      band stored with it (which the hash of an entry of scheme 2 covers),
+      and each release is checked like the entries: against its hash
+      (which covers the entry and the verdict it was made on) and its place
+      in the cycle&apos;s release history. Every audit event is checked against
+      its hash, and the ledger, which links every entry, release, event,
+      pack and use into its controller&apos;s chain: a record removed, altered or added past
+      the program shows there.
+      --witness TEXT (repeatable) checks that the register still passes
+      through a position printed on a report or release printout, such as
+      &quot;RG100001 #1234 d0fb04d1c3a2b4e5&quot;; --witness-file FILE takes one
+      position per line (blank lines and lines starting with # are left
+      out). A witness that the register no longer holds, or holds with
+      another hash, is a CONTRADICTED line: newer records were removed, or
+      the history up to it rewritten. Operator accounts, packs and their
+      uses are checked against their own hashes too (an erased patient
+      reference still checks).
+      On a server, every controller&apos;s chain is checked, and the log files
+      of the entries this computer entered: the others lie on the stations
+      that wrote them, and verify there checks them.
+      Every time stamp the register holds is checked against the
+      certificate of the time-stamp authority (PEM) of --tsa-certificate,
+      or else of the setting register/tsa_certificate: one that does not
+      verify is UNVERIFIED. Every chain position a stamp names must still
+      be on its chain, or it is CONTRADICTED. Prints how many stamps were
+      checked and the newest time they prove.
+      With files: checks each file by its content and prints one line:
+        OK FILE: ENTRY            the register holds this log as ENTRY
+        ALTERED FILE: ENTRY       the register holds a log of this file name,
+                                  with other content, as ENTRY
+        UNKNOWN FILE              the register holds neither
+        UNREADABLE FILE: REASON   the file cannot be read
+      Exit status 0 only when everything checked is intact, otherwise 1.
+
+  check FILE --hold T:M [--lower K] [--band K]
+      The verdict of the run log FILE against a hold of M minutes at T °C:
+      one line that starts with PASS, FAIL or NOT EVALUATED and gives the
+      reason. The band runs from T - K (--lower) to T + K (--band); the
+      defaults are the settings verdict/lower_tolerance and
+      verdict/upper_band (0.0 K and 3.0 K unless set). A hold of 0 minutes
+      is NOT EVALUATED. Exit status 0 PASS, 1 FAIL, 3 NOT EVALUATED.
+
+  release ID --operator NAME --decision released|rejected|quarantined|recalled
+          [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
+          [--load TEXT] [--lot TEXT] [--comment TEXT] [--pin-stdin]
+      Appends a release to the history of entry ID: who decided what about
+      its load, with the chemical (--ci) and biological (--bi) indicators
+      (both &quot;unused&quot; unless given), what the load held and its lot number.
+      Nothing is ever overwritten: a later result, the biological
+      indicator&apos;s a day on, is another release; &quot;recalled&quot; is the decision
+      for a cycle found faulty after its release. The load of a cycle whose
+      verdict is FAIL or NOT EVALUATED is released only with --comment
+      saying why; a load whose chemical indicator failed or whose
+      biological indicator is positive is not sterile and is never
+      released. Once the register has operator accounts, NAME is an
+      account&apos;s and the release is signed with its PIN, asked for on the
+      terminal without echo (or read as a line of standard input with
+      --pin-stdin; never an option); releasing the load of a FAIL or NOT
+      EVALUATED cycle then takes a supervisor. Five wrong PINs in a row
+      lock the account for 5 minutes. Prints the release&apos;s place in the
+      history.
+
+  operators
+      The operator accounts: name, initials, role, and whether active,
+      deactivated or locked.
+
+  operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME]
+  operator change NAME [--rename NAME] [--initials TEXT]
+          [--role operator|supervisor] [--activate|--deactivate] --by NAME
+  operator reset-pin NAME --by NAME
+      Adds an operator account (the register&apos;s first is a supervisor and
+      needs no --by), changes one, or gives it a new PIN (which also ends a
+      lock-out). Every change is signed by the supervisor --by with the PIN
+      and is an event of the audit trail; accounts are deactivated, never
+      deleted. PINs are asked for as release asks: the supervisor&apos;s first,
+      then the new PIN twice. A PIN has at least 4 characters and is kept
+      only as a slow salted hash (scrypt).
+
+  labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65]
+          [--first N]
+      Enters N packs of entry ID into the register and writes their labels
+      as the PDF FILE: each a pack code (&quot;RG100001-0042-03&quot;: controller,
+      cycle number, pack number) as a Code 128 barcode and as text, the
+      pack type NAME, the sterilisation date, the expiry date (the type&apos;s
+      shelf life, 180 days unless the clinic&apos;s list of pack types says
+      otherwise), the initials of the operator who released the load, the
+      controller, the program and the verdict. Only for a cycle whose newest
+      release is &quot;released&quot;. The formats: label-printer rolls of 62 x 29,
+      57 x 32 and 50 x 25 mm (the default 62x29), one label a page, or A4
+      sheets of 65 labels of 38.1 x 21.2 mm (a4-65), filled from position
+      --first (1 to 65, row by row; 1 unless given) so that a half-used
+      sheet is used up. Prints the codes and where the file is.
+
+  use CODE --reference REF --operator NAME [--comment TEXT]
+      Enters the use of the pack CODE at the chair for the patient&apos;s or
+      case&apos;s reference REF (a chart number; no names needed) by the
+      operator (an active account&apos;s name once the register has accounts).
+      A recalled pack is refused with the reason. A pack that is unknown,
+      not released, expired or used already is entered only with --comment
+      saying why; the warning is kept with the use.
+
+  recall ID --pdf FILE [--csv FILE]
+      The recall report of entry ID, usually a cycle released as
+      &quot;recalled&quot;: its packs used (when, the patient&apos;s reference, by whom)
+      and not used (to be taken from the shelves), as the PDF FILE and, with
+      --csv, as CSV too. The only output that names patients&apos; references.
+
+  expiring [--days N]
+      The packs not used that expire within N days (14 unless given) or
+      have expired: to be reprocessed.
+
+  pack-types [NAME --days N]
+      The clinic&apos;s pack types with their shelf lives; with NAME and --days,
+      adds the type or sets its shelf life (1 to 3650 days) first, with an
+      audit event. A type not in the list has a shelf life of 180 days.
+
+  erase-reference REF --by NAME [--pin-stdin]
+      Erases the patient&apos;s reference REF from every use that names it, on
+      request, signed by the supervisor NAME with the PIN. The uses keep a
+      keyed hash of it, which their own hashes cover, so that they still
+      prove themselves.
+
+  report ID --pdf FILE
+  report --from DATE --to DATE --pdf FILE
+      Writes the cycle report of entry ID (its verdict as stored, its curve
+      and its whole release history), or the period report of the cycles
+      that started from the first DATE to the second (both days included;
+      each cycle with its verdict and newest release), as the PDF FILE, and
+      prints where.
+
+  migrate --to URI
+      Moves the station&apos;s register file (or the register of --register)
+      into the register at URI, usually the clinic&apos;s server; a FILE works
+      too. Every entry keeps its content and is entered as the target&apos;s
+      own: a new ID, the next place in its controller&apos;s chain there, a hash
+      of its own, its verdict judged by the band it was judged by before;
+      its event &quot;cycle migrated&quot; names the entry&apos;s ID and hash in the
+      source. The release histories, the audit trail, the operator
+      accounts, the pack types, the packs and their uses go along; packs
+      and uses, as entries, become links of their controller&apos;s chain there
+      with hashes of their own. Entries the target holds already (the same
+      log, or the same controller, cycle number and start), and releases,
+      events, accounts (by name), pack types (by name), packs (by code) and
+      uses (by code, time and operator) it holds already, are not added
+      again, so running it twice adds nothing; an account the target holds
+      is brought to the source&apos;s state when that is newer, and a reference
+      erased in the source is erased in the target. Prints the number of
+      each kind carried and already there. A register whose records are not
+      intact is not moved: its problems are printed as verify prints them,
+      exit status 1.
+
+  backup [FOLDER]
+      Backs the register file up into FOLDER, or into the folder of the
+      setting backup/folder (chosen in the Records tab), while the station
+      may go on writing: a consistent copy of the register, the run logs it
+      names that the folder does not hold yet (into FOLDER/logs/, copied
+      once and never rewritten), verified where it lies (SQLite&apos;s integrity
+      check, and verify&apos;s checks against the copied logs) and only then
+      named register-&lt;UTC time&gt;.sqlite. The newest backup of each of the
+      last 14 days (backup/daily) and of each of the last 12 months
+      (backup/monthly) is kept; older ones are removed after a newer one
+      is verified. The folder must exist: a disk that is not plugged in
+      is an error, not a new folder. Prints the backup&apos;s file, its entries
+      and the logs copied, and a line DIFFERS LOG for each log that differs
+      from its copy in the backup (the copy is kept). Every backup and
+      every failed attempt is recorded in the audit trail. Exit status 0,
+      1 when logs differ, 2 when the backup failed.
+
+  backup --status
+      Prints &quot;Last verified backup: DAY, TIME&quot; with its file in brackets
+      (DAY: today, yesterday or the date), or &quot;No verified backup yet.&quot;,
+      then a line starting with &quot;Warning:&quot; when none is newer than 7 days
+      (backup/overdue_days), when the last attempt failed, and for each
+      log that differs from its copy. Exit status 0, or 1 with a warning.
+
+  restore BACKUP [--logs FOLDER] [--force]
+      Restores a backup file, or the newest backup in the folder BACKUP,
+      as the register file (the station&apos;s, or --register FILE), and its
+      logs into FOLDER, or where the register names them when --logs is
+      not given; a file that is there already is never overwritten (a
+      DIFFERS line says when it is not the one entered). Then verifies the
+      restored register against the restored logs and prints as verify
+      does; the restore is an event of the restored register&apos;s audit
+      trail. A register that holds entries the backup lacks is not replaced:
+      they are listed (NOT IN THE BACKUP: ENTRY) and the exit status is 1;
+      --force replaces it and keeps it beside the restored one as
+      FILE.replaced-&lt;UTC time&gt;. Close the station first.
+
+  window
+      Opens the records window on the register, as the station shows it in
+      its Records tab: search, curves, details, the audit trail, releases,
+      reports, exports and settings, for a desk without an autoclave. It
+      never opens a serial port. Needs a display; ends when the window is
+      closed.
+
+CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
+=, +, -, @, a tab or a carriage return that is no plain number begins with an
+apostrophe inside its quotes, so that spreadsheets show it as text.
+
+Messages, questions, this help and the reports are in the language of the
+station&apos;s setting Language (German or Français; English otherwise). What
+scripts read stays English in every language: the commands and options, the
+tables of list, operators, pack-types and expiring, CSV, the keyword that
+starts a line (OK, ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, UNKNOWN,
+CONTRADICTED, UNVERIFIED, DIFFERS, NOT MOVED, NOT IN THE BACKUP, PASS, FAIL,
+NOT EVALUATED), the whole lines of the files verify checks and of NOT IN THE
+BACKUP, and the exit status.
+
+Exit status:
+  0  success: done, everything checked is intact, PASS
+  1  problems found: files not imported, entries or logs not intact, FAIL
+  2  a usage error, a release the rules refuse, or the register, a file or
+     the output could not be read or written; the message is on standard
+     error
+  3  NOT EVALUATED
+
+Options:
+  --register FILE|URI  the register to work on instead of the station&apos;s
+  -h, --help           this text
+  --version            the tool&apos;s version
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2258,7 +2698,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Eintrag %1</translation>
     </message>
     <message>
         <source>Packs</source>
@@ -2387,403 +2827,461 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <name>RecordsTool</name>
     <message>
         <source>There is no register %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Register %1.</translation>
     </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 is no folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>Imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiert: %1</translation>
     </message>
     <message>
         <source>Already present: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Differing from their entry: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichend von ihrem Eintrag: %1</translation>
     </message>
     <message>
         <source>  %1: the register holds this cycle as entry %2 with another log</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1: Das Register enthält diese Charge als Eintrag %2 mit einem anderen Laufprotokoll</translation>
     </message>
     <message>
         <source>Unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar: %1</translation>
     </message>
     <message>
         <source>The import stopped: the register failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde abgebrochen: Das Register hat versagt: %1</translation>
     </message>
     <message>
         <source>The register cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation type="unfinished">Gestartet</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation type="unfinished">Programm</translation>
-    </message>
-    <message>
-        <source>Cycle</source>
-        <translation type="unfinished">Charge</translation>
-    </message>
-    <message>
-        <source>Controller</source>
-        <translation type="unfinished">Regler</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished">Status</translation>
-    </message>
-    <message>
-        <source>Origin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation type="unfinished">Bewertung</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation type="unfinished">Freigabe</translation>
+        <translation>Das Register kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat %1 der Zeitstempelstelle kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Not checked here: %1 of other stations; verify on those stations checks them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht geprüft: %1 anderer Stationen; verify auf diesen Stationen prüft sie.</translation>
     </message>
     <message>
         <source>scheme %1 covers %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema %1 deckt %2 ab</translation>
     </message>
     <message>
         <source>the ledger links %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Kettenbuch verknüpft %1 in %2</translation>
     </message>
     <message>
         <source>%1 checked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geprüft</translation>
     </message>
     <message>
         <source>Coverage: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abdeckung: %1.</translation>
     </message>
     <message>
         <source>Checked %1 of %2 and %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft: %1 von %2 und %3: %4</translation>
     </message>
     <message>
         <source>intact.</source>
-        <translation type="unfinished"></translation>
+        <translation>unversehrt.</translation>
     </message>
     <message>
         <source>Nothing was moved: the entries of %1 are not intact (see above).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde übertragen: Die Einträge von %1 sind nicht unversehrt (siehe oben).</translation>
     </message>
     <message>
         <source>Moved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragen: %1</translation>
     </message>
     <message>
         <source>Already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Audit events carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse des Prüfpfads übertragen: %1</translation>
     </message>
     <message>
         <source>Audit events already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse des Prüfpfads bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Releases carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigaben übertragen: %1</translation>
     </message>
     <message>
         <source>Releases already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigaben bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>The migration stopped: %1 Running it again goes on from there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NOT MOVED: %1 operator accounts, %2 packs and %3 uses stay in %4; this version moves entries, releases and the audit trail only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>differs from the log of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung wurde abgebrochen: %1 Ein erneuter Aufruf macht dort weiter.</translation>
     </message>
     <message>
         <source>%1 is no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is too large to be a run log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Laufprotokoll.</translation>
     </message>
     <message>
         <source>%1 is no readable run log: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein lesbares Laufprotokoll: %2</translation>
     </message>
     <message>
         <source>PIN of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN von %1</translation>
     </message>
     <message>
         <source>The release of %1 was not entered: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe von %1 wurde nicht eingetragen: %2</translation>
     </message>
     <message>
         <source>Entered release %1 of %2: %3 by %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe %1 von %2 eingetragen: %3 durch %4.</translation>
     </message>
     <message>
         <source>A PIN is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN wird benötigt</translation>
     </message>
     <message>
         <source>New PIN of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue PIN von %1</translation>
     </message>
     <message>
         <source>The new PIN again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue PIN noch einmal</translation>
     </message>
     <message>
         <source>The two PINs differ; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden PINs unterscheiden sich; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>There is no operator &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Initials</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Role</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Bediener „%1“.</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>locked</source>
-        <translation type="unfinished"></translation>
+        <translation>deaktiviert</translation>
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished"></translation>
+        <translation>aktiv</translation>
     </message>
     <message>
         <source>A supervisor signs new accounts: --by NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufsicht unterschreibt neue Konten: --by NAME</translation>
     </message>
     <message>
         <source>The account was not added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde nicht angelegt: %1</translation>
     </message>
     <message>
         <source>Added %1 (%2), %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angelegt: %1 (%2), %3.</translation>
     </message>
     <message>
         <source>The account was not changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde nicht geändert: %1</translation>
     </message>
     <message>
         <source>Changed %1 (%2), %3, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert: %1 (%2), %3, %4.</translation>
     </message>
     <message>
         <source>The PIN was not reset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PIN wurde nicht zurückgesetzt: %1</translation>
     </message>
     <message>
         <source>The PIN of %1 is reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PIN von %1 ist zurückgesetzt.</translation>
     </message>
     <message>
         <source>There is no label format &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Etikettenformat „%1“.</translation>
     </message>
     <message>
         <source>No labels were made for %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 wurden keine Etiketten erstellt: %2</translation>
     </message>
     <message>
         <source>The packs %1 to %2 are entered, but their labels cannot be written to %3: %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 labels, %2 to %3, are in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sterilgutpakete %1 bis %2 sind eingetragen, aber ihre Etiketten können nicht in %3 geschrieben werden: %4</translation>
     </message>
     <message>
         <source>The use was not entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verwendung wurde nicht eingetragen: %1</translation>
     </message>
     <message>
         <source>Entered the use of %1 by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendung von %1 durch %2 eingetragen.</translation>
     </message>
     <message>
         <source>Entered the use of %1 by %2 despite: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendung von %1 durch %2 eingetragen trotz: %3</translation>
     </message>
     <message>
         <source>The report %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The recall report of %1 is in %2: %3 packs used, %4 to be taken from the shelves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rückrufbericht von %1 ist in %2: %3 Pakete verwendet, %4 aus den Regalen zu nehmen.</translation>
     </message>
     <message>
         <source>The pack type was not set: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished">Verpackungsart</translation>
-    </message>
-    <message>
-        <source>Shelf life (days)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expires</source>
-        <translation type="unfinished">Verfallsdatum</translation>
-    </message>
-    <message>
-        <source>Only a supervisor erases a reference: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is no supervisor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verpackungsart wurde nicht festgelegt: %1</translation>
     </message>
     <message>
         <source>The reference was not erased: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The reference is erased from %1 uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Referenz wurde nicht gelöscht: %1</translation>
     </message>
     <message>
         <source>The report of %1 is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht von %1 ist in %2.</translation>
     </message>
     <message>
         <source>The report of %1 from %2 to %3 is in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht über %1 vom %2 bis %3 ist in %4.</translation>
     </message>
     <message>
         <source>The register %1 is on a server: back it up there (see the README&apos;s &quot;Backups&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 liegt auf einem Server: Sichern Sie es dort (siehe „Backups“ im README).</translation>
     </message>
     <message>
         <source>No backup folder: give one, or choose one in the Records tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sicherungsordner: Geben Sie einen an, oder wählen Sie einen im Register-Reiter.</translation>
     </message>
     <message>
         <source>The backup failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Backup verified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung geprüft: %1</translation>
     </message>
     <message>
         <source>Entries: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge: %1</translation>
     </message>
     <message>
         <source>Logs copied: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DIFFERS %1: its copy in the backup was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokolle kopiert: %1</translation>
     </message>
     <message>
         <source>Removed older backup: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NOT IN THE BACKUP: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ältere Sicherung entfernt: %1</translation>
     </message>
     <message>
         <source>%1 Give --force to replace it anyway; it is then kept beside the restored one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Geben Sie --force an, um es trotzdem zu ersetzen; es wird dann neben dem wiederhergestellten aufbewahrt.</translation>
     </message>
     <message>
         <source>Restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>The replaced register is kept as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ersetzte Register ist aufbewahrt als: %1</translation>
     </message>
     <message>
         <source>Logs restored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokolle wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>Logs already there: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DIFFERS %1: another file of that name is there; not overwritten</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokolle bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Vaporin Records</source>
+        <translation>Vaporin Records</translation>
+    </message>
+    <message>
+        <source>The output could not be written: %1</source>
+        <translation>Die Ausgabe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log file</source>
+        <translation>
+            <numerusform>%n Laufprotokolldatei</numerusform>
+            <numerusform>%n Laufprotokolldateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n log files</source>
+        <translation>
+            <numerusform>%n Laufprotokolldatei</numerusform>
+            <numerusform>%n Laufprotokolldateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record</source>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records</source>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chain</source>
+        <translation>
+            <numerusform>%n Kette</numerusform>
+            <numerusform>%n Ketten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chains</source>
+        <translation>
+            <numerusform>%n Kette</numerusform>
+            <numerusform>%n Ketten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n witness</source>
+        <translation>
+            <numerusform>%n Beleg</numerusform>
+            <numerusform>%n Belege</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n witnesses</source>
+        <translation>
+            <numerusform>%n Beleg</numerusform>
+            <numerusform>%n Belege</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controller</source>
+        <translation>
+            <numerusform>%n Regler</numerusform>
+            <numerusform>%n Reglern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n controllers</source>
+        <translation>
+            <numerusform>%n Regler</numerusform>
+            <numerusform>%n Reglern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem.</source>
+        <translation>
+            <numerusform>%n Problem.</numerusform>
+            <numerusform>%n Probleme.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems.</source>
+        <translation>
+            <numerusform>%n Problem.</numerusform>
+            <numerusform>%n Probleme.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycle</source>
+        <translation>
+            <numerusform>%n Charge</numerusform>
+            <numerusform>%n Chargen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cycles</source>
+        <translation>
+            <numerusform>%n Charge</numerusform>
+            <numerusform>%n Chargen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Operator accounts carried: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operator accounts already there: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack types carried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packs carried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packs already there: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses carried: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses already there: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels, %1 to %2, are in %3.</source>
+        <translation>
+            <numerusform>%n Etikett, %1 bis %2, ist in %3.</numerusform>
+            <numerusform>%n Etiketten, %1 bis %2, sind in %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The reference is erased from %n uses.</source>
+        <translation>
+            <numerusform>Die Referenz ist aus %n Verwendung gelöscht.</numerusform>
+            <numerusform>Die Referenz ist aus %n Verwendungen gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>its copy in the backup was kept</source>
+        <translation>seine Kopie in der Sicherung wurde behalten</translation>
+    </message>
+    <message>
+        <source>another file of that name is there; not overwritten</source>
+        <translation>dort liegt eine andere Datei dieses Namens; nicht überschrieben</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +3289,68 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     <message>
         <source>Records - Vaporin Regulon</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceUsesView</name>
+    <message>
+        <source>Uses of a patient&apos;s reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refere&amp;nce:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reference as the practice writes it; the list shows its uses, not the reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ind uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Erase reference...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the patient&apos;s request: a supervisor erases the reference from the chosen use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pack</source>
+        <translation type="unfinished">Paket</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished">Verwendet</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation type="unfinished">Bediener</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished">Patientenreferenz</translation>
+    </message>
+    <message>
+        <source>erased</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No use of this reference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n uses of this reference.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2811,163 +3371,275 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RegisterBackup</name>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The backup %1 is verified, but the register cannot record it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung %1 ist geprüft, aber das Register kann sie nicht verzeichnen: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be copied to %2: %3</source>
+        <translation>Das Laufprotokoll %1 kann nicht nach %2 kopiert werden: %3</translation>
+    </message>
+    <message>
+        <source>The copy %1 cannot be written: %2</source>
+        <translation>Die Kopie %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The copy %1 cannot be completed.</source>
+        <translation>Die Kopie %1 kann nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>No backup folder is chosen.</source>
+        <translation>Es ist kein Sicherungsordner gewählt.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is not there (is its disk plugged in?).</source>
+        <translation>Der Sicherungsordner %1 ist nicht da (ist sein Datenträger angeschlossen?).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (and %n more problems)</source>
+        <translation>
+            <numerusform>%1 (und %n weiteres Problem)</numerusform>
+            <numerusform>%1 (und %n weitere Probleme)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The backup does not verify: %1</source>
+        <translation>Die Sicherung besteht die Prüfung nicht: %1</translation>
+    </message>
+    <message>
+        <source>The backup cannot be named %1.</source>
+        <translation>Die Sicherung kann nicht %1 genannt werden.</translation>
+    </message>
+    <message>
+        <source>The register cannot be copied to %1: %2</source>
+        <translation>Das Register kann nicht nach %1 kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The backup was stopped.</source>
+        <translation>Die Sicherung wurde abgebrochen.</translation>
     </message>
 </context>
 <context>
     <name>RegisterLocation</name>
     <message>
         <source>The connection URI cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindungs-URI kann nicht verwendet werden: %1.</translation>
     </message>
     <message>
         <source>give postgresql://[user@][host][:port][/database][?name=value&amp;...]</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie postgresql://[user@][host][:port][/database][?name=value&amp;...] an</translation>
     </message>
     <message>
         <source>it holds a password, which would show to every user of this computer; give it in PGPASSWORD or the password file ~/.pgpass instead</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält ein Passwort, das jeder Benutzer dieses Computers sähe; geben Sie es stattdessen in PGPASSWORD oder der Passwortdatei ~/.pgpass an</translation>
     </message>
     <message>
         <source>the host %1 is no [IPv6 address]</source>
-        <translation type="unfinished"></translation>
+        <translation>der Host %1 ist keine [IPv6-Adresse]</translation>
     </message>
     <message>
         <source>a &quot;%&quot; is not followed by two hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>auf ein „%“ folgen keine zwei Hexadezimalziffern</translation>
     </message>
     <message>
         <source>the parameter &quot;%1&quot; is no name=value</source>
-        <translation type="unfinished"></translation>
+        <translation>der Parameter „%1“ ist kein name=value</translation>
     </message>
     <message>
         <source>the value of %1 holds a &quot;;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert von %1 enthält ein „;“</translation>
     </message>
     <message>
         <source>the port %1 is no number from 1 to 65535</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port %1 ist keine Zahl von 1 bis 65535</translation>
     </message>
 </context>
 <context>
     <name>RegisterReader</name>
     <message>
         <source>The release was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>The release was not saved: the register shown has changed; choose the cycle again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe wurde nicht gespeichert: Das angezeigte Register hat sich geändert; wählen Sie die Charge erneut.</translation>
     </message>
     <message>
         <source>The event was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis wurde nicht gespeichert: %1</translation>
     </message>
-</context>
-<context>
-    <name>RegisterReaderContext</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The printer cannot be used.</source>
+        <translation>Der Drucker kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The register could not be read: %1</source>
+        <translation>Das Register konnte nicht gelesen werden: %1</translation>
+    </message>
     <message>
         <source>The register %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 kann nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>RegisterRestore</name>
     <message>
         <source>The folder %1 holds no backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 enthält keine Sicherung.</translation>
     </message>
     <message>
         <source>There is no backup %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sicherung %1.</translation>
     </message>
     <message>
         <source>The folder of %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner von %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The backup %1 cannot be copied to %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The register %1 holds %2 entries that the backup lacks; nothing was replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung %1 kann nicht nach %2 kopiert werden.</translation>
     </message>
     <message>
         <source>The register %1 is in use; close the station first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 ist in Gebrauch; schließen Sie zuerst die Station.</translation>
     </message>
     <message>
         <source>The register %1 cannot be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register %1 kann nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>The restored register cannot be named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das wiederhergestellte Register kann nicht %1 genannt werden.</translation>
     </message>
     <message>
         <source>The register is restored, but it cannot record the restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register ist wiederhergestellt, kann die Wiederherstellung aber nicht verzeichnen: %1</translation>
+    </message>
+    <message>
+        <source>The register %1 cannot be opened: %2</source>
+        <translation>Das Register %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The register %1 holds %n entries that the backup lacks; nothing was replaced.</source>
+        <translation>
+            <numerusform>Das Register %1 enthält %n Eintrag, der in der Sicherung fehlt; nichts wurde ersetzt.</numerusform>
+            <numerusform>Das Register %1 enthält %n Einträge, die in der Sicherung fehlen; nichts wurde ersetzt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RegisterSchema</name>
     <message>
         <source>The register has schema version %1, newer than this program knows (%2); use a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register hat die Schemaversion %1, neuer als dieses Programm kennt (%2); verwenden Sie eine neuere Version des Programms.</translation>
     </message>
 </context>
 <context>
     <name>RegisterTransfer</name>
     <message>
         <source>%1 has been altered.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde verändert.</translation>
     </message>
 </context>
 <context>
     <name>RegisterVerification</name>
     <message>
         <source>The time stamp %1 (%2) does not verify: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitstempel %1 (%2) besteht die Prüfung nicht: %3</translation>
     </message>
     <message>
         <source>the text it stamps is not a list of chain positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>der gestempelte Text ist keine Liste von Kettenpositionen.</translation>
     </message>
     <message>
         <source>No time stamps are stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 time stamp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 time stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Zeitstempel gespeichert.</translation>
     </message>
     <message>
         <source>%1 not checked: no certificate of the time-stamp authority was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht geprüft: Es wurde kein Zertifikat der Zeitstempelstelle angegeben.</translation>
     </message>
     <message>
         <source>Checked %1: none verifies.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geprüft: Keiner besteht die Prüfung.</translation>
     </message>
     <message>
         <source>Checked %1: the register is proven as of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geprüft: Das Register ist zum Stand %2 nachgewiesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n time stamp</source>
+        <translation>
+            <numerusform>%n Zeitstempel</numerusform>
+            <numerusform>%n Zeitstempel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n time stamps</source>
+        <translation>
+            <numerusform>%n Zeitstempel</numerusform>
+            <numerusform>%n Zeitstempel</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RegisterWriter</name>
     <message>
         <source>The run has no start time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lauf hat keine Startzeit.</translation>
+    </message>
+</context>
+<context>
+    <name>Release</name>
+    <message>
+        <source>Passed</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Ausstehend</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positiv</translation>
+    </message>
+    <message>
+        <source>Released</source>
+        <translation>Freigegeben</translation>
+    </message>
+    <message>
+        <source>Rejected</source>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Quarantined</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Recalled</source>
+        <translation>Zurückgerufen</translation>
     </message>
 </context>
 <context>
@@ -2982,10 +3654,6 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Who decides about the load; required</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3060,6 +3728,14 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
         <source>Saving…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Who decides about the load; required. Type the first letters to choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a supervisor releases the load of a %1 cycle.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReleaseHistoryModel</name>
@@ -3108,34 +3784,38 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleasePolicy</name>
     <message>
         <source>Name the operator who makes the decision.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The %1: the load is not sterile and cannot be released.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The verdict is %1: say in the comment why the load is released all the same.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>chemical indicator failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>biological indicator is positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Nennen Sie den Bediener, der die Entscheidung trifft.</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartend</translation>
+    </message>
+    <message>
+        <source>The chemical indicator failed: the load is not sterile and cannot be released.</source>
+        <translation>Der Chemoindikator hat nicht bestanden: Die Beladung ist nicht steril und kann nicht freigegeben werden.</translation>
+    </message>
+    <message>
+        <source>The biological indicator is positive: the load is not sterile and cannot be released.</source>
+        <translation>Der Bioindikator ist positiv: Die Beladung ist nicht steril und kann nicht freigegeben werden.</translation>
+    </message>
+    <message>
+        <source>The verdict is FAIL: say in the comment why the load is released all the same.</source>
+        <translation>Die Bewertung ist NICHT BESTANDEN: Begründen Sie im Kommentar, warum die Beladung trotzdem freigegeben wird.</translation>
+    </message>
+    <message>
+        <source>The verdict is NOT EVALUATED: say in the comment why the load is released all the same.</source>
+        <translation>Die Bewertung ist NICHT BEWERTET: Begründen Sie im Kommentar, warum die Beladung trotzdem freigegeben wird.</translation>
     </message>
 </context>
 <context>
     <name>ReleaseSigning</name>
     <message>
-        <source>The verdict is %1: only a supervisor releases its load.</source>
-        <translation type="unfinished"></translation>
+        <source>The verdict is FAIL: only a supervisor releases its load.</source>
+        <translation>Die Bewertung ist NICHT BESTANDEN: Nur eine Aufsicht gibt ihre Beladung frei.</translation>
+    </message>
+    <message>
+        <source>The verdict is NOT EVALUATED: only a supervisor releases its load.</source>
+        <translation>Die Bewertung ist NICHT BEWERTET: Nur eine Aufsicht gibt ihre Beladung frei.</translation>
     </message>
 </context>
 <context>
@@ -3278,51 +3958,51 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLogParser</name>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>It is no run log: it does not begin with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Laufprotokoll: Es beginnt nicht mit „%1“.</translation>
     </message>
     <message>
         <source>Its last line is incomplete: the log is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Zeile ist unvollständig: Das Laufprotokoll ist abgeschnitten.</translation>
     </message>
     <message>
         <source>The header ends early: &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf endet zu früh: „%1“ fehlt.</translation>
     </message>
     <message>
         <source>Line %1 does not begin with &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 beginnt nicht mit „%2“.</translation>
     </message>
     <message>
         <source>Line %1 holds a zero byte: it is no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält ein Nullbyte: Sie ist kein Text.</translation>
     </message>
     <message>
         <source>The header ends early: the column titles are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf endet zu früh: Die Spaltentitel fehlen.</translation>
     </message>
     <message>
         <source>Lines %1 and %2 are not &quot;Data Points&quot; and the column titles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen %1 und %2 sind nicht „Data Points“ und die Spaltentitel.</translation>
     </message>
     <message>
         <source>The start time &quot;%1&quot; is no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startzeit „%1“ ist keine Zeitangabe.</translation>
     </message>
     <message>
         <source>The finish time &quot;%1&quot; is no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeit „%1“ ist keine Zeitangabe.</translation>
     </message>
     <message>
         <source>The cycle number &quot;%1&quot; is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chargennummer „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Line %1 is no row of elapsed time and temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Zeile aus verstrichener Zeit und Temperatur.</translation>
     </message>
 </context>
 <context>
@@ -3372,6 +4052,17 @@ The station keeps its record and offers it again at its next start.</source>
         <source>The station stopped before the log of a run was saved.
 The run log has now been saved to
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignerChooser</name>
+    <message>
+        <source>%1 (%2), supervisor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2), operator</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3455,46 +4146,46 @@ The run log has now been saved to
     <name>TimeStampToken</name>
     <message>
         <source>The authority&apos;s certificate %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat %1 der Zeitstempelstelle kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The file %1 holds no certificate (PEM).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält kein Zertifikat (PEM).</translation>
     </message>
     <message>
         <source>The answer is no time-stamp reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort ist keine Zeitstempel-Antwort.</translation>
     </message>
     <message>
         <source>The authority refused the request (status %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitstempelstelle hat die Anfrage abgelehnt (Status %1).</translation>
     </message>
     <message>
         <source>The token cannot be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitstempel kann nicht kodiert werden.</translation>
     </message>
     <message>
         <source>The token cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitstempel kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The token cannot be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitstempel kann nicht geprüft werden.</translation>
     </message>
     <message>
         <source>The token does not verify.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitstempel besteht die Prüfung nicht.</translation>
     </message>
     <message>
         <source>The token&apos;s time cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit des Zeitstempels kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>TransferLock</name>
     <message>
         <source>The lock file %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,11 @@ int main(int argc, char *argv[])
     const int status = RecordsCommandLine::run(QCoreApplication::arguments(), out, err);
     // Output lost on a full disk or a closed pipe is a failure, not a result.
     if (!out.flush() || out.error() != QFileDevice::NoError) {
-        err.write("vaporin-records: The output could not be written: " + out.errorString().toUtf8() + '\n');
+        err.write("vaporin-records: "
+                  + QCoreApplication::translate("RecordsTool", "The output could not be written: %1")
+                        .arg(out.errorString())
+                        .toUtf8()
+                  + '\n');
         return RecordsTool::Failed;
     }
     return status;

@@ -1,7 +1,5 @@
 #include "tools/vaporin-records/pinreader.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
 #include <termios.h>
 #include <unistd.h>
@@ -16,9 +14,8 @@ std::optional<QString> PinReader::read(const QString &prompt, QString *error)
 {
     const bool terminal = isatty(STDIN_FILENO) == 1;
     if (!fromStdin && !terminal) {
-        *error = QCoreApplication::translate("PinReader",
-                                             "A PIN is needed: run the command at a terminal, or give --pin-stdin "
-                                             "and the PIN on standard input");
+        *error = tr("A PIN is needed: run the command at a terminal, or give --pin-stdin and the PIN on standard "
+                    "input");
         return std::nullopt;
     }
     if (!in.isOpen() && !in.open(stdin, QIODevice::ReadOnly)) {
@@ -41,7 +38,7 @@ std::optional<QString> PinReader::read(const QString &prompt, QString *error)
         err.write("\n");
     }
     if (line.isEmpty()) {
-        *error = QCoreApplication::translate("PinReader", "No PIN was given on standard input");
+        *error = tr("No PIN was given on standard input");
         return std::nullopt;
     }
     QString pin = QString::fromUtf8(line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -12,6 +13,8 @@ class QIODevice;
 // or with --pin-stdin one line of standard input per PIN asked for.
 class PinReader
 {
+    Q_DECLARE_TR_FUNCTIONS(PinReader)
+
 public:
     PinReader(bool fromStdin, QIODevice &err);
 

@@ -16,11 +16,6 @@ namespace RecordsCommandLine {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RecordsCommandLine", text);
-}
-
 // The limits of what the tool takes: a controller's step holds 0 to 65535
 // minutes at 20 to 140 °C; anything hotter than 200 °C or a band wider than
 // 50 K is a typing error.
@@ -93,6 +88,8 @@ void addOptions(QCommandLineParser &parser)
 // error that names what is wrong.
 class Invocation
 {
+    Q_DECLARE_TR_FUNCTIONS(RecordsCommandLine)
+
 public:
     Invocation(const QCommandLineParser &parser, const Command &command, RecordsTool &tool)
         : parser(parser), command(command), tool(tool)
@@ -235,7 +232,7 @@ int exportSamples(const Invocation &in, RecordsTool &tool)
     if (!id)
         return in.usage(error);
     if (!in.isSet("csv"))
-        return in.usage(tr("Say the format: --csv"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "Say the format: --csv"));
     return tool.exportSamples(*id);
 }
 
@@ -249,7 +246,8 @@ bool witnesses(const Invocation &in, QVector<ChainPosition> *positions, QString 
     if (!fileName.isEmpty()) {
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            *error = tr("--witness-file \"%1\" cannot be read: %2").arg(fileName, file.errorString());
+            *error = QCoreApplication::translate("RecordsCommandLine", "--witness-file \"%1\" cannot be read: %2")
+                         .arg(fileName, file.errorString());
             return false;
         }
         for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -260,7 +258,9 @@ bool witnesses(const Invocation &in, QVector<ChainPosition> *positions, QString 
     for (const QString &text : texts) {
         const std::optional<ChainPosition> position = ChainPosition::parse(text);
         if (!position) {
-            *error = tr("The witness \"%1\" is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)")
+            *error = QCoreApplication::translate(
+                         "RecordsCommandLine",
+                         "The witness \"%1\" is no register position (of the form RG100001 #1234 d0fb04d1c3a2b4e5)")
                          .arg(text.trimmed());
             return false;
         }
@@ -276,9 +276,11 @@ int verify(const Invocation &in, RecordsTool &tool)
     if (!witnesses(in, &positions, &error))
         return in.usage(error);
     if (!positions.isEmpty() && !in.arguments().isEmpty())
-        return in.usage(tr("Witnesses are checked against the register, not against files"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine",
+                                                    "Witnesses are checked against the register, not against files"));
     if (in.isSet("tsa-certificate") && !in.arguments().isEmpty())
-        return in.usage(tr("--tsa-certificate goes with the whole register's verification, not with files"));
+        return in.usage(QCoreApplication::translate(
+            "RecordsCommandLine", "--tsa-certificate goes with the whole register's verification, not with files"));
     return tool.verify(in.arguments(), positions,
                        in.isSet("tsa-certificate") ? in.value("tsa-certificate") : StationSettings().tsaCertificate());
 }
@@ -286,7 +288,7 @@ int verify(const Invocation &in, RecordsTool &tool)
 int check(const Invocation &in, RecordsTool &tool)
 {
     if (!in.isSet("hold"))
-        return in.usage(tr("The hold is missing: --hold T:M"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The hold is missing: --hold T:M"));
     QString error;
     const std::optional<CycleVerdict::Hold> hold = in.hold(&error);
     if (!hold)
@@ -304,18 +306,19 @@ int check(const Invocation &in, RecordsTool &tool)
 int report(const Invocation &in, RecordsTool &tool)
 {
     if (!in.isSet("pdf") || in.value("pdf").isEmpty())
-        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The PDF file is missing: --pdf FILE"));
     QString error;
     if (!in.arguments().isEmpty()) {
         if (in.isSet("from") || in.isSet("to"))
-            return in.usage(tr("Give either an ID or a period"));
+            return in.usage(QCoreApplication::translate("RecordsCommandLine", "Give either an ID or a period"));
         const std::optional<qint64> id = in.id(in.argument(0), &error);
         if (!id)
             return in.usage(error);
         return tool.cycleReport(*id, in.value("pdf"));
     }
     if (!in.isSet("from") || !in.isSet("to"))
-        return in.usage(tr("Give an ID, or a period with --from and --to"));
+        return in.usage(
+            QCoreApplication::translate("RecordsCommandLine", "Give an ID, or a period with --from and --to"));
     QDate from;
     QDate to;
     if (!in.period(&from, &to, &error))
@@ -330,9 +333,11 @@ int release(const Invocation &in, RecordsTool &tool)
     if (!id)
         return in.usage(error);
     if (in.value("operator").trimmed().isEmpty())
-        return in.usage(tr("Name the operator: --operator NAME"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "Name the operator: --operator NAME"));
     if (!in.isSet("decision"))
-        return in.usage(tr("The decision is missing: --decision released|rejected|quarantined|recalled"));
+        return in.usage(
+            QCoreApplication::translate("RecordsCommandLine",
+                                        "The decision is missing: --decision released|rejected|quarantined|recalled"));
     Release r;
     r.operatorName = in.value("operator").trimmed();
     r.load = in.value("load");
@@ -357,7 +362,10 @@ std::optional<int> number(const Invocation &in, const char *option, int low, int
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
     const int n = in.value(option).toInt();
     if (!digits.match(in.value(option)).hasMatch() || n < low || n > high) {
-        *error = tr("--%1 \"%2\" is no number from %3 to %4").arg(QLatin1String(option), in.value(option)).arg(low).arg(high);
+        *error = QCoreApplication::translate("RecordsCommandLine", "--%1 \"%2\" is no number from %3 to %4")
+                     .arg(QLatin1String(option), in.value(option))
+                     .arg(low)
+                     .arg(high);
         return std::nullopt;
     }
     return n;
@@ -370,11 +378,11 @@ int labels(const Invocation &in, RecordsTool &tool)
     if (!id)
         return in.usage(error);
     if (!in.isSet("packs"))
-        return in.usage(tr("The number of packs is missing: --packs N"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The number of packs is missing: --packs N"));
     if (in.value("type").trimmed().isEmpty())
-        return in.usage(tr("The pack type is missing: --type NAME"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The pack type is missing: --type NAME"));
     if (!in.isSet("pdf") || in.value("pdf").isEmpty())
-        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The PDF file is missing: --pdf FILE"));
     const std::optional<int> packs = number(in, "packs", 1, 999, 0, &error);
     const std::optional<int> first = packs ? number(in, "first", 1, 65, 1, &error) : std::nullopt;
     if (!first)
@@ -386,9 +394,10 @@ int labels(const Invocation &in, RecordsTool &tool)
 int use(const Invocation &in, RecordsTool &tool)
 {
     if (in.value("reference").trimmed().isEmpty())
-        return in.usage(tr("The patient's or case's reference is missing: --reference REF"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine",
+                                                    "The patient's or case's reference is missing: --reference REF"));
     if (in.value("operator").trimmed().isEmpty())
-        return in.usage(tr("Name the operator: --operator NAME"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "Name the operator: --operator NAME"));
     return tool.use(in.argument(0), in.value("reference"), in.value("operator"), in.value("comment"));
 }
 
@@ -400,9 +409,11 @@ int recall(const Invocation &in, RecordsTool &tool)
     if (!id)
         return in.usage(error);
     if (!in.isSet("pdf") || in.value("pdf").isEmpty())
-        return in.usage(tr("The PDF file is missing: --pdf FILE"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "The PDF file is missing: --pdf FILE"));
     if (in.isSet("csv") != (in.arguments().size() == 2))
-        return in.usage(in.isSet("csv") ? tr("The CSV file is missing: --csv FILE") : tr("Too many arguments"));
+        return in.usage(in.isSet("csv")
+                            ? QCoreApplication::translate("RecordsCommandLine", "The CSV file is missing: --csv FILE")
+                            : QCoreApplication::translate("RecordsCommandLine", "Too many arguments"));
     return tool.recall(*id, in.value("pdf"), in.argument(1));
 }
 
@@ -419,7 +430,8 @@ int packTypes(const Invocation &in, RecordsTool &tool)
 {
     QString error;
     if (in.arguments().isEmpty() != !in.isSet("days"))
-        return in.usage(tr("Give a type with its shelf life, NAME --days N, or neither"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine",
+                                                    "Give a type with its shelf life, NAME --days N, or neither"));
     const std::optional<int> days = number(in, "days", 1, 3650, 0, &error);
     if (!days)
         return in.usage(error);
@@ -429,7 +441,7 @@ int packTypes(const Invocation &in, RecordsTool &tool)
 int eraseReference(const Invocation &in, RecordsTool &tool)
 {
     if (in.value("by").trimmed().isEmpty())
-        return in.usage(tr("A supervisor signs the erasure: --by NAME"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "A supervisor signs the erasure: --by NAME"));
     return tool.eraseReference(in.argument(0), in.value("by").trimmed());
 }
 
@@ -447,13 +459,17 @@ int operatorAccount(const Invocation &in, RecordsTool &tool)
     if (in.isSet("role")) {
         role = OperatorAccount::parseRole(in.value("role"));
         if (!role)
-            return in.usage(tr("--role \"%1\" is none of operator|supervisor").arg(in.value("role")));
+            return in.usage(
+                QCoreApplication::translate("RecordsCommandLine", "--role \"%1\" is none of operator|supervisor")
+                    .arg(in.value("role")));
     }
     if (action == QLatin1String("add")) {
         if (in.isSet("rename") || in.isSet("activate") || in.isSet("deactivate"))
-            return in.usage(tr("A new account takes --initials, --role and --by"));
+            return in.usage(
+                QCoreApplication::translate("RecordsCommandLine", "A new account takes --initials, --role and --by"));
         if (in.value("initials").trimmed().isEmpty())
-            return in.usage(tr("The initials are missing: --initials TEXT"));
+            return in.usage(
+                QCoreApplication::translate("RecordsCommandLine", "The initials are missing: --initials TEXT"));
         OperatorAccount account;
         account.name = name;
         account.initials = in.value("initials");
@@ -461,17 +477,18 @@ int operatorAccount(const Invocation &in, RecordsTool &tool)
         return tool.addOperator(account, by);
     }
     if (action != QLatin1String("change") && action != QLatin1String("reset-pin"))
-        return in.usage(tr("\"%1\" is none of add|change|reset-pin").arg(action));
+        return in.usage(
+            QCoreApplication::translate("RecordsCommandLine", "\"%1\" is none of add|change|reset-pin").arg(action));
     if (by.isEmpty())
-        return in.usage(tr("A supervisor signs the change: --by NAME"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "A supervisor signs the change: --by NAME"));
     if (action == QLatin1String("reset-pin")) {
         if (in.isSet("rename") || in.isSet("initials") || in.isSet("role") || in.isSet("activate")
             || in.isSet("deactivate"))
-            return in.usage(tr("reset-pin takes only --by"));
+            return in.usage(QCoreApplication::translate("RecordsCommandLine", "reset-pin takes only --by"));
         return tool.resetOperatorPin(name, by);
     }
     if (in.isSet("activate") && in.isSet("deactivate"))
-        return in.usage(tr("Give --activate or --deactivate, not both"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "Give --activate or --deactivate, not both"));
     RecordsTool::AccountChange change;
     change.name = in.value("rename").trimmed();
     change.initials = in.value("initials").trimmed();
@@ -484,7 +501,7 @@ int operatorAccount(const Invocation &in, RecordsTool &tool)
 int migrate(const Invocation &in, RecordsTool &tool)
 {
     if (!in.isSet("to") || in.value("to").isEmpty())
-        return in.usage(tr("Say where to: --to postgresql://..."));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "Say where to: --to postgresql://..."));
     const RegisterLocation target = RegisterLocation::parse(in.value("to"));
     if (!target.isValid())
         return in.usage(withoutStop(target.errorString()));
@@ -496,14 +513,14 @@ int backup(const Invocation &in, RecordsTool &tool)
     if (!in.isSet("status"))
         return tool.backup(in.argument(0));
     if (!in.arguments().isEmpty())
-        return in.usage(tr("--status takes no folder"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "--status takes no folder"));
     return tool.backupStatus();
 }
 
 int restore(const Invocation &in, RecordsTool &tool)
 {
     if (in.isSet("logs") && in.value("logs").isEmpty())
-        return in.usage(tr("--logs needs a folder"));
+        return in.usage(QCoreApplication::translate("RecordsCommandLine", "--logs needs a folder"));
     return tool.restore(in.argument(0), in.value("logs"), in.isSet("force"));
 }
 
@@ -581,7 +598,8 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     const bool parsed = parser.parse(arguments);
     RecordsTool tool(parsed ? parser.value(QStringLiteral("register")) : QString(), out, err);
     const auto usage = [&](const QString &message) {
-        return tool.fail(tr("%1. See vaporin-records --help").arg(message));
+        return tool.fail(
+            QCoreApplication::translate("RecordsCommandLine", "%1. See vaporin-records --help").arg(message));
     };
     if (!parsed)
         return usage(withoutStop(parser.errorText()));
@@ -589,7 +607,8 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
         // An empty name would quietly mean the station's register.
         const QString name = parser.value(QStringLiteral("register"));
         if (name.isEmpty())
-            return usage(tr("--register needs a file name or a connection URI"));
+            return usage(
+                QCoreApplication::translate("RecordsCommandLine", "--register needs a file name or a connection URI"));
         const RegisterLocation location = RegisterLocation::parse(name);
         if (!location.isValid())
             return usage(withoutStop(location.errorString()));
@@ -604,25 +623,28 @@ int run(const QStringList &arguments, QIODevice &out, QIODevice &err)
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usage(tr("No command given"));
+        return usage(QCoreApplication::translate("RecordsCommandLine", "No command given"));
     const Command *command = findCommand(positional.first());
     if (!command)
-        return usage(tr("\"%1\" is no command").arg(positional.first()));
+        return usage(QCoreApplication::translate("RecordsCommandLine", "\"%1\" is no command").arg(positional.first()));
 
     PinReader pins(parser.isSet(QStringLiteral("pin-stdin")), err);
     tool.setPinReader(&pins);
     const Invocation invocation(parser, *command, tool);
     for (const QString &option : parser.optionNames()) {
         if (option != QLatin1String("register") && !command->options.contains(option))
-            return invocation.usage(tr("--%1 does not go with %2").arg(option, command->name));
+            return invocation.usage(QCoreApplication::translate("RecordsCommandLine", "--%1 does not go with %2")
+                                        .arg(option, command->name));
         if (parser.values(option).size() > 1)
-            return invocation.usage(tr("--%1 is given twice").arg(option));
+            return invocation.usage(
+                QCoreApplication::translate("RecordsCommandLine", "--%1 is given twice").arg(option));
     }
     const int count = positional.size() - 1;
     if (count < command->minArguments)
-        return invocation.usage(tr("An argument is missing"));
+        return invocation.usage(QCoreApplication::translate("RecordsCommandLine", "An argument is missing"));
     if (command->maxArguments >= 0 && count > command->maxArguments)
-        return invocation.usage(tr("Too many arguments: %1").arg(positional.mid(1 + command->maxArguments).join(QLatin1Char(' '))));
+        return invocation.usage(QCoreApplication::translate("RecordsCommandLine", "Too many arguments: %1")
+                                    .arg(positional.mid(1 + command->maxArguments).join(QLatin1Char(' '))));
     return command->run(invocation, tool);
 }
 
@@ -651,7 +673,8 @@ bool opensWindow(const QStringList &arguments)
 
 QString help()
 {
-    return QStringLiteral(R"(Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
+    return QCoreApplication::translate("RecordsCommandLine",
+                                       R"(Usage: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
 
 The records tool of the Vaporin Regulon station: imports run logs into the
 cycle register, lists and exports its cycles, verifies that nothing in it or
@@ -901,6 +924,15 @@ Commands:
 CSV is RFC 4180: UTF-8, a header row, CRLF line ends. A text beginning with
 =, +, -, @, a tab or a carriage return that is no plain number begins with an
 apostrophe inside its quotes, so that spreadsheets show it as text.
+
+Messages, questions, this help and the reports are in the language of the
+station's setting Language (German or Français; English otherwise). What
+scripts read stays English in every language: the commands and options, the
+tables of list, operators, pack-types and expiring, CSV, the keyword that
+starts a line (OK, ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE, UNKNOWN,
+CONTRADICTED, UNVERIFIED, DIFFERS, NOT MOVED, NOT IN THE BACKUP, PASS, FAIL,
+NOT EVALUATED), the whole lines of the files verify checks and of NOT IN THE
+BACKUP, and the exit status.
 
 Exit status:
   0  success: done, everything checked is intact, PASS

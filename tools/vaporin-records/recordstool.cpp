@@ -18,6 +18,7 @@
 #include "register/releasepolicy.h"
 #include "register/releasesigning.h"
 #include "register/runlogparser.h"
+#include "register/showntime.h"
 #include "reports/cyclereport.h"
 #include "reports/labelsheet.h"
 #include "reports/periodreport.h"
@@ -39,20 +40,35 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RecordsTool", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-// "1 entry", "3 entries".
-QString counted(qint64 n, const char *one, const char *many)
+// What counted() counts, "1 entry" and "3 entries": English has always told
+// one from many, so its singular is a text of its own; in the catalogues
+// each has the plural forms of the language.
+using Counted = const char *const[2];
+constexpr Counted countedEntries{QT_TRANSLATE_N_NOOP("RecordsTool", "%n entry"),
+                                 QT_TRANSLATE_N_NOOP("RecordsTool", "%n entries")};
+constexpr Counted countedLogFiles{QT_TRANSLATE_N_NOOP("RecordsTool", "%n log file"),
+                                  QT_TRANSLATE_N_NOOP("RecordsTool", "%n log files")};
+constexpr Counted countedRecords{QT_TRANSLATE_N_NOOP("RecordsTool", "%n record"),
+                                 QT_TRANSLATE_N_NOOP("RecordsTool", "%n records")};
+constexpr Counted countedChains{QT_TRANSLATE_N_NOOP("RecordsTool", "%n chain"),
+                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n chains")};
+constexpr Counted countedWitnesses{QT_TRANSLATE_N_NOOP("RecordsTool", "%n witness"),
+                                   QT_TRANSLATE_N_NOOP("RecordsTool", "%n witnesses")};
+constexpr Counted countedControllers{QT_TRANSLATE_N_NOOP("RecordsTool", "%n controller"),
+                                     QT_TRANSLATE_N_NOOP("RecordsTool", "%n controllers")};
+constexpr Counted countedProblems{QT_TRANSLATE_N_NOOP("RecordsTool", "%n problem."),
+                                  QT_TRANSLATE_N_NOOP("RecordsTool", "%n problems.")};
+constexpr Counted countedCycles{QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycle"),
+                                QT_TRANSLATE_N_NOOP("RecordsTool", "%n cycles")};
+
+QString counted(qint64 n, const Counted &what)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(tr(n == 1 ? one : many));
+    return RecordsTool::tr(what[n == 1 ? 0 : 1], nullptr, int(n));
 }
 
 // Columns padded to their widest cell; the last one is not padded, so that
@@ -114,7 +130,7 @@ QString describeAll(const QVector<Cycle> &entries)
 {
     QStringList described;
     for (const Cycle &c : entries)
-        described << CycleVerifier::describe(c);
+        described << CycleVerifier::describeForScripts(c);
     return described.join(QLatin1String("; "));
 }
 
@@ -217,15 +233,17 @@ int RecordsTool::list(const CycleRegister::Filter &filter, bool csv)
         out.write(CycleCsv::cycles(*cycles));
         return Success;
     }
-    QVector<QStringList> rows{{tr("ID"), tr("Started"), tr("Program"), tr("Cycle"), tr("Controller"), tr("Status"),
-                               tr("Origin"), tr("Verdict"), tr("Release")}};
+    // Scripts read the table: English, as the CSV, in every language.
+    QVector<QStringList> rows{{QStringLiteral("ID"), QStringLiteral("Started"), QStringLiteral("Program"),
+                               QStringLiteral("Cycle"), QStringLiteral("Controller"), QStringLiteral("Status"),
+                               QStringLiteral("Origin"), QStringLiteral("Verdict"), QStringLiteral("Release")}};
     const auto orDash = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : text; };
     for (const Cycle &c : *cycles)
         rows.append({QString::number(c.id), ReportFormat::instant(c.started), c.programName,
                      c.cycleNumber >= 0 ? QString::number(c.cycleNumber) : QStringLiteral("-"), c.controllerSerial,
                      c.status, CycleFields::originText(c.origin),
                      orDash(c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString()),
-                     orDash(ReleasePolicy::standing(c))});
+                     orDash(ReleasePolicy::standingText(c))});
     out.write(alignedTable(rows, {true, false, false, true, false, false, false, false, false}).toUtf8());
     return Success;
 }
@@ -277,22 +295,22 @@ int RecordsTool::printReport(const CycleVerifier::Report &report, int witnesses,
     printProblems(report.problems);
     if (report.logsSkipped)
         print(tr("Not checked here: %1 of other stations; verify on those stations checks them.")
-                  .arg(counted(report.logsSkipped, "log file", "log files")));
+                  .arg(counted(report.logsSkipped, countedLogFiles)));
     QStringList schemes;
     for (auto it = report.entriesByScheme.cbegin(); it != report.entriesByScheme.cend(); ++it)
-        schemes << tr("scheme %1 covers %2").arg(it.key()).arg(counted(it.value(), "entry", "entries"));
-    schemes << tr("the ledger links %1 in %2").arg(counted(report.links, "record", "records"),
-                                                     counted(report.ledgerChains, "chain", "chains"));
-    schemes << tr("%1 checked").arg(counted(witnesses, "witness", "witnesses"));
+        schemes << tr("scheme %1 covers %2").arg(it.key()).arg(counted(it.value(), countedEntries));
+    schemes << tr("the ledger links %1 in %2").arg(counted(report.links, countedRecords),
+                                                     counted(report.ledgerChains, countedChains));
+    schemes << tr("%1 checked").arg(counted(witnesses, countedWitnesses));
     print(tr("Coverage: %1.").arg(schemes.join(QLatin1String("; "))));
     if (!stamps.isEmpty())
         print(stamps);
     const QString checked = tr("Checked %1 of %2 and %3: %4")
-                                .arg(counted(report.entries, "entry", "entries"),
-                                     counted(report.chains, "controller", "controllers"),
-                                     counted(report.logs, "log file", "log files"),
+                                .arg(counted(report.entries, countedEntries),
+                                     counted(report.chains, countedControllers),
+                                     counted(report.logs, countedLogFiles),
                                      report.intact() ? tr("intact.")
-                                                     : counted(report.problems.size(), "problem.", "problems."));
+                                                     : counted(report.problems.size(), countedProblems));
     print(checked);
     return report.intact() ? Success : ProblemsFound;
 }
@@ -360,7 +378,7 @@ int RecordsTool::verifyFiles(const QStringList &files)
             print(QStringLiteral("OK %1: %2").arg(file, describeAll(check.entries)));
             continue;
         case CycleVerifier::FileCheck::Altered:
-            print(QStringLiteral("ALTERED %1: %2").arg(file, tr("differs from the log of %1").arg(describeAll(check.entries))));
+            print(QStringLiteral("ALTERED %1: differs from the log of %2").arg(file, describeAll(check.entries)));
             break;
         case CycleVerifier::FileCheck::Unknown:
             print(QStringLiteral("UNKNOWN %1").arg(file));
@@ -419,7 +437,7 @@ int RecordsTool::release(qint64 id, Release release)
                         .arg(CycleVerifier::describe(*cycle), signs ? error : cycleRegister->errorString()));
     print(tr("Entered release %1 of %2: %3 by %4.")
               .arg(release.sequence)
-              .arg(CycleVerifier::describe(*cycle), Release::text(release.decision), release.operatorName));
+              .arg(CycleVerifier::describe(*cycle), Release::shown(release.decision), release.operatorName));
     return Success;
 }
 
@@ -469,11 +487,14 @@ int RecordsTool::operators()
     const std::optional<QVector<OperatorAccount>> all = accounts.accounts();
     if (!all)
         return fail(tr("The register cannot be read: %1").arg(accounts.errorString()));
-    QVector<QStringList> rows{{tr("Name"), tr("Initials"), tr("Role"), tr("State")}};
+    // A table for scripts as list's: English in every language.
+    QVector<QStringList> rows{
+        {QStringLiteral("Name"), QStringLiteral("Initials"), QStringLiteral("Role"), QStringLiteral("State")}};
     for (const OperatorAccount &a : *all)
         rows << QStringList{a.name, a.initials, OperatorAccount::roleKeyword(a.role),
-                            !a.active ? tr("deactivated") : a.lockedUntil > QDateTime::currentDateTime() ? tr("locked")
-                                                                                                        : tr("active")};
+                            !a.active ? QStringLiteral("deactivated")
+                            : a.lockedUntil > QDateTime::currentDateTime() ? QStringLiteral("locked")
+                                                                          : QStringLiteral("active")};
     out.write(alignedTable(rows, {false, false, false, false}).toUtf8());
     return Success;
 }
@@ -556,8 +577,7 @@ int RecordsTool::labels(qint64 id, int count, const QString &type, const QString
     if (!LabelSheet::writePdf(pdfFile, *format, *packs, first, &error))
         return fail(tr("The packs %1 to %2 are entered, but their labels cannot be written to %3: %4")
                         .arg(packs->first().code, packs->last().code, native(pdfFile), error));
-    print(tr("%1 labels, %2 to %3, are in %4.")
-              .arg(packs->size())
+    print(tr("%n labels, %1 to %2, are in %3.", nullptr, int(packs->size()))
               .arg(packs->first().code, packs->last().code, native(pdfFile)));
     return Success;
 }
@@ -621,7 +641,8 @@ int RecordsTool::packTypes(const QString &name, int days)
     const std::optional<QVector<PackStore::PackType>> types = store.packTypes();
     if (!types)
         return fail(tr("The register cannot be read: %1").arg(store.errorString()));
-    QVector<QStringList> rows{{tr("Type"), tr("Shelf life (days)")}};
+    // A table for scripts as list's: English in every language.
+    QVector<QStringList> rows{{QStringLiteral("Type"), QStringLiteral("Shelf life (days)")}};
     for (const PackStore::PackType &t : *types)
         rows << QStringList{t.name, QString::number(t.shelfLifeDays)};
     out.write(alignedTable(rows, {false, true}).toUtf8());
@@ -636,7 +657,8 @@ int RecordsTool::expiring(int days)
     const std::optional<QVector<Pack>> packs = store.expiring(QDate::currentDate().addDays(days), -1);
     if (!packs)
         return fail(tr("The register cannot be read: %1").arg(store.errorString()));
-    QVector<QStringList> rows{{tr("Code"), tr("Type"), tr("Expires")}};
+    // A table for scripts as list's: English in every language.
+    QVector<QStringList> rows{{QStringLiteral("Code"), QStringLiteral("Type"), QStringLiteral("Expires")}};
     for (const Pack &p : *packs)
         rows << QStringList{p.code, p.type, p.expiresOn.toString(Qt::ISODate)};
     out.write(alignedTable(rows, {false, false, false}).toUtf8());
@@ -666,7 +688,7 @@ int RecordsTool::eraseReference(const QString &reference, const QString &by)
             return fail(tr("The reference was not erased: %1").arg(uses.errorString()));
         ++erased;
     }
-    print(tr("The reference is erased from %1 uses.").arg(erased));
+    print(tr("The reference is erased from %n uses.", nullptr, erased));
     return Success;
 }
 
@@ -704,8 +726,8 @@ int RecordsTool::periodReport(const QDate &from, const QDate &to, const QString 
     if (!PeriodReport::writePdf(pdfFile, data, &error))
         return fail(tr("The report %1 cannot be written: %2").arg(native(pdfFile), error));
     print(tr("The report of %1 from %2 to %3 is in %4.")
-              .arg(counted(data.cycles.size(), "cycle", "cycles"), from.toString(Qt::ISODate), to.toString(Qt::ISODate),
-                   native(pdfFile)));
+              .arg(counted(data.cycles.size(), countedCycles),
+                   ShownTime::day(from), ShownTime::day(to), native(pdfFile)));
     return Success;
 }
 
@@ -743,7 +765,7 @@ int RecordsTool::backup(const QString &folder)
     print(tr("Entries: %1").arg(result.entries));
     print(tr("Logs copied: %1").arg(result.logsCopied));
     for (const QString &log : result.differingLogs)
-        print(tr("DIFFERS %1: its copy in the backup was kept").arg(log));
+        print(QStringLiteral("DIFFERS %1: %2").arg(log, tr("its copy in the backup was kept")));
     for (const QString &removed : result.removed)
         print(tr("Removed older backup: %1").arg(native(removed)));
     if (!result.error.isEmpty())
@@ -774,7 +796,7 @@ int RecordsTool::restore(const QString &backup, const QString &logFolder, bool f
         return Failed;
     const RegisterRestore::Result result = RegisterRestore::restore(backup, *file, logFolder, force);
     for (const Cycle &c : result.lacking)
-        print(tr("NOT IN THE BACKUP: %1").arg(CycleVerifier::describe(c)));
+        print(QStringLiteral("NOT IN THE BACKUP: %1").arg(CycleVerifier::describeForScripts(c)));
     if (!result.error.isEmpty() && result.restoredFile.isEmpty()) {
         if (!result.lacking.isEmpty())
             fail(tr("%1 Give --force to replace it anyway; it is then kept beside the restored one.")
@@ -787,7 +809,7 @@ int RecordsTool::restore(const QString &backup, const QString &logFolder, bool f
     print(tr("Logs restored: %1").arg(result.logsRestored));
     print(tr("Logs already there: %1").arg(result.logsPresent));
     for (const QString &log : result.logsDiffering)
-        print(tr("DIFFERS %1: another file of that name is there; not overwritten").arg(log));
+        print(QStringLiteral("DIFFERS %1: %2").arg(log, tr("another file of that name is there; not overwritten")));
     if (!result.error.isEmpty())
         return fail(result.error);
     const int verified = printReport(result.report);

@@ -6,6 +6,7 @@
 #include "register/release.h"
 #include "reports/cycleverdict.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ class QIODevice;
 // errors to `err` as UTF-8 lines and answers with the tool's exit status.
 class RecordsTool
 {
+    Q_DECLARE_TR_FUNCTIONS(RecordsTool)
+
 public:
     // The exit statuses, the same for every command.
     enum Status {
