@@ -29,17 +29,17 @@ TemperatureChart::TemperatureChart()
 {
     chart = new QChart();
     chart->legend()->hide();
-    chart->setTitle(QObject::tr("Temperature"));
+    chart->setTitle(tr("Temperature"));
 
     axisX = new QCategoryAxis;
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axisX->setTitleText(QObject::tr("TIME [HH:MM]"));
+    axisX->setTitleText(tr("TIME [HH:MM]"));
     chart->addAxis(axisX, Qt::AlignBottom);
 
     series = new QLineSeries;
 
     auto *axisY = new QValueAxis;
-    axisY->setTitleText(QObject::tr("Temperature [°C]"));
+    axisY->setTitleText(tr("Temperature [°C]"));
     chart->addAxis(axisY, Qt::AlignLeft);
     axisY->setRange(0.0, maxCelsius);
     axisY->setTickCount(7);
