@@ -13,7 +13,7 @@ StartWindow::StartWindow(CommunicationManager *manager)
 {
     ui->setupUi(this);
     // Room below the list for what to check when nothing is found.
-    setFixedSize(311, 250);
+    setFixedSize(360, 300);
     ui->labelNoController->hide();
 
     // Shows through while the refresh button is hidden, that is while a

@@ -21,6 +21,7 @@ LanguageChooser::LanguageChooser(QWidget *parent)
     label->setBuddy(comboBox);
     auto *note = new QLabel(tr("Takes effect at the next start."), this);
     note->setObjectName(QStringLiteral("labelLanguageNote"));
+    note->setWordWrap(true);
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addRow(label, comboBox);

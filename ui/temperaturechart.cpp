@@ -1,5 +1,7 @@
 #include "ui/temperaturechart.h"
 
+#include "app/language.h"
+
 #include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QtCharts/QCategoryAxis>
@@ -30,6 +32,9 @@ TemperatureChart::TemperatureChart()
     chart = new QChart();
     chart->legend()->hide();
     chart->setTitle(tr("Temperature"));
+    // The temperature marks as the language writes numbers (150,0 in German).
+    chart->setLocale(Language::locale());
+    chart->setLocalizeNumbers(true);
 
     axisX = new QCategoryAxis;
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
