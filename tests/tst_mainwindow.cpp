@@ -251,16 +251,32 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("step"); // 0 PUT_EEPROM, 1 to 4 the records, 5 the end record
         QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("language"); // of the window
+        QTest::addColumn<QString>("title");
+        const int english = Language::English;
         for (int step = 0; step <= 5; ++step) {
-            QTest::addRow("wrong acknowledgement at step %d", step) << "refuse" << step << textSomethingWrong;
-            QTest::addRow("silence at step %d", step) << "ignore" << step << textTimeout;
+            QTest::addRow("wrong acknowledgement at step %d", step) << "refuse" << step << textSomethingWrong << english
+                                                                    << "Error";
+            QTest::addRow("silence at step %d", step) << "ignore" << step << textTimeout << english << "Error";
         }
-        QTest::newRow("unplugged at step 2, plugged in again") << "unplug" << 2 << textTimeout;
+        QTest::newRow("unplugged at step 2, plugged in again") << "unplug" << 2 << textTimeout << english << "Error";
+        // The message goes into the write's audit event in English and is
+        // shown in the window's language.
+        QTest::newRow("German, wrong acknowledgement") << "refuse" << 1
+                                                      << "Etwas ist schiefgegangen! Bitte versuchen Sie es erneut!"
+                                                      << int(Language::German) << "Fehler";
+        QTest::newRow("French, silence") << "ignore" << 3 << QString::fromUtf8("Délai dépassé ! Veuillez réessayer !")
+                                         << int(Language::French) << "Erreur";
     }
     void failedWriteStepEndsTheSave()
     {
         QFETCH(QString, fault);
         QFETCH(int, step);
+        QFETCH(int, language);
+        if (language != Language::English) {
+            QVERIFY(Language::install(Language::Choice(language)));
+            window = std::make_unique<MainWindow>(&link->manager);
+        }
         QVERIFY(open());
         nameField()->setText("Renamed");
         fault == "refuse" ? sim->refuseWriteStep(step) : sim->ignoreWriteStep(step);
@@ -281,7 +297,7 @@ private slots:
         }
         save();
         QCOMPARE(writeEnds, QStringList{QString("failure at %1").arg(step + 1)});
-        QCOMPARE(answerer->titles(), QStringList{"Error"});
+        QTEST(answerer->titles().join(", "), "title");
         QTEST(answerer->boxes[0].text, "message");
         QVERIFY(readDone());
         QCOMPARE(nameField()->text(), sim->programs()[0].name);

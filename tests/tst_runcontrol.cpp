@@ -881,14 +881,19 @@ private slots:
     void programWritesAreAudited_data()
     {
         QTest::addColumn<int>("refusedStep"); // -1: none
-        QTest::addColumn<QString>("message");
-        QTest::newRow("written") << -1 << "";
-        QTest::newRow("refused by the controller") << 2 << "Something went wrong! Please try again!";
+        QTest::addColumn<QString>("message"); // stored: English in every language
+        QTest::addColumn<int>("language");
+        QTest::newRow("written") << -1 << "" << int(Language::English);
+        QTest::newRow("refused by the controller") << 2 << "Something went wrong! Please try again!"
+                                                   << int(Language::English);
+        QTest::newRow("refused, in German") << 2 << "Something went wrong! Please try again!" << int(Language::German);
     }
     void programWritesAreAudited()
     {
         QFETCH(int, refusedStep);
         QFETCH(QString, message);
+        QFETCH(int, language);
+        QVERIFY(Language::install(Language::Choice(language)));
         // The controller's own program, as it came: it ends cooling, so it
         // can be written as edited.
         const CM::Program before = sim->programs().at(0);
