@@ -1,5 +1,6 @@
 #include "app/logfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,5 +20,5 @@ LogFolder LogFolder::resolve(const QString &storedValue, const QString &document
 
 QString LogFolder::announcement(const QString &path)
 {
-    return QStringLiteral("Log Folder path is set to:\n") + path;
+    return QCoreApplication::translate("LogFolder", "Log Folder path is set to:\n%1").arg(path);
 }

@@ -13,7 +13,7 @@ StartWindow::StartWindow(CommunicationManager *manager)
 {
     ui->setupUi(this);
     // Room below the list for what to check when nothing is found.
-    setFixedSize(311, 250);
+    setFixedSize(360, 300);
     ui->labelNoController->hide();
     // Buttons as wide as their words, about the same centres.
     for (QPushButton *button : {ui->buttonExit, ui->buttonConnect}) {

@@ -1,5 +1,6 @@
 #include "app/stationsettings.h"
 
+#include "app/language.h"
 #include "register/cycleregister.h"
 
 #include <QCoreApplication>
@@ -103,7 +104,7 @@ QString StationSettings::verdictBandNotice() const
                                                    "the verdicts use %4 K.")
                            .arg(*key, value(*key).toString())
                            .arg(CycleVerdict::Band::maxKelvin)
-                           .arg(defaults.*field, 0, 'f', 1);
+                           .arg(Language::locale().toString(defaults.*field, 'f', 1));
     }
     return notices.join(QLatin1Char('\n'));
 }

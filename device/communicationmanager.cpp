@@ -14,17 +14,6 @@ namespace {
 
 const QString infoCommand = QStringLiteral("GET_INFO\n");
 
-const QString readFailedText = QStringLiteral(
-    "Could not read from device. Please try with connecting another USB cable. "
-    "If the error persists try to do a restart of the controller.");
-
-// A start or stop that never left the station, as the port was gone.
-const QString startNotSentText = QStringLiteral(
-    "The start was not sent: the controller cannot be reached. No program was started.");
-const QString stopNotSentText = QStringLiteral(
-    "The stop was not sent: the controller cannot be reached. The program goes on; press Stop again once the "
-    "controller is back, or stop it at the controller.");
-
 // Silently repeated reads before a failed read is reported.
 constexpr int silentReadRetries = 3;
 
@@ -77,7 +66,6 @@ CommunicationManager *CommunicationManager::instance()
 CommunicationManager::CommunicationManager(QObject *parent)
     : QObject(parent)
     , restartHandler(restartApplication)
-    , cantConnectText(QStringLiteral("Can't connect to the regulon"))
     , wentWrongText(QString::fromLatin1(textSomethingWrong))
 {
     qRegisterMetaType<CommunicationManager::TempData>();
@@ -248,10 +236,14 @@ void CommunicationManager::processError(const QString &s, int requestId, const Q
     // Never sent: the controller goes on as it was, so the user is told
     // and the station carries on reconnecting, counting towards a loss.
     case ReqStart:
-        emit gotProgramStatus(StartFailed, startNotSentText);
+        // A start or stop that never left the station, as the port was gone.
+        emit gotProgramStatus(StartFailed, tr("The start was not sent: the controller cannot be reached. "
+                                              "No program was started."));
         break;
     case ReqStop:
-        emit gotProgramStatus(StopFailed, stopNotSentText);
+        emit gotProgramStatus(StopFailed, tr("The stop was not sent: the controller cannot be reached. The program "
+                                             "goes on; press Stop again once the controller is back, or stop it at "
+                                             "the controller."));
         break;
     default:
         break;
@@ -295,8 +287,13 @@ void CommunicationManager::countFailure(bool &lostFlag)
     lostFlag = true;
     failCount = 0;
     qCDebug(lcDevice) << "connection lost";
-    emit gotProgramStatus(ConnectionLost, cantConnectText);
+    emit gotProgramStatus(ConnectionLost, cantConnectText());
     restartHandler();
+}
+
+QString CommunicationManager::cantConnectText()
+{
+    return tr("Can't connect to the regulon");
 }
 
 // A request the user is waiting for went unanswered: the controller is gone.
@@ -307,7 +304,7 @@ void CommunicationManager::reportUnanswered(ProgramStatus status)
     if (lostByTimeout)
         return;
     lostByTimeout = true;
-    emit gotProgramStatus(status, cantConnectText);
+    emit gotProgramStatus(status, cantConnectText());
     restartHandler();
 }
 
@@ -372,7 +369,8 @@ void CommunicationManager::parseProgramMemory(QString answer)
         requestPrograms();
         return;
     }
-    emit programsReadFailed(readFailedText);
+    emit programsReadFailed(tr("Could not read from device. Please try with connecting another USB cable. "
+                               "If the error persists try to do a restart of the controller."));
     emit gotPrograms({});
 }
 

@@ -172,7 +172,8 @@ private:
 
     SlaveThread slave;
     std::function<void()> restartHandler;
-    const QString cantConnectText;
+    static QString cantConnectText();
+    // Stored in English with a failed program write; translated where shown.
     const QString wentWrongText;
     Program programBeingWritten;
 

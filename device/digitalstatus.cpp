@@ -1,5 +1,6 @@
 #include "device/digitalstatus.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -8,10 +9,10 @@ namespace DigitalStatus {
 
 namespace {
 
-const char errorTitle[] = "Vaporin - Error";
+const char errorTitle[] = QT_TRANSLATE_NOOP("DigitalStatus", "Vaporin - Error");
 // The trailing blank marks alarms that do not end a running program.
-const char noticeTitle[] = "Vaporin - Error ";
-const char informationTitle[] = "Vaporin - Information";
+const char noticeTitle[] = QT_TRANSLATE_NOOP("DigitalStatus", "Vaporin - Error ");
+const char informationTitle[] = QT_TRANSLATE_NOOP("DigitalStatus", "Vaporin - Information");
 
 struct BitAlarm {
     int word;
@@ -23,35 +24,37 @@ struct BitAlarm {
 
 // Reporting order of the alarms that are raised on a plain rising edge.
 const BitAlarm edgeAlarms[] = {
-    {1, 1, errorTitle, "Error flag! STS_ERROR", false},
-    {1, 2, errorTitle, "Communication timeout.", true},
-    {2, 16, errorTitle, "The temperature sensor 1 is out of the allowed range.", true},
-    {3, 25, noticeTitle, "The program has been stopped manually by user.", false},
+    {1, 1, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "Error flag! STS_ERROR"), false},
+    {1, 2, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "Communication timeout."), true},
+    {2, 16, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "The temperature sensor 1 is out of the allowed range."), true},
+    {3, 25, noticeTitle, QT_TRANSLATE_NOOP("DigitalStatus", "The program has been stopped manually by user."), false},
     {3, 24, errorTitle,
-     "Delta-T Error\nThe allowed temperature range of T-1/+2\u00b0C has been exceeded during holding time. "
-     "Check if the temperature cable Check if the autoclave chamber is not out of water.",
+     QT_TRANSLATE_NOOP("DigitalStatus", "Delta-T Error\nThe allowed temperature range of T-1/+2°C has been exceeded during holding time. "
+                                        "Check if the temperature cable Check if the autoclave chamber is not out of water."),
      false},
     {3, 19, errorTitle,
-     "Heater Error\nMaximum allowed temperature exceeded (143\u00b0C) OR targettemperature not be reached. "
-     "Please check if temperaturesensor is working properly or autoclave chamber is not out ofwater.",
+     QT_TRANSLATE_NOOP("DigitalStatus", "Heater Error\nMaximum allowed temperature exceeded (143°C) OR targettemperature not be reached. "
+                                        "Please check if temperaturesensor is working properly or autoclave chamber is not out ofwater."),
      false},
-    {3, 6, informationTitle, "The program finished successfully.", false},
+    {3, 6, informationTitle, QT_TRANSLATE_NOOP("DigitalStatus", "The program finished successfully."), false},
     {3, 5, noticeTitle,
-     "A program is already running.\nAlert: The pdf file that will be created afterwards won't contain the "
-     "previous temperatures.",
+     QT_TRANSLATE_NOOP("DigitalStatus", "A program is already running.\nAlert: The pdf file that will be created afterwards won't contain the "
+                                        "previous temperatures."),
      true},
-    {3, 17, errorTitle, "The temperature is too high.", true},
-    {3, 4, errorTitle, "The temperature is lower than the minimum allowed.", true},
-    {3, 1, errorTitle, "An error was occured.", true},
+    {3, 17, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "The temperature is too high."), true},
+    {3, 4, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "The temperature is lower than the minimum allowed."), true},
+    {3, 1, errorTitle, QT_TRANSLATE_NOOP("DigitalStatus", "An error was occured."), true},
 };
 
 const int criticalStopBit = 26;
 const Alarm criticalStop{QLatin1String(errorTitle),
-                         QStringLiteral("The program was stopped because a critical error detected.")};
+                         QString::fromUtf8(QT_TRANSLATE_NOOP("DigitalStatus", "The program was stopped because a critical error detected."))};
 const int sensorErrorBit = 27;
 const Alarm sensorError{QLatin1String(errorTitle),
-                        QStringLiteral("Error in temperature sensor. Most often this means the sensoris not plugged "
-                                       "in into controller. Other possible reason: cablebreak.")};
+                        QString::fromUtf8(QT_TRANSLATE_NOOP("DigitalStatus",
+                                                            "Error in temperature sensor. Most often this means the "
+                                                            "sensoris not plugged in into controller. Other possible "
+                                                            "reason: cablebreak."))};
 
 bool isSet(quint32 word, int bit)
 {
@@ -125,6 +128,11 @@ bool summaryAlarm(const Words &words)
             return true;
     }
     return false;
+}
+
+QString shown(const QString &text)
+{
+    return QCoreApplication::translate("DigitalStatus", text.toUtf8().constData());
 }
 
 } // namespace DigitalStatus

@@ -44,4 +44,8 @@ QVector<Alarm> risingAlarms(const Words &words, const Remembered &before);
 // True when any alarm is set that must keep the user from starting a program.
 bool summaryAlarm(const Words &words);
 
+// An alarm's title or message in the station's language. Alarms are reported
+// in English, which the windows compare, and translated where shown.
+QString shown(const QString &text);
+
 } // namespace DigitalStatus

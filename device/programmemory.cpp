@@ -1,6 +1,9 @@
 #include "device/programmemory.h"
 
+#include "app/language.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -200,26 +203,28 @@ QString encodeRefusal(const Program &program)
 {
     for (const QString &header : program.recordHeaders) {
         if (!isRecordHeader(header))
-            return QStringLiteral("The program was not read completely from the controller. "
-                                  "Please read the programs again before saving.");
+            return QCoreApplication::translate("ProgramMemory",
+                                               "The program was not read completely from the controller. "
+                                               "Please read the programs again before saving.");
     }
     if (nameToHex(program.name).size() > 2 * maxNameBytes)
-        return QStringLiteral("The program name is longer than %1 characters.").arg(maxNameBytes);
+        return QCoreApplication::translate("ProgramMemory", "The program name is longer than %1 characters.").arg(maxNameBytes);
     if (program.steps.size() > maxSteps)
-        return QStringLiteral("A program has at most %1 steps; this one has %2.")
+        return QCoreApplication::translate("ProgramMemory", "A program has at most %1 steps; this one has %2.")
             .arg(maxSteps)
             .arg(program.steps.size());
     for (int i = 0; i < program.steps.size(); ++i) {
         const ProgramStep &step = program.steps.at(i);
         if (step.minutes < 0 || step.minutes > maxField)
-            return QStringLiteral("Step %1: the time must be between 0 and %2 minutes.")
+            return QCoreApplication::translate("ProgramMemory", "Step %1: the time must be between 0 and %2 minutes.")
                 .arg(i + 1)
                 .arg(maxField);
         // Written so that NaN is refused too.
         if (!(step.temperature >= 0 && std::trunc(step.temperature * 10) <= maxField))
-            return QStringLiteral("Step %1: the temperature must be between 0 and %2 °C.")
+            return QCoreApplication::translate("ProgramMemory",
+                                               "Step %1: the temperature must be between 0 and %2 °C.")
                 .arg(i + 1)
-                .arg(maxField / 10.0, 0, 'f', 1);
+                .arg(Language::locale().toString(maxField / 10.0, 'f', 1));
     }
     return {};
 }

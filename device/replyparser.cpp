@@ -1,5 +1,6 @@
 #include "device/replyparser.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QRegExp>
 #include <QRegularExpression>
@@ -63,11 +64,13 @@ std::optional<Code> acknowledgementCode(const QString &answer, const QString &ke
     return Code{ok ? std::optional<int>(value) : std::nullopt, text};
 }
 
-QString refusalMessage(const QMap<int, QString> &known, const QString &fallback, const Code &code)
+// Shown to the user as it is, so in the station's language.
+QString refusalMessage(const QMap<int, const char *> &known, const char *fallback, const Code &code)
 {
     if (code.value && known.contains(*code.value))
-        return known.value(*code.value);
-    return fallback.arg(code.value ? QString::number(*code.value) : code.text);
+        return QCoreApplication::translate("ReplyParser", known.value(*code.value));
+    return QCoreApplication::translate("ReplyParser", fallback)
+        .arg(code.value ? QString::number(*code.value) : code.text);
 }
 
 } // namespace
@@ -101,11 +104,11 @@ std::optional<CommunicationManager::Info> parseIdentity(const QString &answer)
 
 std::optional<StatusReport> parseStartAcknowledgement(const QString &answer)
 {
-    static const QMap<int, QString> refusals{
-        {-1, QStringLiteral("Can't start the program. A program is running.")},
-        {-2, QStringLiteral("Can't start the program.")},
-        {-4, QStringLiteral("Can't find the selected program.")},
-        {-6, QStringLiteral("Can't find the selected program.")},
+    static const QMap<int, const char *> refusals{
+        {-1, QT_TRANSLATE_NOOP("ReplyParser", "Can't start the program. A program is running.")},
+        {-2, QT_TRANSLATE_NOOP("ReplyParser", "Can't start the program.")},
+        {-4, QT_TRANSLATE_NOOP("ReplyParser", "Can't find the selected program.")},
+        {-6, QT_TRANSLATE_NOOP("ReplyParser", "Can't find the selected program.")},
     };
     const std::optional<Code> code = acknowledgementCode(answer, QStringLiteral("ACK_STAR"));
     if (!code)
@@ -113,13 +116,15 @@ std::optional<StatusReport> parseStartAcknowledgement(const QString &answer)
     if (code->value == 0)
         return StatusReport{CommunicationManager::Running, QString()};
     return StatusReport{CommunicationManager::StartFailed,
-                        refusalMessage(refusals, QStringLiteral("Can't start the program. Controller code: %1"), *code)};
+                        refusalMessage(refusals,
+                                       QT_TRANSLATE_NOOP("ReplyParser", "Can't start the program. Controller code: %1"),
+                                       *code)};
 }
 
 std::optional<StatusReport> parseStopAcknowledgement(const QString &answer)
 {
-    static const QMap<int, QString> refusals{
-        {-1, QStringLiteral("Can't stop the running program.")},
+    static const QMap<int, const char *> refusals{
+        {-1, QT_TRANSLATE_NOOP("ReplyParser", "Can't stop the running program.")},
     };
     const std::optional<Code> code = acknowledgementCode(answer, QStringLiteral("ACK_STOP"));
     if (!code)
@@ -127,7 +132,9 @@ std::optional<StatusReport> parseStopAcknowledgement(const QString &answer)
     if (code->value == 1 || code->value == 2)
         return StatusReport{CommunicationManager::Stopped, QString()};
     return StatusReport{CommunicationManager::StopFailed,
-                        refusalMessage(refusals, QStringLiteral("Can't stop the running program. Controller code: %1"), *code)};
+                        refusalMessage(refusals,
+                                       QT_TRANSLATE_NOOP("ReplyParser", "Can't stop the running program. Controller code: %1"),
+                                       *code)};
 }
 
 std::optional<CommunicationManager::ProgramStatus> parseRunStatus(const QString &answer)

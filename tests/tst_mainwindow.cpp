@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "app/startwindow.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
@@ -10,6 +11,7 @@
 #include "ui/mainwindow.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -125,6 +127,74 @@ private slots:
         answerer.reset();
         window.reset();
         link.reset();
+        Language::install(Language::English);
+    }
+
+    // Only the two exact setting values choose a language; any other keeps
+    // the English texts and fonts. The editor's buttons get smaller type for
+    // the longer words.
+    void languageSettingChoosesTextsAndFonts_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("saveText");
+        QTest::addColumn<int>("savePoints"); // 0: as in English
+        QTest::addColumn<int>("resetPoints");
+        QTest::newRow("German") << "German" << int(Language::German) << "SPEICHERN" << 6 << 0;
+        QTest::newRow("Français") << QString::fromUtf8("Français") << int(Language::French) << "ENREGISTRER" << 5 << 5;
+        QTest::newRow("german") << "german" << int(Language::English) << "SAVE" << 0 << 0;
+        QTest::newRow("French") << "French" << int(Language::English) << "SAVE" << 0 << 0;
+        QTest::newRow("Deutsch") << "Deutsch" << int(Language::English) << "SAVE" << 0 << 0;
+        QTest::newRow("empty") << "" << int(Language::English) << "SAVE" << 0 << 0;
+    }
+    void languageSettingChoosesTextsAndFonts()
+    {
+        QFETCH(QString, setting);
+        QFETCH(int, savePoints);
+        QFETCH(int, resetPoints);
+        const int englishPoints = child("pushButtonEdirProgramSave")->font().pointSize();
+        StationSettings().setLanguage(setting);
+        const Language::Choice choice = Language::fromSetting(setting);
+        QTEST(int(choice), "choice");
+        QVERIFY(Language::install(choice));
+        window = std::make_unique<MainWindow>(&link->manager);
+        QTEST(child("pushButtonEdirProgramSave")->text(), "saveText");
+        QCOMPARE(child("pushButtonEdirProgramSave")->font().pointSize(), savePoints ? savePoints : englishPoints);
+        QCOMPARE(child("pushButtonEdirProgramReset")->font().pointSize(), resetPoints ? resetPoints : englishPoints);
+    }
+
+    // A temperature typed as the language writes it (German and French with
+    // a decimal comma) reaches the controller as the same value, and the
+    // step shows it as typed.
+    void typedTemperatureReachesTheController_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // the new step in the list
+        QTest::newRow("English") << int(Language::English) << "72.5" << QString::fromUtf8("5 minutes at 72.5 °C");
+        QTest::newRow("German") << int(Language::German) << "72,5" << QString::fromUtf8("5 Minuten bei 72,5 °C");
+        QTest::newRow("French") << int(Language::French) << "72,5" << QString::fromUtf8("5 minutes à 72,5 °C");
+    }
+    void typedTemperatureReachesTheController()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, typed);
+        QVERIFY(Language::install(Language::Choice(language)));
+        window = std::make_unique<MainWindow>(&link->manager);
+        QVERIFY(open());
+        answerer->handleDialogs([typed](QWidget *modal) {
+            auto *celsius = modal->findChild<QDoubleSpinBox *>("doubleSpinBoxTemp");
+            celsius->selectAll();
+            QTest::keyClicks(celsius, typed);
+            static_cast<QDialog *>(modal)->accept();
+            return true;
+        });
+        child("pushButtonAddAStep")->click();
+        answerer->handleDialogs(nullptr);
+        QTEST(::child<QLabel>(*steps()->itemWidget(steps()->item(3)), "stepDesc_3")->text(), "shown");
+        save();
+        QCOMPARE(writeEnds, QStringList{"success at 6"});
+        QCOMPARE(sim->programs()[0].steps.last(), (Step{0, 5, 72.5}));
     }
 
     // A refused save, also Save in the question, keeps the edits and sends
@@ -181,16 +251,32 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("step"); // 0 PUT_EEPROM, 1 to 4 the records, 5 the end record
         QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("language"); // of the window
+        QTest::addColumn<QString>("title");
+        const int english = Language::English;
         for (int step = 0; step <= 5; ++step) {
-            QTest::addRow("wrong acknowledgement at step %d", step) << "refuse" << step << textSomethingWrong;
-            QTest::addRow("silence at step %d", step) << "ignore" << step << textTimeout;
+            QTest::addRow("wrong acknowledgement at step %d", step) << "refuse" << step << textSomethingWrong << english
+                                                                    << "Error";
+            QTest::addRow("silence at step %d", step) << "ignore" << step << textTimeout << english << "Error";
         }
-        QTest::newRow("unplugged at step 2, plugged in again") << "unplug" << 2 << textTimeout;
+        QTest::newRow("unplugged at step 2, plugged in again") << "unplug" << 2 << textTimeout << english << "Error";
+        // The message goes into the write's audit event in English and is
+        // shown in the window's language.
+        QTest::newRow("German, wrong acknowledgement") << "refuse" << 1
+                                                      << "Etwas ist schiefgegangen! Bitte versuchen Sie es erneut!"
+                                                      << int(Language::German) << "Fehler";
+        QTest::newRow("French, silence") << "ignore" << 3 << QString::fromUtf8("Délai dépassé ! Veuillez réessayer !")
+                                         << int(Language::French) << "Erreur";
     }
     void failedWriteStepEndsTheSave()
     {
         QFETCH(QString, fault);
         QFETCH(int, step);
+        QFETCH(int, language);
+        if (language != Language::English) {
+            QVERIFY(Language::install(Language::Choice(language)));
+            window = std::make_unique<MainWindow>(&link->manager);
+        }
         QVERIFY(open());
         nameField()->setText("Renamed");
         fault == "refuse" ? sim->refuseWriteStep(step) : sim->ignoreWriteStep(step);
@@ -211,7 +297,7 @@ private slots:
         }
         save();
         QCOMPARE(writeEnds, QStringList{QString("failure at %1").arg(step + 1)});
-        QCOMPARE(answerer->titles(), QStringList{"Error"});
+        QTEST(answerer->titles().join(", "), "title");
         QTEST(answerer->boxes[0].text, "message");
         QVERIFY(readDone());
         QCOMPARE(nameField()->text(), sim->programs()[0].name);

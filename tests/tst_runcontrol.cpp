@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "app/station.h"
 #include "app/stationsettings.h"
 #include "records/runjournal.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -223,16 +225,25 @@ class TestRunControl : public QObject, public RunFixture
 
     QTemporaryDir dir;
 
+    static void removeRegister()
+    {
+        QDir(RunJournal::defaultFolder()).removeRecursively();
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(CycleRegister::defaultPath() + suffix);
+    }
+
 private slots:
     void init()
     {
         static int n = 0;
-        QDir(RunJournal::defaultFolder()).removeRecursively();
-        for (const char *suffix : {"", "-wal", "-shm"})
-            QFile::remove(CycleRegister::defaultPath() + suffix);
+        removeRegister();
         QVERIFY(setUp(dir.filePath(QString("logs%1").arg(++n))));
     }
-    void cleanup() { tearDown(); }
+    void cleanup()
+    {
+        tearDown();
+        Language::install(Language::English);
+    }
 
     void namesInTheWindowsBoxesAreShownAsWritten_data()
     {
@@ -870,14 +881,19 @@ private slots:
     void programWritesAreAudited_data()
     {
         QTest::addColumn<int>("refusedStep"); // -1: none
-        QTest::addColumn<QString>("message");
-        QTest::newRow("written") << -1 << "";
-        QTest::newRow("refused by the controller") << 2 << "Something went wrong! Please try again!";
+        QTest::addColumn<QString>("message"); // stored: English in every language
+        QTest::addColumn<int>("language");
+        QTest::newRow("written") << -1 << "" << int(Language::English);
+        QTest::newRow("refused by the controller") << 2 << "Something went wrong! Please try again!"
+                                                   << int(Language::English);
+        QTest::newRow("refused, in German") << 2 << "Something went wrong! Please try again!" << int(Language::German);
     }
     void programWritesAreAudited()
     {
         QFETCH(int, refusedStep);
         QFETCH(QString, message);
+        QFETCH(int, language);
+        QVERIFY(Language::install(Language::Choice(language)));
         // The controller's own program, as it came: it ends cooling, so it
         // can be written as edited.
         const CM::Program before = sim->programs().at(0);
@@ -955,6 +971,124 @@ private slots:
         QCOMPARE(entries[0].logSha256, Sha256::hex(log));
         QCOMPARE(readFile(logFile), log);
         QCOMPARE(registerAlertsShown(), 1); // the one of the episode
+    }
+
+    // The boxes of a run speak the chosen language; the run log and the
+    // register keep English. The same run, ended the same way, writes the
+    // same bytes in every language: the window's clock stands still and the
+    // chamber keeps its temperature.
+    void runLogStaysEnglishInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("ending");      // "stop": Stop pressed; "error": the controller's error, saved
+        QTest::addColumn<QStringList>("boxes");   // "title|first line", %1: the log's name, %2: the program's
+        QTest::addColumn<QString>("status");      // stored
+        const QString stopped = "Program cancelled by user";
+        const QString failed = "Program stopped by error.";
+        QTest::newRow("German, stopped")
+            << int(Language::German) << "stop"
+            << QStringList{u8"START|Möchten Sie das Programm %2 starten?", u8"STOPP|Möchten Sie das laufende Programm stoppen?",
+                           "Abgebrochen|Programm abgebrochen! Gespeichert unter %1.txt"}
+            << stopped;
+        QTest::newRow("French, stopped")
+            << int(Language::French) << "stop"
+            << QStringList{u8"DÉMARRER|Voulez-vous démarrer le programme %2 ?",
+                           u8"ARRÊTER|Voulez-vous arrêter le programme en cours ?",
+                           u8"Annulé|Programme annulé ! Enregistré sous %1.txt"}
+            << stopped;
+        QTest::newRow("German, error saved")
+            << int(Language::German) << "error"
+            << QStringList{u8"START|Möchten Sie das Programm %2 starten?", "Vaporin - Fehler|Delta-T-Fehler",
+                           u8"Wegen eines Fehlers beendet|Möchten Sie trotzdem speichern?",
+                           "Erfolg|Programm abgebrochen! Gespeichert unter %1.txt"}
+            << failed;
+        QTest::newRow("French, error saved")
+            << int(Language::French) << "error"
+            << QStringList{u8"DÉMARRER|Voulez-vous démarrer le programme %2 ?", "Vaporin - Erreur|Erreur Delta-T",
+                           u8"Terminé à cause d'une erreur|Voulez-vous enregistrer quand même ?",
+                           u8"Succès|Programme annulé ! Enregistré sous %1.txt"}
+            << failed;
+    }
+    void runLogStaysEnglishInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, ending);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, status);
+        QByteArray written[2]; // in English, in the language
+        for (const Language::Choice choice : {Language::English, Language::Choice(language)}) {
+            tearDown();
+            removeRegister(); // the same run again: it would not be entered twice
+            QVERIFY(Language::install(choice));
+            QVERIFY(setUp(dir.filePath(QString("logs-%1-%2").arg(QTest::currentDataTag()).arg(choice))));
+            sim->setSpeed(0); // the chamber stays at its temperature
+            MainWindow &w = openConnected();
+            w.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(14, 5)).toMSecsSinceEpoch(); });
+            const QString program = child<QComboBox>(w, "comboBoxPrograms")->currentText();
+            const QString name = startRun();
+            QVERIFY(recording());
+            if (ending == "stop") {
+                press("buttonStop");
+            } else {
+                answerer->answerBoxes({QMessageBox::Ok, QMessageBox::Save});
+                sim->setStatusBit(3, 24, true);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(answerer->boxes.size(), boxes.size(), 10000);
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            if (choice != Language::English) {
+                QStringList shown;
+                for (const ModalAnswerer::Box &box : answerer->boxes)
+                    shown << box.title + '|' + box.text.section('\n', 0, 0);
+                QCOMPARE(shown, QStringList(boxes).replaceInStrings("%1", name).replaceInStrings("%2", program));
+            }
+            QCOMPARE(logFiles(), QStringList{name + ".txt"});
+            written[choice != Language::English] = logOf(name);
+            QTRY_COMPARE(registerEntries().size(), 1);
+            QCOMPARE(registerEntries().constFirst().status, status);
+        }
+        QVERIFY2(written[0].contains("\nStatus: " + status.toUtf8() + "\n"), written[0].constData());
+        QCOMPARE(written[1], written[0]);
+    }
+
+    // The language chosen on the About tab is stored at once and takes
+    // effect at the next start: the device selection and the main window
+    // speak it then.
+    void chosenLanguageSpeaksAtTheNextStart_data()
+    {
+        QTest::addColumn<QString>("before"); // the setting
+        QTest::addColumn<int>("key");        // pressed on the chooser
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("texts");  // the device selection's Exit, the main window's first tab
+        QTest::newRow("Deutsch") << "" << int(Qt::Key_Down) << "German" << "Beenden Startseite";
+        QTest::newRow("Français") << "" << int(Qt::Key_End) << u8"Français" << "Quitter Accueil";
+        QTest::newRow("English") << u8"Français" << int(Qt::Key_Home) << "" << "Exit Home";
+    }
+    void chosenLanguageSpeaksAtTheNextStart()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, key);
+        StationSettings().setLanguage(before);
+        Language::install(Language::fromSetting(before));
+        window = std::make_unique<MainWindow>(&link->manager);
+        const QString tabBefore = child<QTabWidget>(*window, "tabWidget")->tabText(0);
+        QTest::keyClick(child<QComboBox>(*window, "comboBoxLanguage"), Qt::Key(key));
+        QTEST(StationSettings().language(), "setting");
+        QCOMPARE(child<QTabWidget>(*window, "tabWidget")->tabText(0), tabBefore); // not before the next start
+        window.reset();
+
+        QString texts;
+        answerer->handleDialogs([&texts](QWidget *dialog) {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (auto *main = qobject_cast<MainWindow *>(top))
+                    texts = child<QTabWidget>(*main, "tabWidget")->tabText(0);
+            }
+            auto *exit = child<QPushButton>(*dialog, "buttonExit");
+            texts.prepend(exit->text() + ' ');
+            exit->click();
+            return true;
+        });
+        QCOMPARE(Station::run(&link->manager), 0);
+        QTEST(texts, "texts");
     }
 
     // A station killed at any moment of a run, also while it saves the

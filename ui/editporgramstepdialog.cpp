@@ -1,5 +1,6 @@
 #include "ui/editporgramstepdialog.h"
 
+#include "app/language.h"
 #include "ui_editporgramstepdialog.h"
 
 #include <QPushButton>
@@ -52,8 +53,8 @@ QString EditPorgramStepDialog::temperatureProblem(double celsius)
 {
     if (!(celsius >= lowestCelsius && celsius <= highestCelsius))
         return tr("The temperature must be %1 to %2 °C.")
-            .arg(lowestCelsius, 0, 'f', 1)
-            .arg(highestCelsius, 0, 'f', 1);
+            .arg(Language::locale().toString(lowestCelsius, 'f', 1),
+                 Language::locale().toString(highestCelsius, 'f', 1));
     return {};
 }
 

@@ -21,8 +21,9 @@ LanguageChooser::LanguageChooser(QWidget *parent)
     label->setBuddy(comboBox);
     auto *note = new QLabel(tr("Takes effect at the next start."), this);
     note->setObjectName(QStringLiteral("labelLanguageNote"));
-    // Under the chooser in the whole width, on more lines in longer languages.
+    // Wraps in longer languages; a single line stays right below the chooser.
     note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addRow(label, comboBox);

@@ -3,11 +3,13 @@
 #include "app/logfolder.h"
 #include "app/stationsettings.h"
 #include "app/texts.h"
+#include "device/digitalstatus.h"
 #include "device/programmemory.h"
 #include "records/logname.h"
 #include "records/runrecordformat.h"
 #include "register/auditevents.h"
 #include "register/registerwriter.h"
+#include "register/storedtext.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui/exitquestion.h"
 #include "ui/plainmessagebox.h"
@@ -121,7 +123,7 @@ MainWindow::MainWindow(CommunicationManager *manager)
                                                 QCoreApplication::applicationDirPath());
     logFolder = folder.path;
     if (folder.announce)
-        PlainMessageBox::show(this, QMessageBox::Information, QStringLiteral("Log Folder"), LogFolder::announcement(logFolder));
+        PlainMessageBox::show(this, QMessageBox::Information, tr("Log Folder"), LogFolder::announcement(logFolder));
     ui->lineEditLogFolder->setText(logFolder);
     ui->lineEditLogFolder->setCursorPosition(0);
 
@@ -159,7 +161,7 @@ MainWindow::MainWindow(CommunicationManager *manager)
     connect(timer, &QTimer::timeout, this, &MainWindow::timerProg);
     timer->start(1000);
 
-    ui->label_18->setText(tr("Version ") + softwareVersion);
+    ui->label_18->setText(tr("Version %1").arg(softwareVersion));
 
     QFont temperatureFont(QStringLiteral("Arial"), 12, QFont::Bold, false);
     ui->labelTemperature->setFont(temperatureFont);
@@ -193,7 +195,7 @@ MainWindow::~MainWindow()
     if (currentStatus == CommunicationManager::Running) {
         currentStatus = CommunicationManager::Idle;
         // Closed by the user, or by the restart after the controller stopped answering.
-        saveRunRecord(tr(communicationManager->connectionLost() ? textConnectionLost : textStationClosed));
+        saveRunRecord(QLatin1String(communicationManager->connectionLost() ? textConnectionLost : textStationClosed));
     }
 }
 
@@ -226,7 +228,7 @@ void MainWindow::selectLogFolder()
 
 void MainWindow::showError(QString message)
 {
-    PlainMessageBox::show(this, QMessageBox::Critical, tr("Error"), message);
+    PlainMessageBox::show(this, QMessageBox::Critical, tr("Error"), StoredText::shown(message));
 }
 
 void MainWindow::refreshPrograms()
@@ -344,12 +346,6 @@ void MainWindow::on_getVersionReceived(QString Version)
 
 namespace {
 
-const char textStoppedByError[] = "Program stopped by error.";
-const char textStoppedBySensorError[] = "Program stopped by sensor error.";
-const char textSensorError[] = "Sensor Error! Please restart the controller!";
-const char textAlreadyRunning[] = "A program is already running.";
-const char textControllerError[] = "Vaporin - Error";
-
 void setButtonState(QAbstractButton *button, bool enabled, bool shown)
 {
     button->setEnabled(enabled);
@@ -376,7 +372,7 @@ void MainWindow::askStartProgram()
     if (!programChosen())
         return;
     const auto answer = PlainMessageBox::show(
-        this, QMessageBox::Question, tr("START"), tr("Do you want to start ") + ui->comboBoxPrograms->currentText() + tr(" program?"),
+        this, QMessageBox::Question, tr("START"), tr("Do you want to start %1 program?").arg(ui->comboBoxPrograms->currentText()),
         QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
     // A run adopted while the question was open is not started again.
     if (answer != QMessageBox::Yes || currentStatus == CommunicationManager::Running)
@@ -417,20 +413,20 @@ void MainWindow::on_programStatusChanged(CommunicationManager::ProgramStatus sta
         // A stop confirmed after the run has ended otherwise must not save
         // the ended run a second time.
         if (running)
-            endRun(tr(textCancelledByUser), QMessageBox::Critical, tr(textCancelled), tr(textProgramCancelled));
+            endRun(QLatin1String(textCancelledByUser), QMessageBox::Critical, tr(textCancelled), tr(textProgramCancelled));
         else
             currentStatus = CM::Idle;
         break;
     case CM::Finished:
         if (running)
-            endRun(tr(textSuccessfullyCompleted), QMessageBox::Information, tr(textSuccess),
+            endRun(QLatin1String(textSuccessfullyCompleted), QMessageBox::Information, tr(textSuccess),
                    tr(textProgramFinished));
         else
             currentStatus = CM::Finished;
         break;
     case CM::ConnectionLost:
         if (running) {
-            endRun(tr(textConnectionLost), QMessageBox::Critical, tr(textConnectionLostTitle),
+            endRun(QLatin1String(textConnectionLost), QMessageBox::Critical, tr(textConnectionLostTitle),
                    tr(textConnectionLostCancelled));
         } else {
             PlainMessageBox::show(this, QMessageBox::Critical, tr(textConnectionLostTitle), message);
@@ -451,8 +447,8 @@ void MainWindow::on_programStatusChanged(CommunicationManager::ProgramStatus sta
         break;
     case CM::SensorError:
         if (running)
-            endRun(tr(textStoppedBySensorError), QMessageBox::Critical, tr("Error"),
-                   tr(textSensorError) + tr("\nSaved to %1.txt"), tr(textSensorError));
+            endRun(QLatin1String(textStoppedBySensorError), QMessageBox::Critical, tr("Error"), tr(textSensorErrorSaved),
+                   tr(textSensorError));
         else
             currentStatus = CM::SensorError;
         break;
@@ -549,7 +545,7 @@ std::optional<QString> MainWindow::saveRunRecord(QString result)
             : QString();
         journal.close();
         PlainMessageBox::show(this, QMessageBox::Critical, tr("Error"),
-                              tr("The run log was NOT saved.\nResult of the run: %1").arg(result) + kept);
+                              tr("The run log was NOT saved.\nResult of the run: %1").arg(StoredText::shown(result)) + kept);
         return std::nullopt;
     }
     journal.recordLogged({written->fileName, written->sha256, Cycle::Origin::Recorded});
@@ -662,20 +658,20 @@ void MainWindow::programError(QString title, QString message)
         return;
     }
     if (title != QLatin1String(textControllerError) || currentStatus != CommunicationManager::Running) {
-        PlainMessageBox::show(this, QMessageBox::Warning, title, message);
+        PlainMessageBox::show(this, QMessageBox::Warning, DigitalStatus::shown(title), DigitalStatus::shown(message));
         return;
     }
     // The controller ended the run with an error; the journal knows it
     // before the user is asked, in case no answer ever comes.
     digiUpdate(CommunicationManager::DigiRunEnded);
-    completeRunRecord(tr(textStoppedByError));
-    PlainMessageBox::show(this, QMessageBox::Warning, title, message);
+    completeRunRecord(QLatin1String(textStoppedByError));
+    PlainMessageBox::show(this, QMessageBox::Warning, DigitalStatus::shown(title), DigitalStatus::shown(message));
     QMessageBox question(QMessageBox::Question, tr("Finished because of an error"),
                          tr("Do you want to save anyway?"), QMessageBox::Save | QMessageBox::Discard);
     question.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     const int answer = question.exec();
     if (answer == QMessageBox::Save) {
-        endRun(tr(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
+        endRun(QLatin1String(textStoppedByError), QMessageBox::Information, tr(textSuccess), tr(textProgramCancelled));
     } else if (answer == QMessageBox::Discard) {
         // No log, on purpose; the register still keeps the run.
         runRecord.status = QString::fromLatin1(RunJournal::discardedStatus);

@@ -1,5 +1,6 @@
 #include "ui/programstepitem.h"
 
+#include "app/language.h"
 #include "ui/editporgramstepdialog.h"
 #include "ui_programstepitem.h"
 
@@ -28,9 +29,10 @@ ProgramStepItem::~ProgramStepItem() = default;
 void ProgramStepItem::setStep(CommunicationManager::ProgramStep step)
 {
     this->step = step;
-    ui->stepTitle_3->setText(tr("Step ") + QString::number(step.number));
-    ui->stepDesc_3->setText(QString::number(step.minutes) + tr(" minutes ")
-                            + QString::asprintf("at %.1f °C", step.temperature));
+    ui->stepTitle_3->setText(tr("Step %1").arg(step.number));
+    ui->stepDesc_3->setText(tr("%1 minutes at %2 °C")
+                                .arg(step.minutes)
+                                .arg(Language::locale().toString(step.temperature, 'f', 1)));
 }
 
 void ProgramStepItem::on_buttonDeleteStep_clicked()

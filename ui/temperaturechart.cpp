@@ -1,5 +1,7 @@
 #include "ui/temperaturechart.h"
 
+#include "app/language.h"
+
 #include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QtCharts/QCategoryAxis>
@@ -29,17 +31,20 @@ TemperatureChart::TemperatureChart()
 {
     chart = new QChart();
     chart->legend()->hide();
-    chart->setTitle(QObject::tr("Temperature"));
+    chart->setTitle(tr("Temperature"));
+    // The temperature marks as the language writes numbers (150,0 in German).
+    chart->setLocale(Language::locale());
+    chart->setLocalizeNumbers(true);
 
     axisX = new QCategoryAxis;
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axisX->setTitleText(QObject::tr("TIME [HH:MM]"));
+    axisX->setTitleText(tr("TIME [HH:MM]"));
     chart->addAxis(axisX, Qt::AlignBottom);
 
     series = new QLineSeries;
 
     auto *axisY = new QValueAxis;
-    axisY->setTitleText(QObject::tr("Temperature [°C]"));
+    axisY->setTitleText(tr("Temperature [°C]"));
     chart->addAxis(axisY, Qt::AlignLeft);
     axisY->setRange(0.0, maxCelsius);
     axisY->setTickCount(7);

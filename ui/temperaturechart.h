@@ -3,6 +3,7 @@
 #include "ui/curvereduction.h"
 #include "ui/timeaxisticks.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointF>
 #include <QPointer>
@@ -26,6 +27,8 @@ QT_CHARTS_END_NAMESPACE
 // would take the window longer with every sample.
 class TemperatureChart
 {
+    Q_DECLARE_TR_FUNCTIONS(TemperatureChart)
+
 public:
     TemperatureChart();
     ~TemperatureChart();

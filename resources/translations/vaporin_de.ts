@@ -214,6 +214,25 @@
     </message>
 </context>
 <context>
+    <name>CommunicationManager</name>
+    <message>
+        <source>The start was not sent: the controller cannot be reached. No program was started.</source>
+        <translation>Der Start wurde nicht gesendet: Der Regler ist nicht erreichbar. Es wurde kein Programm gestartet.</translation>
+    </message>
+    <message>
+        <source>The stop was not sent: the controller cannot be reached. The program goes on; press Stop again once the controller is back, or stop it at the controller.</source>
+        <translation>Der Stopp wurde nicht gesendet: Der Regler ist nicht erreichbar. Das Programm läuft weiter; drücken Sie erneut Stopp, sobald der Regler wieder erreichbar ist, oder stoppen Sie es am Regler.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to the regulon</source>
+        <translation>Keine Verbindung zum Regulon möglich</translation>
+    </message>
+    <message>
+        <source>Could not read from device. Please try with connecting another USB cable. If the error persists try to do a restart of the controller.</source>
+        <translation>Das Gerät konnte nicht gelesen werden. Bitte versuchen Sie es mit einem anderen USB-Kabel. Besteht der Fehler weiter, starten Sie den Regler neu.</translation>
+    </message>
+</context>
+<context>
     <name>CycleCurve</name>
     <message>
         <source>whole run</source>
@@ -799,26 +818,99 @@
     </message>
 </context>
 <context>
+    <name>DigitalStatus</name>
+    <message>
+        <source>Vaporin - Error</source>
+        <translation>Vaporin - Fehler</translation>
+    </message>
+    <message>
+        <source>Vaporin - Error </source>
+        <translation>Vaporin - Fehler </translation>
+    </message>
+    <message>
+        <source>Vaporin - Information</source>
+        <translation>Vaporin - Information</translation>
+    </message>
+    <message>
+        <source>Error flag! STS_ERROR</source>
+        <translation>Fehlerkennung! STS_ERROR</translation>
+    </message>
+    <message>
+        <source>Communication timeout.</source>
+        <translation>Zeitüberschreitung der Kommunikation.</translation>
+    </message>
+    <message>
+        <source>The temperature sensor 1 is out of the allowed range.</source>
+        <translation>Der Temperatursensor 1 liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>The program has been stopped manually by user.</source>
+        <translation>Das Programm wurde vom Benutzer manuell gestoppt.</translation>
+    </message>
+    <message>
+        <source>Delta-T Error
+The allowed temperature range of T-1/+2°C has been exceeded during holding time. Check if the temperature cable Check if the autoclave chamber is not out of water.</source>
+        <translation>Delta-T-Fehler
+Der zulässige Temperaturbereich von T-1/+2°C wurde während der Haltezeit überschritten. Prüfen Sie das Temperaturkabel und ob die Kammer des Autoklaven genug Wasser hat.</translation>
+    </message>
+    <message>
+        <source>Heater Error
+Maximum allowed temperature exceeded (143°C) OR targettemperature not be reached. Please check if temperaturesensor is working properly or autoclave chamber is not out ofwater.</source>
+        <translation>Heizungsfehler
+Höchstzulässige Temperatur überschritten (143°C) ODER Solltemperatur nicht erreicht. Bitte prüfen Sie, ob der Temperatursensor richtig arbeitet und ob die Kammer des Autoklaven genug Wasser hat.</translation>
+    </message>
+    <message>
+        <source>The program finished successfully.</source>
+        <translation>Das Programm wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>A program is already running.
+Alert: The pdf file that will be created afterwards won&apos;t contain the previous temperatures.</source>
+        <translation>Es läuft bereits ein Programm.
+Achtung: Die danach erstellte PDF-Datei enthält die bisherigen Temperaturen nicht.</translation>
+    </message>
+    <message>
+        <source>The temperature is too high.</source>
+        <translation>Die Temperatur ist zu hoch.</translation>
+    </message>
+    <message>
+        <source>The temperature is lower than the minimum allowed.</source>
+        <translation>Die Temperatur liegt unter dem zulässigen Minimum.</translation>
+    </message>
+    <message>
+        <source>An error was occured.</source>
+        <translation>Ein Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The program was stopped because a critical error detected.</source>
+        <translation>Das Programm wurde wegen eines kritischen Fehlers gestoppt.</translation>
+    </message>
+    <message>
+        <source>Error in temperature sensor. Most often this means the sensoris not plugged in into controller. Other possible reason: cablebreak.</source>
+        <translation>Fehler am Temperatursensor. Meist ist der Sensor nicht am Regler eingesteckt. Andere mögliche Ursache: Kabelbruch.</translation>
+    </message>
+</context>
+<context>
     <name>EditPorgramStepDialog</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>The time must be 0 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit muss 0 bis %1 Minuten betragen.</translation>
     </message>
     <message>
         <source>The temperature must be %1 to %2 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur muss %1 bis %2 °C betragen.</translation>
     </message>
 </context>
 <context>
@@ -860,7 +952,16 @@
     <message>
         <source>A program is running. The controller goes on with it, but the station stops recording this run: its log and its register entry end now with the status &quot;%1&quot;.
 Exit anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm läuft. Der Regler führt es weiter aus, aber die Station zeichnet diesen Lauf nicht mehr auf: Sein Laufprotokoll und sein Registereintrag enden jetzt mit dem Status „%1“.
+Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
 </context>
 <context>
@@ -886,242 +987,264 @@ Exit anyway?</source>
     <name>LanguageChooser</name>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFolder</name>
+    <message>
+        <source>Log Folder path is set to:
+%1</source>
+        <translation>Der Protokollordner ist:
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin Regulon</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>40</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>80</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>120</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>140</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>- °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>Select Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm wählen</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner</translation>
     </message>
     <message>
         <source>Log File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Laufprotokolls</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programm</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Program Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmschritte</translation>
     </message>
     <message>
         <source>ADD A STEP</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHRITT HINZUFÜGEN</translation>
     </message>
     <message>
         <source>Program Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmname</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEICHERN</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>ZURÜCKSETZEN</translation>
     </message>
     <message>
         <source>About us</source>
-        <translation type="unfinished"></translation>
+        <translation>Über uns</translation>
     </message>
     <message>
         <source>Vaporin, Example Street 1, 00000 Sample Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin, Example Street 1, 00000 Sample Town</translation>
     </message>
     <message>
         <source>Tel. +00 000 000000</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. +00 000 000000</translation>
     </message>
     <message>
         <source>© Vaporin (sample maker). All rights reserved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>© Vaporin (Beispielhersteller). Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Vaporin — sterilisation made simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin — Sterilisation leicht gemacht</translation>
     </message>
     <message>
         <source>Vaporin builds table-top steam autoclaves for medical practices, dental clinics and laboratories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin baut Tisch-Dampfautoklaven für Arztpraxen, Zahnarztpraxen und Labore.</translation>
     </message>
     <message>
         <source>Our autoclaves sterilise instruments with saturated steam in programs that are easy to choose and safe to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere Autoklaven sterilisieren Instrumente mit Sattdampf in Programmen, die leicht zu wählen und sicher auszuführen sind.</translation>
     </message>
     <message>
         <source>Every cycle is watched by the Regulon controller, and this station keeps a record of each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Charge wird vom Regulon-Regler überwacht, und diese Station zeichnet jeden Lauf auf.</translation>
     </message>
     <message>
         <source>Find out more at www.vaporin.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr unter www.vaporin.example</translation>
     </message>
     <message>
         <source>Contact us with E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt per E-Mail</translation>
     </message>
     <message>
         <source>Check if there is an Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>More products</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Produkte</translation>
     </message>
     <message>
         <source>Program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm %1</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen</translation>
     </message>
     <message>
         <source>Records (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen (%1)</translation>
     </message>
     <message>
         <source>Select Log Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner wählen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to start </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> program?</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>Do you want to stop the running program?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Saved to %1.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das laufende Programm stoppen?</translation>
     </message>
     <message>
         <source>
 The station keeps the record and offers to save it again at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die Station behält die Aufzeichnung und bietet beim nächsten Start erneut an, sie zu speichern.</translation>
     </message>
     <message>
         <source>The run log was NOT saved.
 Result of the run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll wurde NICHT gespeichert.
+Ergebnis des Laufs: %1</translation>
     </message>
     <message>
         <source>A program is already running.
 Do you want to start recording temperature?
 Alert: The file that will be created afterwards won&apos;t contain the previous temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft bereits ein Programm.
+Möchten Sie mit der Aufzeichnung der Temperatur beginnen?
+Achtung: Die danach erstellte Datei enthält die bisherigen Temperaturen nicht.</translation>
     </message>
     <message>
         <source>Finished because of an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegen eines Fehlers beendet</translation>
     </message>
     <message>
         <source>Do you want to save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie trotzdem speichern?</translation>
     </message>
     <message>
         <source>Program %1 &quot;%2&quot; saved to the controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm %1 „%2“ im Regler gespeichert.</translation>
+    </message>
+    <message>
+        <source>Program finished! Saved to %1.txt</source>
+        <translation>Programm beendet! Gespeichert unter %1.txt</translation>
+    </message>
+    <message>
+        <source>Program cancelled! Saved to %1.txt</source>
+        <translation>Programm abgebrochen! Gespeichert unter %1.txt</translation>
+    </message>
+    <message>
+        <source>Connection lost! Program cancelled! Saved to %1.txt</source>
+        <translation>Verbindung verloren! Programm abgebrochen! Gespeichert unter %1.txt</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Connecton Lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>The program has been modified.</source>
+        <translation>Das Programm wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>No step!</source>
+        <translation>Kein Schritt!</translation>
+    </message>
+    <message>
+        <source>Must be at least 1 step.</source>
+        <translation>Es muss mindestens 1 Schritt vorhanden sein.</translation>
+    </message>
+    <message>
+        <source>Invalid Program!</source>
+        <translation>Ungültiges Programm!</translation>
+    </message>
+    <message>
+        <source>The temperature of the last step must be less than 80.0°C.</source>
+        <translation>Die Temperatur des letzten Schritts muss unter 80,0°C liegen.</translation>
+    </message>
+    <message>
+        <source>Add a cooling step at 80.0 °C or below as the last step.</source>
+        <translation>Fügen Sie als letzten Schritt einen Abkühlschritt bei 80,0 °C oder darunter hinzu.</translation>
+    </message>
+    <message>
+        <source>Sensor Error! Please restart the controller!</source>
+        <translation>Sensorfehler! Bitte starten Sie den Regler neu!</translation>
+    </message>
+    <message>
+        <source>Sensor Error! Please restart the controller!
+Saved to %1.txt</source>
+        <translation>Sensorfehler! Bitte starten Sie den Regler neu!
+Gespeichert unter %1.txt</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Do you want to start %1 program?</source>
+        <translation>Möchten Sie das Programm %1 starten?</translation>
     </message>
 </context>
 <context>
     <name>NoFollowFile</name>
     <message>
         <source>%1 is a symbolic link. The station writes no record through a link; remove the link or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein symbolischer Link. Die Station schreibt keine Aufzeichnung über einen Link; entfernen Sie den Link oder wählen Sie einen anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -1791,30 +1914,37 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
 </context>
 <context>
+    <name>ProgramMemory</name>
+    <message>
+        <source>The program was not read completely from the controller. Please read the programs again before saving.</source>
+        <translation>Das Programm wurde nicht vollständig vom Regler gelesen. Bitte lesen Sie die Programme vor dem Speichern erneut.</translation>
+    </message>
+    <message>
+        <source>The program name is longer than %1 characters.</source>
+        <translation>Der Programmname ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A program has at most %1 steps; this one has %2.</source>
+        <translation>Ein Programm hat höchstens %1 Schritte; dieses hat %2.</translation>
+    </message>
+    <message>
+        <source>Step %1: the time must be between 0 and %2 minutes.</source>
+        <translation>Schritt %1: Die Zeit muss zwischen 0 und %2 Minuten liegen.</translation>
+    </message>
+    <message>
+        <source>Step %1: the temperature must be between 0 and %2 °C.</source>
+        <translation>Schritt %1: Die Temperatur muss zwischen 0 und %2 °C liegen.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStepItem</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
     </message>
     <message>
-        <source>STEP 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10 minutes at 120 C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> minutes </source>
-        <translation type="unfinished"></translation>
+        <source>%1 minutes at %2 °C</source>
+        <translation>%1 Minuten bei %2 °C</translation>
     </message>
 </context>
 <context>
@@ -1823,24 +1953,12 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <source>Time since the start [HH:MM]</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Temperature</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TIME [HH:MM]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Temperature [°C]</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ReadingWatch</name>
     <message>
         <source>no reading since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Messwert seit %1</translation>
     </message>
 </context>
 <context>
@@ -2792,11 +2910,11 @@ Options:
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Protokollordner</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The folder %1 could not be shown: no program to show folders was found.</source>
@@ -3819,6 +3937,33 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
 </context>
 <context>
+    <name>ReplyParser</name>
+    <message>
+        <source>Can&apos;t start the program. A program is running.</source>
+        <translation>Das Programm kann nicht gestartet werden. Es läuft bereits ein Programm.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the program.</source>
+        <translation>Das Programm kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find the selected program.</source>
+        <translation>Das gewählte Programm wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the program. Controller code: %1</source>
+        <translation>Das Programm kann nicht gestartet werden. Code des Reglers: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t stop the running program.</source>
+        <translation>Das laufende Programm kann nicht gestoppt werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t stop the running program. Controller code: %1</source>
+        <translation>Das laufende Programm kann nicht gestoppt werden. Code des Reglers: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Released</source>
@@ -3951,7 +4096,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLog</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -4009,7 +4154,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLogSaver</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The run log could not be written to
@@ -4017,42 +4162,50 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
 %2
 
 Do you want to save it elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll konnte nicht geschrieben werden nach
+%1
+%2
+
+Möchten Sie es an anderer Stelle speichern?</translation>
     </message>
     <message>
         <source>Save Run Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokoll speichern</translation>
     </message>
     <message>
         <source>Run logs (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokolle (*.txt)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>RunRecovery</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The run log of the interrupted run was NOT saved.
 The station keeps its record and offers it again at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufprotokoll des unterbrochenen Laufs wurde NICHT gespeichert.
+Die Station behält die Aufzeichnung und bietet sie beim nächsten Start erneut an.</translation>
     </message>
     <message>
         <source>Run Log Recovered</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufprotokoll wiederhergestellt</translation>
     </message>
     <message>
         <source>The station stopped before the log of a run was saved.
 The run log has now been saved to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station wurde beendet, bevor das Protokoll eines Laufs gespeichert war.
+Das Laufprotokoll wurde jetzt gespeichert unter
+%1</translation>
     </message>
 </context>
 <context>
@@ -4070,76 +4223,103 @@ The run log has now been saved to
     <name>SlaveThread</name>
     <message>
         <source>Can&apos;t write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben auf %1 nicht möglich</translation>
     </message>
     <message>
         <source>Can&apos;t open %1, error code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden, Fehlercode %2</translation>
     </message>
     <message>
         <source>Wait read request timeout %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim Warten auf die Antwort %1</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin Regulon</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>No controller found. Check that its USB cable is plugged in and that the controller is switched on. Your user must be in the dialout group (log in again after adding it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Regler gefunden. Prüfen Sie, ob das USB-Kabel eingesteckt und der Regler eingeschaltet ist. Ihr Benutzer muss in der Gruppe dialout sein (nach dem Hinzufügen neu anmelden).</translation>
     </message>
     <message>
         <source>Select Regulon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulon wählen</translation>
     </message>
 </context>
 <context>
     <name>StationSettings</name>
     <message>
         <source>The setting %1 is &quot;%2&quot;, which is no tolerance from 0 to %3 K; the verdicts use %4 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung %1 ist „%2“, das ist keine Toleranz von 0 bis %3 K; die Bewertungen verwenden %4 K.</translation>
     </message>
     <message>
         <source>The setting %1 is &quot;%2&quot;; it must be sqlite or postgresql.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung %1 ist „%2“; sie muss sqlite oder postgresql sein.</translation>
     </message>
     <message>
         <source>The setting %1 is &quot;%2&quot;, which is no port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung %1 ist „%2“, das ist keine Portnummer.</translation>
     </message>
 </context>
 <context>
     <name>StoredText</name>
     <message>
         <source>Successfully completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>Program cancelled by user</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm vom Bediener abgebrochen</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung verloren</translation>
     </message>
     <message>
         <source>Station closed during the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Station während des Laufs geschlossen</translation>
+    </message>
+    <message>
+        <source>Something went wrong! Please try again!</source>
+        <translation>Etwas ist schiefgegangen! Bitte versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Timeout! Please try again!</source>
+        <translation>Zeitüberschreitung! Bitte versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Program stopped by error.</source>
+        <translation>Programm durch einen Fehler gestoppt.</translation>
+    </message>
+    <message>
+        <source>Program stopped by sensor error.</source>
+        <translation>Programm durch einen Sensorfehler gestoppt.</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureChart</name>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>TIME [HH:MM]</source>
+        <translation>ZEIT [HH:MM]</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Temperatur [°C]</translation>
     </message>
 </context>
 <context>
@@ -4192,7 +4372,7 @@ The run log has now been saved to
     <name>VerdictBanner</name>
     <message>
         <source>The register holds no verdict for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register enthält keine Bewertung für diesen Lauf.</translation>
     </message>
 </context>
 <context>

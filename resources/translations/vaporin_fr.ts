@@ -214,6 +214,25 @@
     </message>
 </context>
 <context>
+    <name>CommunicationManager</name>
+    <message>
+        <source>The start was not sent: the controller cannot be reached. No program was started.</source>
+        <translation>Le démarrage n&apos;a pas été envoyé : le régulateur est injoignable. Aucun programme n&apos;a été démarré.</translation>
+    </message>
+    <message>
+        <source>The stop was not sent: the controller cannot be reached. The program goes on; press Stop again once the controller is back, or stop it at the controller.</source>
+        <translation>L&apos;arrêt n&apos;a pas été envoyé : le régulateur est injoignable. Le programme continue ; appuyez à nouveau sur Arrêter dès que le régulateur répond, ou arrêtez-le sur le régulateur.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t connect to the regulon</source>
+        <translation>Impossible de se connecter au Regulon</translation>
+    </message>
+    <message>
+        <source>Could not read from device. Please try with connecting another USB cable. If the error persists try to do a restart of the controller.</source>
+        <translation>Impossible de lire l&apos;appareil. Essayez avec un autre câble USB. Si l&apos;erreur persiste, redémarrez le régulateur.</translation>
+    </message>
+</context>
+<context>
     <name>CycleCurve</name>
     <message>
         <source>whole run</source>
@@ -799,26 +818,99 @@
     </message>
 </context>
 <context>
+    <name>DigitalStatus</name>
+    <message>
+        <source>Vaporin - Error</source>
+        <translation>Vaporin - Erreur</translation>
+    </message>
+    <message>
+        <source>Vaporin - Error </source>
+        <translation>Vaporin - Erreur </translation>
+    </message>
+    <message>
+        <source>Vaporin - Information</source>
+        <translation>Vaporin - Information</translation>
+    </message>
+    <message>
+        <source>Error flag! STS_ERROR</source>
+        <translation>Indicateur d&apos;erreur ! STS_ERROR</translation>
+    </message>
+    <message>
+        <source>Communication timeout.</source>
+        <translation>Délai de communication dépassé.</translation>
+    </message>
+    <message>
+        <source>The temperature sensor 1 is out of the allowed range.</source>
+        <translation>Le capteur de température 1 est hors de la plage autorisée.</translation>
+    </message>
+    <message>
+        <source>The program has been stopped manually by user.</source>
+        <translation>Le programme a été arrêté manuellement par l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Delta-T Error
+The allowed temperature range of T-1/+2°C has been exceeded during holding time. Check if the temperature cable Check if the autoclave chamber is not out of water.</source>
+        <translation>Erreur Delta-T
+La plage de température autorisée de T-1/+2°C a été dépassée pendant le plateau. Vérifiez le câble de température et que la chambre de l&apos;autoclave n&apos;est pas à court d&apos;eau.</translation>
+    </message>
+    <message>
+        <source>Heater Error
+Maximum allowed temperature exceeded (143°C) OR targettemperature not be reached. Please check if temperaturesensor is working properly or autoclave chamber is not out ofwater.</source>
+        <translation>Erreur de chauffage
+Température maximale autorisée dépassée (143°C) OU température de consigne non atteinte. Vérifiez que le capteur de température fonctionne correctement et que la chambre de l&apos;autoclave n&apos;est pas à court d&apos;eau.</translation>
+    </message>
+    <message>
+        <source>The program finished successfully.</source>
+        <translation>Le programme s&apos;est terminé avec succès.</translation>
+    </message>
+    <message>
+        <source>A program is already running.
+Alert: The pdf file that will be created afterwards won&apos;t contain the previous temperatures.</source>
+        <translation>Un programme est déjà en cours.
+Attention : le fichier PDF créé ensuite ne contiendra pas les températures précédentes.</translation>
+    </message>
+    <message>
+        <source>The temperature is too high.</source>
+        <translation>La température est trop élevée.</translation>
+    </message>
+    <message>
+        <source>The temperature is lower than the minimum allowed.</source>
+        <translation>La température est inférieure au minimum autorisé.</translation>
+    </message>
+    <message>
+        <source>An error was occured.</source>
+        <translation>Une erreur s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>The program was stopped because a critical error detected.</source>
+        <translation>Le programme a été arrêté à cause d&apos;une erreur critique.</translation>
+    </message>
+    <message>
+        <source>Error in temperature sensor. Most often this means the sensoris not plugged in into controller. Other possible reason: cablebreak.</source>
+        <translation>Erreur du capteur de température. Le plus souvent, le capteur n&apos;est pas branché sur le régulateur. Autre cause possible : câble rompu.</translation>
+    </message>
+</context>
+<context>
     <name>EditPorgramStepDialog</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>The time must be 0 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée doit être de 0 à %1 minutes.</translation>
     </message>
     <message>
         <source>The temperature must be %1 to %2 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>La température doit être de %1 à %2 °C.</translation>
     </message>
 </context>
 <context>
@@ -860,7 +952,16 @@
     <message>
         <source>A program is running. The controller goes on with it, but the station stops recording this run: its log and its register entry end now with the status &quot;%1&quot;.
 Exit anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme est en cours. Le régulateur le poursuit, mais le poste cesse d&apos;enregistrer ce cycle : son journal du cycle et son entrée au registre se terminent maintenant avec l&apos;état « %1 ».
+Quitter quand même ?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>Voulez-vous quitter ?</translation>
     </message>
 </context>
 <context>
@@ -886,242 +987,264 @@ Exit anyway?</source>
     <name>LanguageChooser</name>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prend effet au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFolder</name>
+    <message>
+        <source>Log Folder path is set to:
+%1</source>
+        <translation>Le dossier des journaux est :
+%1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin Regulon</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>40</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>60</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>80</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>120</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>140</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>- °C</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>Select Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le programme</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des journaux</translation>
     </message>
     <message>
         <source>Log File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du journal</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programme</translation>
-    </message>
-    <message>
-        <source>00:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
     <message>
         <source>Program Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes du programme</translation>
     </message>
     <message>
         <source>ADD A STEP</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER UNE ÉTAPE</translation>
     </message>
     <message>
         <source>Program Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du programme</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉTABLIR</translation>
     </message>
     <message>
         <source>About us</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Vaporin, Example Street 1, 00000 Sample Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin, Example Street 1, 00000 Sample Town</translation>
     </message>
     <message>
         <source>Tel. +00 000 000000</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. +00 000 000000</translation>
     </message>
     <message>
         <source>© Vaporin (sample maker). All rights reserved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>© Vaporin (fabricant exemple). Tous droits réservés.</translation>
     </message>
     <message>
         <source>Vaporin — sterilisation made simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin — la stérilisation en toute simplicité</translation>
     </message>
     <message>
         <source>Vaporin builds table-top steam autoclaves for medical practices, dental clinics and laboratories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin construit des autoclaves à vapeur de table pour les cabinets médicaux, les cabinets dentaires et les laboratoires.</translation>
     </message>
     <message>
         <source>Our autoclaves sterilise instruments with saturated steam in programs that are easy to choose and safe to run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nos autoclaves stérilisent les instruments à la vapeur saturée, avec des programmes faciles à choisir et sûrs à exécuter.</translation>
     </message>
     <message>
         <source>Every cycle is watched by the Regulon controller, and this station keeps a record of each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque cycle est surveillé par le régulateur Regulon, et ce poste garde un enregistrement de chaque cycle.</translation>
     </message>
     <message>
         <source>Find out more at www.vaporin.example</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus sur www.vaporin.example</translation>
     </message>
     <message>
         <source>Contact us with E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Nous contacter par e-mail</translation>
     </message>
     <message>
         <source>Check if there is an Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une mise à jour</translation>
     </message>
     <message>
         <source>More products</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres produits</translation>
     </message>
     <message>
         <source>Program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme %1</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Records (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Registre (%1)</translation>
     </message>
     <message>
         <source>Select Log Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier des journaux</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to start </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> program?</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉMARRER</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTER</translation>
     </message>
     <message>
         <source>Do you want to stop the running program?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-Saved to %1.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous arrêter le programme en cours ?</translation>
     </message>
     <message>
         <source>
 The station keeps the record and offers to save it again at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le poste conserve l&apos;enregistrement et propose de l&apos;enregistrer à nouveau au prochain démarrage.</translation>
     </message>
     <message>
         <source>The run log was NOT saved.
 Result of the run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal du cycle n&apos;a PAS été enregistré.
+Résultat du cycle : %1</translation>
     </message>
     <message>
         <source>A program is already running.
 Do you want to start recording temperature?
 Alert: The file that will be created afterwards won&apos;t contain the previous temperatures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme est déjà en cours.
+Voulez-vous commencer à enregistrer la température ?
+Attention : le fichier créé ensuite ne contiendra pas les températures précédentes.</translation>
     </message>
     <message>
         <source>Finished because of an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé à cause d&apos;une erreur</translation>
     </message>
     <message>
         <source>Do you want to save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Program %1 &quot;%2&quot; saved to the controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme %1 « %2 » enregistré dans le régulateur.</translation>
+    </message>
+    <message>
+        <source>Program finished! Saved to %1.txt</source>
+        <translation>Programme terminé ! Enregistré sous %1.txt</translation>
+    </message>
+    <message>
+        <source>Program cancelled! Saved to %1.txt</source>
+        <translation>Programme annulé ! Enregistré sous %1.txt</translation>
+    </message>
+    <message>
+        <source>Connection lost! Program cancelled! Saved to %1.txt</source>
+        <translation>Connexion perdue ! Programme annulé ! Enregistré sous %1.txt</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Connecton Lost</source>
+        <translation>Connexion perdue</translation>
+    </message>
+    <message>
+        <source>The program has been modified.</source>
+        <translation>Le programme a été modifié.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>No step!</source>
+        <translation>Aucune étape !</translation>
+    </message>
+    <message>
+        <source>Must be at least 1 step.</source>
+        <translation>Il faut au moins 1 étape.</translation>
+    </message>
+    <message>
+        <source>Invalid Program!</source>
+        <translation>Programme non valide !</translation>
+    </message>
+    <message>
+        <source>The temperature of the last step must be less than 80.0°C.</source>
+        <translation>La température de la dernière étape doit être inférieure à 80,0°C.</translation>
+    </message>
+    <message>
+        <source>Add a cooling step at 80.0 °C or below as the last step.</source>
+        <translation>Ajoutez comme dernière étape une étape de refroidissement à 80,0 °C ou moins.</translation>
+    </message>
+    <message>
+        <source>Sensor Error! Please restart the controller!</source>
+        <translation>Erreur de capteur ! Veuillez redémarrer le régulateur !</translation>
+    </message>
+    <message>
+        <source>Sensor Error! Please restart the controller!
+Saved to %1.txt</source>
+        <translation>Erreur de capteur ! Veuillez redémarrer le régulateur !
+Enregistré sous %1.txt</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Do you want to start %1 program?</source>
+        <translation>Voulez-vous démarrer le programme %1 ?</translation>
     </message>
 </context>
 <context>
     <name>NoFollowFile</name>
     <message>
         <source>%1 is a symbolic link. The station writes no record through a link; remove the link or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien symbolique. Le poste n&apos;écrit aucun enregistrement à travers un lien ; supprimez le lien ou choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -1791,30 +1914,37 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
 </context>
 <context>
+    <name>ProgramMemory</name>
+    <message>
+        <source>The program was not read completely from the controller. Please read the programs again before saving.</source>
+        <translation>Le programme n&apos;a pas été lu entièrement depuis le régulateur. Relisez les programmes avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>The program name is longer than %1 characters.</source>
+        <translation>Le nom du programme dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A program has at most %1 steps; this one has %2.</source>
+        <translation>Un programme a au plus %1 étapes ; celui-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>Step %1: the time must be between 0 and %2 minutes.</source>
+        <translation>Étape %1 : la durée doit être comprise entre 0 et %2 minutes.</translation>
+    </message>
+    <message>
+        <source>Step %1: the temperature must be between 0 and %2 °C.</source>
+        <translation>Étape %1 : la température doit être comprise entre 0 et %2 °C.</translation>
+    </message>
+</context>
+<context>
     <name>ProgramStepItem</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
+        <source>Step %1</source>
+        <translation>Étape %1</translation>
     </message>
     <message>
-        <source>STEP 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10 minutes at 120 C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> minutes </source>
-        <translation type="unfinished"></translation>
+        <source>%1 minutes at %2 °C</source>
+        <translation>%1 minutes à %2 °C</translation>
     </message>
 </context>
 <context>
@@ -1823,24 +1953,12 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <source>Time since the start [HH:MM]</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Temperature</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TIME [HH:MM]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Temperature [°C]</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ReadingWatch</name>
     <message>
         <source>no reading since %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune mesure depuis %1</translation>
     </message>
 </context>
 <context>
@@ -2792,11 +2910,11 @@ Options:
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Dossier des journaux</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The folder %1 could not be shown: no program to show folders was found.</source>
@@ -3819,6 +3937,33 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
 </context>
 <context>
+    <name>ReplyParser</name>
+    <message>
+        <source>Can&apos;t start the program. A program is running.</source>
+        <translation>Impossible de démarrer le programme. Un programme est en cours.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the program.</source>
+        <translation>Impossible de démarrer le programme.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find the selected program.</source>
+        <translation>Le programme choisi est introuvable.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the program. Controller code: %1</source>
+        <translation>Impossible de démarrer le programme. Code du régulateur : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t stop the running program.</source>
+        <translation>Impossible d&apos;arrêter le programme en cours.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t stop the running program. Controller code: %1</source>
+        <translation>Impossible d&apos;arrêter le programme en cours. Code du régulateur : %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormat</name>
     <message>
         <source>Released</source>
@@ -3951,7 +4096,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLog</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -4009,7 +4154,7 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>RunLogSaver</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The run log could not be written to
@@ -4017,42 +4162,50 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
 %2
 
 Do you want to save it elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal du cycle n&apos;a pas pu être écrit dans
+%1
+%2
+
+Voulez-vous l&apos;enregistrer ailleurs ?</translation>
     </message>
     <message>
         <source>Save Run Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal du cycle</translation>
     </message>
     <message>
         <source>Run logs (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux des cycles (*.txt)</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>RunRecovery</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The run log of the interrupted run was NOT saved.
 The station keeps its record and offers it again at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal du cycle interrompu n&apos;a PAS été enregistré.
+Le poste conserve son enregistrement et le propose à nouveau au prochain démarrage.</translation>
     </message>
     <message>
         <source>Run Log Recovered</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal du cycle récupéré</translation>
     </message>
     <message>
         <source>The station stopped before the log of a run was saved.
 The run log has now been saved to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le poste s&apos;est arrêté avant l&apos;enregistrement du journal d&apos;un cycle.
+Le journal du cycle a maintenant été enregistré sous
+%1</translation>
     </message>
 </context>
 <context>
@@ -4070,76 +4223,103 @@ The run log has now been saved to
     <name>SlaveThread</name>
     <message>
         <source>Can&apos;t write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur %1</translation>
     </message>
     <message>
         <source>Can&apos;t open %1, error code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1, code d&apos;erreur %2</translation>
     </message>
     <message>
         <source>Wait read request timeout %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d&apos;attente de la réponse dépassé %1</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaporin Regulon</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>No controller found. Check that its USB cable is plugged in and that the controller is switched on. Your user must be in the dialout group (log in again after adding it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun régulateur trouvé. Vérifiez que son câble USB est branché et que le régulateur est allumé. Votre utilisateur doit faire partie du groupe dialout (reconnectez-vous après l&apos;ajout).</translation>
     </message>
     <message>
         <source>Select Regulon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le Regulon</translation>
     </message>
 </context>
 <context>
     <name>StationSettings</name>
     <message>
         <source>The setting %1 is &quot;%2&quot;, which is no tolerance from 0 to %3 K; the verdicts use %4 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre %1 vaut « %2 », ce qui n&apos;est pas une tolérance de 0 à %3 K ; les verdicts utilisent %4 K.</translation>
     </message>
     <message>
         <source>The setting %1 is &quot;%2&quot;; it must be sqlite or postgresql.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre %1 vaut « %2 » ; il doit être sqlite ou postgresql.</translation>
     </message>
     <message>
         <source>The setting %1 is &quot;%2&quot;, which is no port number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre %1 vaut « %2 », ce qui n&apos;est pas un numéro de port.</translation>
     </message>
 </context>
 <context>
     <name>StoredText</name>
     <message>
         <source>Successfully completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé avec succès</translation>
     </message>
     <message>
         <source>Program cancelled by user</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme annulé par l&apos;opérateur</translation>
     </message>
     <message>
         <source>Connection lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion perdue</translation>
     </message>
     <message>
         <source>Station closed during the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste fermé pendant le cycle</translation>
+    </message>
+    <message>
+        <source>Something went wrong! Please try again!</source>
+        <translation>Une erreur s&apos;est produite ! Veuillez réessayer !</translation>
+    </message>
+    <message>
+        <source>Timeout! Please try again!</source>
+        <translation>Délai dépassé ! Veuillez réessayer !</translation>
+    </message>
+    <message>
+        <source>Program stopped by error.</source>
+        <translation>Programme arrêté par une erreur.</translation>
+    </message>
+    <message>
+        <source>Program stopped by sensor error.</source>
+        <translation>Programme arrêté par une erreur de capteur.</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureChart</name>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>TIME [HH:MM]</source>
+        <translation>TEMPS [HH:MM]</translation>
+    </message>
+    <message>
+        <source>Temperature [°C]</source>
+        <translation>Température [°C]</translation>
     </message>
 </context>
 <context>
@@ -4192,7 +4372,7 @@ The run log has now been saved to
     <name>VerdictBanner</name>
     <message>
         <source>The register holds no verdict for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne contient aucun verdict pour ce cycle.</translation>
     </message>
 </context>
 <context>
