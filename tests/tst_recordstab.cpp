@@ -669,6 +669,29 @@ private slots:
         QTEST(trail->index(0, AuditTrailModel::Kind).data().toString(), "cycleEntered");
     }
 
+    // At the size the station's window gives the tab, every button shows
+    // its whole text in every language.
+    void buttonsWholeInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(Language::English);
+        QTest::newRow("German") << int(Language::German);
+        QTest::newRow("French") << int(Language::French);
+    }
+
+    void buttonsWholeInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QVERIFY(speak(Language::Choice(language)));
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));
+        tab->resize(988, 420);
+        QVERIFY(chooseRow(0));
+        for (const QPushButton *button : tab->findChildren<QPushButton *>()) {
+            if (button->isVisible())
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+        }
+    }
+
     // Every kind of event the register writes has its words in both
     // languages; one it does not know shows as stored.
     void everyEventKindIsTranslated_data()

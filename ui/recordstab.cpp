@@ -248,9 +248,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         ui->pushButtonExportList->setEnabled(true);
         ui->pushButtonExportSamples->setEnabled(chosen.has_value());
         if (error.isEmpty()) {
-            ui->labelExportResult->setText(tr("%Ln rows saved.", nullptr, rows));
+            showResult(tr("%Ln rows saved.", nullptr, rows));
         } else {
-            ui->labelExportResult->clear();
+            showResult({});
             PlainMessageBox::show(this, QMessageBox::Warning, tr("Export"), tr("The export failed.\n%1").arg(error));
         }
         emit exportFinished(error);
@@ -261,9 +261,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         reportTicket = 0;
         enableReports();
         if (error.isEmpty()) {
-            ui->labelExportResult->setText(tr("Report done."));
+            showResult(tr("Report done."));
         } else {
-            ui->labelExportResult->clear();
+            showResult({});
             PlainMessageBox::show(this, QMessageBox::Warning, tr("Report"), tr("The report failed.\n%1").arg(error));
         }
         emit reportFinished(error, ms);
@@ -419,6 +419,9 @@ void RecordsTab::showEvent(QShowEvent *event)
     if (everShown)
         return;
     everShown = true;
+    // The chosen cycle's buttons whole in every language, the list taking
+    // what is left; measured once they have their font.
+    ui->groupBoxCycle->setMinimumWidth(qMax(ui->groupBoxCycle->minimumWidth(), ui->groupBoxCycle->minimumSizeHint().width()));
     // What the lists read now is the state to compare with.
     readNewestEvent();
     changeCheck.start();
@@ -582,6 +585,13 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
         emit cycleShown(cycle->id);
 }
 
+void RecordsTab::showResult(const QString &text)
+{
+    // Cut where the list's column ends; whole in its tooltip.
+    ui->labelExportResult->setText(text);
+    ui->labelExportResult->setToolTip(text);
+}
+
 void RecordsTab::showProblem(const QString &error)
 {
     ui->labelRegisterMessage->setText(error);
@@ -609,7 +619,7 @@ void RecordsTab::startExport(quint64 ticket)
     exportTicket = ticket;
     ui->pushButtonExportList->setEnabled(false);
     ui->pushButtonExportSamples->setEnabled(false);
-    ui->labelExportResult->setText(tr("Saving…"));
+    showResult(tr("Saving…"));
 }
 
 void RecordsTab::on_pushButtonExportList_clicked()
@@ -754,7 +764,7 @@ void RecordsTab::startReport(quint64 ticket)
 {
     reportTicket = ticket;
     enableReports();
-    ui->labelExportResult->setText(tr("Writing the report…"));
+    showResult(tr("Writing the report…"));
 }
 
 void RecordsTab::enableReports()
