@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Waits for no release</source>
-        <translation>Wartet auf keine Freigabe</translation>
+        <translation>Braucht keine Freigabe</translation>
     </message>
     <message>
         <source>recorded by the station</source>
@@ -1310,7 +1310,7 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Type</source>
-        <translation>Art</translation>
+        <translation>Verpackungsart</translation>
     </message>
     <message>
         <source>Expires</source>
