@@ -1,6 +1,10 @@
+#include "app/language.h"
 #include "app/stationsettings.h"
+#include "app/texts.h"
 #include "register/auditevents.h"
+#include "register/backupstatus.h"
 #include "register/cycleregister.h"
+#include "register/registerrestore.h"
 #include "register/registerwriter.h"
 #include "tests/childwidget.h"
 #include "tests/isolateduser.h"
@@ -10,6 +14,7 @@
 #include "tools/regulon-sim/regulonsim.h"
 #include "tools/vaporin-records/recordscommandline.h"
 #include "ui/cyclelistmodel.h"
+#include "ui/cyclesummary.h"
 #include "ui/audittrailmodel.h"
 #include "ui/mainwindow.h"
 #include "ui/recordspage.h"
@@ -34,6 +39,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -85,6 +91,34 @@ Release decided(qint64 cycleId, const QString &operatorName, Release::Decision d
     return r;
 }
 
+// The run statuses in German and French words of this test's own: the
+// station's catalogue of them is not what these tests check. Installed
+// after the language, it answers first.
+class StatusWords : public QTranslator
+{
+public:
+    explicit StatusWords(Language::Choice language)
+        : french(language == Language::French)
+    {
+    }
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "StoredText") != 0)
+            return {};
+        if (qstrcmp(source, textSuccessfullyCompleted) == 0)
+            return french ? QStringLiteral("Terminé avec succès") : QStringLiteral("Erfolgreich abgeschlossen");
+        if (qstrcmp(source, textCancelledByUser) == 0)
+            return french ? QStringLiteral("Programme annulé") : QStringLiteral("Programm abgebrochen");
+        return {};
+    }
+
+private:
+    bool french;
+};
+
 } // namespace
 
 class TestRecordsTab : public QObject
@@ -95,6 +129,16 @@ class TestRecordsTab : public QObject
     std::unique_ptr<CycleRegister> store; // the writer's connection
     std::unique_ptr<RecordsTab> tab;
     std::unique_ptr<ModalAnswerer> answerer;
+    std::unique_ptr<StatusWords> statusWords;
+
+    // The language as the station installs it, with the test's status words.
+    bool speak(Language::Choice language)
+    {
+        if (!Language::install(language))
+            return false;
+        statusWords = std::make_unique<StatusWords>(language);
+        return QCoreApplication::installTranslator(statusWords.get());
+    }
 
     QString registerPath() const { return dir->filePath(QStringLiteral("data/register.sqlite")); }
 
@@ -164,6 +208,8 @@ private slots:
     void cleanup()
     {
         tab.reset();
+        statusWords.reset();
+        Language::install(Language::English);
         store.reset();
         answerer.reset();
         dir.reset();
@@ -570,6 +616,132 @@ private slots:
         QTRY_COMPARE(listed(), QList<int>{2});
         QCOMPARE(program->text(), QString("-"));
         QVERIFY(!tab->chosenCycle());
+    }
+
+    // German and French on screen, English in the register: the headers,
+    // statuses, times, counts and audit events are shown translated, and the
+    // status filter, which shows translated names, still chooses by the
+    // stored English status.
+    void shownInTheLanguageStoredInEnglish_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("startedHeader");
+        QTest::addColumn<QString>("statusHeader");
+        QTest::addColumn<QString>("completed");
+        QTest::addColumn<QString>("started");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("cycleEntered");
+        QTest::newRow("German") << int(Language::German) << "Gestartet" << "Status" << "Erfolgreich abgeschlossen"
+                                << "02.03.2024 08:00" << "2 Chargen" << "Charge eingetragen";
+        QTest::newRow("French") << int(Language::French) << "Démarré" << "État" << "Terminé avec succès"
+                                << "02/03/2024 08:00" << "2 cycles" << "cycle enregistré";
+    }
+
+    void shownInTheLanguageStoredInEnglish()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, completed);
+        QFETCH(QString, count);
+        QVERIFY(speak(Language::Choice(language)));
+        Cycle cancelled = cycleAt("RG-A", 1, "2024-03-01T08:00:00");
+        cancelled.status = QLatin1String(textCancelledByUser);
+        QVERIFY(open({cancelled, cycleAt("RG-A", 2, "2024-03-02T08:00:00")}));
+        CycleListModel *list = tab->cycleList();
+        QTEST(list->headerData(CycleListModel::Started, Qt::Horizontal).toString(), "startedHeader");
+        QTEST(list->headerData(CycleListModel::Status, Qt::Horizontal).toString(), "statusHeader");
+        QCOMPARE(list->index(0, CycleListModel::Status).data().toString(), completed);
+        QCOMPARE(list->at(0).status, QString(textSuccessfullyCompleted));
+        QTEST(list->index(0, CycleListModel::Started).data().toString(), "started");
+        QTRY_COMPARE(child<QLabel>("labelCycleCount")->text(), count);
+
+        auto *statuses = child<QComboBox>("comboBoxStatusFilter");
+        QTRY_VERIFY(statuses->findText(completed) > 0);
+        QCOMPARE(statuses->itemData(statuses->findText(completed)).toString(), QString(textSuccessfullyCompleted));
+        statuses->setCurrentIndex(statuses->findText(completed));
+        QTRY_COMPARE(listed(), QList<int>{2});
+
+        QVERIFY(chooseRow(0));
+        QCOMPARE(child<QLabel>("labelCycleStatus")->text(), completed);
+
+        AuditTrailModel *trail = tab->auditTrail();
+        QTRY_COMPARE(trail->rowCount(), 2);
+        QCOMPARE(trail->at(0).kind, QStringLiteral("cycle entered"));
+        QTEST(trail->index(0, AuditTrailModel::Kind).data().toString(), "cycleEntered");
+    }
+
+    // At the size the station's window gives the tab, every button shows
+    // its whole text in every language.
+    void buttonsWholeInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(Language::English);
+        QTest::newRow("German") << int(Language::German);
+        QTest::newRow("French") << int(Language::French);
+    }
+
+    void buttonsWholeInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QVERIFY(speak(Language::Choice(language)));
+        QVERIFY(open({cycleAt("RG-A", 1, "2024-03-01T08:00:00")}));
+        tab->resize(988, 420);
+        QVERIFY(chooseRow(0));
+        for (const QPushButton *button : tab->findChildren<QPushButton *>()) {
+            if (button->isVisible())
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(), qPrintable(button->text()));
+        }
+    }
+
+    // Every kind of event the register writes has its words in both
+    // languages; one it does not know shows as stored.
+    void everyEventKindIsTranslated_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"cycle entered", "release", "import", "cycle migrated", AuditEvents::programWriteKind,
+                                 AuditEvents::settingsChangeKind, BackupStatus::verifiedKind, BackupStatus::failedKind,
+                                 RegisterRestore::restoredKind, "operator added", "operator changed",
+                                 "operator PIN reset", "operator locked out", "packs labelled", "pack used",
+                                 "reference erased"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void everyEventKindIsTranslated()
+    {
+        QFETCH(QString, kind);
+        for (const Language::Choice language : {Language::German, Language::French}) {
+            QVERIFY(Language::install(language));
+            const QString shown = AuditTrailModel::shownKind(kind);
+            QVERIFY2(!shown.isEmpty() && shown != kind, qPrintable(shown));
+            QCOMPARE(AuditTrailModel::shownKind(QStringLiteral("kind of a newer version")),
+                     QStringLiteral("kind of a newer version"));
+        }
+    }
+
+    // Times and counts in each language's forms; English exactly as always.
+    void timesAndCountsInTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("listTime");
+        QTest::addColumn<QString>("withSeconds");
+        QTest::addColumn<QString>("centralLine");
+        QTest::newRow("English") << int(Language::English) << "2026-12-07 14:05" << "2026-12-07 14:05:09"
+                                 << "Central register unreachable since 2026-12-06 14:05; 3 entries wait to be sent.";
+        QTest::newRow("German") << int(Language::German) << "07.12.2026 14:05" << "07.12.2026 14:05:09"
+                                << "Zentrales Register seit 06.12.2026 14:05 nicht erreichbar; 3 Einträge warten auf "
+                                   "das Senden.";
+        QTest::newRow("French") << int(Language::French) << "07/12/2026 14:05" << "07/12/2026 14:05:09"
+                                << "Registre central injoignable depuis 06/12/2026 14:05 ; 3 entrées attendent "
+                                   "d'être envoyées.";
+    }
+
+    void timesAndCountsInTheLanguage()
+    {
+        QFETCH(int, language);
+        QVERIFY(Language::install(Language::Choice(language)));
+        const QDateTime at(QDate(2026, 12, 7), QTime(14, 5, 9));
+        QTEST(CycleSummary::listTime(at), "listTime");
+        QTEST(CycleSummary::listTime(at, true), "withSeconds");
+        QTEST(RecordsTab::centralRegisterLine(at.addDays(-1), 3, false, at.date()), "centralLine");
     }
 
     // A program write, which the station's writer enters, shows in the

@@ -2,12 +2,33 @@
 
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
+#include "ui/cyclesummary.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
+
+// Every kind of event the register stores, for its translation.
+constexpr const char *eventKinds[] = {
+    QT_TRANSLATE_NOOP("AuditTrailModel", "cycle entered"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "release"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "import"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "cycle migrated"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "program write"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "settings change"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "backup verified"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "backup failed"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "register restored"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "operator added"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "operator changed"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "operator PIN reset"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "operator locked out"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "packs labelled"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "pack used"),
+    QT_TRANSLATE_NOOP("AuditTrailModel", "reference erased"),
+};
 
 // "alreadyPresent" and "already_present" read "already present".
 QString words(const QString &key)
@@ -39,7 +60,7 @@ QString valueInWords(const QJsonValue &value)
         return QLatin1Char('[') + parts.join(QLatin1String(", ")) + QLatin1Char(']');
     }
     case QJsonValue::Bool:
-        return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+        return value.toBool() ? AuditTrailModel::tr("yes") : AuditTrailModel::tr("no");
     case QJsonValue::Double: {
         const double number = value.toDouble();
         return number == qint64(number) ? QString::number(qint64(number)) : QString::number(number);
@@ -56,12 +77,12 @@ QString widest(int column)
 {
     switch (column) {
     case AuditTrailModel::Time:
-        return QStringLiteral("0000-00-00 00:00:00");
+        return CycleSummary::listTime(QDateTime(QDate(2000, 12, 28), QTime(20, 0)), true);
     case AuditTrailModel::User:
     case AuditTrailModel::Station:
         return QStringLiteral("workstation");
     case AuditTrailModel::Kind:
-        return QStringLiteral("program write");
+        return AuditTrailModel::shownKind(QStringLiteral("program write"));
     case AuditTrailModel::Controller:
         return QStringLiteral("RG0000000");
     case AuditTrailModel::CycleEntry:
@@ -95,6 +116,17 @@ QString AuditTrailModel::detailsInWords(const QString &json)
     return parts.join(QLatin1String("; "));
 }
 
+QString AuditTrailModel::shownKind(const QString &stored)
+{
+    // Only the kinds themselves: a stored text that happens to match another
+    // of this model's texts stays as it is.
+    for (const char *kind : eventKinds) {
+        if (stored == QLatin1String(kind))
+            return tr(kind);
+    }
+    return stored;
+}
+
 int AuditTrailModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : ColumnCount;
@@ -108,13 +140,13 @@ QVariant AuditTrailModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case Time:
-            return e.at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            return CycleSummary::listTime(e.at, true);
         case User:
             return e.osUser;
         case Station:
             return e.station;
         case Kind:
-            return e.kind;
+            return shownKind(e.kind);
         case Controller:
             return e.controllerSerial;
         case CycleEntry:

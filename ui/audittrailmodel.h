@@ -21,6 +21,9 @@ public:
     // {"alreadyPresent":2,"before":{"name":"A"}} reads
     // "already present: 2; before: (name: A)"; any other text stays as it is.
     static QString detailsInWords(const QString &json);
+    // An event's kind, stored in English, in the station's language; a kind
+    // this version does not know as it is stored.
+    static QString shownKind(const QString &stored);
 
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

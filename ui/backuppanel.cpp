@@ -16,6 +16,9 @@ BackupPanel::BackupPanel(const QString &registerPath, QWidget *parent)
     })
 {
     ui->setupUi(this);
+    // Two lines at most, however narrow the longer texts of a language leave
+    // it: the lists above keep their height. The whole text is its tooltip.
+    ui->labelBackupStatus->setMaximumHeight(2 * ui->labelBackupStatus->fontMetrics().lineSpacing());
     connect(backups.get(), &BackupScheduler::statusRead, this, &BackupPanel::showStatus);
     connect(backups.get(), &BackupScheduler::runningChanged, this, [this](bool running) {
         ui->pushButtonBackUpNow->setEnabled(!running);

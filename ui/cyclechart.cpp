@@ -1,5 +1,6 @@
 #include "ui/cyclechart.h"
 
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
@@ -31,7 +32,7 @@ CycleChart::CycleChart()
     chart->setMargins(QMargins(0, 4, 18, 0)); // half a time label: the last mark may stand at the end
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
-    curve.axisX->setTitleText(QObject::tr("Time since the start [HH:MM]"));
+    curve.axisX->setTitleText(QCoreApplication::translate("CycleChart", "Time since the start [HH:MM]"));
     for (QAbstractAxis *axis : chart->axes())
         smallFonts(axis);
     // Whole degrees, few ticks and a short title: narrow labels leave the

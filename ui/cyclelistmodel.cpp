@@ -1,6 +1,8 @@
 #include "ui/cyclelistmodel.h"
 
+#include "app/texts.h"
 #include "register/registerreader.h"
+#include "register/storedtext.h"
 #include "register/releasepolicy.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
@@ -15,7 +17,7 @@ QString widest(int column)
 {
     switch (column) {
     case CycleListModel::Started:
-        return QStringLiteral("0000-00-00 00:00");
+        return CycleSummary::listTime(QDateTime(QDate(2000, 12, 28), QTime(20, 0)));
     case CycleListModel::Program:
         return QStringLiteral("Instruments 134");
     case CycleListModel::CycleNumber:
@@ -23,11 +25,11 @@ QString widest(int column)
     case CycleListModel::SerialNumber:
         return QStringLiteral("RG0000000");
     case CycleListModel::Verdict:
-        return QStringLiteral("NOT EVALUATED");
+        return CycleVerdict::resultText(CycleVerdict::Result::NotEvaluated);
     case CycleListModel::ReleaseDecision:
-        return QStringLiteral("Quarantined");
+        return Release::text(Release::Decision::Quarantined);
     case CycleListModel::Status:
-        return QStringLiteral("Successfully completed");
+        return StoredText::shown(QLatin1String(textSuccessfullyCompleted));
     }
     return {};
 }
@@ -80,7 +82,7 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
         switch (index.column()) {
         case Started:
             // The wall clock where the cycle ran; the tooltip has the offset.
-            return c.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+            return CycleSummary::listTime(c.started);
         case Program:
             return c.programName;
         case CycleNumber:
@@ -88,7 +90,7 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
         case SerialNumber:
             return c.controllerSerial;
         case Status:
-            return c.status;
+            return StoredText::shown(c.status);
         case Verdict:
             return verdictText(c);
         case ReleaseDecision:

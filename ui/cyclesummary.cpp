@@ -1,6 +1,8 @@
 #include "ui/cyclesummary.h"
 
+#include "app/language.h"
 #include "register/cyclefields.h"
+#include "register/storedtext.h"
 #include "register/releasepolicy.h"
 #include "reports/reportformat.h"
 
@@ -8,15 +10,6 @@
 #include <QDir>
 
 namespace CycleSummary {
-
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CycleSummary", text);
-}
-
-} // namespace
 
 QString program(const Cycle &cycle)
 {
@@ -29,6 +22,23 @@ QString cycleNumber(const Cycle &cycle)
     return cycle.cycleNumber >= 0 ? QString::number(cycle.cycleNumber) : ReportFormat::orUnknown({});
 }
 
+QString status(const Cycle &cycle)
+{
+    return ReportFormat::orUnknown(StoredText::shown(cycle.status));
+}
+
+QString listTime(const QDateTime &time, bool withSeconds)
+{
+    const QString clock = withSeconds ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm");
+    if (Language::current() == Language::English)
+        return time.toString(QStringLiteral("yyyy-MM-dd ") + clock);
+    // The language's order of day, month and year, with the whole year.
+    QString date = Language::locale().dateFormat(QLocale::ShortFormat);
+    if (!date.contains(QLatin1String("yyyy")))
+        date.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return Language::locale().toString(time, date + QLatin1Char(' ') + clock);
+}
+
 QString duration(const Cycle &cycle)
 {
     if (!cycle.started.isValid() || !cycle.finished.isValid())
@@ -39,7 +49,7 @@ QString duration(const Cycle &cycle)
 QString verdict(const Cycle &cycle)
 {
     if (!cycle.verdict)
-        return tr("none");
+        return QCoreApplication::translate("CycleSummary", "none");
     return CycleVerdict::resultText(cycle.verdict->result) + QStringLiteral(": ") + cycle.verdict->reason;
 }
 
@@ -48,47 +58,47 @@ QString release(const Cycle &cycle)
     if (cycle.latestRelease)
         return QStringLiteral("%1, %2").arg(ReportFormat::releaseHeadline(*cycle.latestRelease),
                                             ReportFormat::instant(cycle.latestRelease->at));
-    return ReleasePolicy::waits(cycle) ? tr("Waits for release") : tr("Waits for no release");
+    return ReleasePolicy::waits(cycle) ? QCoreApplication::translate("CycleSummary", "Waits for release") : QCoreApplication::translate("CycleSummary", "Waits for no release");
 }
 
 QString origin(const Cycle &cycle)
 {
     switch (cycle.origin) {
     case Cycle::Origin::Recorded:
-        return tr("recorded by the station");
+        return QCoreApplication::translate("CycleSummary", "recorded by the station");
     case Cycle::Origin::Recovered:
-        return tr("recovered after the station was interrupted");
+        return QCoreApplication::translate("CycleSummary", "recovered after the station was interrupted");
     case Cycle::Origin::Imported:
-        return tr("imported from a run log");
+        return QCoreApplication::translate("CycleSummary", "imported from a run log");
     }
     return CycleFields::originText(cycle.origin);
 }
 
 QVector<Field> fields(const Cycle &c)
 {
-    const auto orNone = [](const QString &text) { return text.isEmpty() ? tr("none") : text; };
+    const auto orNone = [](const QString &text) { return text.isEmpty() ? QCoreApplication::translate("CycleSummary", "none") : text; };
     return {
-        {tr("Entry"), QString::number(c.id)},
-        {tr("Program"), program(c)},
-        {tr("Steps"), ReportFormat::steps(c.steps)},
-        {tr("Cycle number"), cycleNumber(c)},
-        {tr("Serial number"), ReportFormat::orUnknown(c.controllerSerial)},
-        {tr("Station"), ReportFormat::orUnknown(c.station)},
-        {tr("Started"), ReportFormat::instant(c.started)},
-        {tr("Finished"), ReportFormat::instant(c.finished)},
-        {tr("Duration"), duration(c)},
-        {tr("Status"), ReportFormat::orUnknown(c.status)},
-        {tr("Recording"), c.adopted ? tr("began after the program had started") : tr("from the program's start")},
-        {tr("Samples"), QString::number(c.sampleCount)},
-        {tr("Firmware version"), ReportFormat::orUnknown(c.firmwareVersion)},
-        {tr("Software version"), ReportFormat::orUnknown(c.softwareVersion)},
-        {tr("Origin"), origin(c)},
-        {tr("Log file"), orNone(QDir::toNativeSeparators(c.logPath))},
-        {tr("Log SHA-256"), orNone(c.logSha256), true},
-        {tr("Entered"), ReportFormat::instant(c.enteredAt)},
-        {tr("Place in the chain"), QString::number(c.chainSequence)},
-        {tr("Previous entry's hash"), orNone(c.previousHash), true},
-        {tr("Entry hash"), c.entryHash, true},
+        {QCoreApplication::translate("CycleSummary", "Entry"), QString::number(c.id)},
+        {QCoreApplication::translate("CycleSummary", "Program"), program(c)},
+        {QCoreApplication::translate("CycleSummary", "Steps"), ReportFormat::steps(c.steps)},
+        {QCoreApplication::translate("CycleSummary", "Cycle number"), cycleNumber(c)},
+        {QCoreApplication::translate("CycleSummary", "Serial number"), ReportFormat::orUnknown(c.controllerSerial)},
+        {QCoreApplication::translate("CycleSummary", "Station"), ReportFormat::orUnknown(c.station)},
+        {QCoreApplication::translate("CycleSummary", "Started"), ReportFormat::instant(c.started)},
+        {QCoreApplication::translate("CycleSummary", "Finished"), ReportFormat::instant(c.finished)},
+        {QCoreApplication::translate("CycleSummary", "Duration"), duration(c)},
+        {QCoreApplication::translate("CycleSummary", "Status"), status(c)},
+        {QCoreApplication::translate("CycleSummary", "Recording"), c.adopted ? QCoreApplication::translate("CycleSummary", "began after the program had started") : QCoreApplication::translate("CycleSummary", "from the program's start")},
+        {QCoreApplication::translate("CycleSummary", "Samples"), Language::locale().toString(c.sampleCount)},
+        {QCoreApplication::translate("CycleSummary", "Firmware version"), ReportFormat::orUnknown(c.firmwareVersion)},
+        {QCoreApplication::translate("CycleSummary", "Software version"), ReportFormat::orUnknown(c.softwareVersion)},
+        {QCoreApplication::translate("CycleSummary", "Origin"), origin(c)},
+        {QCoreApplication::translate("CycleSummary", "Log file"), orNone(QDir::toNativeSeparators(c.logPath))},
+        {QCoreApplication::translate("CycleSummary", "Log SHA-256"), orNone(c.logSha256), true},
+        {QCoreApplication::translate("CycleSummary", "Entered"), ReportFormat::instant(c.enteredAt)},
+        {QCoreApplication::translate("CycleSummary", "Place in the chain"), QString::number(c.chainSequence)},
+        {QCoreApplication::translate("CycleSummary", "Previous entry's hash"), orNone(c.previousHash), true},
+        {QCoreApplication::translate("CycleSummary", "Entry hash"), c.entryHash, true},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "register/cycle.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QVector>
 
@@ -18,6 +19,11 @@ struct Field {
 // "2 · Instruments 134"; the name alone when the number is unknown.
 QString program(const Cycle &cycle);
 QString cycleNumber(const Cycle &cycle);
+// The status stored in English, in the station's language.
+QString status(const Cycle &cycle);
+// A time as the lists show it: "2026-12-07 14:05" in English, the
+// language's own order otherwise ("07.12.2026 14:05").
+QString listTime(const QDateTime &time, bool withSeconds = false);
 // From start to end, "2 h 03 min 00 s".
 QString duration(const Cycle &cycle);
 // "FAIL: <its one-line reason>"; "none" when the register holds no verdict.

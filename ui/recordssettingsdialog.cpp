@@ -1,5 +1,6 @@
 #include "ui/recordssettingsdialog.h"
 
+#include "app/language.h"
 #include "register/auditevents.h"
 #include "ui_recordssettingsdialog.h"
 
@@ -16,7 +17,7 @@ RecordsSettingsDialog::RecordsSettingsDialog(const RecordsSettings &current, QWi
         box->setRange(0.0, CycleVerdict::Band::maxKelvin);
     ui->labelBounds->setText(tr("Each tolerance from 0 to %1 K. The cycles entered from now on are judged by them; "
                                 "the verdicts entered before keep the band they were judged by.")
-                                 .arg(CycleVerdict::Band::maxKelvin));
+                                 .arg(Language::locale().toString(CycleVerdict::Band::maxKelvin)));
     ui->lineEditClinicName->setText(current.clinicName);
     ui->doubleSpinBoxLowerTolerance->setValue(current.band.lowerTolerance);
     ui->doubleSpinBoxUpperBand->setValue(current.band.upperBand);

@@ -1,7 +1,9 @@
 #include "ui/recordstab.h"
 
+#include "app/language.h"
 #include "app/stationsettings.h"
 #include "register/registerreader.h"
+#include "register/storedtext.h"
 #include "reports/reportformat.h"
 #include "ui/audittrailmodel.h"
 #include "ui/backuppanel.h"
@@ -73,9 +75,11 @@ QString cycleName(const Cycle &c)
                                                     : RecordsTab::tr("entry %1").arg(c.id));
 }
 
-// Fills a filter's choices: "all" first, then the values; keeps the value
-// chosen before, also when the register no longer lists it.
-void fillChoices(QComboBox *box, const QString &all, QStringList values)
+// Fills a filter's choices: "all" first, then the values, each shown as
+// shown() words it and chosen by its stored text; keeps the value chosen
+// before, also when the register no longer lists it.
+void fillChoices(QComboBox *box, const QString &all, QStringList values,
+                 QString (*shown)(const QString &) = [](const QString &value) { return value; })
 {
     const QString current = box->currentData().toString();
     if (!current.isEmpty() && !values.contains(current))
@@ -85,7 +89,7 @@ void fillChoices(QComboBox *box, const QString &all, QStringList values)
     box->addItem(all, QString());
     for (const QString &value : values) {
         if (!value.isEmpty())
-            box->addItem(value, value);
+            box->addItem(shown(value), value);
     }
     box->setCurrentIndex(qMax(0, box->findData(current)));
 }
@@ -228,7 +232,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
             return;
         ui->labelCycleCount->setText(!error.isEmpty() ? QString()
                                      : count == 1     ? tr("1 cycle")
-                                                      : tr("%L1 cycles").arg(count));
+                                                      : tr("%Ln cycles", nullptr, count));
     });
     connect(tallies.get(), &RegisterReader::choicesRead, this,
             [this](quint64 ticket, const RegisterReader::Choices &choices, const QString &error) {
@@ -253,9 +257,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         ui->pushButtonExportList->setEnabled(true);
         ui->pushButtonExportSamples->setEnabled(chosen.has_value());
         if (error.isEmpty()) {
-            ui->labelExportResult->setText(tr("%L1 rows saved.").arg(rows));
+            showResult(tr("%Ln rows saved.", nullptr, rows));
         } else {
-            ui->labelExportResult->clear();
+            showResult({});
             PlainMessageBox::show(this, QMessageBox::Warning, tr("Export"), tr("The export failed.\n%1").arg(error));
         }
         emit exportFinished(error);
@@ -266,9 +270,9 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
         reportTicket = 0;
         enableReports();
         if (error.isEmpty()) {
-            ui->labelExportResult->setText(tr("Report done."));
+            showResult(tr("Report done."));
         } else {
-            ui->labelExportResult->clear();
+            showResult({});
             PlainMessageBox::show(this, QMessageBox::Warning, tr("Report"), tr("The report failed.\n%1").arg(error));
         }
         emit reportFinished(error, ms);
@@ -324,17 +328,14 @@ CycleRegister::Filter RecordsTab::filterFor(const Period &period, const QString 
 QString RecordsTab::centralRegisterLine(const QDateTime &unreachableSince, int waiting, bool showingOwn,
                                         const QDate &today)
 {
-    const QString since = unreachableSince.toString(unreachableSince.date() == today ? QStringLiteral("HH:mm")
-                                                                                   : QStringLiteral("yyyy-MM-dd HH:mm"));
-    QString line = tr("Central register unreachable since %1").arg(since);
-    if (waiting == 0)
-        line += tr("; nothing waits to be sent.");
-    else if (waiting == 1)
-        line += tr("; 1 entry waits to be sent.");
-    else if (waiting > 1)
-        line += tr("; %L1 entries wait to be sent.").arg(waiting);
-    else
-        line += QLatin1Char('.');
+    const QString since = unreachableSince.date() == today ? unreachableSince.toString(QStringLiteral("HH:mm"))
+                                                           : CycleSummary::listTime(unreachableSince);
+    QString line = waiting == 0   ? tr("Central register unreachable since %1; nothing waits to be sent.")
+                   : waiting == 1 ? tr("Central register unreachable since %1; 1 entry waits to be sent.")
+                   : waiting > 1  ? tr("Central register unreachable since %1; %Ln entries wait to be sent.", nullptr,
+                                       waiting)
+                                  : tr("Central register unreachable since %1.");
+    line = line.arg(since);
     if (showingOwn)
         line += QLatin1Char(' ') + tr("Shown meanwhile: this station's own register.");
     return line;
@@ -427,6 +428,9 @@ void RecordsTab::showEvent(QShowEvent *event)
     if (everShown)
         return;
     everShown = true;
+    // The chosen cycle's buttons whole in every language, the list taking
+    // what is left; measured once they have their font.
+    ui->groupBoxCycle->setMinimumWidth(qMax(ui->groupBoxCycle->minimumWidth(), ui->groupBoxCycle->minimumSizeHint().width()));
     // What the lists read now is the state to compare with.
     readNewestEvent();
     changeCheck.start();
@@ -473,7 +477,7 @@ void RecordsTab::readChoices()
 void RecordsTab::showChoices(const RegisterReader::Choices &choices)
 {
     fillChoices(ui->comboBoxProgramFilter, tr("All programs"), choices.programs);
-    fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), choices.statuses);
+    fillChoices(ui->comboBoxStatusFilter, tr("All statuses"), choices.statuses, &StoredText::shown);
     fillChoices(ui->comboBoxControllerFilter, tr("All controllers"), choices.controllers);
     fillChoices(ui->comboBoxReleasedByFilter, tr("Any operator"), choices.operators);
     // A station's own register mostly knows its one controller.
@@ -568,10 +572,10 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     ui->labelCycleProgram->setText(cycle ? CycleSummary::program(*cycle) : none);
     ui->labelCycleNumber->setText(cycle ? CycleSummary::cycleNumber(*cycle) : none);
     ui->labelCycleSerial->setText(cycle ? ReportFormat::orUnknown(cycle->controllerSerial) : none);
-    ui->labelCycleSamples->setText(cycle ? QString::number(cycle->samples.size()) : none);
+    ui->labelCycleSamples->setText(cycle ? Language::locale().toString(cycle->samples.size()) : none);
     ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started) : none);
     ui->labelCycleDuration->setText(cycle ? CycleSummary::duration(*cycle) : none);
-    ui->labelCycleStatus->setText(cycle ? ReportFormat::orUnknown(cycle->status) : none);
+    ui->labelCycleStatus->setText(cycle ? CycleSummary::status(*cycle) : none);
     ui->labelCycleVerdict->setText(cycle ? CycleSummary::verdict(*cycle) : none);
     ui->labelCycleRelease->setText(cycle ? CycleSummary::release(*cycle) : none);
     // One line each, cut at the panel's edge so that the curve keeps its height; whole as tooltips.
@@ -588,6 +592,13 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     enableReports();
     if (cycle)
         emit cycleShown(cycle->id);
+}
+
+void RecordsTab::showResult(const QString &text)
+{
+    // Cut where the list's column ends; whole in its tooltip.
+    ui->labelExportResult->setText(text);
+    ui->labelExportResult->setToolTip(text);
 }
 
 void RecordsTab::showProblem(const QString &error)
@@ -617,7 +628,7 @@ void RecordsTab::startExport(quint64 ticket)
     exportTicket = ticket;
     ui->pushButtonExportList->setEnabled(false);
     ui->pushButtonExportSamples->setEnabled(false);
-    ui->labelExportResult->setText(tr("Saving…"));
+    showResult(tr("Saving…"));
 }
 
 void RecordsTab::on_pushButtonExportList_clicked()
@@ -763,7 +774,7 @@ void RecordsTab::startReport(quint64 ticket)
 {
     reportTicket = ticket;
     enableReports();
-    ui->labelExportResult->setText(tr("Writing the report…"));
+    showResult(tr("Writing the report…"));
 }
 
 void RecordsTab::enableReports()

@@ -165,6 +165,8 @@ private:
     void chooseAgain();
     void showCycle(const std::optional<Cycle> &cycle);
     void showProblem(const QString &error);
+    // How the last export or report went, or what it is doing.
+    void showResult(const QString &text);
     // The file to save into, asked with a save dialog; empty: cancelled.
     QString askSaveFile(const QString &title, const QString &proposedName, const QString &filter,
                         const QString &suffix);

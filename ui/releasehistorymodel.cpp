@@ -2,6 +2,7 @@
 
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
+#include "ui/cyclesummary.h"
 
 ReleaseHistoryModel::ReleaseHistoryModel(RegisterReader *reader, qint64 cycleId, QObject *parent)
     : QAbstractTableModel(parent)
@@ -47,7 +48,7 @@ QVariant ReleaseHistoryModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case Time:
         return role == Qt::ToolTipRole ? ReportFormat::instant(r.at)
-                                       : r.at.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+                                       : CycleSummary::listTime(r.at);
     case Decision:
         return Release::text(r.decision);
     case Operator:

@@ -5,31 +5,103 @@
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Zeit</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Station</translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished">Regler</translation>
+        <translation>Regler</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished">Eintrag</translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>cycle entered</source>
+        <translation>Charge eingetragen</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <translation>Freigabe</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>cycle migrated</source>
+        <translation>Charge übertragen</translation>
+    </message>
+    <message>
+        <source>program write</source>
+        <translation>Programm geschrieben</translation>
+    </message>
+    <message>
+        <source>settings change</source>
+        <translation>Einstellungen geändert</translation>
+    </message>
+    <message>
+        <source>backup verified</source>
+        <translation>Sicherung geprüft</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>register restored</source>
+        <translation>Register wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>Bediener angelegt</translation>
+    </message>
+    <message>
+        <source>operator changed</source>
+        <translation>Bediener geändert</translation>
+    </message>
+    <message>
+        <source>operator PIN reset</source>
+        <translation>Bediener-PIN zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>operator locked out</source>
+        <translation>Bediener gesperrt</translation>
+    </message>
+    <message>
+        <source>packs labelled</source>
+        <translation>Pakete etikettiert</translation>
+    </message>
+    <message>
+        <source>pack used</source>
+        <translation>Paket verwendet</translation>
+    </message>
+    <message>
+        <source>reference erased</source>
+        <translation>Patientenreferenz gelöscht</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -67,35 +139,35 @@
     <name>BackupPanel</name>
     <message>
         <source>Backup folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsordner...</translation>
     </message>
     <message>
         <source>The folder the register and its run logs are backed up into: a USB disk, a second disk or a network share</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner, in den das Register und seine Laufprotokolle gesichert werden: ein USB-Laufwerk, eine zweite Festplatte oder eine Netzwerkfreigabe</translation>
     </message>
     <message>
         <source>Back up now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt sichern</translation>
     </message>
     <message>
         <source>Backs the register and its run logs up into the backup folder and verifies the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichert das Register und seine Laufprotokolle in den Sicherungsordner und prüft die Sicherung</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsordner</translation>
     </message>
     <message>
         <source>Backing up into %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung nach %1 ...</translation>
     </message>
     <message>
         <source>No backup folder is chosen.</source>
-        <translation type="unfinished">Es ist kein Sicherungsordner gewählt.</translation>
+        <translation>Kein Sicherungsordner gewählt.</translation>
     </message>
     <message>
         <source>Backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsordner: %1</translation>
     </message>
 </context>
 <context>
@@ -233,6 +305,13 @@
     </message>
 </context>
 <context>
+    <name>CycleChart</name>
+    <message>
+        <source>Time since the start [HH:MM]</source>
+        <translation>Zeit seit dem Start [HH:MM]</translation>
+    </message>
+</context>
+<context>
     <name>CycleCurve</name>
     <message>
         <source>whole run</source>
@@ -255,27 +334,23 @@
     <name>CycleDetailsDialog</name>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished">Charge</translation>
+        <translation>Charge</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished">Bewertung</translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>Release history, oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabeverlauf, älteste zuerst</translation>
     </message>
     <message>
         <source>Audit trail of this cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfpfad dieser Charge</translation>
     </message>
     <message>
         <source>Cycle %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -305,35 +380,35 @@
     <name>CycleListModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished">Gestartet</translation>
+        <translation>Gestartet</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programm</translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished">Charge</translation>
+        <translation>Charge</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished">Bewertung</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Freigabe</translation>
+        <translation>Freigabe</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Station</translation>
+        <translation>Station</translation>
     </message>
 </context>
 <context>
@@ -585,119 +660,119 @@
     <name>CycleSummary</name>
     <message>
         <source>none</source>
-        <translation type="unfinished">keines</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Waits for release</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartet auf Freigabe</translation>
     </message>
     <message>
         <source>Waits for no release</source>
-        <translation type="unfinished"></translation>
+        <translation>Braucht keine Freigabe</translation>
     </message>
     <message>
         <source>recorded by the station</source>
-        <translation type="unfinished">von der Station aufgezeichnet</translation>
+        <translation>von der Station aufgezeichnet</translation>
     </message>
     <message>
         <source>recovered after the station was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>nach einer Unterbrechung der Station wiederhergestellt</translation>
     </message>
     <message>
         <source>imported from a run log</source>
-        <translation type="unfinished">aus einem Laufprotokoll importiert</translation>
+        <translation>aus einem Laufprotokoll importiert</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished">Eintrag</translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programm</translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Cycle number</source>
-        <translation type="unfinished">Chargennummer</translation>
+        <translation>Chargennummer</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Station</translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished">Gestartet</translation>
+        <translation>Gestartet</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished">Beendet</translation>
+        <translation>Beendet</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Dauer</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnung</translation>
     </message>
     <message>
         <source>began after the program had started</source>
-        <translation type="unfinished"></translation>
+        <translation>begann nach dem Start des Programms</translation>
     </message>
     <message>
         <source>from the program&apos;s start</source>
-        <translation type="unfinished"></translation>
+        <translation>ab dem Start des Programms</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished">Messwerte</translation>
+        <translation>Messwerte</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Version</translation>
     </message>
     <message>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Log SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 des Protokolls</translation>
     </message>
     <message>
         <source>Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingetragen</translation>
     </message>
     <message>
         <source>Place in the chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz in der Kette</translation>
     </message>
     <message>
         <source>Previous entry&apos;s hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Hash des vorigen Eintrags</translation>
     </message>
     <message>
         <source>Entry hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Hash des Eintrags</translation>
     </message>
 </context>
 <context>
@@ -925,7 +1000,7 @@ Achtung: Die danach erstellte PDF-Datei enthält die bisherigen Temperaturen nic
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">P&amp;IN der Aufsicht:</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
@@ -1315,105 +1390,105 @@ Gespeichert unter %1.txt</translation>
     <name>OperatorsDialog</name>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Bediener</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Initials:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kürzel:</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rolle:</translation>
     </message>
     <message>
         <source>A&amp;ctive</source>
-        <translation type="unfinished"></translation>
+        <translation>Akti&amp;v</translation>
     </message>
     <message>
         <source>New &amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue &amp;PIN:</translation>
     </message>
     <message>
         <source>For a new account or a PIN reset; at least 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Für ein neues Konto oder das Zurücksetzen der PIN; mindestens 4 Zeichen</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Von einer Aufsicht unterschrieben</translation>
     </message>
     <message>
         <source>&amp;Supervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;fsicht:</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;IN der Aufsicht:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Save &amp;changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Reset PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Bediener</translation>
+        <translation>Bediener</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufsicht</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Initials</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished">aktiv</translation>
+        <translation>aktiv</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished">deaktiviert</translation>
+        <translation>deaktiviert</translation>
     </message>
     <message>
         <source>No accounts yet: the first one made is a supervisor and needs no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Konten: Das erste angelegte Konto ist eine Aufsicht und braucht keine Unterschrift.</translation>
     </message>
     <message numerus="yes">
         <source>%n accounts.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto.</numerusform>
+            <numerusform>%n Konten.</numerusform>
         </translation>
     </message>
 </context>
@@ -1471,7 +1546,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Name:</translation>
     </message>
     <message>
         <source>A new type, or one of the list to change its shelf life</source>
@@ -1491,7 +1566,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Von einer Aufsicht unterschrieben</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
@@ -1499,7 +1574,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">P&amp;IN der Aufsicht:</translation>
     </message>
     <message>
         <source>Sa&amp;ve type</source>
@@ -1507,7 +1582,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Schließen</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1614,175 +1689,175 @@ Gespeichert unter %1.txt</translation>
     <name>PacksView</name>
     <message>
         <source>Use at the chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendung am Behandlungsstuhl</translation>
     </message>
     <message>
         <source>Patient or case &amp;reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten- oder Fall&amp;referenz:</translation>
     </message>
     <message>
         <source>The chart number as the practice writes it; no names needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karteinummer, wie die Praxis sie schreibt; keine Namen nötig</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bediener:</translation>
     </message>
     <message>
         <source>Pack &amp;code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket&amp;code:</translation>
     </message>
     <message>
         <source>Scan the pack&apos;s label, or type its code and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Etikett des Pakets scannen oder seinen Code eingeben und Enter drücken</translation>
     </message>
     <message>
         <source>Co&amp;mment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;mmentar:</translation>
     </message>
     <message>
         <source>Why the pack is used all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum das Paket trotzdem verwendet wird</translation>
     </message>
     <message>
         <source>&amp;Use all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trotzdem verwenden</translation>
     </message>
     <message>
         <source>Labels and recall of the chosen cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten und Rückruf der gewählten Charge</translation>
     </message>
     <message>
         <source>&amp;Packs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pakete:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verpackungsart:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>First free &amp;position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste freie Pos&amp;ition:</translation>
     </message>
     <message>
         <source>Print &amp;labels...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etiketten drucken...</translation>
     </message>
     <message>
         <source>Labels as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten als P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Recall report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rüc&amp;krufbericht...</translation>
     </message>
     <message>
         <source>Expired or expiring, not used: reprocess</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelaufen oder bald ablaufend, nicht verwendet: neu aufbereiten</translation>
     </message>
     <message>
         <source>Op&amp;erators...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedie&amp;ner...</translation>
     </message>
     <message>
         <source>The operator accounts who sign releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedienerkonten, die Freigaben unterschreiben</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt&amp;ualisieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Instrument pouch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sterilgutbeutel</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Verpackungsart</translation>
+        <translation>Verpackungsart</translation>
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished">Verfallsdatum</translation>
+        <translation>Verfällt</translation>
     </message>
     <message>
         <source>Choose a cycle in the list of cycles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Charge in der Chargenliste.</translation>
     </message>
     <message>
         <source>Cycle %1 of %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge %1 von %2: %3.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>released, labels can be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>freigegeben, Etiketten können gedruckt werden</translation>
     </message>
     <message>
         <source>not released</source>
-        <translation type="unfinished">nicht freigegeben</translation>
+        <translation>nicht freigegeben</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zuerst die Patienten- oder Fallreferenz an.</translation>
     </message>
     <message>
         <source>%1 entered as used at %2 by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als verwendet eingetragen um %2 von %3.</translation>
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished">Paketetiketten</translation>
+        <translation>Paketetiketten</translation>
     </message>
     <message>
         <source>Save Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten speichern</translation>
     </message>
     <message>
         <source>labels %1-%2.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten %1-%2.pdf</translation>
     </message>
     <message>
         <source>Entering the packs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pakete werden eingetragen…</translation>
     </message>
     <message>
         <source>No labels were made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Etiketten erstellt: %1</translation>
     </message>
     <message>
         <source>The packs %1 to %2 are entered, but their labels were not printed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pakete %1 bis %2 sind eingetragen, aber ihre Etiketten wurden nicht gedruckt: %3</translation>
     </message>
     <message>
         <source>%1 labels, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Etiketten, %2 bis %3.</translation>
     </message>
     <message>
         <source>Save Recall Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückrufbericht speichern</translation>
     </message>
     <message>
         <source>recall %1-%2.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückruf %1-%2.pdf</translation>
     </message>
     <message>
         <source>The recall report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rückrufbericht ist gespeichert.</translation>
     </message>
     <message>
         <source>Who opens the pack; type the first letters to choose</source>
@@ -1945,13 +2020,6 @@ Gespeichert unter %1.txt</translation>
     <message>
         <source>%1 minutes at %2 °C</source>
         <translation>%1 Minuten bei %2 °C</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Time since the start [HH:MM]</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2514,431 +2582,418 @@ Options:
     <name>RecordsPage</name>
     <message>
         <source>The records are open in a window of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnungen sind in einem eigenen Fenster geöffnet.</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster zeigen</translation>
     </message>
     <message>
         <source>Back into the tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück in den Reiter</translation>
     </message>
 </context>
 <context>
     <name>RecordsSettingsDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Clinic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Praxis:</translation>
     </message>
     <message>
         <source>Printed at the top of every cycle and period report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht oben auf jedem Chargenprotokoll und Zeitraumbericht</translation>
     </message>
     <message>
         <source>&amp;Lower tolerance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untere Toleranz:</translation>
     </message>
     <message>
         <source>Kelvin below the hold&apos;s temperature that still count as holding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvin unter der Haltetemperatur, die noch als Halten gelten</translation>
     </message>
     <message>
         <source> K</source>
-        <translation type="unfinished"></translation>
+        <translation> K</translation>
     </message>
     <message>
         <source>&amp;Upper band:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberes Band:</translation>
     </message>
     <message>
         <source>Kelvin above the hold&apos;s temperature that still count as holding it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvin über der Haltetemperatur, die noch als Halten gelten</translation>
     </message>
     <message>
         <source>Each tolerance from 0 to %1 K. The cycles entered from now on are judged by them; the verdicts entered before keep the band they were judged by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Toleranz von 0 bis %1 K. Die ab jetzt eingetragenen Chargen werden danach bewertet; die zuvor eingetragenen Bewertungen behalten das Band, nach dem sie bewertet wurden.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert…</translation>
     </message>
 </context>
 <context>
     <name>RecordsTab</name>
     <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #8a5a00;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
     <message>
         <source>The clinic&apos;s name on the reports and the verdict&apos;s tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Praxis auf den Berichten und die Toleranzen der Bewertung</translation>
     </message>
     <message>
         <source>Open in window</source>
-        <translation type="unfinished"></translation>
+        <translation>In Fenster öffnen</translation>
     </message>
     <message>
         <source>Shows the records in a window of their own, as large as the screen allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Aufzeichnungen in einem eigenen Fenster, so groß wie der Bildschirm erlaubt</translation>
     </message>
     <message>
         <source>Cycles</source>
-        <translation type="unfinished">Chargen</translation>
+        <translation>Chargen</translation>
     </message>
     <message>
         <source>All dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten</translation>
     </message>
     <message>
         <source>Cycles of any date; clear it to choose a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargen jedes Datums; abwählen, um einen Zeitraum zu wählen</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>von</translation>
     </message>
     <message>
         <source>The first day of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste Tag des Zeitraums</translation>
     </message>
     <message>
         <source>yyyy-MM-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>dd.MM.yyyy</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>The last day of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag des Zeitraums</translation>
     </message>
     <message>
         <source>Only the cycles of this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen dieses Programms</translation>
     </message>
     <message>
         <source>Only the cycles that ended so</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen, die so endeten</translation>
     </message>
     <message>
         <source>Only the cycles of this controller (serial number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen dieses Reglers (Seriennummer)</translation>
     </message>
     <message>
         <source>Only the cycles whose current release this operator made</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen, deren aktuelle Freigabe dieser Bediener erteilt hat</translation>
     </message>
     <message>
         <source>Only the cycles whose current release decided so</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen, deren aktuelle Freigabe so entschieden hat</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartend</translation>
     </message>
     <message>
         <source>Only the cycles that wait for release</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Chargen, die auf Freigabe warten</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Found in the program, status, serial number, cycle number, log file name or station, and in the lot, load, operator or comment of any release</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesucht in Programm, Status, Seriennummer, Chargennummer, Name der Protokolldatei oder Station sowie in Los, Beladung, Bediener oder Kommentar jeder Freigabe</translation>
     </message>
     <message>
         <source>Export list…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste exportieren…</translation>
     </message>
     <message>
         <source>Saves every cycle of the filter as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert jede Charge des Filters als CSV-Datei</translation>
     </message>
     <message>
         <source>Period report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumbericht…</translation>
     </message>
     <message>
         <source>Saves the report of the cycles of the filter as a PDF file, for inspections</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert den Bericht über die Chargen des Filters als PDF-Datei, für Begehungen</translation>
     </message>
     <message>
         <source>Print period…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum drucken…</translation>
     </message>
     <message>
         <source>Prints the report of the cycles of the filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt den Bericht über die Chargen des Filters</translation>
     </message>
     <message>
         <source>Chosen cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Charge</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm:</translation>
     </message>
     <message>
         <source>Cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge:</translation>
     </message>
     <message>
         <source>Serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr.:</translation>
     </message>
     <message>
         <source>Started:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestartet:</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>Samples:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Verdict:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung:</translation>
     </message>
     <message>
         <source>Release:</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe:</translation>
     </message>
     <message>
         <source>Log folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollordner</translation>
     </message>
     <message>
         <source>Opens the folder of the cycle&apos;s run log</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Ordner des Laufprotokolls der Charge</translation>
     </message>
     <message>
         <source>Export samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte exportieren…</translation>
     </message>
     <message>
         <source>Saves the cycle&apos;s samples as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Messwerte der Charge als CSV-Datei</translation>
     </message>
     <message>
         <source>Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Details…</translation>
     </message>
     <message>
         <source>Every field of the entry, its hashes, its verdict, its releases and its audit trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Feld des Eintrags, seine Hashes, seine Bewertung, seine Freigaben und sein Prüfpfad</translation>
     </message>
     <message>
         <source>Release…</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe…</translation>
     </message>
     <message>
         <source>Records who decides what about the cycle&apos;s load</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält fest, wer was über die Beladung der Charge entscheidet</translation>
     </message>
     <message>
         <source>Save report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern…</translation>
     </message>
     <message>
         <source>Saves the cycle report as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das Chargenprotokoll als PDF-Datei</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Prints the cycle report</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt das Chargenprotokoll</translation>
     </message>
     <message>
         <source>Audit trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfpfad</translation>
     </message>
     <message>
         <source>Verify register…</source>
-        <translation type="unfinished"></translation>
+        <translation>Register prüfen…</translation>
     </message>
     <message>
         <source>Checks every entry, release, verdict, log file and time stamp of the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüft jeden Eintrag, jede Freigabe, Bewertung, Protokolldatei und jeden Zeitstempel des Registers</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>%1 cycle %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Charge %2</translation>
     </message>
     <message>
         <source>entry %1</source>
-        <translation type="unfinished">Eintrag %1</translation>
+        <translation>Eintrag %1</translation>
     </message>
     <message>
         <source>Packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Entscheidungen</translation>
     </message>
     <message>
         <source>1 cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%L1 cycles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%L1 rows saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Charge</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>The export failed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export ist fehlgeschlagen.
+%1</translation>
     </message>
     <message>
         <source>Report done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht fertig.</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>The report failed.
 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Central register unreachable since %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing waits to be sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; 1 entry waits to be sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; %L1 entries wait to be sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht ist fehlgeschlagen.
+%1</translation>
     </message>
     <message>
         <source>Shown meanwhile: this station&apos;s own register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solange angezeigt: das eigene Register dieser Station.</translation>
     </message>
     <message>
         <source>All programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme</translation>
     </message>
     <message>
         <source>All statuses</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Status</translation>
     </message>
     <message>
         <source>All controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Regler</translation>
     </message>
     <message>
         <source>Any operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Bediener</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert…</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste exportieren</translation>
     </message>
     <message>
         <source>Export Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte exportieren</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished">Protokollordner</translation>
+        <translation>Protokollordner</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished">Der Ordner %1 existiert nicht.</translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The folder %1 could not be shown: no program to show folders was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angezeigt werden: Es wurde kein Programm zum Anzeigen von Ordnern gefunden.</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>cycles %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargen %1 bis %2</translation>
     </message>
     <message>
         <source>cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargen</translation>
     </message>
     <message>
         <source>Save Period Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumbericht speichern</translation>
     </message>
     <message>
         <source>Writing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wird geschrieben…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cycles</source>
+        <translation>
+            <numerusform>%Ln Charge</numerusform>
+            <numerusform>%Ln Chargen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows saved.</source>
+        <translation>
+            <numerusform>%Ln Zeile gespeichert.</numerusform>
+            <numerusform>%Ln Zeilen gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1; nothing waits to be sent.</source>
+        <translation>Zentrales Register seit %1 nicht erreichbar; nichts wartet auf das Senden.</translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1; 1 entry waits to be sent.</source>
+        <translation>Zentrales Register seit %1 nicht erreichbar; 1 Eintrag wartet auf das Senden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Central register unreachable since %1; %Ln entries wait to be sent.</source>
+        <translation>
+            <numerusform>Zentrales Register seit %1 nicht erreichbar; %Ln Eintrag wartet auf das Senden.</numerusform>
+            <numerusform>Zentrales Register seit %1 nicht erreichbar; %Ln Einträge warten auf das Senden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1.</source>
+        <translation>Zentrales Register seit %1 nicht erreichbar.</translation>
     </message>
 </context>
 <context>
@@ -3406,7 +3461,7 @@ Options:
     <name>RecordsWindow</name>
     <message>
         <source>Records - Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen - Vaporin Regulon</translation>
     </message>
 </context>
 <context>
@@ -3475,14 +3530,17 @@ Options:
     <name>RegisterAlert</name>
     <message>
         <source>Cycle Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargenregister</translation>
     </message>
     <message>
         <source>The cycle register cannot be written at the moment:
 %1
 
 Run logs are saved as always. The register&apos;s entries are kept and will be entered automatically as soon as it can be written again (waiting now: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Chargenregister kann im Moment nicht geschrieben werden:
+%1
+
+Laufprotokolle werden wie immer gespeichert. Die Einträge des Registers bleiben erhalten und werden automatisch eingetragen, sobald wieder in das Register geschrieben werden kann (wartend: %2).</translation>
     </message>
 </context>
 <context>
@@ -3764,87 +3822,87 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseDialog</name>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Freigabe</translation>
+        <translation>Freigabe</translation>
     </message>
     <message>
         <source>color: #555;</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #555;</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bediener:</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN:</translation>
     </message>
     <message>
         <source>The operator&apos;s PIN signs the release once the register has operator accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PIN des Bedieners unterschreibt die Freigabe, sobald das Register Bedienerkonten hat</translation>
     </message>
     <message>
         <source>&amp;Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bela&amp;dung:</translation>
     </message>
     <message>
         <source>What the load held, e.g. Tray 3: forceps, mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Beladung enthielt, z. B. Tray 3: Pinzetten, Spiegel</translation>
     </message>
     <message>
         <source>Lot &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Losnummer:</translation>
     </message>
     <message>
         <source>&amp;Chemical indicator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chemoindikator:</translation>
     </message>
     <message>
         <source>&amp;Biological indicator:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ioindikator:</translation>
     </message>
     <message>
         <source>&amp;Decision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entscheidung:</translation>
     </message>
     <message>
         <source>Co&amp;mment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;mmentar:</translation>
     </message>
     <message>
         <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #b00020;</translation>
     </message>
     <message>
         <source>Release of cycle %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe der Charge %1 von %2</translation>
     </message>
     <message>
         <source>Cycle %1 of controller %2, %3, started %4, %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge %1 des Reglers %2, %3, gestartet %4, %5.</translation>
     </message>
     <message>
         <source>Verdict: &lt;b&gt;%1&lt;/b&gt;, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung: &lt;b&gt;%1&lt;/b&gt;, %2</translation>
     </message>
     <message>
         <source>none stored</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gespeichert</translation>
     </message>
     <message>
         <source>.&lt;br&gt;Its samples do not prove the hold: its load is released only with a comment that says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;br&gt;Ihre Messwerte belegen die Haltezeit nicht: Ihre Beladung wird nur mit einem Kommentar freigegeben, der den Grund nennt.</translation>
     </message>
     <message>
         <source>The newest of its releases: %1 on %2. Saving adds an entry to its history; nothing is overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste ihrer Freigaben: %1 am %2. Speichern fügt ihrem Verlauf einen Eintrag hinzu; nichts wird überschrieben.</translation>
     </message>
     <message>
         <source>Not released yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht freigegeben.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert…</translation>
     </message>
     <message>
         <source>Who decides about the load; required. Type the first letters to choose.</source>
@@ -3859,43 +3917,43 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseHistoryModel</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Zeit</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Entscheidung</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Bediener</translation>
+        <translation>Bediener</translation>
     </message>
     <message>
         <source>Chemical indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemoindikator</translation>
     </message>
     <message>
         <source>Biological indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Bioindikator</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Beladung</translation>
     </message>
     <message>
         <source>Lot</source>
-        <translation type="unfinished"></translation>
+        <translation>Los</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Entered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingetragen von</translation>
     </message>
 </context>
 <context>
@@ -4450,40 +4508,41 @@ Das Laufprotokoll wurde jetzt gespeichert unter
     <name>VerificationDialog</name>
     <message>
         <source>Verify register</source>
-        <translation type="unfinished"></translation>
+        <translation>Register prüfen</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Register: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Register: %1</translation>
     </message>
     <message>
         <source>Verifying: every entry, release, verdict, log file and time stamp is read…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: Jeder Eintrag, jede Freigabe, Bewertung, Protokolldatei und jeder Zeitstempel wird gelesen…</translation>
     </message>
     <message>
         <source>Findings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde:</translation>
     </message>
     <message>
         <source>Save verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF could not be written.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht geschrieben werden.
+%1</translation>
     </message>
 </context>
 <context>

@@ -5,31 +5,103 @@
     <name>AuditTrailModel</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Temps</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Poste</translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>Controller</source>
-        <translation type="unfinished">Régulateur</translation>
+        <translation>Régulateur</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished">Entrée</translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>cycle entered</source>
+        <translation>cycle enregistré</translation>
+    </message>
+    <message>
+        <source>release</source>
+        <translation>libération</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importation</translation>
+    </message>
+    <message>
+        <source>cycle migrated</source>
+        <translation>cycle transféré</translation>
+    </message>
+    <message>
+        <source>program write</source>
+        <translation>programme écrit</translation>
+    </message>
+    <message>
+        <source>settings change</source>
+        <translation>paramètres modifiés</translation>
+    </message>
+    <message>
+        <source>backup verified</source>
+        <translation>sauvegarde vérifiée</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>register restored</source>
+        <translation>registre restauré</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>opérateur ajouté</translation>
+    </message>
+    <message>
+        <source>operator changed</source>
+        <translation>opérateur modifié</translation>
+    </message>
+    <message>
+        <source>operator PIN reset</source>
+        <translation>code PIN de l&apos;opérateur réinitialisé</translation>
+    </message>
+    <message>
+        <source>operator locked out</source>
+        <translation>opérateur bloqué</translation>
+    </message>
+    <message>
+        <source>packs labelled</source>
+        <translation>emballages étiquetés</translation>
+    </message>
+    <message>
+        <source>pack used</source>
+        <translation>emballage utilisé</translation>
+    </message>
+    <message>
+        <source>reference erased</source>
+        <translation>référence patient effacée</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>
@@ -67,35 +139,35 @@
     <name>BackupPanel</name>
     <message>
         <source>Backup folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde...</translation>
     </message>
     <message>
         <source>The folder the register and its run logs are backed up into: a USB disk, a second disk or a network share</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier où le registre et ses journaux de cycle sont sauvegardés : une clé USB, un second disque ou un partage réseau</translation>
     </message>
     <message>
         <source>Back up now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder maintenant</translation>
     </message>
     <message>
         <source>Backs the register and its run logs up into the backup folder and verifies the backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde le registre et ses journaux de cycle dans le dossier de sauvegarde et vérifie la sauvegarde</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Backing up into %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde dans %1 ...</translation>
     </message>
     <message>
         <source>No backup folder is chosen.</source>
-        <translation type="unfinished">Aucun dossier de sauvegarde n&apos;est choisi.</translation>
+        <translation>Aucun dossier de sauvegarde n&apos;est choisi.</translation>
     </message>
     <message>
         <source>Backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde : %1</translation>
     </message>
 </context>
 <context>
@@ -233,6 +305,13 @@
     </message>
 </context>
 <context>
+    <name>CycleChart</name>
+    <message>
+        <source>Time since the start [HH:MM]</source>
+        <translation>Temps depuis le démarrage [HH:MM]</translation>
+    </message>
+</context>
+<context>
     <name>CycleCurve</name>
     <message>
         <source>whole run</source>
@@ -255,27 +334,23 @@
     <name>CycleDetailsDialog</name>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished">Verdict</translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Release history, oldest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des libérations, la plus ancienne en premier</translation>
     </message>
     <message>
         <source>Audit trail of this cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d&apos;audit de ce cycle</translation>
     </message>
     <message>
         <source>Cycle %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -305,35 +380,35 @@
     <name>CycleListModel</name>
     <message>
         <source>Started</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Démarré</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programme</translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished">Cycle</translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished">Verdict</translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Libération</translation>
+        <translation>Libération</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Poste</translation>
+        <translation>Poste</translation>
     </message>
 </context>
 <context>
@@ -585,119 +660,119 @@
     <name>CycleSummary</name>
     <message>
         <source>none</source>
-        <translation type="unfinished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Waits for release</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de libération</translation>
     </message>
     <message>
         <source>Waits for no release</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne nécessite pas de libération</translation>
     </message>
     <message>
         <source>recorded by the station</source>
-        <translation type="unfinished">enregistré par le poste</translation>
+        <translation>enregistré par le poste</translation>
     </message>
     <message>
         <source>recovered after the station was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>récupéré après une interruption du poste</translation>
     </message>
     <message>
         <source>imported from a run log</source>
-        <translation type="unfinished">importé d&apos;un journal du cycle</translation>
+        <translation>importé d&apos;un journal du cycle</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished">Entrée</translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished">Programme</translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>Cycle number</source>
-        <translation type="unfinished">Numéro de cycle</translation>
+        <translation>Numéro de cycle</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished">Poste</translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished">Début</translation>
+        <translation>Démarré</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>began after the program had started</source>
-        <translation type="unfinished"></translation>
+        <translation>commencé après le démarrage du programme</translation>
     </message>
     <message>
         <source>from the program&apos;s start</source>
-        <translation type="unfinished"></translation>
+        <translation>dès le démarrage du programme</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished">Mesures</translation>
+        <translation>Mesures</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel</translation>
     </message>
     <message>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier journal</translation>
     </message>
     <message>
         <source>Log SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 du journal</translation>
     </message>
     <message>
         <source>Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Place in the chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Place dans la chaîne</translation>
     </message>
     <message>
         <source>Previous entry&apos;s hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte de l&apos;entrée précédente</translation>
     </message>
     <message>
         <source>Entry hash</source>
-        <translation type="unfinished"></translation>
+        <translation>Empreinte de l&apos;entrée</translation>
     </message>
 </context>
 <context>
@@ -925,7 +1000,7 @@ Attention : le fichier PDF créé ensuite ne contiendra pas les températures pr
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">C&amp;ode PIN du superviseur :</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
@@ -1315,105 +1390,105 @@ Enregistré sous %1.txt</translation>
     <name>OperatorsDialog</name>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateurs</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Initials:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Initiales :</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rôle :</translation>
     </message>
     <message>
         <source>A&amp;ctive</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctif</translation>
     </message>
     <message>
         <source>New &amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code &amp;PIN :</translation>
     </message>
     <message>
         <source>For a new account or a PIN reset; at least 4 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour un nouveau compte ou la réinitialisation du code PIN ; au moins 4 caractères</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Signé par un superviseur</translation>
     </message>
     <message>
         <source>&amp;Supervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Superviseur :</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ode PIN du superviseur :</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Save &amp;changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les &amp;modifications</translation>
     </message>
     <message>
         <source>&amp;Reset PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Réini&amp;tialiser le code PIN</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Opérateur</translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>Supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>Superviseur</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Initials</source>
-        <translation type="unfinished"></translation>
+        <translation>Initiales</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>active</source>
-        <translation type="unfinished">actif</translation>
+        <translation>actif</translation>
     </message>
     <message>
         <source>deactivated</source>
-        <translation type="unfinished">désactivé</translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>No accounts yet: the first one made is a supervisor and needs no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte pour l&apos;instant : le premier créé est un superviseur et ne demande aucune signature.</translation>
     </message>
     <message numerus="yes">
         <source>%n accounts.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n compte.</numerusform>
+            <numerusform>%n comptes.</numerusform>
         </translation>
     </message>
 </context>
@@ -1471,7 +1546,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Nom :</translation>
     </message>
     <message>
         <source>A new type, or one of the list to change its shelf life</source>
@@ -1491,7 +1566,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Signé par un superviseur</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
@@ -1499,7 +1574,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">C&amp;ode PIN du superviseur :</translation>
     </message>
     <message>
         <source>Sa&amp;ve type</source>
@@ -1507,7 +1582,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fermer</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1614,175 +1689,175 @@ Enregistré sous %1.txt</translation>
     <name>PacksView</name>
     <message>
         <source>Use at the chair</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation au fauteuil</translation>
     </message>
     <message>
         <source>Patient or case &amp;reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Référence patient ou dossier :</translation>
     </message>
     <message>
         <source>The chart number as the practice writes it; no names needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de dossier tel que le cabinet l&apos;écrit ; aucun nom nécessaire</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérateur :</translation>
     </message>
     <message>
         <source>Pack &amp;code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code d&apos;emballage :</translation>
     </message>
     <message>
         <source>Scan the pack&apos;s label, or type its code and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannez l&apos;étiquette de l&apos;emballage, ou saisissez son code et appuyez sur Entrée</translation>
     </message>
     <message>
         <source>Co&amp;mment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmentaire :</translation>
     </message>
     <message>
         <source>Why the pack is used all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi l&apos;emballage est utilisé malgré tout</translation>
     </message>
     <message>
         <source>&amp;Use all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser malgré tout</translation>
     </message>
     <message>
         <source>Labels and recall of the chosen cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes et rappel du cycle choisi</translation>
     </message>
     <message>
         <source>&amp;Packs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emballages :</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>First free &amp;position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Première &amp;position libre :</translation>
     </message>
     <message>
         <source>Print &amp;labels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les éti&amp;quettes...</translation>
     </message>
     <message>
         <source>Labels as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquettes en P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Recall report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de r&amp;appel...</translation>
     </message>
     <message>
         <source>Expired or expiring, not used: reprocess</source>
-        <translation type="unfinished"></translation>
+        <translation>Périmé ou bientôt périmé, non utilisé : à retraiter</translation>
     </message>
     <message>
         <source>Op&amp;erators...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateur&amp;s...</translation>
     </message>
     <message>
         <source>The operator accounts who sign releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes des opérateurs qui signent les libérations</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actua&amp;liser</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Instrument pouch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachet d&apos;instruments</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type d&apos;emballage</translation>
+        <translation>Type d&apos;emballage</translation>
     </message>
     <message>
         <source>Expires</source>
-        <translation type="unfinished">Péremption</translation>
+        <translation>Péremption</translation>
     </message>
     <message>
         <source>Choose a cycle in the list of cycles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un cycle dans la liste des cycles.</translation>
     </message>
     <message>
         <source>Cycle %1 of %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle %1 de %2 : %3.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished">inconnu</translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>released, labels can be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>libéré, les étiquettes peuvent être imprimées</translation>
     </message>
     <message>
         <source>not released</source>
-        <translation type="unfinished">non libéré</translation>
+        <translation>non libéré</translation>
     </message>
     <message>
         <source>Give the patient&apos;s or case&apos;s reference first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez d&apos;abord la référence patient ou dossier.</translation>
     </message>
     <message>
         <source>%1 entered as used at %2 by %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré comme utilisé à %2 par %3.</translation>
     </message>
     <message>
         <source>Pack labels</source>
-        <translation type="unfinished">Étiquettes d&apos;emballage</translation>
+        <translation>Étiquettes d&apos;emballage</translation>
     </message>
     <message>
         <source>Save Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les étiquettes</translation>
     </message>
     <message>
         <source>labels %1-%2.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>étiquettes %1-%2.pdf</translation>
     </message>
     <message>
         <source>Entering the packs…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement des emballages…</translation>
     </message>
     <message>
         <source>No labels were made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune étiquette n&apos;a été créée : %1</translation>
     </message>
     <message>
         <source>The packs %1 to %2 are entered, but their labels were not printed: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Les emballages %1 à %2 sont enregistrés, mais leurs étiquettes n&apos;ont pas été imprimées : %3</translation>
     </message>
     <message>
         <source>%1 labels, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 étiquettes, de %2 à %3.</translation>
     </message>
     <message>
         <source>Save Recall Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport de rappel</translation>
     </message>
     <message>
         <source>recall %1-%2.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>rappel %1-%2.pdf</translation>
     </message>
     <message>
         <source>The recall report is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport de rappel est enregistré.</translation>
     </message>
     <message>
         <source>Who opens the pack; type the first letters to choose</source>
@@ -1945,13 +2020,6 @@ Enregistré sous %1.txt</translation>
     <message>
         <source>%1 minutes at %2 °C</source>
         <translation>%1 minutes à %2 °C</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Time since the start [HH:MM]</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2514,431 +2582,418 @@ Options:
     <name>RecordsPage</name>
     <message>
         <source>The records are open in a window of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements sont ouverts dans une fenêtre à part.</translation>
     </message>
     <message>
         <source>Show window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>Back into the tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir dans l&apos;onglet</translation>
     </message>
 </context>
 <context>
     <name>RecordsSettingsDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>&amp;Clinic:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cabinet :</translation>
     </message>
     <message>
         <source>Printed at the top of every cycle and period report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé en tête de chaque rapport de cycle et rapport de période</translation>
     </message>
     <message>
         <source>&amp;Lower tolerance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance &amp;inférieure :</translation>
     </message>
     <message>
         <source>Kelvin below the hold&apos;s temperature that still count as holding it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvins sous la température du plateau qui comptent encore comme plateau</translation>
     </message>
     <message>
         <source> K</source>
-        <translation type="unfinished"></translation>
+        <translation> K</translation>
     </message>
     <message>
         <source>&amp;Upper band:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande &amp;supérieure :</translation>
     </message>
     <message>
         <source>Kelvin above the hold&apos;s temperature that still count as holding it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvins au-dessus de la température du plateau qui comptent encore comme plateau</translation>
     </message>
     <message>
         <source>Each tolerance from 0 to %1 K. The cycles entered from now on are judged by them; the verdicts entered before keep the band they were judged by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque tolérance de 0 à %1 K. Les cycles enregistrés à partir de maintenant sont jugés selon elles ; les verdicts enregistrés auparavant gardent la bande selon laquelle ils ont été jugés.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement…</translation>
     </message>
 </context>
 <context>
     <name>RecordsTab</name>
     <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #8a5a00;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres...</translation>
     </message>
     <message>
         <source>The clinic&apos;s name on the reports and the verdict&apos;s tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du cabinet sur les rapports et les tolérances du verdict</translation>
     </message>
     <message>
         <source>Open in window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans une fenêtre</translation>
     </message>
     <message>
         <source>Shows the records in a window of their own, as large as the screen allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les enregistrements dans une fenêtre à part, aussi grande que l&apos;écran le permet</translation>
     </message>
     <message>
         <source>Cycles</source>
-        <translation type="unfinished">Cycles</translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>All dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les dates</translation>
     </message>
     <message>
         <source>Cycles of any date; clear it to choose a period</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles de toute date ; décochez pour choisir une période</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>du</translation>
     </message>
     <message>
         <source>The first day of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier jour de la période</translation>
     </message>
     <message>
         <source>yyyy-MM-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/MM/yyyy</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>The last day of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier jour de la période</translation>
     </message>
     <message>
         <source>Only the cycles of this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles de ce programme</translation>
     </message>
     <message>
         <source>Only the cycles that ended so</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles terminés ainsi</translation>
     </message>
     <message>
         <source>Only the cycles of this controller (serial number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles de ce régulateur (numéro de série)</translation>
     </message>
     <message>
         <source>Only the cycles whose current release this operator made</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles dont la libération actuelle est de cet opérateur</translation>
     </message>
     <message>
         <source>Only the cycles whose current release decided so</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles dont la libération actuelle a décidé ainsi</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Only the cycles that wait for release</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement les cycles en attente de libération</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Found in the program, status, serial number, cycle number, log file name or station, and in the lot, load, operator or comment of any release</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherché dans le programme, l&apos;état, le numéro de série, le numéro de cycle, le nom du fichier journal ou le poste, et dans le lot, la charge, l&apos;opérateur ou le commentaire de toute libération</translation>
     </message>
     <message>
         <source>Export list…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste…</translation>
     </message>
     <message>
         <source>Saves every cycle of the filter as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre chaque cycle du filtre dans un fichier CSV</translation>
     </message>
     <message>
         <source>Period report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de période…</translation>
     </message>
     <message>
         <source>Saves the report of the cycles of the filter as a PDF file, for inspections</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le rapport des cycles du filtre dans un fichier PDF, pour les inspections</translation>
     </message>
     <message>
         <source>Print period…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la période…</translation>
     </message>
     <message>
         <source>Prints the report of the cycles of the filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime le rapport des cycles du filtre</translation>
     </message>
     <message>
         <source>Chosen cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle choisi</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme :</translation>
     </message>
     <message>
         <source>Cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle :</translation>
     </message>
     <message>
         <source>Serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série :</translation>
     </message>
     <message>
         <source>Started:</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarré :</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Samples:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesures :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>Verdict:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict :</translation>
     </message>
     <message>
         <source>Release:</source>
-        <translation type="unfinished"></translation>
+        <translation>Libération :</translation>
     </message>
     <message>
         <source>Log folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des journaux</translation>
     </message>
     <message>
         <source>Opens the folder of the cycle&apos;s run log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le dossier du journal du cycle</translation>
     </message>
     <message>
         <source>Export samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les mesures…</translation>
     </message>
     <message>
         <source>Saves the cycle&apos;s samples as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les mesures du cycle dans un fichier CSV</translation>
     </message>
     <message>
         <source>Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails…</translation>
     </message>
     <message>
         <source>Every field of the entry, its hashes, its verdict, its releases and its audit trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque champ de l&apos;entrée, ses empreintes, son verdict, ses libérations et son journal d&apos;audit</translation>
     </message>
     <message>
         <source>Release…</source>
-        <translation type="unfinished"></translation>
+        <translation>Libération…</translation>
     </message>
     <message>
         <source>Records who decides what about the cycle&apos;s load</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne qui décide quoi de la charge du cycle</translation>
     </message>
     <message>
         <source>Save report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport…</translation>
     </message>
     <message>
         <source>Saves the cycle report as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le rapport de cycle dans un fichier PDF</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Prints the cycle report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime le rapport de cycle</translation>
     </message>
     <message>
         <source>Audit trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d&apos;audit</translation>
     </message>
     <message>
         <source>Verify register…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le registre…</translation>
     </message>
     <message>
         <source>Checks every entry, release, verdict, log file and time stamp of the register</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie chaque entrée, libération, verdict, fichier journal et horodatage du registre</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 cycle %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cycle %2</translation>
     </message>
     <message>
         <source>entry %1</source>
-        <translation type="unfinished">entrée %1</translation>
+        <translation>entrée %1</translation>
     </message>
     <message>
         <source>Packs</source>
-        <translation type="unfinished"></translation>
+        <translation>Emballages</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les décisions</translation>
     </message>
     <message>
         <source>1 cycle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%L1 cycles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%L1 rows saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 cycle</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation</translation>
     </message>
     <message>
         <source>The export failed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;exportation a échoué.
+%1</translation>
     </message>
     <message>
         <source>Report done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport terminé.</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>The report failed.
 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Central register unreachable since %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing waits to be sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; 1 entry waits to be sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; %L1 entries wait to be sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport a échoué.
+%1</translation>
     </message>
     <message>
         <source>Shown meanwhile: this station&apos;s own register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché en attendant : le registre propre à ce poste.</translation>
     </message>
     <message>
         <source>All programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les programmes</translation>
     </message>
     <message>
         <source>All statuses</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les états</translation>
     </message>
     <message>
         <source>All controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les régulateurs</translation>
     </message>
     <message>
         <source>Any operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout opérateur</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement…</translation>
     </message>
     <message>
         <source>Export List</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste</translation>
     </message>
     <message>
         <source>Export Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les mesures</translation>
     </message>
     <message>
         <source>Log Folder</source>
-        <translation type="unfinished">Dossier des journaux</translation>
+        <translation>Dossier des journaux</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished">Le dossier %1 n&apos;existe pas.</translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The folder %1 could not be shown: no program to show folders was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;a pas pu être affiché : aucun programme pour afficher les dossiers n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>cycles %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cycles du %1 au %2</translation>
     </message>
     <message>
         <source>cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>cycles</translation>
     </message>
     <message>
         <source>Save Period Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport de période</translation>
     </message>
     <message>
         <source>Writing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rédaction du rapport…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cycles</source>
+        <translation>
+            <numerusform>%Ln cycle</numerusform>
+            <numerusform>%Ln cycles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows saved.</source>
+        <translation>
+            <numerusform>%Ln ligne enregistrée.</numerusform>
+            <numerusform>%Ln lignes enregistrées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1; nothing waits to be sent.</source>
+        <translation>Registre central injoignable depuis %1 ; rien n&apos;attend d&apos;être envoyé.</translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1; 1 entry waits to be sent.</source>
+        <translation>Registre central injoignable depuis %1 ; 1 entrée attend d&apos;être envoyée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Central register unreachable since %1; %Ln entries wait to be sent.</source>
+        <translation>
+            <numerusform>Registre central injoignable depuis %1 ; %Ln entrée attend d&apos;être envoyée.</numerusform>
+            <numerusform>Registre central injoignable depuis %1 ; %Ln entrées attendent d&apos;être envoyées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Central register unreachable since %1.</source>
+        <translation>Registre central injoignable depuis %1.</translation>
     </message>
 </context>
 <context>
@@ -3406,7 +3461,7 @@ Options:
     <name>RecordsWindow</name>
     <message>
         <source>Records - Vaporin Regulon</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements - Vaporin Regulon</translation>
     </message>
 </context>
 <context>
@@ -3475,14 +3530,17 @@ Options:
     <name>RegisterAlert</name>
     <message>
         <source>Cycle Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre des cycles</translation>
     </message>
     <message>
         <source>The cycle register cannot be written at the moment:
 %1
 
 Run logs are saved as always. The register&apos;s entries are kept and will be entered automatically as soon as it can be written again (waiting now: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des cycles ne peut pas être écrit pour le moment :
+%1
+
+Les journaux de cycle sont enregistrés comme toujours. Les entrées du registre sont conservées et seront enregistrées automatiquement dès qu&apos;il pourra de nouveau être écrit (en attente : %2).</translation>
     </message>
 </context>
 <context>
@@ -3764,87 +3822,87 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseDialog</name>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Libération</translation>
+        <translation>Libération</translation>
     </message>
     <message>
         <source>color: #555;</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #555;</translation>
     </message>
     <message>
         <source>&amp;Operator:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérateur :</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;PIN :</translation>
     </message>
     <message>
         <source>The operator&apos;s PIN signs the release once the register has operator accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code PIN de l&apos;opérateur signe la libération dès que le registre a des comptes d&apos;opérateurs</translation>
     </message>
     <message>
         <source>&amp;Load:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harge :</translation>
     </message>
     <message>
         <source>What the load held, e.g. Tray 3: forceps, mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que contenait la charge, p. ex. Plateau 3 : précelles, miroirs</translation>
     </message>
     <message>
         <source>Lot &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéro de lot :</translation>
     </message>
     <message>
         <source>&amp;Chemical indicator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur &amp;chimique :</translation>
     </message>
     <message>
         <source>&amp;Biological indicator:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur &amp;biologique :</translation>
     </message>
     <message>
         <source>&amp;Decision:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Décision :</translation>
     </message>
     <message>
         <source>Co&amp;mment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmentaire :</translation>
     </message>
     <message>
         <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #b00020;</translation>
     </message>
     <message>
         <source>Release of cycle %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Libération du cycle %1 de %2</translation>
     </message>
     <message>
         <source>Cycle %1 of controller %2, %3, started %4, %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle %1 du régulateur %2, %3, démarré le %4, %5.</translation>
     </message>
     <message>
         <source>Verdict: &lt;b&gt;%1&lt;/b&gt;, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict : &lt;b&gt;%1&lt;/b&gt;, %2</translation>
     </message>
     <message>
         <source>none stored</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun enregistré</translation>
     </message>
     <message>
         <source>.&lt;br&gt;Its samples do not prove the hold: its load is released only with a comment that says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;br&gt;Ses mesures ne prouvent pas le plateau : sa charge n&apos;est libérée qu&apos;avec un commentaire qui en dit la raison.</translation>
     </message>
     <message>
         <source>The newest of its releases: %1 on %2. Saving adds an entry to its history; nothing is overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plus récente de ses libérations : %1 le %2. L&apos;enregistrement ajoute une entrée à son historique ; rien n&apos;est écrasé.</translation>
     </message>
     <message>
         <source>Not released yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore libéré.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement…</translation>
     </message>
     <message>
         <source>Who decides about the load; required. Type the first letters to choose.</source>
@@ -3859,43 +3917,43 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     <name>ReleaseHistoryModel</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Temps</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Décision</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Opérateur</translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>Chemical indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur chimique</translation>
     </message>
     <message>
         <source>Biological indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateur biologique</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge</translation>
     </message>
     <message>
         <source>Lot</source>
-        <translation type="unfinished"></translation>
+        <translation>Lot</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Entered by</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré par</translation>
     </message>
 </context>
 <context>
@@ -4450,40 +4508,41 @@ Le journal du cycle a maintenant été enregistré sous
     <name>VerificationDialog</name>
     <message>
         <source>Verify register</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le registre</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Register: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre : %1</translation>
     </message>
     <message>
         <source>Verifying: every entry, release, verdict, log file and time stamp is read…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification : chaque entrée, libération, verdict, fichier journal et horodatage est lu…</translation>
     </message>
     <message>
         <source>Findings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constatations :</translation>
     </message>
     <message>
         <source>Save verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vérification</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF could not be written.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être écrit.
+%1</translation>
     </message>
 </context>
 <context>
