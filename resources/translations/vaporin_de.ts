@@ -225,10 +225,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Release history, oldest first</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1640,14 +1636,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Each tolerance from 0 to %1 K. The cycles entered from now on are judged by them; the verdicts entered before keep the band they were judged by.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1658,14 +1646,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
 </context>
 <context>
     <name>RecordsTab</name>
-    <message>
-        <source>color: #b00020;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #8a5a00;</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Settings...</source>
         <translation type="unfinished"></translation>
@@ -1780,10 +1760,6 @@ Alert: The file that will be created afterwards won&apos;t contain the previous 
     </message>
     <message>
         <source>Program:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #555;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2615,10 +2591,6 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>color: #555;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Operator:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2660,10 +2632,6 @@ Run logs are saved as always. The register&apos;s entries are kept and will be e
     </message>
     <message>
         <source>Co&amp;mment:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
