@@ -16,6 +16,7 @@
 #include "ui/recordssettingsdialog.h"
 #include "ui/recordstab.h"
 #include "ui/recordswindow.h"
+#include "ui/releasehistorymodel.h"
 #include "ui/releasedialog.h"
 #include "ui/verificationdialog.h"
 
@@ -373,6 +374,16 @@ class TestLayoutFit : public QObject
         static const QVector<std::pair<QString, Opener>> list{
             {QStringLiteral("main window, Home"), [](TestLayoutFit &t) { return t.mainTab(0); }},
             {QStringLiteral("main window, Programs"), [](TestLayoutFit &t) { return t.mainTab(1); }},
+            // Verified from the Records tab: the dialog's result, and the
+            // tab's line about it in the rows below.
+            {QStringLiteral("verification, verified"), [](TestLayoutFit &t) -> QWidget * {
+                 RecordsTab &records = *t.mainWindow().records();
+                 ::child<QPushButton>(records, "pushButtonVerifyRegister")->click();
+                 auto *dialog = records.findChild<VerificationDialog *>();
+                 if (!QTest::qWaitFor([&] { return !dialog->isRunning() && dialog->summary(); }, 10000))
+                     qWarning("the verification did not end");
+                 return dialog;
+             }},
             {QStringLiteral("main window, Records, Cycles"), [](TestLayoutFit &t) { return t.mainTab(2, 0); }},
             {QStringLiteral("main window, Records, Audit trail"), [](TestLayoutFit &t) { return t.mainTab(2, 1); }},
             {QStringLiteral("main window, Records, Packs"), [](TestLayoutFit &t) { return t.mainTab(2, 2); }},
@@ -395,7 +406,11 @@ class TestLayoutFit : public QObject
                  return t.own(new ReleaseDialog(t.released, QStringLiteral("A. Meier")));
              }},
             {QStringLiteral("cycle details"), [](TestLayoutFit &t) {
-                 return t.own(new CycleDetailsDialog(t.released, t.reader.get()));
+                 auto *dialog = new CycleDetailsDialog(t.released, t.reader.get());
+                 QSignalSpy read(dialog->findChild<ReleaseHistoryModel *>(), &ReleaseHistoryModel::historyRead);
+                 t.own(dialog);
+                 read.wait(10000);
+                 return dialog;
              }},
             {QStringLiteral("verification"), [](TestLayoutFit &t) {
                  return t.own(new VerificationDialog(StationSettings().registerLocation()));
