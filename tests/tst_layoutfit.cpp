@@ -355,6 +355,9 @@ class TestLayoutFit : public QObject
     QWidget *mainTab(int index, int recordsIndex = 0)
     {
         MainWindow &w = mainWindow();
+        // Back into the tab from a window of their own.
+        if (auto *back = w.findChild<QPushButton *>(QStringLiteral("pushButtonRecordsBack")); back && back->isVisible())
+            back->click();
         ::child<QTabWidget>(w, "tabWidget")->setCurrentIndex(index);
         ::child<QTabWidget>(*w.records(), "tabWidgetRecords")->setCurrentIndex(recordsIndex);
         return &w;
@@ -387,6 +390,11 @@ class TestLayoutFit : public QObject
             {QStringLiteral("main window, Records, Cycles"), [](TestLayoutFit &t) { return t.mainTab(2, 0); }},
             {QStringLiteral("main window, Records, Audit trail"), [](TestLayoutFit &t) { return t.mainTab(2, 1); }},
             {QStringLiteral("main window, Records, Packs"), [](TestLayoutFit &t) { return t.mainTab(2, 2); }},
+            {QStringLiteral("main window, Records in a window of their own"), [](TestLayoutFit &t) {
+                 QWidget *w = t.mainTab(2);
+                 ::child<QPushButton>(*t.station->records(), "pushButtonOpenInWindow")->click();
+                 return w;
+             }},
             {QStringLiteral("main window, About"), [](TestLayoutFit &t) { return t.mainTab(3); }},
             {QStringLiteral("device selection"), [](TestLayoutFit &t) {
                  // No controller found: the longest of its texts shows.
@@ -463,6 +471,64 @@ private slots:
         reader.reset();
         link.reset();
         Language::install(Language::English);
+    }
+
+    // The checks themselves: a widget of that kind, text and size in a
+    // window, fitting or not.
+    void checksFindCutTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("fits");
+        const QString longText = QStringLiteral("A text far too long for a small widget");
+        QTest::newRow("label") << "label" << longText << QSize(600, 40) << true;
+        QTest::newRow("label too narrow") << "label" << longText << QSize(60, 40) << false;
+        QTest::newRow("label too low") << "label" << longText << QSize(600, 6) << false;
+        QTest::newRow("wrapped label") << "wrapped" << longText << QSize(120, 200) << true;
+        QTest::newRow("wrapped label too low") << "wrapped" << longText << QSize(120, 30) << false;
+        QTest::newRow("rich label too narrow") << "rich" << QString("<b>%1</b>").arg(longText) << QSize(60, 40) << false;
+        QTest::newRow("button") << "button" << QStringLiteral("&Save") << QSize(120, 40) << true;
+        QTest::newRow("button too narrow") << "button" << longText << QSize(80, 40) << false;
+        QTest::newRow("check box too narrow") << "check" << longText << QSize(80, 40) << false;
+        QTest::newRow("combo box too narrow") << "combo" << longText << QSize(80, 40) << false;
+        QTest::newRow("example text too long") << "edit" << longText << QSize(80, 40) << false;
+        QTest::newRow("sticks out of its parent") << "outside" << QStringLiteral("OK") << QSize(120, 40) << false;
+    }
+    void checksFindCutTexts()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        QFETCH(bool, fits);
+        QWidget window;
+        window.resize(700, 300);
+        QWidget *widget = nullptr;
+        if (kind == QLatin1String("label") || kind == QLatin1String("wrapped") || kind == QLatin1String("rich")) {
+            auto *label = new QLabel(text, &window);
+            label->setWordWrap(kind == QLatin1String("wrapped"));
+            widget = label;
+        } else if (kind == QLatin1String("button") || kind == QLatin1String("outside")) {
+            widget = new QPushButton(text, &window);
+        } else if (kind == QLatin1String("check")) {
+            widget = new QCheckBox(text, &window);
+        } else if (kind == QLatin1String("combo")) {
+            auto *box = new QComboBox(&window);
+            box->addItems({QStringLiteral("OK"), text});
+            widget = box;
+        } else {
+            auto *edit = new QLineEdit(&window);
+            edit->setPlaceholderText(text);
+            widget = edit;
+        }
+        widget->setObjectName(QStringLiteral("probe"));
+        widget->setGeometry(QRect(kind == QLatin1String("outside") ? QPoint(650, 10) : QPoint(10, 10), size));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList problems = clippedTexts(window);
+        QVERIFY2(problems.isEmpty() == fits, qPrintable(problems.join('\n')));
+        if (!fits)
+            QVERIFY2(problems.first().contains(QStringLiteral("probe")), qPrintable(problems.first()));
     }
 
     // Every text of every window, tab and dialog fits its widget in each
