@@ -21,6 +21,7 @@
 #include "ui/verificationdialog.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLinkButton>
@@ -30,9 +31,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -264,6 +267,22 @@ QString lineEditProblem(const QLineEdit &edit)
     return needs > has ? cut(edit, hint, needs, has) : QString();
 }
 
+// A spin box's or date edit's text with its suffix (a unit, longer in
+// some languages) beside its arrows.
+QString spinBoxProblem(const QAbstractSpinBox &box)
+{
+    QStyleOptionSpinBox option;
+    option.initFrom(&box);
+    option.buttonSymbols = box.buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.frame = box.hasFrame();
+    const int has = qMin(box.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, &box).width(),
+                         shownWidth(box))
+        - 4;
+    const int needs = box.fontMetrics().horizontalAdvance(box.text());
+    return needs > has ? cut(box, box.text(), needs, has) : QString();
+}
+
 // Every text the window shows that does not fit where it is shown.
 QStringList clippedTexts(QWidget &window)
 {
@@ -289,6 +308,8 @@ QStringList clippedTexts(QWidget &window)
             problems << comboBoxProblems(*combo);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             add(lineEditProblem(*edit));
+        else if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
+            add(spinBoxProblem(*spin));
     }
     return problems;
 }
@@ -493,6 +514,8 @@ private slots:
         QTest::newRow("check box too narrow") << "check" << longText << QSize(80, 40) << false;
         QTest::newRow("combo box too narrow") << "combo" << longText << QSize(80, 40) << false;
         QTest::newRow("example text too long") << "edit" << longText << QSize(80, 40) << false;
+        QTest::newRow("spin box's unit cut off") << "spin" << QStringLiteral(" minutes of holding time") << QSize(90, 40) << false;
+        QTest::newRow("spin box") << "spin" << QStringLiteral(" min") << QSize(120, 40) << true;
         QTest::newRow("sticks out of its parent") << "outside" << QStringLiteral("OK") << QSize(120, 40) << false;
     }
     void checksFindCutTexts()
@@ -510,6 +533,12 @@ private slots:
             widget = label;
         } else if (kind == QLatin1String("button") || kind == QLatin1String("outside")) {
             widget = new QPushButton(text, &window);
+        } else if (kind == QLatin1String("spin")) {
+            auto *box = new QSpinBox(&window);
+            box->setRange(0, 120);
+            box->setValue(20);
+            box->setSuffix(text);
+            widget = box;
         } else if (kind == QLatin1String("check")) {
             widget = new QCheckBox(text, &window);
         } else if (kind == QLatin1String("combo")) {
