@@ -239,14 +239,20 @@ QStringList comboBoxProblems(const QComboBox &box)
     QStyleOptionComboBox option;
     option.initFrom(&box);
     option.editable = box.isEditable();
+    // An editable box's line edit keeps two pixels off each side.
     const int has = qMin(box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box).width(),
-                         shownWidth(box));
+                         shownWidth(box))
+        - (box.isEditable() ? 4 : 0);
     for (int i = 0; i < box.count(); ++i) {
         const int icon = box.itemIcon(i).isNull() ? 0 : box.iconSize().width() + 4;
         const int needs = box.fontMetrics().horizontalAdvance(box.itemText(i)) + icon;
         if (needs > has)
             problems << cut(box, box.itemText(i), needs, has);
     }
+    // What is typed into (or proposed in) an editable one, if no item.
+    if (box.isEditable() && box.findText(box.currentText()) < 0
+        && box.fontMetrics().horizontalAdvance(box.currentText()) > has)
+        problems << cut(box, box.currentText(), box.fontMetrics().horizontalAdvance(box.currentText()), has);
     return problems;
 }
 
@@ -513,6 +519,7 @@ private slots:
         QTest::newRow("button too narrow") << "button" << longText << QSize(80, 40) << false;
         QTest::newRow("check box too narrow") << "check" << longText << QSize(80, 40) << false;
         QTest::newRow("combo box too narrow") << "combo" << longText << QSize(80, 40) << false;
+        QTest::newRow("text typed into a combo box") << "typed" << longText << QSize(120, 40) << false;
         QTest::newRow("example text too long") << "edit" << longText << QSize(80, 40) << false;
         QTest::newRow("spin box's unit cut off") << "spin" << QStringLiteral(" minutes of holding time") << QSize(90, 40) << false;
         QTest::newRow("spin box") << "spin" << QStringLiteral(" min") << QSize(120, 40) << true;
@@ -541,9 +548,14 @@ private slots:
             widget = box;
         } else if (kind == QLatin1String("check")) {
             widget = new QCheckBox(text, &window);
-        } else if (kind == QLatin1String("combo")) {
+        } else if (kind == QLatin1String("combo") || kind == QLatin1String("typed")) {
             auto *box = new QComboBox(&window);
-            box->addItems({QStringLiteral("OK"), text});
+            box->setEditable(kind == QLatin1String("typed"));
+            box->addItem(QStringLiteral("OK"));
+            if (box->isEditable())
+                box->setCurrentText(text);
+            else
+                box->addItem(text);
             widget = box;
         } else {
             auto *edit = new QLineEdit(&window);
