@@ -16,10 +16,12 @@
 #include "ui/recordssettingsdialog.h"
 #include "ui/recordstab.h"
 #include "ui/recordswindow.h"
+#include "ui/releasehistorymodel.h"
 #include "ui/releasedialog.h"
 #include "ui/verificationdialog.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLinkButton>
@@ -29,9 +31,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -235,14 +239,20 @@ QStringList comboBoxProblems(const QComboBox &box)
     QStyleOptionComboBox option;
     option.initFrom(&box);
     option.editable = box.isEditable();
+    // An editable box's line edit keeps two pixels off each side.
     const int has = qMin(box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box).width(),
-                         shownWidth(box));
+                         shownWidth(box))
+        - (box.isEditable() ? 4 : 0);
     for (int i = 0; i < box.count(); ++i) {
         const int icon = box.itemIcon(i).isNull() ? 0 : box.iconSize().width() + 4;
         const int needs = box.fontMetrics().horizontalAdvance(box.itemText(i)) + icon;
         if (needs > has)
             problems << cut(box, box.itemText(i), needs, has);
     }
+    // What is typed into (or proposed in) an editable one, if no item.
+    if (box.isEditable() && box.findText(box.currentText()) < 0
+        && box.fontMetrics().horizontalAdvance(box.currentText()) > has)
+        problems << cut(box, box.currentText(), box.fontMetrics().horizontalAdvance(box.currentText()), has);
     return problems;
 }
 
@@ -261,6 +271,22 @@ QString lineEditProblem(const QLineEdit &edit)
         - edit.textMargins().left() - edit.textMargins().right() - 4;
     const int needs = edit.fontMetrics().horizontalAdvance(hint);
     return needs > has ? cut(edit, hint, needs, has) : QString();
+}
+
+// A spin box's or date edit's text with its suffix (a unit, longer in
+// some languages) beside its arrows.
+QString spinBoxProblem(const QAbstractSpinBox &box)
+{
+    QStyleOptionSpinBox option;
+    option.initFrom(&box);
+    option.buttonSymbols = box.buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.frame = box.hasFrame();
+    const int has = qMin(box.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, &box).width(),
+                         shownWidth(box))
+        - 4;
+    const int needs = box.fontMetrics().horizontalAdvance(box.text());
+    return needs > has ? cut(box, box.text(), needs, has) : QString();
 }
 
 // Every text the window shows that does not fit where it is shown.
@@ -288,6 +314,8 @@ QStringList clippedTexts(QWidget &window)
             problems << comboBoxProblems(*combo);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             add(lineEditProblem(*edit));
+        else if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
+            add(spinBoxProblem(*spin));
     }
     return problems;
 }
@@ -354,6 +382,9 @@ class TestLayoutFit : public QObject
     QWidget *mainTab(int index, int recordsIndex = 0)
     {
         MainWindow &w = mainWindow();
+        // Back into the tab from a window of their own.
+        if (auto *back = w.findChild<QPushButton *>(QStringLiteral("pushButtonRecordsBack")); back && back->isVisible())
+            back->click();
         ::child<QTabWidget>(w, "tabWidget")->setCurrentIndex(index);
         ::child<QTabWidget>(*w.records(), "tabWidgetRecords")->setCurrentIndex(recordsIndex);
         return &w;
@@ -373,9 +404,24 @@ class TestLayoutFit : public QObject
         static const QVector<std::pair<QString, Opener>> list{
             {QStringLiteral("main window, Home"), [](TestLayoutFit &t) { return t.mainTab(0); }},
             {QStringLiteral("main window, Programs"), [](TestLayoutFit &t) { return t.mainTab(1); }},
+            // Verified from the Records tab: the dialog's result, and the
+            // tab's line about it in the rows below.
+            {QStringLiteral("verification, verified"), [](TestLayoutFit &t) -> QWidget * {
+                 RecordsTab &records = *t.mainWindow().records();
+                 ::child<QPushButton>(records, "pushButtonVerifyRegister")->click();
+                 auto *dialog = records.findChild<VerificationDialog *>();
+                 if (!QTest::qWaitFor([&] { return !dialog->isRunning() && dialog->summary(); }, 10000))
+                     qWarning("the verification did not end");
+                 return dialog;
+             }},
             {QStringLiteral("main window, Records, Cycles"), [](TestLayoutFit &t) { return t.mainTab(2, 0); }},
             {QStringLiteral("main window, Records, Audit trail"), [](TestLayoutFit &t) { return t.mainTab(2, 1); }},
             {QStringLiteral("main window, Records, Packs"), [](TestLayoutFit &t) { return t.mainTab(2, 2); }},
+            {QStringLiteral("main window, Records in a window of their own"), [](TestLayoutFit &t) {
+                 QWidget *w = t.mainTab(2);
+                 ::child<QPushButton>(*t.station->records(), "pushButtonOpenInWindow")->click();
+                 return w;
+             }},
             {QStringLiteral("main window, About"), [](TestLayoutFit &t) { return t.mainTab(3); }},
             {QStringLiteral("device selection"), [](TestLayoutFit &t) {
                  // No controller found: the longest of its texts shows.
@@ -395,7 +441,11 @@ class TestLayoutFit : public QObject
                  return t.own(new ReleaseDialog(t.released, QStringLiteral("A. Meier")));
              }},
             {QStringLiteral("cycle details"), [](TestLayoutFit &t) {
-                 return t.own(new CycleDetailsDialog(t.released, t.reader.get()));
+                 auto *dialog = new CycleDetailsDialog(t.released, t.reader.get());
+                 QSignalSpy read(dialog->findChild<ReleaseHistoryModel *>(), &ReleaseHistoryModel::historyRead);
+                 t.own(dialog);
+                 read.wait(10000);
+                 return dialog;
              }},
             {QStringLiteral("verification"), [](TestLayoutFit &t) {
                  return t.own(new VerificationDialog(StationSettings().registerLocation()));
@@ -448,6 +498,78 @@ private slots:
         reader.reset();
         link.reset();
         Language::install(Language::English);
+    }
+
+    // The checks themselves: a widget of that kind, text and size in a
+    // window, fitting or not.
+    void checksFindCutTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("fits");
+        const QString longText = QStringLiteral("A text far too long for a small widget");
+        QTest::newRow("label") << "label" << longText << QSize(600, 40) << true;
+        QTest::newRow("label too narrow") << "label" << longText << QSize(60, 40) << false;
+        QTest::newRow("label too low") << "label" << longText << QSize(600, 6) << false;
+        QTest::newRow("wrapped label") << "wrapped" << longText << QSize(120, 200) << true;
+        QTest::newRow("wrapped label too low") << "wrapped" << longText << QSize(120, 30) << false;
+        QTest::newRow("rich label too narrow") << "rich" << QString("<b>%1</b>").arg(longText) << QSize(60, 40) << false;
+        QTest::newRow("button") << "button" << QStringLiteral("&Save") << QSize(120, 40) << true;
+        QTest::newRow("button too narrow") << "button" << longText << QSize(80, 40) << false;
+        QTest::newRow("check box too narrow") << "check" << longText << QSize(80, 40) << false;
+        QTest::newRow("combo box too narrow") << "combo" << longText << QSize(80, 40) << false;
+        QTest::newRow("text typed into a combo box") << "typed" << longText << QSize(120, 40) << false;
+        QTest::newRow("example text too long") << "edit" << longText << QSize(80, 40) << false;
+        QTest::newRow("spin box's unit cut off") << "spin" << QStringLiteral(" minutes of holding time") << QSize(90, 40) << false;
+        QTest::newRow("spin box") << "spin" << QStringLiteral(" min") << QSize(120, 40) << true;
+        QTest::newRow("sticks out of its parent") << "outside" << QStringLiteral("OK") << QSize(120, 40) << false;
+    }
+    void checksFindCutTexts()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        QFETCH(bool, fits);
+        QWidget window;
+        window.resize(700, 300);
+        QWidget *widget = nullptr;
+        if (kind == QLatin1String("label") || kind == QLatin1String("wrapped") || kind == QLatin1String("rich")) {
+            auto *label = new QLabel(text, &window);
+            label->setWordWrap(kind == QLatin1String("wrapped"));
+            widget = label;
+        } else if (kind == QLatin1String("button") || kind == QLatin1String("outside")) {
+            widget = new QPushButton(text, &window);
+        } else if (kind == QLatin1String("spin")) {
+            auto *box = new QSpinBox(&window);
+            box->setRange(0, 120);
+            box->setValue(20);
+            box->setSuffix(text);
+            widget = box;
+        } else if (kind == QLatin1String("check")) {
+            widget = new QCheckBox(text, &window);
+        } else if (kind == QLatin1String("combo") || kind == QLatin1String("typed")) {
+            auto *box = new QComboBox(&window);
+            box->setEditable(kind == QLatin1String("typed"));
+            box->addItem(QStringLiteral("OK"));
+            if (box->isEditable())
+                box->setCurrentText(text);
+            else
+                box->addItem(text);
+            widget = box;
+        } else {
+            auto *edit = new QLineEdit(&window);
+            edit->setPlaceholderText(text);
+            widget = edit;
+        }
+        widget->setObjectName(QStringLiteral("probe"));
+        widget->setGeometry(QRect(kind == QLatin1String("outside") ? QPoint(650, 10) : QPoint(10, 10), size));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList problems = clippedTexts(window);
+        QVERIFY2(problems.isEmpty() == fits, qPrintable(problems.join('\n')));
+        if (!fits)
+            QVERIFY2(problems.first().contains(QStringLiteral("probe")), qPrintable(problems.first()));
     }
 
     // Every text of every window, tab and dialog fits its widget in each

@@ -151,7 +151,7 @@ int FlowLayout::arrange(const QRect &rect, bool place) const
             x = 0;
         }
         // A spacer does not begin a row.
-        if (rows.last().isEmpty() && !item->widget() && !item->layout())
+        if (rows.last().isEmpty() && item->spacerItem())
             continue;
         x += (rows.last().isEmpty() ? 0 : gap) + width;
         rows.last().append(item);
@@ -170,10 +170,11 @@ int FlowLayout::arrange(const QRect &rect, bool place) const
         QVector<int> shares(row.size());
         for (int i = 0; i < row.size(); ++i)
             shares[i] = stretches[items.indexOf(row[i])];
-        if (std::all_of(shares.cbegin(), shares.cend(), [](int share) { return share == 0; }))
+        const auto none = [&shares] { return std::all_of(shares.cbegin(), shares.cend(), [](int share) { return share == 0; }); };
+        if (none())
             for (int i = 0; i < row.size(); ++i)
                 shares[i] = row[i]->expandingDirections() & Qt::Horizontal ? 1 : 0;
-        if (std::all_of(shares.cbegin(), shares.cend(), [](int share) { return share == 0; }))
+        if (none())
             for (int i = 0; i < row.size(); ++i)
                 shares[i] = row[i]->maximumSize().width() > widths[i] ? 1 : 0;
         const int total = std::accumulate(shares.cbegin(), shares.cend(), 0);

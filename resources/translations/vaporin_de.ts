@@ -3825,10 +3825,6 @@ Laufprotokolle werden wie immer gespeichert. Die Einträge des Registers bleiben
         <translation>Freigabe</translation>
     </message>
     <message>
-        <source>color: #555;</source>
-        <translation>color: #555;</translation>
-    </message>
-    <message>
         <source>&amp;Operator:</source>
         <translation>&amp;Bediener:</translation>
     </message>
@@ -3867,10 +3863,6 @@ Laufprotokolle werden wie immer gespeichert. Die Einträge des Registers bleiben
     <message>
         <source>Co&amp;mment:</source>
         <translation>Ko&amp;mmentar:</translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
-        <translation>color: #b00020;</translation>
     </message>
     <message>
         <source>Release of cycle %1 of %2</source>

@@ -3825,10 +3825,6 @@ Les journaux de cycle sont enregistrés comme toujours. Les entrées du registre
         <translation>Libération</translation>
     </message>
     <message>
-        <source>color: #555;</source>
-        <translation>color: #555;</translation>
-    </message>
-    <message>
         <source>&amp;Operator:</source>
         <translation>&amp;Opérateur :</translation>
     </message>
@@ -3867,10 +3863,6 @@ Les journaux de cycle sont enregistrés comme toujours. Les entrées du registre
     <message>
         <source>Co&amp;mment:</source>
         <translation>Co&amp;mmentaire :</translation>
-    </message>
-    <message>
-        <source>color: #b00020;</source>
-        <translation>color: #b00020;</translation>
     </message>
     <message>
         <source>Release of cycle %1 of %2</source>

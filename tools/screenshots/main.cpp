@@ -1,7 +1,10 @@
 // Takes pictures of the station's real windows, rendered offscreen while they
 // talk to the in-process controller simulator over a pseudo-terminal, and
 // saves them as PNG files for the documentation.
-//   station-screenshots DIR   (scripts/screenshots passes docs/images)
+//   station-screenshots DIR [LANGUAGE]   (scripts/screenshots passes docs/images)
+// With LANGUAGE ("German" or "Français", as the "Language" setting names
+// them) only the device selection and the main window's pictures are taken,
+// in that language.
 //
 // To add a picture, append a Shot to shots(): bring the windows into shape in
 // prepare, say in ready when the live data has arrived, and name the widget.
@@ -16,6 +19,7 @@
 // Packs view's picture) and the cycle recalled: its recall report. Last the
 // records in their own window, and found by the load's lot.
 
+#include "app/language.h"
 #include "app/startwindow.h"
 #include "app/stationsettings.h"
 #include "device/communicationmanager.h"
@@ -101,7 +105,9 @@ std::vector<Shot> shots()
          },
          [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
         {"mainwindow-about.png",
-         [](Scene &s) { s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentIndex(2); },
+         [](Scene &s) {
+             s.find<QTabWidget>(s.mainWindow.get(), "tabWidget")->setCurrentWidget(s.find<QWidget>(s.mainWindow.get(), "tab_test"));
+         },
          [](Scene &) { return true; },
          [](Scene &s) -> QWidget * { return s.mainWindow.get(); }},
         {"mainwindow-programs.png",
@@ -365,8 +371,15 @@ int main(int argc, char *argv[])
     // The offscreen platform's default type is larger than a desktop's; the
     // pictures should show the windows as a desktop does.
     QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
-    if (argc != 2)
-        return fail("usage: station-screenshots DIR");
+    if (argc != 2 && argc != 3)
+        return fail("usage: station-screenshots DIR [German|Français]");
+    const Language::Choice language = argc == 3 ? Language::fromSetting(QString::fromLocal8Bit(argv[2])) : Language::English;
+    if (argc == 3 && language == Language::English)
+        return fail("the language is German or Français");
+    // Before the first window: texts are translated as widgets are made.
+    if (!Language::install(language))
+        return fail("the language's catalogues cannot be loaded");
+    StationSettings().setLanguage(Language::settingValue(language));
     const QDir target(QString::fromLocal8Bit(argv[1]));
     if (!target.exists() && !QDir().mkpath(target.path()))
         return fail("cannot create the target folder");
@@ -410,6 +423,9 @@ int main(int argc, char *argv[])
             return fail(qPrintable(QStringLiteral("cannot write %1").arg(path)));
         std::printf("%s\n", qPrintable(path));
     }
+    // The later pictures choose English texts in the release form.
+    if (language != Language::English)
+        return 0;
     QString error;
     if (!cycleReport(scene, answerer, target, &error) || !packsAndRecall(scene, answerer, target, &error)
         || !recordsWindow(scene, target, &error))
