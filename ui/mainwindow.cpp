@@ -169,6 +169,8 @@ MainWindow::MainWindow(CommunicationManager *manager)
     usePressedIcon(ui->buttonStart, QStringLiteral(":/images/images/ic_start_pressed.png"));
     usePressedIcon(ui->buttonStop, QStringLiteral(":/images/images/ic_stop_pressed.png"));
 
+    applyLanguage(settings.language());
+
     // Runs and program writes go into the cycle register off the GUI thread;
     // the user hears when it cannot be written. With the register on a
     // server, the Records tab hears how sending it there goes.
@@ -737,6 +739,20 @@ void MainWindow::timerProg()
         return;
     const qint64 ms = clock() - runStartMs;
     ui->labelRunningTime->setText(RunRecordFormat::elapsedKey(ms / 1000));
+}
+
+void MainWindow::applyLanguage(const QString &language)
+{
+    // Longer words of those languages have to fit the editor's buttons.
+    QFont font = ui->pushButtonEdirProgramSave->font();
+    if (language == QLatin1String("German")) {
+        font.setPointSize(6);
+        ui->pushButtonEdirProgramSave->setFont(font);
+    } else if (language == QStringLiteral("Français")) {
+        font.setPointSize(5);
+        ui->pushButtonEdirProgramSave->setFont(font);
+        ui->pushButtonEdirProgramReset->setFont(font);
+    }
 }
 
 void MainWindow::showEditedProgram(bool modified)

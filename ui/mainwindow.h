@@ -78,6 +78,8 @@ private slots:
     void timerProg();
 
 private:
+    void applyLanguage(const QString &language);
+
     std::unique_ptr<Ui::MainWindow> ui;
     RecordsTab *recordsTab = nullptr; // owned by its page in the tab widget, or its window
     TemperatureChart liveChart;
