@@ -18,7 +18,11 @@ BackupPanel::BackupPanel(const QString &registerPath, QWidget *parent)
     ui->setupUi(this);
     // Two lines at most, however narrow the longer texts of a language leave
     // it: the lists above keep their height. The whole text is its tooltip.
-    ui->labelBackupStatus->setMaximumHeight(2 * ui->labelBackupStatus->fontMetrics().lineSpacing());
+    // Measured as the label measures its text, which is a little more than
+    // twice the line spacing.
+    QLabel *status = ui->labelBackupStatus;
+    const int margins = status->contentsMargins().top() + status->contentsMargins().bottom() + 2 * status->margin();
+    status->setMaximumHeight(status->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("X\nX")).height() + margins);
     connect(backups.get(), &BackupScheduler::statusRead, this, &BackupPanel::showStatus);
     connect(backups.get(), &BackupScheduler::runningChanged, this, [this](bool running) {
         ui->pushButtonBackUpNow->setEnabled(!running);
