@@ -150,7 +150,13 @@ int fail(const char *message)
 }
 
 // Fills the chosen cycle's release form and saves it; true once stored.
-bool release(Scene &s, const QString &decision, const QString &biologicalIndicator, const QString &comment)
+// Chosen by value, so that the form may speak any language.
+void choose(QComboBox *box, int value)
+{
+    box->setCurrentIndex(box->findData(value));
+}
+
+bool release(Scene &s, Release::Decision decision, Release::BiologicalIndicator biologicalIndicator, const QString &comment)
 {
     RecordsTab *tab = s.mainWindow->records();
     bool stored = false;
@@ -162,9 +168,9 @@ bool release(Scene &s, const QString &decision, const QString &biologicalIndicat
         s.find<QComboBox>(form, "comboBoxOperator")->setCurrentText(QStringLiteral("A. Meier"));
         s.find<QLineEdit>(form, "lineEditLoad")->setText(QStringLiteral("Tray 3: forceps, mirrors, probes"));
         s.find<QLineEdit>(form, "lineEditLot")->setText(QStringLiteral("LOT-4711"));
-        s.find<QComboBox>(form, "comboBoxChemicalIndicator")->setCurrentText(QStringLiteral("Passed"));
-        s.find<QComboBox>(form, "comboBoxBiologicalIndicator")->setCurrentText(biologicalIndicator);
-        s.find<QComboBox>(form, "comboBoxDecision")->setCurrentText(decision);
+        choose(s.find<QComboBox>(form, "comboBoxChemicalIndicator"), int(Release::ChemicalIndicator::Passed));
+        choose(s.find<QComboBox>(form, "comboBoxBiologicalIndicator"), int(biologicalIndicator));
+        choose(s.find<QComboBox>(form, "comboBoxDecision"), int(decision));
         s.find<QPlainTextEdit>(form, "plainTextEditComment")->setPlainText(comment);
         s.find<QDialogButtonBox>(form, "buttons")->button(QDialogButtonBox::Save)->click();
         waitUntil([&] { return stored; }, 10000);
@@ -209,8 +215,9 @@ bool cycleReport(Scene &s, ModalAnswerer &answerer, const QDir &target, QString 
     waitUntil([&] { return tab->cycleList()->rowCount() == 2; }, 10000);
     s.find<QTableView>(tab, "tableViewCycles")->setCurrentIndex(tab->cycleList()->index(0, 0));
     waitUntil([&] { return tab->chosenCycle().has_value(); }, 10000);
-    if (!release(s, QStringLiteral("Quarantined"), QStringLiteral("Pending"), QStringLiteral("BI incubating"))
-        || !release(s, QStringLiteral("Released"), QStringLiteral("Negative"), QStringLiteral("BI negative after 24 h"))) {
+    if (!release(s, Release::Decision::Quarantined, Release::BiologicalIndicator::Pending, QStringLiteral("BI incubating"))
+        || !release(s, Release::Decision::Released, Release::BiologicalIndicator::Negative,
+                    QStringLiteral("BI negative after 24 h"))) {
         *error = QStringLiteral("a release was not stored");
         return false;
     }
@@ -342,7 +349,7 @@ bool packsAndRecall(Scene &s, ModalAnswerer &answerer, const QDir &target, QStri
     }
     std::printf("%s\n", qPrintable(view));
 
-    if (!release(s, QStringLiteral("Recalled"), QStringLiteral("Positive"), QStringLiteral("BI positive after 48 h"))) {
+    if (!release(s, Release::Decision::Recalled, Release::BiologicalIndicator::Positive, QStringLiteral("BI positive after 48 h"))) {
         *error = QStringLiteral("the recall was not stored");
         return false;
     }
@@ -423,12 +430,11 @@ int main(int argc, char *argv[])
             return fail(qPrintable(QStringLiteral("cannot write %1").arg(path)));
         std::printf("%s\n", qPrintable(path));
     }
-    // The later pictures choose English texts in the release form.
-    if (language != Language::English)
-        return 0;
     QString error;
-    if (!cycleReport(scene, answerer, target, &error) || !packsAndRecall(scene, answerer, target, &error)
-        || !recordsWindow(scene, target, &error))
+    if (!cycleReport(scene, answerer, target, &error))
+        return fail(qPrintable(error));
+    // The README shows the packs and the records window in English only.
+    if (language == Language::English && (!packsAndRecall(scene, answerer, target, &error) || !recordsWindow(scene, target, &error)))
         return fail(qPrintable(error));
     return 0;
 }
