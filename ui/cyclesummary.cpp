@@ -5,6 +5,7 @@
 #include "register/storedtext.h"
 #include "register/releasepolicy.h"
 #include "reports/reportformat.h"
+#include "reports/verdicttext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +51,8 @@ QString verdict(const Cycle &cycle)
 {
     if (!cycle.verdict)
         return QCoreApplication::translate("CycleSummary", "none");
-    return CycleVerdict::resultText(cycle.verdict->result) + QStringLiteral(": ") + cycle.verdict->reason;
+    return QCoreApplication::translate("CycleSummary", "%1: %2")
+        .arg(VerdictText::result(cycle.verdict->result), VerdictText::reason(cycle.verdict->reason));
 }
 
 QString release(const Cycle &cycle)

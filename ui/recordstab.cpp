@@ -156,7 +156,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
     ui->comboBoxDecisionFilter->addItem(tr("All decisions"), QString());
     for (const auto &decision : ReleaseChoices::decisions)
-        ui->comboBoxDecisionFilter->addItem(Release::text(decision.value), Release::keyword(decision.value));
+        ui->comboBoxDecisionFilter->addItem(Release::shown(decision.value), Release::keyword(decision.value));
     ui->verticalLayoutCycleChart->addWidget(chart.view());
 
     {

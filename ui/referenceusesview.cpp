@@ -16,6 +16,8 @@ ReferenceUsesView::ReferenceUsesView(RegisterReader *reader, QWidget *parent)
     ui->setupUi(this);
     ui->tableWidgetUses->setColumnCount(4);
     ui->tableWidgetUses->setHorizontalHeaderLabels({tr("Pack"), tr("Used"), tr("Operator"), tr("Reference")});
+    // The headers whole in every language before the first search.
+    ui->tableWidgetUses->resizeColumnsToContents();
     ui->pushButtonEraseReference->setEnabled(false);
     connect(ui->lineEditUsesReference, &QLineEdit::returnPressed, this, &ReferenceUsesView::find);
     connect(ui->pushButtonFindUses, &QPushButton::clicked, this, &ReferenceUsesView::find);

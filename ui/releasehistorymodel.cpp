@@ -50,13 +50,13 @@ QVariant ReleaseHistoryModel::data(const QModelIndex &index, int role) const
         return role == Qt::ToolTipRole ? ReportFormat::instant(r.at)
                                        : CycleSummary::listTime(r.at);
     case Decision:
-        return Release::text(r.decision);
+        return Release::shown(r.decision);
     case Operator:
         return r.operatorName;
     case Chemical:
-        return Release::text(r.chemicalIndicator);
+        return Release::shown(r.chemicalIndicator);
     case Biological:
-        return Release::text(r.biologicalIndicator);
+        return Release::shown(r.biologicalIndicator);
     case Load:
         return r.load;
     case Lot:

@@ -774,6 +774,10 @@
         <source>Entry hash</source>
         <translation>Hash des Eintrags</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CycleVerifier</name>
