@@ -1,5 +1,6 @@
 #include "ui/cycledetailsdialog.h"
 
+#include "app/language.h"
 #include "reports/reportcontent.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
@@ -42,7 +43,7 @@ CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reade
     ui->labelVerdictResult->setStyleSheet(
         QStringLiteral("color: %1;").arg(ReportPainter::verdictColor(verdict.result).name()));
     ui->labelVerdictReason->setText(VerdictText::reason(verdict.reason));
-    ui->labelVerdictFigures->setText(ReportFormat::verdictFigures(verdict));
+    ui->labelVerdictFigures->setText(ReportFormat::verdictFigures(verdict, Language::locale()));
 
     ui->tableViewReleases->setModel(releases);
     ui->tableViewCycleEvents->setModel(events);

@@ -1,5 +1,6 @@
 #include "ui/cyclelistmodel.h"
 
+#include "app/language.h"
 #include "app/texts.h"
 #include "register/registerreader.h"
 #include "register/storedtext.h"
@@ -117,7 +118,7 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
         // Whole, where the column may cut it short.
         switch (index.column()) {
         case Started:
-            return ReportFormat::instant(c.started);
+            return ReportFormat::instant(c.started, true, Language::locale());
         case Verdict:
             return c.verdict ? VerdictText::reason(c.verdict->reason) : QVariant();
         case ReleaseDecision:

@@ -1,5 +1,6 @@
 #include "ui/releasedialog.h"
 
+#include "app/language.h"
 #include "register/releasepolicy.h"
 #include "register/releasesigning.h"
 #include "reports/reportformat.h"
@@ -46,8 +47,8 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
                                       + 2 * frameWidth + 6);
     setWindowTitle(tr("Release of cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
     ui->labelCycle->setText(tr("Cycle %1 of controller %2, %3, started %4, %5.")
-                                .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial),
-                                     CycleSummary::program(cycle), ReportFormat::instant(cycle.started),
+                                .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial, Language::locale()),
+                                     CycleSummary::program(cycle), ReportFormat::instant(cycle.started, true, Language::locale()),
                                      CycleSummary::status(cycle)));
     const CycleVerdict::Result result = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
     QString verdictText = tr("Verdict: <b>%1</b>, %2")
@@ -73,7 +74,7 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
         start.comment.clear();
         ui->labelHistory->setText(tr("The newest of its releases: %1 on %2. Saving adds an entry to its history; "
                                      "nothing is overwritten.")
-                                      .arg(ReportFormat::releaseHeadline(*latest), ReportFormat::instant(latest->at)));
+                                      .arg(ReportFormat::releaseHeadline(*latest, Language::locale()), ReportFormat::instant(latest->at, true, Language::locale())));
     } else {
         ui->labelHistory->setText(tr("Not released yet."));
     }
