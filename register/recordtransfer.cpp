@@ -6,15 +6,9 @@
 #include "register/packstore.h"
 #include "register/packuses.h"
 
-#include <QCoreApplication>
 #include <QSqlError>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RecordTransfer", text);
-}
 
 const QString accountKind = QStringLiteral("operator");
 const QString packTypeKind = QStringLiteral("pack type");

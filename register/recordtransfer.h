@@ -4,6 +4,7 @@
 #include "register/recordstore.h"
 #include "register/registertransfer.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QVector>
 
@@ -33,6 +34,8 @@
 // separately, with the trail (RegisterTransfer::carryEvents).
 class RecordTransfer : public RecordStore
 {
+    Q_DECLARE_TR_FUNCTIONS(RecordTransfer)
+
 public:
     RecordTransfer(CycleRegister &from, CycleRegister &to);
 

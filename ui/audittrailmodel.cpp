@@ -1,5 +1,6 @@
 #include "ui/audittrailmodel.h"
 
+#include "app/language.h"
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
 #include "ui/cyclesummary.h"
@@ -156,7 +157,7 @@ QVariant AuditTrailModel::data(const QModelIndex &index, int role) const
         }
     } else if (role == Qt::ToolTipRole) {
         if (index.column() == Time)
-            return ReportFormat::instant(e.at);
+            return ReportFormat::instant(e.at, true, Language::locale());
         if (index.column() == Details)
             return detailsInWords(e.details);
     } else if (role == Qt::TextAlignmentRole && index.column() == CycleEntry) {

@@ -1,8 +1,10 @@
 #include "ui/cycledetailsdialog.h"
 
+#include "app/language.h"
 #include "reports/reportcontent.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
+#include "reports/verdicttext.h"
 #include "ui/audittrailmodel.h"
 #include "ui/cyclesummary.h"
 #include "ui/releasehistorymodel.h"
@@ -33,15 +35,15 @@ CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reade
     }
 
     const CycleVerdict verdict = ReportContent::verdict(cycle);
-    ui->labelVerdictResult->setText(CycleVerdict::resultText(verdict.result));
+    ui->labelVerdictResult->setText(VerdictText::result(verdict.result));
     QFont result = ui->labelVerdictResult->font();
     result.setBold(true);
     result.setPointSizeF(result.pointSizeF() * 1.3);
     ui->labelVerdictResult->setFont(result);
     ui->labelVerdictResult->setStyleSheet(
         QStringLiteral("color: %1;").arg(ReportPainter::verdictColor(verdict.result).name()));
-    ui->labelVerdictReason->setText(verdict.reason);
-    ui->labelVerdictFigures->setText(ReportFormat::verdictFigures(verdict));
+    ui->labelVerdictReason->setText(VerdictText::reason(verdict.reason));
+    ui->labelVerdictFigures->setText(ReportFormat::verdictFigures(verdict, Language::locale()));
 
     ui->tableViewReleases->setModel(releases);
     ui->tableViewCycleEvents->setModel(events);

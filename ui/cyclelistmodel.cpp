@@ -1,16 +1,27 @@
 #include "ui/cyclelistmodel.h"
 
+#include "app/language.h"
 #include "app/texts.h"
 #include "register/registerreader.h"
 #include "register/storedtext.h"
 #include "register/releasepolicy.h"
 #include "reports/reportformat.h"
 #include "reports/reportpainter.h"
+#include "reports/verdicttext.h"
 #include "ui/cyclesummary.h"
 
 #include <QColor>
 
+#include <algorithm>
+
 namespace {
+
+// The longest of the texts, for a column's width in every language.
+QString longest(const QStringList &texts)
+{
+    return *std::max_element(texts.begin(), texts.end(),
+                             [](const QString &a, const QString &b) { return a.size() < b.size(); });
+}
 
 // The widest text a column usually shows.
 QString widest(int column)
@@ -25,9 +36,14 @@ QString widest(int column)
     case CycleListModel::SerialNumber:
         return QStringLiteral("RG0000000");
     case CycleListModel::Verdict:
-        return CycleVerdict::resultText(CycleVerdict::Result::NotEvaluated);
-    case CycleListModel::ReleaseDecision:
-        return Release::text(Release::Decision::Quarantined);
+        return longest({VerdictText::result(CycleVerdict::Result::NotEvaluated),
+                        VerdictText::result(CycleVerdict::Result::Fail), VerdictText::result(CycleVerdict::Result::Pass)});
+    case CycleListModel::ReleaseDecision: {
+        QStringList decisions;
+        for (const auto &decision : ReleaseChoices::decisions)
+            decisions << Release::shown(decision.value);
+        return longest(decisions);
+    }
     case CycleListModel::Status:
         return StoredText::shown(QLatin1String(textSuccessfullyCompleted));
     }
@@ -36,7 +52,7 @@ QString widest(int column)
 
 QString verdictText(const Cycle &c)
 {
-    return c.verdict ? CycleVerdict::resultText(c.verdict->result) : QString();
+    return c.verdict ? VerdictText::result(c.verdict->result) : QString();
 }
 
 // The verdicts in the colours of the reports; a cycle that waits for
@@ -102,9 +118,9 @@ QVariant CycleListModel::data(const QModelIndex &index, int role) const
         // Whole, where the column may cut it short.
         switch (index.column()) {
         case Started:
-            return ReportFormat::instant(c.started);
+            return ReportFormat::instant(c.started, true, Language::locale());
         case Verdict:
-            return c.verdict ? c.verdict->reason : QVariant();
+            return c.verdict ? VerdictText::reason(c.verdict->reason) : QVariant();
         case ReleaseDecision:
             return CycleSummary::release(c);
         }

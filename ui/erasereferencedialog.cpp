@@ -1,5 +1,6 @@
 #include "ui/erasereferencedialog.h"
 
+#include "app/language.h"
 #include "register/operatoraccounts.h"
 #include "register/packuses.h"
 #include "register/registerreader.h"
@@ -30,7 +31,7 @@ QString EraseReferenceDialog::question(const PackUse &use)
 {
     return tr("Erase the patient's reference from the use of pack %1 on %2? The use stays with its time and "
               "operator; the reference cannot be brought back.")
-        .arg(use.code, ReportFormat::instant(use.at, false));
+        .arg(use.code, ReportFormat::instant(use.at, false, Language::locale()));
 }
 
 void EraseReferenceDialog::erase()

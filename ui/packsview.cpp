@@ -132,7 +132,7 @@ void PacksView::setCycle(const std::optional<Cycle> &chosen)
                 .arg(cycle->cycleNumber >= 0 ? QString::number(cycle->cycleNumber) : tr("unknown"),
                      cycle->controllerSerial,
                      released ? tr("released, labels can be printed")
-                              : cycle->latestRelease ? Release::text(cycle->latestRelease->decision)
+                              : cycle->latestRelease ? Release::shown(cycle->latestRelease->decision)
                                                      : tr("not released")));
 }
 

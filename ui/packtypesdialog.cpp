@@ -5,7 +5,9 @@
 #include "ui/signerchooser.h"
 #include "ui_packtypesdialog.h"
 
+#include <QHeaderView>
 #include <QPointer>
+#include <QScrollBar>
 
 PackTypesDialog::PackTypesDialog(RegisterReader *reader, QWidget *parent)
     : QDialog(parent)
@@ -17,6 +19,7 @@ PackTypesDialog::PackTypesDialog(RegisterReader *reader, QWidget *parent)
                                SignerChooser::Signers::Supervisors, QString(), this);
     ui->tableWidgetPackTypes->setColumnCount(2);
     ui->tableWidgetPackTypes->setHorizontalHeaderLabels({tr("Type"), tr("Shelf life (days)")});
+    fitColumns();
     connect(ui->tableWidgetPackTypes, &QTableWidget::itemSelectionChanged, this, &PackTypesDialog::choose);
     connect(ui->pushButtonSaveType, &QPushButton::clicked, this, [this] { run(true); });
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -25,6 +28,16 @@ PackTypesDialog::PackTypesDialog(RegisterReader *reader, QWidget *parent)
 }
 
 PackTypesDialog::~PackTypesDialog() = default;
+
+// The columns whole, headers included, in every language: the dialog widens
+// to the table rather than hiding a column behind a scroll bar.
+void PackTypesDialog::fitColumns()
+{
+    QTableWidget *table = ui->tableWidgetPackTypes;
+    table->resizeColumnsToContents();
+    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length()
+                           + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width());
+}
 
 void PackTypesDialog::choose()
 {
@@ -86,7 +99,7 @@ void PackTypesDialog::showTypes(const QVector<PackStore::PackType> &types, const
         days->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, 1, days);
     }
-    table->resizeColumnsToContents();
+    fitColumns();
     ui->labelResult->setStyleSheet(error.isEmpty() ? QString() : QStringLiteral("color: #b00020;"));
     ui->labelResult->setText(!error.isEmpty() ? error
                              : types.isEmpty()

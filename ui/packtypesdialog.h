@@ -36,6 +36,7 @@ private:
     void run(bool save);
     void showTypes(const QVector<PackStore::PackType> &types, const QString &error);
     void choose();
+    void fitColumns();
 
     std::unique_ptr<Ui::PackTypesDialog> ui;
     RegisterReader *reader;

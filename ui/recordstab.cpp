@@ -156,7 +156,7 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
     ui->tableViewCycles->setColumnHidden(CycleListModel::Station, !hasCentral);
     ui->comboBoxDecisionFilter->addItem(tr("All decisions"), QString());
     for (const auto &decision : ReleaseChoices::decisions)
-        ui->comboBoxDecisionFilter->addItem(Release::text(decision.value), Release::keyword(decision.value));
+        ui->comboBoxDecisionFilter->addItem(Release::shown(decision.value), Release::keyword(decision.value));
     ui->verticalLayoutCycleChart->addWidget(chart.view());
 
     {
@@ -571,9 +571,9 @@ void RecordsTab::showCycle(const std::optional<Cycle> &cycle)
     const QString none = QStringLiteral("-");
     ui->labelCycleProgram->setText(cycle ? CycleSummary::program(*cycle) : none);
     ui->labelCycleNumber->setText(cycle ? CycleSummary::cycleNumber(*cycle) : none);
-    ui->labelCycleSerial->setText(cycle ? ReportFormat::orUnknown(cycle->controllerSerial) : none);
+    ui->labelCycleSerial->setText(cycle ? ReportFormat::orUnknown(cycle->controllerSerial, Language::locale()) : none);
     ui->labelCycleSamples->setText(cycle ? Language::locale().toString(cycle->samples.size()) : none);
-    ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started) : none);
+    ui->labelCycleStarted->setText(cycle ? ReportFormat::instant(cycle->started, true, Language::locale()) : none);
     ui->labelCycleDuration->setText(cycle ? CycleSummary::duration(*cycle) : none);
     ui->labelCycleStatus->setText(cycle ? CycleSummary::status(*cycle) : none);
     ui->labelCycleVerdict->setText(cycle ? CycleSummary::verdict(*cycle) : none);

@@ -1,5 +1,6 @@
 #include "ui/referenceusesview.h"
 
+#include "app/language.h"
 #include "register/packuses.h"
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
@@ -16,6 +17,8 @@ ReferenceUsesView::ReferenceUsesView(RegisterReader *reader, QWidget *parent)
     ui->setupUi(this);
     ui->tableWidgetUses->setColumnCount(4);
     ui->tableWidgetUses->setHorizontalHeaderLabels({tr("Pack"), tr("Used"), tr("Operator"), tr("Reference")});
+    // The headers whole in every language before the first search.
+    ui->tableWidgetUses->resizeColumnsToContents();
     ui->pushButtonEraseReference->setEnabled(false);
     connect(ui->lineEditUsesReference, &QLineEdit::returnPressed, this, &ReferenceUsesView::find);
     connect(ui->pushButtonFindUses, &QPushButton::clicked, this, &ReferenceUsesView::find);
@@ -56,7 +59,7 @@ void ReferenceUsesView::showUses(const QVector<PackUse> &uses, const QString &er
     table->setRowCount(uses.size());
     for (int row = 0; row < uses.size(); ++row) {
         const PackUse &u = uses[row];
-        const QStringList cells{u.code, ReportFormat::instant(u.at, false), u.operatorName,
+        const QStringList cells{u.code, ReportFormat::instant(u.at, false, Language::locale()), u.operatorName,
                                 u.erased ? tr("erased") : tr("kept")};
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));

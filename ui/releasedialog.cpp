@@ -1,8 +1,10 @@
 #include "ui/releasedialog.h"
 
+#include "app/language.h"
 #include "register/releasepolicy.h"
 #include "register/releasesigning.h"
 #include "reports/reportformat.h"
+#include "reports/verdicttext.h"
 #include "ui/cyclesummary.h"
 #include "ui/signerchooser.h"
 #include "ui_releasedialog.h"
@@ -17,7 +19,7 @@ template<typename E>
 void fill(QComboBox *box, E chosen)
 {
     for (const ReleaseChoices::Choice<E> &choice : ReleaseChoices::of(E()))
-        box->addItem(Release::text(choice.value), int(choice.value));
+        box->addItem(Release::shown(choice.value), int(choice.value));
     box->setCurrentIndex(box->findData(int(chosen)));
 }
 
@@ -45,13 +47,13 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
                                       + 2 * frameWidth + 6);
     setWindowTitle(tr("Release of cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
     ui->labelCycle->setText(tr("Cycle %1 of controller %2, %3, started %4, %5.")
-                                .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial),
-                                     CycleSummary::program(cycle), ReportFormat::instant(cycle.started),
-                                     ReportFormat::orUnknown(cycle.status)));
+                                .arg(CycleSummary::cycleNumber(cycle), ReportFormat::orUnknown(cycle.controllerSerial, Language::locale()),
+                                     CycleSummary::program(cycle), ReportFormat::instant(cycle.started, true, Language::locale()),
+                                     CycleSummary::status(cycle)));
     const CycleVerdict::Result result = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
     QString verdictText = tr("Verdict: <b>%1</b>, %2")
-                          .arg(CycleVerdict::resultText(result),
-                               (cycle.verdict ? cycle.verdict->reason : tr("none stored")).toHtmlEscaped());
+                          .arg(VerdictText::result(result),
+                               (cycle.verdict ? VerdictText::reason(cycle.verdict->reason) : tr("none stored")).toHtmlEscaped());
     // The record must show on what grounds a load went out without proof.
     if (result != CycleVerdict::Result::Pass)
         verdictText += tr(".<br>Its samples do not prove the hold: its load is released only with a comment that "
@@ -72,7 +74,7 @@ ReleaseDialog::ReleaseDialog(const Cycle &cycle, const QString &lastOperator, QW
         start.comment.clear();
         ui->labelHistory->setText(tr("The newest of its releases: %1 on %2. Saving adds an entry to its history; "
                                      "nothing is overwritten.")
-                                      .arg(ReportFormat::releaseHeadline(*latest), ReportFormat::instant(latest->at)));
+                                      .arg(ReportFormat::releaseHeadline(*latest, Language::locale()), ReportFormat::instant(latest->at, true, Language::locale())));
     } else {
         ui->labelHistory->setText(tr("Not released yet."));
     }
@@ -144,7 +146,7 @@ void ReleaseDialog::updateRule()
     ui->labelSupervisorNeeded->setVisible(supervisorNeeded);
     ui->labelSupervisorNeeded->setText(
         supervisorNeeded ? tr("Only a supervisor releases the load of a %1 cycle.")
-                               .arg(CycleVerdict::resultText(verdict().value_or(CycleVerdict::Result::NotEvaluated)))
+                               .arg(VerdictText::result(verdict().value_or(CycleVerdict::Result::NotEvaluated)))
                          : QString());
     ui->labelRule->setText(problem());
     ui->buttons->button(QDialogButtonBox::Save)->setEnabled(!saving && problem().isEmpty());

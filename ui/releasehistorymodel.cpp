@@ -1,5 +1,6 @@
 #include "ui/releasehistorymodel.h"
 
+#include "app/language.h"
 #include "register/registerreader.h"
 #include "reports/reportformat.h"
 #include "ui/cyclesummary.h"
@@ -47,16 +48,16 @@ QVariant ReleaseHistoryModel::data(const QModelIndex &index, int role) const
     const Release &r = history.at(index.row());
     switch (index.column()) {
     case Time:
-        return role == Qt::ToolTipRole ? ReportFormat::instant(r.at)
+        return role == Qt::ToolTipRole ? ReportFormat::instant(r.at, true, Language::locale())
                                        : CycleSummary::listTime(r.at);
     case Decision:
-        return Release::text(r.decision);
+        return Release::shown(r.decision);
     case Operator:
         return r.operatorName;
     case Chemical:
-        return Release::text(r.chemicalIndicator);
+        return Release::shown(r.chemicalIndicator);
     case Biological:
-        return Release::text(r.biologicalIndicator);
+        return Release::shown(r.biologicalIndicator);
     case Load:
         return r.load;
     case Lot:
@@ -64,7 +65,7 @@ QVariant ReleaseHistoryModel::data(const QModelIndex &index, int role) const
     case Comment:
         return r.comment;
     case EnteredBy:
-        return tr("%1 on %2").arg(ReportFormat::orUnknown(r.osUser), ReportFormat::orUnknown(r.station));
+        return tr("%1 on %2").arg(ReportFormat::orUnknown(r.osUser, Language::locale()), ReportFormat::orUnknown(r.station, Language::locale()));
     }
     return {};
 }

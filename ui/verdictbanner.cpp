@@ -5,6 +5,7 @@
 #include "register/registerreader.h"
 #include "register/registerwriter.h"
 #include "reports/reportpainter.h"
+#include "reports/verdicttext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,9 +65,9 @@ void VerdictBanner::showVerdict(const Cycle &cycle)
     if (runStart.isValid() && cycle.started.msecsTo(runStart) > 1000)
         return;
     const CycleVerdict::Result verdict = cycle.verdict ? cycle.verdict->result : CycleVerdict::Result::NotEvaluated;
-    result->setText(CycleVerdict::resultText(verdict));
+    result->setText(VerdictText::result(verdict));
     result->setStyleSheet(QStringLiteral("color: %1;").arg(color(verdict).name()));
-    reason->setText(cycle.verdict ? cycle.verdict->reason : tr("The register holds no verdict for this run."));
+    reason->setText(cycle.verdict ? VerdictText::reason(cycle.verdict->reason) : tr("The register holds no verdict for this run."));
     show();
 }
 

@@ -774,6 +774,10 @@
         <source>Entry hash</source>
         <translation>Hash des Eintrags</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CycleVerifier</name>
@@ -992,27 +996,27 @@ Achtung: Die danach erstellte PDF-Datei enthält die bisherigen Temperaturen nic
     <name>EraseReferenceDialog</name>
     <message>
         <source>Erase Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz löschen</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;fsicht:</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished">P&amp;IN der Aufsicht:</translation>
+        <translation>P&amp;IN der Aufsicht:</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Erase the patient&apos;s reference from the use of pack %1 on %2? The use stays with its time and operator; the reference cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientenreferenz aus der Verwendung des Pakets %1 am %2 löschen? Die Verwendung bleibt mit Zeit und Bediener erhalten; die Referenz lässt sich nicht zurückholen.</translation>
     </message>
 </context>
 <context>
@@ -1383,7 +1387,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>%1 is no supervisor: only a supervisor signs this.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Aufsicht: Nur eine Aufsicht unterschreibt dies.</translation>
     </message>
 </context>
 <context>
@@ -1538,76 +1542,76 @@ Gespeichert unter %1.txt</translation>
     <name>PackTypesDialog</name>
     <message>
         <source>Pack Types</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpackungsarten</translation>
     </message>
     <message>
         <source>Pack type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpackungsart</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Name:</translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>A new type, or one of the list to change its shelf life</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Art oder eine der Liste, um ihre Lagerdauer zu ändern</translation>
     </message>
     <message>
         <source>&amp;Shelf life:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lagerdauer:</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Labels printed from now on expire this many days after sterilisation; labels printed before keep their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab jetzt gedruckte Etiketten verfallen so viele Tage nach der Sterilisation; früher gedruckte Etiketten behalten ihr Datum</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished">Von einer Aufsicht unterschrieben</translation>
+        <translation>Von einer Aufsicht unterschrieben</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;fsicht:</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished">P&amp;IN der Aufsicht:</translation>
+        <translation>P&amp;IN der Aufsicht:</translation>
     </message>
     <message>
         <source>Sa&amp;ve type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art &amp;speichern</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Verpackungsart</translation>
+        <translation>Verpackungsart</translation>
     </message>
     <message>
         <source>Shelf life (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerdauer (Tage)</translation>
     </message>
     <message>
         <source>Only a supervisor changes pack types: make the first account, a supervisor, with Operators... first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Aufsicht ändert Verpackungsarten: Legen Sie zuerst mit Bediener... das erste Konto an, eine Aufsicht.</translation>
     </message>
     <message numerus="yes">
         <source>No types yet: every pack keeps %n days unless its type says otherwise.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch keine Arten: Jedes Paket hält %n Tag, sofern seine Art nichts anderes sagt.</numerusform>
+            <numerusform>Noch keine Arten: Jedes Paket hält %n Tage, sofern seine Art nichts anderes sagt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>A type not listed keeps %n days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eine nicht aufgeführte Art hält %n Tag.</numerusform>
+            <numerusform>Eine nicht aufgeführte Art hält %n Tage.</numerusform>
         </translation>
     </message>
 </context>
@@ -1682,7 +1686,7 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>operator account %1 is not as its newest change made it</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienerkonto %1 entspricht nicht seiner neuesten Änderung</translation>
     </message>
 </context>
 <context>
@@ -1861,19 +1865,19 @@ Gespeichert unter %1.txt</translation>
     </message>
     <message>
         <source>Who opens the pack; type the first letters to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer das Paket öffnet; zum Auswählen die ersten Buchstaben tippen</translation>
     </message>
     <message>
         <source>Pack t&amp;ypes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpackungs&amp;arten...</translation>
     </message>
     <message>
         <source>The clinic&apos;s pack types and their shelf lives</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verpackungsarten der Praxis und ihre Lagerdauer</translation>
     </message>
     <message>
         <source>Choose the operator first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den Bediener.</translation>
     </message>
 </context>
 <context>
@@ -2092,35 +2096,35 @@ Gespeichert unter %1.txt</translation>
     <name>RecordTransfer</name>
     <message>
         <source>%1 does not match its hash: it is not carried.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stimmt nicht mit dem Hash überein und wird nicht übertragen.</translation>
     </message>
     <message>
         <source>The operator account %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bedienerkonto %1 ist aus dem Register verschwunden.</translation>
     </message>
     <message>
         <source>The operator account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bedienerkonto %1</translation>
     </message>
     <message>
         <source>The pack %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1 ist aus dem Register verschwunden.</translation>
     </message>
     <message>
         <source>The pack %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1</translation>
     </message>
     <message>
         <source>The entry of the pack %1 is not in the register it goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag des Pakets %1 ist nicht im Zielregister.</translation>
     </message>
     <message>
         <source>The use %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verwendung %1 ist aus dem Register verschwunden.</translation>
     </message>
     <message>
         <source>The use %1 of the pack %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verwendung %1 des Pakets %2</translation>
     </message>
 </context>
 <context>
@@ -2575,7 +2579,315 @@ Options:
   -h, --help           this text
   --version            the tool&apos;s version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
+
+Das Registerwerkzeug der Station Vaporin Regulon: importiert Laufprotokolle
+in das Chargenregister, listet und exportiert seine Chargen, prüft, dass
+nichts darin oder in seinen Laufprotokollen verändert wurde, und liefert
+Bewertungen und Berichte.
+
+Es arbeitet auf dem Register der Station oder auf dem mit --register
+angegebenen: einer Registerdatei FILE oder einer Datenbank auf einem
+PostgreSQL-Server als Verbindungs-URI,
+postgresql://[user@][host][:port][/database][?name=value&amp;...] (der Host
+kann der Ordner eines Unix-Sockets sein: ?host=/var/run/postgresql). Das
+Register der Station ist das, welches ihre Einstellungen nennen:
+register/driver sqlite (die Voreinstellung) bedeutet die Datei der
+Einstellung register_path, sonst register.sqlite im Datenordner der
+Station; postgresql bedeutet den Server aus register/host, register/port,
+register/database und register/user. Ein Passwort wird nie auf der
+Befehlszeile oder in den Einstellungen angegeben: libpq nimmt es aus
+PGPASSWORD oder der Passwortdatei ~/.pgpass. Nur import legt eine
+Registerdatei an, die es noch nicht gibt; die Datenbank eines Servers muss
+existieren, ihre Tabellen werden angelegt, wenn das Werkzeug zum ersten Mal
+auf ihr arbeitet.
+
+Befehle:
+  import FOLDER
+      Trägt die Laufprotokolle in FOLDER und seinen Unterordnern ein. Gibt
+      die Anzahl der Laufprotokolle aus: importiert, bereits vorhanden (der
+      gleiche Inhalt, gleich unter welchem Dateinamen), abweichend von ihrem
+      Eintrag (eine Charge, die das Register enthält, derselbe Regler,
+      dieselbe Chargennummer und derselbe Start, mit einem anderen
+      Laufprotokoll; nicht eingetragen) und nicht lesbar, jede abweichende
+      oder nicht lesbare Datei mit dem Eintrag oder dem Grund.
+      Rückgabewert 0, oder 1, wenn Dateien abwichen oder nicht lesbar waren.
+
+  list [--from DATE] [--to DATE] [--program NAME] [--csv]
+      Die Chargen, die neueste zuerst, als ausgerichtete Tabelle (ID, Start,
+      Programm, Chargennummer, Regler, Status, Herkunft, Bewertung,
+      Freigabe) oder als CSV. Die Bewertung ist PASS, FAIL oder NOT
+      EVALUATED, wie das Register sie gespeichert hat; die Freigabe ist die
+      neueste Entscheidung (Released, Rejected, Quarantined), &quot;waiting&quot; für
+      eine von der Station aufgezeichnete Charge, die noch keine hat, oder
+      &quot;-&quot; (importierte Laufprotokolle und verworfene Läufe warten auf
+      keine). Die erste Spalte ist die ID des Eintrags, die die anderen
+      Befehle nehmen. DATE ist yyyy-MM-dd in der Ortszeit dieses Computers:
+      --from zählt ab Beginn seines Tages, --to bis zum Ende seines Tages.
+      --program nimmt den genauen Namen des Programms.
+
+  export ID --csv
+      Die Messwerte des Eintrags ID als CSV: Uhrzeit, verstrichene
+      Sekunden, Temperatur in °C.
+
+  verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]
+      Ohne Dateien: prüft jeden Eintrag gegen seinen Hash, die Kette der
+      Einträge jedes Reglers, die Messwerte und jede Laufprotokolldatei,
+      die das Register nennt. Gibt jedes Problem auf einer eigenen Zeile
+      aus, beginnend mit ALTERED, DAMAGED, BROKEN, MISSING, UNREADABLE,
+      CONTRADICTED oder UNVERIFIED, dann, welches Hash-Schema wie viele
+      Einträge abdeckt, und eine Zusammenfassung.
+      Jede gespeicherte Bewertung wird aus den Messwerten des Eintrags neu
+      beurteilt, mit dem mit ihr gespeicherten Band (das der Hash eines
+      Eintrags des Schemas 2 abdeckt), und jede Freigabe wird wie die
+      Einträge geprüft: gegen ihren Hash (der den Eintrag und die Bewertung
+      abdeckt, auf der sie beruht) und ihren Platz in der Freigabegeschichte
+      der Charge. Jedes Ereignis des Prüfpfads wird gegen seinen Hash
+      geprüft, ebenso das Kettenbuch, das jeden Eintrag, jede Freigabe,
+      jedes Ereignis, jedes Sterilgutpaket und jede Verwendung in die Kette
+      seines Reglers einreiht: Ein am Programm vorbei entfernter, veränderter
+      oder hinzugefügter Datensatz zeigt sich dort.
+      --witness TEXT (wiederholbar) prüft, dass das Register noch durch eine
+      auf einem Bericht oder Freigabeausdruck gedruckte Position geht, etwa
+      &quot;RG100001 #1234 d0fb04d1c3a2b4e5&quot;; --witness-file FILE nimmt eine
+      Position je Zeile (leere Zeilen und Zeilen, die mit # beginnen,
+      bleiben außen vor). Ein Beleg, den das Register nicht mehr enthält
+      oder mit einem anderen Hash enthält, ist eine CONTRADICTED-Zeile:
+      Neuere Datensätze wurden entfernt, oder die Geschichte bis dahin wurde
+      umgeschrieben. Bedienerkonten, Sterilgutpakete und ihre Verwendungen
+      werden ebenfalls gegen ihre eigenen Hashes geprüft (eine gelöschte
+      Patientenreferenz prüft sich weiterhin).
+      Auf einem Server wird die Kette jedes Reglers geprüft, und die
+      Laufprotokolldateien der Einträge, die dieser Computer eingetragen
+      hat: Die anderen liegen auf den Stationen, die sie geschrieben haben,
+      und verify prüft sie dort.
+      Jeder Zeitstempel, den das Register enthält, wird gegen das
+      Zertifikat der Zeitstempelstelle (PEM) aus --tsa-certificate geprüft,
+      sonst aus der Einstellung register/tsa_certificate: Einer, der die
+      Prüfung nicht besteht, ist UNVERIFIED. Jede Kettenposition, die ein
+      Zeitstempel nennt, muss noch auf ihrer Kette liegen, sonst ist sie
+      CONTRADICTED. Gibt aus, wie viele Zeitstempel geprüft wurden und die
+      neueste Zeit, die sie nachweisen.
+      Mit Dateien: prüft jede Datei nach ihrem Inhalt und gibt eine Zeile aus:
+        OK FILE: ENTRY            das Register enthält dieses Laufprotokoll
+                                  als ENTRY
+        ALTERED FILE: ENTRY       das Register enthält ein Laufprotokoll
+                                  dieses Dateinamens mit anderem Inhalt als
+                                  ENTRY
+        UNKNOWN FILE              das Register enthält keines von beiden
+        UNREADABLE FILE: REASON   die Datei kann nicht gelesen werden
+      Rückgabewert 0 nur, wenn alles Geprüfte unversehrt ist, sonst 1.
+
+  check FILE --hold T:M [--lower K] [--band K]
+      Die Bewertung des Laufprotokolls FILE gegen eine Haltezeit von M
+      Minuten bei T °C: eine Zeile, die mit PASS, FAIL oder NOT EVALUATED
+      beginnt und den Grund nennt. Das Band reicht von T - K (--lower) bis
+      T + K (--band); die Voreinstellungen sind die Einstellungen
+      verdict/lower_tolerance und verdict/upper_band (0.0 K und 3.0 K, wenn
+      nicht gesetzt). Eine Haltezeit von 0 Minuten ist NOT EVALUATED.
+      Rückgabewert 0 PASS, 1 FAIL, 3 NOT EVALUATED.
+
+  release ID --operator NAME --decision released|rejected|quarantined|recalled
+          [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
+          [--load TEXT] [--lot TEXT] [--comment TEXT] [--pin-stdin]
+      Hängt eine Freigabe an die Geschichte des Eintrags ID an: wer was über
+      seine Beladung entschieden hat, mit dem Chemoindikator (--ci) und dem
+      Bioindikator (--bi) (beide &quot;unused&quot;, wenn nicht angegeben), was die
+      Beladung enthielt und ihre Losnummer. Nichts wird je überschrieben:
+      Ein späteres Ergebnis, das des Bioindikators einen Tag danach, ist
+      eine weitere Freigabe; &quot;recalled&quot; ist die Entscheidung für eine
+      Charge, die sich nach ihrer Freigabe als fehlerhaft erweist. Die
+      Beladung einer Charge, deren Bewertung FAIL oder NOT EVALUATED ist,
+      wird nur mit --comment freigegeben, das den Grund nennt; eine
+      Beladung, deren Chemoindikator nicht bestanden hat oder deren
+      Bioindikator positiv ist, ist nicht steril und wird nie freigegeben.
+      Sobald das Register Bedienerkonten hat, ist NAME der eines Kontos,
+      und die Freigabe wird mit dessen PIN unterschrieben, die am Terminal
+      ohne Echo abgefragt wird (oder mit --pin-stdin als Zeile der
+      Standardeingabe gelesen; nie eine Option); die Beladung einer FAIL-
+      oder NOT-EVALUATED-Charge freizugeben braucht dann eine Aufsicht.
+      Fünf falsche PINs in Folge sperren das Konto für 5 Minuten. Gibt den
+      Platz der Freigabe in der Geschichte aus.
+
+  operators
+      Die Bedienerkonten: Name, Kürzel, Rolle, und ob aktiv, deaktiviert
+      oder gesperrt.
+
+  operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME]
+  operator change NAME [--rename NAME] [--initials TEXT]
+          [--role operator|supervisor] [--activate|--deactivate] --by NAME
+  operator reset-pin NAME --by NAME
+      Legt ein Bedienerkonto an (das erste des Registers ist eine Aufsicht
+      und braucht kein --by), ändert eines oder gibt ihm eine neue PIN (was
+      auch eine Sperre beendet). Jede Änderung wird von der Aufsicht --by
+      mit der PIN unterschrieben und ist ein Ereignis des Prüfpfads; Konten
+      werden deaktiviert, nie gelöscht. PINs werden abgefragt wie bei
+      release: zuerst die der Aufsicht, dann die neue PIN zweimal. Eine PIN
+      hat mindestens 4 Zeichen und wird nur als langsamer, gesalzener Hash
+      (scrypt) aufbewahrt.
+
+  labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65]
+          [--first N]
+      Trägt N Sterilgutpakete des Eintrags ID in das Register ein und
+      schreibt ihre Etiketten als PDF-Datei FILE: jedes mit einem Paketcode
+      (&quot;RG100001-0042-03&quot;: Regler, Chargennummer, Paketnummer) als
+      Code-128-Strichcode und als Text, der Verpackungsart NAME, dem
+      Sterilisationsdatum, dem Verfallsdatum (die Lagerdauer der Art, 180
+      Tage, sofern die Liste der Verpackungsarten der Praxis nichts anderes
+      sagt), den Kürzeln des Bedieners, der die Beladung freigegeben hat,
+      dem Regler, dem Programm und der Bewertung. Nur für eine Charge, deren
+      neueste Freigabe &quot;released&quot; ist. Die Formate: Etikettendrucker-Rollen
+      von 62 x 29, 57 x 32 und 50 x 25 mm (Voreinstellung 62x29), ein
+      Etikett je Seite, oder A4-Bögen mit 65 Etiketten von 38,1 x 21,2 mm
+      (a4-65), gefüllt ab Position --first (1 bis 65, Zeile für Zeile; 1,
+      wenn nicht angegeben), damit ein halb benutzter Bogen aufgebraucht
+      wird. Gibt die Codes aus und wo die Datei liegt.
+
+  use CODE --reference REF --operator NAME [--comment TEXT]
+      Trägt die Verwendung des Pakets CODE am Behandlungsstuhl für die
+      Patienten- oder Fallreferenz REF (eine Karteinummer; keine Namen
+      nötig) durch den Bediener ein (den Namen eines aktiven Kontos, sobald
+      das Register Konten hat). Ein zurückgerufenes Paket wird mit dem Grund
+      abgewiesen. Ein Paket, das unbekannt, nicht freigegeben, verfallen
+      oder bereits verwendet ist, wird nur mit --comment eingetragen, das
+      den Grund nennt; die Warnung wird mit der Verwendung aufbewahrt.
+
+  recall ID --pdf FILE [--csv FILE]
+      Der Rückrufbericht des Eintrags ID, meist einer als &quot;recalled&quot;
+      freigegebenen Charge: ihre verwendeten Pakete (wann, die
+      Patientenreferenz, durch wen) und die nicht verwendeten (aus den
+      Regalen zu nehmen), als PDF-Datei FILE und mit --csv auch als CSV. Die
+      einzige Ausgabe, die Patientenreferenzen nennt.
+
+  expiring [--days N]
+      Die nicht verwendeten Pakete, die innerhalb von N Tagen (14, wenn nicht
+      angegeben) verfallen oder verfallen sind: neu aufzubereiten.
+
+  pack-types [NAME --days N]
+      Die Verpackungsarten der Praxis mit ihrer Lagerdauer; mit NAME und
+      --days wird zuvor die Art hinzugefügt oder ihre Lagerdauer (1 bis 3650
+      Tage) gesetzt, mit einem Ereignis des Prüfpfads. Eine Art, die nicht in
+      der Liste steht, hat eine Lagerdauer von 180 Tagen.
+
+  erase-reference REF --by NAME [--pin-stdin]
+      Löscht auf Verlangen die Patientenreferenz REF aus jeder Verwendung,
+      die sie nennt, unterschrieben von der Aufsicht NAME mit der PIN. Die
+      Verwendungen behalten einen geschlüsselten Hash davon, den ihre
+      eigenen Hashes abdecken, sodass sie sich weiterhin selbst nachweisen.
+
+  report ID --pdf FILE
+  report --from DATE --to DATE --pdf FILE
+      Schreibt das Chargenprotokoll des Eintrags ID (seine Bewertung wie
+      gespeichert, seine Kurve und seine ganze Freigabegeschichte) oder den
+      Zeitraumbericht der Chargen, die vom ersten DATE bis zum zweiten
+      gestartet sind (beide Tage eingeschlossen; jede Charge mit ihrer
+      Bewertung und neuesten Freigabe), als PDF-Datei FILE und gibt aus, wo.
+
+  migrate --to URI
+      Überträgt die Registerdatei der Station (oder das Register von
+      --register) in das Register unter URI, meist den Server der Praxis;
+      eine Datei FILE geht auch. Jeder Eintrag behält seinen Inhalt und wird
+      als eigener des Ziels eingetragen: eine neue ID, der nächste Platz in
+      der Kette seines Reglers dort, ein eigener Hash, seine Bewertung nach
+      dem Band beurteilt, nach dem sie vorher beurteilt wurde; sein Ereignis
+      &quot;cycle migrated&quot; nennt ID und Hash des Eintrags in der Quelle. Die
+      Freigabegeschichten, der Prüfpfad, die Bedienerkonten, die
+      Verpackungsarten, die Sterilgutpakete und ihre Verwendungen gehen mit;
+      Pakete und Verwendungen werden wie Einträge Glieder der Kette ihres
+      Reglers dort, mit eigenen Hashes. Einträge, die das Ziel bereits
+      enthält (dasselbe Laufprotokoll, oder derselbe Regler, dieselbe
+      Chargennummer und derselbe Start), sowie Freigaben, Ereignisse, Konten
+      (nach Name), Verpackungsarten (nach Name), Pakete (nach Paketcode) und
+      Verwendungen (nach Paketcode, Zeit und Bediener), die es bereits
+      enthält, werden nicht erneut hinzugefügt; ein zweiter Aufruf fügt also
+      nichts hinzu. Ein Konto, das das Ziel enthält, wird auf den Stand der
+      Quelle gebracht, wenn dieser neuer ist, und eine in der Quelle
+      gelöschte Patientenreferenz wird im Ziel gelöscht. Gibt für jede Art
+      aus, wie viele übertragen wurden und wie viele schon da waren. Ein
+      Register, dessen Datensätze nicht unversehrt sind, wird nicht
+      übertragen: Seine Probleme werden ausgegeben wie bei verify,
+      Rückgabewert 1.
+
+  backup [FOLDER]
+      Sichert die Registerdatei in FOLDER oder in den Ordner der Einstellung
+      backup/folder (im Register-Reiter gewählt), während die Station
+      weiterschreiben darf: eine konsistente Kopie des Registers, die von
+      ihm genannten Laufprotokolle, die der Ordner noch nicht enthält (nach
+      FOLDER/logs/, einmal kopiert und nie neu geschrieben), geprüft, wo sie
+      liegt (die Integritätsprüfung von SQLite und die Prüfungen von verify
+      gegen die kopierten Laufprotokolle), und erst dann
+      register-&lt;UTC-Zeit&gt;.sqlite genannt. Die neueste Sicherung jedes der
+      letzten 14 Tage (backup/daily) und jedes der letzten 12 Monate
+      (backup/monthly) wird behalten; ältere werden entfernt, nachdem eine
+      neuere geprüft ist. Der Ordner muss existieren: Ein nicht
+      angeschlossener Datenträger ist ein Fehler, kein neuer Ordner. Gibt
+      die Datei der Sicherung, ihre Einträge und die kopierten
+      Laufprotokolle aus, und eine Zeile DIFFERS LOG für jedes
+      Laufprotokoll, das von seiner Kopie in der Sicherung abweicht (die
+      Kopie wird behalten). Jede Sicherung und jeder fehlgeschlagene
+      Versuch wird im Prüfpfad verzeichnet. Rückgabewert 0, 1, wenn
+      Laufprotokolle abweichen, 2, wenn die Sicherung fehlgeschlagen ist.
+
+  backup --status
+      Gibt &quot;Letzte geprüfte Sicherung: TAG, ZEIT&quot; mit ihrer Datei in
+      Klammern aus (TAG: heute, gestern oder das Datum) oder &quot;Noch keine
+      geprüfte Sicherung.&quot;, dann eine Zeile, die mit &quot;Warnung:&quot; beginnt,
+      wenn keine neuer als 7 Tage ist (backup/overdue_days), wenn der
+      letzte Versuch fehlgeschlagen ist, und für jedes Laufprotokoll, das
+      von seiner Kopie abweicht. Rückgabewert 0, oder 1 mit einer Warnung.
+
+  restore BACKUP [--logs FOLDER] [--force]
+      Stellt eine Sicherungsdatei, oder die neueste Sicherung im Ordner
+      BACKUP, als Registerdatei wieder her (die der Station, oder --register
+      FILE), und ihre Laufprotokolle in FOLDER, oder dorthin, wo das
+      Register sie nennt, wenn --logs nicht angegeben ist; eine bereits
+      vorhandene Datei wird nie überschrieben (eine DIFFERS-Zeile sagt,
+      wenn sie nicht die eingetragene ist). Prüft dann das
+      wiederhergestellte Register gegen die wiederhergestellten
+      Laufprotokolle und gibt aus wie verify; die Wiederherstellung ist ein
+      Ereignis des Prüfpfads des wiederhergestellten Registers. Ein
+      Register, das Einträge enthält, die der Sicherung fehlen, wird nicht
+      ersetzt: Sie werden aufgelistet (NOT IN THE BACKUP: ENTRY), und der
+      Rückgabewert ist 1; --force ersetzt es und behält es neben dem
+      wiederhergestellten als FILE.replaced-&lt;UTC-Zeit&gt;. Schließen Sie zuvor
+      die Station.
+
+  window
+      Öffnet das Registerfenster auf dem Register, wie die Station es in
+      ihrem Register-Reiter zeigt: Suche, Kurven, Details, der Prüfpfad,
+      Freigaben, Berichte, Exporte und Einstellungen, für einen Arbeitsplatz
+      ohne Autoklav. Es öffnet nie eine serielle Schnittstelle. Braucht
+      einen Bildschirm; endet, wenn das Fenster geschlossen wird.
+
+CSV ist RFC 4180: UTF-8, eine Kopfzeile, CRLF-Zeilenenden. Ein Text, der mit
+=, +, -, @, einem Tabulator oder einem Wagenrücklauf beginnt und keine
+einfache Zahl ist, beginnt innerhalb seiner Anführungszeichen mit einem
+Apostroph, damit Tabellenkalkulationen ihn als Text zeigen.
+
+Meldungen, Fragen, diese Hilfe und die Berichte sind in der Sprache der
+Einstellung Language der Station (German oder Français; sonst Englisch).
+Was Skripte lesen, bleibt in jeder Sprache Englisch: die Befehle und
+Optionen, die Tabellen von list, operators, pack-types und expiring, CSV,
+das Schlüsselwort am Anfang einer Zeile (OK, ALTERED, DAMAGED, BROKEN,
+MISSING, UNREADABLE, UNKNOWN, CONTRADICTED, UNVERIFIED, DIFFERS, NOT MOVED,
+NOT IN THE BACKUP, PASS, FAIL, NOT EVALUATED), die ganzen Zeilen der
+Dateien, die verify prüft, und von NOT IN THE BACKUP, und der Rückgabewert.
+
+Rückgabewert:
+  0  Erfolg: erledigt, alles Geprüfte unversehrt, PASS
+  1  Probleme gefunden: Dateien nicht importiert, Einträge oder
+     Laufprotokolle nicht unversehrt, FAIL
+  2  ein Aufruffehler, eine Freigabe, die die Regeln ablehnen, oder das
+     Register, eine Datei oder die Ausgabe konnte nicht gelesen oder
+     geschrieben werden; die Meldung steht auf der Standardfehlerausgabe
+  3  NOT EVALUATED
+
+Optionen:
+  --register FILE|URI  das Register, auf dem statt dem der Station
+                       gearbeitet wird
+  -h, --help           dieser Text
+  --version            die Version des Werkzeugs
+</translation>
     </message>
 </context>
 <context>
@@ -3408,31 +3720,31 @@ Options:
     </message>
     <message>
         <source>Operator accounts carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienerkonten übertragen: %1</translation>
     </message>
     <message>
         <source>Operator accounts already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienerkonten bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Pack types carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpackungsarten übertragen: %1</translation>
     </message>
     <message>
         <source>Packs carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete übertragen: %1</translation>
     </message>
     <message>
         <source>Packs already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakete bereits vorhanden: %1</translation>
     </message>
     <message>
         <source>Uses carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen übertragen: %1</translation>
     </message>
     <message>
         <source>Uses already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen bereits vorhanden: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n labels, %1 to %2, are in %3.</source>
@@ -3468,61 +3780,61 @@ Options:
     <name>ReferenceUsesView</name>
     <message>
         <source>Uses of a patient&apos;s reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen einer Patientenreferenz</translation>
     </message>
     <message>
         <source>Refere&amp;nce:</source>
-        <translation type="unfinished"></translation>
+        <translation>Referen&amp;z:</translation>
     </message>
     <message>
         <source>The reference as the practice writes it; the list shows its uses, not the reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Referenz so, wie die Praxis sie schreibt; die Liste zeigt ihre Verwendungen, nicht die Referenz</translation>
     </message>
     <message>
         <source>F&amp;ind uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen &amp;suchen</translation>
     </message>
     <message>
         <source>&amp;Erase reference...</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz &amp;löschen...</translation>
     </message>
     <message>
         <source>On the patient&apos;s request: a supervisor erases the reference from the chosen use</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Verlangen des Patienten: Eine Aufsicht löscht die Referenz aus der gewählten Verwendung</translation>
     </message>
     <message>
         <source>Pack</source>
-        <translation type="unfinished">Paket</translation>
+        <translation>Paket</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished">Verwendet</translation>
+        <translation>Verwendet</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Bediener</translation>
+        <translation>Bediener</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Patientenreferenz</translation>
+        <translation>Patientenreferenz</translation>
     </message>
     <message>
         <source>erased</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>erhalten</translation>
     </message>
     <message>
         <source>No use of this reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verwendung dieser Referenz.</translation>
     </message>
     <message numerus="yes">
         <source>%n uses of this reference.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verwendung dieser Referenz.</numerusform>
+            <numerusform>%n Verwendungen dieser Referenz.</numerusform>
         </translation>
     </message>
 </context>
@@ -3898,11 +4210,11 @@ Laufprotokolle werden wie immer gespeichert. Die Einträge des Registers bleiben
     </message>
     <message>
         <source>Who decides about the load; required. Type the first letters to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer über die Beladung entscheidet; erforderlich. Zum Auswählen die ersten Buchstaben tippen.</translation>
     </message>
     <message>
         <source>Only a supervisor releases the load of a %1 cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Aufsicht gibt die Beladung einer Charge mit %1 frei.</translation>
     </message>
 </context>
 <context>
@@ -4262,11 +4574,11 @@ Das Laufprotokoll wurde jetzt gespeichert unter
     <name>SignerChooser</name>
     <message>
         <source>%1 (%2), supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), Aufsicht</translation>
     </message>
     <message>
         <source>%1 (%2), operator</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), Bediener</translation>
     </message>
 </context>
 <context>

@@ -774,6 +774,10 @@
         <source>Entry hash</source>
         <translation>Empreinte de l&apos;entrée</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CycleVerifier</name>
@@ -992,27 +996,27 @@ Attention : le fichier PDF créé ensuite ne contiendra pas les températures pr
     <name>EraseReferenceDialog</name>
     <message>
         <source>Erase Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la référence</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;perviseur :</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished">C&amp;ode PIN du superviseur :</translation>
+        <translation>C&amp;ode PIN du superviseur :</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Erase the patient&apos;s reference from the use of pack %1 on %2? The use stays with its time and operator; the reference cannot be brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la référence patient de l&apos;utilisation de l&apos;emballage %1 le %2 ? L&apos;utilisation reste avec son heure et son opérateur ; la référence ne peut pas être récupérée.</translation>
     </message>
 </context>
 <context>
@@ -1383,7 +1387,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>%1 is no supervisor: only a supervisor signs this.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas superviseur : seul un superviseur signe ceci.</translation>
     </message>
 </context>
 <context>
@@ -1538,76 +1542,76 @@ Enregistré sous %1.txt</translation>
     <name>PackTypesDialog</name>
     <message>
         <source>Pack Types</source>
-        <translation type="unfinished"></translation>
+        <translation>Types d&apos;emballage</translation>
     </message>
     <message>
         <source>Pack type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;emballage</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished">&amp;Nom :</translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>A new type, or one of the list to change its shelf life</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau type, ou un type de la liste pour changer sa durée de conservation</translation>
     </message>
     <message>
         <source>&amp;Shelf life:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de &amp;conservation :</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
     <message>
         <source>Labels printed from now on expire this many days after sterilisation; labels printed before keep their date</source>
-        <translation type="unfinished"></translation>
+        <translation>Les étiquettes imprimées dorénavant expirent ce nombre de jours après la stérilisation ; les étiquettes imprimées avant gardent leur date</translation>
     </message>
     <message>
         <source>Signed by a supervisor</source>
-        <translation type="unfinished">Signé par un superviseur</translation>
+        <translation>Signé par un superviseur</translation>
     </message>
     <message>
         <source>Su&amp;pervisor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;perviseur :</translation>
     </message>
     <message>
         <source>Supervisor&apos;s P&amp;IN:</source>
-        <translation type="unfinished">C&amp;ode PIN du superviseur :</translation>
+        <translation>C&amp;ode PIN du superviseur :</translation>
     </message>
     <message>
         <source>Sa&amp;ve type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le type</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type d&apos;emballage</translation>
+        <translation>Type d&apos;emballage</translation>
     </message>
     <message>
         <source>Shelf life (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de conservation (jours)</translation>
     </message>
     <message>
         <source>Only a supervisor changes pack types: make the first account, a supervisor, with Operators... first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un superviseur modifie les types d&apos;emballage : créez d&apos;abord le premier compte, un superviseur, avec Opérateurs...</translation>
     </message>
     <message numerus="yes">
         <source>No types yet: every pack keeps %n days unless its type says otherwise.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pas encore de types : chaque emballage se conserve %n jour, sauf si son type en dispose autrement.</numerusform>
+            <numerusform>Pas encore de types : chaque emballage se conserve %n jours, sauf si son type en dispose autrement.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>A type not listed keeps %n days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un type absent de la liste se conserve %n jour.</numerusform>
+            <numerusform>Un type absent de la liste se conserve %n jours.</numerusform>
         </translation>
     </message>
 </context>
@@ -1682,7 +1686,7 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>operator account %1 is not as its newest change made it</source>
-        <translation type="unfinished"></translation>
+        <translation>compte opérateur %1 : ne correspond pas à sa dernière modification</translation>
     </message>
 </context>
 <context>
@@ -1861,19 +1865,19 @@ Enregistré sous %1.txt</translation>
     </message>
     <message>
         <source>Who opens the pack; type the first letters to choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui ouvre l&apos;emballage ; tapez les premières lettres pour choisir</translation>
     </message>
     <message>
         <source>Pack t&amp;ypes...</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ypes d&apos;emballage...</translation>
     </message>
     <message>
         <source>The clinic&apos;s pack types and their shelf lives</source>
-        <translation type="unfinished"></translation>
+        <translation>Les types d&apos;emballage du cabinet et leurs durées de conservation</translation>
     </message>
     <message>
         <source>Choose the operator first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord l&apos;opérateur.</translation>
     </message>
 </context>
 <context>
@@ -2092,35 +2096,35 @@ Enregistré sous %1.txt</translation>
     <name>RecordTransfer</name>
     <message>
         <source>%1 does not match its hash: it is not carried.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne correspond pas à son empreinte : pas de transfert.</translation>
     </message>
     <message>
         <source>The operator account %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte opérateur %1 a disparu du registre.</translation>
     </message>
     <message>
         <source>The operator account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte opérateur %1</translation>
     </message>
     <message>
         <source>The pack %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emballage %1 a disparu du registre.</translation>
     </message>
     <message>
         <source>The pack %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emballage %1</translation>
     </message>
     <message>
         <source>The entry of the pack %1 is not in the register it goes to.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de l&apos;emballage %1 n&apos;est pas dans le registre de destination.</translation>
     </message>
     <message>
         <source>The use %1 is gone from the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation %1 a disparu du registre.</translation>
     </message>
     <message>
         <source>The use %1 of the pack %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation %1 de l&apos;emballage %2</translation>
     </message>
 </context>
 <context>
@@ -2575,7 +2579,315 @@ Options:
   -h, --help           this text
   --version            the tool&apos;s version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : vaporin-records [--register FILE|URI] COMMAND [ARGUMENTS]
+
+L&apos;outil de registre du poste Vaporin Regulon : importe les journaux des
+cycles dans le registre des cycles, liste et exporte ses cycles, vérifie que
+rien n&apos;y a été modifié, ni dans ses journaux, et donne verdicts et rapports.
+
+Il travaille sur le registre du poste ou sur celui donné avec --register :
+un fichier de registre FILE, ou une base de données sur un serveur
+PostgreSQL sous forme d&apos;URI de connexion,
+postgresql://[user@][host][:port][/database][?name=value&amp;...] (l&apos;hôte peut
+être le dossier d&apos;un socket Unix : ?host=/var/run/postgresql). Le registre
+du poste est celui que nomment ses paramètres : register/driver sqlite (par
+défaut) désigne le fichier du paramètre register_path, sinon
+register.sqlite dans le dossier de données du poste ; postgresql désigne
+le serveur de register/host, register/port, register/database et
+register/user. Un mot de passe n&apos;est jamais donné sur la ligne de commande
+ni dans les paramètres : libpq le prend dans PGPASSWORD ou dans le fichier
+de mots de passe ~/.pgpass. Seul import crée un fichier de registre qui
+n&apos;existe pas encore ; la base de données d&apos;un serveur doit exister, et ses
+tables sont créées la première fois que l&apos;outil y travaille.
+
+Commandes :
+  import FOLDER
+      Enregistre les journaux des cycles de FOLDER et de ses sous-dossiers.
+      Affiche le nombre de journaux importés, déjà présents (le même
+      contenu, quel que soit le nom du fichier), différents de leur entrée
+      (un cycle que le registre contient, même régulateur, même numéro de
+      cycle et même début, avec un autre journal ; non enregistré) et
+      illisibles, chaque fichier différent ou illisible avec l&apos;entrée ou la
+      raison. Code de sortie 0, ou 1 si des fichiers étaient différents ou
+      illisibles.
+
+  list [--from DATE] [--to DATE] [--program NAME] [--csv]
+      Les cycles, du plus récent au plus ancien, en tableau aligné (ID,
+      début, programme, numéro de cycle, régulateur, statut, origine,
+      verdict, libération) ou en CSV. Le verdict est PASS, FAIL ou NOT
+      EVALUATED tel que le registre l&apos;a enregistré ; la libération est la
+      décision la plus récente (Released, Rejected, Quarantined), &quot;waiting&quot;
+      pour un cycle enregistré par le poste qui n&apos;en a pas encore, ou &quot;-&quot;
+      (les journaux importés et les cycles écartés n&apos;en attendent pas). La
+      première colonne est l&apos;ID de l&apos;entrée, que prennent les autres
+      commandes. DATE est yyyy-MM-dd à l&apos;heure locale de cet ordinateur :
+      --from compte depuis le début de son jour, --to jusqu&apos;à la fin de son
+      jour. --program prend le nom exact du programme.
+
+  export ID --csv
+      Les mesures de l&apos;entrée ID en CSV : heure, secondes écoulées,
+      température en °C.
+
+  verify [--witness TEXT]... [--witness-file FILE] [--tsa-certificate FILE] [FILE...]
+      Sans fichiers : vérifie chaque entrée par rapport à son empreinte, la
+      chaîne des entrées de chaque régulateur, les mesures et chaque
+      fichier journal que nomme le registre. Affiche chaque problème sur
+      une ligne à part, commençant par ALTERED, DAMAGED, BROKEN, MISSING,
+      UNREADABLE, CONTRADICTED ou UNVERIFIED, puis quel schéma d&apos;empreinte
+      couvre combien d&apos;entrées, et un résumé.
+      Chaque verdict enregistré est jugé à nouveau à partir des mesures de
+      l&apos;entrée, avec la bande enregistrée avec lui (que couvre l&apos;empreinte
+      d&apos;une entrée du schéma 2), et chaque libération est vérifiée comme
+      les entrées : par rapport à son empreinte (qui couvre l&apos;entrée et le
+      verdict sur lesquels elle repose) et à sa place dans l&apos;historique des
+      libérations du cycle. Chaque événement du journal d&apos;audit est vérifié
+      par rapport à son empreinte, ainsi que le registre des maillons, qui
+      relie chaque entrée, libération, événement, emballage et utilisation
+      à la chaîne de son régulateur : un enregistrement retiré, modifié ou
+      ajouté en contournant le programme s&apos;y voit.
+      --witness TEXT (répétable) vérifie que le registre passe encore par
+      une position imprimée sur un rapport ou un bon de libération, comme
+      &quot;RG100001 #1234 d0fb04d1c3a2b4e5&quot; ; --witness-file FILE prend une
+      position par ligne (les lignes vides et celles qui commencent par #
+      sont ignorées). Un témoin que le registre ne contient plus, ou
+      contient avec une autre empreinte, donne une ligne CONTRADICTED : des
+      enregistrements plus récents ont été retirés, ou l&apos;historique jusqu&apos;à
+      lui a été réécrit. Les comptes opérateur, les emballages et leurs
+      utilisations sont aussi vérifiés par rapport à leurs propres
+      empreintes (une référence patient effacée se vérifie toujours).
+      Sur un serveur, la chaîne de chaque régulateur est vérifiée, ainsi
+      que les fichiers journaux des entrées que cet ordinateur a
+      enregistrées : les autres se trouvent sur les postes qui les ont
+      écrits, et verify les y vérifie.
+      Chaque horodatage que contient le registre est vérifié avec le
+      certificat de l&apos;autorité d&apos;horodatage (PEM) de --tsa-certificate, ou
+      sinon du paramètre register/tsa_certificate : un horodatage qui ne se
+      vérifie pas est UNVERIFIED. Chaque position de chaîne que nomme un
+      horodatage doit encore être sur sa chaîne, sinon elle est
+      CONTRADICTED. Affiche combien d&apos;horodatages ont été vérifiés et
+      l&apos;heure la plus récente qu&apos;ils prouvent.
+      Avec des fichiers : vérifie chaque fichier par son contenu et affiche
+      une ligne :
+        OK FILE: ENTRY            le registre contient ce journal comme ENTRY
+        ALTERED FILE: ENTRY       le registre contient un journal de ce nom
+                                  de fichier, avec un autre contenu, comme
+                                  ENTRY
+        UNKNOWN FILE              le registre ne contient ni l&apos;un ni l&apos;autre
+        UNREADABLE FILE: REASON   le fichier ne peut pas être lu
+      Code de sortie 0 seulement si tout ce qui est vérifié est intact,
+      sinon 1.
+
+  check FILE --hold T:M [--lower K] [--band K]
+      Le verdict du journal FILE pour un plateau de M minutes à T °C : une
+      ligne qui commence par PASS, FAIL ou NOT EVALUATED et donne la
+      raison. La bande va de T - K (--lower) à T + K (--band) ; par défaut,
+      les paramètres verdict/lower_tolerance et verdict/upper_band (0.0 K
+      et 3.0 K s&apos;ils ne sont pas définis). Un plateau de 0 minute est NOT
+      EVALUATED. Code de sortie 0 PASS, 1 FAIL, 3 NOT EVALUATED.
+
+  release ID --operator NAME --decision released|rejected|quarantined|recalled
+          [--ci passed|failed|unused] [--bi pending|negative|positive|unused]
+          [--load TEXT] [--lot TEXT] [--comment TEXT] [--pin-stdin]
+      Ajoute une libération à l&apos;historique de l&apos;entrée ID : qui a décidé
+      quoi de sa charge, avec l&apos;indicateur chimique (--ci) et l&apos;indicateur
+      biologique (--bi) (tous deux &quot;unused&quot; s&apos;ils ne sont pas donnés), ce
+      que contenait la charge et son numéro de lot. Rien n&apos;est jamais
+      écrasé : un résultat ultérieur, celui de l&apos;indicateur biologique un
+      jour après, est une autre libération ; &quot;recalled&quot; est la décision
+      pour un cycle trouvé défectueux après sa libération. La charge d&apos;un
+      cycle dont le verdict est FAIL ou NOT EVALUATED n&apos;est libérée
+      qu&apos;avec un --comment qui dit pourquoi ; une charge dont l&apos;indicateur
+      chimique n&apos;est pas conforme ou dont l&apos;indicateur biologique est
+      positif n&apos;est pas stérile et n&apos;est jamais libérée. Dès que le
+      registre a des comptes opérateur, NAME est celui d&apos;un compte et la
+      libération est signée avec son code PIN, demandé dans le terminal
+      sans écho (ou lu comme une ligne de l&apos;entrée standard avec
+      --pin-stdin ; jamais une option) ; libérer la charge d&apos;un cycle FAIL
+      ou NOT EVALUATED demande alors un superviseur. Cinq codes PIN erronés
+      de suite verrouillent le compte pendant 5 minutes. Affiche la place
+      de la libération dans l&apos;historique.
+
+  operators
+      Les comptes opérateur : nom, initiales, rôle, et s&apos;il est actif,
+      désactivé ou verrouillé.
+
+  operator add NAME --initials TEXT [--role operator|supervisor] [--by NAME]
+  operator change NAME [--rename NAME] [--initials TEXT]
+          [--role operator|supervisor] [--activate|--deactivate] --by NAME
+  operator reset-pin NAME --by NAME
+      Ajoute un compte opérateur (le premier du registre est un
+      superviseur et n&apos;a pas besoin de --by), en modifie un, ou lui donne
+      un nouveau code PIN (ce qui lève aussi un verrouillage). Chaque
+      modification est signée par le superviseur --by avec son code PIN et
+      est un événement du journal d&apos;audit ; les comptes sont désactivés,
+      jamais supprimés. Les codes PIN sont demandés comme pour release :
+      d&apos;abord celui du superviseur, puis deux fois le nouveau code PIN. Un
+      code PIN compte au moins 4 caractères et n&apos;est conservé que sous
+      forme d&apos;empreinte lente et salée (scrypt).
+
+  labels ID --packs N --type NAME --pdf FILE [--format 62x29|57x32|50x25|a4-65]
+          [--first N]
+      Enregistre N emballages de l&apos;entrée ID dans le registre et écrit
+      leurs étiquettes dans le fichier PDF FILE : chacune avec un code
+      d&apos;emballage (&quot;RG100001-0042-03&quot; : régulateur, numéro de cycle, numéro
+      d&apos;emballage) en code-barres Code 128 et en texte, le type
+      d&apos;emballage NAME, la date de stérilisation, la date de péremption (la
+      durée de conservation du type, 180 jours sauf si la liste des types
+      d&apos;emballage du cabinet en dit autrement), les initiales de
+      l&apos;opérateur qui a libéré la charge, le régulateur, le programme et le
+      verdict. Seulement pour un cycle dont la libération la plus récente
+      est &quot;released&quot;. Les formats : rouleaux d&apos;imprimante d&apos;étiquettes de
+      62 x 29, 57 x 32 et 50 x 25 mm (par défaut 62x29), une étiquette par
+      page, ou planches A4 de 65 étiquettes de 38,1 x 21,2 mm (a4-65),
+      remplies à partir de la position --first (1 à 65, ligne par ligne ; 1
+      si elle n&apos;est pas donnée) afin qu&apos;une planche entamée soit terminée.
+      Affiche les codes et l&apos;emplacement du fichier.
+
+  use CODE --reference REF --operator NAME [--comment TEXT]
+      Enregistre l&apos;utilisation au fauteuil de l&apos;emballage CODE pour la
+      référence patient ou du dossier REF (un numéro de dossier ; aucun nom
+      n&apos;est nécessaire) par l&apos;opérateur (le nom d&apos;un compte actif dès que
+      le registre a des comptes). Un emballage rappelé est refusé avec la
+      raison. Un emballage inconnu, non libéré, périmé ou déjà utilisé
+      n&apos;est enregistré qu&apos;avec un --comment qui dit pourquoi ;
+      l&apos;avertissement est conservé avec l&apos;utilisation.
+
+  recall ID --pdf FILE [--csv FILE]
+      Le rapport de rappel de l&apos;entrée ID, en général un cycle libéré comme
+      &quot;recalled&quot; : ses emballages utilisés (quand, la référence patient,
+      par qui) et non utilisés (à retirer des étagères), dans le fichier
+      PDF FILE et, avec --csv, aussi en CSV. La seule sortie qui nomme des
+      références patient.
+
+  expiring [--days N]
+      Les emballages non utilisés qui se périment dans les N jours (14 s&apos;il
+      n&apos;est pas donné) ou sont périmés : à retraiter.
+
+  pack-types [NAME --days N]
+      Les types d&apos;emballage du cabinet avec leur durée de conservation ;
+      avec NAME et --days, ajoute d&apos;abord le type ou fixe sa durée de
+      conservation (1 à 3650 jours), avec un événement du journal d&apos;audit.
+      Un type absent de la liste a une durée de conservation de 180 jours.
+
+  erase-reference REF --by NAME [--pin-stdin]
+      Efface sur demande la référence patient REF de chaque utilisation qui
+      la nomme, signé par le superviseur NAME avec son code PIN. Les
+      utilisations en gardent une empreinte à clé, que couvrent leurs
+      propres empreintes, afin qu&apos;elles se prouvent toujours.
+
+  report ID --pdf FILE
+  report --from DATE --to DATE --pdf FILE
+      Écrit le rapport de cycle de l&apos;entrée ID (son verdict tel
+      qu&apos;enregistré, sa courbe et tout son historique des libérations), ou
+      le rapport de période des cycles commencés du premier DATE au second
+      (les deux jours inclus ; chaque cycle avec son verdict et sa
+      libération la plus récente), dans le fichier PDF FILE, et affiche où.
+
+  migrate --to URI
+      Déplace le fichier de registre du poste (ou le registre de
+      --register) dans le registre à l&apos;URI, en général le serveur du
+      cabinet ; un fichier FILE convient aussi. Chaque entrée garde son
+      contenu et est enregistrée comme propre à la cible : un nouvel ID, la
+      place suivante dans la chaîne de son régulateur là-bas, une empreinte
+      à elle, son verdict jugé avec la bande qui l&apos;avait jugé auparavant ;
+      son événement &quot;cycle migrated&quot; nomme l&apos;ID et l&apos;empreinte de l&apos;entrée
+      dans la source. Les historiques des libérations, le journal d&apos;audit,
+      les comptes opérateur, les types d&apos;emballage, les emballages et leurs
+      utilisations suivent ; emballages et utilisations deviennent, comme
+      les entrées, des maillons de la chaîne de leur régulateur là-bas, avec
+      leurs propres empreintes. Les entrées que la cible contient déjà (le
+      même journal, ou le même régulateur, numéro de cycle et début), ainsi
+      que les libérations, événements, comptes (par nom), types d&apos;emballage
+      (par nom), emballages (par code) et utilisations (par code, heure et
+      opérateur) qu&apos;elle contient déjà, ne sont pas ajoutés de nouveau : la
+      relancer n&apos;ajoute donc rien ; un compte que la cible contient est
+      amené à l&apos;état de la source quand celui-ci est plus récent, et une
+      référence patient effacée dans la source est effacée dans la cible.
+      Affiche, pour chaque sorte, le nombre transféré et déjà présent. Un
+      registre dont les enregistrements ne sont pas intacts n&apos;est pas
+      déplacé : ses problèmes sont affichés comme verify les affiche, code
+      de sortie 1.
+
+  backup [FOLDER]
+      Sauvegarde le fichier de registre dans FOLDER, ou dans le dossier du
+      paramètre backup/folder (choisi dans l&apos;onglet Registre), pendant que
+      le poste peut continuer à écrire : une copie cohérente du registre,
+      les journaux qu&apos;il nomme et que le dossier ne contient pas encore
+      (dans FOLDER/logs/, copiés une fois et jamais réécrits), vérifiée là
+      où elle se trouve (le contrôle d&apos;intégrité de SQLite, et les
+      vérifications de verify par rapport aux journaux copiés) et seulement
+      ensuite nommée register-&lt;heure UTC&gt;.sqlite. La sauvegarde la plus
+      récente de chacun des 14 derniers jours (backup/daily) et de chacun
+      des 12 derniers mois (backup/monthly) est conservée ; les plus
+      anciennes sont supprimées après qu&apos;une plus récente a été vérifiée.
+      Le dossier doit exister : un disque non branché est une erreur, pas
+      un nouveau dossier. Affiche le fichier de la sauvegarde, ses entrées
+      et les journaux copiés, et une ligne DIFFERS LOG pour chaque journal
+      qui diffère de sa copie dans la sauvegarde (la copie est conservée).
+      Chaque sauvegarde et chaque tentative échouée est enregistrée dans le
+      journal d&apos;audit. Code de sortie 0, 1 si des journaux diffèrent, 2 si
+      la sauvegarde a échoué.
+
+  backup --status
+      Affiche &quot;Dernière sauvegarde vérifiée : JOUR, HEURE&quot; avec son fichier
+      entre parenthèses (JOUR : aujourd&apos;hui, hier ou la date), ou &quot;Aucune
+      sauvegarde vérifiée pour l&apos;instant.&quot;, puis une ligne commençant par
+      &quot;Avertissement :&quot; si aucune ne date de moins de 7 jours
+      (backup/overdue_days), si la dernière tentative a échoué, et pour
+      chaque journal qui diffère de sa copie. Code de sortie 0, ou 1 avec
+      un avertissement.
+
+  restore BACKUP [--logs FOLDER] [--force]
+      Restaure un fichier de sauvegarde, ou la sauvegarde la plus récente
+      du dossier BACKUP, comme fichier de registre (celui du poste, ou
+      --register FILE), et ses journaux dans FOLDER, ou là où le registre
+      les nomme si --logs n&apos;est pas donné ; un fichier déjà présent n&apos;est
+      jamais écrasé (une ligne DIFFERS le signale s&apos;il n&apos;est pas celui qui
+      a été enregistré). Vérifie ensuite le registre restauré par rapport
+      aux journaux restaurés et affiche comme verify ; la restauration est
+      un événement du journal d&apos;audit du registre restauré. Un registre
+      qui contient des entrées absentes de la sauvegarde n&apos;est pas
+      remplacé : elles sont listées (NOT IN THE BACKUP: ENTRY) et le code
+      de sortie est 1 ; --force le remplace et le conserve à côté du
+      registre restauré sous FILE.replaced-&lt;heure UTC&gt;. Fermez d&apos;abord le
+      poste.
+
+  window
+      Ouvre la fenêtre du registre, comme le poste la montre dans son
+      onglet Registre : recherche, courbes, détails, journal d&apos;audit,
+      libérations, rapports, exports et paramètres, pour un bureau sans
+      autoclave. Elle n&apos;ouvre jamais de port série. Demande un écran ; se
+      termine quand la fenêtre est fermée.
+
+Le CSV suit la RFC 4180 : UTF-8, une ligne d&apos;en-tête, fins de ligne CRLF. Un
+texte qui commence par =, +, -, @, une tabulation ou un retour chariot et
+qui n&apos;est pas un simple nombre commence par une apostrophe à l&apos;intérieur de
+ses guillemets, afin que les tableurs l&apos;affichent comme du texte.
+
+Les messages, les questions, cette aide et les rapports sont dans la langue
+du paramètre Language du poste (German ou Français ; anglais sinon). Ce que
+lisent les scripts reste en anglais dans toutes les langues : les commandes
+et options, les tableaux de list, operators, pack-types et expiring, le
+CSV, le mot-clé en début de ligne (OK, ALTERED, DAMAGED, BROKEN, MISSING,
+UNREADABLE, UNKNOWN, CONTRADICTED, UNVERIFIED, DIFFERS, NOT MOVED, NOT IN
+THE BACKUP, PASS, FAIL, NOT EVALUATED), les lignes entières des fichiers
+que vérifie verify et de NOT IN THE BACKUP, et le code de sortie.
+
+Code de sortie :
+  0  succès : fait, tout ce qui est vérifié est intact, PASS
+  1  problèmes trouvés : fichiers non importés, entrées ou journaux non
+     intacts, FAIL
+  2  une erreur d&apos;utilisation, une libération que les règles refusent, ou
+     le registre, un fichier ou la sortie n&apos;a pas pu être lu ou écrit ; le
+     message est sur la sortie d&apos;erreur standard
+  3  NOT EVALUATED
+
+Options :
+  --register FILE|URI  le registre sur lequel travailler au lieu de celui
+                       du poste
+  -h, --help           ce texte
+  --version            la version de l&apos;outil
+</translation>
     </message>
 </context>
 <context>
@@ -3408,31 +3720,31 @@ Options:
     </message>
     <message>
         <source>Operator accounts carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes opérateur transférés : %1</translation>
     </message>
     <message>
         <source>Operator accounts already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes opérateur déjà présents : %1</translation>
     </message>
     <message>
         <source>Pack types carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Types d&apos;emballage transférés : %1</translation>
     </message>
     <message>
         <source>Packs carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emballages transférés : %1</translation>
     </message>
     <message>
         <source>Packs already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emballages déjà présents : %1</translation>
     </message>
     <message>
         <source>Uses carried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations transférées : %1</translation>
     </message>
     <message>
         <source>Uses already there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations déjà présentes : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n labels, %1 to %2, are in %3.</source>
@@ -3468,61 +3780,61 @@ Options:
     <name>ReferenceUsesView</name>
     <message>
         <source>Uses of a patient&apos;s reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations d&apos;une référence patient</translation>
     </message>
     <message>
         <source>Refere&amp;nce:</source>
-        <translation type="unfinished"></translation>
+        <translation>Référe&amp;nce :</translation>
     </message>
     <message>
         <source>The reference as the practice writes it; the list shows its uses, not the reference</source>
-        <translation type="unfinished"></translation>
+        <translation>La référence telle que le cabinet l&apos;écrit ; la liste montre ses utilisations, pas la référence</translation>
     </message>
     <message>
         <source>F&amp;ind uses</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hercher les utilisations</translation>
     </message>
     <message>
         <source>&amp;Erase reference...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr&amp;imer la référence...</translation>
     </message>
     <message>
         <source>On the patient&apos;s request: a supervisor erases the reference from the chosen use</source>
-        <translation type="unfinished"></translation>
+        <translation>À la demande du patient : un superviseur supprime la référence de l&apos;utilisation choisie</translation>
     </message>
     <message>
         <source>Pack</source>
-        <translation type="unfinished">Emballage</translation>
+        <translation>Emballage</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished">Utilisé</translation>
+        <translation>Utilisé</translation>
     </message>
     <message>
         <source>Operator</source>
-        <translation type="unfinished">Opérateur</translation>
+        <translation>Opérateur</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Référence patient</translation>
+        <translation>Référence patient</translation>
     </message>
     <message>
         <source>erased</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimée</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>conservée</translation>
     </message>
     <message>
         <source>No use of this reference.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune utilisation de cette référence.</translation>
     </message>
     <message numerus="yes">
         <source>%n uses of this reference.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n utilisation de cette référence.</numerusform>
+            <numerusform>%n utilisations de cette référence.</numerusform>
         </translation>
     </message>
 </context>
@@ -3898,11 +4210,11 @@ Les journaux de cycle sont enregistrés comme toujours. Les entrées du registre
     </message>
     <message>
         <source>Who decides about the load; required. Type the first letters to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui décide de la charge ; obligatoire. Tapez les premières lettres pour choisir.</translation>
     </message>
     <message>
         <source>Only a supervisor releases the load of a %1 cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un superviseur libère la charge d&apos;un cycle %1.</translation>
     </message>
 </context>
 <context>
@@ -4262,11 +4574,11 @@ Le journal du cycle a maintenant été enregistré sous
     <name>SignerChooser</name>
     <message>
         <source>%1 (%2), supervisor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), superviseur</translation>
     </message>
     <message>
         <source>%1 (%2), operator</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2), opérateur</translation>
     </message>
 </context>
 <context>
