@@ -16,6 +16,8 @@ ReferenceUsesView::ReferenceUsesView(RegisterReader *reader, QWidget *parent)
     ui->setupUi(this);
     ui->tableWidgetUses->setColumnCount(4);
     ui->tableWidgetUses->setHorizontalHeaderLabels({tr("Pack"), tr("Used"), tr("Operator"), tr("Reference")});
+    // The headings' words are longer in some languages than the default width.
+    ui->tableWidgetUses->resizeColumnsToContents();
     ui->pushButtonEraseReference->setEnabled(false);
     connect(ui->lineEditUsesReference, &QLineEdit::returnPressed, this, &ReferenceUsesView::find);
     connect(ui->pushButtonFindUses, &QPushButton::clicked, this, &ReferenceUsesView::find);
