@@ -16,7 +16,7 @@ ReferenceUsesView::ReferenceUsesView(RegisterReader *reader, QWidget *parent)
     ui->setupUi(this);
     ui->tableWidgetUses->setColumnCount(4);
     ui->tableWidgetUses->setHorizontalHeaderLabels({tr("Pack"), tr("Used"), tr("Operator"), tr("Reference")});
-    // The headings' words are longer in some languages than the default width.
+    // The headers whole in every language before the first search.
     ui->tableWidgetUses->resizeColumnsToContents();
     ui->pushButtonEraseReference->setEnabled(false);
     connect(ui->lineEditUsesReference, &QLineEdit::returnPressed, this, &ReferenceUsesView::find);
