@@ -24,14 +24,19 @@ CycleDetailsDialog::CycleDetailsDialog(const Cycle &cycle, RegisterReader *reade
     ui->setupUi(this);
     setWindowTitle(tr("Cycle %1 of %2").arg(CycleSummary::cycleNumber(cycle), cycle.controllerSerial));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Lines a little higher than the font's: accented capitals (the French
+    // "État") reach above its ascent, and the text is centred.
+    const int line = fontMetrics().height() + 2;
     for (const CycleSummary::Field &field : CycleSummary::fields(cycle)) {
         auto *value = new QLabel(field.value);
         value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setWordWrap(true);
+        value->setMinimumHeight(line);
         if (field.hash)
             value->setFont(fixed);
         ui->formLayoutFields->addRow(field.label + QLatin1Char(':'), value);
+        ui->formLayoutFields->labelForField(value)->setMinimumHeight(line);
     }
 
     const CycleVerdict verdict = ReportContent::verdict(cycle);

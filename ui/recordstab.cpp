@@ -126,6 +126,10 @@ RecordsTab::RecordsTab(const RegisterLocation &location, const QString &localPat
              ui->horizontalLayoutFilters, ui->horizontalLayoutReleaseFilters, ui->horizontalLayoutListButtons,
              ui->horizontalLayoutCycleButtons, ui->horizontalLayoutReleaseButtons, ui->horizontalLayoutVerification})
         FlowLayout::replace(row);
+    // Lines a little higher than the font's: accented capitals (the French
+    // "État") reach above its ascent, and the text is centred.
+    for (int row = 0; row < ui->gridLayoutCycleFields->rowCount(); ++row)
+        ui->gridLayoutCycleFields->setRowMinimumHeight(row, fontMetrics().height() + 2);
     // The verdicts judged here use the defaults of settings out of bounds.
     ui->labelSettingsNotice->setText(StationSettings().verdictBandNotice());
     ui->labelSettingsNotice->setVisible(!ui->labelSettingsNotice->text().isEmpty());
