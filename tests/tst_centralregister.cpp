@@ -88,10 +88,15 @@ struct Station {
         return QTest::qWaitFor([&] { return child<QWidget>(*window, "buttonStart")->isEnabled(); }, 15000);
     }
 
+    // Once the station takes a start again: after a run it first saves the
+    // log, which takes longer while other stations run on the same cores.
     bool startRun()
     {
+        auto *start = child<QWidget>(*window, "buttonStart");
+        if (!QTest::qWaitFor([&] { return start->isEnabled() && !start->isHidden(); }, 30000))
+            return false;
         answerer->answerBoxes({QMessageBox::Yes});
-        QTest::mouseClick(child<QWidget>(*window, "buttonStart"), Qt::LeftButton);
+        QTest::mouseClick(start, Qt::LeftButton);
         return QTest::qWaitFor([&] { return !child<QWidget>(*window, "buttonStop")->isHidden(); }, 30000);
     }
 
@@ -121,8 +126,11 @@ int stationOfItsOwn()
         return 2;
     const int runs = qEnvironmentVariableIntValue("RUNS");
     for (int run = 1; run <= runs; ++run) {
-        if (!station.startRun() || !station.runEnded(run))
+        const bool started = station.startRun();
+        if (!started || !station.runEnded(run)) {
+            qWarning() << "run" << run << (started ? "never ended" : "never started") << "; boxes:" << station.answerer->titles();
             return 3;
+        }
     }
     // Every run's entry made locally (the writer's turn) and then sent.
     const bool sent = QTest::qWaitFor(
